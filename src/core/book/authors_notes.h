@@ -1,0 +1,15 @@
+#pragma once
+
+#include "book/byte_reader.h"
+
+#include <filesystem>
+#include <string>
+
+namespace quillara {
+
+// The author's notes, AUTHORS.: one long book string.
+std::string ReadAuthorsNotes(TByteReader& in);
+std::string LoadAuthorsNotes(const std::filesystem::path& directory);
+std::string WriteAuthorsNotes(const std::string& text);
+
+} // namespace quillara

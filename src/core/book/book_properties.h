@@ -1,0 +1,91 @@
+#pragma once
+
+#include "formula/formula.h"
+#include "formula/variable.h"
+#include "platform/regional_settings.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillara {
+
+class TByteReader;
+
+struct TChapterTopic {
+    std::string Title;
+    std::int32_t TopicId = 0;
+    std::uint16_t TopicAttribute = 0;
+    // The stored form: 0 unmarked, 1 "CTI" version 1, else a marked record of unknown version.
+    std::uint8_t RecordVersion = 1;
+};
+
+struct TExpression {
+    std::string SecondText;
+    std::string FirstText;
+    std::uint8_t RecordVersion = 2;
+};
+
+struct TColor {
+    std::uint8_t Red = 0, Green = 0, Blue = 0;
+};
+
+// The book definition, read once from BOOK.DEF. It owns its variables and formulas, which stay
+// registered program-wide for as long as the book exists, so a book read for a preview and then
+// dropped leaves nothing behind in the registries.
+class TBookProperties {
+public:
+    std::string Text6;
+    std::string Text7;
+    std::string Title;
+    std::string Text2;
+    std::string Text3;
+    std::string Text4;
+    std::string Copyright;
+    std::vector<TChapterTopic> Topics;
+    bool HasGlossary = false;
+    bool HasMatchingQuiz = false;
+    bool HasAuthorsNotes = false;
+    std::array<bool, 4> ReservedFlags{};
+    std::int16_t ChapterCount = 0;
+    std::vector<std::string> ChapterNames;
+    std::int16_t VariableCount = 0;
+    std::int16_t ExpressionCount = 0;
+    std::int16_t FormulaCount = 0;
+    std::vector<std::unique_ptr<TVarible>> Variables;
+    std::vector<TExpression> Expressions;
+    std::vector<std::unique_ptr<TFormula>> Formulas;
+    bool LoadFailed = false;
+    std::string LoadError;
+    // The version byte of the file: 0 for the unmarked layout.
+    std::uint8_t Version = 0;
+
+    std::string ChapterName(int chapter) const;
+    // The file name of a chapter's heading picture, "CHAP3.JPG" for chapter 3.
+    static std::string ChapterPicture(int chapter);
+    static std::string CoverPicture() { return "cover.jpg"; }
+    static std::string CoverPictureFull() { return "cover.jpg"; }
+    static TColor ChapterHeadColor() { return {255, 255, 255}; }
+    static bool ChapterHasWordProblems(int) { return false; }
+    // Whether the chapter lies in 1..min(ChapterCount, 255); never fails.
+    bool TopicInChapter(int chapter, std::int32_t topicId) const;
+    std::string TopicTitle(std::int32_t topicId) const;
+    TVarible* FindVariable(std::string_view name) const;
+};
+
+// Reads BOOK.DEF from its bytes. Stream failures, a truncated file, a number that does not
+// convert and a malformed formula raise; an unknown version sets LoadFailed instead.
+std::unique_ptr<TBookProperties> ReadBookProperties(TByteReader& in,
+                                                    const TRegionalSettings& regional);
+// Reads the directory's BOOK.DEF; a missing file raises TFileOpenError.
+std::unique_ptr<TBookProperties> LoadBookProperties(const std::filesystem::path& directory,
+                                                    const TRegionalSettings& regional);
+
+// Topic ids run program-wide from 1; every topic record read takes the next one.
+std::int32_t TakeNextTopicId();
+
+} // namespace quillara

@@ -1,0 +1,103 @@
+#include "book/glossary.h"
+
+#include "book/book_files.h"
+#include "book/book_strings.h"
+
+#include <algorithm>
+
+namespace quillara {
+
+namespace {
+bool TermBefore(const std::string& upperA, const std::string& upperB) {
+    return std::lexicographical_compare(
+        upperA.begin(), upperA.end(), upperB.begin(), upperB.end(),
+        [](char a, char b) { return static_cast<unsigned char>(a) < static_cast<unsigned char>(b); });
+}
+} // namespace
+
+std::string UpperAscii(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    return upper;
+}
+
+void TGlossary::LoadGlossary(const std::filesystem::path& directory, bool sorted) {
+    const std::string bytes = ReadBookFile(directory, "GLOSSARY.DEF");
+    TByteReader in(bytes, "GLOSSARY.DEF");
+    Read(in, sorted);
+}
+
+void TGlossary::Read(TByteReader& in, bool sorted) {
+    std::vector<TDefinition> read;
+    const std::uint16_t count = in.ReadUInt16("entry count");
+    for (unsigned i = 0; i < count; ++i) {
+        TDefinition entry;
+        entry.PageRef = ReadLongString(in, "PageRef");
+        entry.DefinitionText = ReadLongString(in, "DefinitionText");
+        entry.Term = ReadLongString(in, "Term");
+        entry.ChapterRef = ReadLongString(in, "ChapterRef");
+        read.push_back(std::move(entry));
+    }
+    if (sorted) {
+        // A stable sort places every entry exactly where inserting them one by one before the
+        // first greater term would, without the quadratic cost.
+        std::vector<std::pair<std::string, TDefinition>> keyed;
+        keyed.reserve(read.size());
+        for (auto& entry : read) keyed.emplace_back(UpperAscii(entry.Term), std::move(entry));
+        std::stable_sort(keyed.begin(), keyed.end(),
+                         [](const auto& a, const auto& b) { return TermBefore(a.first, b.first); });
+        read.clear();
+        for (auto& [key, entry] : keyed) read.push_back(std::move(entry));
+    }
+    Entries = std::move(read);
+}
+
+void TGlossary::AddSorted(TDefinition entry) {
+    const std::string key = UpperAscii(entry.Term);
+    const auto at = std::find_if(Entries.begin(), Entries.end(), [&](const TDefinition& other) {
+        return TermBefore(key, UpperAscii(other.Term));
+    });
+    Entries.insert(at, std::move(entry));
+}
+
+const TDefinition* TGlossary::FindTerm(std::string_view text) const {
+    const std::string key = UpperAscii(text);
+    for (const TDefinition& entry : Entries)
+        if (entry.Term.size() == key.size() && UpperAscii(entry.Term) == key) return &entry;
+    return nullptr;
+}
+
+bool TGlossary::InChapter(const TDefinition& entry, int chapter) {
+    const std::string wanted = std::to_string(chapter);
+    std::string run;
+    for (std::size_t i = 0; i <= entry.ChapterRef.size(); ++i) {
+        const char c = i < entry.ChapterRef.size() ? entry.ChapterRef[i] : ' ';
+        if (c >= '0' && c <= '9') {
+            run += c;
+        } else {
+            if (!run.empty() && run == wanted) return true;
+            run.clear();
+        }
+    }
+    return false;
+}
+
+std::string TGlossary::TrimmedTerm(const TDefinition& entry) {
+    return std::string(TrimBoth(entry.Term));
+}
+
+std::string WriteGlossary(const std::vector<TDefinition>& entries) {
+    TByteWriter out;
+    const std::size_t count = std::min<std::size_t>(entries.size(), UINT16_MAX);
+    out.WriteUInt16(static_cast<std::uint16_t>(count));
+    for (std::size_t i = 0; i < count; ++i) {
+        WriteLongString(out, entries[i].PageRef);
+        WriteLongString(out, entries[i].DefinitionText);
+        WriteLongString(out, entries[i].Term);
+        WriteLongString(out, entries[i].ChapterRef);
+    }
+    return out.Take();
+}
+
+} // namespace quillara

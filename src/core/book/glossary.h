@@ -1,0 +1,41 @@
+#pragma once
+
+#include "book/byte_reader.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillara {
+
+struct TDefinition {
+    std::string PageRef;
+    std::string DefinitionText;
+    std::string Term;
+    std::string ChapterRef;
+};
+
+// The book's glossary, in the order of GLOSSARY.DEF unless loaded sorted.
+class TGlossary {
+public:
+    // Reads the directory's GLOSSARY.DEF. A missing or damaged file raises and leaves the
+    // glossary as it was.
+    void LoadGlossary(const std::filesystem::path& directory, bool sorted);
+    void Read(TByteReader& in, bool sorted);
+    void AddSorted(TDefinition entry);
+    // The first entry whose term equals the text, letters a-z compared without case.
+    const TDefinition* FindTerm(std::string_view text) const;
+
+    static bool InChapter(const TDefinition& entry, int chapter);
+    static std::string TrimmedTerm(const TDefinition& entry);
+
+    std::vector<TDefinition> Entries;
+};
+
+std::string WriteGlossary(const std::vector<TDefinition>& entries);
+
+// Upper-cases the letters a to z only, as glossary comparisons do.
+std::string UpperAscii(std::string_view text);
+
+} // namespace quillara

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "book/byte_reader.h"
+#include "book/byte_writer.h"
+#include "book/extended.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillara {
+
+enum TQuestionKind : std::uint8_t { qkMultipleChoice = 0, qkTrueFalse = 1, qkWordProblem = 2 };
+
+struct TQuestion {
+    std::uint8_t Chapter = 0;
+    char Answer = 0;
+    std::uint8_t ChoiceCount = 0;
+    std::string Text;
+    std::string Explanation;
+    // Absent, not empty, when the record holds no related terms.
+    std::optional<std::vector<std::string>> GlossaryTerms;
+    // Kept as stored: a record may carry a value that is none of the three kinds.
+    std::uint8_t Kind = qkMultipleChoice;
+    std::string Formula;
+    Extended RoundTo = 0;
+    // 1 for the unmarked layout, 2 for a "QT!" record.
+    std::uint8_t RecordVersion = 2;
+};
+
+// One record at the reader's position; TVersionError for a marked record of another version.
+TQuestion ReadQuestion(TByteReader& in);
+void WriteQuestion(TByteWriter& out, const TQuestion& question);
+
+std::string QuestionBankName(int chapter);
+// A whole bank file; writes at most 32,767 questions.
+std::string WriteQuestionBank(const std::vector<TQuestion>& questions);
+
+} // namespace quillara

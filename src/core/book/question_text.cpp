@@ -1,0 +1,86 @@
+#include "book/question_text.h"
+
+namespace quillara {
+
+std::string ExpandText(const TQuestion& question, const TBookProperties& book,
+                       const TRegionalSettings& regional) {
+    const std::string& text = question.Text;
+
+    bool collecting = false;
+    std::string name;
+    for (char c : text) {
+        if (c == '{') {
+            collecting = true;
+            name.clear();
+        } else if (c == '}' && collecting) {
+            collecting = false;
+            if (TVarible* variable = book.FindVariable(name)) variable->DrawValue();
+        } else if (collecting) {
+            name += c;
+        }
+    }
+
+    std::string result;
+    collecting = false;
+    for (char c : text) {
+        if (c == '{') {
+            collecting = true;
+            name.clear();
+        } else if (c == '}' && collecting) {
+            collecting = false;
+            if (const TVarible* variable = book.FindVariable(name))
+                result += variable->DisplayText(regional);
+        } else if (collecting) {
+            name += c;
+        } else {
+            // A "}" with no "{" before it is shown as written.
+            result += c;
+        }
+    }
+    return result;
+}
+
+namespace {
+bool IsBreakSpace(char c) { return c == ' ' || c == '\r' || c == '\n' || c == 8; }
+} // namespace
+
+std::string BuildRtf(const TQuestion& question, const std::string& text, int fontSize) {
+    std::string out = "{\\rtf1\\ansi \\fs" + std::to_string(fontSize * 2) + "\\pard\\li0\\fi0 ";
+    const bool multipleChoice = question.Kind == qkMultipleChoice;
+    const std::size_t n = text.size();
+    // s[i] of a 1-based text.
+    auto s = [&](std::size_t i) { return text[i - 1]; };
+    bool firstChoice = true;
+    std::size_t i = 1;
+    while (i <= n) {
+        const char c = s(i);
+        const bool letter = (c >= 'A' && c <= 'E') || (c >= 'a' && c <= 'e');
+        if (multipleChoice && letter && i > 1 && i + 2 < n && IsBreakSpace(s(i - 1)) &&
+            (s(i + 1) == ')' || s(i + 1) == '.') &&
+            (s(i + 2) == ' ' || s(i + 2) == 8)) {
+            if (firstChoice) {
+                out += "\\pard\\li720\\fi-720\\tx360 ";
+                firstChoice = false;
+            }
+            out += "\\par \\tab ";
+            out += c;
+            out += ")\\tab ";
+            i += 2;
+            while (i < n && IsBreakSpace(s(i))) ++i;
+        } else if (c == '\r' && i < n && s(i + 1) == '\n') {
+            out += "\r\n\\par ";
+            while (i < n && IsBreakSpace(s(i))) ++i;
+        } else if (c == '{' || c == '}') {
+            out += '\\';
+            out += c;
+            ++i;
+        } else {
+            out += c;
+            ++i;
+        }
+    }
+    out += "\r\n}";
+    return out;
+}
+
+} // namespace quillara

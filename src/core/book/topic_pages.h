@@ -1,0 +1,27 @@
+#pragma once
+
+#include "book/byte_reader.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quillara {
+
+struct TTopicEntry {
+    std::string Key;
+    std::string Page;
+};
+
+// The topic file of one chapter, TOPICS.<n>: the page of every topic under its title.
+std::vector<TTopicEntry> ReadTopicFile(TByteReader& in);
+std::string WriteTopicFile(const std::vector<TTopicEntry>& entries);
+
+std::string TopicFileName(int chapter);
+
+// The page of a topic for a chapter, the last entry with that exact key winning; the empty text
+// when there is none. A missing or damaged file ends the lookup quietly with what was found.
+std::string FindTopicText(const std::filesystem::path& directory, int chapter,
+                          const std::string& title);
+
+} // namespace quillara

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "book/extended.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillara {
+
+enum TNodeKind : std::uint8_t {
+    nkOperator = 1,
+    nkCall = 2,
+    nkVariable = 3,
+    nkNumber = 4,
+    nkArgument = 5
+};
+
+struct TFormulaNode {
+    std::uint8_t NodeKind = nkNumber;
+    Extended Value = 0;
+    std::string Text;
+};
+
+// A formula text that cannot be turned into nodes at all: an unmatched ")", an unclosed "{" or
+// a malformed number. Raised by Compile; a character outside the grammar only fails the compile.
+class EFormulaSyntaxError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+using TArguments = std::array<Extended, 10>;
+
+// A declaration "name(parameters) = expression" or a bare expression, compiled into a postfix
+// node list. Every formula is listed in the program-wide registry from construction to
+// destruction, so that other formulas can call it by name.
+class TFormula {
+public:
+    // From a formula record of the book definition: compiles at once, discarding the messages.
+    TFormula(bool hasDeclaration, std::string source, std::string secondText,
+             std::uint8_t recordVersion = 1);
+    // For the question runner: form code 1 makes a declaration, any other a bare expression.
+    explicit TFormula(int formCode);
+    ~TFormula();
+    TFormula(const TFormula&) = delete;
+    TFormula& operator=(const TFormula&) = delete;
+
+    // Rebuilds Nodes from Source. Declaration messages are appended to `messages` when given.
+    bool Compile(std::vector<std::string>* messages);
+
+    std::string Name;
+    const TArguments* Arguments = nullptr;
+    std::uint8_t ArgumentCount = 0;
+    bool Compiled = false;
+    bool HasDeclaration = false;
+    std::string SecondText;
+    std::optional<std::vector<std::string>> Parameters;
+    std::vector<TFormulaNode> Nodes;
+    std::string Source;
+    // The stored record's version byte (0 is the one-byte record).
+    std::uint8_t RecordVersion = 1;
+
+private:
+    bool ParseDeclaration(std::vector<std::string>* messages);
+    bool ParseExpression(std::string_view text);
+};
+
+// Every formula that exists, oldest first.
+const std::vector<TFormula*>& FormulaRegistry();
+// The first registered formula whose Name equals the name exactly.
+TFormula* FindRegisteredFormula(std::string_view name);
+
+} // namespace quillara

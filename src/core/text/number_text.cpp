@@ -1,0 +1,182 @@
+#include "text/number_text.h"
+
+#include "book/book_errors.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace quillara {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+[[noreturn]] void NotANumber(std::string_view text) {
+    throw EConvertError("\"" + std::string(text) + "\" is not a valid number");
+}
+
+// Unsigned digits of |value| with '.' as the point, before separators and signs are applied.
+std::string PlainFixed(Extended magnitude, int precision, int digits, bool& scientific) {
+    scientific = false;
+    char buffer[128];
+    if (magnitude == 0) {
+        std::snprintf(buffer, sizeof buffer, "%.*f", digits, 0.0);
+        return buffer;
+    }
+    std::snprintf(buffer, sizeof buffer, "%.*Le", precision - 1, magnitude);
+    const std::string mantissaAndExponent = buffer;
+    const auto e = mantissaAndExponent.find('e');
+    const int exponent = std::stoi(mantissaAndExponent.substr(e + 1));
+    const int integerDigits = exponent + 1;
+    if (integerDigits > precision) {
+        scientific = true;
+        return mantissaAndExponent.substr(0, e) + "E" + (exponent < 0 ? "-" : "+") +
+               std::to_string(std::abs(exponent));
+    }
+    if (integerDigits + digits <= precision) {
+        std::snprintf(buffer, sizeof buffer, "%.*Lf", digits, magnitude);
+        return buffer;
+    }
+    // More places are asked for than the precision allows: the rounded significant digits, then
+    // zeros.
+    std::string significant;
+    for (char c : mantissaAndExponent.substr(0, e))
+        if (IsDigit(c)) significant += c;
+    std::string whole = significant.substr(0, static_cast<std::size_t>(integerDigits));
+    std::string fraction = significant.substr(static_cast<std::size_t>(integerDigits));
+    fraction.resize(static_cast<std::size_t>(digits), '0');
+    return digits > 0 ? whole + "." + fraction : whole;
+}
+
+bool AllZero(const std::string& digits) {
+    for (char c : digits)
+        if (c >= '1' && c <= '9') return false;
+    return true;
+}
+
+std::string ApplySeparators(const std::string& plain, const std::string& decimalSeparator,
+                            const std::string& thousandSeparator) {
+    const auto point = plain.find('.');
+    std::string whole = plain.substr(0, point);
+    std::string result;
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0) result += thousandSeparator;
+        result += whole[i];
+    }
+    if (point != std::string::npos) result += decimalSeparator + plain.substr(point + 1);
+    return result;
+}
+
+} // namespace
+
+Extended ParseNumberText(std::string_view text, const TRegionalSettings& regional) {
+    std::string_view rest = text;
+    while (!rest.empty() && static_cast<unsigned char>(rest.front()) <= 32) rest.remove_prefix(1);
+    while (!rest.empty() && static_cast<unsigned char>(rest.back()) <= 32) rest.remove_suffix(1);
+
+    std::string normal;
+    if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
+        normal += rest.front();
+        rest.remove_prefix(1);
+    }
+    bool anyDigit = false;
+    while (!rest.empty() && IsDigit(rest.front())) {
+        normal += rest.front();
+        rest.remove_prefix(1);
+        anyDigit = true;
+    }
+    const std::string& separator = regional.DecimalSeparator;
+    if (!separator.empty() && rest.substr(0, separator.size()) == separator) {
+        normal += '.';
+        rest.remove_prefix(separator.size());
+        while (!rest.empty() && IsDigit(rest.front())) {
+            normal += rest.front();
+            rest.remove_prefix(1);
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit) NotANumber(text);
+    if (!rest.empty() && (rest.front() == 'e' || rest.front() == 'E')) {
+        normal += 'e';
+        rest.remove_prefix(1);
+        if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
+            normal += rest.front();
+            rest.remove_prefix(1);
+        }
+        if (rest.empty() || !IsDigit(rest.front())) NotANumber(text);
+        while (!rest.empty() && IsDigit(rest.front())) {
+            normal += rest.front();
+            rest.remove_prefix(1);
+        }
+    }
+    if (!rest.empty()) NotANumber(text);
+
+    const char* begin = normal.data() + (normal.front() == '+' ? 1 : 0);
+    Extended value = 0;
+    const auto [end, error] = std::from_chars(begin, normal.data() + normal.size(), value);
+    if (error != std::errc() || end != normal.data() + normal.size()) NotANumber(text);
+    return value;
+}
+
+std::string FormatFixed(Extended value, int precision, int digits, const TRegionalSettings& regional) {
+    if (digits < 0) digits = 0;
+    if (!std::isfinite(value)) return std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
+    bool scientific = false;
+    const std::string plain = PlainFixed(std::fabs(value), precision, digits, scientific);
+    std::string text = scientific ? plain : ApplySeparators(plain, regional.DecimalSeparator, "");
+    if (scientific) {
+        const auto point = text.find('.');
+        if (point != std::string::npos) text.replace(point, 1, regional.DecimalSeparator);
+    }
+    const bool negative = value < 0 && !AllZero(plain);
+    return negative ? "-" + text : text;
+}
+
+std::string FormatCurrency(Extended value, int digits, const TRegionalSettings& regional) {
+    if (digits < 0) digits = 0;
+    bool scientific = false;
+    const std::string plain =
+        std::isfinite(value) ? PlainFixed(std::fabs(value), 18, digits, scientific) : "INF";
+    const std::string n = scientific ? plain
+                                     : ApplySeparators(plain, regional.DecimalSeparator,
+                                                       regional.ThousandSeparator);
+    const std::string& s = regional.CurrencySymbol;
+    if (!(value < 0) || AllZero(plain)) {
+        switch (regional.CurrencyFormat) {
+        case 1: return n + s;
+        case 2: return s + " " + n;
+        case 3: return n + " " + s;
+        default: return s + n;
+        }
+    }
+    switch (regional.NegativeCurrencyFormat) {
+    case 1: return "-" + s + n;
+    case 2: return s + "-" + n;
+    case 3: return s + n + "-";
+    case 4: return "(" + n + s + ")";
+    case 5: return "-" + n + s;
+    case 6: return n + "-" + s;
+    case 7: return n + s + "-";
+    case 8: return "-" + n + " " + s;
+    case 9: return "-" + s + " " + n;
+    case 10: return n + " " + s + "-";
+    case 11: return s + " " + n + "-";
+    case 12: return s + " -" + n;
+    case 13: return n + "- " + s;
+    case 14: return "(" + s + " " + n + ")";
+    case 15: return "(" + n + " " + s + ")";
+    default: return "(" + s + n + ")";
+    }
+}
+
+std::string FormatShortest(double value, const TRegionalSettings& regional) {
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    std::string text(buffer, error == std::errc() ? end : buffer);
+    const auto point = text.find('.');
+    if (point != std::string::npos) text.replace(point, 1, regional.DecimalSeparator);
+    return text;
+}
+
+} // namespace quillara

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "book/extended.h"
+#include "platform/regional_settings.h"
+
+#include <string>
+#include <string_view>
+
+namespace quillara {
+
+// Reads a number written with the user's decimal separator: optional blanks, sign, digits,
+// separator, digits, exponent. Anything else raises EConvertError.
+Extended ParseNumberText(std::string_view text, const TRegionalSettings& regional);
+
+// Fixed-point text: "-" for negatives, at least one digit before the separator, exactly `digits`
+// after it, at most `precision` significant digits. An integer part longer than `precision` is
+// written in scientific notation instead.
+std::string FormatFixed(Extended value, int precision, int digits, const TRegionalSettings& regional);
+
+// A money amount in the user's currency conventions, with thousands separators.
+std::string FormatCurrency(Extended value, int digits, const TRegionalSettings& regional);
+
+// The shortest text that reads back as the same double, with the user's decimal separator.
+std::string FormatShortest(double value, const TRegionalSettings& regional);
+
+} // namespace quillara

@@ -1,0 +1,126 @@
+#include "book/book_errors.h"
+#include "book/book_strings.h"
+#include "book/extended.h"
+#include "book/math_errors.h"
+#include "book/real48.h"
+#include "book/round_to_places.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace quillara {
+namespace {
+
+std::string Bytes(std::initializer_list<int> values) {
+    std::string s;
+    for (int v : values) s += static_cast<char>(v);
+    return s;
+}
+
+TEST(BookStrings, ReadersTrimTrailingBlanksAndKeepLeadingOnes) {
+    const std::string data = Bytes({0}) + Bytes({3, 0}) + "ab" + Bytes({0}) + Bytes({6}) +
+                             "abc   " + Bytes({4}) + "  x\t" + Bytes({0, 0});
+    TByteReader in(data, "test");
+    EXPECT_EQ(ReadShortString(in, "a"), "");
+    EXPECT_EQ(in.Position(), 1u);
+    EXPECT_EQ(ReadLongString(in, "b"), "ab");
+    EXPECT_EQ(ReadShortString(in, "c"), "abc");
+    EXPECT_EQ(ReadShortString(in, "d"), "  x");
+    EXPECT_EQ(ReadLongString(in, "e"), "");
+    EXPECT_TRUE(in.AtEnd());
+}
+
+TEST(BookStrings, WritersStoreWhatReadersGiveBack) {
+    TByteWriter out;
+    WriteShortString(out, "abc   ");
+    WriteLongString(out, "");
+    WriteShortString(out, "");
+    EXPECT_EQ(out.Bytes(), Bytes({3}) + "abc" + Bytes({0, 0, 0}));
+}
+
+TEST(BookStrings, OverlongTextsAreCutToTheLimitWithAMatchingLength) {
+    TByteWriter out;
+    WriteShortString(out, std::string(300, 'x'));
+    WriteLongString(out, std::string(70000, 'y'));
+    TByteReader in(out.Bytes(), "test");
+    EXPECT_EQ(ReadShortString(in, "a"), std::string(255, 'x'));
+    EXPECT_EQ(ReadLongString(in, "b"), std::string(65535, 'y'));
+    EXPECT_TRUE(in.AtEnd());
+}
+
+TEST(BookStrings, TruncatedFieldNamesFileFieldAndOffset) {
+    const std::string data = Bytes({1, 'a', 9, 'b'});
+    TByteReader in(data, "TOPICS.3");
+    ReadShortString(in, "key");
+    try {
+        ReadShortString(in, "page");
+        FAIL() << "no error";
+    } catch (const TTruncatedFileError& e) {
+        EXPECT_STREQ(e.what(), "TOPICS.3: the file ends inside page at byte 3");
+    }
+}
+
+TEST(Extended, DecodesStoredBytesBitForBit) {
+    // 2.0: significand 0x8000000000000000, exponent 16384.
+    std::array<std::uint8_t, 10> two{0, 0, 0, 0, 0, 0, 0, 0x80, 0x00, 0x40};
+    EXPECT_EQ(DecodeExtended(two), 2.0L);
+    std::array<std::uint8_t, 10> minusThree{0, 0, 0, 0, 0, 0, 0, 0xC0, 0x00, 0xC0};
+    EXPECT_EQ(DecodeExtended(minusThree), -3.0L);
+    std::array<std::uint8_t, 10> infinity{0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x7F};
+    EXPECT_TRUE(std::isinf(DecodeExtended(infinity)));
+    std::array<std::uint8_t, 10> nan{0, 0, 0, 0, 0, 0, 0, 0xC0, 0xFF, 0x7F};
+    EXPECT_TRUE(std::isnan(DecodeExtended(nan)));
+}
+
+TEST(Extended, EncodesAndDecodesEveryKindOfValue) {
+    for (Extended v : {0.0L, -0.0L, 1.0L, -2.5L, 0.1L, 1e4000L, -1e-4940L, 123456789.123456789L,
+                       std::numeric_limits<Extended>::max(),
+                       std::numeric_limits<Extended>::denorm_min()}) {
+        const Extended back = DecodeExtended(EncodeExtended(v));
+        EXPECT_EQ(back, v);
+        EXPECT_EQ(std::signbit(back), std::signbit(v));
+    }
+    EXPECT_EQ(EncodeExtended(2.0L), (std::array<std::uint8_t, 10>{0, 0, 0, 0, 0, 0, 0, 0x80, 0, 0x40}));
+}
+
+TEST(Real48, DecodesTheStoredLayout) {
+    TReal48 one;
+    one.Bytes = {129, 0, 0, 0, 0, 0};
+    EXPECT_EQ(one.ToExtended(), 1.0L);
+    TReal48 minusOneAndHalf;
+    minusOneAndHalf.Bytes = {129, 0, 0, 0, 0, 0xC0};
+    EXPECT_EQ(minusOneAndHalf.ToExtended(), -1.5L);
+    TReal48 zero;
+    zero.Bytes = {0, 1, 2, 3, 4, 5};
+    EXPECT_EQ(zero.ToExtended(), 0.0L);
+}
+
+TEST(Real48, ConvertsBothWaysRoundingAndOverflowing) {
+    for (Extended v : {1.0L, -1.5L, 100.0L, 0.25L, 1234.5L, 0x1p100L})
+        EXPECT_EQ(TReal48::FromExtended(v).ToExtended(), v);
+    // 0.1 keeps 39 fraction bits: close, not exact.
+    EXPECT_NEAR(static_cast<double>(TReal48::FromExtended(0.1L).ToExtended()), 0.1, 1e-12);
+    // Rounding the fraction up may carry into the exponent: just below 2 becomes 2.
+    EXPECT_EQ(TReal48::FromExtended(2.0L - std::ldexp(1.0L, -45)).ToExtended(), 2.0L);
+    EXPECT_EQ(TReal48::FromExtended(1e-40L).ToExtended(), 0.0L);
+    EXPECT_THROW(TReal48::FromExtended(1e39L), EOverflow);
+    EXPECT_NO_THROW(TReal48::FromExtended(1e38L));
+}
+
+TEST(RoundToPlaces, RoundsTiesToEvenAtEveryScale) {
+    EXPECT_EQ(RoundToPlaces(0, 2.5), 2);
+    EXPECT_EQ(RoundToPlaces(0, 3.5), 4);
+    EXPECT_EQ(RoundToPlaces(0, -2.5), -2);
+    EXPECT_DOUBLE_EQ(RoundToPlaces(1, 0.25), 0.2);
+    EXPECT_EQ(RoundToPlaces(-2, 1250), 1200);
+    EXPECT_EQ(RoundToPlaces(-1, 15), 20);
+    EXPECT_EQ(RoundToPlaces(-1, 25), 20);
+    EXPECT_DOUBLE_EQ(RoundToPlaces(2, 3.14159), 3.14);
+    EXPECT_THROW(RoundToPlaces(0, 1e19), EInvalidOp);
+    EXPECT_THROW(RoundToPlaces(4, 1e300), EInvalidOp);
+}
+
+} // namespace
+} // namespace quillara

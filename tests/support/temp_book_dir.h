@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace quillara::testing {
+
+// A fresh directory under the system's temporary folder, removed with the object.
+class TempBookDir {
+public:
+    TempBookDir();
+    ~TempBookDir();
+    TempBookDir(const TempBookDir&) = delete;
+    TempBookDir& operator=(const TempBookDir&) = delete;
+
+    const std::filesystem::path& Path() const { return Dir; }
+    // Writes the bytes to a file of the directory and returns its path.
+    std::filesystem::path Write(std::string_view name, std::string_view bytes) const;
+    std::string Read(std::string_view name) const;
+
+private:
+    std::filesystem::path Dir;
+};
+
+} // namespace quillara::testing
