@@ -2,6 +2,7 @@
 
 #include "temp_book_dir.h"
 
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <spawn.h>
