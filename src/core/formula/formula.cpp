@@ -74,7 +74,9 @@ bool TFormula::ParseDeclaration(std::vector<std::string>* messages) {
                                         "missing an assignment (=).");
         return true;
     }
-    const std::string_view head = std::string_view(Source).substr(0, equals);
+    // Blanks before the "=" are layout, not part of the parameter list.
+    std::string_view head = std::string_view(Source).substr(0, equals);
+    while (!head.empty() && static_cast<unsigned char>(head.back()) <= 32) head.remove_suffix(1);
     const std::string_view body = std::string_view(Source).substr(equals + 1);
 
     const auto open = head.find('(');

@@ -1,0 +1,150 @@
+#include "book/authors_notes.h"
+#include "book/book_errors.h"
+#include "book/book_files.h"
+#include "book/book_strings.h"
+#include "book/glossary.h"
+#include "book/topic_pages.h"
+#include "temp_book_dir.h"
+#include "text/windows1252.h"
+
+#include <gtest/gtest.h>
+
+namespace quillara {
+namespace {
+
+using testing::TempBookDir;
+
+TEST(BookFileLookup, ExactNameFirstThenAnyCaseInsideTheBookOnly) {
+    TempBookDir dir;
+    dir.Write("AUTHORS", "x");
+    dir.Write("Pictures/Chart.JPG", "y");
+    dir.Write("cover.jpg", "lower");
+    dir.Write("COVER.JPG", "upper");
+    EXPECT_EQ(FindBookFile(dir.Path(), "AUTHORS."), dir.Path() / "AUTHORS");
+    EXPECT_EQ(FindBookFile(dir.Path(), "authors"), dir.Path() / "AUTHORS");
+    EXPECT_EQ(FindBookFile(dir.Path(), "pictures\\chart.jpg"), dir.Path() / "Pictures/Chart.JPG");
+    EXPECT_EQ(FindBookFile(dir.Path(), "cover.jpg"), dir.Path() / "cover.jpg");
+    EXPECT_EQ(FindBookFile(dir.Path(), "COVER.JPG"), dir.Path() / "COVER.JPG");
+    EXPECT_FALSE(FindBookFile(dir.Path(), "missing"));
+    EXPECT_FALSE(FindBookFile(dir.Path(), "Pictures")); // a folder is not a book file
+    EXPECT_FALSE(FindBookFile(dir.Path(), "../" + dir.Path().filename().string() + "/AUTHORS"));
+    EXPECT_FALSE(FindBookFile(dir.Path(), "Pictures/../AUTHORS"));
+    EXPECT_FALSE(FindBookFile(dir.Path(), (dir.Path() / "AUTHORS").string()));
+    EXPECT_FALSE(FindBookFile(dir.Path(), "C:\\AUTHORS"));
+    EXPECT_FALSE(FindBookFile(dir.Path(), ""));
+    EXPECT_THROW(ReadBookFile(dir.Path(), "nothing"), TFileOpenError);
+}
+
+TEST(TopicPages, LastExactKeyWinsAndFailuresEndQuietly) {
+    TempBookDir dir;
+    dir.Write("TOPICS.1", WriteTopicFile({{"Summary", "<p>first</p>"},
+                                          {"summary", "<p>other case</p>"},
+                                          {"Key Ideas   ", "<p>ideas</p>"},
+                                          {"Summary", "<p>second</p>"}}));
+    EXPECT_EQ(FindTopicText(dir.Path(), 1, "Summary"), "<p>second</p>");
+    EXPECT_EQ(FindTopicText(dir.Path(), 1, "Key Ideas"), "<p>ideas</p>");
+    EXPECT_EQ(FindTopicText(dir.Path(), 1, "SUMMARY"), "");
+    EXPECT_EQ(FindTopicText(dir.Path(), 2, "Summary"), "");
+
+    // A damaged file gives what was found before the damage.
+    const std::string whole = WriteTopicFile({{"Summary", "found"}, {"Summary", "cut short"}});
+    dir.Write("topics.3", whole.substr(0, whole.size() - 3));
+    EXPECT_EQ(FindTopicText(dir.Path(), 3, "Summary"), "found");
+
+    TByteWriter negative;
+    negative.WriteInt16(-1);
+    dir.Write("TOPICS.4", negative.Bytes());
+    EXPECT_EQ(FindTopicText(dir.Path(), 4, "Summary"), "");
+}
+
+TEST(TopicPages, ReaderReportsAFileThatEndsEarly) {
+    TByteWriter out;
+    out.WriteInt16(32767);
+    WriteShortString(out, "Summary");
+    TByteReader in(out.Bytes(), "TOPICS.9");
+    EXPECT_THROW(ReadTopicFile(in), TTruncatedFileError);
+}
+
+std::vector<TDefinition> SampleGlossary() {
+    return {{"12", "A yellow fruit", "banana", "1,3"},
+            {"4, 45", "A red fruit", "Apple", "13"},
+            {"", "Also a fruit", "apple", ""},
+            {"7", "Unit of life", " Cell", "ch 2 and 11"}};
+}
+
+TEST(Glossary, LoadsInFileOrderOrSortedStably) {
+    TempBookDir dir;
+    dir.Write("Glossary.def", WriteGlossary(SampleGlossary()));
+    TGlossary glossary;
+    glossary.LoadGlossary(dir.Path(), false);
+    ASSERT_EQ(glossary.Entries.size(), 4u);
+    EXPECT_EQ(glossary.Entries[0].Term, "banana");
+    EXPECT_EQ(glossary.Entries[1].PageRef, "4, 45");
+
+    glossary.LoadGlossary(dir.Path(), true);
+    std::vector<std::string> terms;
+    for (const auto& e : glossary.Entries) terms.push_back(e.Term);
+    EXPECT_EQ(terms, (std::vector<std::string>{" Cell", "Apple", "apple", "banana"}));
+
+    TGlossary inserted;
+    for (auto& e : SampleGlossary()) inserted.AddSorted(e);
+    for (std::size_t i = 0; i < terms.size(); ++i) EXPECT_EQ(inserted.Entries[i].Term, terms[i]);
+}
+
+TEST(Glossary, FindTermInChapterAndTrimmedTerm) {
+    TGlossary glossary;
+    glossary.Entries = SampleGlossary();
+    EXPECT_EQ(glossary.FindTerm("APPLE"), &glossary.Entries[1]);
+    EXPECT_EQ(glossary.FindTerm("apple "), nullptr);
+    EXPECT_EQ(glossary.FindTerm("cell"), nullptr);
+    EXPECT_EQ(glossary.FindTerm(" cell"), &glossary.Entries[3]);
+
+    EXPECT_TRUE(TGlossary::InChapter(glossary.Entries[0], 1));
+    EXPECT_TRUE(TGlossary::InChapter(glossary.Entries[0], 3));
+    EXPECT_FALSE(TGlossary::InChapter(glossary.Entries[0], 13));
+    EXPECT_TRUE(TGlossary::InChapter(glossary.Entries[1], 13));
+    EXPECT_FALSE(TGlossary::InChapter(glossary.Entries[1], 1));
+    EXPECT_FALSE(TGlossary::InChapter(glossary.Entries[2], 0));
+    EXPECT_TRUE(TGlossary::InChapter(glossary.Entries[3], 11));
+    EXPECT_TRUE(TGlossary::InChapter({"", "", "x", "05;5"}, 5));
+    EXPECT_FALSE(TGlossary::InChapter({"", "", "x", "05"}, 5));
+    EXPECT_EQ(TGlossary::TrimmedTerm(glossary.Entries[3]), "Cell");
+}
+
+TEST(Glossary, DamagedFileRaisesAndLeavesTheGlossaryAsItWas) {
+    TempBookDir dir;
+    TGlossary glossary;
+    EXPECT_THROW(glossary.LoadGlossary(dir.Path(), false), TFileOpenError);
+    glossary.Entries = SampleGlossary();
+    TByteWriter out;
+    out.WriteUInt16(65535);
+    WriteLongString(out, "1");
+    dir.Write("GLOSSARY.DEF", out.Bytes());
+    EXPECT_THROW(glossary.LoadGlossary(dir.Path(), false), TTruncatedFileError);
+    EXPECT_EQ(glossary.Entries.size(), 4u);
+    dir.Write("GLOSSARY.DEF", std::string(2, '\0'));
+    glossary.LoadGlossary(dir.Path(), false);
+    EXPECT_TRUE(glossary.Entries.empty());
+}
+
+TEST(AuthorsNotes, ReadsTheNotesWithoutTheirFinalNulAndBlanks) {
+    TempBookDir dir;
+    TByteWriter out;
+    out.WriteUInt16(9);
+    out.WriteBytes(std::string("Notes  \0", 8) + " ");
+    dir.Write("AUTHORS", out.Bytes());
+    EXPECT_EQ(LoadAuthorsNotes(dir.Path()), "Notes");
+    dir.Write("AUTHORS", WriteAuthorsNotes("Line one\r\nLine two"));
+    EXPECT_EQ(LoadAuthorsNotes(dir.Path()), "Line one\r\nLine two");
+}
+
+TEST(Windows1252, ConvertsEveryByteToUtf8AndBack) {
+    std::string all;
+    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+    EXPECT_EQ(Utf8ToWindows1252(Windows1252ToUtf8(all)), all);
+    EXPECT_EQ(Windows1252ToUtf8("\x80 caf\xE9"), "\xE2\x82\xAC caf\xC3\xA9");
+    EXPECT_EQ(Utf8ToWindows1252("\xE2\x82\xAC \xE4\xB8\xAD"), "\x80 ?");
+}
+
+} // namespace
+} // namespace quillara
