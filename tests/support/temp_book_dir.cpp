@@ -31,8 +31,10 @@ std::filesystem::path TempBookDir::Write(std::string_view name, std::string_view
     return path;
 }
 
-std::string TempBookDir::Read(std::string_view name) const {
-    std::ifstream in(Dir / std::string(name), std::ios::binary);
+std::string TempBookDir::Read(std::string_view name) const { return ReadFile(Dir / std::string(name)); }
+
+std::string TempBookDir::ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 

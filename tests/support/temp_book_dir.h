@@ -18,6 +18,7 @@ public:
     // Writes the bytes to a file of the directory and returns its path.
     std::filesystem::path Write(std::string_view name, std::string_view bytes) const;
     std::string Read(std::string_view name) const;
+    static std::string ReadFile(const std::filesystem::path& path);
 
 private:
     std::filesystem::path Dir;

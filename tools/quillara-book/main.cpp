@@ -7,7 +7,8 @@
 namespace {
 
 constexpr const char* Usage =
-    "usage: quillara-book dump FILE [--kind book|topics|questions|glossary|authors|scores]\n"
+    "usage: quillara-book dump FILE|DIR [--kind book|topics|questions|glossary|authors|scores]\n"
+    "       quillara-book build SOURCE OUTDIR [--pictures DIR]...\n"
     "       quillara-book show DIR CHAPTER [N] [--seed S] [--rtf] [--size PT]\n"
     "       quillara-book eval [--book DIR] [--set NAME=VALUE]... [--declare \"f(x) = ...\"]... "
     "EXPRESSION\n";
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
         if (verb == "dump") return RunDump(args);
         if (verb == "show") return RunShow(args);
         if (verb == "eval") return RunEval(args);
+        if (verb == "build") return RunBuild(args);
         if (verb == "--help" || verb == "-h" || verb == "help") {
             std::cout << Usage;
             return 0;

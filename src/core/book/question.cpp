@@ -60,6 +60,13 @@ void WriteQuestion(TByteWriter& out, const TQuestion& question) {
 
 std::string QuestionBankName(int chapter) { return "QUESTION." + std::to_string(chapter); }
 
+std::vector<TQuestion> ReadQuestionBank(TByteReader& in) {
+    std::vector<TQuestion> questions;
+    const std::int16_t count = in.ReadInt16("question count");
+    for (int i = 0; i < count; ++i) questions.push_back(ReadQuestion(in));
+    return questions;
+}
+
 std::string WriteQuestionBank(const std::vector<TQuestion>& questions) {
     TByteWriter out;
     const std::size_t count = std::min<std::size_t>(questions.size(), INT16_MAX);

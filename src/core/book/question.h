@@ -34,6 +34,8 @@ TQuestion ReadQuestion(TByteReader& in);
 void WriteQuestion(TByteWriter& out, const TQuestion& question);
 
 std::string QuestionBankName(int chapter);
+// Every record of a bank file, in file order.
+std::vector<TQuestion> ReadQuestionBank(TByteReader& in);
 // A whole bank file; writes at most 32,767 questions.
 std::string WriteQuestionBank(const std::vector<TQuestion>& questions);
 

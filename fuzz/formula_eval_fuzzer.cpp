@@ -1,0 +1,99 @@
+// Formula text compiled and evaluated among a few variables and declared functions, one of them
+// calling itself. The input's first line, when it has several, is declared as one more function.
+// Syntax errors and evaluation errors are expected outcomes; a crash, a hang, undefined
+// behaviour, a leak, a non-finite result or a call that leaves its arguments behind are bugs.
+#include "formula/evaluator.h"
+#include "formula/formula.h"
+#include "formula/variable.h"
+#include "platform/random_source.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace quillara;
+
+void Require(bool condition) {
+    if (!condition) std::abort();
+}
+
+struct Book {
+    TSeededRandom Random{1};
+    std::vector<std::unique_ptr<TVarible>> Variables;
+    std::vector<std::unique_ptr<TFormula>> Formulas;
+
+    Book() {
+        SetProgramRandom(&Random);
+        const std::pair<const char*, Extended> numbers[] = {{"a", 1.5L},      {"b", -2},
+                                                            {"rate", 0.05L},  {"zero", 0},
+                                                            {"big", 1e4000L}, {"tiny", 1e-4000L}};
+        for (const auto& [name, value] : numbers) {
+            Variables.push_back(
+                std::make_unique<TVarible>(name, vkNumber, TReal48{}, TReal48{}, 0, std::nullopt));
+            Variables.back()->Value = value;
+        }
+        Variables.push_back(
+            std::make_unique<TVarible>("colour", vkChoice, TReal48{}, TReal48{}, 0,
+                                       std::vector<std::string>{"red", "green", "blue"}));
+        for (const char* source : {
+                 "area(w,h) = {1}*{2}",
+                 "half(x) = {1}/2",
+                 "five() = 5",
+                 "sqrt(x) = 0",
+                 "interest(p,r,n,t) = {1}*(1+{2}/{3})^({3}*{4})",
+                 "loop(x) = loop({1}+1)",
+                 "ping(x) = 1+pong({1})",
+                 "pong(x) = ping({1}-1)",
+                 "broken(x) = {1} $ 1",
+                 "outside(x) = {3}",
+                 "many(a,b,c,d,e,f,g,h,i,j,k) = 1",
+                 "ten(a,b,c,d,e,f,g,h,i,j) = {9}-{1}",
+             })
+            Formulas.push_back(std::make_unique<TFormula>(true, source, ""));
+    }
+};
+
+// Whatever a call does, it hands the caller's arguments back when it ends.
+void RequireNoArgumentsLeft() {
+    for (const TFormula* formula : FormulaRegistry())
+        Require(formula->Arguments == nullptr && formula->ArgumentCount == 0);
+}
+
+void EvaluateChecked(TFormula& formula, bool compiles) {
+    try {
+        const Extended value = Evaluate(formula);
+        Require(std::isfinite(value));
+        if (!compiles) Require(value == 0);
+    } catch (const EInvalidOperation&) {
+    }
+    RequireNoArgumentsLeft();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static Book book;
+    const std::size_t registered = FormulaRegistry().size();
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const auto newline = text.find('\n');
+    try {
+        std::unique_ptr<TFormula> declared;
+        if (newline != std::string::npos) {
+            declared = std::make_unique<TFormula>(true, text.substr(0, newline), "");
+            EvaluateChecked(*declared, declared->Compiled);
+        }
+        TFormula expression(2);
+        expression.Source = newline == std::string::npos ? text : text.substr(newline + 1);
+        const bool compiles = expression.Compile(nullptr);
+        EvaluateChecked(expression, compiles);
+    } catch (const EFormulaSyntaxError&) {
+    }
+    Require(FormulaRegistry().size() == registered);
+    return 0;
+}

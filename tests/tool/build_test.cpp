@@ -1,0 +1,118 @@
+#include "temp_book_dir.h"
+#include "tool_runner.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+
+namespace quillara {
+namespace {
+
+using nlohmann::json;
+using testing::RunTool;
+using testing::TempBookDir;
+
+json Manifest(int version) {
+    return json::parse(R"json({
+      "book": {
+        "version": 5, "Title": "Caf\u00e9 Maths", "Text2": "Second", "Copyright": "(c) us",
+        "HasGlossary": true, "HasMatchingQuiz": true, "HasAuthorsNotes": true,
+        "ReservedFlags": [false, true, false, false],
+        "Topics": [{"Title": "Summary", "TopicAttribute": 2},
+                   {"Title": "Old style", "RecordVersion": 0}],
+        "ChapterNames": ["One", "Two"],
+        "Variables": [{"Name": "n", "Kind": 2, "Min": 1.5, "Max": 9.25, "Decimals": 2, "Choices": null},
+                      {"Name": "old", "Kind": 1, "Min": 10, "Max": 20, "Decimals": 0, "RecordVersion": 0},
+                      {"Name": "colour", "Kind": 3, "Choices": ["red", "green"]}],
+        "Expressions": [{"FirstText": "a", "SecondText": "b"}],
+        "Formulas": [{"HasDeclaration": true, "Source": "twice(x) = {1}*2", "SecondText": ""},
+                     {"RecordVersion": 0}]
+      },
+      "topics": {"1": {"entries": [{"key": "Summary", "pageFile": "summary.html"}]},
+                 "2": {"entries": [{"key": "Summary", "page": "<p>\u20ac and \u4e2d</p>"}]}},
+      "questions": {"1": {"questions": [
+          {"version": 2, "Kind": 1, "Answer": "T", "Text": "True?", "Explanation": "Yes."},
+          {"version": 1, "Kind": 0, "Answer": "B", "ChoiceCount": 2, "Text": "Pick\r\nA) x\r\nB) y",
+           "GlossaryTerms": ["Budget"]},
+          {"version": 2, "Kind": 2, "Text": "{n} twice?", "Formula": "twice({n})", "RoundTo": 2}]}},
+      "glossary": {"entries": [{"PageRef": "4", "DefinitionText": "A plan", "Term": "Budget", "ChapterRef": "1, 2"}]},
+      "authors": {"text": "Notes\r\nmore"},
+      "pictures": {"cover.jpg": "cover.jpg"}
+    })json")
+        .patch(json::array({{{"op", "replace"}, {"path", "/book/version"}, {"value", version}}}));
+}
+
+struct BuildFixture : ::testing::Test {
+    std::filesystem::path WriteSource(const json& manifest) {
+        source.Write("summary.html", "<h2>Caf\xC3\xA9</h2>");
+        source.Write("cover.jpg", "not really a jpeg");
+        return source.Write("book.json", manifest.dump());
+    }
+    json DumpDir(const std::filesystem::path& dir) {
+        const auto result = RunTool({"dump", dir.string()});
+        EXPECT_EQ(result.ExitCode, 0) << result.Err;
+        return json::parse(result.Out);
+    }
+    TempBookDir source;
+    TempBookDir out;
+};
+
+TEST_F(BuildFixture, DumpAndBuildAreInversesForEveryVersion) {
+    for (int version = 0; version <= 5; ++version) {
+        SCOPED_TRACE("version " + std::to_string(version));
+        const auto manifest = WriteSource(Manifest(version));
+        const auto first = out.Path() / ("v" + std::to_string(version));
+        ASSERT_EQ(RunTool({"build", manifest.string(), first.string()}).ExitCode, 0);
+        const json dumped = DumpDir(first);
+        EXPECT_EQ(dumped["book"]["version"], version);
+        EXPECT_EQ(dumped["book"]["Title"], "Caf\xC3\xA9 Maths");
+        EXPECT_EQ(dumped["book"]["Variables"].size(), version >= 1 ? 3u : 0u);
+        EXPECT_EQ(dumped["topics"]["1"]["entries"][0]["page"], "<h2>Caf\xC3\xA9</h2>");
+        EXPECT_EQ(dumped["topics"]["2"]["entries"][0]["page"], "<p>\xE2\x82\xAC and &#20013;</p>");
+        EXPECT_EQ(dumped["questions"]["1"]["questions"][2]["RoundTo"], 2.0);
+        EXPECT_EQ(dumped["questions"]["1"]["questions"][1]["version"], 1);
+        EXPECT_EQ(dumped["authors"]["text"], "Notes\r\nmore");
+        EXPECT_EQ(dumped["pictures"], (json{{"cover.jpg", "cover.jpg"}}));
+
+        // The dump builds the same book again.
+        const auto again = out.Path() / ("again" + std::to_string(version));
+        const auto dumpFile = source.Write("dumped.json", dumped.dump());
+        ASSERT_EQ(RunTool({"build", dumpFile.string(), again.string(), "--pictures", first.string()}).ExitCode, 0);
+        EXPECT_EQ(DumpDir(again), dumped);
+        for (const char* name : {"BOOK.DEF", "QUESTION.1", "TOPICS.1", "GLOSSARY.DEF", "AUTHORS", "cover.jpg"})
+            EXPECT_EQ(TempBookDir::ReadFile(first / name), TempBookDir::ReadFile(again / name)) << name;
+    }
+}
+
+TEST_F(BuildFixture, SourceFaultsNameThePlaceAndWriteNothing) {
+    struct Case {
+        const char* path;
+        json value;
+        const char* expected;
+    };
+    const std::vector<Case> cases = {
+        {"/questions/1/questions/1/Kind", "two", "/questions/1/questions/1/Kind: expected a whole number"},
+        {"/book/Variables/0/Min", 1e40, "/book/Variables/0"},
+        {"/book/Formulas/0/Source", "f(x) = (1))", "/book/Formulas/0/Source"},
+        {"/topics/1/entries/0/pageFile", "missing.html", "/topics/1/entries/0/pageFile: cannot read"},
+        {"/pictures/cover.jpg", "nowhere.jpg", "/pictures/cover.jpg: cannot read"},
+        {"/questions/0", json::object({{"questions", json::array()}}), "/questions/0: chapter keys"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const json broken = Manifest(5).patch(json::array({{{"op", "add"}, {"path", c.path}, {"value", c.value}}}));
+        const auto manifest = WriteSource(broken);
+        const auto target = out.Path() / "broken";
+        const auto result = RunTool({"build", manifest.string(), target.string()});
+        EXPECT_EQ(result.ExitCode, 1);
+        EXPECT_NE(result.Err.find(manifest.string() + ": " + c.expected), std::string::npos) << result.Err;
+        EXPECT_FALSE(std::filesystem::exists(target));
+    }
+    source.Write("bad.json", "{ not json");
+    EXPECT_EQ(RunTool({"build", (source.Path() / "bad.json").string(), out.Path().string()}).ExitCode, 1);
+    EXPECT_EQ(RunTool({"build", "only-one"}).ExitCode, 2);
+}
+
+} // namespace
+} // namespace quillara

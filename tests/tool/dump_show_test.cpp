@@ -1,0 +1,119 @@
+#include "book/authors_notes.h"
+#include "book/book_properties_writer.h"
+#include "book/glossary.h"
+#include "book/question.h"
+#include "book/topic_pages.h"
+#include "scripted_random.h"
+#include "temp_book_dir.h"
+#include "tool_runner.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace quillara {
+namespace {
+
+using nlohmann::json;
+using testing::RunTool;
+using testing::TempBookDir;
+
+struct SmallBook : ::testing::Test {
+    SmallBook() {
+        testing::ScriptedRandom random;
+        TBookProperties book;
+        book.Title = "Caf\xE9 Finance"; // Windows-1252 e-acute
+        book.Topics = {{"Summary", 0, 2, 1}};
+        book.ChapterNames = {"Budgets"};
+        book.Variables.push_back(std::make_unique<TVarible>(
+            "n", vkNumber, TReal48::FromExtended(2), TReal48::FromExtended(3), 0, std::nullopt));
+        book.Formulas.push_back(std::make_unique<TFormula>(true, "twice(x) = {1}*2", ""));
+        dir.Write("BOOK.DEF", WriteBookProperties(book, 5, TRegionalSettings{}));
+        dir.Write("TOPICS.1", WriteTopicFile({{"Summary", "<h1>Budgets</h1>"}}));
+        TQuestion tf;
+        tf.Kind = qkTrueFalse;
+        tf.Answer = 'T';
+        tf.Text = "You have {n} accounts.";
+        tf.Explanation = "Count them.";
+        TQuestion mc;
+        mc.Text = "Pick:\r\nA) one\r\nB) two";
+        mc.Answer = 'A';
+        mc.ChoiceCount = 2;
+        mc.GlossaryTerms = std::vector<std::string>{"Budget"};
+        mc.RecordVersion = 1;
+        dir.Write("question.1", WriteQuestionBank({tf, mc}));
+        dir.Write("GLOSSARY.DEF", WriteGlossary({{"4", "A plan", "Budget", "1"}}));
+        dir.Write("AUTHORS", WriteAuthorsNotes("Hello"));
+    }
+    json Dump(const std::string& name, std::vector<std::string> extra = {}) {
+        std::vector<std::string> args{"dump", (dir.Path() / name).string()};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const auto result = RunTool(args);
+        EXPECT_EQ(result.ExitCode, 0) << result.Err;
+        return json::parse(result.Out);
+    }
+    TempBookDir dir;
+};
+
+TEST_F(SmallBook, DumpPrintsEveryFileKindWithItsFieldNames) {
+    const json book = Dump("BOOK.DEF");
+    EXPECT_EQ(book["version"], 5);
+    EXPECT_EQ(book["Title"], "Caf\xC3\xA9 Finance");
+    EXPECT_EQ(book["Topics"][0]["Title"], "Summary");
+    EXPECT_EQ(book["Variables"][0]["Min"], 2.0);
+    EXPECT_TRUE(book["Variables"][0]["Choices"].is_null());
+    EXPECT_EQ(book["Formulas"][0]["Name"], "twice");
+    EXPECT_EQ(book["Formulas"][0]["Parameters"], json::array({"{x}"}));
+    EXPECT_EQ(book["Formulas"][0]["Nodes"][2], (json{{"NodeKind", 1}, {"Value", 0.0}, {"Text", "*"}}));
+
+    const json bank = Dump("question.1");
+    ASSERT_EQ(bank["questions"].size(), 2u);
+    EXPECT_EQ(bank["questions"][0]["version"], 2);
+    EXPECT_EQ(bank["questions"][0]["Answer"], "T");
+    EXPECT_TRUE(bank["questions"][0]["GlossaryTerms"].is_null());
+    EXPECT_EQ(bank["questions"][1]["version"], 1);
+    EXPECT_EQ(bank["questions"][1]["GlossaryTerms"], json::array({"Budget"}));
+    EXPECT_FALSE(bank["questions"][0].contains("Chapter"));
+
+    EXPECT_EQ(Dump("TOPICS.1")["entries"][0]["page"], "<h1>Budgets</h1>");
+    EXPECT_EQ(Dump("GLOSSARY.DEF")["entries"][0]["Term"], "Budget");
+    EXPECT_EQ(Dump("AUTHORS")["text"], "Hello");
+    dir.Write("notes.bin", WriteAuthorsNotes("Kind given"));
+    EXPECT_EQ(Dump("notes.bin", {"--kind", "authors"})["text"], "Kind given");
+}
+
+TEST_F(SmallBook, DumpReportsBadFilesAndBadUsage) {
+    const std::string whole = dir.Read("question.1");
+    dir.Write("QUESTION.2", whole.substr(0, whole.size() - 4));
+    const auto truncated = RunTool({"dump", (dir.Path() / "QUESTION.2").string()});
+    EXPECT_EQ(truncated.ExitCode, 1);
+    EXPECT_NE(truncated.Err.find("QUESTION.2: the file ends inside"), std::string::npos);
+    EXPECT_EQ(std::count(truncated.Err.begin(), truncated.Err.end(), '\n'), 1);
+
+    EXPECT_EQ(RunTool({"dump", (dir.Path() / "missing.def").string(), "--kind", "book"}).ExitCode, 1);
+    EXPECT_EQ(RunTool({"dump", (dir.Path() / "notes.txt").string()}).ExitCode, 2);
+    EXPECT_EQ(RunTool({"dump"}).ExitCode, 2);
+    EXPECT_EQ(RunTool({"dump", "x", "--kind", "pictures"}).ExitCode, 2);
+    EXPECT_EQ(RunTool({"frobnicate"}).ExitCode, 2);
+}
+
+TEST_F(SmallBook, ShowExpandsPlaceholdersAndRendersRtf) {
+    const auto all = RunTool({"show", dir.Path().string(), "1", "--seed", "4"});
+    ASSERT_EQ(all.ExitCode, 0) << all.Err;
+    EXPECT_NE(all.Out.find("Question 1 (True/False, answer T)\nYou have 2 accounts."), std::string::npos);
+    EXPECT_NE(all.Out.find("Explanation: Count them."), std::string::npos);
+    EXPECT_NE(all.Out.find("Question 2 (Multiple Choice, answer A)"), std::string::npos);
+    EXPECT_NE(all.Out.find("Related terms: [Budget]"), std::string::npos);
+
+    const auto rtf = RunTool({"show", dir.Path().string(), "1", "2", "--rtf", "--size", "12"});
+    ASSERT_EQ(rtf.ExitCode, 0) << rtf.Err;
+    EXPECT_EQ(rtf.Out, "{\\rtf1\\ansi \\fs24\\pard\\li0\\fi0 Pick:\r\n\\par \\pard\\li720\\fi-720\\tx360 "
+                       "\\par \\tab A)\\tab one\r\n\\par \\par \\tab B)\\tab two\r\n}\n");
+
+    EXPECT_EQ(RunTool({"show", dir.Path().string(), "1", "3"}).ExitCode, 1);
+    EXPECT_EQ(RunTool({"show", dir.Path().string(), "9"}).ExitCode, 1);
+    EXPECT_EQ(RunTool({"show", dir.Path().string()}).ExitCode, 2);
+    EXPECT_EQ(RunTool({"show", dir.Path().string(), "one"}).ExitCode, 2);
+}
+
+} // namespace
+} // namespace quillara

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "book/book_properties.h"
+#include "book/glossary.h"
+#include "book/question.h"
+#include "book/topic_pages.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+namespace quillara::tool {
+
+// The JSON form of each book file: keys are the field names of the records, texts are UTF-8
+// decoded from the stored Windows-1252 bytes, absent lists are null.
+nlohmann::json BookToJson(const TBookProperties& book);
+nlohmann::json TopicFileToJson(const std::vector<TTopicEntry>& entries);
+nlohmann::json QuestionToJson(const TQuestion& question);
+nlohmann::json QuestionBankToJson(const std::vector<TQuestion>& questions);
+nlohmann::json GlossaryToJson(const std::vector<TDefinition>& entries);
+nlohmann::json AuthorsNotesToJson(const std::string& text);
+
+// Stored bytes as a JSON string.
+nlohmann::json Text(const std::string& bytes);
+
+} // namespace quillara::tool

@@ -1,0 +1,356 @@
+#include "book_source.h"
+
+#include "book/authors_notes.h"
+#include "book/book_files.h"
+#include "book/book_properties_writer.h"
+#include "book/book_strings.h"
+#include "book/glossary.h"
+#include "book/question.h"
+#include "book/topic_pages.h"
+#include "book_json.h"
+#include "commands.h"
+#include "text/windows1252.h"
+
+#include <charconv>
+
+namespace quillara::tool {
+
+using nlohmann::json;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Key(const std::string& pointer, const std::string& key) {
+    std::string escaped;
+    for (char c : key) escaped += c == '~' ? std::string("~0") : c == '/' ? std::string("~1") : std::string(1, c);
+    return pointer + "/" + escaped;
+}
+
+// Members read with their place remembered, so that every fault names it.
+class Node {
+public:
+    Node(const json& value, std::string pointer) : Value(value), Pointer(std::move(pointer)) {}
+
+    bool Has(const std::string& key) const {
+        return Value.is_object() && Value.contains(key) && !Value[key].is_null();
+    }
+    Node At(const std::string& key) const {
+        RequireObject();
+        if (!Value.contains(key)) Fail("missing \"" + key + "\"");
+        return {Value[key], Key(Pointer, key)};
+    }
+    Node At(std::size_t index) const { return {Value[index], Pointer + "/" + std::to_string(index)}; }
+
+    std::string Utf8(const std::string& key) const {
+        if (!Has(key)) return {};
+        const Node n = At(key);
+        if (!n.Value.is_string()) n.Fail("expected a text");
+        return n.Value.get<std::string>();
+    }
+    std::string Text(const std::string& key) const { return Utf8ToWindows1252(Utf8(key)); }
+    double Number(const std::string& key, double fallback) const {
+        if (!Has(key)) return fallback;
+        const Node n = At(key);
+        if (!n.Value.is_number()) n.Fail("expected a number");
+        return n.Value.get<double>();
+    }
+    long Whole(const std::string& key, long fallback, long min, long max) const {
+        if (!Has(key)) return fallback;
+        const Node n = At(key);
+        if (!n.Value.is_number_integer()) n.Fail("expected a whole number");
+        const long value = n.Value.get<long>();
+        if (value < min || value > max)
+            n.Fail("expected " + std::to_string(min) + " to " + std::to_string(max));
+        return value;
+    }
+    bool Flag(const std::string& key) const {
+        if (!Has(key)) return false;
+        const Node n = At(key);
+        if (!n.Value.is_boolean()) n.Fail("expected true or false");
+        return n.Value.get<bool>();
+    }
+    std::size_t Size() const { return Value.size(); }
+    Node List(const std::string& key) const {
+        const Node n = At(key);
+        if (!n.Value.is_array()) n.Fail("expected a list");
+        return n;
+    }
+    std::optional<std::vector<std::string>> TextList(const std::string& key) const {
+        if (!Has(key)) return std::nullopt;
+        const Node n = List(key);
+        std::vector<std::string> texts;
+        for (std::size_t i = 0; i < n.Size(); ++i) {
+            const Node item = n.At(i);
+            if (!item.Value.is_string()) item.Fail("expected a text");
+            texts.push_back(Utf8ToWindows1252(item.Value.get<std::string>()));
+        }
+        return texts;
+    }
+    void RequireObject() const {
+        if (!Value.is_object()) Fail("expected an object");
+    }
+    [[noreturn]] void Fail(const std::string& message) const {
+        throw SourceError(Pointer.empty() ? "/" : Pointer, message);
+    }
+
+    const json& Value;
+    std::string Pointer;
+};
+
+// Topic pages are HTML: a character that Windows-1252 lacks becomes a character reference.
+std::string HtmlToWindows1252(const std::string& utf8) {
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        const std::string one = utf8.substr(i, length);
+        const std::string converted = Utf8ToWindows1252(one);
+        if (converted == "?" && one != "?") {
+            char32_t c = length == 1 ? lead : lead & (0xFF >> (length + 1));
+            for (std::size_t k = 1; k < one.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(one[k]) & 0x3F);
+            out += "&#" + std::to_string(static_cast<unsigned long>(c)) + ";";
+        } else {
+            out += converted;
+        }
+        i += length;
+    }
+    return out;
+}
+
+std::string ReadSourceFile(const Node& at, const fs::path& path) {
+    try {
+        return ReadWholeFile(path);
+    } catch (const std::exception&) {
+        at.Fail("cannot read \"" + path.string() + "\"");
+    }
+}
+
+std::unique_ptr<TBookProperties> BookFromJson(const Node& n) {
+    n.RequireObject();
+    auto book = std::make_unique<TBookProperties>();
+    book->Title = n.Text("Title");
+    book->Text2 = n.Text("Text2");
+    book->Text3 = n.Text("Text3");
+    book->Text4 = n.Text("Text4");
+    book->Copyright = n.Text("Copyright");
+    book->Text6 = n.Text("Text6");
+    book->Text7 = n.Text("Text7");
+    book->HasGlossary = n.Flag("HasGlossary");
+    book->HasMatchingQuiz = n.Flag("HasMatchingQuiz");
+    book->HasAuthorsNotes = n.Flag("HasAuthorsNotes");
+    if (n.Has("ReservedFlags")) {
+        const Node flags = n.List("ReservedFlags");
+        if (flags.Size() != 4) flags.Fail("expected four flags");
+        for (std::size_t i = 0; i < 4; ++i) {
+            if (!flags.At(i).Value.is_boolean()) flags.At(i).Fail("expected true or false");
+            book->ReservedFlags[i] = flags.At(i).Value.get<bool>();
+        }
+    }
+    if (n.Has("Topics")) {
+        const Node topics = n.List("Topics");
+        for (std::size_t i = 0; i < topics.Size(); ++i) {
+            const Node t = topics.At(i);
+            t.RequireObject();
+            book->Topics.push_back({t.Text("Title"), 0, static_cast<std::uint16_t>(t.Whole("TopicAttribute", 2, 0, 65535)),
+                                    static_cast<std::uint8_t>(t.Whole("RecordVersion", 1, 0, 255))});
+        }
+    }
+    if (n.Has("ChapterNames")) {
+        book->ChapterNames = *n.TextList("ChapterNames");
+        if (book->ChapterNames.size() > 255) n.At("ChapterNames").Fail("a book has at most 255 chapters");
+    }
+    if (n.Has("Variables")) {
+        const Node variables = n.List("Variables");
+        for (std::size_t i = 0; i < variables.Size(); ++i) {
+            const Node v = variables.At(i);
+            v.RequireObject();
+            try {
+                book->Variables.push_back(std::make_unique<TVarible>(
+                    v.Text("Name"), static_cast<std::int16_t>(v.Whole("Kind", 2, -32768, 32767)),
+                    TReal48::FromExtended(v.Number("Min", 0)), TReal48::FromExtended(v.Number("Max", 0)),
+                    static_cast<std::int16_t>(v.Whole("Decimals", 0, -32768, 32767)), v.TextList("Choices")));
+            } catch (const SourceError&) {
+                throw;
+            } catch (const std::exception& e) {
+                v.Fail(e.what());
+            }
+            book->Variables.back()->RecordVersion = static_cast<std::uint8_t>(v.Whole("RecordVersion", 1, 0, 255));
+        }
+    }
+    if (n.Has("Expressions")) {
+        const Node expressions = n.List("Expressions");
+        for (std::size_t i = 0; i < expressions.Size(); ++i) {
+            const Node e = expressions.At(i);
+            e.RequireObject();
+            book->Expressions.push_back({e.Text("SecondText"), e.Text("FirstText"),
+                                         static_cast<std::uint8_t>(e.Whole("RecordVersion", 2, 0, 255))});
+        }
+    }
+    if (n.Has("Formulas")) {
+        const Node formulas = n.List("Formulas");
+        for (std::size_t i = 0; i < formulas.Size(); ++i) {
+            const Node f = formulas.At(i);
+            f.RequireObject();
+            try {
+                book->Formulas.push_back(std::make_unique<TFormula>(
+                    f.Has("HasDeclaration") ? f.Flag("HasDeclaration") : true, f.Text("Source"),
+                    f.Text("SecondText"), static_cast<std::uint8_t>(f.Whole("RecordVersion", 1, 0, 255))));
+            } catch (const SourceError&) {
+                throw;
+            } catch (const std::exception& e) {
+                f.At("Source").Fail(e.what());
+            }
+        }
+    }
+    return book;
+}
+
+TQuestion QuestionFromJson(const Node& q) {
+    q.RequireObject();
+    TQuestion question;
+    question.RecordVersion = static_cast<std::uint8_t>(q.Whole("version", 2, 1, 2));
+    const std::string answer = q.Text("Answer");
+    if (answer.size() > 1) q.At("Answer").Fail("expected one character");
+    question.Answer = answer.empty() ? '\0' : answer[0];
+    question.ChoiceCount = static_cast<std::uint8_t>(q.Whole("ChoiceCount", 0, 0, 255));
+    question.Text = q.Text("Text");
+    question.Explanation = q.Text("Explanation");
+    question.GlossaryTerms = q.TextList("GlossaryTerms");
+    if (question.GlossaryTerms && question.GlossaryTerms->empty()) question.GlossaryTerms.reset();
+    question.Kind = static_cast<std::uint8_t>(q.Whole("Kind", 0, 0, 255));
+    question.Formula = q.Text("Formula");
+    question.RoundTo = q.Number("RoundTo", 0);
+    return question;
+}
+
+int ChapterKey(const Node& parent, const std::string& key) {
+    int chapter = 0;
+    const auto [end, error] = std::from_chars(key.data(), key.data() + key.size(), chapter);
+    if (error != std::errc() || end != key.data() + key.size() || chapter < 1 || chapter > 255)
+        parent.At(key).Fail("chapter keys are the numbers 1 to 255");
+    return chapter;
+}
+
+} // namespace
+
+std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs::path& sourceDir,
+                                                  const std::vector<fs::path>& pictureDirs) {
+    const Node root(manifest, "");
+    root.RequireObject();
+    std::map<std::string, std::string> files;
+
+    const Node bookNode = root.At("book");
+    const auto book = BookFromJson(bookNode);
+    const auto version = static_cast<std::uint8_t>(bookNode.Whole("version", 5, 0, 5));
+    files["BOOK.DEF"] = WriteBookProperties(*book, version, ToolRegionalSettings());
+
+    if (root.Has("topics")) {
+        const Node topics = root.At("topics");
+        topics.RequireObject();
+        for (const auto& [key, value] : topics.Value.items()) {
+            const int chapter = ChapterKey(topics, key);
+            const Node entries = topics.At(key).List("entries");
+            std::vector<TTopicEntry> pages;
+            for (std::size_t i = 0; i < entries.Size(); ++i) {
+                const Node e = entries.At(i);
+                e.RequireObject();
+                const std::string page = HtmlToWindows1252(
+                    e.Has("pageFile") ? ReadSourceFile(e.At("pageFile"), sourceDir / e.Utf8("pageFile"))
+                                      : e.Utf8("page"));
+                if (page.size() > LongStringLimit) e.Fail("a page holds at most 65535 bytes");
+                pages.push_back({e.Text("key"), page});
+            }
+            files[TopicFileName(chapter)] = WriteTopicFile(pages);
+        }
+    }
+    if (root.Has("questions")) {
+        const Node banks = root.At("questions");
+        banks.RequireObject();
+        for (const auto& [key, value] : banks.Value.items()) {
+            const int chapter = ChapterKey(banks, key);
+            const Node list = banks.At(key).List("questions");
+            if (list.Size() > 32767) list.Fail("a bank holds at most 32767 questions");
+            std::vector<TQuestion> questions;
+            for (std::size_t i = 0; i < list.Size(); ++i) questions.push_back(QuestionFromJson(list.At(i)));
+            files[QuestionBankName(chapter)] = WriteQuestionBank(questions);
+        }
+    }
+    if (root.Has("glossary")) {
+        const Node list = root.At("glossary").List("entries");
+        if (list.Size() > 65535) list.Fail("a glossary holds at most 65535 terms");
+        std::vector<TDefinition> entries;
+        for (std::size_t i = 0; i < list.Size(); ++i) {
+            const Node d = list.At(i);
+            d.RequireObject();
+            entries.push_back({d.Text("PageRef"), d.Text("DefinitionText"), d.Text("Term"), d.Text("ChapterRef")});
+        }
+        files["GLOSSARY.DEF"] = WriteGlossary(entries);
+    }
+    if (root.Has("authors")) {
+        const Node authors = root.At("authors");
+        const std::string text =
+            authors.Has("textFile")
+                ? Utf8ToWindows1252(ReadSourceFile(authors.At("textFile"), sourceDir / authors.Utf8("textFile")))
+                : authors.Text("text");
+        files["AUTHORS"] = WriteAuthorsNotes(text);
+    }
+    if (root.Has("pictures")) {
+        const Node pictures = root.At("pictures");
+        pictures.RequireObject();
+        for (const auto& [name, value] : pictures.Value.items()) {
+            const Node at = pictures.At(name);
+            if (!value.is_string()) at.Fail("expected a file name");
+            if (name.empty() || name.find('/') != std::string::npos || name.find('\\') != std::string::npos)
+                at.Fail("a picture is named by a plain file name");
+            fs::path found = sourceDir / value.get<std::string>();
+            for (const fs::path& dir : pictureDirs) {
+                if (fs::exists(dir / value.get<std::string>())) {
+                    found = dir / value.get<std::string>();
+                    break;
+                }
+            }
+            files[name] = ReadSourceFile(at, found);
+        }
+    }
+    return files;
+}
+
+json BookDirectoryToJson(const fs::path& dir) {
+    const auto book = LoadBookProperties(dir, ToolRegionalSettings());
+    json manifest = {{"book", BookToJson(*book)}};
+
+    json topics = json::object();
+    json questions = json::object();
+    for (int chapter = 1; chapter <= 255; ++chapter) {
+        if (FindBookFile(dir, TopicFileName(chapter))) {
+            const std::string bytes = ReadBookFile(dir, TopicFileName(chapter));
+            TByteReader in(bytes, TopicFileName(chapter));
+            topics[std::to_string(chapter)] = TopicFileToJson(ReadTopicFile(in));
+        }
+        if (FindBookFile(dir, QuestionBankName(chapter))) {
+            const std::string bytes = ReadBookFile(dir, QuestionBankName(chapter));
+            TByteReader in(bytes, QuestionBankName(chapter));
+            questions[std::to_string(chapter)] = QuestionBankToJson(ReadQuestionBank(in));
+        }
+    }
+    manifest["topics"] = topics;
+    manifest["questions"] = questions;
+    if (FindBookFile(dir, "GLOSSARY.DEF")) {
+        TGlossary glossary;
+        glossary.LoadGlossary(dir, false);
+        manifest["glossary"] = GlossaryToJson(glossary.Entries);
+    }
+    if (FindBookFile(dir, "AUTHORS.")) manifest["authors"] = AuthorsNotesToJson(LoadAuthorsNotes(dir));
+
+    json pictures = json::object();
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        const std::string name = entry.path().filename().string();
+        const std::string upper = UpperAscii(entry.path().extension().string());
+        if (entry.is_regular_file() && (upper == ".JPG" || upper == ".JPEG" || upper == ".GIF"))
+            pictures[name] = name;
+    }
+    manifest["pictures"] = pictures;
+    return manifest;
+}
+
+} // namespace quillara::tool

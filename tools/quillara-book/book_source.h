@@ -1,0 +1,29 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quillara::tool {
+
+// A fault in a book source, with the JSON pointer of the place.
+class SourceError : public std::runtime_error {
+public:
+    SourceError(const std::string& pointer, const std::string& message)
+        : std::runtime_error(pointer + ": " + message) {}
+};
+
+// Every file of a book directory, by file name, built from a source manifest. Files named by
+// the manifest are read relative to its folder; pictures are looked for in pictureDirs first.
+std::map<std::string, std::string> BuildBookFiles(const nlohmann::json& manifest,
+                                                  const std::filesystem::path& sourceDir,
+                                                  const std::vector<std::filesystem::path>& pictureDirs);
+
+// A whole book directory as a manifest: every file inline but the pictures, named by file.
+nlohmann::json BookDirectoryToJson(const std::filesystem::path& dir);
+
+} // namespace quillara::tool

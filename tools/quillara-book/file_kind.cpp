@@ -1,0 +1,38 @@
+#include "file_kind.h"
+
+#include "book/glossary.h"
+
+#include <algorithm>
+
+namespace quillara::tool {
+
+namespace {
+bool IsChapterNumber(std::string_view text) {
+    return !text.empty() && text.size() <= 3 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+} // namespace
+
+std::optional<FileKind> KindFromFileName(std::string_view name) {
+    const std::string upper = UpperAscii(name);
+    if (upper == "BOOK.DEF") return FileKind::Book;
+    if (upper == "GLOSSARY.DEF") return FileKind::Glossary;
+    if (upper == "AUTHORS" || upper == "AUTHORS.") return FileKind::Authors;
+    if (upper == "SCORES.SAV") return FileKind::Scores;
+    const std::string_view view = upper;
+    if (view.starts_with("TOPICS.") && IsChapterNumber(view.substr(7))) return FileKind::Topics;
+    if (view.starts_with("QUESTION.") && IsChapterNumber(view.substr(9))) return FileKind::Questions;
+    return std::nullopt;
+}
+
+std::optional<FileKind> KindFromOption(std::string_view option) {
+    if (option == "book") return FileKind::Book;
+    if (option == "topics") return FileKind::Topics;
+    if (option == "questions") return FileKind::Questions;
+    if (option == "glossary") return FileKind::Glossary;
+    if (option == "authors") return FileKind::Authors;
+    if (option == "scores") return FileKind::Scores;
+    return std::nullopt;
+}
+
+} // namespace quillara::tool
