@@ -1,0 +1,88 @@
+// Writes a starting corpus for every fuzzer from the project's own writers, so that fuzzing
+// begins from well-formed files instead of from nothing: make_seeds OUTDIR.
+#include "book/authors_notes.h"
+#include "book/book_properties_writer.h"
+#include "book/glossary.h"
+#include "book/question.h"
+#include "book/topic_pages.h"
+#include "picture/jpeg_encoder.h"
+#include "platform/random_source.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+using namespace quillara;
+namespace fs = std::filesystem;
+
+void Seed(const fs::path& dir, const std::string& fuzzer, const std::string& name, const std::string& bytes) {
+    fs::create_directories(dir / fuzzer);
+    std::ofstream(dir / fuzzer / name, std::ios::binary) << bytes;
+}
+
+std::string SampleBookDefinition(std::uint8_t version) {
+    TBookProperties book;
+    book.Title = "Seed";
+    book.Topics = {{"Summary", 0, 2, 1}, {"Old", 0, 2, 0}};
+    book.ChapterNames = {"One", "Two"};
+    book.Variables.push_back(std::make_unique<TVarible>("rate", vkPercent, TReal48::FromExtended(0.01L),
+                                                        TReal48::FromExtended(0.2L), 4, std::nullopt));
+    book.Variables.push_back(std::make_unique<TVarible>("old", vkNumber, TReal48::FromExtended(1),
+                                                        TReal48::FromExtended(9), 0, std::nullopt));
+    book.Variables.back()->RecordVersion = 0;
+    book.Variables.push_back(std::make_unique<TVarible>("c", vkChoice, TReal48{}, TReal48{}, 0,
+                                                        std::vector<std::string>{"a", "b"}));
+    book.Expressions = {{"two", "one", 2}};
+    book.Formulas.push_back(std::make_unique<TFormula>(true, "f(x, y) = {1}*{2}^2", ""));
+    return WriteBookProperties(book, version, TRegionalSettings{});
+}
+
+std::vector<TQuestion> SampleQuestions() {
+    TQuestion tf;
+    tf.Kind = qkTrueFalse;
+    tf.Answer = 'T';
+    tf.Text = "At {rate} is it {c}?";
+    TQuestion mc;
+    mc.Text = "Which?\r\nA) one\r\nb. two {x}";
+    mc.Answer = 'A';
+    mc.ChoiceCount = 2;
+    mc.GlossaryTerms = std::vector<std::string>{"Term"};
+    mc.RecordVersion = 1;
+    TQuestion wp;
+    wp.Kind = qkWordProblem;
+    wp.Text = "{x} times 2?";
+    wp.Formula = "{x}*2";
+    wp.RoundTo = 2;
+    return {tf, mc, wp};
+}
+
+TDecodedPicture Pattern() {
+    TDecodedPicture picture{48, 32, {}};
+    for (int i = 0; i < 48 * 32; ++i) {
+        picture.Rgb.push_back(static_cast<std::uint8_t>(i * 7));
+        picture.Rgb.push_back(static_cast<std::uint8_t>(i / 48 * 8));
+        picture.Rgb.push_back(static_cast<std::uint8_t>(i % 48 * 5));
+    }
+    return picture;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) return 2;
+    const fs::path dir = argv[1];
+    TSeededRandom random(1);
+    SetProgramRandom(&random);
+    for (std::uint8_t version = 0; version <= 5; ++version)
+        Seed(dir, "book_definition_fuzzer", "v" + std::to_string(version), SampleBookDefinition(version));
+    Seed(dir, "topic_file_fuzzer", "two", WriteTopicFile({{"Summary", "<h1>x</h1>"}, {"Key", "<p>y</p>"}}));
+    Seed(dir, "glossary_fuzzer", "two", WriteGlossary({{"1", "def", "Term", "1, 3"}, {"", "d", "apple", "2"}}));
+    Seed(dir, "question_bank_fuzzer", "mixed", WriteQuestionBank(SampleQuestions()));
+    Seed(dir, "authors_notes_fuzzer", "notes", WriteAuthorsNotes("Notes\r\nfrom the author"));
+    Seed(dir, "jpeg_decoder_fuzzer", "pattern", EncodeJpeg(Pattern(), 75));
+    Seed(dir, "formula_compile_fuzzer", "declaration", "area(w, h) = {1}*{2}+(3-{rate})^2/sqrt(4)");
+    Seed(dir, "formula_eval_fuzzer", "expression", "{x}*(1+{y})^2-f(3, {x})/2");
+    SetProgramRandom(nullptr);
+    return 0;
+}
