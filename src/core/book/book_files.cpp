@@ -3,7 +3,6 @@
 #include "book/book_errors.h"
 
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace quillara {
@@ -72,10 +71,15 @@ std::optional<fs::path> FindBookFile(const fs::path& directory, std::string_view
 }
 
 std::string ReadWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) throw TFileOpenError("Cannot open file \"" + path.string() + "\"");
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // One read of the size the file has now; a file that shrinks meanwhile reads what is left.
+    const std::streamoff size = in.tellg();
+    std::string bytes(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad()) throw TFileOpenError("Cannot read file \"" + path.string() + "\"");
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;
 }
 

@@ -1,0 +1,214 @@
+#include "quiz/question_set.h"
+
+#include "book/book_files.h"
+#include "platform/random_source.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <numeric>
+#include <utility>
+
+namespace quillara {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int MaxChapter = 255;
+
+// The slots, in increasing order, that survive TrimTo's draws on a set of n: one draw of
+// 0..count-1 per removal until `keep` remain. Removing by rank from a live list costs O(n^2), so
+// the draws are made first and replayed backwards: putting a removed slot back at its rank moves
+// every survivor at or after that rank one slot on. A Fenwick tree over the survivors counts
+// those moves, which makes the run O(n log keep) with four bytes per draw.
+std::vector<std::size_t> DrawSurvivors(std::size_t n, std::size_t keep) {
+    std::vector<std::size_t> survivors(std::min(n, keep));
+    if (keep >= n) {
+        std::iota(survivors.begin(), survivors.end(), std::size_t{0});
+        return survivors;
+    }
+    TRandomSource& random = ProgramRandom();
+    std::vector<std::uint32_t> draws;
+    draws.reserve(n - keep);
+    for (std::size_t count = n; count > keep; --count)
+        draws.push_back(random.uniform(static_cast<std::uint32_t>(count)));
+
+    // Entries 1..size-1: survivor j has moved by the prefix sum up to entry j + 1. Entries past
+    // `keep` stand for slots after the last survivor, so that the descent needs no bounds check.
+    const std::size_t size = std::bit_ceil(keep + 1);
+    std::vector<std::uint32_t> moved(size);
+    for (auto draw = draws.rbegin(); draw != draws.rend(); ++draw) {
+        std::size_t before = 0; // survivors whose rank lies below the draw
+        std::size_t movedBefore = 0;
+        for (std::size_t step = size / 2; step > 0; step /= 2) {
+            const std::size_t next = before + step;
+            const std::size_t moves = movedBefore + moved[next];
+            const bool below = next - 1 + moves < *draw;
+            before = below ? next : before;
+            movedBefore = below ? moves : movedBefore;
+        }
+        for (std::size_t i = before + 1; i < size; i += i & -i)
+            ++moved[i];
+    }
+    for (std::size_t j = 0; j < keep; ++j) {
+        survivors[j] = j;
+        for (std::size_t i = j + 1; i > 0; i -= i & -i)
+            survivors[j] += moved[i];
+    }
+    return survivors;
+}
+
+// Keeps, in order, the items whose slots survive among the first `slots` and drops the others.
+// Returns how many survivors that used.
+std::size_t KeepSurvivors(std::vector<TQuestion>& items, std::size_t slots,
+                          const std::vector<std::size_t>& survivors) {
+    std::size_t kept = 0;
+    for (; kept < survivors.size() && survivors[kept] < slots; ++kept)
+        if (survivors[kept] != kept) items[kept] = std::move(items[survivors[kept]]);
+    items.erase(items.begin() + static_cast<std::ptrdiff_t>(kept),
+                items.begin() + static_cast<std::ptrdiff_t>(slots));
+    return kept;
+}
+
+// Reads a chapter's bank in file order and hands each question of a wanted kind to `take`, which
+// returns false once it wants no more. Position becomes 1 as soon as the count of an existing
+// bank has been read. Nothing is reserved from the stored count: a damaged bank may claim far
+// more records than it holds, and the reader stops at its end.
+template <typename Take>
+void ReadMatching(const fs::path& bookDir, int chapter, const TKindSet& kinds,
+                  std::int16_t& position, Take take) {
+    if (chapter < 1 || chapter > MaxChapter) return;
+    const std::string name = QuestionBankName(chapter);
+    const auto path = FindBookFile(bookDir, name);
+    if (!path) return;
+    const std::string bytes = ReadWholeFile(*path);
+    TByteReader in(bytes, name);
+    const std::int16_t count = in.ReadInt16("question count");
+    position = 1;
+    for (int i = 0; i < count; ++i) {
+        TQuestion question = ReadQuestion(in);
+        if (!kinds.test(question.Kind)) continue;
+        question.Chapter = static_cast<std::uint8_t>(chapter);
+        if (!take(std::move(question))) return;
+    }
+}
+
+std::string TestTitle(std::string_view description, int lastChapter, const TChapterSet& chapters) {
+    std::string text;
+    int selected = 0;
+    int previous = -1;
+    bool run = false;
+    for (int c = 1; c <= lastChapter; ++c) {
+        if (chapters.test(c)) {
+            ++selected;
+            if (c != previous + 1) {
+                text += std::to_string(c) + ", ";
+            } else if (!run) {
+                text.resize(text.size() - 2); // the previous chapter always ends in ", "
+                text += '-';
+                run = true;
+            }
+            previous = c;
+        } else if (run) {
+            text += std::to_string(previous) + ", ";
+            run = false;
+        }
+    }
+    if (run) text += std::to_string(previous) + ", ";
+    if (text.size() >= 2) text.resize(text.size() - 2);
+    return std::string(description) + " from chapter" + (selected > 1 ? "s " : " ") + text;
+}
+
+} // namespace
+
+std::bitset<256> MakeByteSet(std::initializer_list<int> members) {
+    std::bitset<256> set;
+    for (int member : members)
+        if (member >= 0 && member < 256) set.set(static_cast<std::size_t>(member));
+    return set;
+}
+
+void TTest::LoadChapter(const fs::path& bookDir, int chapter, const TKindSet& kinds) {
+    ReadMatching(bookDir, chapter, kinds, Position, [&](TQuestion&& question) {
+        Items.push_back(std::move(question));
+        return true;
+    });
+    NumCorrect = 0;
+    NumIncorrect = 0;
+}
+
+void TTest::TrimTo(int size) {
+    const std::size_t keep = static_cast<std::size_t>(std::max(size, 0));
+    if (Items.size() <= keep) return;
+    KeepSurvivors(Items, Items.size(), DrawSurvivors(Items.size(), keep));
+}
+
+void TTest::Shuffle() {
+    const std::size_t n = Items.size();
+    if (n < 2) return;
+    TRandomSource& random = ProgramRandom();
+    for (std::size_t i = 0; i < n; ++i) {
+        std::size_t j = 0;
+        do {
+            j = random.uniform(static_cast<std::uint32_t>(n));
+        } while (j == i);
+        std::swap(Items[i], Items[j]);
+    }
+}
+
+const TQuestion* TTest::CurrentQuestion() const {
+    if (Position < 1 || static_cast<std::size_t>(Position) > Items.size()) return nullptr;
+    return &Items[static_cast<std::size_t>(Position) - 1];
+}
+
+std::string TTest::BuildSet(const fs::path& bookDir, int chapterCount, const TKindSet& kinds,
+                            std::string_view description, int size, const TChapterSet& chapters) {
+    const int lastChapter = std::min(chapterCount, MaxChapter);
+
+    // Count first: a test keeps at most a hundred questions, and holding every question of a
+    // large book only to trim it away would take gigabytes.
+    std::array<std::size_t, MaxChapter + 1> offered{};
+    std::size_t total = Items.size();
+    for (int c = 1; c <= lastChapter; ++c) {
+        if (!chapters.test(c)) continue;
+        ReadMatching(bookDir, c, kinds, Position, [&](TQuestion&&) {
+            ++offered[c];
+            return true;
+        });
+        NumCorrect = 0;
+        NumIncorrect = 0;
+        total += offered[c];
+    }
+
+    // The draws TrimTo would make on the whole set, made on slots, then a second reading that
+    // keeps only the questions in surviving slots.
+    const std::size_t keep = size > 0 ? static_cast<std::size_t>(size) : total;
+    const std::vector<std::size_t> survivors = DrawSurvivors(total, keep);
+    std::size_t slot = Items.size();
+    std::size_t next = KeepSurvivors(Items, slot, survivors);
+    auto inChapter = [&](std::size_t end) {
+        return next < survivors.size() && survivors[next] < end;
+    };
+    for (int c = 1; c <= lastChapter; ++c) {
+        const std::size_t end = slot + offered[c];
+        if (inChapter(end)) {
+            ReadMatching(bookDir, c, kinds, Position, [&](TQuestion&& question) {
+                if (survivors[next] == slot++) {
+                    Items.push_back(std::move(question));
+                    ++next;
+                }
+                return inChapter(end);
+            });
+        }
+        while (inChapter(end))
+            ++next; // the bank has shrunk since it was counted
+        slot = end;
+    }
+
+    std::string title = TestTitle(description, lastChapter, chapters);
+    if (!Items.empty()) Shuffle();
+    return title;
+}
+
+} // namespace quillara
