@@ -9,6 +9,7 @@ namespace {
 constexpr const char* Usage =
     "usage: quillara-book dump FILE|DIR [--kind book|topics|questions|glossary|authors|scores]\n"
     "       quillara-book build SOURCE OUTDIR [--pictures DIR]...\n"
+    "       quillara-book check DIR\n"
     "       quillara-book show DIR CHAPTER [N] [--seed S] [--rtf] [--size PT]\n"
     "       quillara-book eval [--book DIR] [--set NAME=VALUE]... [--declare \"f(x) = ...\"]... "
     "EXPRESSION\n";
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
         if (verb == "show") return RunShow(args);
         if (verb == "eval") return RunEval(args);
         if (verb == "build") return RunBuild(args);
+        if (verb == "check") return RunCheck(args);
         if (verb == "--help" || verb == "-h" || verb == "help") {
             std::cout << Usage;
             return 0;

@@ -1,0 +1,302 @@
+#include "book/authors_notes.h"
+#include "book/book_errors.h"
+#include "book/book_files.h"
+#include "book/book_properties.h"
+#include "book/glossary.h"
+#include "book/math_errors.h"
+#include "book/question.h"
+#include "book/topic_pages.h"
+#include "commands.h"
+#include "formula/evaluator.h"
+#include "page_pictures.h"
+#include "picture/jpeg_decoder.h"
+#include "text/windows1252.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+#include <set>
+#include <unordered_set>
+
+namespace quillara::tool {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Collects findings, one line each: "FILE: PLACE: error|warning: MESSAGE".
+class Report {
+public:
+    void Error(const std::string& file, const std::string& place, const std::string& message) {
+        Line(file, place, "error", message);
+        ++Errors;
+    }
+    void Warning(const std::string& file, const std::string& place, const std::string& message) {
+        Line(file, place, "warning", message);
+        ++Warnings;
+    }
+    int Errors = 0;
+    int Warnings = 0;
+
+private:
+    static void Line(const std::string& file, const std::string& place, const char* severity,
+                     std::string message) {
+        // Reader errors name the file already; once on the line is enough.
+        if (message.starts_with(file + ": ")) message.erase(0, file.size() + 2);
+        std::cout << file << ": " << (place.empty() ? "" : place + ": ") << severity << ": "
+                  << Windows1252ToUtf8(message) << "\n";
+    }
+};
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+// A file's bytes, or nothing when it is missing (reported by the caller as it sees fit).
+std::optional<std::string> ReadIfPresent(const fs::path& dir, const std::string& name, Report& report) {
+    if (!FindBookFile(dir, name)) return std::nullopt;
+    try {
+        return ReadBookFile(dir, name);
+    } catch (const std::exception& e) {
+        report.Error(name, "", e.what());
+        return std::nullopt;
+    }
+}
+
+void CheckPicture(const fs::path& dir, const std::string& name, const std::string& usedBy, Report& report) {
+    const auto path = FindBookFile(dir, name);
+    if (!path) {
+        report.Error(usedBy, "", "picture " + Quoted(name) + " is missing");
+        return;
+    }
+    std::string bytes;
+    try {
+        bytes = ReadWholeFile(*path);
+    } catch (const std::exception& e) {
+        report.Error(name, "", e.what());
+        return;
+    }
+    if (bytes.starts_with("GIF87a") || bytes.starts_with("GIF89a")) return;
+    try {
+        DecodeJpeg(bytes);
+    } catch (const TPictureError& e) {
+        report.Error(name, "", e.what());
+    }
+}
+
+// Every {name} of a text, in order.
+std::vector<std::string> Placeholders(const std::string& text) {
+    std::vector<std::string> names;
+    std::size_t open = text.find('{');
+    while (open != std::string::npos) {
+        const std::size_t next = text.find_first_of("{}", open + 1);
+        if (next == std::string::npos) break;
+        if (text[next] == '}') names.push_back(text.substr(open + 1, next - open - 1));
+        open = text[next] == '{' ? next : text.find('{', next + 1);
+    }
+    return names;
+}
+
+struct BookCheck {
+    const fs::path& Dir;
+    const TBookProperties& Book;
+    const std::unordered_set<std::string>& GlossaryTerms; // upper-cased
+    bool HasGlossary;
+    Report& Out;
+
+    void Question(const std::string& file, std::size_t number, const TQuestion& q) {
+        const std::string place = "question " + std::to_string(number);
+        if (q.Kind == qkMultipleChoice) {
+            if (q.ChoiceCount == 0 || q.ChoiceCount > 5)
+                Out.Error(file, place, "a Multiple Choice question needs 1 to 5 choices, not " +
+                                           std::to_string(q.ChoiceCount));
+            const int index = q.Answer >= 'A' && q.Answer <= 'E' ? q.Answer - 'A' : -1;
+            if (q.ChoiceCount >= 1 && (index < 0 || index >= std::min<int>(q.ChoiceCount, 5)))
+                Out.Error(file, place, "the answer " + Quoted(std::string(1, q.Answer)) +
+                                           " is not among its " + std::to_string(q.ChoiceCount) + " choices");
+        } else if (q.Kind == qkTrueFalse) {
+            if (q.Answer != 'T' && q.Answer != 'F')
+                Out.Error(file, place, "a True/False answer must be T or F, not " + Quoted(std::string(1, q.Answer)));
+        } else if (q.Kind == qkWordProblem) {
+            WordProblem(file, place, q);
+        } else {
+            Out.Warning(file, place, "kind " + std::to_string(q.Kind) + " is no kind of question; it is never asked");
+        }
+        for (const std::string& name : Placeholders(q.Text))
+            if (!Book.FindVariable(name))
+                Out.Warning(file, place, "placeholder {" + name + "} names no variable and shows nothing");
+        if (q.GlossaryTerms) {
+            for (const std::string& term : *q.GlossaryTerms)
+                if (!HasGlossary || !GlossaryTerms.contains(UpperAscii(term)))
+                    Out.Warning(file, place, "related term " + Quoted(term) + " is not in the glossary");
+        }
+        if (q.Text.empty()) Out.Error(file, place, "the question has no text");
+    }
+
+    void WordProblem(const std::string& file, const std::string& place, const TQuestion& q) {
+        for (const std::string& name : Placeholders(q.Text))
+            if (TVarible* variable = Book.FindVariable(name)) variable->DrawValue();
+        TFormula formula(2);
+        formula.Source = q.Formula;
+        try {
+            if (!formula.Compile(nullptr)) {
+                Out.Error(file, place, "the formula " + Quoted(q.Formula) + " does not compile");
+                return;
+            }
+            Evaluate(formula);
+        } catch (const EFormulaSyntaxError& e) {
+            Out.Error(file, place, "the formula " + Quoted(q.Formula) + " does not compile: " + e.what());
+        } catch (const std::exception& e) {
+            Out.Error(file, place, "the formula " + Quoted(q.Formula) + " does not evaluate: " + e.what());
+        }
+    }
+};
+
+void CheckDefinition(const TBookProperties& book, Report& report) {
+    const std::string file = "BOOK.DEF";
+    if (book.ChapterCount > 255) report.Error(file, "", "a book has at most 255 chapters, not " + std::to_string(book.ChapterCount));
+    if (book.ChapterCount <= 0) report.Error(file, "", "the book has no chapters");
+    for (std::size_t i = 0; i < book.Topics.size(); ++i)
+        if (book.Topics[i].RecordVersion > 1)
+            report.Error(file, "topic " + std::to_string(i + 1),
+                         "unknown version " + std::to_string(book.Topics[i].RecordVersion) + " of a topic record");
+    if (book.Topics.size() < 3)
+        report.Warning(file, "", "the book has " + std::to_string(book.Topics.size()) +
+                                     " topics; the chapter topic links show three");
+    for (std::size_t i = 0; i < book.Variables.size(); ++i) {
+        const TVarible& v = *book.Variables[i];
+        const std::string place = "variable " + std::to_string(i + 1) + " " + Quoted(v.Name);
+        if (v.RecordVersion > 1) {
+            report.Error(file, place, "unknown version " + std::to_string(v.RecordVersion) + " of a variable record");
+            continue;
+        }
+        if (v.Kind == vkChoice) {
+            if (v.Choices->empty()) report.Warning(file, place, "a choice variable without choices shows nothing");
+            continue;
+        }
+        const long double span = (v.Max.ToExtended() - v.Min.ToExtended()) * std::pow(10.0L, std::max<int>(v.Decimals, 0));
+        if (v.Decimals > 9 || v.Max.ToExtended() < v.Min.ToExtended() || span >= 2147483648.0L)
+            report.Warning(file, place, "its bounds and decimals give no meaningful draw");
+    }
+    for (std::size_t i = 0; i < book.Formulas.size(); ++i)
+        if (!book.Formulas[i]->Compiled)
+            report.Warning(file, "formula " + std::to_string(i + 1),
+                           Quoted(book.Formulas[i]->Source) + " does not compile");
+}
+
+} // namespace
+
+int RunCheck(const Arguments& args) {
+    if (args.size() != 1 || args[0].starts_with("--")) throw UsageError("check needs DIR");
+    const fs::path dir = args[0];
+    Report report;
+
+    std::unique_ptr<TBookProperties> book;
+    try {
+        book = LoadBookProperties(dir, ToolRegionalSettings());
+    } catch (const std::exception& e) {
+        report.Error("BOOK.DEF", "", e.what());
+    }
+    if (book && book->LoadFailed) {
+        report.Error("BOOK.DEF", "", book->LoadError);
+        book.reset();
+    }
+    if (!book) {
+        std::cout << report.Errors << " errors, " << report.Warnings << " warnings\n";
+        return 1;
+    }
+    CheckDefinition(*book, report);
+    const int chapters = std::clamp<int>(book->ChapterCount, 0, 255);
+
+    TGlossary glossary;
+    bool glossaryRead = false;
+    if (book->HasGlossary) {
+        if (auto bytes = ReadIfPresent(dir, "GLOSSARY.DEF", report)) {
+            TByteReader in(*bytes, "GLOSSARY.DEF");
+            try {
+                glossary.Read(in, false);
+                glossaryRead = true;
+            } catch (const std::exception& e) {
+                report.Error("GLOSSARY.DEF", "", e.what());
+            }
+        } else if (!FindBookFile(dir, "GLOSSARY.DEF")) {
+            report.Error("GLOSSARY.DEF", "", "the book has a glossary but the file is missing");
+        }
+    }
+    std::unordered_set<std::string> terms;
+    for (std::size_t i = 0; i < glossary.Entries.size(); ++i) {
+        const TDefinition& entry = glossary.Entries[i];
+        terms.insert(UpperAscii(entry.Term));
+        bool inSomeChapter = false;
+        std::string run;
+        for (std::size_t k = 0; k <= entry.ChapterRef.size() && !inSomeChapter; ++k) {
+            const char c = k < entry.ChapterRef.size() ? entry.ChapterRef[k] : ' ';
+            if (c >= '0' && c <= '9') {
+                run += c;
+                continue;
+            }
+            if (!run.empty() && run[0] != '0' && run.size() <= 3 && std::stoi(run) <= chapters) inSomeChapter = true;
+            run.clear();
+        }
+        if (!inSomeChapter)
+            report.Warning("GLOSSARY.DEF", "term " + std::to_string(i + 1) + " " + Quoted(entry.Term),
+                           "belongs to no chapter of the book");
+    }
+
+    BookCheck check{dir, *book, terms, glossaryRead, report};
+    for (int chapter = 1; chapter <= chapters; ++chapter) {
+        const std::string topicsName = TopicFileName(chapter);
+        if (auto bytes = ReadIfPresent(dir, topicsName, report)) {
+            TByteReader in(*bytes, topicsName);
+            try {
+                const auto entries = ReadTopicFile(in);
+                std::set<std::string> keys;
+                for (const TTopicEntry& entry : entries) {
+                    keys.insert(entry.Key);
+                    for (const std::string& picture : PicturesOfPage(entry.Page))
+                        CheckPicture(dir, picture, topicsName + ": " + Quoted(entry.Key), report);
+                }
+                for (const TChapterTopic& topic : book->Topics)
+                    if (!keys.contains(topic.Title))
+                        report.Warning(topicsName, "", "no page for the topic " + Quoted(topic.Title));
+            } catch (const std::exception& e) {
+                report.Error(topicsName, "", e.what());
+            }
+        } else if (!FindBookFile(dir, topicsName)) {
+            report.Warning(topicsName, "", "chapter " + std::to_string(chapter) + " has no topic pages");
+        }
+
+        const std::string bankName = QuestionBankName(chapter);
+        if (auto bytes = ReadIfPresent(dir, bankName, report)) {
+            TByteReader in(*bytes, bankName);
+            std::size_t number = 0;
+            try {
+                const std::int16_t count = in.ReadInt16("question count");
+                for (number = 1; static_cast<int>(number) <= count; ++number)
+                    check.Question(bankName, number, ReadQuestion(in));
+            } catch (const std::exception& e) {
+                report.Error(bankName, number ? "question " + std::to_string(number) : "", e.what());
+            }
+        } else if (!FindBookFile(dir, bankName)) {
+            report.Warning(bankName, "", "chapter " + std::to_string(chapter) + " has no question bank");
+        }
+        CheckPicture(dir, TBookProperties::ChapterPicture(chapter), "chapter " + std::to_string(chapter), report);
+    }
+    CheckPicture(dir, TBookProperties::CoverPictureFull(), "cover", report);
+
+    if (book->HasAuthorsNotes) {
+        if (auto bytes = ReadIfPresent(dir, "AUTHORS.", report)) {
+            TByteReader in(*bytes, "AUTHORS");
+            try {
+                ReadAuthorsNotes(in);
+            } catch (const std::exception& e) {
+                report.Error("AUTHORS", "", e.what());
+            }
+        } else if (!FindBookFile(dir, "AUTHORS.")) {
+            report.Error("AUTHORS", "", "the book has author's notes but the file is missing");
+        }
+    }
+
+    std::cout << report.Errors << " errors, " << report.Warnings << " warnings\n";
+    return report.Errors > 0 ? 1 : 0;
+}
+
+} // namespace quillara::tool
