@@ -10,6 +10,8 @@ constexpr const char* Usage =
     "usage: quillara-book dump FILE|DIR [--kind book|topics|questions|glossary|authors|scores]\n"
     "       quillara-book build SOURCE OUTDIR [--pictures DIR]...\n"
     "       quillara-book check DIR\n"
+    "       quillara-book synth OUTDIR [--chapters N] [--questions N] [--terms N] [--scores N] "
+    "[--seed S]\n"
     "       quillara-book show DIR CHAPTER [N] [--seed S] [--rtf] [--size PT]\n"
     "       quillara-book eval [--book DIR] [--set NAME=VALUE]... [--declare \"f(x) = ...\"]... "
     "EXPRESSION\n";
@@ -34,6 +36,7 @@ int main(int argc, char** argv) {
         if (verb == "eval") return RunEval(args);
         if (verb == "build") return RunBuild(args);
         if (verb == "check") return RunCheck(args);
+        if (verb == "synth") return RunSynth(args);
         if (verb == "--help" || verb == "-h" || verb == "help") {
             std::cout << Usage;
             return 0;

@@ -1,0 +1,166 @@
+#include "book/authors_notes.h"
+#include "book/book_properties_writer.h"
+#include "book/glossary.h"
+#include "book/question.h"
+#include "book/topic_pages.h"
+#include "commands.h"
+#include "picture/jpeg_encoder.h"
+#include "platform/random_source.h"
+#include "scores/score_file.h"
+
+#include <charconv>
+#include <fstream>
+#include <iostream>
+
+namespace quillara::tool {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct SynthSize {
+    long Chapters = 10;
+    long Questions = 50;
+    long Terms = 200;
+    long Scores = 0;
+    long Seed = 1;
+};
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) throw std::runtime_error("cannot write \"" + path.string() + "\"");
+}
+
+std::string Solid(int width, int height, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    TDecodedPicture picture{width, height, {}};
+    picture.Rgb.reserve(static_cast<std::size_t>(width) * height * 3);
+    for (int i = 0; i < width * height; ++i) picture.Rgb.insert(picture.Rgb.end(), {red, green, blue});
+    return EncodeJpeg(picture);
+}
+
+std::string Term(long n) { return "Term " + std::to_string(n); }
+
+std::vector<TQuestion> Bank(int chapter, long count, long terms, TRandomSource& random) {
+    std::vector<TQuestion> questions;
+    questions.reserve(static_cast<std::size_t>(count));
+    for (long i = 0; i < count; ++i) {
+        TQuestion q;
+        const std::string number = std::to_string(chapter) + "." + std::to_string(i + 1);
+        if (i % 2 == 0) {
+            q.Kind = qkTrueFalse;
+            q.Answer = random.uniform(2) ? 'T' : 'F';
+            q.Text = "Statement " + number + " about {amount} is true.";
+        } else {
+            q.Kind = qkMultipleChoice;
+            q.ChoiceCount = static_cast<std::uint8_t>(2 + random.uniform(4));
+            q.Answer = static_cast<char>('A' + random.uniform(q.ChoiceCount));
+            q.Text = "Question " + number + " at {rate}?";
+            for (int c = 0; c < q.ChoiceCount; ++c)
+                q.Text += std::string("\r\n") + static_cast<char>('A' + c) + ") choice " + std::to_string(c + 1);
+        }
+        if (i % 3 == 0 && terms > 0)
+            q.GlossaryTerms = std::vector<std::string>{Term(1 + random.uniform(static_cast<std::uint32_t>(terms)))};
+        else
+            q.Explanation = "Explanation of " + number + ".";
+        questions.push_back(std::move(q));
+    }
+    return questions;
+}
+
+long Option(const std::string& text, const std::string& name, long min, long max) {
+    long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < min || value > max)
+        throw UsageError(name + " must be a whole number from " + std::to_string(min) + " to " +
+                         std::to_string(max));
+    return value;
+}
+
+} // namespace
+
+int RunSynth(const Arguments& args) {
+    SynthSize size;
+    std::string outDir;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        auto value = [&] {
+            if (i + 1 == args.size()) throw UsageError(args[i] + " needs a value");
+            return args[++i];
+        };
+        if (args[i] == "--chapters") size.Chapters = Option(value(), "--chapters", 1, 255);
+        else if (args[i] == "--questions") size.Questions = Option(value(), "--questions", 0, 32767);
+        else if (args[i] == "--terms") size.Terms = Option(value(), "--terms", 0, 65535);
+        else if (args[i] == "--scores") size.Scores = Option(value(), "--scores", 0, 32767);
+        else if (args[i] == "--seed") size.Seed = Option(value(), "--seed", 0, 1L << 62);
+        else if (args[i].starts_with("--")) throw UsageError("unknown option \"" + args[i] + "\"");
+        else if (outDir.empty()) outDir = args[i];
+        else throw UsageError("unexpected argument \"" + args[i] + "\"");
+    }
+    if (outDir.empty()) throw UsageError("synth needs OUTDIR");
+
+    TSeededRandom random(static_cast<std::uint64_t>(size.Seed));
+    SetProgramRandom(&random);
+    try {
+        fs::create_directories(outDir);
+        TBookProperties book;
+        book.Title = "Synthetic Book";
+        book.Text2 = std::to_string(size.Chapters) + " chapters, " + std::to_string(size.Questions) +
+                     " questions each";
+        book.Copyright = "Made by quillara-book synth";
+        book.HasGlossary = size.Terms > 0;
+        book.HasMatchingQuiz = size.Terms > 0;
+        book.HasAuthorsNotes = true;
+        book.Topics = {{"Summary", 0, 2, 1}, {"Key Ideas", 0, 2, 1}, {"Worked Examples", 0, 2, 1}};
+        book.Variables.push_back(std::make_unique<TVarible>(
+            "amount", vkCurrency, TReal48::FromExtended(10), TReal48::FromExtended(5000), 2, std::nullopt));
+        book.Variables.push_back(std::make_unique<TVarible>(
+            "rate", vkPercent, TReal48::FromExtended(0.01L), TReal48::FromExtended(0.2L), 4, std::nullopt));
+        for (long c = 1; c <= size.Chapters; ++c) book.ChapterNames.push_back("Chapter " + std::to_string(c));
+        WriteFile(fs::path(outDir) / "BOOK.DEF", WriteBookProperties(book, 5, ToolRegionalSettings()));
+
+        const std::string heading = Solid(400, 40, 40, 70, 120);
+        for (int c = 1; c <= size.Chapters; ++c) {
+            std::vector<TTopicEntry> pages;
+            for (const TChapterTopic& topic : book.Topics)
+                pages.push_back({topic.Title, "<h2>" + topic.Title + " of chapter " + std::to_string(c) +
+                                                  "</h2><p>Text.</p><img src=\"figure.jpg\">"});
+            WriteFile(fs::path(outDir) / TopicFileName(c), WriteTopicFile(pages));
+            WriteFile(fs::path(outDir) / QuestionBankName(c),
+                      WriteQuestionBank(Bank(c, size.Questions, size.Terms, random)));
+            WriteFile(fs::path(outDir) / TBookProperties::ChapterPicture(c), heading);
+        }
+        if (size.Terms > 0) {
+            std::vector<TDefinition> entries;
+            entries.reserve(static_cast<std::size_t>(size.Terms));
+            for (long t = 1; t <= size.Terms; ++t)
+                entries.push_back({std::to_string(1 + random.uniform(900)), "Definition of term " + std::to_string(t) + ".",
+                                   Term(t), std::to_string(1 + random.uniform(static_cast<std::uint32_t>(size.Chapters)))});
+            WriteFile(fs::path(outDir) / "GLOSSARY.DEF", WriteGlossary(entries));
+        }
+        WriteFile(fs::path(outDir) / "AUTHORS", WriteAuthorsNotes("A synthetic book for measuring Quillara."));
+        WriteFile(fs::path(outDir) / "cover.jpg", Solid(300, 400, 30, 60, 110));
+        WriteFile(fs::path(outDir) / "figure.jpg", Solid(120, 80, 200, 200, 200));
+
+        if (size.Scores > 0) {
+            TScoreHistory history;
+            for (long s = 0; s < size.Scores; ++s) {
+                auto score = std::make_unique<TScore>();
+                score->date = 46000.0 + static_cast<double>(s) / 24.0;
+                score->description = "True False Quiz from chapter " + std::to_string(1 + s % size.Chapters);
+                const auto chapter = static_cast<std::int16_t>(1 + s % size.Chapters);
+                for (int q = 0; q < 10; ++q) random.uniform(3) ? score->addCorrect(chapter) : score->addIncorrect(chapter);
+                history.addAttempt(std::move(score));
+            }
+            WriteFile(fs::path(outDir) / ScoreFileName, history.writeScores());
+        }
+    } catch (const std::exception& e) {
+        SetProgramRandom(nullptr);
+        std::cerr << "quillara-book: " << outDir << ": " << e.what() << "\n";
+        return 1;
+    }
+    SetProgramRandom(nullptr);
+    return 0;
+}
+
+} // namespace quillara::tool
