@@ -61,6 +61,7 @@ TFormula::~TFormula() { std::erase(Registry(), this); }
 
 bool TFormula::Compile(std::vector<std::string>* messages) {
     Nodes.clear();
+    Compiled = false; // stays false when the parse raises
     const bool failed = HasDeclaration ? ParseDeclaration(messages) : ParseExpression(Source);
     Compiled = !failed;
     return Compiled;

@@ -1,0 +1,230 @@
+#include "formula/evaluator.h"
+
+#include "formula/variable.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace quillara {
+
+namespace {
+
+int CallDepth = 0;
+
+std::string NumberText(Extended value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.18Lg", value);
+    return text;
+}
+
+[[noreturn]] void Overflow() {
+    throw EInvalidOperation("Floating point overflow");
+}
+[[noreturn]] void InvalidOp() {
+    throw EInvalidOperation("Invalid floating point operation");
+}
+[[noreturn]] void ZeroDivide() {
+    throw EInvalidOperation("Floating point division by zero");
+}
+
+// The platform's arithmetic does not trap, so every result is checked instead.
+Extended Checked(Extended value) {
+    if (std::isnan(value)) InvalidOp();
+    if (std::isinf(value)) Overflow();
+    return value;
+}
+
+bool IsArithmetic(const std::string& op) {
+    return op == "+" || op == "-" || op == "*" || op == "/" || op == "^";
+}
+
+// What an unclosed "(" or a name without "(" leaves in the list as an operator.
+[[noreturn]] void StrayOperator(const std::string& op) {
+    if (op == "(") throw EInvalidOperation("A \"(\" is not closed");
+    if (op == "**") throw EInvalidOperation("A function name is not followed by \"(\"");
+    throw EInvalidOperation("The function name \"" + op + "\" is not followed by \"(\"");
+}
+
+Extended Apply(const std::string& op, Extended left, Extended right) {
+    if (op == "*") return Checked(left * right);
+    if (op == "/") {
+        if (right == 0) throw EInvalidOperation("Invalid Floating Point Operation: Divide by zero");
+        return Checked(left / right);
+    }
+    if (op == "+") return Checked(left + right);
+    if (op == "-") return Checked(left - right);
+    return Power(left, right);
+}
+
+// One level of formula calls: the called formula sees the caller's arguments while it runs.
+// They are put back afterwards, so that neither a recursive call nor a later direct evaluation
+// reads an array that belonged to a finished call.
+class TCallScope {
+public:
+    TCallScope(TFormula& formula, const TArguments& arguments, int argumentCount)
+        : Formula(formula), SavedArguments(formula.Arguments), SavedCount(formula.ArgumentCount) {
+        if (CallDepth >= MaxCallDepth)
+            throw EInvalidOperation("Formula calls nested more than " +
+                                    std::to_string(MaxCallDepth) + " deep at \"" + formula.Name +
+                                    "\": does a formula call itself?");
+        ++CallDepth;
+        formula.Arguments = &arguments;
+        formula.ArgumentCount = static_cast<std::uint8_t>(argumentCount);
+    }
+    ~TCallScope() {
+        Formula.Arguments = SavedArguments;
+        Formula.ArgumentCount = SavedCount;
+        --CallDepth;
+    }
+    TCallScope(const TCallScope&) = delete;
+    TCallScope& operator=(const TCallScope&) = delete;
+
+private:
+    TFormula& Formula;
+    const TArguments* SavedArguments;
+    std::uint8_t SavedCount;
+};
+
+// Reducing the postfix list in place, leftmost operator or call first, is the same as one pass
+// that keeps the value nodes met so far on a stack: every node left of the one being reduced is
+// a value node. Values are taken from nodes only when an operator or call consumes them, so a
+// variable is read, or found missing, at the moment of its reduction.
+void ReduceOperator(const TFormula& formula, std::vector<TFormulaNode>& values,
+                    const std::string& op) {
+    if (!IsArithmetic(op)) StrayOperator(op);
+    if (values.size() < 2)
+        throw EInvalidOperation("The operator \"" + op + "\" is missing an operand");
+    const Extended left = EvaluateNode(formula, values[values.size() - 2]);
+    const Extended right = EvaluateNode(formula, values.back());
+    const Extended result = Apply(op, left, right);
+    values.pop_back();
+    values.back() = {nkNumber, result, {}};
+}
+
+void ReduceCall(const TFormula& formula, std::vector<TFormulaNode>& values,
+                const std::string& name) {
+    TFormula* called = FindRegisteredFormula(name);
+    if (!called) throw EInvalidOperation("Unknown function: " + name);
+    const std::size_t k = called->Parameters ? called->Parameters->size() : 0;
+    if (k > std::tuple_size_v<TArguments>)
+        throw EInvalidOperation("The function \"" + name + "\" has more than 10 parameters");
+    if (k > values.size())
+        throw EInvalidOperation("The function \"" + name + "\" takes " + std::to_string(k) +
+                                " arguments but fewer were given");
+    // The k values before the call are its arguments, the leftmost in the first slot.
+    TArguments arguments{};
+    const std::size_t first = values.size() - k;
+    for (std::size_t j = 0; j < k; ++j)
+        arguments[j] = EvaluateNode(formula, values[first + j]);
+    const Extended result = Call(*called, static_cast<int>(k), arguments);
+    values.resize(first);
+    values.push_back({nkNumber, result, {}});
+}
+
+} // namespace
+
+Extended Evaluate(TFormula& formula) {
+    bool compiled = false;
+    try {
+        std::vector<std::string> messages;
+        compiled = formula.Compile(&messages);
+    } catch (const EFormulaSyntaxError& e) {
+        // A source that cannot even be turned into nodes ends the evaluation like any other
+        // failure, so callers of an evaluation have one kind of error to catch.
+        throw EInvalidOperation(e.what());
+    }
+    if (!compiled || formula.Nodes.empty()) return 0;
+
+    // A lone operator is no value; a lone call of a function without parameters is reduced.
+    if (formula.Nodes.size() == 1 && formula.Nodes.front().NodeKind != nkCall)
+        return EvaluateNode(formula, formula.Nodes.front());
+
+    // Reduced outside the formula: a nested evaluation of the same formula recompiles it.
+    std::vector<TFormulaNode> nodes = std::move(formula.Nodes);
+    std::vector<TFormulaNode> values;
+    values.reserve(nodes.size());
+    for (TFormulaNode& node : nodes) {
+        if (node.NodeKind == nkOperator)
+            ReduceOperator(formula, values, node.Text);
+        else if (node.NodeKind == nkCall)
+            ReduceCall(formula, values, node.Text);
+        else
+            values.push_back(std::move(node));
+    }
+    if (values.size() != 1)
+        throw EInvalidOperation("The formula leaves more than one value: an operator is missing");
+    const Extended result = EvaluateNode(formula, values.front());
+    formula.Nodes = std::move(values);
+    return result;
+}
+
+Extended Call(TFormula& formula, int argumentCount, const TArguments& arguments) {
+    if (argumentCount < 0 || argumentCount > static_cast<int>(arguments.size()))
+        throw EInvalidOperation("A call passes 0 to 10 arguments, not " +
+                                std::to_string(argumentCount));
+    TCallScope scope(formula, arguments, argumentCount);
+    if (formula.Name == "sqrt") {
+        if (argumentCount < 1) throw EInvalidOperation("sqrt needs an argument");
+        if (arguments[0] < 0) InvalidOp();
+        return Checked(std::sqrt(arguments[0]));
+    }
+    return Evaluate(formula);
+}
+
+Extended EvaluateNode(const TFormula& formula, const TFormulaNode& node) {
+    switch (node.NodeKind) {
+    case nkNumber:
+        return node.Value;
+    case nkArgument: {
+        if (!(node.Value >= 1 && node.Value < 11))
+            throw EInvalidOperation("Argument {" + NumberText(node.Value) +
+                                    "} is not one of {1} to {10}");
+        const auto n = static_cast<std::size_t>(node.Value);
+        const std::string reference = "{" + std::to_string(n) + "}";
+        if (!formula.Arguments)
+            throw EInvalidOperation("Argument " + reference + " is used outside a function call");
+        if (n > formula.ArgumentCount)
+            throw EInvalidOperation("Argument " + reference + " is used but the call passed " +
+                                    std::to_string(formula.ArgumentCount));
+        return (*formula.Arguments)[n - 1];
+    }
+    case nkVariable: {
+        const TVarible* variable = FindRegisteredVariable(node.Text);
+        if (!variable) throw EInvalidOperation("EvalNode: unknown varible (" + node.Text + ")");
+        return variable->Value;
+    }
+    default:
+        throw EInvalidOperation("(result), unknown node type: " + std::to_string(node.NodeKind));
+    }
+}
+
+Extended Power(Extended base, Extended exponent) {
+    if (exponent == 0) return 1;
+    if (base == 0 && exponent > 0) return 0;
+    if (exponent == std::trunc(exponent) && std::fabs(exponent) <= 2147483647) {
+        const auto whole = static_cast<std::int64_t>(exponent);
+        std::uint64_t remaining = static_cast<std::uint64_t>(whole < 0 ? -whole : whole);
+        Extended square = base;
+        Extended result = 1;
+        for (;;) {
+            if (remaining & 1) result *= square;
+            remaining >>= 1;
+            if (remaining == 0) break;
+            square *= square;
+        }
+        Checked(result);
+        if (whole < 0) {
+            if (result == 0) ZeroDivide();
+            result = 1 / result;
+        }
+        return Checked(result);
+    }
+    if (base < 0) InvalidOp();   // the logarithm of a negative number
+    if (base == 0) ZeroDivide(); // the logarithm of 0, with a negative exponent
+    return Checked(std::exp(exponent * std::log(base)));
+}
+
+} // namespace quillara

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "book/extended.h"
+#include "formula/formula.h"
+
+#include <stdexcept>
+
+namespace quillara {
+
+// Every failure of an evaluation: a division by zero, an unknown function or variable, a node
+// list that does not reduce to one value, an arithmetic overflow or invalid operation.
+class EInvalidOperation : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Calls of formulas may nest this deep; a formula that calls itself fails here instead of
+// exhausting the stack.
+constexpr int MaxCallDepth = 256;
+
+// Compiles the formula again and reduces its node list to one value. A formula that does not
+// compile gives 0; every other failure raises EInvalidOperation.
+Extended Evaluate(TFormula& formula);
+
+// Evaluates the formula as a function of the first `argumentCount` values of `arguments`.
+// A formula named "sqrt" is computed directly from its first argument.
+Extended Call(TFormula& formula, int argumentCount, const TArguments& arguments);
+
+// The value of one value node (number, argument or variable reference) of the formula.
+Extended EvaluateNode(const TFormula& formula, const TFormulaNode& node);
+
+// `base` raised to `exponent`: whole exponents by repeated squaring, others through logarithms.
+Extended Power(Extended base, Extended exponent);
+
+} // namespace quillara
