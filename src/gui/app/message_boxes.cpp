@@ -1,0 +1,74 @@
+#include "app/message_boxes.h"
+
+#include <QDialog>
+#include <QMessageBox>
+
+namespace quillara::gui {
+
+namespace {
+
+struct Queue {
+    std::deque<bool> Answers;
+    std::deque<std::function<int(QDialog*)>> Dialogs;
+    bool Unattended = false;
+    QStringList Shown;
+};
+
+Queue& State() {
+    static Queue queue;
+    return queue;
+}
+
+// The queued answer when there is one, else nothing (the real box is shown).
+std::optional<bool> TakeAnswer(const QString& text) {
+    Queue& q = State();
+    q.Shown.append(text);
+    if (!q.Answers.empty()) {
+        const bool answer = q.Answers.front();
+        q.Answers.pop_front();
+        return answer;
+    }
+    if (q.Unattended) return false;
+    return std::nullopt;
+}
+
+} // namespace
+
+void TMessageBoxes::Error(QWidget* parent, const QString& text) {
+    if (!TakeAnswer(text)) QMessageBox::critical(parent, QStringLiteral("Quillara"), text);
+}
+
+void TMessageBoxes::Information(QWidget* parent, const QString& text) {
+    if (!TakeAnswer(text)) QMessageBox::information(parent, QStringLiteral("Quillara"), text);
+}
+
+bool TMessageBoxes::Confirm(QWidget* parent, const QString& text) {
+    if (const auto answer = TakeAnswer(text)) return *answer;
+    return QMessageBox::question(parent, QStringLiteral("Quillara"), text,
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+int TMessageBoxes::Exec(QDialog* dialog) {
+    Queue& q = State();
+    if (!q.Dialogs.empty()) {
+        auto handler = std::move(q.Dialogs.front());
+        q.Dialogs.pop_front();
+        return handler(dialog);
+    }
+    if (q.Unattended) return QDialog::Rejected;
+    return dialog->exec();
+}
+
+void TMessageBoxes::QueueAnswer(bool yes) { State().Answers.push_back(yes); }
+
+void TMessageBoxes::QueueDialog(std::function<int(QDialog*)> handler) {
+    State().Dialogs.push_back(std::move(handler));
+}
+
+void TMessageBoxes::SetUnattended(bool unattended) { State().Unattended = unattended; }
+
+const QStringList& TMessageBoxes::Shown() { return State().Shown; }
+
+void TMessageBoxes::Reset() { State() = Queue{}; }
+
+} // namespace quillara::gui

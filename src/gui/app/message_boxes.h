@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace quillara::gui {
+
+// Every message box and modal dialog of the program goes through here, so that a test can
+// queue the answers instead of blocking in a modal loop.
+class TMessageBoxes {
+public:
+    static void Error(QWidget* parent, const QString& text);
+    static void Information(QWidget* parent, const QString& text);
+    // Yes/No; true for Yes.
+    static bool Confirm(QWidget* parent, const QString& text);
+    // Runs a modal dialog and returns its result (QDialog::Accepted or Rejected).
+    static int Exec(QDialog* dialog);
+
+    // For tests. Answers are taken in order: true answers Yes (or OK), false No. A dialog handler
+    // receives the dialog, may fill it in, and returns its result. Unattended, a box or dialog
+    // without a queued answer is recorded and answered No (or Rejected) instead of blocking.
+    static void QueueAnswer(bool yes);
+    static void QueueDialog(std::function<int(QDialog*)> handler);
+    static void SetUnattended(bool unattended);
+    // Texts of the boxes shown so far, oldest first; cleared by Reset.
+    static const QStringList& Shown();
+    static void Reset();
+};
+
+} // namespace quillara::gui

@@ -1,0 +1,11 @@
+#include "widgets/book_text.h"
+
+#include "text/windows1252.h"
+
+namespace quillara::gui {
+
+QString FromBook(const std::string& bytes) { return QString::fromStdString(Windows1252ToUtf8(bytes)); }
+
+std::string ToBook(const QString& text) { return Utf8ToWindows1252(text.toStdString()); }
+
+} // namespace quillara::gui

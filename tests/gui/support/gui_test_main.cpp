@@ -1,0 +1,23 @@
+// GoogleTest inside a QApplication on the offscreen platform; message boxes and modal dialogs
+// are answered from queues, and one left unanswered is recorded instead of blocking.
+#include "app/message_boxes.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace {
+class UnattendedBoxes : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override {
+        quillara::gui::TMessageBoxes::Reset();
+        quillara::gui::TMessageBoxes::SetUnattended(true);
+    }
+};
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new UnattendedBoxes);
+    return RUN_ALL_TESTS();
+}
