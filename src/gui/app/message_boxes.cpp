@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QMessageBox>
 
+#include <optional>
+
 namespace quillara::gui {
 
 namespace {

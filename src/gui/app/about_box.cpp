@@ -1,0 +1,113 @@
+#include "app/about_box.h"
+
+#include "app/program.h"
+#include "widgets/book_picture.h"
+#include "widgets/book_text.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
+#include <exception>
+
+namespace quillara::gui {
+
+namespace {
+
+constexpr int BottomPanelHeight = 42;
+// Without a cover the dialog keeps a usable size instead of shrinking to the bottom strip.
+constexpr QSize EmptyPictureSize(320, 240);
+
+void MakeWhite(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+TAboutBox::TAboutBox(const TProgram& program, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), Program(program) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("About Book"));
+    MakeWhite(this);
+
+    // A groove around the cover: lowered outside, raised inside.
+    ImagePanel = new QFrame(this);
+    ImagePanel->setObjectName(QStringLiteral("ImagePanel"));
+    ImagePanel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    MakeWhite(ImagePanel);
+    Image1 = new QLabel(ImagePanel);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAlignment(Qt::AlignCenter);
+
+    BottomPanel = new QFrame(this);
+    BottomPanel->setObjectName(QStringLiteral("BottomPanel"));
+    Copyright = new QLabel(BottomPanel);
+    Copyright->setObjectName(QStringLiteral("Copyright"));
+    Copyright->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Copyright->setWordWrap(true);
+    // Three lines of a small font fit the strip; the wrapped text must not touch the edge.
+    Copyright->setContentsMargins(4, 0, 4, 0);
+    QFont small = Copyright->font();
+    small.setPixelSize(11);
+    Copyright->setFont(small);
+    QPalette black = Copyright->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    Copyright->setPalette(black);
+
+    OKButton = new QPushButton(QStringLiteral("Ok"), BottomPanel);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    OKButton->setDefault(true);
+    OKButton->resize(OKButton->sizeHint().expandedTo(QSize(75, 25)));
+    connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+}
+
+void TAboutBox::ShowAbout() {
+    loadPicture();
+    const QPixmap picture = Image1->pixmap();
+    const QSize pictureSize = picture.isNull() ? EmptyPictureSize : picture.size();
+    const int width = pictureSize.width();
+    const int height = pictureSize.height() + BottomPanelHeight;
+
+    // The strip is laid out for the size the dialog is about to take, so a cover narrower or wider
+    // than the last one still gets its button inside the window.
+    BottomPanel->setGeometry(0, pictureSize.height(), width, BottomPanelHeight);
+    const QSize button = OKButton->size();
+    OKButton->move(width - static_cast<int>(button.width() * 1.2),
+                   BottomPanelHeight / 2 - button.height() / 2);
+    Copyright->setGeometry(0, 0, std::max(0, static_cast<int>(width - button.width() * 1.4)),
+                           BottomPanelHeight);
+    Copyright->setText(Program.Book ? FromBook(Program.Book->Copyright) : QString());
+    ImagePanel->setGeometry(0, 0, width, pictureSize.height());
+    Image1->setGeometry(ImagePanel->contentsRect());
+
+    setFixedSize(width, height);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    show();
+    raise();
+    activateWindow();
+}
+
+void TAboutBox::OKButtonClick() {
+    close();
+}
+
+void TAboutBox::loadPicture() {
+    if (FPictureLoaded) return;
+    try {
+        Image1->setPixmap(QPixmap::fromImage(
+            LoadBookPicture(Program.BookDir(), TBookProperties::CoverPictureFull())));
+        FPictureLoaded = true;
+    } catch (const std::exception&) {
+        // A missing or damaged cover only leaves the picture empty; the next showing tries again.
+    }
+}
+
+} // namespace quillara::gui

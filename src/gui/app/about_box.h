@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace quillara::gui {
+
+struct TProgram;
+
+// About Book: the book's cover with its copyright under it. Created once and shown without
+// blocking the main window; the cover is read from disk only until it has loaded once.
+class TAboutBox : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TAboutBox(const TProgram& program, QWidget* parent = nullptr);
+
+    void ShowAbout();
+    bool PictureLoaded() const { return FPictureLoaded; }
+
+public slots:
+    void OKButtonClick();
+
+private:
+    void loadPicture();
+
+    const TProgram& Program;
+    QFrame* ImagePanel;
+    QLabel* Image1;
+    QFrame* BottomPanel;
+    QLabel* Copyright;
+    QPushButton* OKButton;
+    bool FPictureLoaded = false;
+};
+
+} // namespace quillara::gui

@@ -1,0 +1,136 @@
+#include "app/about_program.h"
+
+#include "widgets/link_label.h"
+
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+
+// Resources of a static library are registered only when the program asks for them, and the
+// macro must be used outside any namespace.
+static void InitAboutResources() {
+    Q_INIT_RESOURCE(about);
+}
+
+namespace quillara::gui {
+
+namespace {
+
+QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QFont ArialBold(int pixels) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+TAboutProgram::TAboutProgram(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("AboutProgram"));
+    setWindowTitle(QStringLiteral("About Program"));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    ProgramIcon = MakeLabel(QStringLiteral("ProgramIcon"), {}, this);
+    ProgramIcon->setFixedSize(33, 33);
+    ProgramIcon->setScaledContents(true);
+    ProgramIcon->setPixmap(Icon());
+
+    ProductName = MakeLabel(QStringLiteral("ProductName"), QStringLiteral("Quillara"), this);
+    ProductName->setFont(ArialBold(19));
+    Version = MakeLabel(QStringLiteral("Version"), QStringLiteral("Version 3.0"), this);
+    Version->setFont(ArialBold(11));
+
+    Copyright = MakeLabel(QStringLiteral("Copyright"),
+                          QStringLiteral("Copyright 2026 The Quillara Project"), this);
+    Label2 = MakeLabel(QStringLiteral("Label2"),
+                       QStringLiteral("Written by the Quillara developers and contributors"), this);
+    Label3 = MakeLabel(QStringLiteral("Label3"), QStringLiteral("All rights reserved."), this);
+    for (QLabel* line : {Copyright, Label2, Label3})
+        line->setAlignment(Qt::AlignCenter);
+
+    LinkLabel1 = new TLinkLabel(WebPage().toString(), this);
+    LinkLabel1->setObjectName(QStringLiteral("LinkLabel1"));
+    QPalette blue = LinkLabel1->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    LinkLabel1->setPalette(blue);
+    connect(LinkLabel1, &TLinkLabel::clicked, this, &TAboutProgram::LinkLabel1Click);
+
+    Label1 = MakeLabel(
+        QStringLiteral("Label1"),
+        QStringLiteral("Warning: this program is protected by copyright law and international "
+                       "treaties. Copying or distributing it, or any part of it, without "
+                       "permission may result in civil and criminal penalties."),
+        this);
+    Label1->setWordWrap(true);
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &TAboutProgram::OKButtonClick);
+
+    auto* title = new QVBoxLayout;
+    title->setSpacing(0);
+    title->addWidget(ProductName);
+    title->addWidget(Version);
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(ProgramIcon, 0, Qt::AlignTop);
+    heading->addSpacing(8);
+    heading->addLayout(title);
+    heading->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 12);
+    layout->addLayout(heading);
+    layout->addSpacing(12);
+    layout->addWidget(Copyright);
+    layout->addWidget(Label2);
+    layout->addWidget(Label3);
+    layout->addSpacing(4);
+    layout->addWidget(LinkLabel1, 0, Qt::AlignHCenter);
+    layout->addSpacing(12);
+    layout->addWidget(Label1);
+    layout->addSpacing(8);
+    layout->addWidget(OKButton, 0, Qt::AlignHCenter);
+
+    // A dialog border: the size the contents ask for, at a width that keeps the notice readable.
+    Label1->setMinimumWidth(300);
+    setFixedSize(sizeHint());
+    OKButton->setFocus();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+QUrl TAboutProgram::WebPage() {
+    return QUrl(QStringLiteral("https://quillara.org/"));
+}
+
+QPixmap TAboutProgram::Icon() {
+    static const bool registered = (InitAboutResources(), true);
+    (void)registered;
+    return QPixmap(QStringLiteral(":/quillara/quillara_icon.png"));
+}
+
+void TAboutProgram::OKButtonClick() {
+    close();
+}
+
+void TAboutProgram::LinkLabel1Click() {
+    QDesktopServices::openUrl(WebPage());
+}
+
+} // namespace quillara::gui

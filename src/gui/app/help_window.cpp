@@ -1,0 +1,101 @@
+#include "app/help_window.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+// The pages are compiled into the GUI library, which is linked statically: the resource has to be
+// registered by name or the linker drops it.
+static void RegisterHelpPages() {
+    Q_INIT_RESOURCE(help);
+}
+
+namespace quillara::gui {
+
+namespace {
+
+const QString HelpRoot = QStringLiteral("qrc:/help/");
+
+QString PageOfContext(int helpContext) {
+    switch (helpContext) {
+    case 10000:
+        return "main-window.html#main-window";
+    case 10001:
+        return "topics-glossary.html#glossary";
+    case 10003:
+        return "quizzes.html#quiz-runner";
+    case 10007:
+        return "tests.html#test-window";
+    default:
+        return "contents.html";
+    }
+}
+
+} // namespace
+
+THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    RegisterHelpPages();
+    setObjectName("HelpWindow");
+    setWindowTitle("Quillara Help");
+    resize(640, 520);
+
+    helpBrowser = new QTextBrowser(this);
+    helpBrowser->setObjectName("helpBrowser");
+    // Only links between the help pages are followed; anything else is left alone.
+    helpBrowser->setOpenLinks(false);
+    helpBrowser->setOpenExternalLinks(false);
+    connect(helpBrowser, &QTextBrowser::anchorClicked, this, &THelpWindow::FollowLink);
+
+    contentsButton = new QPushButton("Contents", this);
+    contentsButton->setObjectName("helpContentsButton");
+    backButton = new QPushButton("Back", this);
+    backButton->setObjectName("helpBackButton");
+    forwardButton = new QPushButton("Forward", this);
+    forwardButton->setObjectName("helpForwardButton");
+    backButton->setEnabled(false);
+    forwardButton->setEnabled(false);
+    connect(contentsButton, &QPushButton::clicked, this, [this] { Open("contents.html"); });
+    connect(backButton, &QPushButton::clicked, helpBrowser, &QTextBrowser::backward);
+    connect(forwardButton, &QPushButton::clicked, helpBrowser, &QTextBrowser::forward);
+    connect(helpBrowser, &QTextBrowser::backwardAvailable, backButton, &QPushButton::setEnabled);
+    connect(helpBrowser, &QTextBrowser::forwardAvailable, forwardButton, &QPushButton::setEnabled);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contentsButton);
+    buttons->addWidget(backButton);
+    buttons->addWidget(forwardButton);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(helpBrowser, 1);
+}
+
+void THelpWindow::ShowContents() {
+    Open("contents.html");
+}
+
+void THelpWindow::ShowContext(int helpContext) {
+    Open(PageOfContext(helpContext));
+}
+
+QString THelpWindow::CurrentSection() const {
+    const QUrl source = helpBrowser->source();
+    if (source.hasFragment()) return source.fragment();
+    return QFileInfo(source.path()).completeBaseName();
+}
+
+void THelpWindow::Open(const QString& page) {
+    helpBrowser->setSource(QUrl(HelpRoot + page));
+    show();
+    raise();
+    activateWindow();
+}
+
+void THelpWindow::FollowLink(const QUrl& link) {
+    // Links arrive resolved against the page they are on.
+    if (link.scheme() == "qrc" && link.path().startsWith("/help/")) helpBrowser->setSource(link);
+}
+
+} // namespace quillara::gui

@@ -1,0 +1,58 @@
+#include "app/settings.h"
+
+#include "book/book_files.h"
+#include "book/glossary.h"
+
+#include <ini.h>
+
+#include <filesystem>
+#include <string>
+
+namespace quillara::gui {
+
+namespace {
+
+struct Found {
+    std::string Section;
+    std::optional<std::string> ProgramDirectory;
+    std::optional<std::string> SaveDirectory;
+};
+
+int OnValue(void* user, const char* section, const char* key, const char* value) {
+    auto* found = static_cast<Found*>(user);
+    if (UpperAscii(section) != UpperAscii(found->Section)) return 1;
+    const std::string name = UpperAscii(key);
+    if (name == "PROGRAM DIRECTORY") found->ProgramDirectory = value;
+    if (name == "SAVE DIRECTORY") found->SaveDirectory = value;
+    return 1;
+}
+
+// The score file's name is joined to the save directory as text, so a folder written without
+// its final separator gets one rather than naming a file beside it.
+std::string AsSavePrefix(std::string value) {
+    std::error_code error;
+    if (!value.empty() && value.back() != '/' && value.back() != '\\' &&
+        std::filesystem::is_directory(value, error))
+        value += '/';
+    return value;
+}
+
+} // namespace
+
+void ReadSettingsText(TProgram& program, std::string_view text) {
+    Found found{program.SettingsSection, {}, {}};
+    const std::string copy(text);
+    ini_parse_string(copy.c_str(), OnValue, &found);
+    if (found.ProgramDirectory) program.ProgramDirectory = *found.ProgramDirectory;
+    if (found.SaveDirectory) program.SaveDirectory = AsSavePrefix(*found.SaveDirectory);
+}
+
+void ReadSettings(TProgram& program) {
+    try {
+        ReadSettingsText(program, ReadBookFile(program.BookDir(), SettingsFileName));
+    } catch (const std::exception&) {
+        // No settings file, or one that cannot be read: the directories stay as they are.
+    }
+}
+
+} // namespace quillara::gui

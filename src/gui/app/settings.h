@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/program.h"
+
+#include <string_view>
+
+namespace quillara::gui {
+
+constexpr const char* SettingsFileName = "WQUILLARA.INI";
+
+// Reads "Program Directory" and "Save Directory" from the settings section of the book
+// directory's settings file. Section and key names are compared without regard to case; a
+// missing file, section or key leaves the directories as they are.
+void ReadSettings(TProgram& program);
+
+// The same from the text of a settings file.
+void ReadSettingsText(TProgram& program, std::string_view text);
+
+} // namespace quillara::gui

@@ -1,0 +1,111 @@
+#include "app/startup_steps.h"
+
+#include "app/main_form.h"
+#include "app/message_boxes.h"
+#include "app/open_book_dialog.h"
+#include "app/settings.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+namespace quillara::gui {
+
+namespace fs = std::filesystem;
+
+const char* const MissingBookMessage =
+    "Quillara was unable to find the properties of the book. It is possible that parts of the "
+    "program are corrupted or were not installed. BOOK.DEF must be in the same directory as the "
+    "program. If this error persists, please reinstall the software";
+const char* const GlossaryFailedMessage =
+    "Quillara was unable to read the glossary for this book. It is possible that parts of the "
+    "program are corrupted or were not installed. If this error persists, please reinstall the "
+    "software";
+
+namespace {
+
+// The directory part of a path: everything up to its last separator, nothing when it has none.
+fs::path DirectoryPart(const std::string& path) {
+    const auto separator = path.find_last_of("/\\");
+    return separator == std::string::npos ? fs::path() : fs::path(path.substr(0, separator + 1));
+}
+
+class EUnknownBookVersion : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Raises when the definition is missing or unreadable, and when its version is unknown.
+std::unique_ptr<TBookProperties> LoadBook(const TProgram& program) {
+    auto book = LoadBookProperties(program.BookDir(), program.Regional);
+    if (book->LoadFailed) throw EUnknownBookVersion(book->LoadError);
+    return book;
+}
+
+// Loads the book, or says why not and lets the student choose another directory. False when
+// the student cancels; a second failure raises.
+bool LoadBookOrAsk(TProgram& program, TOpenBookDlg& openBook) {
+    try {
+        program.Book = LoadBook(program);
+        return true;
+    } catch (const EUnknownBookVersion& unknown) {
+        TMessageBoxes::Error(nullptr, QString::fromLatin1(MissingBookMessage) + QStringLiteral("\n\n") +
+                                          QString::fromStdString(unknown.what()));
+    } catch (const std::exception&) {
+        TMessageBoxes::Error(nullptr, QString::fromLatin1(MissingBookMessage));
+    }
+    if (openBook.ChooseBook() != QDialog::Accepted) return false;
+    program.ProgramDirectory = openBook.SelectedDirectory();
+    program.Book = LoadBook(program);
+    return true;
+}
+
+} // namespace
+
+fs::path BookDirectoryFromCommandLine(const std::vector<std::string>& arguments, const std::string& programPath) {
+    if (arguments.empty()) return DirectoryPart(programPath);
+    std::error_code error;
+    // A folder named on the command line is the book's folder, as anywhere else on the desktop.
+    if (fs::is_directory(arguments.front(), error)) return arguments.front();
+    return DirectoryPart(arguments.front());
+}
+
+int RunStartup(TProgram& program, const std::vector<std::string>& arguments, const std::string& programPath) {
+    TMainForm mainForm(program);
+    TOpenBookDlg openBook(&mainForm);
+
+    program.ProgramDirectory = BookDirectoryFromCommandLine(arguments, programPath);
+    try {
+        if (!LoadBookOrAsk(program, openBook)) return 0;
+    } catch (const std::exception& second) {
+        // The second failure ends the program, with its own reason rather than silently.
+        TMessageBoxes::Error(nullptr, QString::fromStdString(second.what()));
+        return 1;
+    }
+
+    program.SettingsSection = program.Book->Title;
+    ReadSettings(program);
+    QApplication::processEvents();
+    mainForm.SetUpBook();
+
+    bool endAtOnce = false;
+    if (program.Book->HasGlossary) {
+        try {
+            auto glossary = std::make_unique<TGlossary>();
+            glossary->LoadGlossary(program.BookDir(), false);
+            program.Glossary = std::move(glossary);
+        } catch (const std::exception&) {
+            TMessageBoxes::Error(&mainForm, QString::fromLatin1(GlossaryFailedMessage));
+            endAtOnce = true;
+        }
+    }
+    program.Scores.loadScores(program.SaveDirectory);
+
+    mainForm.show();
+    if (endAtOnce) QTimer::singleShot(0, &mainForm, &QWidget::close);
+    QApplication::exec();
+    program.Scores.saveScores(program.SaveDirectory);
+    return 0;
+}
+
+} // namespace quillara::gui

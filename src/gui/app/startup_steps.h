@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/program.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quillara::gui {
+
+// The book directory the command line names: that of the first argument (the argument itself
+// when it is a directory), or that of the program's own file when there is none.
+std::filesystem::path BookDirectoryFromCommandLine(const std::vector<std::string>& arguments,
+                                                   const std::string& programPath);
+
+// Messages of start-up.
+extern const char* const MissingBookMessage;
+extern const char* const GlossaryFailedMessage;
+
+// Start-up from the book directory to the end of the event loop, inside a running QApplication:
+// loads the book (asking for another directory when there is none), reads the settings, shows the
+// main window with the glossary and the scores, and saves the scores at the end. Returns the exit
+// status: 0 also when the student cancels the choice of a book.
+int RunStartup(TProgram& program, const std::vector<std::string>& arguments, const std::string& programPath);
+
+} // namespace quillara::gui

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace quillara::gui {
+
+struct TProgram;
+
+// The author's notes of the book as read-only text, one of the main window's views.
+class TViewAuthorsNotesFrame1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TViewAuthorsNotesFrame1(const TProgram& program, QWidget* parent = nullptr);
+
+    // Reads AUTHORS. afresh and shows the view, also when the file cannot be read; that failure
+    // is then reported in a message box.
+    void ShowNotes();
+
+public slots:
+    void Button1Click();
+
+private:
+    const TProgram& Program;
+    QLabel* Label1;
+    QPlainTextEdit* Memo1;
+    QPushButton* Button1;
+};
+
+} // namespace quillara::gui

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/program.h"
+
+#include <QWidget>
+#include <string>
+
+class QLabel;
+class QPushButton;
+
+namespace quillara::gui {
+
+class ThtmlLite;
+
+// The view of one topic page of a chapter: the topic's title over the page.
+class TViewTopicFrame1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TViewTopicFrame1(const TProgram& program, QWidget* parent = nullptr);
+
+    // Shows the page of the topic for the chapter; a page that cannot be found is reported and
+    // the view keeps what it showed.
+    void ShowTopic(int chapter, const std::string& title);
+
+private:
+    void Button1Click();
+
+    const TProgram& Program;
+    QLabel* topicLabel;
+    ThtmlLite* htmlLite1;
+    QPushButton* Button1;
+};
+
+} // namespace quillara::gui

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "book/glossary.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTextEdit;
+
+namespace quillara::gui {
+
+class TGlossaryBox;
+
+// The glossary view: every term of the book's glossary, the selected term's chapters, pages and
+// definition, and a search by the beginning of a term.
+class TViewGlossaryFrame1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TViewGlossaryFrame1(QWidget* parent = nullptr);
+
+    // Fills the list once; nullptr (a book without a glossary) leaves it empty.
+    void SetGlossary(const TGlossary* glossary);
+    // Shows the view afresh: empty search, first term selected.
+    void ShowGlossaryView();
+
+    void ShowSelectedEntry();
+    void searchTermChange();
+    void TermsClick();
+    void Button1Click();
+
+private:
+    QLabel* Label1;
+    TGlossaryBox* Terms;
+    QLabel* Label2;
+    QTextEdit* Definition;
+    QPushButton* Button1;
+    QLabel* Label3;
+    QLineEdit* searchTerm;
+};
+
+} // namespace quillara::gui

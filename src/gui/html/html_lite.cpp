@@ -1,0 +1,107 @@
+#include "html/html_lite.h"
+
+#include "widgets/book_picture.h"
+#include "widgets/book_text.h"
+
+#include <QFontDatabase>
+#include <QImage>
+#include <QScrollBar>
+#include <QStringList>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace quillara::gui {
+
+namespace {
+
+// Pages are written for the fonts of the platform they were authored on; here the first installed
+// look-alike stands in, else the desktop's own font of that kind.
+QString InstalledFamily(const QStringList& candidates, QFontDatabase::SystemFont kind) {
+    for (const QString& family : candidates)
+        if (QFontDatabase::hasFamily(family)) return family;
+    return QFontDatabase::systemFont(kind).family();
+}
+
+// What a page gets for a picture it may not have or that cannot be read. A null image would make
+// the text engine try the name as a path of its own, outside the book directory.
+QImage NoPicture() {
+    QImage nothing(1, 1, QImage::Format_ARGB32);
+    nothing.fill(Qt::transparent);
+    return nothing;
+}
+
+} // namespace
+
+ThtmlLite::ThtmlLite(QWidget* parent) : QTextBrowser(parent) {
+    setFrameShape(QFrame::NoFrame);
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Window, Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    setPalette(colours);
+
+    QFont body(InstalledFamily(
+        {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"},
+        QFontDatabase::GeneralFont));
+    body.setPointSize(10);
+    setFont(body);
+    const QString pre = InstalledFamily({"Courier New", "Liberation Mono", "DejaVu Sans Mono"},
+                                        QFontDatabase::FixedFont);
+    document()->setDefaultStyleSheet(
+        QStringLiteral("pre, code, tt, kbd, samp { font-family: \"%1\"; }").arg(pre));
+
+    // Selection can also come from outside the mouse and keyboard (Select All of the context menu).
+    connect(this, &QTextEdit::selectionChanged, this, [this] {
+        if (NoSelectOn) ClearSelection();
+    });
+}
+
+void ThtmlLite::SetBookDirectory(const std::filesystem::path& directory) {
+    BookDirectory = directory;
+}
+
+void ThtmlLite::LoadFromString(const std::string& htmlBytes) {
+    setHtml(FromBook(htmlBytes));
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+}
+
+void ThtmlLite::SetNoSelect(bool noSelect) {
+    NoSelectOn = noSelect;
+    setTextInteractionFlags(noSelect ? Qt::NoTextInteraction : Qt::TextBrowserInteraction);
+    if (noSelect) ClearSelection();
+    viewport()->update();
+}
+
+void ThtmlLite::ClearSelection() {
+    QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection()) return;
+    // Dropping the selection must not scroll the page to where it ended.
+    const int top = verticalScrollBar()->value();
+    const int left = horizontalScrollBar()->value();
+    cursor.clearSelection();
+    setTextCursor(cursor);
+    verticalScrollBar()->setValue(top);
+    horizontalScrollBar()->setValue(left);
+}
+
+QVariant ThtmlLite::loadResource(int type, const QUrl& name) {
+    // Style sheets and documents named by a page are not fetched; an empty answer also keeps the
+    // text engine from reading the name as a file itself.
+    if (type != QTextDocument::ImageResource) return QByteArray();
+    if (BookDirectory.empty() || !name.scheme().isEmpty() || !name.host().isEmpty())
+        return QVariant::fromValue(NoPicture());
+    try {
+        // The lookup refuses absolute names and names that climb out of the directory.
+        return QVariant::fromValue(
+            LoadBookPicture(BookDirectory, name.path(QUrl::FullyDecoded).toStdString()));
+    } catch (const std::exception&) {
+        // A missing or broken picture leaves its place empty, as it would on any page.
+        return QVariant::fromValue(NoPicture());
+    }
+}
+
+} // namespace quillara::gui

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLabel>
+
+namespace quillara::gui {
+
+// A label that behaves like a link: underlined, a pointing hand over it, bold while a mouse button
+// is held on it. Colour and the rest of the font come from whoever places it.
+class TLinkLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit TLinkLabel(const QString& text = {}, QWidget* parent = nullptr);
+
+signals:
+    // A left-button press and release both over the label.
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void SetBold(bool bold);
+};
+
+} // namespace quillara::gui

@@ -1,0 +1,186 @@
+#include "app/main_form.h"
+#include "app/message_boxes.h"
+#include "app/about_box.h"
+#include "app/about_program.h"
+#include "app/view_authors_notes_frame.h"
+#include "app/view_topic_frame.h"
+#include "glossary/view_glossary_frame.h"
+#include "gui_book.h"
+#include "scripted_random.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace quillara::gui {
+namespace {
+
+using testing::GuiBook;
+
+// A main window on a book written in the test, shown offscreen as start-up would show it.
+struct MainWindow {
+    explicit MainWindow(GuiBook& book) {
+        program.ProgramDirectory = book.Write();
+        program.Book = LoadBookProperties(program.ProgramDirectory, program.Regional);
+        program.SettingsSection = program.Book->Title;
+        if (program.Book->HasGlossary) {
+            program.Glossary = std::make_unique<TGlossary>();
+            program.Glossary->LoadGlossary(program.ProgramDirectory, false);
+        }
+        form = std::make_unique<TMainForm>(program);
+        form->SetUpBook();
+        form->show();
+    }
+    QAction* Action(const char* name) const { return form->findChild<QAction*>(QString::fromLatin1(name)); }
+    template <typename T = QWidget> T* Child(const char* name) const {
+        return form->findChild<T*>(QString::fromLatin1(name));
+    }
+    QMenu* Menu(const char* name) const { return Child<QMenu>(name); }
+
+    TProgram program;
+    std::unique_ptr<TMainForm> form;
+};
+
+TEST(MainForm, CaptionChooserAndMenusInTheirOrder) {
+    GuiBook book;
+    MainWindow window(book);
+    EXPECT_EQ(window.form->windowTitle(), "Quillara for Test Book");
+    auto* chooser = window.Child<QComboBox>("ComboBox1");
+    ASSERT_EQ(chooser->count(), 2);
+    EXPECT_EQ(chooser->itemText(0), "Chapter 1 - Cells");
+    EXPECT_EQ(chooser->currentIndex(), 0);
+
+    QStringList menus;
+    for (QAction* menu : window.form->menuBar()->actions()) menus << menu->text();
+    EXPECT_EQ(menus, (QStringList{"&File", "&View", "&Quiz", "&Test", "&Scores", "&Help"}));
+    QStringList view;
+    for (QAction* item : window.Menu("ViewMenu")->actions())
+        if (!item->isSeparator()) view << item->text();
+    EXPECT_EQ(view, (QStringList{"Glossary", "Summary", "Key Ideas", "Worked Examples"}));
+    EXPECT_EQ(window.Action("SaveScoresItem")->shortcut(), QKeySequence::Save);
+    EXPECT_EQ(window.Action("ExitItem")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // Views of later versions are offered but cannot be used yet.
+    EXPECT_FALSE(window.Action("QuizTrueFalseItem")->isEnabled());
+    EXPECT_FALSE(window.Child("TrueFalseLink")->isEnabled());
+    EXPECT_FALSE(window.Action("WordProblemsItem")->isVisible());
+    EXPECT_TRUE(window.Child("WordProblemsLink")->isHidden());
+    EXPECT_FALSE(window.Child<QLabel>("ChapterImage")->pixmap().isNull());
+    EXPECT_FALSE(window.Child<QLabel>("Cover")->pixmap().isNull());
+    EXPECT_EQ(window.Child<QLabel>("Cover")->minimumWidth(), 130);
+    EXPECT_TRUE(TMessageBoxes::Shown().isEmpty());
+}
+
+TEST(MainForm, MenusFollowTheFlagsOfTheBookAndItsVersion) {
+    GuiBook version3;
+    version3.Version = 3;
+    MainWindow old(version3);
+    EXPECT_FALSE(old.Action("GlossaryMatchingItem")->isVisible());
+    EXPECT_FALSE(old.Action("AuthorsNotesItem")->isVisible());
+    EXPECT_TRUE(old.Action("GlossaryItem")->isVisible());
+    EXPECT_FALSE(old.Child("GlossaryMatchingLink")->isHidden()); // links stay
+
+    GuiBook bare;
+    bare.Book.HasGlossary = false;
+    bare.Book.Topics.clear();
+    MainWindow plain(bare);
+    EXPECT_FALSE(plain.Menu("ViewMenu")->menuAction()->isVisible());
+    for (const char* link : {"TopicLink1", "TopicLink2", "TopicLink3"}) EXPECT_TRUE(plain.Child(link)->isHidden());
+}
+
+TEST(MainForm, TopicCommandShowsThePageOfTheCurrentChapterOrSaysItIsMissing) {
+    GuiBook book;
+    book.Pages[1].erase(book.Pages[1].begin()); // chapter 2 has no Summary
+    MainWindow window(book);
+    auto* link = window.Child<QLabel>("TopicLink1");
+    EXPECT_EQ(link->text(), "Summary");
+    QTest::mouseClick(link, Qt::LeftButton);
+    auto* topic = window.form->TopicView();
+    EXPECT_FALSE(topic->isHidden());
+    EXPECT_TRUE(window.form->findChild<QTextBrowser*>("htmlLite1")->toPlainText().contains("Summary of chapter 1"));
+
+    auto* chooser = window.Child<QComboBox>("ComboBox1");
+    chooser->setCurrentIndex(1);
+    emit chooser->activated(1);
+    EXPECT_EQ(window.form->CurrentChapter(), 2);
+    EXPECT_TRUE(topic->isHidden()); // the chapter change hides the views
+    QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_EQ(TMessageBoxes::Shown().size(), 1);
+    EXPECT_EQ(TMessageBoxes::Shown()[0], "Unable to load the specified files, please make sure the software was installed properly");
+    EXPECT_FALSE(topic->isHidden());
+}
+
+TEST(MainForm, AViewThatRefusesToBeLeftKeepsTheChapter) {
+    GuiBook book;
+    MainWindow window(book);
+    QWidget blocker;
+    bool allow = false;
+    int asked = 0;
+    window.form->RegisterView({&blocker, [&] { ++asked; return allow; }, {}, {}, {}, false});
+    blocker.show();
+
+    auto* chooser = window.Child<QComboBox>("ComboBox1");
+    chooser->setCurrentIndex(1);
+    emit chooser->activated(1);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(window.form->CurrentChapter(), 1);
+    EXPECT_EQ(chooser->currentIndex(), 0);
+    EXPECT_FALSE(blocker.isHidden());
+
+    allow = true;
+    window.Action("GlossaryItem")->trigger();
+    EXPECT_EQ(asked, 2); // asked once for the whole switch
+    EXPECT_TRUE(blocker.isHidden());
+    EXPECT_FALSE(window.form->GlossaryView()->isHidden());
+}
+
+TEST(MainForm, MissingPicturesAreNamedOnceAndTheChapterStillChanges) {
+    GuiBook book;
+    book.WritePictures = false;
+    MainWindow window(book);
+    ASSERT_GE(TMessageBoxes::Shown().size(), 2);
+    EXPECT_TRUE(TMessageBoxes::Shown()[0].contains("cover.jpg"));
+    EXPECT_TRUE(TMessageBoxes::Shown()[1].contains("CHAP1.JPG"));
+    auto* chooser = window.Child<QComboBox>("ComboBox1");
+    for (int round = 0; round < 2; ++round)
+        for (int index : {1, 0}) {
+            chooser->setCurrentIndex(index);
+            emit chooser->activated(index);
+            EXPECT_EQ(window.form->CurrentChapter(), index + 1);
+        }
+    EXPECT_EQ(TMessageBoxes::Shown().size(), 3); // CHAP2.JPG once more, then nothing new
+    EXPECT_TRUE(window.Child<QLabel>("ChapterImage")->pixmap().isNull());
+}
+
+TEST(MainForm, SaveScoresReportsAFailure) {
+    GuiBook book;
+    MainWindow window(book);
+    window.program.SaveDirectory = (window.program.ProgramDirectory / "no-such-folder/").string();
+    window.Action("SaveScoresItem")->trigger();
+    ASSERT_EQ(TMessageBoxes::Shown().size(), 1);
+    EXPECT_EQ(TMessageBoxes::Shown()[0], "Unable to save scores");
+    window.program.SaveDirectory = (window.program.ProgramDirectory / "").string();
+    window.form->close();
+    EXPECT_TRUE(std::filesystem::exists(window.program.ProgramDirectory / "SCORES.SAV"));
+}
+
+TEST(MainForm, GlossaryNotesAndAboutFromTheMenus) {
+    GuiBook book;
+    MainWindow window(book);
+    window.Action("GlossaryItem")->trigger();
+    EXPECT_FALSE(window.form->GlossaryView()->isHidden());
+    window.Action("AuthorsNotesItem")->trigger();
+    EXPECT_TRUE(window.form->GlossaryView()->isHidden());
+    EXPECT_FALSE(window.form->AuthorsNotesView()->isHidden());
+    window.Action("AboutBookItem")->trigger();
+    EXPECT_TRUE(window.form->AboutBook()->isVisible());
+    window.Action("AboutProgramItem")->trigger();
+    EXPECT_TRUE(window.form->AboutProgramDialog()->isVisible());
+}
+
+} // namespace
+} // namespace quillara::gui
