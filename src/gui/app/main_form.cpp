@@ -284,6 +284,10 @@ void TMainForm::FormShow() {
     Registered.push_back({TopicFrame, {}, {}, {}, {}, false});
     HideViews();
     SelectChapter(1);
+    // Never smaller than 520 x 440, nor than the cover and the chapter heading need.
+    const QSize smallest(520, 440);
+    setMinimumSize(minimumSizeHint().expandedTo(smallest));
+    resize(size().expandedTo(sizeHint()).expandedTo(smallest));
 }
 
 void TMainForm::RegisterView(const TFrameManager& view) { Registered.push_back(view); }
