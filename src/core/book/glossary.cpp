@@ -31,6 +31,8 @@ void TGlossary::LoadGlossary(const std::filesystem::path& directory, bool sorted
 void TGlossary::Read(TByteReader& in, bool sorted) {
     std::vector<TDefinition> read;
     const std::uint16_t count = in.ReadUInt16("entry count");
+    // Every entry takes at least its four length fields, so the bytes left bound the count.
+    read.reserve(std::min<std::size_t>(count, in.Remaining() / 8));
     for (unsigned i = 0; i < count; ++i) {
         TDefinition entry;
         entry.PageRef = ReadLongString(in, "PageRef");

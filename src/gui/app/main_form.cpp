@@ -118,14 +118,30 @@ TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), 
     column->addLayout(row, 1);
     setCentralWidget(central);
 
-    AboutBox = new TAboutBox(Program, this);
-    AboutProgram = new TAboutProgram(this);
-    HelpWindow = new THelpWindow(this);
-    HelpWindow->setWindowFlag(Qt::Window);
     BuildMenus();
 }
 
 TMainForm::~TMainForm() = default;
+
+// The dialogs and the help window are made the first time they are asked for, so that they cost
+// nothing at start-up.
+TAboutBox* TMainForm::AboutBook() {
+    if (!AboutBox) AboutBox = new TAboutBox(Program, this);
+    return AboutBox;
+}
+
+TAboutProgram* TMainForm::AboutProgramDialog() {
+    if (!AboutProgram) AboutProgram = new TAboutProgram(this);
+    return AboutProgram;
+}
+
+THelpWindow* TMainForm::Help() {
+    if (!HelpWindow) {
+        HelpWindow = new THelpWindow(this);
+        HelpWindow->setWindowFlag(Qt::Window);
+    }
+    return HelpWindow;
+}
 
 QAction* TMainForm::AddAction(QMenu* menu, const QString& caption, const char* name) {
     QAction* action = menu->addAction(caption);
@@ -177,14 +193,14 @@ void TMainForm::BuildMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));
     QAction* contents = AddAction(help, QStringLiteral("&Contents"), "HelpContentsItem");
-    connect(contents, &QAction::triggered, this, [this] { HelpWindow->ShowContents(); });
+    connect(contents, &QAction::triggered, this, [this] { Help()->ShowContents(); });
     AuthorsNotesItem = AddAction(help, QStringLiteral("Authors &Notes"), "AuthorsNotesItem");
     connect(AuthorsNotesItem, &QAction::triggered, this, [this] { SwitchToView(NotesFrame); });
     help->addSeparator();
     QAction* aboutBook = AddAction(help, QStringLiteral("About &Book..."), "AboutBookItem");
-    connect(aboutBook, &QAction::triggered, this, [this] { AboutBox->ShowAbout(); });
+    connect(aboutBook, &QAction::triggered, this, [this] { AboutBook()->ShowAbout(); });
     QAction* aboutProgram = AddAction(help, QStringLiteral("About &Program..."), "AboutProgramItem");
-    connect(aboutProgram, &QAction::triggered, this, [this] { AboutProgram->show(); });
+    connect(aboutProgram, &QAction::triggered, this, [this] { AboutProgramDialog()->show(); });
 
     auto* contextHelp = new QAction(this);
     contextHelp->setObjectName(QStringLiteral("ContextHelpAction"));
@@ -399,7 +415,7 @@ void TMainForm::SaveScoresCommand() {
 void TMainForm::ShowHelpForActiveWindow() {
     QWidget* active = QApplication::activeWindow();
     const QVariant context = active ? active->property("HelpContext") : QVariant();
-    HelpWindow->ShowContext(context.isValid() ? context.toInt() : HelpContext);
+    Help()->ShowContext(context.isValid() ? context.toInt() : HelpContext);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

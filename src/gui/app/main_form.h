@@ -47,9 +47,9 @@ public:
     TViewTopicFrame1* TopicView() const { return TopicFrame; }
     TViewGlossaryFrame1* GlossaryView() const { return GlossaryFrame; }
     TViewAuthorsNotesFrame1* AuthorsNotesView() const { return NotesFrame; }
-    TAboutBox* AboutBook() const { return AboutBox; }
-    TAboutProgram* AboutProgramDialog() const { return AboutProgram; }
-    THelpWindow* Help() const { return HelpWindow; }
+    TAboutBox* AboutBook();
+    TAboutProgram* AboutProgramDialog();
+    THelpWindow* Help();
     // A registered view that is not part of the program, for tests of the view switching.
     void RegisterView(const TFrameManager& view);
 

@@ -44,7 +44,7 @@ std::unique_ptr<TBookProperties> LoadBook(const TProgram& program) {
 
 // Loads the book, or says why not and lets the student choose another directory. False when
 // the student cancels; a second failure raises.
-bool LoadBookOrAsk(TProgram& program, TOpenBookDlg& openBook) {
+bool LoadBookOrAsk(TProgram& program, QWidget* parent) {
     try {
         program.Book = LoadBook(program);
         return true;
@@ -54,6 +54,7 @@ bool LoadBookOrAsk(TProgram& program, TOpenBookDlg& openBook) {
     } catch (const std::exception&) {
         TMessageBoxes::Error(nullptr, QString::fromLatin1(MissingBookMessage));
     }
+    TOpenBookDlg openBook(parent);
     if (openBook.ChooseBook() != QDialog::Accepted) return false;
     program.ProgramDirectory = openBook.SelectedDirectory();
     program.Book = LoadBook(program);
@@ -72,11 +73,10 @@ fs::path BookDirectoryFromCommandLine(const std::vector<std::string>& arguments,
 
 int RunStartup(TProgram& program, const std::vector<std::string>& arguments, const std::string& programPath) {
     TMainForm mainForm(program);
-    TOpenBookDlg openBook(&mainForm);
 
     program.ProgramDirectory = BookDirectoryFromCommandLine(arguments, programPath);
     try {
-        if (!LoadBookOrAsk(program, openBook)) return 0;
+        if (!LoadBookOrAsk(program, &mainForm)) return 0;
     } catch (const std::exception& second) {
         // The second failure ends the program, with its own reason rather than silently.
         TMessageBoxes::Error(nullptr, QString::fromStdString(second.what()));
