@@ -21,5 +21,6 @@ int main(int argc, char** argv) {
     });
     poll.start(0);
     quillara::gui::TProgram program;
-    return quillara::gui::RunStartup(program, std::vector<std::string>(argv + 1, argv + argc), argv[0]);
+    return quillara::gui::RunStartup(program, std::vector<std::string>(argv + 1, argv + argc),
+                                     argv[0]);
 }

@@ -1,8 +1,8 @@
 // BOOK.DEF from arbitrary bytes: any outcome but a crash, a leak or a runaway is fine.
 #include "book/book_errors.h"
-#include "book/byte_reader.h"
 #include "book/book_properties.h"
 #include "book/book_properties_writer.h"
+#include "book/byte_reader.h"
 #include "book/math_errors.h"
 #include "platform/random_source.h"
 
@@ -21,13 +21,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             book->ChapterName(chapter);
             book->TopicInChapter(chapter, 1);
         }
-        for (const auto& topic : book->Topics) book->TopicTitle(topic.TopicId);
+        for (const auto& topic : book->Topics)
+            book->TopicTitle(topic.TopicId);
         for (const auto& variable : book->Variables) {
             variable->DrawValue();
             variable->DisplayText(regional);
         }
         // What was read writes back and reads again.
-        const std::string again = WriteBookProperties(*book, book->LoadFailed ? 5 : book->Version, regional);
+        const std::string again =
+            WriteBookProperties(*book, book->LoadFailed ? 5 : book->Version, regional);
         TByteReader reread(again, "BOOK.DEF");
         ReadBookProperties(reread, regional);
     } catch (const TBookFileError&) {

@@ -16,7 +16,8 @@ namespace {
 using namespace quillara;
 namespace fs = std::filesystem;
 
-void Seed(const fs::path& dir, const std::string& fuzzer, const std::string& name, const std::string& bytes) {
+void Seed(const fs::path& dir, const std::string& fuzzer, const std::string& name,
+          const std::string& bytes) {
     fs::create_directories(dir / fuzzer);
     std::ofstream(dir / fuzzer / name, std::ios::binary) << bytes;
 }
@@ -26,8 +27,9 @@ std::string SampleBookDefinition(std::uint8_t version) {
     book.Title = "Seed";
     book.Topics = {{"Summary", 0, 2, 1}, {"Old", 0, 2, 0}};
     book.ChapterNames = {"One", "Two"};
-    book.Variables.push_back(std::make_unique<TVarible>("rate", vkPercent, TReal48::FromExtended(0.01L),
-                                                        TReal48::FromExtended(0.2L), 4, std::nullopt));
+    book.Variables.push_back(
+        std::make_unique<TVarible>("rate", vkPercent, TReal48::FromExtended(0.01L),
+                                   TReal48::FromExtended(0.2L), 4, std::nullopt));
     book.Variables.push_back(std::make_unique<TVarible>("old", vkNumber, TReal48::FromExtended(1),
                                                         TReal48::FromExtended(9), 0, std::nullopt));
     book.Variables.back()->RecordVersion = 0;
@@ -75,9 +77,12 @@ int main(int argc, char** argv) {
     TSeededRandom random(1);
     SetProgramRandom(&random);
     for (std::uint8_t version = 0; version <= 5; ++version)
-        Seed(dir, "book_definition_fuzzer", "v" + std::to_string(version), SampleBookDefinition(version));
-    Seed(dir, "topic_file_fuzzer", "two", WriteTopicFile({{"Summary", "<h1>x</h1>"}, {"Key", "<p>y</p>"}}));
-    Seed(dir, "glossary_fuzzer", "two", WriteGlossary({{"1", "def", "Term", "1, 3"}, {"", "d", "apple", "2"}}));
+        Seed(dir, "book_definition_fuzzer", "v" + std::to_string(version),
+             SampleBookDefinition(version));
+    Seed(dir, "topic_file_fuzzer", "two",
+         WriteTopicFile({{"Summary", "<h1>x</h1>"}, {"Key", "<p>y</p>"}}));
+    Seed(dir, "glossary_fuzzer", "two",
+         WriteGlossary({{"1", "def", "Term", "1, 3"}, {"", "d", "apple", "2"}}));
     Seed(dir, "question_bank_fuzzer", "mixed", WriteQuestionBank(SampleQuestions()));
     Seed(dir, "authors_notes_fuzzer", "notes", WriteAuthorsNotes("Notes\r\nfrom the author"));
     Seed(dir, "jpeg_decoder_fuzzer", "pattern", EncodeJpeg(Pattern(), 75));

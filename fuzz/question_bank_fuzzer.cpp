@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         TBookProperties b;
         b.Variables.push_back(std::make_unique<TVarible>(
             "x", vkNumber, TReal48::FromExtended(1), TReal48::FromExtended(100), 1, std::nullopt));
-        b.Variables.push_back(std::make_unique<TVarible>(
-            "c", vkChoice, TReal48{}, TReal48{}, 0, std::vector<std::string>{"red", "blue"}));
+        b.Variables.push_back(std::make_unique<TVarible>("c", vkChoice, TReal48{}, TReal48{}, 0,
+                                                         std::vector<std::string>{"red", "blue"}));
         return b;
     }();
     TRegionalSettings regional;

@@ -1,3 +1,5 @@
 #include "app/startup.h"
 
-int main(int argc, char** argv) { return quillara::gui::RunQuillara(argc, argv); }
+int main(int argc, char** argv) {
+    return quillara::gui::RunQuillara(argc, argv);
+}

@@ -10,7 +10,9 @@ ScriptedRandom::ScriptedRandom(std::vector<std::uint32_t> script)
     SetProgramRandom(this);
 }
 
-ScriptedRandom::~ScriptedRandom() { SetProgramRandom(nullptr); }
+ScriptedRandom::~ScriptedRandom() {
+    SetProgramRandom(nullptr);
+}
 
 std::uint32_t ScriptedRandom::uniform(std::uint32_t n) {
     Asked.push_back(n);
@@ -23,8 +25,12 @@ std::uint32_t ScriptedRandom::uniform(std::uint32_t n) {
     return value;
 }
 
-FakeClock::FakeClock(double time) : Time(time) { SetProgramClock(this); }
+FakeClock::FakeClock(double time) : Time(time) {
+    SetProgramClock(this);
+}
 
-FakeClock::~FakeClock() { SetProgramClock(nullptr); }
+FakeClock::~FakeClock() {
+    SetProgramClock(nullptr);
+}
 
 } // namespace quillara::testing

@@ -31,7 +31,9 @@ std::filesystem::path TempBookDir::Write(std::string_view name, std::string_view
     return path;
 }
 
-std::string TempBookDir::Read(std::string_view name) const { return ReadFile(Dir / std::string(name)); }
+std::string TempBookDir::Read(std::string_view name) const {
+    return ReadFile(Dir / std::string(name));
+}
 
 std::string TempBookDir::ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

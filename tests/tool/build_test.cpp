@@ -1,10 +1,9 @@
 #include "temp_book_dir.h"
 #include "tool_runner.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-
-#include <filesystem>
 
 namespace quillara {
 namespace {
@@ -78,10 +77,15 @@ TEST_F(BuildFixture, DumpAndBuildAreInversesForEveryVersion) {
         // The dump builds the same book again.
         const auto again = out.Path() / ("again" + std::to_string(version));
         const auto dumpFile = source.Write("dumped.json", dumped.dump());
-        ASSERT_EQ(RunTool({"build", dumpFile.string(), again.string(), "--pictures", first.string()}).ExitCode, 0);
+        ASSERT_EQ(
+            RunTool({"build", dumpFile.string(), again.string(), "--pictures", first.string()})
+                .ExitCode,
+            0);
         EXPECT_EQ(DumpDir(again), dumped);
-        for (const char* name : {"BOOK.DEF", "QUESTION.1", "TOPICS.1", "GLOSSARY.DEF", "AUTHORS", "cover.jpg"})
-            EXPECT_EQ(TempBookDir::ReadFile(first / name), TempBookDir::ReadFile(again / name)) << name;
+        for (const char* name :
+             {"BOOK.DEF", "QUESTION.1", "TOPICS.1", "GLOSSARY.DEF", "AUTHORS", "cover.jpg"})
+            EXPECT_EQ(TempBookDir::ReadFile(first / name), TempBookDir::ReadFile(again / name))
+                << name;
     }
 }
 
@@ -92,25 +96,31 @@ TEST_F(BuildFixture, SourceFaultsNameThePlaceAndWriteNothing) {
         const char* expected;
     };
     const std::vector<Case> cases = {
-        {"/questions/1/questions/1/Kind", "two", "/questions/1/questions/1/Kind: expected a whole number"},
+        {"/questions/1/questions/1/Kind", "two",
+         "/questions/1/questions/1/Kind: expected a whole number"},
         {"/book/Variables/0/Min", 1e40, "/book/Variables/0"},
         {"/book/Formulas/0/Source", "f(x) = (1))", "/book/Formulas/0/Source"},
-        {"/topics/1/entries/0/pageFile", "missing.html", "/topics/1/entries/0/pageFile: cannot read"},
+        {"/topics/1/entries/0/pageFile", "missing.html",
+         "/topics/1/entries/0/pageFile: cannot read"},
         {"/pictures/cover.jpg", "nowhere.jpg", "/pictures/cover.jpg: cannot read"},
-        {"/questions/0", json::object({{"questions", json::array()}}), "/questions/0: chapter keys"},
+        {"/questions/0", json::object({{"questions", json::array()}}),
+         "/questions/0: chapter keys"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
-        const json broken = Manifest(5).patch(json::array({{{"op", "add"}, {"path", c.path}, {"value", c.value}}}));
+        const json broken =
+            Manifest(5).patch(json::array({{{"op", "add"}, {"path", c.path}, {"value", c.value}}}));
         const auto manifest = WriteSource(broken);
         const auto target = out.Path() / "broken";
         const auto result = RunTool({"build", manifest.string(), target.string()});
         EXPECT_EQ(result.ExitCode, 1);
-        EXPECT_NE(result.Err.find(manifest.string() + ": " + c.expected), std::string::npos) << result.Err;
+        EXPECT_NE(result.Err.find(manifest.string() + ": " + c.expected), std::string::npos)
+            << result.Err;
         EXPECT_FALSE(std::filesystem::exists(target));
     }
     source.Write("bad.json", "{ not json");
-    EXPECT_EQ(RunTool({"build", (source.Path() / "bad.json").string(), out.Path().string()}).ExitCode, 1);
+    EXPECT_EQ(
+        RunTool({"build", (source.Path() / "bad.json").string(), out.Path().string()}).ExitCode, 1);
     EXPECT_EQ(RunTool({"build", "only-one"}).ExitCode, 2);
 }
 

@@ -16,7 +16,9 @@ namespace {
 using testing::RunTool;
 using testing::TempBookDir;
 
-std::string Picture() { return EncodeJpeg(TDecodedPicture{4, 4, std::vector<std::uint8_t>(48, 200)}); }
+std::string Picture() {
+    return EncodeJpeg(TDecodedPicture{4, 4, std::vector<std::uint8_t>(48, 200)});
+}
 
 TQuestion TrueFalse(const std::string& text, char answer) {
     TQuestion q;
@@ -47,7 +49,9 @@ struct CheckFixture : ::testing::Test {
             "x", vkNumber, TReal48::FromExtended(1), TReal48::FromExtended(9), 0, std::nullopt));
         for (int chapter = 1; chapter <= 2; ++chapter) {
             banks.push_back({TrueFalse("Is {x} a number?", 'T'), MultipleChoice('B', 2)});
-            pages.push_back({{"Summary", "<p>s</p><img src=\"chart.jpg\">"}, {"Key Ideas", "k"}, {"Examples", "e"}});
+            pages.push_back({{"Summary", "<p>s</p><img src=\"chart.jpg\">"},
+                             {"Key Ideas", "k"},
+                             {"Examples", "e"}});
         }
         glossary = {{"1", "A plan", "Budget", "1"}, {"2", "Money kept", "Saving", "2, 9"}};
         banks[0][1].GlossaryTerms = std::vector<std::string>{"budget"};
@@ -63,7 +67,8 @@ struct CheckFixture : ::testing::Test {
         dir.Write("AUTHORS", WriteAuthorsNotes("notes"));
         dir.Write("cover.jpg", Picture());
         dir.Write("chart.jpg", Picture());
-        for (const auto& [name, bytes] : overrides) dir.Write(name, bytes);
+        for (const auto& [name, bytes] : overrides)
+            dir.Write(name, bytes);
         return RunTool({"check", dir.Path().string()});
     }
     void ExpectFinding(const std::string& line, int exitCode) {
@@ -101,16 +106,18 @@ TEST_F(CheckFixture, QuestionFaults) {
     banks[1].push_back(word);
     const auto result = Check();
     EXPECT_EQ(result.ExitCode, 1);
-    for (const char* line : {
-             "QUESTION.1: question 3: error: a Multiple Choice question needs 1 to 5 choices, not 0",
-             "QUESTION.1: question 4: error: the answer \"C\" is not among its 2 choices",
-             "QUESTION.1: question 5: error: a True/False answer must be T or F, not \"Y\"",
-             "QUESTION.2: question 3: warning: placeholder {y} names no variable and shows nothing",
-             "QUESTION.2: question 2: warning: related term \"Nowhere\" is not in the glossary",
-             "QUESTION.2: question 4: error: the formula \"{x}/0\" does not evaluate: Invalid Floating "
-             "Point Operation: Divide by zero",
-             "QUESTION.2: question 5: error: the formula \"{x} $ 2\" does not compile"})
-        EXPECT_NE(result.Out.find(std::string(line) + "\n"), std::string::npos) << line << "\n" << result.Out;
+    for (const char* line :
+         {"QUESTION.1: question 3: error: a Multiple Choice question needs 1 to 5 choices, not 0",
+          "QUESTION.1: question 4: error: the answer \"C\" is not among its 2 choices",
+          "QUESTION.1: question 5: error: a True/False answer must be T or F, not \"Y\"",
+          "QUESTION.2: question 3: warning: placeholder {y} names no variable and shows nothing",
+          "QUESTION.2: question 2: warning: related term \"Nowhere\" is not in the glossary",
+          "QUESTION.2: question 4: error: the formula \"{x}/0\" does not evaluate: Invalid "
+          "Floating "
+          "Point Operation: Divide by zero",
+          "QUESTION.2: question 5: error: the formula \"{x} $ 2\" does not compile"})
+        EXPECT_NE(result.Out.find(std::string(line) + "\n"), std::string::npos) << line << "\n"
+                                                                                << result.Out;
     EXPECT_NE(result.Out.find("5 errors, 2 warnings\n"), std::string::npos) << result.Out;
 }
 
@@ -126,7 +133,9 @@ TEST_F(CheckFixture, DamagedFilesAndUnknownVersions) {
     overrides.clear();
     book.Topics[2].RecordVersion = 4;
     ExpectFinding("BOOK.DEF: topic 3: error: unknown version 4 of a topic record", 1);
-    overrides.emplace_back("BOOK.DEF", std::string("\x04" "BPQZ\x09", 6));
+    overrides.emplace_back("BOOK.DEF", std::string("\x04"
+                                                   "BPQZ\x09",
+                                                   6));
     ExpectFinding("BOOK.DEF: error: Unknown version of book properties (9).", 1);
 }
 
@@ -138,10 +147,11 @@ TEST_F(CheckFixture, MissingPartsAndPictures) {
     overrides.emplace_back("chart.jpg", Picture().substr(0, 30));
     const auto result = Check();
     EXPECT_EQ(result.ExitCode, 1);
-    for (const char* line : {"BOOK.DEF: warning: the book has 2 topics; the chapter topic links show three",
-                             "TOPICS.2: warning: no page for the topic \"Summary\"",
-                             "GLOSSARY.DEF: term 3 \"Orphan\": warning: belongs to no chapter of the book",
-                             "CHAP2.JPG: error: not a readable JPEG picture"})
+    for (const char* line :
+         {"BOOK.DEF: warning: the book has 2 topics; the chapter topic links show three",
+          "TOPICS.2: warning: no page for the topic \"Summary\"",
+          "GLOSSARY.DEF: term 3 \"Orphan\": warning: belongs to no chapter of the book",
+          "CHAP2.JPG: error: not a readable JPEG picture"})
         EXPECT_NE(result.Out.find(line), std::string::npos) << line << "\n" << result.Out;
     EXPECT_NE(result.Out.find("chart.jpg: error: not a readable JPEG picture"), std::string::npos);
 

@@ -63,7 +63,8 @@ TEST_F(SmallBook, DumpPrintsEveryFileKindWithItsFieldNames) {
     EXPECT_TRUE(book["Variables"][0]["Choices"].is_null());
     EXPECT_EQ(book["Formulas"][0]["Name"], "twice");
     EXPECT_EQ(book["Formulas"][0]["Parameters"], json::array({"{x}"}));
-    EXPECT_EQ(book["Formulas"][0]["Nodes"][2], (json{{"NodeKind", 1}, {"Value", 0.0}, {"Text", "*"}}));
+    EXPECT_EQ(book["Formulas"][0]["Nodes"][2],
+              (json{{"NodeKind", 1}, {"Value", 0.0}, {"Text", "*"}}));
 
     const json bank = Dump("question.1");
     ASSERT_EQ(bank["questions"].size(), 2u);
@@ -89,7 +90,8 @@ TEST_F(SmallBook, DumpReportsBadFilesAndBadUsage) {
     EXPECT_NE(truncated.Err.find("QUESTION.2: the file ends inside"), std::string::npos);
     EXPECT_EQ(std::count(truncated.Err.begin(), truncated.Err.end(), '\n'), 1);
 
-    EXPECT_EQ(RunTool({"dump", (dir.Path() / "missing.def").string(), "--kind", "book"}).ExitCode, 1);
+    EXPECT_EQ(RunTool({"dump", (dir.Path() / "missing.def").string(), "--kind", "book"}).ExitCode,
+              1);
     EXPECT_EQ(RunTool({"dump", (dir.Path() / "notes.txt").string()}).ExitCode, 2);
     EXPECT_EQ(RunTool({"dump"}).ExitCode, 2);
     EXPECT_EQ(RunTool({"dump", "x", "--kind", "pictures"}).ExitCode, 2);
@@ -99,15 +101,17 @@ TEST_F(SmallBook, DumpReportsBadFilesAndBadUsage) {
 TEST_F(SmallBook, ShowExpandsPlaceholdersAndRendersRtf) {
     const auto all = RunTool({"show", dir.Path().string(), "1", "--seed", "4"});
     ASSERT_EQ(all.ExitCode, 0) << all.Err;
-    EXPECT_NE(all.Out.find("Question 1 (True/False, answer T)\nYou have 2 accounts."), std::string::npos);
+    EXPECT_NE(all.Out.find("Question 1 (True/False, answer T)\nYou have 2 accounts."),
+              std::string::npos);
     EXPECT_NE(all.Out.find("Explanation: Count them."), std::string::npos);
     EXPECT_NE(all.Out.find("Question 2 (Multiple Choice, answer A)"), std::string::npos);
     EXPECT_NE(all.Out.find("Related terms: [Budget]"), std::string::npos);
 
     const auto rtf = RunTool({"show", dir.Path().string(), "1", "2", "--rtf", "--size", "12"});
     ASSERT_EQ(rtf.ExitCode, 0) << rtf.Err;
-    EXPECT_EQ(rtf.Out, "{\\rtf1\\ansi \\fs24\\pard\\li0\\fi0 Pick:\r\n\\par \\pard\\li720\\fi-720\\tx360 "
-                       "\\par \\tab A)\\tab one\r\n\\par \\par \\tab B)\\tab two\r\n}\n");
+    EXPECT_EQ(rtf.Out,
+              "{\\rtf1\\ansi \\fs24\\pard\\li0\\fi0 Pick:\r\n\\par \\pard\\li720\\fi-720\\tx360 "
+              "\\par \\tab A)\\tab one\r\n\\par \\par \\tab B)\\tab two\r\n}\n");
 
     EXPECT_EQ(RunTool({"show", dir.Path().string(), "1", "3"}).ExitCode, 1);
     EXPECT_EQ(RunTool({"show", dir.Path().string(), "9"}).ExitCode, 1);

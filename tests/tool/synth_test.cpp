@@ -15,7 +15,8 @@ TEST(Synth, MakesASoundBookOfTheAskedSizeTheSameWayForTheSameSeed) {
     TempBookDir dir;
     const auto a = dir.Path() / "a";
     const auto b = dir.Path() / "b";
-    const std::vector<std::string> size{"--chapters", "3", "--questions", "20", "--terms", "30", "--scores", "7"};
+    const std::vector<std::string> size{"--chapters", "3",  "--questions", "20",
+                                        "--terms",    "30", "--scores",    "7"};
     auto args = std::vector<std::string>{"synth", a.string()};
     args.insert(args.end(), size.begin(), size.end());
     ASSERT_EQ(RunTool(args).ExitCode, 0);
@@ -40,14 +41,19 @@ TEST(Synth, MakesASoundBookOfTheAskedSizeTheSameWayForTheSameSeed) {
 
 TEST(Synth, RefusesSizesBeyondWhatTheFilesCanHold) {
     TempBookDir dir;
-    for (const auto& [option, value] : std::vector<std::pair<std::string, std::string>>{
-             {"--chapters", "256"}, {"--questions", "32768"}, {"--terms", "65536"}, {"--scores", "-1"}, {"--seed", "x"}})
+    for (const auto& [option, value] :
+         std::vector<std::pair<std::string, std::string>>{{"--chapters", "256"},
+                                                          {"--questions", "32768"},
+                                                          {"--terms", "65536"},
+                                                          {"--scores", "-1"},
+                                                          {"--seed", "x"}})
         EXPECT_EQ(RunTool({"synth", dir.Path().string(), option, value}).ExitCode, 2) << option;
 }
 
 TEST(DumpScores, PrintsScoresAndReportsATruncatedFile) {
     TempBookDir dir;
-    ASSERT_EQ(RunTool({"synth", dir.Path().string(), "--chapters", "2", "--scores", "3"}).ExitCode, 0);
+    ASSERT_EQ(RunTool({"synth", dir.Path().string(), "--chapters", "2", "--scores", "3"}).ExitCode,
+              0);
     const std::string bytes = dir.Read("SCORES.SAV");
     dir.Write("scores.bin", bytes.substr(0, bytes.size() - 1));
     const auto result = RunTool({"dump", (dir.Path() / "scores.bin").string(), "--kind", "scores"});

@@ -27,13 +27,16 @@ ToolResult RunTool(const std::vector<std::string>& args) {
     std::vector<std::string> argv{QUILLARA_BOOK_TOOL};
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<char*> pointers;
-    for (auto& a : argv) pointers.push_back(a.data());
+    for (auto& a : argv)
+        pointers.push_back(a.data());
     pointers.push_back(nullptr);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
     pid_t pid = 0;
     ToolResult result;
     if (posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointers.data(), environ) == 0) {

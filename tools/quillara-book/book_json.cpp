@@ -8,12 +8,15 @@ using nlohmann::json;
 
 namespace {
 
-json Number(Extended value) { return static_cast<double>(value); }
+json Number(Extended value) {
+    return static_cast<double>(value);
+}
 
 json TextList(const std::optional<std::vector<std::string>>& list) {
     if (!list) return nullptr;
     json array = json::array();
-    for (const auto& item : *list) array.push_back(Text(item));
+    for (const auto& item : *list)
+        array.push_back(Text(item));
     return array;
 }
 
@@ -30,20 +33,20 @@ json VariableToJson(const TVarible& v) {
 json FormulaToJson(const TFormula& f) {
     json nodes = json::array();
     for (const TFormulaNode& node : f.Nodes)
-        nodes.push_back({{"NodeKind", node.NodeKind}, {"Value", Number(node.Value)}, {"Text", Text(node.Text)}});
-    return {{"Name", Text(f.Name)},
-            {"HasDeclaration", f.HasDeclaration},
-            {"Source", Text(f.Source)},
-            {"SecondText", Text(f.SecondText)},
-            {"Compiled", f.Compiled},
-            {"Parameters", TextList(f.Parameters)},
-            {"Nodes", nodes},
-            {"RecordVersion", f.RecordVersion}};
+        nodes.push_back({{"NodeKind", node.NodeKind},
+                         {"Value", Number(node.Value)},
+                         {"Text", Text(node.Text)}});
+    return {{"Name", Text(f.Name)},     {"HasDeclaration", f.HasDeclaration},
+            {"Source", Text(f.Source)}, {"SecondText", Text(f.SecondText)},
+            {"Compiled", f.Compiled},   {"Parameters", TextList(f.Parameters)},
+            {"Nodes", nodes},           {"RecordVersion", f.RecordVersion}};
 }
 
 } // namespace
 
-json Text(const std::string& bytes) { return Windows1252ToUtf8(bytes); }
+json Text(const std::string& bytes) {
+    return Windows1252ToUtf8(bytes);
+}
 
 json BookToJson(const TBookProperties& book) {
     json topics = json::array();
@@ -53,16 +56,19 @@ json BookToJson(const TBookProperties& book) {
                           {"TopicAttribute", t.TopicAttribute},
                           {"RecordVersion", t.RecordVersion}});
     json chapterNames = json::array();
-    for (const auto& name : book.ChapterNames) chapterNames.push_back(Text(name));
+    for (const auto& name : book.ChapterNames)
+        chapterNames.push_back(Text(name));
     json variables = json::array();
-    for (const auto& v : book.Variables) variables.push_back(VariableToJson(*v));
+    for (const auto& v : book.Variables)
+        variables.push_back(VariableToJson(*v));
     json expressions = json::array();
     for (const TExpression& e : book.Expressions)
         expressions.push_back({{"FirstText", Text(e.FirstText)},
                                {"SecondText", Text(e.SecondText)},
                                {"RecordVersion", e.RecordVersion}});
     json formulas = json::array();
-    for (const auto& f : book.Formulas) formulas.push_back(FormulaToJson(*f));
+    for (const auto& f : book.Formulas)
+        formulas.push_back(FormulaToJson(*f));
 
     return {{"version", book.Version},
             {"Text6", Text(book.Text6)},
@@ -91,7 +97,8 @@ json BookToJson(const TBookProperties& book) {
 
 json TopicFileToJson(const std::vector<TTopicEntry>& entries) {
     json list = json::array();
-    for (const TTopicEntry& e : entries) list.push_back({{"key", Text(e.Key)}, {"page", Text(e.Page)}});
+    for (const TTopicEntry& e : entries)
+        list.push_back({{"key", Text(e.Key)}, {"page", Text(e.Page)}});
     return {{"entries", list}};
 }
 
@@ -109,7 +116,8 @@ json QuestionToJson(const TQuestion& q) {
 
 json QuestionBankToJson(const std::vector<TQuestion>& questions) {
     json list = json::array();
-    for (const TQuestion& q : questions) list.push_back(QuestionToJson(q));
+    for (const TQuestion& q : questions)
+        list.push_back(QuestionToJson(q));
     return {{"questions", list}};
 }
 
@@ -123,6 +131,8 @@ json GlossaryToJson(const std::vector<TDefinition>& entries) {
     return {{"entries", list}};
 }
 
-json AuthorsNotesToJson(const std::string& text) { return {{"text", Text(text)}}; }
+json AuthorsNotesToJson(const std::string& text) {
+    return {{"text", Text(text)}};
+}
 
 } // namespace quillara::tool

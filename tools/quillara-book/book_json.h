@@ -6,7 +6,6 @@
 #include "book/topic_pages.h"
 
 #include <nlohmann/json.hpp>
-
 #include <string>
 #include <vector>
 

@@ -22,7 +22,8 @@ namespace {
 
 std::string Key(const std::string& pointer, const std::string& key) {
     std::string escaped;
-    for (char c : key) escaped += c == '~' ? std::string("~0") : c == '/' ? std::string("~1") : std::string(1, c);
+    for (char c : key)
+        escaped += c == '~' ? std::string("~0") : c == '/' ? std::string("~1") : std::string(1, c);
     return pointer + "/" + escaped;
 }
 
@@ -39,7 +40,9 @@ public:
         if (!Value.contains(key)) Fail("missing \"" + key + "\"");
         return {Value[key], Key(Pointer, key)};
     }
-    Node At(std::size_t index) const { return {Value[index], Pointer + "/" + std::to_string(index)}; }
+    Node At(std::size_t index) const {
+        return {Value[index], Pointer + "/" + std::to_string(index)};
+    }
 
     std::string Utf8(const std::string& key) const {
         if (!Has(key)) return {};
@@ -107,7 +110,8 @@ std::string HtmlToWindows1252(const std::string& utf8) {
         const std::string converted = Utf8ToWindows1252(one);
         if (converted == "?" && one != "?") {
             char32_t c = length == 1 ? lead : lead & (0xFF >> (length + 1));
-            for (std::size_t k = 1; k < one.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(one[k]) & 0x3F);
+            for (std::size_t k = 1; k < one.size(); ++k)
+                c = (c << 6) | (static_cast<unsigned char>(one[k]) & 0x3F);
             out += "&#" + std::to_string(static_cast<unsigned long>(c)) + ";";
         } else {
             out += converted;
@@ -151,13 +155,16 @@ std::unique_ptr<TBookProperties> BookFromJson(const Node& n) {
         for (std::size_t i = 0; i < topics.Size(); ++i) {
             const Node t = topics.At(i);
             t.RequireObject();
-            book->Topics.push_back({t.Text("Title"), 0, static_cast<std::uint16_t>(t.Whole("TopicAttribute", 2, 0, 65535)),
-                                    static_cast<std::uint8_t>(t.Whole("RecordVersion", 1, 0, 255))});
+            book->Topics.push_back(
+                {t.Text("Title"), 0,
+                 static_cast<std::uint16_t>(t.Whole("TopicAttribute", 2, 0, 65535)),
+                 static_cast<std::uint8_t>(t.Whole("RecordVersion", 1, 0, 255))});
         }
     }
     if (n.Has("ChapterNames")) {
         book->ChapterNames = *n.TextList("ChapterNames");
-        if (book->ChapterNames.size() > 255) n.At("ChapterNames").Fail("a book has at most 255 chapters");
+        if (book->ChapterNames.size() > 255)
+            n.At("ChapterNames").Fail("a book has at most 255 chapters");
     }
     if (n.Has("Variables")) {
         const Node variables = n.List("Variables");
@@ -167,14 +174,17 @@ std::unique_ptr<TBookProperties> BookFromJson(const Node& n) {
             try {
                 book->Variables.push_back(std::make_unique<TVarible>(
                     v.Text("Name"), static_cast<std::int16_t>(v.Whole("Kind", 2, -32768, 32767)),
-                    TReal48::FromExtended(v.Number("Min", 0)), TReal48::FromExtended(v.Number("Max", 0)),
-                    static_cast<std::int16_t>(v.Whole("Decimals", 0, -32768, 32767)), v.TextList("Choices")));
+                    TReal48::FromExtended(v.Number("Min", 0)),
+                    TReal48::FromExtended(v.Number("Max", 0)),
+                    static_cast<std::int16_t>(v.Whole("Decimals", 0, -32768, 32767)),
+                    v.TextList("Choices")));
             } catch (const SourceError&) {
                 throw;
             } catch (const std::exception& e) {
                 v.Fail(e.what());
             }
-            book->Variables.back()->RecordVersion = static_cast<std::uint8_t>(v.Whole("RecordVersion", 1, 0, 255));
+            book->Variables.back()->RecordVersion =
+                static_cast<std::uint8_t>(v.Whole("RecordVersion", 1, 0, 255));
         }
     }
     if (n.Has("Expressions")) {
@@ -182,8 +192,9 @@ std::unique_ptr<TBookProperties> BookFromJson(const Node& n) {
         for (std::size_t i = 0; i < expressions.Size(); ++i) {
             const Node e = expressions.At(i);
             e.RequireObject();
-            book->Expressions.push_back({e.Text("SecondText"), e.Text("FirstText"),
-                                         static_cast<std::uint8_t>(e.Whole("RecordVersion", 2, 0, 255))});
+            book->Expressions.push_back(
+                {e.Text("SecondText"), e.Text("FirstText"),
+                 static_cast<std::uint8_t>(e.Whole("RecordVersion", 2, 0, 255))});
         }
     }
     if (n.Has("Formulas")) {
@@ -194,7 +205,8 @@ std::unique_ptr<TBookProperties> BookFromJson(const Node& n) {
             try {
                 book->Formulas.push_back(std::make_unique<TFormula>(
                     f.Has("HasDeclaration") ? f.Flag("HasDeclaration") : true, f.Text("Source"),
-                    f.Text("SecondText"), static_cast<std::uint8_t>(f.Whole("RecordVersion", 1, 0, 255))));
+                    f.Text("SecondText"),
+                    static_cast<std::uint8_t>(f.Whole("RecordVersion", 1, 0, 255))));
             } catch (const SourceError&) {
                 throw;
             } catch (const std::exception& e) {
@@ -255,8 +267,9 @@ std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs
                 const Node e = entries.At(i);
                 e.RequireObject();
                 const std::string page = HtmlToWindows1252(
-                    e.Has("pageFile") ? ReadSourceFile(e.At("pageFile"), sourceDir / e.Utf8("pageFile"))
-                                      : e.Utf8("page"));
+                    e.Has("pageFile")
+                        ? ReadSourceFile(e.At("pageFile"), sourceDir / e.Utf8("pageFile"))
+                        : e.Utf8("page"));
                 if (page.size() > LongStringLimit) e.Fail("a page holds at most 65535 bytes");
                 pages.push_back({e.Text("key"), page});
             }
@@ -271,7 +284,8 @@ std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs
             const Node list = banks.At(key).List("questions");
             if (list.Size() > 32767) list.Fail("a bank holds at most 32767 questions");
             std::vector<TQuestion> questions;
-            for (std::size_t i = 0; i < list.Size(); ++i) questions.push_back(QuestionFromJson(list.At(i)));
+            for (std::size_t i = 0; i < list.Size(); ++i)
+                questions.push_back(QuestionFromJson(list.At(i)));
             files[QuestionBankName(chapter)] = WriteQuestionBank(questions);
         }
     }
@@ -282,7 +296,8 @@ std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs
         for (std::size_t i = 0; i < list.Size(); ++i) {
             const Node d = list.At(i);
             d.RequireObject();
-            entries.push_back({d.Text("PageRef"), d.Text("DefinitionText"), d.Text("Term"), d.Text("ChapterRef")});
+            entries.push_back({d.Text("PageRef"), d.Text("DefinitionText"), d.Text("Term"),
+                               d.Text("ChapterRef")});
         }
         files["GLOSSARY.DEF"] = WriteGlossary(entries);
     }
@@ -290,7 +305,8 @@ std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs
         const Node authors = root.At("authors");
         const std::string text =
             authors.Has("textFile")
-                ? Utf8ToWindows1252(ReadSourceFile(authors.At("textFile"), sourceDir / authors.Utf8("textFile")))
+                ? Utf8ToWindows1252(
+                      ReadSourceFile(authors.At("textFile"), sourceDir / authors.Utf8("textFile")))
                 : authors.Text("text");
         files["AUTHORS"] = WriteAuthorsNotes(text);
     }
@@ -300,7 +316,8 @@ std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs
         for (const auto& [name, value] : pictures.Value.items()) {
             const Node at = pictures.At(name);
             if (!value.is_string()) at.Fail("expected a file name");
-            if (name.empty() || name.find('/') != std::string::npos || name.find('\\') != std::string::npos)
+            if (name.empty() || name.find('/') != std::string::npos ||
+                name.find('\\') != std::string::npos)
                 at.Fail("a picture is named by a plain file name");
             fs::path found = sourceDir / value.get<std::string>();
             for (const fs::path& dir : pictureDirs) {
@@ -340,7 +357,8 @@ json BookDirectoryToJson(const fs::path& dir) {
         glossary.LoadGlossary(dir, false);
         manifest["glossary"] = GlossaryToJson(glossary.Entries);
     }
-    if (FindBookFile(dir, "AUTHORS.")) manifest["authors"] = AuthorsNotesToJson(LoadAuthorsNotes(dir));
+    if (FindBookFile(dir, "AUTHORS."))
+        manifest["authors"] = AuthorsNotesToJson(LoadAuthorsNotes(dir));
 
     json pictures = json::object();
     for (const auto& entry : fs::directory_iterator(dir)) {

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <nlohmann/json.hpp>
-
 #include <filesystem>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -19,9 +18,9 @@ public:
 
 // Every file of a book directory, by file name, built from a source manifest. Files named by
 // the manifest are read relative to its folder; pictures are looked for in pictureDirs first.
-std::map<std::string, std::string> BuildBookFiles(const nlohmann::json& manifest,
-                                                  const std::filesystem::path& sourceDir,
-                                                  const std::vector<std::filesystem::path>& pictureDirs);
+std::map<std::string, std::string>
+BuildBookFiles(const nlohmann::json& manifest, const std::filesystem::path& sourceDir,
+               const std::vector<std::filesystem::path>& pictureDirs);
 
 // A whole book directory as a manifest: every file inline but the pictures, named by file.
 nlohmann::json BookDirectoryToJson(const std::filesystem::path& dir);

@@ -48,7 +48,8 @@ int RunBuild(const Arguments& args) {
     }
     try {
         fs::create_directories(outDir);
-        for (const auto& [name, bytes] : files) WriteFile(outDir / name, bytes);
+        for (const auto& [name, bytes] : files)
+            WriteFile(outDir / name, bytes);
     } catch (const std::exception& e) {
         std::cerr << "quillara-book: " << e.what() << "\n";
         return 1;

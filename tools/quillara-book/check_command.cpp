@@ -48,10 +48,13 @@ private:
     }
 };
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
 // A file's bytes, or nothing when it is missing (reported by the caller as it sees fit).
-std::optional<std::string> ReadIfPresent(const fs::path& dir, const std::string& name, Report& report) {
+std::optional<std::string> ReadIfPresent(const fs::path& dir, const std::string& name,
+                                         Report& report) {
     if (!FindBookFile(dir, name)) return std::nullopt;
     try {
         return ReadBookFile(dir, name);
@@ -61,7 +64,8 @@ std::optional<std::string> ReadIfPresent(const fs::path& dir, const std::string&
     }
 }
 
-void CheckPicture(const fs::path& dir, const std::string& name, const std::string& usedBy, Report& report) {
+void CheckPicture(const fs::path& dir, const std::string& name, const std::string& usedBy,
+                  Report& report) {
     const auto path = FindBookFile(dir, name);
     if (!path) {
         report.Error(usedBy, "", "picture " + Quoted(name) + " is missing");
@@ -106,27 +110,35 @@ struct BookCheck {
         const std::string place = "question " + std::to_string(number);
         if (q.Kind == qkMultipleChoice) {
             if (q.ChoiceCount == 0 || q.ChoiceCount > 5)
-                Out.Error(file, place, "a Multiple Choice question needs 1 to 5 choices, not " +
-                                           std::to_string(q.ChoiceCount));
+                Out.Error(file, place,
+                          "a Multiple Choice question needs 1 to 5 choices, not " +
+                              std::to_string(q.ChoiceCount));
             const int index = q.Answer >= 'A' && q.Answer <= 'E' ? q.Answer - 'A' : -1;
             if (q.ChoiceCount >= 1 && (index < 0 || index >= std::min<int>(q.ChoiceCount, 5)))
-                Out.Error(file, place, "the answer " + Quoted(std::string(1, q.Answer)) +
-                                           " is not among its " + std::to_string(q.ChoiceCount) + " choices");
+                Out.Error(file, place,
+                          "the answer " + Quoted(std::string(1, q.Answer)) + " is not among its " +
+                              std::to_string(q.ChoiceCount) + " choices");
         } else if (q.Kind == qkTrueFalse) {
             if (q.Answer != 'T' && q.Answer != 'F')
-                Out.Error(file, place, "a True/False answer must be T or F, not " + Quoted(std::string(1, q.Answer)));
+                Out.Error(file, place,
+                          "a True/False answer must be T or F, not " +
+                              Quoted(std::string(1, q.Answer)));
         } else if (q.Kind == qkWordProblem) {
             WordProblem(file, place, q);
         } else {
-            Out.Warning(file, place, "kind " + std::to_string(q.Kind) + " is no kind of question; it is never asked");
+            Out.Warning(file, place,
+                        "kind " + std::to_string(q.Kind) +
+                            " is no kind of question; it is never asked");
         }
         for (const std::string& name : Placeholders(q.Text))
             if (!Book.FindVariable(name))
-                Out.Warning(file, place, "placeholder {" + name + "} names no variable and shows nothing");
+                Out.Warning(file, place,
+                            "placeholder {" + name + "} names no variable and shows nothing");
         if (q.GlossaryTerms) {
             for (const std::string& term : *q.GlossaryTerms)
                 if (!HasGlossary || !GlossaryTerms.contains(UpperAscii(term)))
-                    Out.Warning(file, place, "related term " + Quoted(term) + " is not in the glossary");
+                    Out.Warning(file, place,
+                                "related term " + Quoted(term) + " is not in the glossary");
         }
         if (q.Text.empty()) Out.Error(file, place, "the question has no text");
     }
@@ -143,36 +155,46 @@ struct BookCheck {
             }
             Evaluate(formula);
         } catch (const EFormulaSyntaxError& e) {
-            Out.Error(file, place, "the formula " + Quoted(q.Formula) + " does not compile: " + e.what());
+            Out.Error(file, place,
+                      "the formula " + Quoted(q.Formula) + " does not compile: " + e.what());
         } catch (const std::exception& e) {
-            Out.Error(file, place, "the formula " + Quoted(q.Formula) + " does not evaluate: " + e.what());
+            Out.Error(file, place,
+                      "the formula " + Quoted(q.Formula) + " does not evaluate: " + e.what());
         }
     }
 };
 
 void CheckDefinition(const TBookProperties& book, Report& report) {
     const std::string file = "BOOK.DEF";
-    if (book.ChapterCount > 255) report.Error(file, "", "a book has at most 255 chapters, not " + std::to_string(book.ChapterCount));
+    if (book.ChapterCount > 255)
+        report.Error(file, "",
+                     "a book has at most 255 chapters, not " + std::to_string(book.ChapterCount));
     if (book.ChapterCount <= 0) report.Error(file, "", "the book has no chapters");
     for (std::size_t i = 0; i < book.Topics.size(); ++i)
         if (book.Topics[i].RecordVersion > 1)
             report.Error(file, "topic " + std::to_string(i + 1),
-                         "unknown version " + std::to_string(book.Topics[i].RecordVersion) + " of a topic record");
+                         "unknown version " + std::to_string(book.Topics[i].RecordVersion) +
+                             " of a topic record");
     if (book.Topics.size() < 3)
-        report.Warning(file, "", "the book has " + std::to_string(book.Topics.size()) +
-                                     " topics; the chapter topic links show three");
+        report.Warning(file, "",
+                       "the book has " + std::to_string(book.Topics.size()) +
+                           " topics; the chapter topic links show three");
     for (std::size_t i = 0; i < book.Variables.size(); ++i) {
         const TVarible& v = *book.Variables[i];
         const std::string place = "variable " + std::to_string(i + 1) + " " + Quoted(v.Name);
         if (v.RecordVersion > 1) {
-            report.Error(file, place, "unknown version " + std::to_string(v.RecordVersion) + " of a variable record");
+            report.Error(file, place,
+                         "unknown version " + std::to_string(v.RecordVersion) +
+                             " of a variable record");
             continue;
         }
         if (v.Kind == vkChoice) {
-            if (v.Choices->empty()) report.Warning(file, place, "a choice variable without choices shows nothing");
+            if (v.Choices->empty())
+                report.Warning(file, place, "a choice variable without choices shows nothing");
             continue;
         }
-        const long double span = (v.Max.ToExtended() - v.Min.ToExtended()) * std::pow(10.0L, std::max<int>(v.Decimals, 0));
+        const long double span = (v.Max.ToExtended() - v.Min.ToExtended()) *
+                                 std::pow(10.0L, std::max<int>(v.Decimals, 0));
         if (v.Decimals > 9 || v.Max.ToExtended() < v.Min.ToExtended() || span >= 2147483648.0L)
             report.Warning(file, place, "its bounds and decimals give no meaningful draw");
     }
@@ -233,11 +255,13 @@ int RunCheck(const Arguments& args) {
                 run += c;
                 continue;
             }
-            if (!run.empty() && run[0] != '0' && run.size() <= 3 && std::stoi(run) <= chapters) inSomeChapter = true;
+            if (!run.empty() && run[0] != '0' && run.size() <= 3 && std::stoi(run) <= chapters)
+                inSomeChapter = true;
             run.clear();
         }
         if (!inSomeChapter)
-            report.Warning("GLOSSARY.DEF", "term " + std::to_string(i + 1) + " " + Quoted(entry.Term),
+            report.Warning("GLOSSARY.DEF",
+                           "term " + std::to_string(i + 1) + " " + Quoted(entry.Term),
                            "belongs to no chapter of the book");
     }
 
@@ -256,12 +280,14 @@ int RunCheck(const Arguments& args) {
                 }
                 for (const TChapterTopic& topic : book->Topics)
                     if (!keys.contains(topic.Title))
-                        report.Warning(topicsName, "", "no page for the topic " + Quoted(topic.Title));
+                        report.Warning(topicsName, "",
+                                       "no page for the topic " + Quoted(topic.Title));
             } catch (const std::exception& e) {
                 report.Error(topicsName, "", e.what());
             }
         } else if (!FindBookFile(dir, topicsName)) {
-            report.Warning(topicsName, "", "chapter " + std::to_string(chapter) + " has no topic pages");
+            report.Warning(topicsName, "",
+                           "chapter " + std::to_string(chapter) + " has no topic pages");
         }
 
         const std::string bankName = QuestionBankName(chapter);
@@ -273,12 +299,15 @@ int RunCheck(const Arguments& args) {
                 for (number = 1; static_cast<int>(number) <= count; ++number)
                     check.Question(bankName, number, ReadQuestion(in));
             } catch (const std::exception& e) {
-                report.Error(bankName, number ? "question " + std::to_string(number) : "", e.what());
+                report.Error(bankName, number ? "question " + std::to_string(number) : "",
+                             e.what());
             }
         } else if (!FindBookFile(dir, bankName)) {
-            report.Warning(bankName, "", "chapter " + std::to_string(chapter) + " has no question bank");
+            report.Warning(bankName, "",
+                           "chapter " + std::to_string(chapter) + " has no question bank");
         }
-        CheckPicture(dir, TBookProperties::ChapterPicture(chapter), "chapter " + std::to_string(chapter), report);
+        CheckPicture(dir, TBookProperties::ChapterPicture(chapter),
+                     "chapter " + std::to_string(chapter), report);
     }
     CheckPicture(dir, TBookProperties::CoverPictureFull(), "cover", report);
 

@@ -16,16 +16,21 @@ namespace {
 nlohmann::json DumpBytes(FileKind kind, const std::string& bytes, const std::string& name) {
     TByteReader in(bytes, name);
     switch (kind) {
-    case FileKind::Book: return BookToJson(*ReadBookProperties(in, ToolRegionalSettings()));
-    case FileKind::Topics: return TopicFileToJson(ReadTopicFile(in));
-    case FileKind::Questions: return QuestionBankToJson(ReadQuestionBank(in));
+    case FileKind::Book:
+        return BookToJson(*ReadBookProperties(in, ToolRegionalSettings()));
+    case FileKind::Topics:
+        return TopicFileToJson(ReadTopicFile(in));
+    case FileKind::Questions:
+        return QuestionBankToJson(ReadQuestionBank(in));
     case FileKind::Glossary: {
         TGlossary glossary;
         glossary.Read(in, false);
         return GlossaryToJson(glossary.Entries);
     }
-    case FileKind::Authors: return AuthorsNotesToJson(ReadAuthorsNotes(in));
-    case FileKind::Scores: return ScoresToJson(bytes, name);
+    case FileKind::Authors:
+        return AuthorsNotesToJson(ReadAuthorsNotes(in));
+    case FileKind::Scores:
+        return ScoresToJson(bytes, name);
     }
     return nullptr;
 }

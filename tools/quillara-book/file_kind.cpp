@@ -21,7 +21,8 @@ std::optional<FileKind> KindFromFileName(std::string_view name) {
     if (upper == "SCORES.SAV") return FileKind::Scores;
     const std::string_view view = upper;
     if (view.starts_with("TOPICS.") && IsChapterNumber(view.substr(7))) return FileKind::Topics;
-    if (view.starts_with("QUESTION.") && IsChapterNumber(view.substr(9))) return FileKind::Questions;
+    if (view.starts_with("QUESTION.") && IsChapterNumber(view.substr(9)))
+        return FileKind::Questions;
     return std::nullopt;
 }
 

@@ -19,7 +19,9 @@ constexpr const char* Usage =
 } // namespace
 
 namespace quillara::tool {
-TRegionalSettings ToolRegionalSettings() { return TRegionalSettings{}; }
+TRegionalSettings ToolRegionalSettings() {
+    return TRegionalSettings{};
+}
 } // namespace quillara::tool
 
 int main(int argc, char** argv) {

@@ -22,10 +22,14 @@ long ParseWhole(const std::string& text, const char* what) {
 
 const char* KindName(std::uint8_t kind) {
     switch (kind) {
-    case qkMultipleChoice: return "Multiple Choice";
-    case qkTrueFalse: return "True/False";
-    case qkWordProblem: return "Word Problem";
-    default: return "unknown kind";
+    case qkMultipleChoice:
+        return "Multiple Choice";
+    case qkTrueFalse:
+        return "True/False";
+    case qkWordProblem:
+        return "Word Problem";
+    default:
+        return "unknown kind";
     }
 }
 
@@ -43,10 +47,12 @@ void ShowQuestion(const TQuestion& q, std::size_t number, const TBookProperties&
     else
         std::cout << ", answer " << Windows1252ToUtf8(std::string(1, q.Answer));
     std::cout << ")\n" << Windows1252ToUtf8(expanded) << "\n";
-    if (!q.Explanation.empty()) std::cout << "Explanation: " << Windows1252ToUtf8(q.Explanation) << "\n";
+    if (!q.Explanation.empty())
+        std::cout << "Explanation: " << Windows1252ToUtf8(q.Explanation) << "\n";
     if (q.GlossaryTerms) {
         std::cout << "Related terms:";
-        for (const auto& term : *q.GlossaryTerms) std::cout << " [" << Windows1252ToUtf8(term) << "]";
+        for (const auto& term : *q.GlossaryTerms)
+            std::cout << " [" << Windows1252ToUtf8(term) << "]";
         std::cout << "\n";
     }
     std::cout << "\n";
@@ -64,11 +70,16 @@ int RunShow(const Arguments& args) {
             if (++i == args.size()) throw UsageError(std::string(option) + " needs a value");
             return args[i];
         };
-        if (args[i] == "--seed") seed = ParseWhole(value("--seed"), "--seed");
-        else if (args[i] == "--rtf") rtf = true;
-        else if (args[i] == "--size") size = static_cast<int>(ParseWhole(value("--size"), "--size"));
-        else if (args[i].starts_with("--")) throw UsageError("unknown option \"" + args[i] + "\"");
-        else positional.push_back(args[i]);
+        if (args[i] == "--seed")
+            seed = ParseWhole(value("--seed"), "--seed");
+        else if (args[i] == "--rtf")
+            rtf = true;
+        else if (args[i] == "--size")
+            size = static_cast<int>(ParseWhole(value("--size"), "--size"));
+        else if (args[i].starts_with("--"))
+            throw UsageError("unknown option \"" + args[i] + "\"");
+        else
+            positional.push_back(args[i]);
     }
     if (positional.size() < 2 || positional.size() > 3)
         throw UsageError("show needs DIR CHAPTER and optionally N");

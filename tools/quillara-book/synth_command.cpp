@@ -36,11 +36,14 @@ void WriteFile(const fs::path& path, const std::string& bytes) {
 std::string Solid(int width, int height, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     TDecodedPicture picture{width, height, {}};
     picture.Rgb.reserve(static_cast<std::size_t>(width) * height * 3);
-    for (int i = 0; i < width * height; ++i) picture.Rgb.insert(picture.Rgb.end(), {red, green, blue});
+    for (int i = 0; i < width * height; ++i)
+        picture.Rgb.insert(picture.Rgb.end(), {red, green, blue});
     return EncodeJpeg(picture);
 }
 
-std::string Term(long n) { return "Term " + std::to_string(n); }
+std::string Term(long n) {
+    return "Term " + std::to_string(n);
+}
 
 std::vector<TQuestion> Bank(int chapter, long count, long terms, TRandomSource& random) {
     std::vector<TQuestion> questions;
@@ -58,10 +61,12 @@ std::vector<TQuestion> Bank(int chapter, long count, long terms, TRandomSource& 
             q.Answer = static_cast<char>('A' + random.uniform(q.ChoiceCount));
             q.Text = "Question " + number + " at {rate}?";
             for (int c = 0; c < q.ChoiceCount; ++c)
-                q.Text += std::string("\r\n") + static_cast<char>('A' + c) + ") choice " + std::to_string(c + 1);
+                q.Text += std::string("\r\n") + static_cast<char>('A' + c) + ") choice " +
+                          std::to_string(c + 1);
         }
         if (i % 3 == 0 && terms > 0)
-            q.GlossaryTerms = std::vector<std::string>{Term(1 + random.uniform(static_cast<std::uint32_t>(terms)))};
+            q.GlossaryTerms = std::vector<std::string>{
+                Term(1 + random.uniform(static_cast<std::uint32_t>(terms)))};
         else
             q.Explanation = "Explanation of " + number + ".";
         questions.push_back(std::move(q));
@@ -88,14 +93,22 @@ int RunSynth(const Arguments& args) {
             if (i + 1 == args.size()) throw UsageError(args[i] + " needs a value");
             return args[++i];
         };
-        if (args[i] == "--chapters") size.Chapters = Option(value(), "--chapters", 1, 255);
-        else if (args[i] == "--questions") size.Questions = Option(value(), "--questions", 0, 32767);
-        else if (args[i] == "--terms") size.Terms = Option(value(), "--terms", 0, 65535);
-        else if (args[i] == "--scores") size.Scores = Option(value(), "--scores", 0, 32767);
-        else if (args[i] == "--seed") size.Seed = Option(value(), "--seed", 0, 1L << 62);
-        else if (args[i].starts_with("--")) throw UsageError("unknown option \"" + args[i] + "\"");
-        else if (outDir.empty()) outDir = args[i];
-        else throw UsageError("unexpected argument \"" + args[i] + "\"");
+        if (args[i] == "--chapters")
+            size.Chapters = Option(value(), "--chapters", 1, 255);
+        else if (args[i] == "--questions")
+            size.Questions = Option(value(), "--questions", 0, 32767);
+        else if (args[i] == "--terms")
+            size.Terms = Option(value(), "--terms", 0, 65535);
+        else if (args[i] == "--scores")
+            size.Scores = Option(value(), "--scores", 0, 32767);
+        else if (args[i] == "--seed")
+            size.Seed = Option(value(), "--seed", 0, 1L << 62);
+        else if (args[i].starts_with("--"))
+            throw UsageError("unknown option \"" + args[i] + "\"");
+        else if (outDir.empty())
+            outDir = args[i];
+        else
+            throw UsageError("unexpected argument \"" + args[i] + "\"");
     }
     if (outDir.empty()) throw UsageError("synth needs OUTDIR");
 
@@ -105,25 +118,30 @@ int RunSynth(const Arguments& args) {
         fs::create_directories(outDir);
         TBookProperties book;
         book.Title = "Synthetic Book";
-        book.Text2 = std::to_string(size.Chapters) + " chapters, " + std::to_string(size.Questions) +
-                     " questions each";
+        book.Text2 = std::to_string(size.Chapters) + " chapters, " +
+                     std::to_string(size.Questions) + " questions each";
         book.Copyright = "Made by quillara-book synth";
         book.HasGlossary = size.Terms > 0;
         book.HasMatchingQuiz = size.Terms > 0;
         book.HasAuthorsNotes = true;
         book.Topics = {{"Summary", 0, 2, 1}, {"Key Ideas", 0, 2, 1}, {"Worked Examples", 0, 2, 1}};
-        book.Variables.push_back(std::make_unique<TVarible>(
-            "amount", vkCurrency, TReal48::FromExtended(10), TReal48::FromExtended(5000), 2, std::nullopt));
-        book.Variables.push_back(std::make_unique<TVarible>(
-            "rate", vkPercent, TReal48::FromExtended(0.01L), TReal48::FromExtended(0.2L), 4, std::nullopt));
-        for (long c = 1; c <= size.Chapters; ++c) book.ChapterNames.push_back("Chapter " + std::to_string(c));
-        WriteFile(fs::path(outDir) / "BOOK.DEF", WriteBookProperties(book, 5, ToolRegionalSettings()));
+        book.Variables.push_back(
+            std::make_unique<TVarible>("amount", vkCurrency, TReal48::FromExtended(10),
+                                       TReal48::FromExtended(5000), 2, std::nullopt));
+        book.Variables.push_back(
+            std::make_unique<TVarible>("rate", vkPercent, TReal48::FromExtended(0.01L),
+                                       TReal48::FromExtended(0.2L), 4, std::nullopt));
+        for (long c = 1; c <= size.Chapters; ++c)
+            book.ChapterNames.push_back("Chapter " + std::to_string(c));
+        WriteFile(fs::path(outDir) / "BOOK.DEF",
+                  WriteBookProperties(book, 5, ToolRegionalSettings()));
 
         const std::string heading = Solid(400, 40, 40, 70, 120);
         for (int c = 1; c <= size.Chapters; ++c) {
             std::vector<TTopicEntry> pages;
             for (const TChapterTopic& topic : book.Topics)
-                pages.push_back({topic.Title, "<h2>" + topic.Title + " of chapter " + std::to_string(c) +
+                pages.push_back({topic.Title, "<h2>" + topic.Title + " of chapter " +
+                                                  std::to_string(c) +
                                                   "</h2><p>Text.</p><img src=\"figure.jpg\">"});
             WriteFile(fs::path(outDir) / TopicFileName(c), WriteTopicFile(pages));
             WriteFile(fs::path(outDir) / QuestionBankName(c),
@@ -134,11 +152,14 @@ int RunSynth(const Arguments& args) {
             std::vector<TDefinition> entries;
             entries.reserve(static_cast<std::size_t>(size.Terms));
             for (long t = 1; t <= size.Terms; ++t)
-                entries.push_back({std::to_string(1 + random.uniform(900)), "Definition of term " + std::to_string(t) + ".",
-                                   Term(t), std::to_string(1 + random.uniform(static_cast<std::uint32_t>(size.Chapters)))});
+                entries.push_back({std::to_string(1 + random.uniform(900)),
+                                   "Definition of term " + std::to_string(t) + ".", Term(t),
+                                   std::to_string(1 + random.uniform(static_cast<std::uint32_t>(
+                                                          size.Chapters)))});
             WriteFile(fs::path(outDir) / "GLOSSARY.DEF", WriteGlossary(entries));
         }
-        WriteFile(fs::path(outDir) / "AUTHORS", WriteAuthorsNotes("A synthetic book for measuring Quillara."));
+        WriteFile(fs::path(outDir) / "AUTHORS",
+                  WriteAuthorsNotes("A synthetic book for measuring Quillara."));
         WriteFile(fs::path(outDir) / "cover.jpg", Solid(300, 400, 30, 60, 110));
         WriteFile(fs::path(outDir) / "figure.jpg", Solid(120, 80, 200, 200, 200));
 
@@ -147,9 +168,11 @@ int RunSynth(const Arguments& args) {
             for (long s = 0; s < size.Scores; ++s) {
                 auto score = std::make_unique<TScore>();
                 score->date = 46000.0 + static_cast<double>(s) / 24.0;
-                score->description = "True False Quiz from chapter " + std::to_string(1 + s % size.Chapters);
+                score->description =
+                    "True False Quiz from chapter " + std::to_string(1 + s % size.Chapters);
                 const auto chapter = static_cast<std::int16_t>(1 + s % size.Chapters);
-                for (int q = 0; q < 10; ++q) random.uniform(3) ? score->addCorrect(chapter) : score->addIncorrect(chapter);
+                for (int q = 0; q < 10; ++q)
+                    random.uniform(3) ? score->addCorrect(chapter) : score->addIncorrect(chapter);
                 history.addAttempt(std::move(score));
             }
             WriteFile(fs::path(outDir) / ScoreFileName, history.writeScores());

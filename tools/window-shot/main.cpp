@@ -6,9 +6,8 @@
 #include "widgets/link_label.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <QTest>
-
+#include <QTimer>
 #include <iostream>
 
 namespace {

@@ -5,7 +5,9 @@
 
 namespace quillara {
 
-std::string ReadAuthorsNotes(TByteReader& in) { return ReadLongString(in, "notes text"); }
+std::string ReadAuthorsNotes(TByteReader& in) {
+    return ReadLongString(in, "notes text");
+}
 
 std::string LoadAuthorsNotes(const std::filesystem::path& directory) {
     const std::string bytes = ReadBookFile(directory, "AUTHORS.");

@@ -39,7 +39,8 @@ std::optional<fs::path> FindEntry(const fs::path& directory, const std::string& 
     std::error_code error;
     const fs::path exact = directory / segment;
     if (fs::exists(exact, error)) return exact;
-    for (fs::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
+    for (fs::directory_iterator it(directory, error), end; !error && it != end;
+         it.increment(error)) {
         if (SameIgnoringCase(it->path().filename().string(), segment)) return it->path();
     }
     return std::nullopt;
@@ -85,7 +86,9 @@ std::string ReadWholeFile(const fs::path& path) {
 
 std::string ReadBookFile(const fs::path& directory, std::string_view name) {
     const auto path = FindBookFile(directory, name);
-    if (!path) throw TFileOpenError("Cannot open file \"" + (directory / std::string(name)).string() + "\"");
+    if (!path)
+        throw TFileOpenError("Cannot open file \"" + (directory / std::string(name)).string() +
+                             "\"");
     return ReadWholeFile(*path);
 }
 

@@ -24,7 +24,9 @@ int ReadCount(TByteReader& in, const char* field) {
 
 } // namespace
 
-std::int32_t TakeNextTopicId() { return TopicCounter++; }
+std::int32_t TakeNextTopicId() {
+    return TopicCounter++;
+}
 
 std::string TBookProperties::ChapterName(int chapter) const {
     if (chapter < 1 || static_cast<std::size_t>(chapter) > ChapterNames.size()) return {};
@@ -94,7 +96,8 @@ std::unique_ptr<TBookProperties> ReadBookProperties(TByteReader& in,
     }
 
     const int topicCount = ReadCount(in, "topic count");
-    for (int i = 0; i < topicCount; ++i) book->Topics.push_back(ReadTopicRecord(in));
+    for (int i = 0; i < topicCount; ++i)
+        book->Topics.push_back(ReadTopicRecord(in));
 
     const int chapterCount = ReadCount(in, "ChapterCount");
     book->ChapterCount = static_cast<std::int16_t>(chapterCount);
@@ -104,17 +107,20 @@ std::unique_ptr<TBookProperties> ReadBookProperties(TByteReader& in,
     if (version >= 1) {
         const int count = ReadCount(in, "VariableCount");
         book->VariableCount = static_cast<std::int16_t>(count);
-        for (int i = 0; i < count; ++i) book->Variables.push_back(ReadVariableRecord(in, regional));
+        for (int i = 0; i < count; ++i)
+            book->Variables.push_back(ReadVariableRecord(in, regional));
     }
     if (version >= 2) {
         const int count = ReadCount(in, "ExpressionCount");
         book->ExpressionCount = static_cast<std::int16_t>(count);
-        for (int i = 0; i < count; ++i) book->Expressions.push_back(ReadExpressionRecord(in));
+        for (int i = 0; i < count; ++i)
+            book->Expressions.push_back(ReadExpressionRecord(in));
     }
     if (version >= 3) {
         const int count = ReadCount(in, "FormulaCount");
         book->FormulaCount = static_cast<std::int16_t>(count);
-        for (int i = 0; i < count; ++i) book->Formulas.push_back(ReadFormulaRecord(in));
+        for (int i = 0; i < count; ++i)
+            book->Formulas.push_back(ReadFormulaRecord(in));
     }
     return book;
 }

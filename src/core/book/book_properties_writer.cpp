@@ -12,7 +12,8 @@ template <typename List, typename WriteOne>
 void WriteList(TByteWriter& out, const List& list, WriteOne writeOne) {
     const std::size_t count = std::min<std::size_t>(list.size(), INT16_MAX);
     out.WriteInt16(static_cast<std::int16_t>(count));
-    for (std::size_t i = 0; i < count; ++i) writeOne(list[i]);
+    for (std::size_t i = 0; i < count; ++i)
+        writeOne(list[i]);
 }
 } // namespace
 
@@ -41,7 +42,8 @@ std::string WriteBookProperties(const TBookProperties& book, std::uint8_t versio
         WriteList(out, book.Variables,
                   [&](const auto& v) { WriteVariableRecord(out, *v, regional); });
     if (version >= 2)
-        WriteList(out, book.Expressions, [&](const TExpression& e) { WriteExpressionRecord(out, e); });
+        WriteList(out, book.Expressions,
+                  [&](const TExpression& e) { WriteExpressionRecord(out, e); });
     if (version >= 3)
         WriteList(out, book.Formulas, [&](const auto& f) { WriteFormulaRecord(out, *f); });
     return out.Take();

@@ -73,7 +73,8 @@ std::unique_ptr<TVarible> ReadVariableRecord(TByteReader& in, const TRegionalSet
     if (kind == vkChoice) {
         const std::uint8_t count = in.ReadByte("variable choice count");
         choices.emplace();
-        for (int i = 0; i < count; ++i) choices->push_back(ReadShortString(in, "variable Choices"));
+        for (int i = 0; i < count; ++i)
+            choices->push_back(ReadShortString(in, "variable Choices"));
     } else if (version == 1) {
         min = ReadBound(in, "variable Min", regional);
         max = ReadBound(in, "variable Max", regional);
@@ -82,7 +83,8 @@ std::unique_ptr<TVarible> ReadVariableRecord(TByteReader& in, const TRegionalSet
         auto readReal = [&](const char* field) {
             TReal48 value;
             const std::string_view bytes = in.ReadBytes(6, field);
-            for (int i = 0; i < 6; ++i) value.Bytes[i] = static_cast<std::uint8_t>(bytes[i]);
+            for (int i = 0; i < 6; ++i)
+                value.Bytes[i] = static_cast<std::uint8_t>(bytes[i]);
             return value;
         };
         min = readReal("variable Min");
@@ -105,14 +107,18 @@ void WriteVariableRecord(TByteWriter& out, const TVarible& variable,
     WriteShortString(out, variable.Name);
     out.WriteInt16(variable.Kind);
     if (variable.Kind == vkChoice) {
-        const std::size_t count = variable.Choices ? std::min<std::size_t>(variable.Choices->size(), 255) : 0;
+        const std::size_t count =
+            variable.Choices ? std::min<std::size_t>(variable.Choices->size(), 255) : 0;
         out.WriteByte(static_cast<std::uint8_t>(count));
-        for (std::size_t i = 0; i < count; ++i) WriteShortString(out, (*variable.Choices)[i]);
+        for (std::size_t i = 0; i < count; ++i)
+            WriteShortString(out, (*variable.Choices)[i]);
         return;
     }
     if (variable.RecordVersion == 1) {
-        WriteLongString(out, FormatShortest(static_cast<double>(variable.Min.ToExtended()), regional));
-        WriteLongString(out, FormatShortest(static_cast<double>(variable.Max.ToExtended()), regional));
+        WriteLongString(out,
+                        FormatShortest(static_cast<double>(variable.Min.ToExtended()), regional));
+        WriteLongString(out,
+                        FormatShortest(static_cast<double>(variable.Max.ToExtended()), regional));
     } else {
         for (const TReal48& bound : {variable.Min, variable.Max})
             out.WriteBytes(std::string_view(reinterpret_cast<const char*>(bound.Bytes.data()), 6));

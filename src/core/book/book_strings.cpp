@@ -3,17 +3,21 @@
 namespace quillara {
 
 namespace {
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 } // namespace
 
 std::string_view TrimRight(std::string_view text) {
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 
 std::string_view TrimBoth(std::string_view text) {
     text = TrimRight(text);
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
     return text;
 }
 
@@ -42,6 +46,8 @@ void WriteLongString(TByteWriter& out, std::string_view text) {
     out.WriteBytes(text);
 }
 
-std::uint8_t ReadFlagByte(TByteReader& in, std::string_view field) { return in.ReadByte(field); }
+std::uint8_t ReadFlagByte(TByteReader& in, std::string_view field) {
+    return in.ReadByte(field);
+}
 
 } // namespace quillara

@@ -14,7 +14,9 @@ const unsigned char* TByteReader::Take(std::size_t n, std::string_view field) {
     return p;
 }
 
-std::uint8_t TByteReader::ReadByte(std::string_view field) { return *Take(1, field); }
+std::uint8_t TByteReader::ReadByte(std::string_view field) {
+    return *Take(1, field);
+}
 
 std::uint16_t TByteReader::ReadUInt16(std::string_view field) {
     const unsigned char* p = Take(2, field);
@@ -28,7 +30,8 @@ std::int16_t TByteReader::ReadInt16(std::string_view field) {
 double TByteReader::ReadDouble(std::string_view field) {
     const unsigned char* p = Take(8, field);
     std::uint64_t bits = 0;
-    for (int i = 7; i >= 0; --i) bits = (bits << 8) | p[i];
+    for (int i = 7; i >= 0; --i)
+        bits = (bits << 8) | p[i];
     return std::bit_cast<double>(bits);
 }
 

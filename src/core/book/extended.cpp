@@ -12,7 +12,8 @@ constexpr int MaxExponent = 0x7FFF;
 
 Extended DecodeExtended(const std::array<std::uint8_t, 10>& bytes) {
     std::uint64_t significand = 0;
-    for (int i = 7; i >= 0; --i) significand = (significand << 8) | bytes[i];
+    for (int i = 7; i >= 0; --i)
+        significand = (significand << 8) | bytes[i];
     const unsigned top = bytes[8] | (bytes[9] << 8);
     const bool negative = (top & 0x8000) != 0;
     const int exponent = static_cast<int>(top & 0x7FFF);
@@ -57,7 +58,8 @@ std::array<std::uint8_t, 10> EncodeExtended(Extended value) {
     }
 
     std::array<std::uint8_t, 10> bytes{};
-    for (int i = 0; i < 8; ++i) bytes[i] = static_cast<std::uint8_t>(significand >> (8 * i));
+    for (int i = 0; i < 8; ++i)
+        bytes[i] = static_cast<std::uint8_t>(significand >> (8 * i));
     const unsigned top = static_cast<unsigned>(exponent) | (negative ? 0x8000u : 0u);
     bytes[8] = static_cast<std::uint8_t>(top & 0xFF);
     bytes[9] = static_cast<std::uint8_t>(top >> 8);

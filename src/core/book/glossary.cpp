@@ -10,8 +10,9 @@ namespace quillara {
 namespace {
 bool TermBefore(const std::string& upperA, const std::string& upperB) {
     return std::lexicographical_compare(
-        upperA.begin(), upperA.end(), upperB.begin(), upperB.end(),
-        [](char a, char b) { return static_cast<unsigned char>(a) < static_cast<unsigned char>(b); });
+        upperA.begin(), upperA.end(), upperB.begin(), upperB.end(), [](char a, char b) {
+            return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
+        });
 }
 } // namespace
 
@@ -46,11 +47,13 @@ void TGlossary::Read(TByteReader& in, bool sorted) {
         // first greater term would, without the quadratic cost.
         std::vector<std::pair<std::string, TDefinition>> keyed;
         keyed.reserve(read.size());
-        for (auto& entry : read) keyed.emplace_back(UpperAscii(entry.Term), std::move(entry));
+        for (auto& entry : read)
+            keyed.emplace_back(UpperAscii(entry.Term), std::move(entry));
         std::stable_sort(keyed.begin(), keyed.end(),
                          [](const auto& a, const auto& b) { return TermBefore(a.first, b.first); });
         read.clear();
-        for (auto& [key, entry] : keyed) read.push_back(std::move(entry));
+        for (auto& [key, entry] : keyed)
+            read.push_back(std::move(entry));
     }
     Entries = std::move(read);
 }

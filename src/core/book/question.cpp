@@ -51,19 +51,23 @@ void WriteQuestion(TByteWriter& out, const TQuestion& question) {
     const std::size_t terms =
         question.GlossaryTerms ? std::min<std::size_t>(question.GlossaryTerms->size(), 255) : 0;
     out.WriteByte(static_cast<std::uint8_t>(terms));
-    for (std::size_t i = 0; i < terms; ++i) WriteShortString(out, (*question.GlossaryTerms)[i]);
+    for (std::size_t i = 0; i < terms; ++i)
+        WriteShortString(out, (*question.GlossaryTerms)[i]);
     if (question.Kind == qkWordProblem) {
         WriteLongString(out, question.Formula);
         if (question.RecordVersion != 1) out.WriteExtended(question.RoundTo);
     }
 }
 
-std::string QuestionBankName(int chapter) { return "QUESTION." + std::to_string(chapter); }
+std::string QuestionBankName(int chapter) {
+    return "QUESTION." + std::to_string(chapter);
+}
 
 std::vector<TQuestion> ReadQuestionBank(TByteReader& in) {
     std::vector<TQuestion> questions;
     const std::int16_t count = in.ReadInt16("question count");
-    for (int i = 0; i < count; ++i) questions.push_back(ReadQuestion(in));
+    for (int i = 0; i < count; ++i)
+        questions.push_back(ReadQuestion(in));
     return questions;
 }
 
@@ -71,7 +75,8 @@ std::string WriteQuestionBank(const std::vector<TQuestion>& questions) {
     TByteWriter out;
     const std::size_t count = std::min<std::size_t>(questions.size(), INT16_MAX);
     out.WriteInt16(static_cast<std::int16_t>(count));
-    for (std::size_t i = 0; i < count; ++i) WriteQuestion(out, questions[i]);
+    for (std::size_t i = 0; i < count; ++i)
+        WriteQuestion(out, questions[i]);
     return out.Take();
 }
 

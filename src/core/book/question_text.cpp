@@ -41,7 +41,9 @@ std::string ExpandText(const TQuestion& question, const TBookProperties& book,
 }
 
 namespace {
-bool IsBreakSpace(char c) { return c == ' ' || c == '\r' || c == '\n' || c == 8; }
+bool IsBreakSpace(char c) {
+    return c == ' ' || c == '\r' || c == '\n' || c == 8;
+}
 } // namespace
 
 std::string BuildRtf(const TQuestion& question, const std::string& text, int fontSize) {
@@ -56,8 +58,7 @@ std::string BuildRtf(const TQuestion& question, const std::string& text, int fon
         const char c = s(i);
         const bool letter = (c >= 'A' && c <= 'E') || (c >= 'a' && c <= 'e');
         if (multipleChoice && letter && i > 1 && i + 2 < n && IsBreakSpace(s(i - 1)) &&
-            (s(i + 1) == ')' || s(i + 1) == '.') &&
-            (s(i + 2) == ' ' || s(i + 2) == 8)) {
+            (s(i + 1) == ')' || s(i + 1) == '.') && (s(i + 2) == ' ' || s(i + 2) == 8)) {
             if (firstChoice) {
                 out += "\\pard\\li720\\fi-720\\tx360 ";
                 firstChoice = false;
@@ -66,10 +67,12 @@ std::string BuildRtf(const TQuestion& question, const std::string& text, int fon
             out += c;
             out += ")\\tab ";
             i += 2;
-            while (i < n && IsBreakSpace(s(i))) ++i;
+            while (i < n && IsBreakSpace(s(i)))
+                ++i;
         } else if (c == '\r' && i < n && s(i + 1) == '\n') {
             out += "\r\n\\par ";
-            while (i < n && IsBreakSpace(s(i))) ++i;
+            while (i < n && IsBreakSpace(s(i)))
+                ++i;
         } else if (c == '{' || c == '}') {
             out += '\\';
             out += c;

@@ -13,9 +13,10 @@ constexpr std::uint64_t FractionOne = 1ULL << 39;
 Extended TReal48::ToExtended() const {
     if (Bytes[0] == 0) return 0;
     std::uint64_t fraction = Bytes[5] & 0x7F;
-    for (int i = 4; i >= 1; --i) fraction = (fraction << 8) | Bytes[i];
-    const Extended magnitude =
-        std::ldexp(static_cast<Extended>(FractionOne + fraction), static_cast<int>(Bytes[0]) - 129 - 39);
+    for (int i = 4; i >= 1; --i)
+        fraction = (fraction << 8) | Bytes[i];
+    const Extended magnitude = std::ldexp(static_cast<Extended>(FractionOne + fraction),
+                                          static_cast<int>(Bytes[0]) - 129 - 39);
     return (Bytes[5] & 0x80) ? -magnitude : magnitude;
 }
 
@@ -40,7 +41,8 @@ TReal48 TReal48::FromExtended(Extended value) {
     if (exponent > 255) throw EOverflow();
 
     result.Bytes[0] = static_cast<std::uint8_t>(exponent);
-    for (int i = 1; i <= 5; ++i) result.Bytes[i] = static_cast<std::uint8_t>(kept >> (8 * (i - 1)));
+    for (int i = 1; i <= 5; ++i)
+        result.Bytes[i] = static_cast<std::uint8_t>(kept >> (8 * (i - 1)));
     if (value < 0) result.Bytes[5] |= 0x80;
     return result;
 }

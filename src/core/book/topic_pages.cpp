@@ -38,7 +38,9 @@ std::string WriteTopicFile(const std::vector<TTopicEntry>& entries) {
     return out.Take();
 }
 
-std::string TopicFileName(int chapter) { return "TOPICS." + std::to_string(chapter); }
+std::string TopicFileName(int chapter) {
+    return "TOPICS." + std::to_string(chapter);
+}
 
 std::string FindTopicText(const std::filesystem::path& directory, int chapter,
                           const std::string& title) {

@@ -14,8 +14,12 @@ std::vector<TFormula*>& Registry() {
 
 const std::string CallMarker = "**";
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 bool IsValidFunctionName(std::string_view name) {
     return !name.empty() &&
@@ -24,8 +28,8 @@ bool IsValidFunctionName(std::string_view name) {
 
 Extended ParseNumberRun(std::string_view run) {
     Extended value = 0;
-    const auto [end, error] = std::from_chars(run.data(), run.data() + run.size(), value,
-                                              std::chars_format::fixed);
+    const auto [end, error] =
+        std::from_chars(run.data(), run.data() + run.size(), value, std::chars_format::fixed);
     if (error != std::errc() || end != run.data() + run.size())
         throw EFormulaSyntaxError("\"" + std::string(run) + "\" is not a valid number");
     return value;
@@ -37,7 +41,9 @@ void Fail(std::vector<std::string>* messages, const char* message) {
 
 } // namespace
 
-const std::vector<TFormula*>& FormulaRegistry() { return Registry(); }
+const std::vector<TFormula*>& FormulaRegistry() {
+    return Registry();
+}
 
 TFormula* FindRegisteredFormula(std::string_view name) {
     for (TFormula* formula : Registry())
@@ -55,9 +61,13 @@ TFormula::TFormula(bool hasDeclaration, std::string source, std::string secondTe
     Registry().push_back(this);
 }
 
-TFormula::TFormula(int formCode) : HasDeclaration(formCode == 1) { Registry().push_back(this); }
+TFormula::TFormula(int formCode) : HasDeclaration(formCode == 1) {
+    Registry().push_back(this);
+}
 
-TFormula::~TFormula() { std::erase(Registry(), this); }
+TFormula::~TFormula() {
+    std::erase(Registry(), this);
+}
 
 bool TFormula::Compile(std::vector<std::string>* messages) {
     Nodes.clear();
@@ -77,13 +87,13 @@ bool TFormula::ParseDeclaration(std::vector<std::string>* messages) {
     }
     // Blanks before the "=" are layout, not part of the parameter list.
     std::string_view head = std::string_view(Source).substr(0, equals);
-    while (!head.empty() && static_cast<unsigned char>(head.back()) <= 32) head.remove_suffix(1);
+    while (!head.empty() && static_cast<unsigned char>(head.back()) <= 32)
+        head.remove_suffix(1);
     const std::string_view body = std::string_view(Source).substr(equals + 1);
 
     const auto open = head.find('(');
     if (open == std::string_view::npos) {
-        Fail(messages,
-             "Expecting \"(\" after function name as start of the paramater list.");
+        Fail(messages, "Expecting \"(\" after function name as start of the paramater list.");
         return true;
     }
     Name = std::string(head.substr(0, open));
@@ -139,7 +149,8 @@ bool TFormula::ParseExpression(std::string_view text) {
             stack.emplace_back("(");
             ++i;
         } else if (c == ')') {
-            while (!stack.empty() && stack.back() != "(") pop();
+            while (!stack.empty() && stack.back() != "(")
+                pop();
             if (stack.empty()) throw EFormulaSyntaxError("A \")\" has no matching \"(\"");
             stack.pop_back();
             if (stack.size() > 1 && stack.back() == CallMarker) {
@@ -162,12 +173,14 @@ bool TFormula::ParseExpression(std::string_view text) {
             ++i;
         } else if (IsDigit(c) || c == '.') {
             std::size_t end = i;
-            while (end < text.size() && (IsDigit(text[end]) || text[end] == '.')) ++end;
+            while (end < text.size() && (IsDigit(text[end]) || text[end] == '.'))
+                ++end;
             Nodes.push_back({nkNumber, ParseNumberRun(text.substr(i, end - i)), {}});
             i = end;
         } else if (IsLetter(c)) {
             std::size_t end = i;
-            while (end < text.size() && (IsLetter(text[end]) || IsDigit(text[end]) || text[end] == '_'))
+            while (end < text.size() &&
+                   (IsLetter(text[end]) || IsDigit(text[end]) || text[end] == '_'))
                 ++end;
             stack.emplace_back(text.substr(i, end - i));
             stack.push_back(CallMarker);
@@ -190,7 +203,8 @@ bool TFormula::ParseExpression(std::string_view text) {
             ++i;
         }
     }
-    while (!stack.empty()) pop();
+    while (!stack.empty())
+        pop();
     return failed;
 }
 

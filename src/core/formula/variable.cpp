@@ -23,12 +23,15 @@ std::int64_t TruncateToInt64(Extended value) {
 }
 } // namespace
 
-const std::vector<TVarible*>& VariableRegistry() { return Registry(); }
+const std::vector<TVarible*>& VariableRegistry() {
+    return Registry();
+}
 
 TVarible* FindRegisteredVariable(std::string_view bracedName) {
     for (TVarible* variable : Registry()) {
         if (bracedName.size() == variable->Name.size() + 2 && bracedName.front() == '{' &&
-            bracedName.back() == '}' && bracedName.substr(1, variable->Name.size()) == variable->Name)
+            bracedName.back() == '}' &&
+            bracedName.substr(1, variable->Name.size()) == variable->Name)
             return variable;
     }
     return nullptr;
@@ -44,7 +47,9 @@ TVarible::TVarible(std::string name, std::int16_t kind, TReal48 min, TReal48 max
     DrawValue();
 }
 
-TVarible::~TVarible() { std::erase(Registry(), this); }
+TVarible::~TVarible() {
+    std::erase(Registry(), this);
+}
 
 void TVarible::DrawValue() {
     TRandomSource& random = ProgramRandom();
@@ -56,11 +61,12 @@ void TVarible::DrawValue() {
         // Decimals above 9 overflow a 32-bit scale: such a scale is treated as a failed draw.
         if (Decimals > 9) throw EOverflow();
         std::int32_t scale = 1;
-        for (int i = 0; i < Decimals; ++i) scale *= 10;
+        for (int i = 0; i < Decimals; ++i)
+            scale *= 10;
         const Extended lo = Min.ToExtended() * scale;
         const Extended hi = Max.ToExtended() * scale;
-        const auto range = static_cast<std::int32_t>(static_cast<std::uint32_t>(
-            static_cast<std::uint64_t>(TruncateToInt64(hi - lo))));
+        const auto range = static_cast<std::int32_t>(
+            static_cast<std::uint32_t>(static_cast<std::uint64_t>(TruncateToInt64(hi - lo))));
         const std::uint32_t r = range > 0 ? random.uniform(static_cast<std::uint32_t>(range)) : 0;
         Value = (static_cast<Extended>(r) + lo) / scale;
     } catch (const EMathError&) {
@@ -88,10 +94,14 @@ std::string TVarible::DisplayText(const TRegionalSettings& regional) const {
     const int digits = Decimals > 0 ? Decimals : 0;
     switch (Kind) {
     // Fewer than two places leave no digits after the separator of a percentage.
-    case vkPercent: return FormatFixed(shown * 100.0L, 7, std::max(digits - 2, 0), regional) + "%";
-    case vkCurrency: return FormatCurrency(shown, digits, regional);
-    case vkNumber: return FormatFixed(shown, 18, digits, regional);
-    default: return {};
+    case vkPercent:
+        return FormatFixed(shown * 100.0L, 7, std::max(digits - 2, 0), regional) + "%";
+    case vkCurrency:
+        return FormatCurrency(shown, digits, regional);
+    case vkNumber:
+        return FormatFixed(shown, 18, digits, regional);
+    default:
+        return {};
     }
 }
 

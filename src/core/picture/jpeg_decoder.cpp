@@ -2,9 +2,8 @@
 
 #include <csetjmp>
 #include <cstdio>
-#include <string>
-
 #include <jpeglib.h>
+#include <string>
 
 namespace quillara {
 
@@ -78,7 +77,8 @@ TDecodedPicture DecodeJpeg(std::string_view bytes, const TJpegLimits& limits) {
     picture.Height = static_cast<int>(info.output_height);
     picture.Rgb.resize(static_cast<std::size_t>(info.output_width) * info.output_height * 3);
     while (info.output_scanline < info.output_height) {
-        JSAMPROW row = picture.Rgb.data() + static_cast<std::size_t>(info.output_scanline) * info.output_width * 3;
+        JSAMPROW row = picture.Rgb.data() +
+                       static_cast<std::size_t>(info.output_scanline) * info.output_width * 3;
         jpeg_read_scanlines(&info, &row, 1);
     }
     jpeg_finish_decompress(&info);

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-
 #include <jpeglib.h>
 
 namespace quillara {
@@ -27,8 +26,8 @@ std::string EncodeJpeg(const TDecodedPicture& picture, int quality) {
     jpeg_set_quality(&info, quality, TRUE);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        auto* row = const_cast<JSAMPROW>(picture.Rgb.data() +
-                                         static_cast<std::size_t>(info.next_scanline) * picture.Width * 3);
+        auto* row = const_cast<JSAMPROW>(
+            picture.Rgb.data() + static_cast<std::size_t>(info.next_scanline) * picture.Width * 3);
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);

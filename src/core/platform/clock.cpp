@@ -22,6 +22,8 @@ TClock& ProgramClock() {
     return Installed ? *Installed : system;
 }
 
-void SetProgramClock(TClock* clock) { Installed = clock; }
+void SetProgramClock(TClock* clock) {
+    Installed = clock;
+}
 
 } // namespace quillara

@@ -19,8 +19,12 @@ TRandomSource& ClockSeeded() {
 }
 } // namespace
 
-TRandomSource& ProgramRandom() { return Installed ? *Installed : ClockSeeded(); }
+TRandomSource& ProgramRandom() {
+    return Installed ? *Installed : ClockSeeded();
+}
 
-void SetProgramRandom(TRandomSource* source) { Installed = source; }
+void SetProgramRandom(TRandomSource* source) {
+    Installed = source;
+}
 
 } // namespace quillara

@@ -10,7 +10,9 @@ namespace quillara {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 [[noreturn]] void NotANumber(std::string_view text) {
     throw EConvertError("\"" + std::string(text) + "\" is not a valid number");
@@ -72,8 +74,10 @@ std::string ApplySeparators(const std::string& plain, const std::string& decimal
 
 Extended ParseNumberText(std::string_view text, const TRegionalSettings& regional) {
     std::string_view rest = text;
-    while (!rest.empty() && static_cast<unsigned char>(rest.front()) <= 32) rest.remove_prefix(1);
-    while (!rest.empty() && static_cast<unsigned char>(rest.back()) <= 32) rest.remove_suffix(1);
+    while (!rest.empty() && static_cast<unsigned char>(rest.front()) <= 32)
+        rest.remove_prefix(1);
+    while (!rest.empty() && static_cast<unsigned char>(rest.back()) <= 32)
+        rest.remove_suffix(1);
 
     std::string normal;
     if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
@@ -119,7 +123,8 @@ Extended ParseNumberText(std::string_view text, const TRegionalSettings& regiona
     return value;
 }
 
-std::string FormatFixed(Extended value, int precision, int digits, const TRegionalSettings& regional) {
+std::string FormatFixed(Extended value, int precision, int digits,
+                        const TRegionalSettings& regional) {
     if (digits < 0) digits = 0;
     if (!std::isfinite(value)) return std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
     bool scientific = false;
@@ -138,35 +143,55 @@ std::string FormatCurrency(Extended value, int digits, const TRegionalSettings& 
     bool scientific = false;
     const std::string plain =
         std::isfinite(value) ? PlainFixed(std::fabs(value), 18, digits, scientific) : "INF";
-    const std::string n = scientific ? plain
-                                     : ApplySeparators(plain, regional.DecimalSeparator,
-                                                       regional.ThousandSeparator);
+    const std::string n =
+        scientific ? plain
+                   : ApplySeparators(plain, regional.DecimalSeparator, regional.ThousandSeparator);
     const std::string& s = regional.CurrencySymbol;
     if (!(value < 0) || AllZero(plain)) {
         switch (regional.CurrencyFormat) {
-        case 1: return n + s;
-        case 2: return s + " " + n;
-        case 3: return n + " " + s;
-        default: return s + n;
+        case 1:
+            return n + s;
+        case 2:
+            return s + " " + n;
+        case 3:
+            return n + " " + s;
+        default:
+            return s + n;
         }
     }
     switch (regional.NegativeCurrencyFormat) {
-    case 1: return "-" + s + n;
-    case 2: return s + "-" + n;
-    case 3: return s + n + "-";
-    case 4: return "(" + n + s + ")";
-    case 5: return "-" + n + s;
-    case 6: return n + "-" + s;
-    case 7: return n + s + "-";
-    case 8: return "-" + n + " " + s;
-    case 9: return "-" + s + " " + n;
-    case 10: return n + " " + s + "-";
-    case 11: return s + " " + n + "-";
-    case 12: return s + " -" + n;
-    case 13: return n + "- " + s;
-    case 14: return "(" + s + " " + n + ")";
-    case 15: return "(" + n + " " + s + ")";
-    default: return "(" + s + n + ")";
+    case 1:
+        return "-" + s + n;
+    case 2:
+        return s + "-" + n;
+    case 3:
+        return s + n + "-";
+    case 4:
+        return "(" + n + s + ")";
+    case 5:
+        return "-" + n + s;
+    case 6:
+        return n + "-" + s;
+    case 7:
+        return n + s + "-";
+    case 8:
+        return "-" + n + " " + s;
+    case 9:
+        return "-" + s + " " + n;
+    case 10:
+        return n + " " + s + "-";
+    case 11:
+        return s + " " + n + "-";
+    case 12:
+        return s + " -" + n;
+    case 13:
+        return n + "- " + s;
+    case 14:
+        return "(" + s + " " + n + ")";
+    case 15:
+        return "(" + n + " " + s + ")";
+    default:
+        return "(" + s + n + ")";
     }
 }
 

@@ -15,7 +15,8 @@ Extended ParseNumberText(std::string_view text, const TRegionalSettings& regiona
 // Fixed-point text: "-" for negatives, at least one digit before the separator, exactly `digits`
 // after it, at most `precision` significant digits. An integer part longer than `precision` is
 // written in scientific notation instead.
-std::string FormatFixed(Extended value, int precision, int digits, const TRegionalSettings& regional);
+std::string FormatFixed(Extended value, int precision, int digits,
+                        const TRegionalSettings& regional);
 
 // A money amount in the user's currency conventions, with thousands separators.
 std::string FormatCurrency(Extended value, int digits, const TRegionalSettings& regional);

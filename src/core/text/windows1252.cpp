@@ -41,7 +41,8 @@ char ToByte(char32_t c) {
 std::string Windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (char b : bytes) AppendUtf8(out, CodePoint(static_cast<unsigned char>(b)));
+    for (char b : bytes)
+        AppendUtf8(out, CodePoint(static_cast<unsigned char>(b)));
     return out;
 }
 
@@ -53,7 +54,8 @@ std::string Utf8ToWindows1252(std::string_view utf8) {
         int length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
         if (i + static_cast<std::size_t>(length) > utf8.size()) length = 1;
         char32_t c = length == 1 ? lead : lead & (0xFF >> (length + 1));
-        for (int k = 1; k < length; ++k) c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        for (int k = 1; k < length; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
         out += length == 1 && lead >= 0x80 ? '?' : ToByte(c);
         i += static_cast<std::size_t>(length);
     }

@@ -171,7 +171,8 @@ void TMainForm::BuildMenus() {
     quiz->setObjectName(QStringLiteral("QuizMenu"));
     AddAction(quiz, QStringLiteral("True False"), "QuizTrueFalseItem")->setEnabled(false);
     AddAction(quiz, QStringLiteral("Multiple Choice"), "QuizMultipleChoiceItem")->setEnabled(false);
-    AddAction(quiz, QStringLiteral("True False / Multiple Choice"), "QuizMixedItem")->setEnabled(false);
+    AddAction(quiz, QStringLiteral("True False / Multiple Choice"), "QuizMixedItem")
+        ->setEnabled(false);
     WordProblemsItem = AddAction(quiz, QStringLiteral("Word Problems"), "WordProblemsItem");
     WordProblemsItem->setVisible(false);
     MatchingSeparator = quiz->addSeparator();
@@ -182,11 +183,13 @@ void TMainForm::BuildMenus() {
     test->setObjectName(QStringLiteral("TestMenu"));
     AddAction(test, QStringLiteral("True False"), "TestTrueFalseItem")->setEnabled(false);
     AddAction(test, QStringLiteral("Multiple Choice"), "TestMultipleChoiceItem")->setEnabled(false);
-    AddAction(test, QStringLiteral("True False / Multiple Choice"), "TestMixedItem")->setEnabled(false);
+    AddAction(test, QStringLiteral("True False / Multiple Choice"), "TestMixedItem")
+        ->setEnabled(false);
 
     QMenu* scores = menuBar()->addMenu(QStringLiteral("&Scores"));
     scores->setObjectName(QStringLiteral("ScoresMenu"));
-    AddAction(scores, QStringLiteral("&View saved scores"), "ViewSavedScoresItem")->setEnabled(false);
+    AddAction(scores, QStringLiteral("&View saved scores"), "ViewSavedScoresItem")
+        ->setEnabled(false);
     AddAction(scores, QStringLiteral("&Graph scores for selected chapter"), "GraphScoresItem")
         ->setEnabled(false);
 
@@ -199,7 +202,8 @@ void TMainForm::BuildMenus() {
     help->addSeparator();
     QAction* aboutBook = AddAction(help, QStringLiteral("About &Book..."), "AboutBookItem");
     connect(aboutBook, &QAction::triggered, this, [this] { AboutBook()->ShowAbout(); });
-    QAction* aboutProgram = AddAction(help, QStringLiteral("About &Program..."), "AboutProgramItem");
+    QAction* aboutProgram =
+        AddAction(help, QStringLiteral("About &Program..."), "AboutProgramItem");
     connect(aboutProgram, &QAction::triggered, this, [this] { AboutProgramDialog()->show(); });
 
     auto* contextHelp = new QAction(this);
@@ -234,9 +238,8 @@ void TMainForm::BuildNavigation(QWidget* panel) {
     for (int i = 1; i <= 3; ++i) {
         const std::string name = "TopicLink" + std::to_string(i);
         TLinkLabel* topicLink = link(QString::number(i), name.c_str(), true);
-        connect(topicLink, &TLinkLabel::clicked, this, [this, topicLink] {
-            ShowTopicCommand(topicLink->property("TopicId").toInt());
-        });
+        connect(topicLink, &TLinkLabel::clicked, this,
+                [this, topicLink] { ShowTopicCommand(topicLink->property("TopicId").toInt()); });
         TopicLinks.push_back(topicLink);
     }
 
@@ -246,15 +249,16 @@ void TMainForm::BuildNavigation(QWidget* panel) {
             [this] { SwitchToView(GlossaryFrame); });
     link(QStringLiteral("Graph scores for chapter"), "GraphScoresLink", false);
     link(QStringLiteral("View saved scores"), "ViewSavedScoresLink", false);
-    connect(link(QStringLiteral("Read authors notes"), "AuthorsNotesLink", true), &TLinkLabel::clicked,
-            this, [this] { SwitchToView(NotesFrame); });
+    connect(link(QStringLiteral("Read authors notes"), "AuthorsNotesLink", true),
+            &TLinkLabel::clicked, this, [this] { SwitchToView(NotesFrame); });
     layout->addStretch(1);
 }
 
 void TMainForm::SetUpBook() {
     const TBookProperties& book = *Program.Book;
     try {
-        const QImage cover = LoadBookPicture(Program.BookDir(), TBookProperties::CoverPictureFull());
+        const QImage cover =
+            LoadBookPicture(Program.BookDir(), TBookProperties::CoverPictureFull());
         Cover->setPixmap(QPixmap::fromImage(cover));
         Cover->setMinimumSize(cover.width() + 10, cover.height() + 20);
     } catch (const std::exception& e) {
@@ -265,7 +269,8 @@ void TMainForm::SetUpBook() {
     setWindowTitle(QStringLiteral("Quillara for ") + FromBook(Program.SettingsSection));
     ChapterChooser->clear();
     for (int n = 1; n <= std::min<int>(book.ChapterCount, 255); ++n)
-        ChapterChooser->addItem(QStringLiteral("Chapter %1 - %2").arg(n).arg(FromBook(book.ChapterName(n))));
+        ChapterChooser->addItem(
+            QStringLiteral("Chapter %1 - %2").arg(n).arg(FromBook(book.ChapterName(n))));
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -282,7 +287,8 @@ void TMainForm::FormShow() {
         QAction* item = ViewMenu->addAction(FromBook(topic.Title));
         item->setObjectName(QStringLiteral("TopicItem%1").arg(topic.TopicId));
         item->setData(topic.TopicId);
-        connect(item, &QAction::triggered, this, [this, id = topic.TopicId] { ShowTopicCommand(id); });
+        connect(item, &QAction::triggered, this,
+                [this, id = topic.TopicId] { ShowTopicCommand(id); });
         TopicItems.push_back(item);
     }
     MatchingItem->setVisible(book.HasMatchingQuiz);
@@ -296,7 +302,8 @@ void TMainForm::FormShow() {
     // The runners, the matching quiz, the saved scores and the score graph register here too once
     // they exist, in their places of the order.
     Registered.push_back({NotesFrame, {}, {}, [this] { NotesFrame->ShowNotes(); }, {}, false});
-    Registered.push_back({GlossaryFrame, {}, {}, [this] { GlossaryFrame->ShowGlossaryView(); }, {}, false});
+    Registered.push_back(
+        {GlossaryFrame, {}, {}, [this] { GlossaryFrame->ShowGlossaryView(); }, {}, false});
     Registered.push_back({TopicFrame, {}, {}, {}, {}, false});
     HideViews();
     SelectChapter(1);
@@ -306,7 +313,9 @@ void TMainForm::FormShow() {
     resize(size().expandedTo(sizeHint()).expandedTo(smallest));
 }
 
-void TMainForm::RegisterView(const TFrameManager& view) { Registered.push_back(view); }
+void TMainForm::RegisterView(const TFrameManager& view) {
+    Registered.push_back(view);
+}
 
 bool TMainForm::CanLeaveViews() {
     bool answer = true;
@@ -358,7 +367,8 @@ void TMainForm::SelectChapter(int chapter) {
         ChapterChooser->setCurrentIndex(chapter - 1);
     }
     ShowChapterHeading(chapter);
-    for (QAction* item : TopicItems) item->setVisible(book.TopicInChapter(chapter, item->data().toInt()));
+    for (QAction* item : TopicItems)
+        item->setVisible(book.TopicInChapter(chapter, item->data().toInt()));
     for (std::size_t i = 0; i < TopicLinks.size(); ++i) {
         TLinkLabel* link = TopicLinks[i];
         if (i >= book.Topics.size()) {
@@ -379,7 +389,10 @@ void TMainForm::SelectChapter(int chapter) {
 void TMainForm::ShowChapterHeading(int chapter) {
     const TColor colour = TBookProperties::ChapterHeadColor();
     ChapterHeading->parentWidget()->setStyleSheet(
-        QStringLiteral("#ChapterHeadPanel { background: rgb(%1, %2, %3); }").arg(colour.Red).arg(colour.Green).arg(colour.Blue));
+        QStringLiteral("#ChapterHeadPanel { background: rgb(%1, %2, %3); }")
+            .arg(colour.Red)
+            .arg(colour.Green)
+            .arg(colour.Blue));
     ChapterHeading->clear();
     if (chapter < 1 || chapter > Program.Book->ChapterCount) return;
     const std::string name = TBookProperties::ChapterPicture(chapter);
@@ -388,7 +401,8 @@ void TMainForm::ShowChapterHeading(int chapter) {
         ChapterHeading->setPixmap(QPixmap::fromImage(picture));
     } catch (const std::exception& e) {
         // The chapter change goes on without its picture; each missing file is named once.
-        if (ReportedPictures.insert(name).second) TMessageBoxes::Error(this, QString::fromStdString(e.what()));
+        if (ReportedPictures.insert(name).second)
+            TMessageBoxes::Error(this, QString::fromStdString(e.what()));
     }
 }
 

@@ -4,7 +4,6 @@
 #include "app/program.h"
 
 #include <QMainWindow>
-
 #include <set>
 #include <vector>
 

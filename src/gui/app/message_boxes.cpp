@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QMessageBox>
-
 #include <optional>
 
 namespace quillara::gui {
@@ -61,16 +60,24 @@ int TMessageBoxes::Exec(QDialog* dialog) {
     return dialog->exec();
 }
 
-void TMessageBoxes::QueueAnswer(bool yes) { State().Answers.push_back(yes); }
+void TMessageBoxes::QueueAnswer(bool yes) {
+    State().Answers.push_back(yes);
+}
 
 void TMessageBoxes::QueueDialog(std::function<int(QDialog*)> handler) {
     State().Dialogs.push_back(std::move(handler));
 }
 
-void TMessageBoxes::SetUnattended(bool unattended) { State().Unattended = unattended; }
+void TMessageBoxes::SetUnattended(bool unattended) {
+    State().Unattended = unattended;
+}
 
-const QStringList& TMessageBoxes::Shown() { return State().Shown; }
+const QStringList& TMessageBoxes::Shown() {
+    return State().Shown;
+}
 
-void TMessageBoxes::Reset() { State() = Queue{}; }
+void TMessageBoxes::Reset() {
+    State() = Queue{};
+}
 
 } // namespace quillara::gui

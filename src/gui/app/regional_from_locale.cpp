@@ -16,11 +16,13 @@ QString Plain(QString text) {
 }
 
 // Negative amount patterns, in the usual numbering, with "$" for the symbol and "1" for the number.
-const QStringList NegativePatterns = {"($1)", "-$1", "$-1", "$1-", "(1$)", "-1$", "1-$", "1$-",
-                                      "-1 $", "-$ 1", "1 $-", "$ 1-", "$ -1", "1- $", "($ 1)", "(1 $)"};
+const QStringList NegativePatterns = {"($1)", "-$1",  "$-1",   "$1-",  "(1$)", "-1$",
+                                      "1-$",  "1$-",  "-1 $",  "-$ 1", "1 $-", "$ 1-",
+                                      "$ -1", "1- $", "($ 1)", "(1 $)"};
 const QStringList PositivePatterns = {"$1", "1$", "$ 1", "1 $"};
 
-int PatternOf(const QString& formatted, const QString& symbol, const QStringList& patterns, int fallback) {
+int PatternOf(const QString& formatted, const QString& symbol, const QStringList& patterns,
+              int fallback) {
     QString shape = Plain(formatted);
     shape.replace(symbol, QStringLiteral("$"));
     // Whatever number the locale wrote becomes "1".
@@ -45,7 +47,8 @@ TRegionalSettings RegionalFromLocale(const QLocale& locale) {
     const QString symbol = locale.currencySymbol();
     regional.CurrencySymbol = ToBook(symbol);
     regional.CurrencyFormat = PatternOf(locale.toCurrencyString(1.0), symbol, PositivePatterns, 0);
-    regional.NegativeCurrencyFormat = PatternOf(locale.toCurrencyString(-1.0), symbol, NegativePatterns, 1);
+    regional.NegativeCurrencyFormat =
+        PatternOf(locale.toCurrencyString(-1.0), symbol, NegativePatterns, 1);
     const QString dateFormat = locale.dateFormat(QLocale::ShortFormat);
     regional.ShortDateFormat = ToBook(dateFormat);
     for (QChar c : dateFormat) {

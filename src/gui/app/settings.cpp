@@ -3,9 +3,8 @@
 #include "book/book_files.h"
 #include "book/glossary.h"
 
-#include <ini.h>
-
 #include <filesystem>
+#include <ini.h>
 #include <string>
 
 namespace quillara::gui {

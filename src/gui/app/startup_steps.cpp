@@ -49,7 +49,8 @@ bool LoadBookOrAsk(TProgram& program, QWidget* parent) {
         program.Book = LoadBook(program);
         return true;
     } catch (const EUnknownBookVersion& unknown) {
-        TMessageBoxes::Error(nullptr, QString::fromLatin1(MissingBookMessage) + QStringLiteral("\n\n") +
+        TMessageBoxes::Error(nullptr, QString::fromLatin1(MissingBookMessage) +
+                                          QStringLiteral("\n\n") +
                                           QString::fromStdString(unknown.what()));
     } catch (const std::exception&) {
         TMessageBoxes::Error(nullptr, QString::fromLatin1(MissingBookMessage));
@@ -63,7 +64,8 @@ bool LoadBookOrAsk(TProgram& program, QWidget* parent) {
 
 } // namespace
 
-fs::path BookDirectoryFromCommandLine(const std::vector<std::string>& arguments, const std::string& programPath) {
+fs::path BookDirectoryFromCommandLine(const std::vector<std::string>& arguments,
+                                      const std::string& programPath) {
     if (arguments.empty()) return DirectoryPart(programPath);
     std::error_code error;
     // A folder named on the command line is the book's folder, as anywhere else on the desktop.
@@ -71,7 +73,8 @@ fs::path BookDirectoryFromCommandLine(const std::vector<std::string>& arguments,
     return DirectoryPart(arguments.front());
 }
 
-int RunStartup(TProgram& program, const std::vector<std::string>& arguments, const std::string& programPath) {
+int RunStartup(TProgram& program, const std::vector<std::string>& arguments,
+               const std::string& programPath) {
     TMainForm mainForm(program);
 
     program.ProgramDirectory = BookDirectoryFromCommandLine(arguments, programPath);

@@ -21,6 +21,7 @@ extern const char* const GlossaryFailedMessage;
 // loads the book (asking for another directory when there is none), reads the settings, shows the
 // main window with the glossary and the scores, and saves the scores at the end. Returns the exit
 // status: 0 also when the student cancels the choice of a book.
-int RunStartup(TProgram& program, const std::vector<std::string>& arguments, const std::string& programPath);
+int RunStartup(TProgram& program, const std::vector<std::string>& arguments,
+               const std::string& programPath);
 
 } // namespace quillara::gui

@@ -3,7 +3,6 @@
 #include "picture/jpeg_decoder.h"
 
 #include <QImage>
-
 #include <filesystem>
 #include <string>
 

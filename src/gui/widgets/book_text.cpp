@@ -4,8 +4,12 @@
 
 namespace quillara::gui {
 
-QString FromBook(const std::string& bytes) { return QString::fromStdString(Windows1252ToUtf8(bytes)); }
+QString FromBook(const std::string& bytes) {
+    return QString::fromStdString(Windows1252ToUtf8(bytes));
+}
 
-std::string ToBook(const QString& text) { return Utf8ToWindows1252(text.toStdString()); }
+std::string ToBook(const QString& text) {
+    return Utf8ToWindows1252(text.toStdString());
+}
 
 } // namespace quillara::gui

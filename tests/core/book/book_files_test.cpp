@@ -83,12 +83,15 @@ TEST(Glossary, LoadsInFileOrderOrSortedStably) {
 
     glossary.LoadGlossary(dir.Path(), true);
     std::vector<std::string> terms;
-    for (const auto& e : glossary.Entries) terms.push_back(e.Term);
+    for (const auto& e : glossary.Entries)
+        terms.push_back(e.Term);
     EXPECT_EQ(terms, (std::vector<std::string>{" Cell", "Apple", "apple", "banana"}));
 
     TGlossary inserted;
-    for (auto& e : SampleGlossary()) inserted.AddSorted(e);
-    for (std::size_t i = 0; i < terms.size(); ++i) EXPECT_EQ(inserted.Entries[i].Term, terms[i]);
+    for (auto& e : SampleGlossary())
+        inserted.AddSorted(e);
+    for (std::size_t i = 0; i < terms.size(); ++i)
+        EXPECT_EQ(inserted.Entries[i].Term, terms[i]);
 }
 
 TEST(Glossary, FindTermInChapterAndTrimmedTerm) {
@@ -140,7 +143,8 @@ TEST(AuthorsNotes, ReadsTheNotesWithoutTheirFinalNulAndBlanks) {
 
 TEST(Windows1252, ConvertsEveryByteToUtf8AndBack) {
     std::string all;
-    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+    for (int b = 1; b < 256; ++b)
+        all += static_cast<char>(b);
     EXPECT_EQ(Utf8ToWindows1252(Windows1252ToUtf8(all)), all);
     EXPECT_EQ(Windows1252ToUtf8("\x80 caf\xE9"), "\xE2\x82\xAC caf\xC3\xA9");
     EXPECT_EQ(Utf8ToWindows1252("\xE2\x82\xAC \xE4\xB8\xAD"), "\x80 ?");

@@ -31,8 +31,9 @@ std::unique_ptr<TBookProperties> SampleBook() {
     book->ReservedFlags = {true, false, true, false};
     book->Topics = {{"Summary", 0, 7, 1}, {"Key Ideas", 0, 2, 0}, {"Worked Examples", 0, 9, 1}};
     book->ChapterNames = {"Budgets", "Saving  ", "Interest"};
-    book->Variables.push_back(std::make_unique<TVarible>(
-        "rate", vkPercent, TReal48::FromExtended(0.01L), TReal48::FromExtended(0.1L), 4, std::nullopt));
+    book->Variables.push_back(
+        std::make_unique<TVarible>("rate", vkPercent, TReal48::FromExtended(0.01L),
+                                   TReal48::FromExtended(0.1L), 4, std::nullopt));
     book->Variables.push_back(std::make_unique<TVarible>(
         "colour", vkChoice, TReal48{}, TReal48{}, 0, std::vector<std::string>{"red", "green"}));
     book->Expressions = {{"second", "first", 2}, {"", "only first", 1}};
@@ -96,7 +97,9 @@ TEST(BookDefinition, FlagBytesComeInTheOrderOfTheVersion) {
 }
 
 TEST(BookDefinition, UnknownVersionSetsLoadFailedWithItsMessage) {
-    std::string bytes = "\x04" "BPQZ" "\x06";
+    std::string bytes = "\x04"
+                        "BPQZ"
+                        "\x06";
     bytes += std::string(40, '\x01');
     const auto book = Read(bytes);
     EXPECT_TRUE(book->LoadFailed);
@@ -124,7 +127,8 @@ TEST(BookDefinition, TruncatedFileIsReportedWithFieldAndOffset) {
             Read(bytes.substr(0, cut));
             ADD_FAILURE() << "no error at " << cut;
         } catch (const TTruncatedFileError& e) {
-            EXPECT_NE(std::string(e.what()).find("BOOK.DEF: the file ends inside"), std::string::npos);
+            EXPECT_NE(std::string(e.what()).find("BOOK.DEF: the file ends inside"),
+                      std::string::npos);
             EXPECT_NE(std::string(e.what()).find("at byte"), std::string::npos);
         }
     }
@@ -135,13 +139,15 @@ TEST(BookDefinition, HostileCountsCostOnlyTheBytesThatAreThere) {
     TByteWriter out;
     WriteShortString(out, "BPQZ");
     out.WriteByte(1);
-    for (int i = 0; i < 7; ++i) WriteLongString(out, "");
+    for (int i = 0; i < 7; ++i)
+        WriteLongString(out, "");
     out.WriteBytes(std::string(3, '\0'));
     out.WriteInt16(32767);
     EXPECT_THROW(Read(out.Bytes()), TTruncatedFileError);
     // -32768 is refused; other negative counts mean no records.
     TByteWriter negative;
-    for (int i = 0; i < 7; ++i) WriteLongString(negative, "");
+    for (int i = 0; i < 7; ++i)
+        WriteLongString(negative, "");
     negative.WriteBytes(std::string(3, '\0'));
     negative.WriteInt16(-5);
     negative.WriteInt16(-32768);
@@ -150,11 +156,12 @@ TEST(BookDefinition, HostileCountsCostOnlyTheBytesThatAreThere) {
 
 TEST(BookDefinition, TopicRecordsInEveryFormTakeRunningIds) {
     TByteWriter out;
-    for (int i = 0; i < 7; ++i) WriteLongString(out, "");
+    for (int i = 0; i < 7; ++i)
+        WriteLongString(out, "");
     out.WriteBytes(std::string(3, '\0'));
     out.WriteInt16(4);
     WriteShortString(out, "Plain title"); // unmarked
-    WriteShortString(out, "CTI");          // marked, version 1
+    WriteShortString(out, "CTI");         // marked, version 1
     out.WriteByte(1);
     WriteShortString(out, "Marked  ");
     out.WriteUInt16(5);
@@ -172,7 +179,8 @@ TEST(BookDefinition, TopicRecordsInEveryFormTakeRunningIds) {
     EXPECT_EQ(book->Topics[2].Title, "");
     EXPECT_EQ(book->Topics[2].TopicAttribute, 0);
     EXPECT_EQ(book->Topics[3].Title, "Last");
-    for (int i = 1; i < 4; ++i) EXPECT_EQ(book->Topics[i].TopicId, book->Topics[0].TopicId + i);
+    for (int i = 1; i < 4; ++i)
+        EXPECT_EQ(book->Topics[i].TopicId, book->Topics[0].TopicId + i);
 
     // Ids keep running across books: a second reading continues after the first.
     const auto again = Read(out.Bytes());
@@ -186,11 +194,13 @@ TEST(BookDefinition, VariableRecordsInBothLayoutsAndRegionalBounds) {
     TRegionalSettings comma;
     comma.DecimalSeparator = ",";
     TBookProperties book;
-    book.Variables.push_back(std::make_unique<TVarible>(
-        "price", vkCurrency, TReal48::FromExtended(2.5L), TReal48::FromExtended(10.25L), 2, std::nullopt));
+    book.Variables.push_back(
+        std::make_unique<TVarible>("price", vkCurrency, TReal48::FromExtended(2.5L),
+                                   TReal48::FromExtended(10.25L), 2, std::nullopt));
     book.Variables.back()->RecordVersion = 0;
-    book.Variables.push_back(std::make_unique<TVarible>(
-        "rate", vkNumber, TReal48::FromExtended(1.5L), TReal48::FromExtended(3.75L), 1, std::nullopt));
+    book.Variables.push_back(
+        std::make_unique<TVarible>("rate", vkNumber, TReal48::FromExtended(1.5L),
+                                   TReal48::FromExtended(3.75L), 1, std::nullopt));
     const std::string bytes = WriteBookProperties(book, 1, comma);
     EXPECT_NE(bytes.find("1,5"), std::string::npos); // bounds stored as text with the comma
 
@@ -207,8 +217,8 @@ TEST(BookDefinition, VariableRecordsInBothLayoutsAndRegionalBounds) {
 TEST(BookDefinition, VersionZeroVariableNamedVarIsReadAsMarked) {
     ScriptedRandom random;
     TBookProperties book;
-    book.Variables.push_back(std::make_unique<TVarible>("VAR", vkNumber, TReal48{}, TReal48{}, 0,
-                                                        std::nullopt));
+    book.Variables.push_back(
+        std::make_unique<TVarible>("VAR", vkNumber, TReal48{}, TReal48{}, 0, std::nullopt));
     book.Variables.back()->RecordVersion = 0;
     std::string bytes = WriteBookProperties(book, 1, UsSettings);
     // The name reads as the marker and the kind's low byte (2) as an unknown version.
@@ -222,7 +232,8 @@ TEST(BookDefinition, FormulaAndExpressionRecords) {
     TByteWriter out;
     WriteShortString(out, "BPQZ");
     out.WriteByte(3);
-    for (int i = 0; i < 7; ++i) WriteLongString(out, "");
+    for (int i = 0; i < 7; ++i)
+        WriteLongString(out, "");
     out.WriteBytes(std::string(3, '\0'));
     out.WriteInt16(0);
     out.WriteInt16(0);
@@ -280,7 +291,8 @@ TEST(BookDefinition, AccessorsNeverFail) {
     book.ChapterCount = -4;
     EXPECT_FALSE(book.TopicInChapter(1, 1));
     EXPECT_EQ(TBookProperties::ChapterPicture(3), "CHAP3.JPG");
-    for (int c = 1; c <= 255; ++c) EXPECT_FALSE(TBookProperties::ChapterHasWordProblems(c));
+    for (int c = 1; c <= 255; ++c)
+        EXPECT_FALSE(TBookProperties::ChapterHasWordProblems(c));
 }
 
 TEST(BookDefinition, LoadsFromADirectoryWhateverTheCaseOfTheName) {

@@ -5,9 +5,8 @@
 #include "book/real48.h"
 #include "book/round_to_places.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace quillara {
@@ -15,7 +14,8 @@ namespace {
 
 std::string Bytes(std::initializer_list<int> values) {
     std::string s;
-    for (int v : values) s += static_cast<char>(v);
+    for (int v : values)
+        s += static_cast<char>(v);
     return s;
 }
 
@@ -75,14 +75,15 @@ TEST(Extended, DecodesStoredBytesBitForBit) {
 }
 
 TEST(Extended, EncodesAndDecodesEveryKindOfValue) {
-    for (Extended v : {0.0L, -0.0L, 1.0L, -2.5L, 0.1L, 1e4000L, -1e-4940L, 123456789.123456789L,
-                       std::numeric_limits<Extended>::max(),
-                       std::numeric_limits<Extended>::denorm_min()}) {
+    for (Extended v :
+         {0.0L, -0.0L, 1.0L, -2.5L, 0.1L, 1e4000L, -1e-4940L, 123456789.123456789L,
+          std::numeric_limits<Extended>::max(), std::numeric_limits<Extended>::denorm_min()}) {
         const Extended back = DecodeExtended(EncodeExtended(v));
         EXPECT_EQ(back, v);
         EXPECT_EQ(std::signbit(back), std::signbit(v));
     }
-    EXPECT_EQ(EncodeExtended(2.0L), (std::array<std::uint8_t, 10>{0, 0, 0, 0, 0, 0, 0, 0x80, 0, 0x40}));
+    EXPECT_EQ(EncodeExtended(2.0L),
+              (std::array<std::uint8_t, 10>{0, 0, 0, 0, 0, 0, 0, 0x80, 0, 0x40}));
 }
 
 TEST(Real48, DecodesTheStoredLayout) {

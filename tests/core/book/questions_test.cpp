@@ -16,7 +16,8 @@ std::vector<TQuestion> ReadBank(const std::string& bytes) {
     TByteReader in(bytes, "QUESTION.1");
     std::vector<TQuestion> questions;
     const std::int16_t count = in.ReadInt16("count");
-    for (int i = 0; i < count; ++i) questions.push_back(ReadQuestion(in));
+    for (int i = 0; i < count; ++i)
+        questions.push_back(ReadQuestion(in));
     return questions;
 }
 
@@ -75,10 +76,12 @@ struct ExpandFixture : ::testing::Test {
     ExpandFixture() {
         book.Variables.push_back(std::make_unique<TVarible>(
             "x", vkNumber, TReal48::FromExtended(1), TReal48::FromExtended(10), 0, std::nullopt));
-        book.Variables.push_back(std::make_unique<TVarible>(
-            "rate", vkPercent, TReal48::FromExtended(0.05L), TReal48::FromExtended(0.1L), 4, std::nullopt));
-        book.Variables.push_back(std::make_unique<TVarible>(
-            "price", vkCurrency, TReal48::FromExtended(1000), TReal48::FromExtended(2000), 2, std::nullopt));
+        book.Variables.push_back(
+            std::make_unique<TVarible>("rate", vkPercent, TReal48::FromExtended(0.05L),
+                                       TReal48::FromExtended(0.1L), 4, std::nullopt));
+        book.Variables.push_back(
+            std::make_unique<TVarible>("price", vkCurrency, TReal48::FromExtended(1000),
+                                       TReal48::FromExtended(2000), 2, std::nullopt));
     }
     ScriptedRandom random;
     TBookProperties book;
@@ -96,7 +99,7 @@ TEST_F(ExpandFixture, EveryOccurrenceShowsTheLastOfItsDraws) {
 }
 
 TEST_F(ExpandFixture, FormatsPercentMoneyAndNumbersWithTheRegionalSettings) {
-    random.Push(325);    // rate: 0.05 + 325/10000 = 0.0825
+    random.Push(325);   // rate: 0.05 + 325/10000 = 0.0825
     random.Push(23456); // price: 1000 + 234.56
     TQuestion q;
     q.Text = "At {rate} on {price}, {unclosed";
@@ -143,7 +146,8 @@ TEST(BuildRtf, LabelsNeedRoomAndBracesAreEscaped) {
     EXPECT_EQ(BuildRtf(q, "A) at the start", 10), prefix + "A) at the start\r\n}");
     EXPECT_EQ(BuildRtf(q, "end A) ", 10), prefix + "end A) \r\n}");
     EXPECT_EQ(BuildRtf(q, "12 {x}", 10), prefix + "12 \\{x\\}\r\n}");
-    EXPECT_EQ(BuildRtf(q, "line\r\n\r\n  next\r\n", 10), prefix + "line\r\n\\par next\r\n\\par \n\r\n}");
+    EXPECT_EQ(BuildRtf(q, "line\r\n\r\n  next\r\n", 10),
+              prefix + "line\r\n\\par next\r\n\\par \n\r\n}");
 }
 
 } // namespace

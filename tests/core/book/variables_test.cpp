@@ -5,7 +5,6 @@
 #include "text/number_text.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace quillara {

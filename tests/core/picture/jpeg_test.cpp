@@ -1,9 +1,8 @@
 #include "picture/jpeg_decoder.h"
 #include "picture/jpeg_encoder.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 namespace quillara {
 namespace {

@@ -1,7 +1,7 @@
-#include "app/main_form.h"
-#include "app/message_boxes.h"
 #include "app/about_box.h"
 #include "app/about_program.h"
+#include "app/main_form.h"
+#include "app/message_boxes.h"
 #include "app/view_authors_notes_frame.h"
 #include "app/view_topic_frame.h"
 #include "glossary/view_glossary_frame.h"
@@ -36,7 +36,9 @@ struct MainWindow {
         form->SetUpBook();
         form->show();
     }
-    QAction* Action(const char* name) const { return form->findChild<QAction*>(QString::fromLatin1(name)); }
+    QAction* Action(const char* name) const {
+        return form->findChild<QAction*>(QString::fromLatin1(name));
+    }
     template <typename T = QWidget> T* Child(const char* name) const {
         return form->findChild<T*>(QString::fromLatin1(name));
     }
@@ -56,7 +58,8 @@ TEST(MainForm, CaptionChooserAndMenusInTheirOrder) {
     EXPECT_EQ(chooser->currentIndex(), 0);
 
     QStringList menus;
-    for (QAction* menu : window.form->menuBar()->actions()) menus << menu->text();
+    for (QAction* menu : window.form->menuBar()->actions())
+        menus << menu->text();
     EXPECT_EQ(menus, (QStringList{"&File", "&View", "&Quiz", "&Test", "&Scores", "&Help"}));
     QStringList view;
     for (QAction* item : window.Menu("ViewMenu")->actions())
@@ -89,7 +92,8 @@ TEST(MainForm, MenusFollowTheFlagsOfTheBookAndItsVersion) {
     bare.Book.Topics.clear();
     MainWindow plain(bare);
     EXPECT_FALSE(plain.Menu("ViewMenu")->menuAction()->isVisible());
-    for (const char* link : {"TopicLink1", "TopicLink2", "TopicLink3"}) EXPECT_TRUE(plain.Child(link)->isHidden());
+    for (const char* link : {"TopicLink1", "TopicLink2", "TopicLink3"})
+        EXPECT_TRUE(plain.Child(link)->isHidden());
 }
 
 TEST(MainForm, TopicCommandShowsThePageOfTheCurrentChapterOrSaysItIsMissing) {
@@ -101,7 +105,9 @@ TEST(MainForm, TopicCommandShowsThePageOfTheCurrentChapterOrSaysItIsMissing) {
     QTest::mouseClick(link, Qt::LeftButton);
     auto* topic = window.form->TopicView();
     EXPECT_FALSE(topic->isHidden());
-    EXPECT_TRUE(window.form->findChild<QTextBrowser*>("htmlLite1")->toPlainText().contains("Summary of chapter 1"));
+    EXPECT_TRUE(window.form->findChild<QTextBrowser*>("htmlLite1")
+                    ->toPlainText()
+                    .contains("Summary of chapter 1"));
 
     auto* chooser = window.Child<QComboBox>("ComboBox1");
     chooser->setCurrentIndex(1);
@@ -110,7 +116,9 @@ TEST(MainForm, TopicCommandShowsThePageOfTheCurrentChapterOrSaysItIsMissing) {
     EXPECT_TRUE(topic->isHidden()); // the chapter change hides the views
     QTest::mouseClick(link, Qt::LeftButton);
     ASSERT_EQ(TMessageBoxes::Shown().size(), 1);
-    EXPECT_EQ(TMessageBoxes::Shown()[0], "Unable to load the specified files, please make sure the software was installed properly");
+    EXPECT_EQ(
+        TMessageBoxes::Shown()[0],
+        "Unable to load the specified files, please make sure the software was installed properly");
     EXPECT_FALSE(topic->isHidden());
 }
 
@@ -120,7 +128,15 @@ TEST(MainForm, AViewThatRefusesToBeLeftKeepsTheChapter) {
     QWidget blocker;
     bool allow = false;
     int asked = 0;
-    window.form->RegisterView({&blocker, [&] { ++asked; return allow; }, {}, {}, {}, false});
+    window.form->RegisterView({&blocker,
+                               [&] {
+                                   ++asked;
+                                   return allow;
+                               },
+                               {},
+                               {},
+                               {},
+                               false});
     blocker.show();
 
     auto* chooser = window.Child<QComboBox>("ComboBox1");

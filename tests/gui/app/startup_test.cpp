@@ -17,27 +17,23 @@ namespace fs = std::filesystem;
 using testing::GuiBook;
 using testing::TempBookDir;
 
-// Closes the main window as soon as it is shown, so start-up returns from its event loop.
-void CloseMainWindowWhenShown() {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll] {
+// Runs start-up with the current directory set to `cwd`, restoring it afterwards, and closes the
+// main window as soon as it is shown so that start-up returns from its event loop.
+int Start(TProgram& program, const std::vector<std::string>& arguments, const std::string& self,
+          const fs::path& cwd) {
+    const fs::path before = fs::current_path();
+    fs::current_path(cwd);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&poll] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             auto* form = qobject_cast<TMainForm*>(window);
             if (form && form->isVisible()) {
-                poll->stop();
-                poll->deleteLater();
+                poll.stop();
                 form->close();
             }
         }
     });
-    poll->start(5);
-}
-
-// Runs start-up with the current directory set to `cwd`, restoring it afterwards.
-int Start(TProgram& program, const std::vector<std::string>& arguments, const std::string& self, const fs::path& cwd) {
-    const fs::path before = fs::current_path();
-    fs::current_path(cwd);
-    CloseMainWindowWhenShown();
+    poll.start(5);
     const int status = RunStartup(program, arguments, self);
     fs::current_path(before);
     return status;
@@ -45,8 +41,10 @@ int Start(TProgram& program, const std::vector<std::string>& arguments, const st
 
 TEST(Startup, BookDirectoryFromTheCommandLine) {
     TempBookDir dir;
-    EXPECT_EQ(BookDirectoryFromCommandLine({}, "/opt/books/bio/quillara"), fs::path("/opt/books/bio/"));
-    EXPECT_EQ(BookDirectoryFromCommandLine({"/opt/books/bio/BOOK.DEF"}, "x"), fs::path("/opt/books/bio/"));
+    EXPECT_EQ(BookDirectoryFromCommandLine({}, "/opt/books/bio/quillara"),
+              fs::path("/opt/books/bio/"));
+    EXPECT_EQ(BookDirectoryFromCommandLine({"/opt/books/bio/BOOK.DEF"}, "x"),
+              fs::path("/opt/books/bio/"));
     EXPECT_EQ(BookDirectoryFromCommandLine({"BOOK.DEF"}, "x"), fs::path());
     EXPECT_EQ(BookDirectoryFromCommandLine({dir.Path().string()}, "x"), dir.Path());
     EXPECT_EQ(BookDirectoryFromCommandLine({"/no/such/folder"}, "x"), fs::path("/no/such/"));
@@ -106,7 +104,9 @@ TEST(Startup, NoBookThenAnotherDirectoryChosenInTheDialog) {
 
 TEST(Startup, UnknownVersionIsReportedAndASecondFailureEndsWithItsReason) {
     TempBookDir bad;
-    bad.Write("BOOK.DEF", std::string("\x04" "BPQZ\x09", 6));
+    bad.Write("BOOK.DEF", std::string("\x04"
+                                      "BPQZ\x09",
+                                      6));
     TempBookDir empty;
     TProgram program;
     TMessageBoxes::QueueDialog([&](QDialog* dialog) {
@@ -123,7 +123,8 @@ TEST(Startup, SettingsMoveTheSaveDirectoryAndAFailedGlossaryEndsAtOnce) {
     GuiBook book;
     const fs::path dir = book.Write();
     TempBookDir saves;
-    book.Dir.Write("wquillara.ini", "[test book]\nsave directory = " + saves.Path().string() + "/\n");
+    book.Dir.Write("wquillara.ini",
+                   "[test book]\nsave directory = " + saves.Path().string() + "/\n");
     TProgram program;
     EXPECT_EQ(Start(program, {dir.string()}, "x", dir), 0);
     EXPECT_TRUE(fs::exists(saves.Path() / "SCORES.SAV"));
@@ -140,7 +141,8 @@ TEST(Settings, SectionAndKeysIgnoreCaseAndValuesStayAsWritten) {
     TProgram program;
     program.SettingsSection = "Biology";
     program.SaveDirectory = "keep/";
-    ReadSettingsText(program, "[Other]\nSave Directory=/wrong/\n[BIOLOGY]\nPROGRAM directory = /books/bio/\n");
+    ReadSettingsText(
+        program, "[Other]\nSave Directory=/wrong/\n[BIOLOGY]\nPROGRAM directory = /books/bio/\n");
     EXPECT_EQ(program.ProgramDirectory, fs::path("/books/bio/"));
     EXPECT_EQ(program.SaveDirectory, "keep/");
     TempBookDir dir;

@@ -8,8 +8,9 @@ namespace quillara::testing {
 
 namespace {
 std::string Picture(int width, int height) {
-    return EncodeJpeg(TDecodedPicture{width, height,
-                                      std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height * 3, 180)});
+    return EncodeJpeg(TDecodedPicture{
+        width, height,
+        std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height * 3, 180)});
 }
 } // namespace
 
