@@ -1,24 +1,13 @@
 #include "book/book_files.h"
 #include "book_source.h"
 #include "commands.h"
+#include "tool_io.h"
 
-#include <fstream>
 #include <iostream>
 
 namespace quillara::tool {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) throw std::runtime_error("cannot write \"" + path.string() + "\"");
-}
-
-} // namespace
 
 int RunBuild(const Arguments& args) {
     std::vector<std::string> positional;
@@ -49,7 +38,7 @@ int RunBuild(const Arguments& args) {
     try {
         fs::create_directories(outDir);
         for (const auto& [name, bytes] : files)
-            WriteFile(outDir / name, bytes);
+            WriteWholeFile(outDir / name, bytes);
     } catch (const std::exception& e) {
         std::cerr << "quillara-book: " << e.what() << "\n";
         return 1;

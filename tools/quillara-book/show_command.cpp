@@ -4,21 +4,13 @@
 #include "commands.h"
 #include "platform/random_source.h"
 #include "text/windows1252.h"
+#include "tool_io.h"
 
-#include <charconv>
 #include <iostream>
 
 namespace quillara::tool {
 
 namespace {
-
-long ParseWhole(const std::string& text, const char* what) {
-    long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        throw UsageError(std::string(what) + " must be a whole number, not \"" + text + "\"");
-    return value;
-}
 
 const char* KindName(std::uint8_t kind) {
     switch (kind) {
@@ -71,11 +63,11 @@ int RunShow(const Arguments& args) {
             return args[i];
         };
         if (args[i] == "--seed")
-            seed = ParseWhole(value("--seed"), "--seed");
+            seed = ParseWholeArgument(value("--seed"), "--seed");
         else if (args[i] == "--rtf")
             rtf = true;
         else if (args[i] == "--size")
-            size = static_cast<int>(ParseWhole(value("--size"), "--size"));
+            size = static_cast<int>(ParseWholeArgument(value("--size"), "--size"));
         else if (args[i].starts_with("--"))
             throw UsageError("unknown option \"" + args[i] + "\"");
         else
@@ -84,8 +76,8 @@ int RunShow(const Arguments& args) {
     if (positional.size() < 2 || positional.size() > 3)
         throw UsageError("show needs DIR CHAPTER and optionally N");
     const std::filesystem::path dir = positional[0];
-    const long chapter = ParseWhole(positional[1], "CHAPTER");
-    const long wanted = positional.size() == 3 ? ParseWhole(positional[2], "N") : 0;
+    const long chapter = ParseWholeArgument(positional[1], "CHAPTER");
+    const long wanted = positional.size() == 3 ? ParseWholeArgument(positional[2], "N") : 0;
     if (size < 1 || size > 1000) throw UsageError("--size must be between 1 and 1000");
 
     TSeededRandom seeded(seed ? static_cast<std::uint64_t>(*seed) : 0);

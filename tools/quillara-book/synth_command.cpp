@@ -7,9 +7,8 @@
 #include "picture/jpeg_encoder.h"
 #include "platform/random_source.h"
 #include "scores/score_file.h"
+#include "tool_io.h"
 
-#include <charconv>
-#include <fstream>
 #include <iostream>
 
 namespace quillara::tool {
@@ -25,13 +24,6 @@ struct SynthSize {
     long Scores = 0;
     long Seed = 1;
 };
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) throw std::runtime_error("cannot write \"" + path.string() + "\"");
-}
 
 std::string Solid(int width, int height, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     TDecodedPicture picture{width, height, {}};
@@ -74,15 +66,6 @@ std::vector<TQuestion> Bank(int chapter, long count, long terms, TRandomSource& 
     return questions;
 }
 
-long Option(const std::string& text, const std::string& name, long min, long max) {
-    long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < min || value > max)
-        throw UsageError(name + " must be a whole number from " + std::to_string(min) + " to " +
-                         std::to_string(max));
-    return value;
-}
-
 } // namespace
 
 int RunSynth(const Arguments& args) {
@@ -94,15 +77,15 @@ int RunSynth(const Arguments& args) {
             return args[++i];
         };
         if (args[i] == "--chapters")
-            size.Chapters = Option(value(), "--chapters", 1, 255);
+            size.Chapters = ParseWholeArgument(value(), "--chapters", 1, 255);
         else if (args[i] == "--questions")
-            size.Questions = Option(value(), "--questions", 0, 32767);
+            size.Questions = ParseWholeArgument(value(), "--questions", 0, 32767);
         else if (args[i] == "--terms")
-            size.Terms = Option(value(), "--terms", 0, 65535);
+            size.Terms = ParseWholeArgument(value(), "--terms", 0, 65535);
         else if (args[i] == "--scores")
-            size.Scores = Option(value(), "--scores", 0, 32767);
+            size.Scores = ParseWholeArgument(value(), "--scores", 0, 32767);
         else if (args[i] == "--seed")
-            size.Seed = Option(value(), "--seed", 0, 1L << 62);
+            size.Seed = ParseWholeArgument(value(), "--seed", 0, 1L << 62);
         else if (args[i].starts_with("--"))
             throw UsageError("unknown option \"" + args[i] + "\"");
         else if (outDir.empty())
@@ -133,8 +116,8 @@ int RunSynth(const Arguments& args) {
                                        TReal48::FromExtended(0.2L), 4, std::nullopt));
         for (long c = 1; c <= size.Chapters; ++c)
             book.ChapterNames.push_back("Chapter " + std::to_string(c));
-        WriteFile(fs::path(outDir) / "BOOK.DEF",
-                  WriteBookProperties(book, 5, ToolRegionalSettings()));
+        WriteWholeFile(fs::path(outDir) / "BOOK.DEF",
+                       WriteBookProperties(book, 5, ToolRegionalSettings()));
 
         const std::string heading = Solid(400, 40, 40, 70, 120);
         for (int c = 1; c <= size.Chapters; ++c) {
@@ -143,10 +126,10 @@ int RunSynth(const Arguments& args) {
                 pages.push_back({topic.Title, "<h2>" + topic.Title + " of chapter " +
                                                   std::to_string(c) +
                                                   "</h2><p>Text.</p><img src=\"figure.jpg\">"});
-            WriteFile(fs::path(outDir) / TopicFileName(c), WriteTopicFile(pages));
-            WriteFile(fs::path(outDir) / QuestionBankName(c),
-                      WriteQuestionBank(Bank(c, size.Questions, size.Terms, random)));
-            WriteFile(fs::path(outDir) / TBookProperties::ChapterPicture(c), heading);
+            WriteWholeFile(fs::path(outDir) / TopicFileName(c), WriteTopicFile(pages));
+            WriteWholeFile(fs::path(outDir) / QuestionBankName(c),
+                           WriteQuestionBank(Bank(c, size.Questions, size.Terms, random)));
+            WriteWholeFile(fs::path(outDir) / TBookProperties::ChapterPicture(c), heading);
         }
         if (size.Terms > 0) {
             std::vector<TDefinition> entries;
@@ -156,12 +139,12 @@ int RunSynth(const Arguments& args) {
                                    "Definition of term " + std::to_string(t) + ".", Term(t),
                                    std::to_string(1 + random.uniform(static_cast<std::uint32_t>(
                                                           size.Chapters)))});
-            WriteFile(fs::path(outDir) / "GLOSSARY.DEF", WriteGlossary(entries));
+            WriteWholeFile(fs::path(outDir) / "GLOSSARY.DEF", WriteGlossary(entries));
         }
-        WriteFile(fs::path(outDir) / "AUTHORS",
-                  WriteAuthorsNotes("A synthetic book for measuring Quillara."));
-        WriteFile(fs::path(outDir) / "cover.jpg", Solid(300, 400, 30, 60, 110));
-        WriteFile(fs::path(outDir) / "figure.jpg", Solid(120, 80, 200, 200, 200));
+        WriteWholeFile(fs::path(outDir) / "AUTHORS",
+                       WriteAuthorsNotes("A synthetic book for measuring Quillara."));
+        WriteWholeFile(fs::path(outDir) / "cover.jpg", Solid(300, 400, 30, 60, 110));
+        WriteWholeFile(fs::path(outDir) / "figure.jpg", Solid(120, 80, 200, 200, 200));
 
         if (size.Scores > 0) {
             TScoreHistory history;
@@ -175,7 +158,7 @@ int RunSynth(const Arguments& args) {
                     random.uniform(3) ? score->addCorrect(chapter) : score->addIncorrect(chapter);
                 history.addAttempt(std::move(score));
             }
-            WriteFile(fs::path(outDir) / ScoreFileName, history.writeScores());
+            WriteWholeFile(fs::path(outDir) / ScoreFileName, history.writeScores());
         }
     } catch (const std::exception& e) {
         SetProgramRandom(nullptr);

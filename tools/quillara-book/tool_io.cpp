@@ -1,0 +1,29 @@
+#include "tool_io.h"
+
+#include "commands.h"
+
+#include <charconv>
+#include <fstream>
+
+namespace quillara::tool {
+
+long ParseWholeArgument(const std::string& text, const std::string& what, long min, long max) {
+    long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < min || value > max) {
+        const std::string range =
+            min == LONG_MIN ? std::string()
+                            : " from " + std::to_string(min) + " to " + std::to_string(max);
+        throw UsageError(what + " must be a whole number" + range + ", not \"" + text + "\"");
+    }
+    return value;
+}
+
+void WriteWholeFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) throw std::runtime_error("cannot write \"" + path.string() + "\"");
+}
+
+} // namespace quillara::tool
