@@ -36,8 +36,9 @@ void MakeWhite(QWidget* widget) {
     widget->setAutoFillBackground(true);
 }
 
-QLabel* Heading(const QString& text, QWidget* parent) {
+QLabel* Heading(const QString& text, const char* name, QWidget* parent) {
     auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
@@ -60,7 +61,9 @@ TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), 
     auto* toolBar = addToolBar(QStringLiteral("Studying Chapter"));
     toolBar->setObjectName(QStringLiteral("ToolBar1"));
     toolBar->setMovable(false);
-    toolBar->addWidget(new QLabel(QStringLiteral("Studying Chapter: "), toolBar));
+    auto* band = new QLabel(QStringLiteral("Studying Chapter: "), toolBar);
+    band->setObjectName(QStringLiteral("StudyingChapterLabel"));
+    toolBar->addWidget(band);
     ChapterChooser = new QComboBox(toolBar);
     ChapterChooser->setObjectName(QStringLiteral("ComboBox1"));
     ChapterChooser->setEditable(false);
@@ -70,6 +73,7 @@ TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), 
     connect(ChapterChooser, &QComboBox::activated, this, &TMainForm::ComboBox1Change);
 
     auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("CentralWidget"));
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -84,6 +88,7 @@ TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), 
     ChapterHeading->setObjectName(QStringLiteral("ChapterImage"));
     headLayout->addWidget(ChapterHeading, 0, Qt::AlignLeft);
     auto* line = new QFrame(headStrip);
+    line->setObjectName(QStringLiteral("ChapterHeadLine"));
     line->setFixedHeight(1);
     line->setStyleSheet(QStringLiteral("background: black"));
     headLayout->addWidget(line);
@@ -225,7 +230,7 @@ void TMainForm::BuildNavigation(QWidget* panel) {
         return label;
     };
 
-    layout->addWidget(Heading(QStringLiteral("Quizzes"), panel));
+    layout->addWidget(Heading(QStringLiteral("Quizzes"), "QuizzesHeading", panel));
     link(QStringLiteral("True False"), "TrueFalseLink", false);
     link(QStringLiteral("Multiple Choice"), "MultipleChoiceLink", false);
     link(QStringLiteral("True False/Multiple Choice"), "MixedLink", false);
@@ -234,7 +239,7 @@ void TMainForm::BuildNavigation(QWidget* panel) {
     WordProblemsLink->hide();
 
     layout->addSpacing(10);
-    layout->addWidget(Heading(QStringLiteral("Chapter Topics"), panel));
+    layout->addWidget(Heading(QStringLiteral("Chapter Topics"), "ChapterTopicsHeading", panel));
     for (int i = 1; i <= 3; ++i) {
         const std::string name = "TopicLink" + std::to_string(i);
         TLinkLabel* topicLink = link(QString::number(i), name.c_str(), true);
@@ -244,7 +249,7 @@ void TMainForm::BuildNavigation(QWidget* panel) {
     }
 
     layout->addSpacing(10);
-    layout->addWidget(Heading(QStringLiteral("Miscellaneous"), panel));
+    layout->addWidget(Heading(QStringLiteral("Miscellaneous"), "MiscellaneousHeading", panel));
     connect(link(QStringLiteral("Glossary"), "GlossaryLink", true), &TLinkLabel::clicked, this,
             [this] { SwitchToView(GlossaryFrame); });
     link(QStringLiteral("Graph scores for chapter"), "GraphScoresLink", false);

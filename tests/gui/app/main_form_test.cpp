@@ -75,6 +75,11 @@ TEST(MainForm, CaptionChooserAndMenusInTheirOrder) {
     EXPECT_FALSE(window.Child<QLabel>("ChapterImage")->pixmap().isNull());
     EXPECT_FALSE(window.Child<QLabel>("Cover")->pixmap().isNull());
     EXPECT_EQ(window.Child<QLabel>("Cover")->minimumWidth(), 130);
+    for (const char* name : {"QuizzesHeading", "ChapterTopicsHeading", "MiscellaneousHeading"}) {
+        auto* heading = window.Child<QLabel>(name);
+        EXPECT_EQ(heading->palette().color(QPalette::WindowText), QColor(121, 52, 71)) << name;
+        EXPECT_TRUE(heading->font().bold()) << name;
+    }
     EXPECT_TRUE(TMessageBoxes::Shown().isEmpty());
 }
 
