@@ -1,9 +1,11 @@
 #include "scores/score_file.h"
 
 #include "book/book_errors.h"
+#include "book/book_files.h"
 
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -163,7 +165,17 @@ bool TScoreHistory::saveScores(const std::string& saveDirectory, TSaveFileOps& f
     } catch (const std::length_error&) {
         return false;
     }
-    return ReplaceFile(saveDirectory + ScoreFileName, bytes, files);
+    const std::string path = saveDirectory + ScoreFileName;
+    // A file that already holds exactly these scores is left alone: saving on close and again
+    // at exit then costs one write, not two.
+    std::error_code error;
+    if (std::filesystem::file_size(path, error) == bytes.size() && !error) {
+        try {
+            if (ReadWholeFile(path) == bytes) return true;
+        } catch (const TFileOpenError&) {
+        }
+    }
+    return ReplaceFile(path, bytes, files);
 }
 
 bool TScoreHistory::readScores(std::string_view bytes, const std::string& fileName) {

@@ -3,7 +3,6 @@
 #include "widgets/book_picture.h"
 #include "widgets/book_text.h"
 
-#include <QFontDatabase>
 #include <QImage>
 #include <QScrollBar>
 #include <QStringList>
@@ -13,14 +12,6 @@
 namespace quillara::gui {
 
 namespace {
-
-// Pages are written for the fonts of the platform they were authored on; here the first installed
-// look-alike stands in, else the desktop's own font of that kind.
-QString InstalledFamily(const QStringList& candidates, QFontDatabase::SystemFont kind) {
-    for (const QString& family : candidates)
-        if (QFontDatabase::hasFamily(family)) return family;
-    return QFontDatabase::systemFont(kind).family();
-}
 
 // What a page gets for a picture it may not have or that cannot be read. A null image would make
 // the text engine try the name as a path of its own, outside the book directory.
@@ -43,15 +34,18 @@ ThtmlLite::ThtmlLite(QWidget* parent) : QTextBrowser(parent) {
     colours.setColor(QPalette::Text, Qt::black);
     setPalette(colours);
 
-    QFont body(InstalledFamily(
-        {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"},
-        QFontDatabase::GeneralFont));
+    // Pages are written for the fonts of the platform they were authored on; the first installed
+    // look-alike stands in, else the desktop's own font of that kind. Qt picks among the families
+    // when it first draws, so looking them up costs nothing at start-up.
+    QFont body;
+    body.setFamilies(
+        {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"});
+    body.setStyleHint(QFont::SansSerif);
     body.setPointSize(10);
     setFont(body);
-    const QString pre = InstalledFamily({"Courier New", "Liberation Mono", "DejaVu Sans Mono"},
-                                        QFontDatabase::FixedFont);
-    document()->setDefaultStyleSheet(
-        QStringLiteral("pre, code, tt, kbd, samp { font-family: \"%1\"; }").arg(pre));
+    document()->setDefaultStyleSheet(QStringLiteral(
+        "pre, code, tt, kbd, samp { font-family: \"Courier New\", \"Liberation Mono\", "
+        "\"DejaVu Sans Mono\", monospace; }"));
 
     // Selection can also come from outside the mouse and keyboard (Select All of the context menu).
     connect(this, &QTextEdit::selectionChanged, this, [this] {

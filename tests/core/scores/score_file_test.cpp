@@ -281,6 +281,26 @@ TEST(ScoreFile, AFailingStepLeavesTheOldFileByteForByte) {
     EXPECT_EQ(FilesIn(dir.Path()), std::set<std::string>{ScoreFileName});
 }
 
+TEST(ScoreFile, SavingScoresTheFileAlreadyHoldsWritesNothing) {
+    TempBookDir dir;
+    const std::string prefix = Prefix(dir);
+    const TScoreHistory history = MakeHistory(4, 1);
+    FailingOps first;
+    ASSERT_TRUE(history.saveScores(prefix, first));
+    EXPECT_EQ(first.Calls[static_cast<int>(Step::Create)], 1);
+    FailingOps again;
+    EXPECT_TRUE(history.saveScores(prefix, again));
+    EXPECT_EQ(again.Calls, (std::array<int, static_cast<int>(Step::Count)>{}));
+    // Any difference, even of one byte at the end, is written.
+    std::string bytes = dir.Read(ScoreFileName);
+    bytes.back() ^= 1;
+    dir.Write(ScoreFileName, bytes);
+    FailingOps changed;
+    EXPECT_TRUE(history.saveScores(prefix, changed));
+    EXPECT_EQ(changed.Calls[static_cast<int>(Step::Create)], 1);
+    EXPECT_EQ(dir.Read(ScoreFileName), history.writeScores());
+}
+
 // A child saves two histories in turn, endlessly, and is killed at varying moments. Whatever
 // moment the kill lands on, the file is one of the two histories, whole.
 TEST(ScoreFile, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
