@@ -7,7 +7,8 @@
 namespace quillara {
 
 // The bytes of a baseline JPEG file holding the picture; the same picture always gives the same
-// bytes. Used to draw pictures for books and tests.
-std::string EncodeJpeg(const TDecodedPicture& picture, int quality = 90);
+// bytes. Full colour resolution keeps small coloured text sharp at the cost of size. Used to
+// draw pictures for books and tests; TPictureError when the picture cannot be encoded.
+std::string EncodeJpeg(const TDecodedPicture& picture, int quality = 90, bool fullColour = false);
 
 } // namespace quillara
