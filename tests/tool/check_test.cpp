@@ -166,6 +166,22 @@ TEST_F(CheckFixture, MissingPartsAndPictures) {
         EXPECT_NE(missing.Out.find(line), std::string::npos) << line << "\n" << missing.Out;
 }
 
+TEST_F(CheckFixture, MoreFindingsOfTheDefinitionAndThePages) {
+    testing::ScriptedRandom random;
+    book.Variables.push_back(
+        std::make_unique<TVarible>("later", vkNumber, TReal48{}, TReal48{}, 0, std::nullopt));
+    book.Variables.back()->RecordVersion = 3;
+    banks[1].push_back(MultipleChoice('A', 6));
+    pages[0][1].Page = "<p>see <IMG SRC='gone.jpg'></p>";
+    const auto result = Check();
+    EXPECT_EQ(result.ExitCode, 1);
+    for (const char* line :
+         {"BOOK.DEF: variable 2 \"\": error: unknown version 3 of a variable record",
+          "QUESTION.2: question 3: error: a Multiple Choice question needs 1 to 5 choices, not 6",
+          "TOPICS.1: \"Key Ideas\": error: picture \"gone.jpg\" is missing"})
+        EXPECT_NE(result.Out.find(line), std::string::npos) << line << "\n" << result.Out;
+}
+
 TEST_F(CheckFixture, WarningsAloneLeaveTheExitStatusZero) {
     glossary.push_back({"", "Stray", "Orphan", ""});
     ExpectFinding("GLOSSARY.DEF: term 3 \"Orphan\": warning: belongs to no chapter of the book", 0);
