@@ -1,5 +1,6 @@
 #include "app/about_box.h"
 #include "app/about_program.h"
+#include "app/help_window.h"
 #include "app/main_form.h"
 #include "app/message_boxes.h"
 #include "app/view_authors_notes_frame.h"
@@ -9,6 +10,7 @@
 #include "scripted_random.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -201,6 +203,20 @@ TEST(MainForm, GlossaryNotesAndAboutFromTheMenus) {
     EXPECT_TRUE(window.form->AboutBook()->isVisible());
     window.Action("AboutProgramItem")->trigger();
     EXPECT_TRUE(window.form->AboutProgramDialog()->isVisible());
+}
+
+TEST(MainForm, HelpOpensAtItsContentsOrAtTheMainWindowsSection) {
+    GuiBook book;
+    MainWindow window(book);
+    window.Action("HelpContentsItem")->trigger();
+    EXPECT_TRUE(window.form->Help()->isVisible());
+    EXPECT_EQ(window.form->Help()->CurrentSection(), "contents");
+    window.form->activateWindow();
+    QApplication::setActiveWindow(window.form.get());
+    window.Action("ContextHelpAction")->trigger();
+    EXPECT_EQ(window.form->Help()->CurrentSection(), "main-window");
+    EXPECT_EQ(window.Action("ContextHelpAction")->shortcut(),
+              QKeySequence(QKeySequence::HelpContents));
 }
 
 } // namespace
