@@ -1,13 +1,16 @@
 #!/bin/sh
 # Times whole processes on the offscreen platform: the program starting on the demo book and on
 # the largest synth book, each window shown then closed at once, beside a bare Qt window, all in
-# this one run. startup_bench.sh [BUILD_DIR] [RUNS]
+# this one run, and writes the table into bench/RESULTS.md. startup_bench.sh [BUILD_DIR] [RUNS]
 set -eu
+cd "$(dirname "$0")/.."
 build="${1:-build/default}"
 runs="${2:-20}"
 export QT_QPA_PLATFORM=offscreen
 large="$(mktemp -d)"
-trap 'rm -rf "$large"' EXIT
+scratch="$(mktemp -d)"
+table="$(mktemp)"
+trap 'rm -rf "$large" "$scratch" "$table"' EXIT
 "$build/tools/quillara-book/quillara-book" synth "$large" --chapters 255 --questions 32767 \
     --terms 65535 --scores 32767 --seed 1
 
@@ -20,11 +23,28 @@ mean_ms() {
     end=$(date +%s%N)
     echo $(( (end - start) / runs / 1000000 ))
 }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
-bare=$(mean_ms "$build/bench/bare_window")
-demo=$(mean_ms "$build/bench/startup_probe" "$build/books/demo/BOOK.DEF")
-largest=$(mean_ms "$build/bench/startup_probe" "$large/BOOK.DEF")
-echo "runs each: $runs"
-echo "bare Qt window:       ${bare} ms"
-echo "demo book:            ${demo} ms  ratio $(awk -v a="$demo" -v b="$bare" 'BEGIN{printf "%.2f", a/b}')"
-echo "largest synth book:   ${largest} ms  ratio $(awk -v a="$largest" -v b="$bare" 'BEGIN{printf "%.2f", a/b}')"
+# The programs keep their scores in the current directory: each book gets its own, the largest
+# book the score file that synth made.
+here="$(pwd)"
+cd "$scratch"
+bare=$(mean_ms "$here/$build/bench/bare_window")
+demo=$(mean_ms "$here/$build/bench/startup_probe" "$here/$build/books/demo/BOOK.DEF")
+cd "$large"
+largest=$(mean_ms "$here/$build/bench/startup_probe" "$large/BOOK.DEF")
+cd "$here"
+
+cat > "$table" <<TABLE
+| process | mean wall time | ratio | aim |
+|---|---|---|---|
+| baseline: bare Qt Widgets program with an empty window | $bare ms | 1 | |
+| Quillara on the demo book | $demo ms | $(ratio "$demo" "$bare") | 1.5 |
+| Quillara on the largest synth book (65,535 terms, 32,767 scores) | $largest ms | $(ratio "$largest" "$bare") | 3 |
+TABLE
+cat "$table"
+awk -v table="$table" '
+    /<!-- startup:begin -->/ { print; while ((getline line < table) > 0) print line; skip = 1; next }
+    /<!-- startup:end -->/ { skip = 0 }
+    !skip { print }
+' bench/RESULTS.md > bench/RESULTS.md.new && mv bench/RESULTS.md.new bench/RESULTS.md
