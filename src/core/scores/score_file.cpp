@@ -1,7 +1,6 @@
 #include "scores/score_file.h"
 
 #include "book/book_errors.h"
-#include "book/book_files.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -154,32 +153,39 @@ bool TScoreHistory::loadScores(const std::string& saveDirectory) {
     }
     ::close(fd);
     // What was read before an error still gives its complete scores.
-    const bool complete = readScores(bytes, path);
-    return complete && readAll;
+    const bool complete = readScores(bytes, path) && readAll;
+    InFile = complete ? StateOf(path) : std::nullopt;
+    return complete;
 }
 
 bool TScoreHistory::saveScores(const std::string& saveDirectory, TSaveFileOps& files) const {
+    const std::string path = saveDirectory + ScoreFileName;
+    if (InFile && InFile->Path == path && InFile->Revision == Revision) {
+        const auto now = StateOf(path);
+        if (now && now->Time == InFile->Time && now->Size == InFile->Size) return true;
+    }
     std::string bytes;
     try {
         bytes = writeScores();
     } catch (const std::length_error&) {
         return false;
     }
-    const std::string path = saveDirectory + ScoreFileName;
-    // A file that already holds exactly these scores is left alone: saving on close and again
-    // at exit then costs one write, not two.
+    if (!ReplaceFile(path, bytes, files)) return false;
+    InFile = StateOf(path);
+    return true;
+}
+
+std::optional<TScoreHistory::TFileState> TScoreHistory::StateOf(const std::string& path) const {
     std::error_code error;
-    if (std::filesystem::file_size(path, error) == bytes.size() && !error) {
-        try {
-            if (ReadWholeFile(path) == bytes) return true;
-        } catch (const TFileOpenError&) {
-        }
-    }
-    return ReplaceFile(path, bytes, files);
+    const auto time = std::filesystem::last_write_time(path, error);
+    if (error) return std::nullopt;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error) return std::nullopt;
+    return TFileState{path, time, size, Revision};
 }
 
 bool TScoreHistory::readScores(std::string_view bytes, const std::string& fileName) {
-    Scores.clear();
+    clear();
     try {
         appendFrom(bytes, fileName);
     } catch (const TBookFileError&) {
@@ -209,6 +215,7 @@ std::string TScoreHistory::writeScores() const {
 bool TScoreHistory::addAttempt(std::unique_ptr<TScore> score) {
     if (!score || score->totalAnswered() <= 0) return false;
     Scores.push_back(std::move(score));
+    ++Revision;
     return true;
 }
 

@@ -3,7 +3,10 @@
 #include "scores/score.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,14 +63,29 @@ public:
     bool empty() const { return Scores.empty(); }
     // Raises std::out_of_range for an index outside the history.
     const TScore& at(std::size_t index) const { return *Scores.at(index); }
-    void clear() { Scores.clear(); }
+    void clear() {
+        Scores.clear();
+        ++Revision;
+    }
 
 private:
     friend TScoreHistory ReadScoreFile(std::string_view bytes, const std::string& fileName);
     // Appends the scores of the file as they are read; raises when the file ends inside one.
     void appendFrom(std::string_view bytes, const std::string& fileName);
 
+    // The score file as this history last read or wrote it, so that saving scores the file
+    // already holds writes nothing (start-up saves on close and again at exit).
+    struct TFileState {
+        std::string Path;
+        std::filesystem::file_time_type Time;
+        std::uintmax_t Size = 0;
+        std::uint64_t Revision = 0;
+    };
+    std::optional<TFileState> StateOf(const std::string& path) const;
+
     std::vector<std::unique_ptr<TScore>> Scores;
+    std::uint64_t Revision = 0; // grows with every change of the scores
+    mutable std::optional<TFileState> InFile;
 };
 
 // Reads a whole score file, raising TTruncatedFileError when it ends inside a record.

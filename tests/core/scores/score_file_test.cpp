@@ -299,6 +299,20 @@ TEST(ScoreFile, SavingScoresTheFileAlreadyHoldsWritesNothing) {
     EXPECT_TRUE(history.saveScores(prefix, changed));
     EXPECT_EQ(changed.Calls[static_cast<int>(Step::Create)], 1);
     EXPECT_EQ(dir.Read(ScoreFileName), history.writeScores());
+
+    // Scores just loaded are in the file already; a new attempt is not.
+    TScoreHistory loaded;
+    ASSERT_TRUE(loaded.loadScores(prefix));
+    FailingOps unchanged;
+    EXPECT_TRUE(loaded.saveScores(prefix, unchanged));
+    EXPECT_EQ(unchanged.Calls[static_cast<int>(Step::Create)], 0);
+    auto attempt = std::make_unique<TScore>();
+    attempt->addCorrect(2);
+    ASSERT_TRUE(loaded.addAttempt(std::move(attempt)));
+    FailingOps grown;
+    EXPECT_TRUE(loaded.saveScores(prefix, grown));
+    EXPECT_EQ(grown.Calls[static_cast<int>(Step::Create)], 1);
+    EXPECT_EQ(dir.Read(ScoreFileName), loaded.writeScores());
 }
 
 // A child saves two histories in turn, endlessly, and is killed at varying moments. Whatever
