@@ -88,6 +88,16 @@ int main(int argc, char** argv) {
     Seed(dir, "jpeg_decoder_fuzzer", "pattern", EncodeJpeg(Pattern(), 75));
     Seed(dir, "formula_compile_fuzzer", "declaration", "area(w, h) = {1}*{2}+(3-{rate})^2/sqrt(4)");
     Seed(dir, "formula_eval_fuzzer", "expression", "{x}*(1+{y})^2-f(3, {x})/2");
+    Seed(dir, "book_source_fuzzer", "manifest",
+         R"({"book": {"version": 5, "Title": "Seed", "Topics": [{"Title": "Summary"}],
+              "ChapterNames": ["One"], "Variables": [{"Name": "x", "Kind": 2, "Min": 1, "Max": 9}],
+              "Formulas": [{"Source": "f(x) = {1}*2"}]},
+             "topics": {"1": {"entries": [{"key": "Summary", "page": "<img src='a.jpg'>"}]}},
+             "questions": {"1": {"questions": [{"Kind": 1, "Answer": "T", "Text": "{x}?"}]}},
+             "glossary": {"entries": [{"Term": "Term", "ChapterRef": "1"}]},
+             "authors": {"text": "Notes"}})");
+    Seed(dir, "settings_fuzzer", "settings",
+         "[Book]\nProgram Directory=/books/one/\nSave Directory=/tmp/\n");
     SetProgramRandom(nullptr);
     return 0;
 }

@@ -18,12 +18,6 @@ constexpr const char* Usage =
 
 } // namespace
 
-namespace quillara::tool {
-TRegionalSettings ToolRegionalSettings() {
-    return TRegionalSettings{};
-}
-} // namespace quillara::tool
-
 int main(int argc, char** argv) {
     using namespace quillara::tool;
     if (argc < 2) {

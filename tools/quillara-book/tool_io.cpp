@@ -7,6 +7,10 @@
 
 namespace quillara::tool {
 
+TRegionalSettings ToolRegionalSettings() {
+    return TRegionalSettings{};
+}
+
 long ParseWholeArgument(const std::string& text, const std::string& what, long min, long max) {
     long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
