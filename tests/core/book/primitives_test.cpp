@@ -4,6 +4,7 @@
 #include "book/math_errors.h"
 #include "book/real48.h"
 #include "book/round_to_places.h"
+#include "byte_string.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -12,12 +13,7 @@
 namespace quillara {
 namespace {
 
-std::string Bytes(std::initializer_list<int> values) {
-    std::string s;
-    for (int v : values)
-        s += static_cast<char>(v);
-    return s;
-}
+using testing::Bytes;
 
 TEST(BookStrings, ReadersTrimTrailingBlanksAndKeepLeadingOnes) {
     const std::string data = Bytes({0}) + Bytes({3, 0}) + "ab" + Bytes({0}) + Bytes({6}) +

@@ -1,4 +1,5 @@
 #include "book/book_errors.h"
+#include "byte_string.h"
 #include "scores/score.h"
 #include "scripted_random.h"
 
@@ -8,12 +9,7 @@
 namespace quillara {
 namespace {
 
-std::string Bytes(std::initializer_list<int> values) {
-    std::string s;
-    for (int v : values)
-        s += static_cast<char>(v);
-    return s;
-}
+using testing::Bytes;
 
 TEST(Score, NewAttemptIsDatedNowAndKeepsChaptersInOrderOfFirstAnswer) {
     testing::FakeClock clock(45123.375);
