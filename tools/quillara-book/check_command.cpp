@@ -5,6 +5,7 @@
 #include "book/glossary.h"
 #include "book/math_errors.h"
 #include "book/question.h"
+#include "book/question_text.h"
 #include "book/topic_pages.h"
 #include "commands.h"
 #include "formula/evaluator.h"
@@ -86,19 +87,6 @@ void CheckPicture(const fs::path& dir, const std::string& name, const std::strin
     }
 }
 
-// Every {name} of a text, in order.
-std::vector<std::string> Placeholders(const std::string& text) {
-    std::vector<std::string> names;
-    std::size_t open = text.find('{');
-    while (open != std::string::npos) {
-        const std::size_t next = text.find_first_of("{}", open + 1);
-        if (next == std::string::npos) break;
-        if (text[next] == '}') names.push_back(text.substr(open + 1, next - open - 1));
-        open = text[next] == '{' ? next : text.find('{', next + 1);
-    }
-    return names;
-}
-
 struct BookCheck {
     const fs::path& Dir;
     const TBookProperties& Book;
@@ -130,7 +118,7 @@ struct BookCheck {
                         "kind " + std::to_string(q.Kind) +
                             " is no kind of question; it is never asked");
         }
-        for (const std::string& name : Placeholders(q.Text))
+        for (const std::string& name : PlaceholderNames(q.Text))
             if (!Book.FindVariable(name))
                 Out.Warning(file, place,
                             "placeholder {" + name + "} names no variable and shows nothing");
@@ -144,7 +132,7 @@ struct BookCheck {
     }
 
     void WordProblem(const std::string& file, const std::string& place, const TQuestion& q) {
-        for (const std::string& name : Placeholders(q.Text))
+        for (const std::string& name : PlaceholderNames(q.Text))
             if (TVarible* variable = Book.FindVariable(name)) variable->DrawValue();
         TFormula formula(2);
         formula.Source = q.Formula;
@@ -247,19 +235,7 @@ int RunCheck(const Arguments& args) {
     for (std::size_t i = 0; i < glossary.Entries.size(); ++i) {
         const TDefinition& entry = glossary.Entries[i];
         terms.insert(UpperAscii(entry.Term));
-        bool inSomeChapter = false;
-        std::string run;
-        for (std::size_t k = 0; k <= entry.ChapterRef.size() && !inSomeChapter; ++k) {
-            const char c = k < entry.ChapterRef.size() ? entry.ChapterRef[k] : ' ';
-            if (c >= '0' && c <= '9') {
-                run += c;
-                continue;
-            }
-            if (!run.empty() && run[0] != '0' && run.size() <= 3 && std::stoi(run) <= chapters)
-                inSomeChapter = true;
-            run.clear();
-        }
-        if (!inSomeChapter)
+        if (!TGlossary::InAnyChapter(entry, chapters))
             report.Warning("GLOSSARY.DEF",
                            "term " + std::to_string(i + 1) + " " + Quoted(entry.Term),
                            "belongs to no chapter of the book");

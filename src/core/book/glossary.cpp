@@ -14,6 +14,18 @@ bool TermBefore(const std::string& upperA, const std::string& upperB) {
             return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
         });
 }
+// Whether any run of digits of a chapter reference satisfies the test; every other character
+// separates runs.
+template <typename Test> bool AnyChapterRun(std::string_view reference, Test test) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= reference.size(); ++i) {
+        if (i < reference.size() && reference[i] >= '0' && reference[i] <= '9') continue;
+        if (i > start && test(reference.substr(start, i - start))) return true;
+        start = i + 1;
+    }
+    return false;
+}
+
 } // namespace
 
 std::string UpperAscii(std::string_view text) {
@@ -75,17 +87,14 @@ const TDefinition* TGlossary::FindTerm(std::string_view text) const {
 
 bool TGlossary::InChapter(const TDefinition& entry, int chapter) {
     const std::string wanted = std::to_string(chapter);
-    std::string run;
-    for (std::size_t i = 0; i <= entry.ChapterRef.size(); ++i) {
-        const char c = i < entry.ChapterRef.size() ? entry.ChapterRef[i] : ' ';
-        if (c >= '0' && c <= '9') {
-            run += c;
-        } else {
-            if (!run.empty() && run == wanted) return true;
-            run.clear();
-        }
-    }
-    return false;
+    return AnyChapterRun(entry.ChapterRef, [&](std::string_view run) { return run == wanted; });
+}
+
+bool TGlossary::InAnyChapter(const TDefinition& entry, int chapterCount) {
+    // Chapter numbers are written without leading zeros and a book has at most 255 chapters.
+    return AnyChapterRun(entry.ChapterRef, [&](std::string_view run) {
+        return run.front() != '0' && run.size() <= 3 && std::stoi(std::string(run)) <= chapterCount;
+    });
 }
 
 std::string TGlossary::TrimmedTerm(const TDefinition& entry) {

@@ -28,6 +28,8 @@ public:
     const TDefinition* FindTerm(std::string_view text) const;
 
     static bool InChapter(const TDefinition& entry, int chapter);
+    // Whether the entry lists any chapter from 1 to chapterCount.
+    static bool InAnyChapter(const TDefinition& entry, int chapterCount);
     static std::string TrimmedTerm(const TDefinition& entry);
 
     std::vector<TDefinition> Entries;

@@ -2,26 +2,27 @@
 
 namespace quillara {
 
+std::vector<std::string> PlaceholderNames(const std::string& text) {
+    std::vector<std::string> names;
+    std::size_t open = text.find('{');
+    while (open != std::string::npos) {
+        const std::size_t next = text.find_first_of("{}", open + 1);
+        if (next == std::string::npos) break;
+        if (text[next] == '}') names.push_back(text.substr(open + 1, next - open - 1));
+        open = text[next] == '{' ? next : text.find('{', next + 1);
+    }
+    return names;
+}
+
 std::string ExpandText(const TQuestion& question, const TBookProperties& book,
                        const TRegionalSettings& regional) {
     const std::string& text = question.Text;
-
-    bool collecting = false;
-    std::string name;
-    for (char c : text) {
-        if (c == '{') {
-            collecting = true;
-            name.clear();
-        } else if (c == '}' && collecting) {
-            collecting = false;
-            if (TVarible* variable = book.FindVariable(name)) variable->DrawValue();
-        } else if (collecting) {
-            name += c;
-        }
-    }
+    for (const std::string& placeholder : PlaceholderNames(text))
+        if (TVarible* variable = book.FindVariable(placeholder)) variable->DrawValue();
 
     std::string result;
-    collecting = false;
+    std::string name;
+    bool collecting = false;
     for (char c : text) {
         if (c == '{') {
             collecting = true;

@@ -5,8 +5,12 @@
 #include "platform/regional_settings.h"
 
 #include <string>
+#include <vector>
 
 namespace quillara {
+
+// The name of every {name} of a text, in order; a "{" starts a name afresh and a "}" ends it.
+std::vector<std::string> PlaceholderNames(const std::string& text);
 
 // The question's text with every {name} of a book variable replaced by a freshly drawn value.
 // All draws happen before any substitution, so every occurrence of a variable shows one value.
