@@ -1,0 +1,199 @@
+#include "quiz/question_runner.h"
+
+#include "book/book_errors.h"
+#include "book/question_text.h"
+#include "book/round_to_places.h"
+#include "formula/evaluator.h"
+#include "formula/formula.h"
+#include "scores/score_file.h"
+#include "text/number_text.h"
+
+#include <array>
+#include <climits>
+#include <cmath>
+#include <optional>
+
+namespace quillara {
+
+namespace {
+
+// The labels of the rounding precisions a word problem names, from -6 to 4 places.
+constexpr std::array<const char*, 11> PrecisionLabels = {"million", "100,000", "10,000",  "1,000",
+                                                         "100",     "10",      "integer", "0.1",
+                                                         "0.01",    "0.001",   "0.0001"};
+
+// Rounded like an answer; a value too large to round, or rounded into nothing, is no value.
+std::optional<Extended> Rounded(int places, Extended value) {
+    try {
+        const double result = RoundToPlaces(places, static_cast<double>(value));
+        if (std::isfinite(result)) return result;
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+EAnswerNotANumber::EAnswerNotANumber(std::string_view answer)
+    : std::runtime_error("'" + std::string(answer) + "' is not a valid floating point value") {}
+
+int RoundToPlacesOf(const TQuestion& question) {
+    const Extended places = std::trunc(question.RoundTo);
+    if (!(places > INT_MIN)) return INT_MIN;
+    if (!(places < INT_MAX)) return INT_MAX;
+    return static_cast<int>(places);
+}
+
+std::string RoundToText(Extended roundTo) {
+    TQuestion question;
+    question.RoundTo = roundTo;
+    const int places = RoundToPlacesOf(question);
+    // Precisions beyond the named ones are written as a power of ten.
+    const std::string label = places >= -6 && places <= 4
+                                  ? PrecisionLabels[static_cast<std::size_t>(places + 6)]
+                                  : "1E" + std::to_string(-static_cast<long long>(places));
+    return "(Round to nearest " + label + ")";
+}
+
+TQuestionRunner::TQuestionRunner(const TBookProperties& book, std::filesystem::path bookDir,
+                                 const TRegionalSettings& regional)
+    : Book(book), BookDir(std::move(bookDir)), Regional(regional) {}
+
+void TQuestionRunner::SetupAttempt(const TKindSet& kinds, std::string_view description, int size,
+                                   const TChapterSet& chapters, bool isQuiz) {
+    QuestionSet.Clear();
+    Quiz = isQuiz;
+    Record.reset();
+    Phase = TRunnerState::Idle;
+    AttemptTitle =
+        QuestionSet.BuildSet(BookDir, Book.ChapterCount, kinds, description, size, chapters);
+    if (QuestionSet.Count() == 0) return;
+    AttemptDescription = description;
+    Record = std::make_unique<TScore>();
+    Record->description = AttemptTitle;
+    Phase = TRunnerState::Ready;
+}
+
+void TQuestionRunner::StartAttempt() {
+    if (!Record && QuestionSet.Count() > 0) {
+        Record = std::make_unique<TScore>();
+        Record->description = AttemptTitle;
+        QuestionSet.NumCorrect = 0;
+        QuestionSet.NumIncorrect = 0;
+    }
+    QuestionSet.Position = 0;
+    gotoNextQuestion();
+    Phase = TRunnerState::Running;
+}
+
+void TQuestionRunner::gotoNextQuestion() {
+    ++QuestionSet.Position;
+    if (Phase == TRunnerState::Retrying) Phase = TRunnerState::Running;
+}
+
+TShownQuestion TQuestionRunner::ShowQuestion(int fontSize) {
+    TShownQuestion shown;
+    const TQuestion* question = QuestionSet.CurrentQuestion();
+    if (!question) return shown;
+    shown.Question = question;
+    const std::string text = ExpandText(*question, Book, Regional);
+    shown.Rtf = BuildRtf(*question, text, fontSize);
+    shown.NumberText = "Question " + std::to_string(QuestionSet.Position) + " of " +
+                       std::to_string(QuestionSet.Count()) + ", from chapter " +
+                       std::to_string(question->Chapter);
+    if (question->Kind == qkWordProblem) {
+        shown.RoundToText = RoundToText(question->RoundTo);
+        ComputeExpectedAnswer(*question, shown);
+    }
+    return shown;
+}
+
+// Computed after the text was expanded, so the formula reads the values the student sees. A
+// formula that fails leaves the last expected value in place.
+void TQuestionRunner::ComputeExpectedAnswer(const TQuestion& question, TShownQuestion& shown) {
+    TFormula formula(2);
+    formula.Source = question.Formula;
+    bool compiled = false;
+    try {
+        compiled = formula.Compile(nullptr);
+    } catch (const std::exception&) {
+    }
+    if (!compiled) {
+        shown.FormulaError = "Error compiling expression";
+        return;
+    }
+    try {
+        if (const auto value = Rounded(RoundToPlacesOf(question), Evaluate(formula))) {
+            Expected = *value;
+            return;
+        }
+    } catch (const std::exception&) {
+    }
+    shown.FormulaError = "Error evaluating expression";
+}
+
+TJudgement TQuestionRunner::SubmitAnswer(std::string_view answer) {
+    TJudgement verdict;
+    const TQuestion* question = QuestionSet.CurrentQuestion();
+    if (!question) return verdict;
+    if (question->Kind == qkWordProblem) {
+        Extended typed = 0;
+        try {
+            typed = ParseNumberText(answer, Regional);
+        } catch (const EConvertError&) {
+            throw EAnswerNotANumber(answer);
+        }
+        const int places = RoundToPlacesOf(*question);
+        // A number too large to round cannot be the expected answer: it is judged wrong.
+        const auto rounded = Rounded(places, typed);
+        verdict.Correct = rounded && *rounded == Expected;
+        if (!verdict.Correct)
+            verdict.ExpectedAnswerMessage =
+                FormatFixed(Expected, 18, places > 0 ? places : 0, Regional) +
+                " is the expected answer.  If your answer is close, the " +
+                "difference may be due to rounding error.";
+    } else {
+        verdict.Correct = answer.size() == 1 && answer.front() == question->Answer;
+        verdict.MayTryAgain = !verdict.Correct && question->Kind == qkMultipleChoice;
+    }
+    if (Phase != TRunnerState::Retrying) {
+        if (verdict.Correct) {
+            if (Record) Record->addCorrect(question->Chapter);
+            ++QuestionSet.NumCorrect;
+        } else {
+            if (Record) Record->addIncorrect(question->Chapter);
+            ++QuestionSet.NumIncorrect;
+        }
+    }
+    return verdict;
+}
+
+void TQuestionRunner::AfterResponse(bool tryAgain) {
+    if (tryAgain)
+        Phase = TRunnerState::Retrying;
+    else
+        gotoNextQuestion();
+}
+
+void TQuestionRunner::EndAttempt(TScoreHistory& history) {
+    if (Record) history.addAttempt(std::move(Record));
+    Record.reset();
+    Phase = TRunnerState::Ended;
+}
+
+std::string TQuestionRunner::QuitCaption() const {
+    return Quiz ? "End Quiz" : "End Test";
+}
+
+std::string TQuestionRunner::ScoreText() const {
+    const int answered = QuestionSet.NumCorrect + QuestionSet.NumIncorrect;
+    if (answered == 0) return {};
+    return "You have answered " + std::to_string(QuestionSet.NumCorrect) + " of " +
+           std::to_string(answered) + " questions correctly";
+}
+
+std::string TQuestionRunner::ConfirmEndText() const {
+    return "Are you sure you want to end the current " + AttemptDescription + "?";
+}
+
+} // namespace quillara

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "book/book_properties.h"
+#include "book/extended.h"
+#include "platform/regional_settings.h"
+#include "quiz/question_set.h"
+#include "scores/score.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace quillara {
+
+class TScoreHistory;
+
+enum class TRunnerState { Idle, Ready, Running, Retrying, Ended };
+
+// The current question as the runner shows it, with its variables freshly drawn.
+struct TShownQuestion {
+    const TQuestion* Question = nullptr;
+    // The question box's RTF document.
+    std::string Rtf;
+    // "Question 2 of 10, from chapter 3".
+    std::string NumberText;
+    // Word problems only: "(Round to nearest 0.01)".
+    std::string RoundToText;
+    // Word problems only: the message when the expected answer could not be computed
+    // ("Error compiling expression" or "Error evaluating expression"); empty when it was.
+    std::string FormulaError;
+};
+
+// The verdict on one answer.
+struct TJudgement {
+    bool Correct = false;
+    // Whether the answer response may offer "Try Again": a wrong Multiple Choice answer.
+    bool MayTryAgain = false;
+    // A wrong word-problem answer: the expected value and the note on rounding; else empty.
+    std::string ExpectedAnswerMessage;
+};
+
+// The typed answer to a word problem is not a number; nothing was judged or counted.
+class EAnswerNotANumber : public std::runtime_error {
+public:
+    explicit EAnswerNotANumber(std::string_view answer);
+};
+
+// One quiz or test attempt: the question set, which question is on screen, the verdicts and
+// counts, and the score record that the history receives when the attempt ends. The windows
+// render this state and forward the student's answers; every decision is made here.
+class TQuestionRunner {
+public:
+    TQuestionRunner(const TBookProperties& book, std::filesystem::path bookDir,
+                    const TRegionalSettings& regional);
+
+    // Builds a new set and, when it holds a question, the score record of the attempt. A bank
+    // that cannot be read raises; the runner is then idle.
+    void SetupAttempt(const TKindSet& kinds, std::string_view description, int size,
+                      const TChapterSet& chapters, bool isQuiz);
+    bool HasQuestion() const { return QuestionSet.CurrentQuestion() != nullptr; }
+    // Starts at the first question. A set shown again after its attempt ended (a test reopened
+    // from the menu) gets a new score record, so that its answers are kept too.
+    void StartAttempt();
+    // The current question, drawn and rendered anew; Question is null when the set is done.
+    TShownQuestion ShowQuestion(int fontSize);
+    // Judges and, unless retrying, counts. Raises EAnswerNotANumber for a word problem answered
+    // with something that is not a number. Without a current question the answer is ignored and
+    // the verdict is wrong with nothing counted.
+    TJudgement SubmitAnswer(std::string_view answer);
+    // After the answer response: stay on the question to try again, or move to the next one.
+    void AfterResponse(bool tryAgain);
+    // Hands the score record to the history when anything was answered; the runner is idle.
+    void EndAttempt(TScoreHistory& history);
+
+    TRunnerState State() const { return Phase; }
+    bool IsQuiz() const { return Quiz; }
+    bool Retrying() const { return Phase == TRunnerState::Retrying; }
+    const TTest& Set() const { return QuestionSet; }
+    const TScore* Score() const { return Record.get(); }
+    const std::string& Title() const { return AttemptTitle; }
+    const std::string& Description() const { return AttemptDescription; }
+    Extended ExpectedAnswer() const { return Expected; }
+    // "End Quiz" or "End Test".
+    std::string QuitCaption() const;
+    // "You have answered 2 of 3 questions correctly", or empty before the first answer.
+    std::string ScoreText() const;
+    // "Are you sure you want to end the current True False Quiz?"
+    std::string ConfirmEndText() const;
+
+private:
+    void gotoNextQuestion();
+    void ComputeExpectedAnswer(const TQuestion& question, TShownQuestion& shown);
+
+    const TBookProperties& Book;
+    std::filesystem::path BookDir;
+    const TRegionalSettings& Regional;
+    TTest QuestionSet;
+    std::unique_ptr<TScore> Record;
+    std::string AttemptTitle;
+    std::string AttemptDescription;
+    bool Quiz = true;
+    TRunnerState Phase = TRunnerState::Idle;
+    Extended Expected = 0;
+};
+
+// "(Round to nearest 100)" for a word problem rounded to -2 places.
+std::string RoundToText(Extended roundTo);
+// The places a word problem's answer is rounded to: its RoundTo truncated to a whole number.
+int RoundToPlacesOf(const TQuestion& question);
+
+} // namespace quillara
