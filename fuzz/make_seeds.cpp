@@ -4,6 +4,7 @@
 #include "book/book_properties_writer.h"
 #include "book/glossary.h"
 #include "book/question.h"
+#include "book/question_text.h"
 #include "book/topic_pages.h"
 #include "picture/jpeg_encoder.h"
 #include "platform/random_source.h"
@@ -98,6 +99,12 @@ int main(int argc, char** argv) {
              "authors": {"text": "Notes"}})");
     Seed(dir, "settings_fuzzer", "settings",
          "[Book]\nProgram Directory=/books/one/\nSave Directory=/tmp/\n");
+    Seed(dir, "rtf_reader_fuzzer", "choices",
+         BuildRtf(SampleQuestions()[1], "Which?\r\nA) one {x}\r\nb. two \x80", 12));
+    Seed(dir, "rtf_reader_fuzzer", "formatted",
+         R"({\rtf1\ansi\uc1{\fonttbl{\f0 Arial;}}{\*\generator x;}\pard\li360\fi-360\tx360)"
+         R"(\tx1440 {\b bold {\i both}}\tab caf\'e9 \u8364?\u-10179?\u-8704?\par\plain\fs20)"
+         R"(\ul under\ulnone \{\}\\\line{\pict\bin2 {}}\emdash\~end})");
     SetProgramRandom(nullptr);
     return 0;
 }
