@@ -3,6 +3,7 @@
 // answer and the function each time). The baseline is the same arithmetic written in C++.
 #include "formula/evaluator.h"
 #include "formula/formula.h"
+#include "formula/formula_scope.h"
 #include "formula/variable.h"
 
 #include <benchmark/benchmark.h>
@@ -18,11 +19,14 @@ using namespace quillara;
 constexpr Extended Principal = 2500, Rate = 0.045L, Periods = 12, Years = 10;
 
 struct WordProblem {
-    std::vector<std::unique_ptr<TVarible>> Variables;
-    TFormula Compound{true, "compound(p, r, n, t) = {1}*(1+{2}/{3})^({3}*{4})", ""};
+    TVariableList Variables;
+    TFormulaList Formulas;
+    TFormulaScope Scope{Variables, Formulas};
     TFormula Answer{2};
 
     WordProblem() {
+        Formulas.push_back(std::make_unique<TFormula>(
+            true, "compound(p, r, n, t) = {1}*(1+{2}/{3})^({3}*{4})", ""));
         const std::pair<const char*, Extended> values[] = {
             {"principal", Principal}, {"rate", Rate}, {"periods", Periods}, {"years", Years}};
         for (const auto& [name, value] : values) {
@@ -53,7 +57,7 @@ void BM_EvaluateWordProblem(benchmark::State& state) {
     const Extended expected = NativePow(Principal, Rate, Periods, Years);
     Extended value = 0;
     for (auto _ : state) {
-        value = Evaluate(problem.Answer);
+        value = Evaluate(problem.Answer, problem.Scope);
         benchmark::DoNotOptimize(value);
     }
     if (std::fabs(value - expected) > 1e-12L) state.SkipWithError("wrong value");

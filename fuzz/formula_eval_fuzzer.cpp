@@ -4,6 +4,7 @@
 // behaviour, a leak, a non-finite result or a call that leaves its arguments behind are bugs.
 #include "formula/evaluator.h"
 #include "formula/formula.h"
+#include "formula/formula_scope.h"
 #include "formula/variable.h"
 #include "platform/random_source.h"
 
@@ -25,8 +26,9 @@ void Require(bool condition) {
 
 struct Book {
     TSeededRandom Random{1};
-    std::vector<std::unique_ptr<TVarible>> Variables;
-    std::vector<std::unique_ptr<TFormula>> Formulas;
+    TVariableList Variables;
+    TFormulaList Formulas;
+    TFormulaScope Scope{Variables, Formulas};
 
     Book() {
         SetProgramRandom(&Random);
@@ -60,40 +62,41 @@ struct Book {
 };
 
 // Whatever a call does, it hands the caller's arguments back when it ends.
-void RequireNoArgumentsLeft() {
-    for (const TFormula* formula : FormulaRegistry())
+void RequireNoArgumentsLeft(const Book& book) {
+    for (const auto& formula : book.Formulas)
         Require(formula->Arguments == nullptr && formula->ArgumentCount == 0);
 }
 
-void EvaluateChecked(TFormula& formula, bool compiles) {
+void EvaluateChecked(const Book& book, TFormula& formula, bool compiles) {
     try {
-        const Extended value = Evaluate(formula);
+        const Extended value = Evaluate(formula, book.Scope);
         Require(std::isfinite(value));
         if (!compiles) Require(value == 0);
     } catch (const EInvalidOperation&) {
     }
-    RequireNoArgumentsLeft();
+    RequireNoArgumentsLeft(book);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static Book book;
-    const std::size_t registered = FormulaRegistry().size();
+    const std::size_t bookFormulas = book.Formulas.size();
     const std::string text(reinterpret_cast<const char*>(data), size);
     const auto newline = text.find('\n');
     try {
-        std::unique_ptr<TFormula> declared;
+        // The declared function joins the book for this input only, after the book's own.
         if (newline != std::string::npos) {
-            declared = std::make_unique<TFormula>(true, text.substr(0, newline), "");
-            EvaluateChecked(*declared, declared->Compiled);
+            book.Formulas.push_back(std::make_unique<TFormula>(true, text.substr(0, newline), ""));
+            TFormula& declared = *book.Formulas.back();
+            EvaluateChecked(book, declared, declared.Compiled);
         }
         TFormula expression(2);
         expression.Source = newline == std::string::npos ? text : text.substr(newline + 1);
         const bool compiles = expression.Compile(nullptr);
-        EvaluateChecked(expression, compiles);
+        EvaluateChecked(book, expression, compiles);
     } catch (const EFormulaSyntaxError&) {
     }
-    Require(FormulaRegistry().size() == registered);
+    book.Formulas.resize(bookFormulas);
     return 0;
 }

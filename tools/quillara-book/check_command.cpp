@@ -141,7 +141,7 @@ struct BookCheck {
                 Out.Error(file, place, "the formula " + Quoted(q.Formula) + " does not compile");
                 return;
             }
-            Evaluate(formula);
+            Evaluate(formula, Book.Scope());
         } catch (const EFormulaSyntaxError& e) {
             Out.Error(file, place,
                       "the formula " + Quoted(q.Formula) + " does not compile: " + e.what());

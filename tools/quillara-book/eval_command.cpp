@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "formula/evaluator.h"
 #include "formula/formula.h"
+#include "formula/formula_scope.h"
 #include "formula/variable.h"
 
 #include <charconv>
@@ -72,9 +73,9 @@ EvalOptions ParseOptions(const Arguments& args) {
 int RunEval(const Arguments& args) {
     const EvalOptions options = ParseOptions(args);
 
-    // The book keeps its variables and formulas registered for as long as it lives, ahead of
-    // anything declared here, as they would be in the program.
-    std::unique_ptr<TBookProperties> book;
+    // Declared functions and the variables --set makes go after the book's own, so a name the
+    // book defines finds the book's, as it would in the program. Without --book it is empty.
+    auto book = std::make_unique<TBookProperties>();
     if (options.BookDirectory) {
         try {
             book = LoadBookProperties(*options.BookDirectory, ToolRegionalSettings());
@@ -89,19 +90,20 @@ int RunEval(const Arguments& args) {
             return 1;
         }
     }
+    const TFormulaScope scope = book->Scope();
 
-    std::vector<std::unique_ptr<TFormula>> declared;
     for (const std::string& text : options.Declarations) {
         try {
-            declared.push_back(std::make_unique<TFormula>(true, text, ""));
+            book->Formulas.push_back(std::make_unique<TFormula>(true, text, ""));
         } catch (const EFormulaSyntaxError& e) {
             std::cerr << "quillara-book: cannot compile the declaration \"" << text
                       << "\": " << e.what() << "\n";
             return 1;
         }
         // The book keeps a declaration that does not compile (calling it gives 0); say why.
+        TFormula& declared = *book->Formulas.back();
         std::vector<std::string> messages;
-        if (!declared.back()->Compiled && !declared.back()->Compile(&messages)) {
+        if (!declared.Compiled && !declared.Compile(&messages)) {
             std::cerr << "quillara-book: warning: the declaration \"" << text
                       << "\" does not compile";
             for (const std::string& message : messages)
@@ -110,13 +112,12 @@ int RunEval(const Arguments& args) {
         }
     }
 
-    std::vector<std::unique_ptr<TVarible>> created;
     for (const auto& [name, value] : options.Settings) {
-        TVarible* variable = FindRegisteredVariable("{" + name + "}");
+        TVarible* variable = scope.FindVariable("{" + name + "}");
         if (!variable) {
-            created.push_back(
+            book->Variables.push_back(
                 std::make_unique<TVarible>(name, vkNumber, TReal48{}, TReal48{}, 0, std::nullopt));
-            variable = created.back().get();
+            variable = book->Variables.back().get();
         }
         variable->Value = value;
     }
@@ -136,7 +137,7 @@ int RunEval(const Arguments& args) {
 
     Extended value = 0;
     try {
-        value = Evaluate(expression);
+        value = Evaluate(expression, scope);
     } catch (const EInvalidOperation& e) {
         std::cerr << e.what() << "\n";
         return 1;

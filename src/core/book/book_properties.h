@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formula/formula.h"
+#include "formula/formula_scope.h"
 #include "formula/variable.h"
 #include "platform/regional_settings.h"
 
@@ -34,9 +35,8 @@ struct TColor {
     std::uint8_t Red = 0, Green = 0, Blue = 0;
 };
 
-// The book definition, read once from BOOK.DEF. It owns its variables and formulas, which stay
-// registered program-wide for as long as the book exists, so a book read for a preview and then
-// dropped leaves nothing behind in the registries.
+// The book definition, read once from BOOK.DEF. It owns its variables and formulas; a formula
+// evaluated for this book sees them, in file order, through Scope() and sees nothing else.
 class TBookProperties {
 public:
     std::string Text6;
@@ -56,9 +56,9 @@ public:
     std::int16_t VariableCount = 0;
     std::int16_t ExpressionCount = 0;
     std::int16_t FormulaCount = 0;
-    std::vector<std::unique_ptr<TVarible>> Variables;
+    TVariableList Variables;
     std::vector<TExpression> Expressions;
-    std::vector<std::unique_ptr<TFormula>> Formulas;
+    TFormulaList Formulas;
     bool LoadFailed = false;
     std::string LoadError;
     // The version byte of the file: 0 for the unmarked layout.
@@ -74,7 +74,10 @@ public:
     // Whether the chapter lies in 1..min(ChapterCount, 255); never fails.
     bool TopicInChapter(int chapter, std::int32_t topicId) const;
     std::string TopicTitle(std::int32_t topicId) const;
+    // The first variable named exactly `name`, without braces, as question text names it.
     TVarible* FindVariable(std::string_view name) const;
+    // What the book's formulas and a question's answer formula are evaluated in.
+    TFormulaScope Scope() const { return {Variables, Formulas}; }
 };
 
 // Reads BOOK.DEF from its bytes. Stream failures, a truncated file, a number that does not

@@ -1,7 +1,5 @@
 #include "formula/evaluator.h"
 
-#include "formula/variable.h"
-
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -11,8 +9,6 @@
 namespace quillara {
 
 namespace {
-
-int CallDepth = 0;
 
 std::string NumberText(Extended value) {
     char text[64];
@@ -62,119 +58,143 @@ Extended Apply(const std::string& op, Extended left, Extended right) {
 // One level of formula calls: the called formula sees the caller's arguments while it runs.
 // They are put back afterwards, so that neither a recursive call nor a later direct evaluation
 // reads an array that belonged to a finished call.
-class TCallScope {
+class TCallFrame {
 public:
-    TCallScope(TFormula& formula, const TArguments& arguments, int argumentCount)
-        : Formula(formula), SavedArguments(formula.Arguments), SavedCount(formula.ArgumentCount) {
-        if (CallDepth >= MaxCallDepth)
+    TCallFrame(TFormula& formula, const TArguments& arguments, int argumentCount, int& depth)
+        : Formula(formula), SavedArguments(formula.Arguments), SavedCount(formula.ArgumentCount),
+          Depth(depth) {
+        if (Depth >= MaxCallDepth)
             throw EInvalidOperation("Formula calls nested more than " +
                                     std::to_string(MaxCallDepth) + " deep at \"" + formula.Name +
                                     "\": does a formula call itself?");
-        ++CallDepth;
+        ++Depth;
         formula.Arguments = &arguments;
         formula.ArgumentCount = static_cast<std::uint8_t>(argumentCount);
     }
-    ~TCallScope() {
+    ~TCallFrame() {
         Formula.Arguments = SavedArguments;
         Formula.ArgumentCount = SavedCount;
-        --CallDepth;
+        --Depth;
     }
-    TCallScope(const TCallScope&) = delete;
-    TCallScope& operator=(const TCallScope&) = delete;
+    TCallFrame(const TCallFrame&) = delete;
+    TCallFrame& operator=(const TCallFrame&) = delete;
 
 private:
     TFormula& Formula;
     const TArguments* SavedArguments;
     std::uint8_t SavedCount;
+    int& Depth;
 };
 
 // Reducing the postfix list in place, leftmost operator or call first, is the same as one pass
 // that keeps the value nodes met so far on a stack: every node left of the one being reduced is
 // a value node. Values are taken from nodes only when an operator or call consumes them, so a
 // variable is read, or found missing, at the moment of its reduction.
-void ReduceOperator(const TFormula& formula, std::vector<TFormulaNode>& values,
-                    const std::string& op) {
+void ReduceOperator(const TFormula& formula, const TFormulaScope& scope,
+                    std::vector<TFormulaNode>& values, const std::string& op) {
     if (!IsArithmetic(op)) StrayOperator(op);
     if (values.size() < 2)
         throw EInvalidOperation("The operator \"" + op + "\" is missing an operand");
-    const Extended left = EvaluateNode(formula, values[values.size() - 2]);
-    const Extended right = EvaluateNode(formula, values.back());
+    const Extended left = EvaluateNode(formula, values[values.size() - 2], scope);
+    const Extended right = EvaluateNode(formula, values.back(), scope);
     const Extended result = Apply(op, left, right);
     values.pop_back();
     values.back() = {nkNumber, result, {}};
 }
 
-void ReduceCall(const TFormula& formula, std::vector<TFormulaNode>& values,
-                const std::string& name) {
-    TFormula* called = FindRegisteredFormula(name);
-    if (!called) throw EInvalidOperation("Unknown function: " + name);
-    const std::size_t k = called->Parameters ? called->Parameters->size() : 0;
-    if (k > std::tuple_size_v<TArguments>)
-        throw EInvalidOperation("The function \"" + name + "\" has more than 10 parameters");
-    if (k > values.size())
-        throw EInvalidOperation("The function \"" + name + "\" takes " + std::to_string(k) +
-                                " arguments but fewer were given");
-    // The k values before the call are its arguments, the leftmost in the first slot.
-    TArguments arguments{};
-    const std::size_t first = values.size() - k;
-    for (std::size_t j = 0; j < k; ++j)
-        arguments[j] = EvaluateNode(formula, values[first + j]);
-    const Extended result = Call(*called, static_cast<int>(k), arguments);
-    values.resize(first);
-    values.push_back({nkNumber, result, {}});
-}
+// One top-level evaluation or call with everything it calls: the symbols they read and how deep
+// the calls are nested, so the limit holds for the whole chain and every evaluation starts at 0.
+class TEvaluation {
+public:
+    explicit TEvaluation(const TFormulaScope& scope) : Scope(scope) {}
+
+    Extended Evaluate(TFormula& formula) {
+        bool compiled = false;
+        try {
+            std::vector<std::string> messages;
+            compiled = formula.Compile(&messages);
+        } catch (const EFormulaSyntaxError& e) {
+            // A source that cannot even be turned into nodes ends the evaluation like any other
+            // failure, so callers of an evaluation have one kind of error to catch.
+            throw EInvalidOperation(e.what());
+        }
+        if (!compiled || formula.Nodes.empty()) return 0;
+
+        // A lone operator is no value; a lone call of a function without parameters is reduced.
+        if (formula.Nodes.size() == 1 && formula.Nodes.front().NodeKind != nkCall)
+            return EvaluateNode(formula, formula.Nodes.front(), Scope);
+
+        // Reduced outside the formula: a nested evaluation of the same formula recompiles it.
+        std::vector<TFormulaNode> nodes = std::move(formula.Nodes);
+        std::vector<TFormulaNode> values;
+        values.reserve(nodes.size());
+        for (TFormulaNode& node : nodes) {
+            if (node.NodeKind == nkOperator)
+                ReduceOperator(formula, Scope, values, node.Text);
+            else if (node.NodeKind == nkCall)
+                ReduceCall(formula, values, node.Text);
+            else
+                values.push_back(std::move(node));
+        }
+        if (values.size() != 1)
+            throw EInvalidOperation(
+                "The formula leaves more than one value: an operator is missing");
+        const Extended result = EvaluateNode(formula, values.front(), Scope);
+        formula.Nodes = std::move(values);
+        return result;
+    }
+
+    Extended Call(TFormula& formula, int argumentCount, const TArguments& arguments) {
+        if (argumentCount < 0 || argumentCount > static_cast<int>(arguments.size()))
+            throw EInvalidOperation("A call passes 0 to 10 arguments, not " +
+                                    std::to_string(argumentCount));
+        TCallFrame frame(formula, arguments, argumentCount, Depth);
+        if (formula.Name == "sqrt") {
+            if (argumentCount < 1) throw EInvalidOperation("sqrt needs an argument");
+            if (arguments[0] < 0) InvalidOp();
+            return Checked(std::sqrt(arguments[0]));
+        }
+        return Evaluate(formula);
+    }
+
+private:
+    void ReduceCall(const TFormula& formula, std::vector<TFormulaNode>& values,
+                    const std::string& name) {
+        TFormula* called = Scope.FindFormula(name);
+        if (!called) throw EInvalidOperation("Unknown function: " + name);
+        const std::size_t k = called->Parameters ? called->Parameters->size() : 0;
+        if (k > std::tuple_size_v<TArguments>)
+            throw EInvalidOperation("The function \"" + name + "\" has more than 10 parameters");
+        if (k > values.size())
+            throw EInvalidOperation("The function \"" + name + "\" takes " + std::to_string(k) +
+                                    " arguments but fewer were given");
+        // The k values before the call are its arguments, the leftmost in the first slot.
+        TArguments arguments{};
+        const std::size_t first = values.size() - k;
+        for (std::size_t j = 0; j < k; ++j)
+            arguments[j] = EvaluateNode(formula, values[first + j], Scope);
+        const Extended result = Call(*called, static_cast<int>(k), arguments);
+        values.resize(first);
+        values.push_back({nkNumber, result, {}});
+    }
+
+    const TFormulaScope& Scope;
+    int Depth = 0;
+};
 
 } // namespace
 
-Extended Evaluate(TFormula& formula) {
-    bool compiled = false;
-    try {
-        std::vector<std::string> messages;
-        compiled = formula.Compile(&messages);
-    } catch (const EFormulaSyntaxError& e) {
-        // A source that cannot even be turned into nodes ends the evaluation like any other
-        // failure, so callers of an evaluation have one kind of error to catch.
-        throw EInvalidOperation(e.what());
-    }
-    if (!compiled || formula.Nodes.empty()) return 0;
-
-    // A lone operator is no value; a lone call of a function without parameters is reduced.
-    if (formula.Nodes.size() == 1 && formula.Nodes.front().NodeKind != nkCall)
-        return EvaluateNode(formula, formula.Nodes.front());
-
-    // Reduced outside the formula: a nested evaluation of the same formula recompiles it.
-    std::vector<TFormulaNode> nodes = std::move(formula.Nodes);
-    std::vector<TFormulaNode> values;
-    values.reserve(nodes.size());
-    for (TFormulaNode& node : nodes) {
-        if (node.NodeKind == nkOperator)
-            ReduceOperator(formula, values, node.Text);
-        else if (node.NodeKind == nkCall)
-            ReduceCall(formula, values, node.Text);
-        else
-            values.push_back(std::move(node));
-    }
-    if (values.size() != 1)
-        throw EInvalidOperation("The formula leaves more than one value: an operator is missing");
-    const Extended result = EvaluateNode(formula, values.front());
-    formula.Nodes = std::move(values);
-    return result;
+Extended Evaluate(TFormula& formula, const TFormulaScope& scope) {
+    return TEvaluation(scope).Evaluate(formula);
 }
 
-Extended Call(TFormula& formula, int argumentCount, const TArguments& arguments) {
-    if (argumentCount < 0 || argumentCount > static_cast<int>(arguments.size()))
-        throw EInvalidOperation("A call passes 0 to 10 arguments, not " +
-                                std::to_string(argumentCount));
-    TCallScope scope(formula, arguments, argumentCount);
-    if (formula.Name == "sqrt") {
-        if (argumentCount < 1) throw EInvalidOperation("sqrt needs an argument");
-        if (arguments[0] < 0) InvalidOp();
-        return Checked(std::sqrt(arguments[0]));
-    }
-    return Evaluate(formula);
+Extended Call(TFormula& formula, int argumentCount, const TArguments& arguments,
+              const TFormulaScope& scope) {
+    return TEvaluation(scope).Call(formula, argumentCount, arguments);
 }
 
-Extended EvaluateNode(const TFormula& formula, const TFormulaNode& node) {
+Extended EvaluateNode(const TFormula& formula, const TFormulaNode& node,
+                      const TFormulaScope& scope) {
     switch (node.NodeKind) {
     case nkNumber:
         return node.Value;
@@ -192,7 +212,7 @@ Extended EvaluateNode(const TFormula& formula, const TFormulaNode& node) {
         return (*formula.Arguments)[n - 1];
     }
     case nkVariable: {
-        const TVarible* variable = FindRegisteredVariable(node.Text);
+        const TVarible* variable = scope.FindVariable(node.Text);
         if (!variable) throw EInvalidOperation("EvalNode: unknown varible (" + node.Text + ")");
         return variable->Value;
     }

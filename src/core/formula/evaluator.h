@@ -2,6 +2,7 @@
 
 #include "book/extended.h"
 #include "formula/formula.h"
+#include "formula/formula_scope.h"
 
 #include <stdexcept>
 
@@ -14,20 +15,23 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Calls of formulas may nest this deep; a formula that calls itself fails here instead of
-// exhausting the stack.
+// Calls of formulas may nest this deep within one evaluation; a formula that calls itself fails
+// here instead of exhausting the stack.
 constexpr int MaxCallDepth = 256;
 
-// Compiles the formula again and reduces its node list to one value. A formula that does not
-// compile gives 0; every other failure raises EInvalidOperation.
-Extended Evaluate(TFormula& formula);
+// Compiles the formula again and reduces its node list to one value, reading variables and
+// calling formulas found in `scope`; the formula itself need not be in it. A formula that does
+// not compile gives 0; every other failure raises EInvalidOperation.
+Extended Evaluate(TFormula& formula, const TFormulaScope& scope);
 
 // Evaluates the formula as a function of the first `argumentCount` values of `arguments`.
 // A formula named "sqrt" is computed directly from its first argument.
-Extended Call(TFormula& formula, int argumentCount, const TArguments& arguments);
+Extended Call(TFormula& formula, int argumentCount, const TArguments& arguments,
+              const TFormulaScope& scope);
 
 // The value of one value node (number, argument or variable reference) of the formula.
-Extended EvaluateNode(const TFormula& formula, const TFormulaNode& node);
+Extended EvaluateNode(const TFormula& formula, const TFormulaNode& node,
+                      const TFormulaScope& scope);
 
 // `base` raised to `exponent`: whole exponents by repeated squaring, others through logarithms.
 Extended Power(Extended base, Extended exponent);

@@ -7,11 +7,6 @@ namespace quillara {
 
 namespace {
 
-std::vector<TFormula*>& Registry() {
-    static std::vector<TFormula*> formulas;
-    return formulas;
-}
-
 const std::string CallMarker = "**";
 
 bool IsDigit(char c) {
@@ -41,16 +36,6 @@ void Fail(std::vector<std::string>* messages, const char* message) {
 
 } // namespace
 
-const std::vector<TFormula*>& FormulaRegistry() {
-    return Registry();
-}
-
-TFormula* FindRegisteredFormula(std::string_view name) {
-    for (TFormula* formula : Registry())
-        if (formula->Name == name) return formula;
-    return nullptr;
-}
-
 TFormula::TFormula(bool hasDeclaration, std::string source, std::string secondText,
                    std::uint8_t recordVersion)
     : HasDeclaration(hasDeclaration), SecondText(std::move(secondText)),
@@ -58,16 +43,9 @@ TFormula::TFormula(bool hasDeclaration, std::string source, std::string secondTe
       RecordVersion(recordVersion) {
     std::vector<std::string> discarded;
     Compile(&discarded);
-    Registry().push_back(this);
 }
 
-TFormula::TFormula(int formCode) : HasDeclaration(formCode == 1) {
-    Registry().push_back(this);
-}
-
-TFormula::~TFormula() {
-    std::erase(Registry(), this);
-}
+TFormula::TFormula(int formCode) : HasDeclaration(formCode == 1) {}
 
 bool TFormula::Compile(std::vector<std::string>* messages) {
     Nodes.clear();

@@ -36,8 +36,7 @@ public:
 using TArguments = std::array<Extended, 10>;
 
 // A declaration "name(parameters) = expression" or a bare expression, compiled into a postfix
-// node list. Every formula is listed in the program-wide registry from construction to
-// destruction, so that other formulas can call it by name.
+// node list. A declaration is called by name through the scope of the book that owns it.
 class TFormula {
 public:
     // From a formula record of the book definition: compiles at once, discarding the messages.
@@ -45,9 +44,6 @@ public:
              std::uint8_t recordVersion = 1);
     // For the question runner: form code 1 makes a declaration, any other a bare expression.
     explicit TFormula(int formCode);
-    ~TFormula();
-    TFormula(const TFormula&) = delete;
-    TFormula& operator=(const TFormula&) = delete;
 
     // Rebuilds Nodes from Source. Declaration messages are appended to `messages` when given.
     bool Compile(std::vector<std::string>* messages);
@@ -68,10 +64,5 @@ private:
     bool ParseDeclaration(std::vector<std::string>* messages);
     bool ParseExpression(std::string_view text);
 };
-
-// Every formula that exists, oldest first.
-const std::vector<TFormula*>& FormulaRegistry();
-// The first registered formula whose Name equals the name exactly.
-TFormula* FindRegisteredFormula(std::string_view name);
 
 } // namespace quillara

@@ -11,11 +11,6 @@
 namespace quillara {
 
 namespace {
-std::vector<TVarible*>& Registry() {
-    static std::vector<TVarible*> variables;
-    return variables;
-}
-
 // Span and scale beyond what a draw can use give 0 rather than an undefined conversion.
 std::int64_t TruncateToInt64(Extended value) {
     if (!(value > -9223372036854775808.0L && value < 9223372036854775808.0L)) throw EInvalidOp();
@@ -23,32 +18,13 @@ std::int64_t TruncateToInt64(Extended value) {
 }
 } // namespace
 
-const std::vector<TVarible*>& VariableRegistry() {
-    return Registry();
-}
-
-TVarible* FindRegisteredVariable(std::string_view bracedName) {
-    for (TVarible* variable : Registry()) {
-        if (bracedName.size() == variable->Name.size() + 2 && bracedName.front() == '{' &&
-            bracedName.back() == '}' &&
-            bracedName.substr(1, variable->Name.size()) == variable->Name)
-            return variable;
-    }
-    return nullptr;
-}
-
 TVarible::TVarible(std::string name, std::int16_t kind, TReal48 min, TReal48 max,
                    std::int16_t decimals, std::optional<std::vector<std::string>> choices)
     : Name(std::move(name)), Kind(kind), Min(min), Max(max), Decimals(decimals),
       Choices(std::move(choices)) {
     if (Kind == vkChoice && !Choices) Choices.emplace();
     if (Kind != vkChoice) Choices.reset();
-    Registry().push_back(this);
     DrawValue();
-}
-
-TVarible::~TVarible() {
-    std::erase(Registry(), this);
 }
 
 void TVarible::DrawValue() {

@@ -7,23 +7,18 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace quillara {
 
 enum TVariableKind : std::int16_t { vkPercent = 0, vkCurrency = 1, vkNumber = 2, vkChoice = 3 };
 
-// A word-problem figure drawn at random each time a question naming it is shown. Every variable
-// is listed in the program-wide registry from construction to destruction, so that formulas can
-// read it by name.
+// A word-problem figure drawn at random each time a question naming it is shown. Formulas read
+// it by name through the scope of the book that owns it.
 class TVarible {
 public:
     TVarible(std::string name, std::int16_t kind, TReal48 min, TReal48 max, std::int16_t decimals,
              std::optional<std::vector<std::string>> choices);
-    ~TVarible();
-    TVarible(const TVarible&) = delete;
-    TVarible& operator=(const TVarible&) = delete;
 
     void DrawValue();
     std::string DisplayText(const TRegionalSettings& regional) const;
@@ -38,10 +33,5 @@ public:
     // The stored layout it came from: 0 unmarked, 1 "VAR" version 1, else an unknown marked one.
     std::uint8_t RecordVersion = 1;
 };
-
-// Every variable that exists, oldest first.
-const std::vector<TVarible*>& VariableRegistry();
-// The first registered variable whose "{Name}" equals the text exactly.
-TVarible* FindRegisteredVariable(std::string_view bracedName);
 
 } // namespace quillara

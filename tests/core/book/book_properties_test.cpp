@@ -2,9 +2,11 @@
 #include "book/book_properties.h"
 #include "book/book_properties_writer.h"
 #include "book/book_strings.h"
+#include "formula/evaluator.h"
 #include "scripted_random.h"
 #include "temp_book_dir.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace quillara {
@@ -264,18 +266,16 @@ TEST(BookDefinition, FormulaAndExpressionRecords) {
     EXPECT_TRUE(book->Formulas[1]->Compiled);
     EXPECT_EQ(book->Formulas[1]->SecondText, "twice");
     EXPECT_FALSE(book->Formulas[2]->HasDeclaration);
-    EXPECT_EQ(FindRegisteredFormula("double"), book->Formulas[1].get());
+    EXPECT_EQ(book->Scope().FindFormula("double"), book->Formulas[1].get());
 }
 
-TEST(BookDefinition, MalformedFormulaFailsTheLoadAndLeavesNothingRegistered) {
+TEST(BookDefinition, MalformedFormulaFailsTheLoad) {
     TBookProperties book;
     book.Formulas.push_back(std::make_unique<TFormula>(false, "1", ""));
     book.Formulas[0]->Source = "f(x) = (1+2))";
     book.Formulas[0]->HasDeclaration = true;
     const std::string bytes = WriteBookProperties(book, 3, UsSettings);
-    const std::size_t before = FormulaRegistry().size();
     EXPECT_THROW(Read(bytes), EFormulaSyntaxError);
-    EXPECT_EQ(FormulaRegistry().size(), before);
 }
 
 TEST(BookDefinition, AccessorsNeverFail) {
@@ -306,14 +306,64 @@ TEST(BookDefinition, LoadsFromADirectoryWhateverTheCaseOfTheName) {
     EXPECT_EQ(book->FindVariable("Rate"), nullptr);
 }
 
-TEST(BookDefinition, DroppedBookLeavesNoVariablesRegistered) {
-    ScriptedRandom random;
-    const std::size_t before = VariableRegistry().size();
-    {
-        const auto preview = Read(WriteBookProperties(*SampleBook(), 5, UsSettings));
-        EXPECT_EQ(VariableRegistry().size(), before + 2);
+// A book whose variable `name` always draws `value` (two decimals at most) and whose function
+// `function` adds 1.
+std::unique_ptr<TBookProperties> BookWith(const std::string& name, Extended value,
+                                          const std::string& function) {
+    TBookProperties book;
+    book.ChapterNames = {"One"};
+    book.Variables.push_back(
+        std::make_unique<TVarible>(name, vkNumber, TReal48::FromExtended(value),
+                                   TReal48::FromExtended(value), 2, std::nullopt));
+    book.Formulas.push_back(std::make_unique<TFormula>(true, function + "(x) = {1}+1", ""));
+    return Read(WriteBookProperties(book, 5, UsSettings));
+}
+
+// What the question runner does with a word problem's formula.
+std::string Answer(const std::string& source, const TBookProperties& book) {
+    TFormula formula(2);
+    formula.Source = source;
+    if (!formula.Compile(nullptr)) return "does not compile";
+    try {
+        const double value = static_cast<double>(Evaluate(formula, book.Scope()));
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", value);
+        return text;
+    } catch (const EInvalidOperation& e) {
+        return e.what();
     }
-    EXPECT_EQ(VariableRegistry().size(), before);
+}
+
+TEST(BookDefinition, EachBooksFormulasSeeOnlyThatBooksSymbols) {
+    ScriptedRandom random;
+    auto loans = BookWith("rate", 0.05L, "next");
+    const auto taxes = BookWith("levy", 0.2L, "after");
+    const auto rival = BookWith("rate", 0.75L, "next");
+
+    const struct {
+        const char* Source;
+        const TBookProperties* Book;
+        const char* Expected;
+    } cases[] = {
+        {"next({rate})", loans.get(), "1.05"},
+        {"next({rate})", rival.get(), "1.75"},
+        {"after({levy})", taxes.get(), "1.2"},
+        {"{levy}", loans.get(), "EvalNode: unknown varible ({levy})"},
+        {"after(1)", loans.get(), "Unknown function: after"},
+        {"{rate}", taxes.get(), "EvalNode: unknown varible ({rate})"},
+        {"next(1)", taxes.get(), "Unknown function: next"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Source);
+        EXPECT_EQ(Answer(c.Source, *c.Book), c.Expected);
+    }
+    // The answer formula is evaluated in the book's scope without joining it.
+    EXPECT_EQ(loans->Formulas.size(), 1u);
+
+    // A book dropped leaves nothing behind for the others.
+    loans.reset();
+    EXPECT_EQ(Answer("next({rate})", *rival), "1.75");
+    EXPECT_EQ(Answer("{rate}", *taxes), "EvalNode: unknown varible ({rate})");
 }
 
 } // namespace

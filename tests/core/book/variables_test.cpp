@@ -99,15 +99,6 @@ TEST(VariableText, PercentNumberAndChoice) {
     EXPECT_EQ(other.DisplayText(us), "");
 }
 
-TEST(VariableRegistry, FindsTheFirstByItsBracedName) {
-    ScriptedRandom random;
-    TVarible first("rate", vkNumber, {}, {}, 0, std::nullopt);
-    TVarible second("rate", vkNumber, {}, {}, 0, std::nullopt);
-    EXPECT_EQ(FindRegisteredVariable("{rate}"), &first);
-    EXPECT_EQ(FindRegisteredVariable("rate"), nullptr);
-    EXPECT_EQ(FindRegisteredVariable("{Rate}"), nullptr);
-}
-
 TEST(NumberText, ParsesOnlyTheUsersDecimalSeparator) {
     TRegionalSettings us;
     TRegionalSettings comma;

@@ -152,22 +152,7 @@ TEST(FormulaExpression, UnmatchedOrMalformedTextRaises) {
         formula.Source = source;
         EXPECT_THROW(formula.Compile(nullptr), EFormulaSyntaxError);
     }
-    // A record whose body raises never enters the registry.
     EXPECT_THROW(TFormula(true, "bad(x) = 1)", ""), EFormulaSyntaxError);
-    EXPECT_EQ(FindRegisteredFormula("bad"), nullptr);
-}
-
-TEST(FormulaRegistry, LookupIsExactAndFirstComeAndEndsWithTheFormula) {
-    const auto before = FormulaRegistry().size();
-    {
-        TFormula first(true, "twice(x) = {1}*2", "");
-        TFormula second(true, "twice(x) = {1}*3", "");
-        EXPECT_EQ(FormulaRegistry().size(), before + 2);
-        EXPECT_EQ(FindRegisteredFormula("twice"), &first);
-        EXPECT_EQ(FindRegisteredFormula("Twice"), nullptr);
-    }
-    EXPECT_EQ(FormulaRegistry().size(), before);
-    EXPECT_EQ(FindRegisteredFormula("twice"), nullptr);
 }
 
 } // namespace
