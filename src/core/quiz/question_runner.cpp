@@ -123,7 +123,8 @@ void TQuestionRunner::ComputeExpectedAnswer(const TQuestion& question, TShownQue
         return;
     }
     try {
-        if (const auto value = Rounded(RoundToPlacesOf(question), Evaluate(formula))) {
+        if (const auto value =
+                Rounded(RoundToPlacesOf(question), Evaluate(formula, Book.Scope()))) {
             Expected = *value;
             return;
         }

@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "widgets/book_picture.h"
 #include "widgets/book_text.h"
+#include "widgets/white_background.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -20,13 +21,6 @@ namespace {
 constexpr int BottomPanelHeight = 42;
 // Without a cover the dialog keeps a usable size instead of shrinking to the bottom strip.
 constexpr QSize EmptyPictureSize(320, 240);
-
-void MakeWhite(QWidget* widget) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 } // namespace
 

@@ -3,13 +3,21 @@
 #include "app/about_box.h"
 #include "app/about_program.h"
 #include "app/help_window.h"
+#include "app/main_views.h"
 #include "app/message_boxes.h"
 #include "app/view_authors_notes_frame.h"
+#include "app/view_host.h"
 #include "app/view_topic_frame.h"
 #include "glossary/view_glossary_frame.h"
+#include "quiz/answer_response_form.h"
+#include "quiz/matching_quiz_frame.h"
+#include "quiz/select_chapter_form.h"
+#include "quiz/test_form.h"
+#include "quiz/test_frame.h"
 #include "widgets/book_picture.h"
 #include "widgets/book_text.h"
 #include "widgets/link_label.h"
+#include "widgets/white_background.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,12 +37,37 @@ namespace {
 
 const QColor HeadingRed(121, 52, 71);
 
-void MakeWhite(QWidget* widget) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
+const TKindSet WordProblemKinds = MakeByteSet({qkWordProblem});
+
+// A quiz or test the menus and links offer, with the parameters of its attempt.
+struct TAttemptCommand {
+    const char* MenuCaption;
+    const char* MenuName;
+    const char* LinkCaption;
+    const char* LinkName;
+    TKindSet Kinds;
+    const char* Description;
+};
+
+// In menu order; the word-problem quiz comes last and is never offered.
+const std::vector<TAttemptCommand> QuizCommands = {
+    {"True False", "QuizTrueFalseItem", "True False", "TrueFalseLink", MakeByteSet({qkTrueFalse}),
+     "True False Quiz"},
+    {"Multiple Choice", "QuizMultipleChoiceItem", "Multiple Choice", "MultipleChoiceLink",
+     MakeByteSet({qkMultipleChoice}), "Multiple Choice Quiz"},
+    {"True False / Multiple Choice", "QuizMixedItem", "True False/Multiple Choice", "MixedLink",
+     MakeByteSet({qkMultipleChoice, qkTrueFalse}), "TF/MC Quiz"},
+    {"Word Problems", "WordProblemsItem", "Word Problems", "WordProblemsLink", WordProblemKinds,
+     "Word-Problem Quiz"},
+};
+
+const std::vector<TAttemptCommand> TestCommands = {
+    {"True False", "TestTrueFalseItem", "", "", MakeByteSet({qkTrueFalse}), "True False Test"},
+    {"Multiple Choice", "TestMultipleChoiceItem", "", "", MakeByteSet({qkMultipleChoice}),
+     "Multiple Choice Test"},
+    {"True False / Multiple Choice", "TestMixedItem", "", "",
+     MakeByteSet({qkMultipleChoice, qkTrueFalse}), "TF/MC Test"},
+};
 
 QLabel* Heading(const QString& text, const char* name, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -102,24 +135,9 @@ TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), 
     BuildNavigation(navigation);
     row->addWidget(navigation);
 
-    ClientArea = new QWidget(central);
-    ClientArea->setObjectName(QStringLiteral("ClientArea"));
-    MakeWhite(ClientArea);
-    auto* stack = new QGridLayout(ClientArea);
-    stack->setContentsMargins(0, 0, 0, 0);
-    Cover = new QLabel(ClientArea);
-    Cover->setObjectName(QStringLiteral("Cover"));
-    Cover->setAlignment(Qt::AlignCenter);
-    stack->addWidget(Cover, 0, 0);
-    TopicFrame = new TViewTopicFrame1(Program, ClientArea);
-    GlossaryFrame = new TViewGlossaryFrame1(ClientArea);
-    NotesFrame = new TViewAuthorsNotesFrame1(Program, ClientArea);
-    for (QWidget* view : std::initializer_list<QWidget*>{NotesFrame, GlossaryFrame, TopicFrame}) {
-        MakeWhite(view);
-        view->hide();
-        stack->addWidget(view, 0, 0);
-    }
-    row->addWidget(ClientArea, 1);
+    Host = new TViewHost(central);
+    MainViews = std::make_unique<TMainViews>(Program, *Host, this);
+    row->addWidget(Host, 1);
     column->addLayout(row, 1);
     setCentralWidget(central);
 
@@ -127,6 +145,31 @@ TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), 
 }
 
 TMainForm::~TMainForm() = default;
+
+const std::vector<TFrameManager>& TMainForm::Views() const {
+    return Host->Views();
+}
+TViewTopicFrame1* TMainForm::TopicView() const {
+    return MainViews->Topic;
+}
+TViewGlossaryFrame1* TMainForm::GlossaryView() const {
+    return MainViews->Glossary;
+}
+TViewAuthorsNotesFrame1* TMainForm::AuthorsNotesView() const {
+    return MainViews->Notes;
+}
+TTestFrame1* TMainForm::QuizRunner() const {
+    return MainViews->QuizRunner;
+}
+TTestFrame1* TMainForm::TestRunner() const {
+    return MainViews->TestRunner;
+}
+TTestForm1* TMainForm::TestWindow() const {
+    return MainViews->TestForm;
+}
+TMatchingQuizFrame1* TMainForm::MatchingQuiz() const {
+    return MainViews->MatchingQuiz;
+}
 
 // The dialogs and the help window are made the first time they are asked for, so that they cost
 // nothing at start-up.
@@ -168,29 +211,31 @@ void TMainForm::BuildMenus() {
     ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
     ViewMenu->setObjectName(QStringLiteral("ViewMenu"));
     GlossaryItem = AddAction(ViewMenu, QStringLiteral("Glossary"), "GlossaryItem");
-    connect(GlossaryItem, &QAction::triggered, this, [this] { SwitchToView(GlossaryFrame); });
+    connect(GlossaryItem, &QAction::triggered, this, [this] { SwitchToView(MainViews->Glossary); });
     GlossarySeparator = ViewMenu->addSeparator();
 
-    // Quizzes, tests and scores have their views in later versions: present, not yet usable.
     QMenu* quiz = menuBar()->addMenu(QStringLiteral("&Quiz"));
     quiz->setObjectName(QStringLiteral("QuizMenu"));
-    AddAction(quiz, QStringLiteral("True False"), "QuizTrueFalseItem")->setEnabled(false);
-    AddAction(quiz, QStringLiteral("Multiple Choice"), "QuizMultipleChoiceItem")->setEnabled(false);
-    AddAction(quiz, QStringLiteral("True False / Multiple Choice"), "QuizMixedItem")
-        ->setEnabled(false);
-    WordProblemsItem = AddAction(quiz, QStringLiteral("Word Problems"), "WordProblemsItem");
+    for (const TAttemptCommand& command : QuizCommands) {
+        QAction* item = AddAction(quiz, QString::fromLatin1(command.MenuCaption), command.MenuName);
+        connect(item, &QAction::triggered, this,
+                [this, &command] { GiveQuiz(command.Kinds, command.Description); });
+        if (command.Kinds == WordProblemKinds) WordProblemsItem = item;
+    }
     WordProblemsItem->setVisible(false);
     MatchingSeparator = quiz->addSeparator();
     MatchingItem = AddAction(quiz, QStringLiteral("Glossary Matching"), "GlossaryMatchingItem");
-    MatchingItem->setEnabled(false);
+    connect(MatchingItem, &QAction::triggered, this,
+            [this] { SwitchToView(MainViews->MatchingQuiz); });
 
     QMenu* test = menuBar()->addMenu(QStringLiteral("&Test"));
     test->setObjectName(QStringLiteral("TestMenu"));
-    AddAction(test, QStringLiteral("True False"), "TestTrueFalseItem")->setEnabled(false);
-    AddAction(test, QStringLiteral("Multiple Choice"), "TestMultipleChoiceItem")->setEnabled(false);
-    AddAction(test, QStringLiteral("True False / Multiple Choice"), "TestMixedItem")
-        ->setEnabled(false);
+    for (const TAttemptCommand& command : TestCommands)
+        connect(AddAction(test, QString::fromLatin1(command.MenuCaption), command.MenuName),
+                &QAction::triggered, this,
+                [this, &command] { GiveTest(command.Kinds, command.Description); });
 
+    // The score views arrive in a later version: present, not yet usable.
     QMenu* scores = menuBar()->addMenu(QStringLiteral("&Scores"));
     scores->setObjectName(QStringLiteral("ScoresMenu"));
     AddAction(scores, QStringLiteral("&View saved scores"), "ViewSavedScoresItem")
@@ -203,7 +248,8 @@ void TMainForm::BuildMenus() {
     QAction* contents = AddAction(help, QStringLiteral("&Contents"), "HelpContentsItem");
     connect(contents, &QAction::triggered, this, [this] { Help()->ShowContents(); });
     AuthorsNotesItem = AddAction(help, QStringLiteral("Authors &Notes"), "AuthorsNotesItem");
-    connect(AuthorsNotesItem, &QAction::triggered, this, [this] { SwitchToView(NotesFrame); });
+    connect(AuthorsNotesItem, &QAction::triggered, this,
+            [this] { SwitchToView(MainViews->Notes); });
     help->addSeparator();
     QAction* aboutBook = AddAction(help, QStringLiteral("About &Book..."), "AboutBookItem");
     connect(aboutBook, &QAction::triggered, this, [this] { AboutBook()->ShowAbout(); });
@@ -231,11 +277,17 @@ void TMainForm::BuildNavigation(QWidget* panel) {
     };
 
     layout->addWidget(Heading(QStringLiteral("Quizzes"), "QuizzesHeading", panel));
-    link(QStringLiteral("True False"), "TrueFalseLink", false);
-    link(QStringLiteral("Multiple Choice"), "MultipleChoiceLink", false);
-    link(QStringLiteral("True False/Multiple Choice"), "MixedLink", false);
-    link(QStringLiteral("Glossary Matching"), "GlossaryMatchingLink", false);
-    WordProblemsLink = link(QStringLiteral("Word Problems"), "WordProblemsLink", false);
+    auto quizLink = [&](const TAttemptCommand& command) {
+        TLinkLabel* label = link(QString::fromLatin1(command.LinkCaption), command.LinkName, true);
+        connect(label, &TLinkLabel::clicked, this,
+                [this, &command] { GiveQuiz(command.Kinds, command.Description); });
+        return label;
+    };
+    for (const TAttemptCommand& command : QuizCommands)
+        if (command.Kinds != WordProblemKinds) quizLink(command);
+    connect(link(QStringLiteral("Glossary Matching"), "GlossaryMatchingLink", true),
+            &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews->MatchingQuiz); });
+    WordProblemsLink = quizLink(QuizCommands.back());
     WordProblemsLink->hide();
 
     layout->addSpacing(10);
@@ -251,11 +303,11 @@ void TMainForm::BuildNavigation(QWidget* panel) {
     layout->addSpacing(10);
     layout->addWidget(Heading(QStringLiteral("Miscellaneous"), "MiscellaneousHeading", panel));
     connect(link(QStringLiteral("Glossary"), "GlossaryLink", true), &TLinkLabel::clicked, this,
-            [this] { SwitchToView(GlossaryFrame); });
+            [this] { SwitchToView(MainViews->Glossary); });
     link(QStringLiteral("Graph scores for chapter"), "GraphScoresLink", false);
     link(QStringLiteral("View saved scores"), "ViewSavedScoresLink", false);
     connect(link(QStringLiteral("Read authors notes"), "AuthorsNotesLink", true),
-            &TLinkLabel::clicked, this, [this] { SwitchToView(NotesFrame); });
+            &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews->Notes); });
     layout->addStretch(1);
 }
 
@@ -264,11 +316,11 @@ void TMainForm::SetUpBook() {
     try {
         const QImage cover =
             LoadBookPicture(Program.BookDir(), TBookProperties::CoverPictureFull());
-        Cover->setPixmap(QPixmap::fromImage(cover));
-        Cover->setMinimumSize(cover.width() + 10, cover.height() + 20);
+        Host->Cover()->setPixmap(QPixmap::fromImage(cover));
+        Host->Cover()->setMinimumSize(cover.width() + 10, cover.height() + 20);
     } catch (const std::exception& e) {
         // A book without its cover is still a book: say which file is missing and go on.
-        Cover->clear();
+        Host->Cover()->clear();
         TMessageBoxes::Error(this, QString::fromStdString(e.what()));
     }
     setWindowTitle(QStringLiteral("Quillara for ") + FromBook(Program.SettingsSection));
@@ -301,15 +353,11 @@ void TMainForm::FormShow() {
     AuthorsNotesItem->setVisible(book.HasAuthorsNotes);
     GlossaryItem->setVisible(book.HasGlossary);
     GlossarySeparator->setVisible(book.HasGlossary);
-    GlossaryFrame->SetGlossary(Program.Glossary.get());
+    MainViews->Glossary->SetGlossary(Program.Glossary.get());
+    MainViews->Responses->SetGlossary(Program.Glossary.get());
     if (!book.HasGlossary && book.Topics.empty()) ViewMenu->menuAction()->setVisible(false);
 
-    // The runners, the matching quiz, the saved scores and the score graph register here too once
-    // they exist, in their places of the order.
-    Registered.push_back({NotesFrame, {}, {}, [this] { NotesFrame->ShowNotes(); }, {}, false});
-    Registered.push_back(
-        {GlossaryFrame, {}, {}, [this] { GlossaryFrame->ShowGlossaryView(); }, {}, false});
-    Registered.push_back({TopicFrame, {}, {}, {}, {}, false});
+    MainViews->Register(*Host);
     HideViews();
     SelectChapter(1);
     // Never smaller than 520 x 440, nor than the cover and the chapter heading need.
@@ -319,49 +367,51 @@ void TMainForm::FormShow() {
 }
 
 void TMainForm::RegisterView(const TFrameManager& view) {
-    Registered.push_back(view);
+    Host->Register(view);
 }
 
 bool TMainForm::CanLeaveViews() {
-    bool answer = true;
-    for (TFrameManager& view : Registered) {
-        if (view.Frame->isHidden() || view.LeaveConfirmed) continue;
-        if (!view.CanLeave || view.CanLeave())
-            view.LeaveConfirmed = true;
-        else
-            answer = false;
-    }
-    return answer;
+    return Host->CanLeaveViews();
 }
 
 void TMainForm::HideViews() {
-    if (!CanLeaveViews()) return;
-    for (TFrameManager& view : Registered) {
-        if (view.Frame->isHidden()) continue;
-        if (view.HideHandler)
-            view.HideHandler();
-        else
-            view.Frame->hide();
-    }
+    Host->HideViews();
 }
 
-void TMainForm::ShowView(QWidget* frame) {
-    if (!CanLeaveViews()) return;
-    for (TFrameManager& view : Registered) {
-        if (view.Frame != frame || !view.Frame->isHidden()) continue;
-        if (view.CanShow && !view.CanShow()) continue;
-        if (view.ShowHandler)
-            view.ShowHandler();
-        else
-            view.Frame->show();
-        view.LeaveConfirmed = false;
-    }
+void TMainForm::ShowView(QWidget* view) {
+    Host->ShowView(view);
 }
 
 void TMainForm::SwitchToView(QWidget* view) {
+    Host->SwitchToView(view);
+}
+
+void TMainForm::GiveQuiz(const TKindSet& kinds, std::string_view description) {
+    if (!CanLeaveViews()) return;
+    TTestFrame1* runner = MainViews->QuizRunner;
+    runner->setProperty("HelpContext", QuizHelpContext);
+    HideViews();
+    TChapterSet chapter;
+    chapter.set(static_cast<std::size_t>(Chapter));
+    runner->SetupAttempt(kinds, description, 10, chapter, true);
+    ShowView(runner);
+}
+
+void TMainForm::GiveTest(const TKindSet& kinds, std::string_view description) {
     if (!CanLeaveViews()) return;
     HideViews();
-    ShowView(view);
+    const TChosenChapters chosen = AskChapters();
+    TTestFrame1* runner = MainViews->TestRunner;
+    if (chosen.Chapters.any())
+        runner->SetupAttempt(kinds, description, chosen.Size, chosen.Chapters, false);
+    runner->setProperty("HelpContext", TestHelpContext);
+    ShowView(runner);
+}
+
+TMainForm::TChosenChapters TMainForm::AskChapters() {
+    TSelectChapterForm* dialog = MainViews->ChapterDialog;
+    if (!dialog->ExecuteDialog(*Program.Book)) return {};
+    return {dialog->SelectedChapters(Program.Book->ChapterCount), dialog->TestSize()};
 }
 
 void TMainForm::SelectChapter(int chapter) {
@@ -371,6 +421,7 @@ void TMainForm::SelectChapter(int chapter) {
         const QSignalBlocker quiet(ChapterChooser);
         ChapterChooser->setCurrentIndex(chapter - 1);
     }
+    MainViews->MatchingQuiz->SetChapter(chapter);
     ShowChapterHeading(chapter);
     for (QAction* item : TopicItems)
         item->setVisible(book.TopicInChapter(chapter, item->data().toInt()));
@@ -422,8 +473,8 @@ void TMainForm::ComboBox1Change(int index) {
 }
 
 void TMainForm::ShowTopicCommand(std::int32_t topicId) {
-    TopicFrame->ShowTopic(Chapter, Program.Book->TopicTitle(topicId));
-    SwitchToView(TopicFrame);
+    MainViews->Topic->ShowTopic(Chapter, Program.Book->TopicTitle(topicId));
+    SwitchToView(MainViews->Topic);
 }
 
 void TMainForm::SaveScoresCommand() {
@@ -431,10 +482,14 @@ void TMainForm::SaveScoresCommand() {
         TMessageBoxes::Error(this, QStringLiteral("Unable to save scores"));
 }
 
+// The context of the nearest widget around the focus that has one: a runner inside the main
+// window has its own.
 void TMainForm::ShowHelpForActiveWindow() {
-    QWidget* active = QApplication::activeWindow();
-    const QVariant context = active ? active->property("HelpContext") : QVariant();
-    Help()->ShowContext(context.isValid() ? context.toInt() : HelpContext);
+    QWidget* widget = QApplication::focusWidget();
+    if (!widget) widget = QApplication::activeWindow();
+    while (widget && !widget->property("HelpContext").isValid())
+        widget = widget->parentWidget();
+    Help()->ShowContext(widget ? widget->property("HelpContext").toInt() : HelpContext);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

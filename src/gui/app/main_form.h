@@ -2,9 +2,12 @@
 
 #include "app/frame_manager.h"
 #include "app/program.h"
+#include "quiz/question_set.h"
 
 #include <QMainWindow>
+#include <memory>
 #include <set>
+#include <string_view>
 #include <vector>
 
 class QAction;
@@ -19,9 +22,14 @@ class TAboutBox;
 class TAboutProgram;
 class THelpWindow;
 class TLinkLabel;
+class TMatchingQuizFrame1;
+class TTestForm1;
+class TTestFrame1;
 class TViewAuthorsNotesFrame1;
 class TViewGlossaryFrame1;
+class TViewHost;
 class TViewTopicFrame1;
+struct TMainViews;
 
 // The program's only main window: the chapter chooser and heading, the menus and the links of
 // the navigation panel, and a client area that shows the cover or one view at a time.
@@ -41,11 +49,25 @@ public:
     void ShowView(QWidget* view);
     void SwitchToView(QWidget* view);
 
+    // Starts a quiz on the current chapter in the main window's runner.
+    void GiveQuiz(const TKindSet& kinds, std::string_view description);
+    // Asks for chapters and size, then starts a test in the test window.
+    void GiveTest(const TKindSet& kinds, std::string_view description);
+    struct TChosenChapters {
+        TChapterSet Chapters;
+        int Size = 0;
+    };
+    TChosenChapters AskChapters();
+
     // The registered views, in registration order.
-    const std::vector<TFrameManager>& Views() const { return Registered; }
-    TViewTopicFrame1* TopicView() const { return TopicFrame; }
-    TViewGlossaryFrame1* GlossaryView() const { return GlossaryFrame; }
-    TViewAuthorsNotesFrame1* AuthorsNotesView() const { return NotesFrame; }
+    const std::vector<TFrameManager>& Views() const;
+    TViewTopicFrame1* TopicView() const;
+    TViewGlossaryFrame1* GlossaryView() const;
+    TViewAuthorsNotesFrame1* AuthorsNotesView() const;
+    TTestFrame1* QuizRunner() const;
+    TTestFrame1* TestRunner() const;
+    TTestForm1* TestWindow() const;
+    TMatchingQuizFrame1* MatchingQuiz() const;
     TAboutBox* AboutBook();
     TAboutProgram* AboutProgramDialog();
     THelpWindow* Help();
@@ -53,6 +75,8 @@ public:
     void RegisterView(const TFrameManager& view);
 
     static constexpr int HelpContext = 10000;
+    static constexpr int QuizHelpContext = 10003;
+    static constexpr int TestHelpContext = 10007;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -72,13 +96,12 @@ private:
     TProgram& Program;
     int Chapter = 0;
     bool Shown = false;
-    std::vector<TFrameManager> Registered;
     std::set<std::string> ReportedPictures;
 
     QComboBox* ChapterChooser = nullptr;
     QLabel* ChapterHeading = nullptr;
-    QLabel* Cover = nullptr;
-    QWidget* ClientArea = nullptr;
+    TViewHost* Host = nullptr;
+    std::unique_ptr<TMainViews> MainViews;
     QMenu* ViewMenu = nullptr;
     QAction* GlossaryItem = nullptr;
     QAction* GlossarySeparator = nullptr;
@@ -90,9 +113,6 @@ private:
     std::vector<TLinkLabel*> TopicLinks;
     TLinkLabel* WordProblemsLink = nullptr;
 
-    TViewTopicFrame1* TopicFrame = nullptr;
-    TViewGlossaryFrame1* GlossaryFrame = nullptr;
-    TViewAuthorsNotesFrame1* NotesFrame = nullptr;
     TAboutBox* AboutBox = nullptr;
     TAboutProgram* AboutProgram = nullptr;
     THelpWindow* HelpWindow = nullptr;

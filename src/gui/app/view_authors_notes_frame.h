@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/frame_manager.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -20,6 +22,7 @@ public:
     // Reads AUTHORS. afresh and shows the view, also when the file cannot be read; that failure
     // is then reported in a message box.
     void ShowNotes();
+    TFrameManager Roles() { return {this, {}, {}, [this] { ShowNotes(); }, {}, false}; }
 
 public slots:
     void Button1Click();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/frame_manager.h"
 #include "app/program.h"
 
 #include <QWidget>
@@ -22,6 +23,8 @@ public:
     // Shows the page of the topic for the chapter; a page that cannot be found is reported and
     // the view keeps what it showed.
     void ShowTopic(int chapter, const std::string& title);
+    // Shown and hidden plainly: the page is chosen before the view shows.
+    TFrameManager Roles() { return {this, {}, {}, {}, {}, false}; }
 
 private:
     void Button1Click();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/frame_manager.h"
 #include "book/glossary.h"
 
 #include <QWidget>
@@ -25,6 +26,9 @@ public:
     void SetGlossary(const TGlossary* glossary);
     // Shows the view afresh: empty search, first term selected.
     void ShowGlossaryView();
+    TFrameManager Roles() {
+        return {this, {}, {}, [this] { ShowGlossaryView(); }, {}, false};
+    }
 
     void ShowSelectedEntry();
     void searchTermChange();

@@ -1,0 +1,40 @@
+#include "app/main_views.h"
+
+#include "app/view_authors_notes_frame.h"
+#include "app/view_host.h"
+#include "app/view_topic_frame.h"
+#include "glossary/view_glossary_frame.h"
+#include "quiz/answer_response_form.h"
+#include "quiz/glos_answer_response.h"
+#include "quiz/matching_quiz_frame.h"
+#include "quiz/select_chapter_form.h"
+#include "quiz/test_form.h"
+#include "quiz/test_frame.h"
+
+namespace quillara::gui {
+
+TMainViews::TMainViews(TProgram& program, TViewHost& host, QWidget* mainWindow)
+    : Responses(new TAnswerResponseForm(mainWindow)),
+      GlossaryResponses(new TGlosAnswerResponse(mainWindow)),
+      ChapterDialog(new TSelectChapterForm(mainWindow)),
+      TestForm(new TTestForm1(program, *Responses, mainWindow)), TestRunner(TestForm->Runner()),
+      QuizRunner(new TTestFrame1(program, *Responses, &host)),
+      MatchingQuiz(new TMatchingQuizFrame1(program, *GlossaryResponses, &host)),
+      Notes(new TViewAuthorsNotesFrame1(program, &host)), Glossary(new TViewGlossaryFrame1(&host)),
+      Topic(new TViewTopicFrame1(program, &host)) {
+    for (QWidget* view : {static_cast<QWidget*>(QuizRunner), static_cast<QWidget*>(MatchingQuiz),
+                          static_cast<QWidget*>(Notes), static_cast<QWidget*>(Glossary),
+                          static_cast<QWidget*>(Topic)})
+        host.Place(view);
+}
+
+void TMainViews::Register(TViewHost& host) const {
+    host.Register(TestRunner->Roles());
+    host.Register(QuizRunner->Roles());
+    host.Register(MatchingQuiz->Roles());
+    host.Register(Notes->Roles());
+    host.Register(Glossary->Roles());
+    host.Register(Topic->Roles());
+}
+
+} // namespace quillara::gui

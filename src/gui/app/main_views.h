@@ -1,0 +1,39 @@
+#pragma once
+
+class QWidget;
+
+namespace quillara::gui {
+
+struct TProgram;
+class TAnswerResponseForm;
+class TGlosAnswerResponse;
+class TMatchingQuizFrame1;
+class TSelectChapterForm;
+class TTestForm1;
+class TTestFrame1;
+class TViewAuthorsNotesFrame1;
+class TViewGlossaryFrame1;
+class TViewHost;
+class TViewTopicFrame1;
+
+// The views of the main window and the dialogs the quizzes share, made once with the window.
+// Placing a view in the client area and registering its roles happen here, so that a new view
+// is a new class and a line in each of the two lists below.
+struct TMainViews {
+    TMainViews(TProgram& program, TViewHost& host, QWidget* mainWindow);
+    // Registers every view with the host in the program's fixed order.
+    void Register(TViewHost& host) const;
+
+    TAnswerResponseForm* Responses;
+    TGlosAnswerResponse* GlossaryResponses;
+    TSelectChapterForm* ChapterDialog;
+    TTestForm1* TestForm;
+    TTestFrame1* TestRunner;
+    TTestFrame1* QuizRunner;
+    TMatchingQuizFrame1* MatchingQuiz;
+    TViewAuthorsNotesFrame1* Notes;
+    TViewGlossaryFrame1* Glossary;
+    TViewTopicFrame1* Topic;
+};
+
+} // namespace quillara::gui

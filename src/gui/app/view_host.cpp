@@ -1,0 +1,73 @@
+#include "app/view_host.h"
+
+#include "widgets/white_background.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+namespace quillara::gui {
+
+TViewHost::TViewHost(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("ClientArea"));
+    MakeWhite(this);
+    auto* stack = new QGridLayout(this);
+    stack->setContentsMargins(0, 0, 0, 0);
+    CoverLabel = new QLabel(this);
+    CoverLabel->setObjectName(QStringLiteral("Cover"));
+    CoverLabel->setAlignment(Qt::AlignCenter);
+    stack->addWidget(CoverLabel, 0, 0);
+}
+
+void TViewHost::Place(QWidget* view) {
+    MakeWhite(view);
+    view->hide();
+    static_cast<QGridLayout*>(layout())->addWidget(view, 0, 0);
+}
+
+void TViewHost::Register(const TFrameManager& view) {
+    Registered.push_back(view);
+}
+
+bool TViewHost::CanLeaveViews() {
+    bool answer = true;
+    for (TFrameManager& view : Registered) {
+        if (view.Frame->isHidden() || view.LeaveConfirmed) continue;
+        if (!view.CanLeave || view.CanLeave())
+            view.LeaveConfirmed = true;
+        else
+            answer = false;
+    }
+    return answer;
+}
+
+void TViewHost::HideViews() {
+    if (!CanLeaveViews()) return;
+    for (TFrameManager& view : Registered) {
+        if (view.Frame->isHidden()) continue;
+        if (view.HideHandler)
+            view.HideHandler();
+        else
+            view.Frame->hide();
+    }
+}
+
+void TViewHost::ShowView(QWidget* frame) {
+    if (!CanLeaveViews()) return;
+    for (TFrameManager& view : Registered) {
+        if (view.Frame != frame || !view.Frame->isHidden()) continue;
+        if (view.CanShow && !view.CanShow()) continue;
+        if (view.ShowHandler)
+            view.ShowHandler();
+        else
+            view.Frame->show();
+        view.LeaveConfirmed = false;
+    }
+}
+
+void TViewHost::SwitchToView(QWidget* view) {
+    if (!CanLeaveViews()) return;
+    HideViews();
+    ShowView(view);
+}
+
+} // namespace quillara::gui

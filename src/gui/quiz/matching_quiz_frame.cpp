@@ -1,0 +1,171 @@
+#include "quiz/matching_quiz_frame.h"
+
+#include "app/message_boxes.h"
+#include "app/program.h"
+#include "quiz/glos_answer_response.h"
+#include "quiz/score_panel.h"
+#include "widgets/book_text.h"
+#include "widgets/white_background.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace quillara::gui {
+
+TMatchingQuizFrame1::TMatchingQuizFrame1(TProgram& program, TGlosAnswerResponse& responses,
+                                         QWidget* parent)
+    : QWidget(parent), Program(program), Responses(responses) {
+    setObjectName(QStringLiteral("MatchingQuizFrame1"));
+    setMinimumSize(290, 290);
+    MakeWhite(this);
+    auto* column = new QVBoxLayout(this);
+
+    topicLabel = new QLabel(QStringLiteral("Glossary Matching Quiz"), this);
+    topicLabel->setObjectName(QStringLiteral("topicLabel"));
+    topicLabel->setAlignment(Qt::AlignCenter);
+    QFont title(QStringLiteral("Times New Roman"));
+    title.setStyleHint(QFont::Serif);
+    title.setPixelSize(24);
+    title.setBold(true);
+    topicLabel->setFont(title);
+    column->addWidget(topicLabel);
+
+    Label1 = new QLabel(QStringLiteral("Match the definition on the left to the most appropriate "
+                                       "term in the list on the right.  To sumbit your answer, "
+                                       "simply click the term you think is correct."),
+                        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    column->addWidget(Label1);
+
+    auto* lists = new QGridLayout;
+    Label2 = new QLabel(QStringLiteral("Definition"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label3 = new QLabel(QStringLiteral("List of Selectable Terms"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    MatchingDef = new QTextEdit(this);
+    MatchingDef->setObjectName(QStringLiteral("MatchingDef"));
+    MatchingDef->setAccessibleName(QStringLiteral("Definition"));
+    MatchingDef->setReadOnly(true);
+    MatchingDef->setFocusPolicy(Qt::ClickFocus);
+    MatchingDef->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    TermList = new QListWidget(this);
+    TermList->setObjectName(QStringLiteral("TermList"));
+    TermList->setAccessibleName(QStringLiteral("List of Selectable Terms"));
+    TermList->setSelectionMode(QAbstractItemView::SingleSelection);
+    TermList->installEventFilter(this);
+    Label2->setBuddy(MatchingDef);
+    Label3->setBuddy(TermList);
+    lists->addWidget(Label2, 0, 0);
+    lists->addWidget(Label3, 0, 1);
+    lists->addWidget(MatchingDef, 1, 0);
+    lists->addWidget(TermList, 1, 1);
+    lists->setColumnStretch(0, 3);
+    lists->setColumnStretch(1, 2);
+    column->addLayout(lists, 1);
+    // A mouse click answers at once; the second click of a double-click would land on the new
+    // list, so double-clicks are left to that first click.
+    connect(TermList, &QListWidget::itemClicked, this, &TMatchingQuizFrame1::TermListClick);
+
+    ScorePanel = new TScorePanel(this);
+    ScorePanel->setObjectName(QStringLiteral("ScorePanel"));
+    column->addWidget(ScorePanel);
+
+    Button1 = new QPushButton(QStringLiteral("End Quiz"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setAutoDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &TMatchingQuizFrame1::Button1Click);
+    column->addWidget(Button1, 0, Qt::AlignRight);
+}
+
+TFrameManager TMatchingQuizFrame1::Roles() {
+    return {this,
+            [this] { return ConfirmEndQuiz(); },
+            {},
+            [this] { StartQuiz(); },
+            [this] { EndQuiz(); },
+            false};
+}
+
+void TMatchingQuizFrame1::StartQuiz() {
+    Matching.StartQuiz(Program.Glossary.get(), QuizChapter);
+    setWindowTitle(QString::fromStdString(Matching.Description()));
+    FillTermList();
+    const bool going = ShowNextDefinition();
+    ScorePanel->setCorrect(0);
+    ScorePanel->setIncorrect(0);
+    if (!going) return;
+    show();
+    TermList->setFocus();
+}
+
+bool TMatchingQuizFrame1::ConfirmEndQuiz() {
+    if (!Matching.ConfirmNeeded()) return true;
+    return TMessageBoxes::Confirm(
+        this, QStringLiteral("Are you sure you want to end the matching quiz?"));
+}
+
+void TMatchingQuizFrame1::EndQuiz() {
+    Matching.EndQuiz(Program.Scores);
+    hide();
+}
+
+void TMatchingQuizFrame1::Button1Click() {
+    if (ConfirmEndQuiz()) EndQuiz();
+}
+
+void TMatchingQuizFrame1::FillTermList() {
+    TermList->clear();
+    for (const TDefinition* entry : Matching.Terms())
+        TermList->addItem(FromBook(entry->Term));
+    // Nothing is current, so the first Down selects the first term.
+    TermList->setCurrentRow(-1);
+}
+
+bool TMatchingQuizFrame1::ShowNextDefinition() {
+    const TDefinition* asked = Matching.Asked();
+    if (!asked) {
+        TMessageBoxes::Information(this, QStringLiteral("End of Matching Quiz"));
+        EndQuiz();
+        return false;
+    }
+    MatchingDef->clear();
+    MatchingDef->setPlainText(FromBook(asked->DefinitionText));
+    return true;
+}
+
+void TMatchingQuizFrame1::TermListClick() {
+    const QList<QListWidgetItem*> selected = TermList->selectedItems();
+    if (selected.isEmpty()) return;
+    Answer(TermList->row(selected.front()));
+}
+
+void TMatchingQuizFrame1::Answer(int index) {
+    const auto verdict = Matching.Answer(index);
+    if (!verdict) return;
+    if (verdict->Correct)
+        ScorePanel->anotherCorrect();
+    else
+        ScorePanel->anotherIncorrect();
+    Responses.Execute(FromBook(verdict->Message));
+    ShowNextDefinition();
+    FillTermList();
+}
+
+bool TMatchingQuizFrame1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == TermList && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            TermListClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace quillara::gui

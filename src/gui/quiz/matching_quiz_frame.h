@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/frame_manager.h"
+#include "quiz/matching_quiz.h"
+
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTextEdit;
+
+namespace quillara::gui {
+
+struct TProgram;
+class TGlosAnswerResponse;
+class TScorePanel;
+
+// The glossary matching quiz: one definition at a time beside the chapter's terms; a click on a
+// term (or Enter or Space on the selected one) answers. The quiz itself is the core's
+// TMatchingQuiz; this view shows it and forwards the choices.
+class TMatchingQuizFrame1 : public QWidget {
+    Q_OBJECT
+public:
+    TMatchingQuizFrame1(TProgram& program, TGlosAnswerResponse& responses,
+                        QWidget* parent = nullptr);
+
+    void SetChapter(int chapter) { QuizChapter = chapter; }
+    void StartQuiz();
+    bool ConfirmEndQuiz();
+    void EndQuiz();
+    // The roles of this view in the main window's view switching.
+    TFrameManager Roles();
+    const TMatchingQuiz& Quiz() const { return Matching; }
+
+    void TermListClick();
+    void Button1Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FillTermList();
+    // Shows the next definition, or ends the quiz when none is left; false when it ended.
+    bool ShowNextDefinition();
+    void Answer(int index);
+
+    TProgram& Program;
+    TGlosAnswerResponse& Responses;
+    TMatchingQuiz Matching;
+    int QuizChapter = 1;
+
+    QLabel* topicLabel;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QTextEdit* MatchingDef;
+    QListWidget* TermList;
+    TScorePanel* ScorePanel;
+    QPushButton* Button1;
+};
+
+} // namespace quillara::gui

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+namespace quillara::gui {
+
+struct TProgram;
+class TAnswerResponseForm;
+class TTestFrame1;
+
+// The test window: a window of its own, kept above the main window and centred on it when it
+// first opens, holding the test runner. Its close box only hides it; the test goes on.
+class TTestForm1 : public QWidget {
+    Q_OBJECT
+public:
+    TTestForm1(TProgram& program, TAnswerResponseForm& responses, QWidget* mainWindow);
+    TTestFrame1* Runner() const { return TestFrame; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    TTestFrame1* TestFrame;
+    bool Placed = false;
+};
+
+} // namespace quillara::gui

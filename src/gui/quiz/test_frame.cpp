@@ -1,0 +1,289 @@
+#include "quiz/test_frame.h"
+
+#include "app/message_boxes.h"
+#include "app/program.h"
+#include "quiz/answer_response_form.h"
+#include "widgets/book_text.h"
+#include "widgets/rtf_document.h"
+#include "widgets/white_background.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace quillara::gui {
+
+namespace {
+
+// The question box's text size, in points, handed to the RTF it shows.
+constexpr int QuestionPointSize = 12;
+
+QFont TitleFont() {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(24);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+TTestFrame1::TTestFrame1(TProgram& program, TAnswerResponseForm& responses, QWidget* parent)
+    : QWidget(parent), Program(program), Responses(responses) {
+    setObjectName(QStringLiteral("TestFrame1"));
+    setMinimumSize(290, 290);
+    MakeWhite(this);
+    auto* column = new QVBoxLayout(this);
+
+    testDescLabel = new QLabel(this);
+    testDescLabel->setObjectName(QStringLiteral("testDescLabel"));
+    testDescLabel->setAlignment(Qt::AlignCenter);
+    testDescLabel->setTextFormat(Qt::PlainText);
+    testDescLabel->setFont(TitleFont());
+    column->addWidget(testDescLabel);
+
+    QuestionNumber = new QLabel(this);
+    QuestionNumber->setObjectName(QStringLiteral("QuestionNumber"));
+    column->addWidget(QuestionNumber);
+
+    RichEdit1 = new QTextEdit(this);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setAccessibleName(QStringLiteral("Question"));
+    RichEdit1->setReadOnly(true);
+    RichEdit1->setFocusPolicy(Qt::ClickFocus);
+    QFont questionFont = RichEdit1->font();
+    questionFont.setPointSize(QuestionPointSize);
+    RichEdit1->setFont(questionFont);
+    column->addWidget(RichEdit1, 1);
+
+    // The two answer panels share one place; the question's kind decides which shows.
+    auto* answers = new QWidget(this);
+    auto* answerPlace = new QGridLayout(answers);
+    answerPlace->setContentsMargins(0, 0, 0, 0);
+    MCTFPanel = new QWidget(answers);
+    MCTFPanel->setObjectName(QStringLiteral("MCTFPanel"));
+    auto* buttons = new QHBoxLayout(MCTFPanel);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->addStretch(1);
+    ButtonTrue = AnswerButton(QStringLiteral("True"), "ButtonTrue", QStringLiteral("T"));
+    buttons->addWidget(ButtonTrue);
+    ButtonFalse = AnswerButton(QStringLiteral("False"), "ButtonFalse", QStringLiteral("F"));
+    buttons->addWidget(ButtonFalse);
+    const char* letterNames[] = {"ButtonA", "buttonB", "ButtonC", "ButtonD", "ButtonE"};
+    for (int i = 0; i < 5; ++i) {
+        const QString letter(QChar(u'A' + i));
+        LetterButtons[i] = AnswerButton(letter, letterNames[i], letter);
+        buttons->addWidget(LetterButtons[i]);
+    }
+    buttons->addStretch(1);
+    answerPlace->addWidget(MCTFPanel, 0, 0);
+
+    WordProblemPanel = new QWidget(answers);
+    WordProblemPanel->setObjectName(QStringLiteral("WordProblemPanel"));
+    auto* typed = new QHBoxLayout(WordProblemPanel);
+    typed->setContentsMargins(0, 0, 0, 0);
+    WPAnswerLabel = new QLabel(QStringLiteral("Enter your answer:"), WordProblemPanel);
+    WPAnswerLabel->setObjectName(QStringLiteral("WPAnswerLabel"));
+    wpCorrectAnswer = new QLineEdit(WordProblemPanel);
+    wpCorrectAnswer->setObjectName(QStringLiteral("wpCorrectAnswer"));
+    wpCorrectAnswer->setAccessibleName(QStringLiteral("Your answer"));
+    WPAnswerLabel->setBuddy(wpCorrectAnswer);
+    wpSubmitAnswer = new QPushButton(QStringLiteral("OK"), WordProblemPanel);
+    wpSubmitAnswer->setObjectName(QStringLiteral("wpSubmitAnswer"));
+    wpSubmitAnswer->setAutoDefault(true);
+    roundToLabel = new QLabel(WordProblemPanel);
+    roundToLabel->setObjectName(QStringLiteral("roundToLabel"));
+    typed->addWidget(WPAnswerLabel);
+    typed->addWidget(wpCorrectAnswer, 1);
+    typed->addWidget(wpSubmitAnswer);
+    typed->addWidget(roundToLabel);
+    answerPlace->addWidget(WordProblemPanel, 0, 0);
+    connect(wpSubmitAnswer, &QPushButton::clicked, this, &TTestFrame1::wpSubmitAnswerClick);
+    connect(wpCorrectAnswer, &QLineEdit::returnPressed, this, &TTestFrame1::wpSubmitAnswerClick);
+    column->addWidget(answers);
+    MCTFPanel->hide();
+    WordProblemPanel->hide();
+
+    ScoreLabel = new QLabel(this);
+    ScoreLabel->setObjectName(QStringLiteral("ScoreLabel"));
+    column->addWidget(ScoreLabel);
+
+    auto* separator = new QFrame(this);
+    separator->setObjectName(QStringLiteral("Panel1"));
+    separator->setFrameShape(QFrame::HLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    separator->setLineWidth(1);
+    separator->setFixedHeight(3);
+    column->addWidget(separator);
+
+    QuitButton = new QPushButton(QStringLiteral("End Quiz"), this);
+    QuitButton->setObjectName(QStringLiteral("QuitButton"));
+    QuitButton->setAutoDefault(true);
+    connect(QuitButton, &QPushButton::clicked, this, &TTestFrame1::QuitButtonClick);
+    column->addWidget(QuitButton, 0, Qt::AlignRight);
+}
+
+QPushButton* TTestFrame1::AnswerButton(const QString& caption, const char* name,
+                                       const QString& answer) {
+    auto* button = new QPushButton(caption, MCTFPanel);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(QStringLiteral("Click this button to answer ") + caption);
+    // Enter presses the focused button, as Space does.
+    button->setAutoDefault(true);
+    button->hide();
+    connect(button, &QPushButton::clicked, this, [this, answer] { SubmitAnswer(answer); });
+    return button;
+}
+
+TFrameManager TTestFrame1::Roles() {
+    return {this,
+            [this] { return ConfirmEnd(); },
+            [this] { return HasQuestion(); },
+            [this] { StartAttempt(); },
+            [this] { EndAttempt(); },
+            false};
+}
+
+void TTestFrame1::SetupAttempt(const TKindSet& kinds, std::string_view description, int size,
+                               const TChapterSet& chapters, bool isQuiz) {
+    if (!Runner) Runner.emplace(*Program.Book, Program.BookDir(), Program.Regional);
+    try {
+        Runner->SetupAttempt(kinds, description, size, chapters, isQuiz);
+    } catch (const std::exception& e) {
+        TMessageBoxes::Error(this, FromBook(e.what()));
+    }
+    QuitButton->setText(QString::fromStdString(Runner->QuitCaption()));
+    if (!Runner->Score()) return;
+    setWindowTitle(FromBook(Runner->Title()));
+    testDescLabel->setText(FromBook(Runner->Description()));
+}
+
+void TTestFrame1::StartAttempt() {
+    QWidget* host = parentWidget();
+    HostWasHidden = host && !host->isVisible();
+    if (HostWasHidden) host->show();
+    show();
+    window()->raise();
+    window()->activateWindow();
+    gotoFirstQuestion();
+    FormUpdateScore();
+    FormUpdateQuestion();
+}
+
+void TTestFrame1::gotoFirstQuestion() {
+    Runner->StartAttempt();
+}
+
+bool TTestFrame1::ConfirmEnd() {
+    if (!HasQuestion()) return true;
+    return TMessageBoxes::Confirm(this, FromBook(Runner->ConfirmEndText()));
+}
+
+void TTestFrame1::EndAttempt() {
+    hide();
+    if (HostWasHidden && parentWidget()) parentWidget()->hide();
+    if (Runner) Runner->EndAttempt(Program.Scores);
+}
+
+void TTestFrame1::QuitButtonClick() {
+    if (ConfirmEnd()) EndAttempt();
+}
+
+void TTestFrame1::FormUpdateQuestion() {
+    const TShownQuestion shown = Runner->ShowQuestion(RichEdit1->font().pointSize());
+    if (!shown.Question) {
+        EndAttempt();
+        return;
+    }
+    const TQuestion& question = *shown.Question;
+    LoadRtf(RichEdit1, shown.Rtf);
+    QuestionNumber->setText(QString::fromStdString(shown.NumberText));
+    switch (question.Kind) {
+    case qkTrueFalse:
+        ButtonTrue->show();
+        ButtonFalse->show();
+        for (QPushButton* button : LetterButtons)
+            button->hide();
+        WordProblemPanel->hide();
+        MCTFPanel->show();
+        ButtonTrue->setFocus();
+        break;
+    case qkMultipleChoice:
+        ButtonTrue->hide();
+        ButtonFalse->hide();
+        for (int i = 0; i < 5; ++i)
+            LetterButtons[i]->setVisible(question.ChoiceCount >= i + 1);
+        WordProblemPanel->hide();
+        MCTFPanel->show();
+        LetterButtons[0]->setFocus();
+        break;
+    case qkWordProblem:
+        roundToLabel->setText(QString::fromStdString(shown.RoundToText));
+        if (!shown.FormulaError.empty())
+            TMessageBoxes::Error(this, QString::fromStdString(shown.FormulaError));
+        MCTFPanel->hide();
+        WordProblemPanel->show();
+        wpCorrectAnswer->clear();
+        wpCorrectAnswer->setFocus();
+        break;
+    default:
+        // A kind this program does not know keeps the answer controls as they were.
+        break;
+    }
+}
+
+void TTestFrame1::FormUpdateScore() {
+    ScoreLabel->setText(QString::fromStdString(Runner->ScoreText()));
+}
+
+void TTestFrame1::wpSubmitAnswerClick() {
+    SubmitAnswer(wpCorrectAnswer->text());
+}
+
+void TTestFrame1::SubmitAnswer(const QString& answer) {
+    const TQuestion* question = Runner ? Runner->Set().CurrentQuestion() : nullptr;
+    if (!question) return;
+    TJudgement verdict;
+    try {
+        verdict = Runner->SubmitAnswer(ToBook(answer));
+    } catch (const EAnswerNotANumber& e) {
+        TMessageBoxes::Error(this, FromBook(e.what()));
+        return;
+    }
+    if (!verdict.ExpectedAnswerMessage.empty())
+        TMessageBoxes::Information(this, FromBook(verdict.ExpectedAnswerMessage));
+    FormUpdateScore();
+    const bool tryAgain = Responses.Execute(*question, verdict.Correct, verdict.MayTryAgain);
+    Runner->AfterResponse(tryAgain);
+    if (!tryAgain) FormUpdateQuestion();
+}
+
+void TTestFrame1::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    QPushButton* button = nullptr;
+    const int key = event->key();
+    if (key == Qt::Key_T)
+        button = ButtonTrue;
+    else if (key == Qt::Key_F)
+        button = ButtonFalse;
+    else if (key >= Qt::Key_A && key <= Qt::Key_E)
+        button = LetterButtons[key - Qt::Key_A];
+    // Only a button the student can see answers; the others' keys do nothing.
+    if (button && button->isVisible()) {
+        event->accept();
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace quillara::gui

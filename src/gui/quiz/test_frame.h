@@ -1,0 +1,78 @@
+#pragma once
+
+#include "app/frame_manager.h"
+#include "quiz/question_runner.h"
+
+#include <QWidget>
+#include <optional>
+#include <string_view>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTextEdit;
+
+namespace quillara::gui {
+
+struct TProgram;
+class TAnswerResponseForm;
+
+// The question runner: one question at a time with the answer buttons its kind needs, the
+// running count, and the answer response after every answer. The quiz runner lives in the main
+// window's client area, the test runner alone in the test window; the attempt itself is the
+// core's TQuestionRunner, which this view renders and feeds with the student's answers.
+class TTestFrame1 : public QWidget {
+    Q_OBJECT
+public:
+    TTestFrame1(TProgram& program, TAnswerResponseForm& responses, QWidget* parent = nullptr);
+
+    void SetupAttempt(const TKindSet& kinds, std::string_view description, int size,
+                      const TChapterSet& chapters, bool isQuiz);
+    bool HasQuestion() const { return Runner && Runner->HasQuestion(); }
+    void StartAttempt();
+    bool ConfirmEnd();
+    void EndAttempt();
+    // The roles of this view in the main window's view switching.
+    TFrameManager Roles();
+    // The attempt's state; none before the first attempt was set up.
+    const TQuestionRunner* Attempt() const { return Runner ? &*Runner : nullptr; }
+
+    void ButtonTrueClick() { SubmitAnswer(QStringLiteral("T")); }
+    void ButtonFalseClick() { SubmitAnswer(QStringLiteral("F")); }
+    void wpSubmitAnswerClick();
+    void QuitButtonClick();
+
+protected:
+    // The visible answer buttons also answer from their keys: T, F and A to E.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void SubmitAnswer(const QString& answer);
+    void gotoFirstQuestion();
+    void FormUpdateQuestion();
+    void FormUpdateScore();
+    QPushButton* AnswerButton(const QString& caption, const char* name, const QString& answer);
+
+    TProgram& Program;
+    TAnswerResponseForm& Responses;
+    // Made with the first attempt: the window exists before the book is read.
+    std::optional<TQuestionRunner> Runner;
+    bool HostWasHidden = false;
+
+    QLabel* testDescLabel;
+    QLabel* QuestionNumber;
+    QTextEdit* RichEdit1;
+    QWidget* MCTFPanel;
+    QPushButton* ButtonTrue;
+    QPushButton* ButtonFalse;
+    QPushButton* LetterButtons[5];
+    QWidget* WordProblemPanel;
+    QLabel* WPAnswerLabel;
+    QLineEdit* wpCorrectAnswer;
+    QPushButton* wpSubmitAnswer;
+    QLabel* roundToLabel;
+    QLabel* ScoreLabel;
+    QPushButton* QuitButton;
+};
+
+} // namespace quillara::gui

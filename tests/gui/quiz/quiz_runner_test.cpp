@@ -1,0 +1,291 @@
+#include "app/message_boxes.h"
+#include "app/view_host.h"
+#include "glossary/view_glossary_frame.h"
+#include "main_window.h"
+#include "quiz/select_chapter_form.h"
+#include "quiz/test_form.h"
+#include "quiz/test_frame.h"
+#include "scores/score_file.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+namespace quillara::gui {
+namespace {
+
+using testing::GuiBook;
+using testing::MainWindow;
+
+TQuestion Question(std::uint8_t kind, char answer, std::uint8_t choices = 0) {
+    TQuestion q;
+    q.Kind = kind;
+    q.Answer = answer;
+    q.ChoiceCount = choices;
+    q.Text =
+        kind == qkMultipleChoice ? "Pick one:\r\n A) one\r\n B) two\r\n C) three" : "Is it so?";
+    return q;
+}
+
+template <typename T = QWidget> T* In(QWidget* parent, const char* name) {
+    return parent->findChild<T*>(QString::fromLatin1(name));
+}
+
+// The names of the answer buttons that show, in order.
+QStringList VisibleButtons(TTestFrame1* runner) {
+    QStringList names;
+    for (const char* name :
+         {"ButtonTrue", "ButtonFalse", "ButtonA", "buttonB", "ButtonC", "ButtonD", "ButtonE"})
+        if (In(runner, name)->isVisible()) names << QString::fromLatin1(name);
+    return names;
+}
+
+// What the answer response dialog showed, answered with the button of the given name.
+struct Response {
+    bool Correct = false;
+    bool TryAgainOffered = false;
+    QString Score;
+};
+void AnswerResponse(std::vector<Response>& seen, TTestFrame1* runner,
+                    const char* button = "Button2") {
+    TMessageBoxes::QueueDialog([&seen, runner, button](QDialog* dialog) {
+        seen.push_back({!In(dialog, "Correct")->isHidden(),
+                        !In(dialog, "TryAgainButton")->isHidden(),
+                        In<QLabel>(runner, "ScoreLabel")->text()});
+        In<QPushButton>(dialog, button)->click();
+        return dialog->result();
+    });
+}
+
+TEST(QuizRunner, ATrueFalseQuizFromTheMenuCountsAndRecords) {
+    GuiBook book;
+    book.Banks[0] = {Question(qkTrueFalse, 'T'), Question(qkTrueFalse, 'T'),
+                     Question(qkTrueFalse, 'T')};
+    MainWindow window(book);
+    TTestFrame1* runner = window.form->QuizRunner();
+    window.Action("QuizTrueFalseItem")->trigger();
+    ASSERT_TRUE(runner->isVisible());
+    EXPECT_EQ(In<QLabel>(runner, "testDescLabel")->text(), "True False Quiz");
+    EXPECT_EQ(In<QPushButton>(runner, "QuitButton")->text(), "End Quiz");
+    EXPECT_EQ(In<QLabel>(runner, "QuestionNumber")->text(), "Question 1 of 3, from chapter 1");
+    EXPECT_EQ(In<QTextEdit>(runner, "RichEdit1")->toPlainText(), "Is it so?");
+    EXPECT_EQ(In<QLabel>(runner, "ScoreLabel")->text(), "");
+    EXPECT_EQ(VisibleButtons(runner), (QStringList{"ButtonTrue", "ButtonFalse"}));
+    EXPECT_EQ(runner->window()->focusWidget(), In(runner, "ButtonTrue"));
+    EXPECT_EQ(window.form->QuizRunner()->property("HelpContext").toInt(), 10003);
+
+    std::vector<Response> seen;
+    for (int i = 0; i < 3; ++i)
+        AnswerResponse(seen, runner);
+    QTest::keyClick(In(runner, "ButtonTrue"), Qt::Key_Space);
+    QTest::keyClick(In(runner, "ButtonTrue"), Qt::Key_F); // the key of the False button
+    EXPECT_EQ(In<QLabel>(runner, "QuestionNumber")->text(), "Question 3 of 3, from chapter 1");
+    In<QPushButton>(runner, "ButtonTrue")->click();
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_TRUE(seen[0].Correct);
+    EXPECT_FALSE(seen[1].Correct);
+    EXPECT_FALSE(seen[1].TryAgainOffered);
+    EXPECT_EQ(seen[2].Score, "You have answered 2 of 3 questions correctly");
+
+    // After the last answer's dialog the runner goes without a summary and the cover shows.
+    EXPECT_TRUE(runner->isHidden());
+    ASSERT_EQ(window.program.Scores.size(), 1u);
+    const TScore& score = window.program.Scores.at(0);
+    EXPECT_EQ(score.description, "True False Quiz from chapter 1");
+    EXPECT_EQ(score.detail(0).correct, 2);
+    EXPECT_EQ(score.detail(0).incorrect, 1);
+    EXPECT_TRUE(TMessageBoxes::Shown().isEmpty());
+}
+
+TEST(QuizRunner, MultipleChoiceLettersAndTryAgain) {
+    GuiBook book;
+    book.Banks[0] = {Question(qkMultipleChoice, 'B', 3)};
+    MainWindow window(book);
+    TTestFrame1* runner = window.form->QuizRunner();
+    window.Child("MultipleChoiceLink")->setFocus();
+    QTest::keyClick(window.Child("MultipleChoiceLink"), Qt::Key_Return);
+    ASSERT_TRUE(runner->isVisible());
+    EXPECT_EQ(VisibleButtons(runner), (QStringList{"ButtonA", "buttonB", "ButtonC"}));
+    EXPECT_EQ(runner->window()->focusWidget(), In(runner, "ButtonA"));
+    EXPECT_EQ(In(runner, "ButtonA")->toolTip(), "Click this button to answer A");
+    // The choices are paragraphs of their own, each starting at its letter.
+    QStringList paragraphs;
+    for (QTextBlock block = In<QTextEdit>(runner, "RichEdit1")->document()->begin();
+         block.isValid(); block = block.next())
+        if (!block.text().isEmpty()) paragraphs << block.text();
+    EXPECT_EQ(paragraphs, (QStringList{"Pick one:", "\tA)\tone", "\tB)\ttwo", "\tC)\tthree"}));
+
+    std::vector<Response> seen;
+    QTest::keyClick(In(runner, "ButtonA"), Qt::Key_D); // no D button: nothing happens
+    QTest::keyClick(In(runner, "ButtonA"), Qt::Key_T); // nor a True button
+    EXPECT_TRUE(seen.empty());
+    AnswerResponse(seen, runner, "TryAgainButton");
+    QTest::keyClick(In(runner, "ButtonA"), Qt::Key_C);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_TRUE(seen[0].TryAgainOffered);
+    EXPECT_TRUE(runner->isVisible()) << "the question stays for another try";
+    AnswerResponse(seen, runner);
+    QTest::keyClick(In(runner, "ButtonA"), Qt::Key_B);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_TRUE(seen[1].Correct);
+    EXPECT_FALSE(seen[1].TryAgainOffered);
+    EXPECT_EQ(seen[1].Score, "You have answered 0 of 1 questions correctly");
+    EXPECT_TRUE(runner->isHidden());
+    ASSERT_EQ(window.program.Scores.size(), 1u);
+    EXPECT_EQ(window.program.Scores.at(0).totalIncorrect(), 1);
+    EXPECT_EQ(window.program.Scores.at(0).totalCorrect(), 0);
+}
+
+TEST(QuizRunner, EndingOrLeavingAQuizAsksFirst) {
+    GuiBook book;
+    book.Banks[0] = {Question(qkTrueFalse, 'T'), Question(qkTrueFalse, 'T')};
+    MainWindow window(book);
+    TTestFrame1* runner = window.form->QuizRunner();
+    window.Action("QuizTrueFalseItem")->trigger();
+
+    // Another chapter while a question waits: No keeps the quiz and the chapter.
+    auto* chooser = window.Child<QComboBox>("ComboBox1");
+    TMessageBoxes::QueueAnswer(false);
+    chooser->setCurrentIndex(1);
+    emit chooser->activated(1);
+    EXPECT_TRUE(runner->isVisible());
+    EXPECT_EQ(window.form->CurrentChapter(), 1);
+    EXPECT_EQ(chooser->currentIndex(), 0);
+
+    TMessageBoxes::QueueAnswer(true);
+    In<QPushButton>(runner, "QuitButton")->click();
+    EXPECT_EQ(TMessageBoxes::Shown(),
+              (QStringList{"Are you sure you want to end the current True False Quiz?",
+                           "Are you sure you want to end the current True False Quiz?"}));
+    EXPECT_TRUE(runner->isHidden());
+    EXPECT_TRUE(window.program.Scores.empty()) << "nothing answered, nothing recorded";
+
+    // A chapter without questions of the kind starts nothing.
+    window.Action("QuizMultipleChoiceItem")->trigger();
+    EXPECT_TRUE(runner->isHidden());
+}
+
+TEST(TestWindow, ATestOverChosenChaptersRunsInItsOwnWindow) {
+    GuiBook book;
+    book.Banks[0] = {Question(qkTrueFalse, 'T'), Question(qkMultipleChoice, 'A', 2)};
+    book.Banks[1] = {Question(qkTrueFalse, 'F')};
+    MainWindow window(book);
+    TTestForm1* testWindow = window.form->TestWindow();
+    TTestFrame1* runner = window.form->TestRunner();
+
+    // Cancelled: no test, the cover stays.
+    TMessageBoxes::QueueDialog([](QDialog* dialog) {
+        In<QListWidget>(dialog, "ChapterList")->item(0)->setCheckState(Qt::Checked);
+        return int(QDialog::Rejected);
+    });
+    window.Action("TestTrueFalseItem")->trigger();
+    EXPECT_FALSE(testWindow->isVisible());
+
+    TMessageBoxes::QueueDialog([](QDialog* dialog) {
+        auto* chapters = In<QListWidget>(dialog, "ChapterList");
+        EXPECT_EQ(chapters->count(), 2);
+        EXPECT_EQ(chapters->item(0)->checkState(), Qt::Unchecked) << "ticks do not survive";
+        chapters->item(1)->setCheckState(Qt::Checked);
+        chapters->item(0)->setCheckState(Qt::Checked);
+        In<QComboBox>(dialog, "TestSizeList")->setCurrentIndex(0);
+        return int(QDialog::Accepted);
+    });
+    window.Action("TestTrueFalseItem")->trigger();
+    ASSERT_TRUE(testWindow->isVisible());
+    EXPECT_EQ(testWindow->windowTitle(), "Test");
+    EXPECT_EQ(testWindow->size(), QSize(401, 344));
+    EXPECT_TRUE(window.form->isVisible());
+    EXPECT_EQ(runner->windowTitle(), "True False Test from chapters 1-2");
+    EXPECT_EQ(In<QPushButton>(runner, "QuitButton")->text(), "End Test");
+    EXPECT_EQ(runner->property("HelpContext").toInt(), 10007);
+
+    In<QPushButton>(runner, "ButtonTrue")->click();
+    EXPECT_TRUE(testWindow->isVisible());
+    In<QPushButton>(runner, "ButtonFalse")->click();
+    EXPECT_FALSE(testWindow->isVisible()) << "the test window closes with the last dialog";
+    ASSERT_EQ(window.program.Scores.size(), 1u);
+    const TScore& score = window.program.Scores.at(0);
+    EXPECT_EQ(score.description, "True False Test from chapters 1-2");
+    EXPECT_EQ(score.totalCorrect() + score.totalIncorrect(), 2);
+    EXPECT_EQ(score.detailCount(), 2);
+}
+
+TEST(TestWindow, ClosingTheWindowKeepsTheTestForTheNextCommandToAsk) {
+    GuiBook book;
+    book.Banks[0] = {Question(qkTrueFalse, 'T'), Question(qkTrueFalse, 'T')};
+    MainWindow window(book);
+    TMessageBoxes::QueueDialog([](QDialog* dialog) {
+        In<QListWidget>(dialog, "ChapterList")->item(0)->setCheckState(Qt::Checked);
+        return int(QDialog::Accepted);
+    });
+    window.Action("TestTrueFalseItem")->trigger();
+    In<QPushButton>(window.form->TestRunner(), "ButtonTrue")->click();
+    window.form->TestWindow()->close();
+    EXPECT_FALSE(window.form->TestWindow()->isVisible());
+    TMessageBoxes::QueueAnswer(true);
+    window.Action("GlossaryItem")->trigger();
+    EXPECT_EQ(TMessageBoxes::Shown(),
+              QStringList{"Are you sure you want to end the current True False Test?"});
+    EXPECT_FALSE(window.form->GlossaryView()->isHidden());
+    ASSERT_EQ(window.program.Scores.size(), 1u) << "the answer given was kept";
+}
+
+TEST(QuizRunner, WordProblemsAreJudgedOnTheRoundedValue) {
+    GuiBook book;
+    const struct {
+        const char* formula;
+        Extended roundTo;
+        const char* label;
+        const char* wrong;
+        const char* expected;
+    } cases[] = {{"5/2", 0, "(Round to nearest integer)", "3", "2"},
+                 {"3.14159", 2, "(Round to nearest 0.01)", "3.15", "3.14"},
+                 {"1250", -2, "(Round to nearest 100)", "1300", "1200"}};
+    book.Banks[0].clear();
+    for (const auto& c : cases) {
+        TQuestion q = Question(qkWordProblem, 0);
+        q.Formula = c.formula;
+        q.RoundTo = c.roundTo;
+        book.Banks[0].push_back(q);
+    }
+    MainWindow window(book);
+    TTestFrame1* runner = window.form->QuizRunner();
+    runner->SetupAttempt(MakeByteSet({qkWordProblem}), "Word-Problem Quiz", 10, MakeByteSet({1}),
+                         true);
+    window.form->ShowView(runner);
+    ASSERT_TRUE(runner->isVisible());
+    for (int i = 0; i < 3; ++i) {
+        const TQuestion* q = runner->Attempt()->Set().CurrentQuestion();
+        const auto& c = *std::find_if(std::begin(cases), std::end(cases),
+                                      [&](const auto& k) { return q->Formula == k.formula; });
+        EXPECT_TRUE(In(runner, "WordProblemPanel")->isVisible());
+        EXPECT_FALSE(In(runner, "MCTFPanel")->isVisible());
+        EXPECT_EQ(In<QLabel>(runner, "roundToLabel")->text(), c.label);
+        auto* box = In<QLineEdit>(runner, "wpCorrectAnswer");
+        EXPECT_EQ(runner->window()->focusWidget(), box);
+        QTest::keyClicks(box, "ten");
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_EQ(TMessageBoxes::Shown().back(), "'ten' is not a valid floating point value");
+        box->setText(QString::fromLatin1(c.wrong));
+        In<QPushButton>(runner, "wpSubmitAnswer")->click();
+        EXPECT_EQ(TMessageBoxes::Shown().back(),
+                  QString::fromLatin1(c.expected) +
+                      " is the expected answer.  If your answer is close, the difference may be "
+                      "due to rounding error.");
+    }
+    EXPECT_TRUE(runner->isHidden());
+    EXPECT_EQ(window.program.Scores.at(0).totalIncorrect(), 3);
+}
+
+} // namespace
+} // namespace quillara::gui
