@@ -1,0 +1,244 @@
+#include "quiz/answer_response_form.h"
+
+#include "app/message_boxes.h"
+#include "book/glossary.h"
+#include "book/question.h"
+#include "widgets/book_text.h"
+#include "widgets/heading_font.h"
+#include "widgets/white_background.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <initializer_list>
+#include <string_view>
+
+namespace quillara::gui {
+
+namespace {
+
+// The dialog's size when the fonts are the usual ones.
+constexpr QSize UsualSize(311, 231);
+
+// A label that shows changing content is announced by what it shows.
+void SetCaption(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setAccessibleName(text);
+}
+
+QLabel* ContentLabel(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText); // book texts show "&" and "<" as they are
+    label->setWordWrap(true);
+    return label;
+}
+
+// Boxes that take the room the layout leaves them, but never less than `lines` lines.
+void ShowAtLeast(QAbstractScrollArea* box, int lines) {
+    box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    box->setMinimumHeight(box->fontMetrics().lineSpacing() * lines + 2 * box->frameWidth() + 4);
+}
+
+QPlainTextEdit* ReadOnlyText(const char* name, const QString& accessibleName, QWidget* parent) {
+    auto* text = new QPlainTextEdit(parent);
+    text->setObjectName(QLatin1String(name));
+    text->setAccessibleName(accessibleName);
+    text->setReadOnly(true);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return text;
+}
+
+QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(text);
+    button->setMinimumWidth(100);
+    return button;
+}
+
+} // namespace
+
+TAnswerResponseForm::TAnswerResponseForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("AnswerResponseForm"));
+    setWindowTitle(QStringLiteral("Answer Response"));
+    MakeWhite(this);
+
+    Bevel = new QFrame(this);
+    Bevel->setObjectName(QStringLiteral("Bevel1"));
+    Bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    MakeWhite(Bevel);
+
+    Correct = new QLabel(QStringLiteral("Correct!"), Bevel);
+    Correct->setObjectName(QStringLiteral("Correct"));
+    Correct->setAccessibleName(Correct->text());
+    Correct->setAlignment(Qt::AlignCenter);
+    QFont correctFont = HeadingFont(24);
+    correctFont.setBold(true);
+    correctFont.setItalic(true);
+    Correct->setFont(correctFont);
+
+    AnswerResponse = ContentLabel("AnswerResponse", Bevel);
+    AnswerResponse->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    QuestionExplanation = ReadOnlyText("QuestionExplanation", QStringLiteral("Explanation"), Bevel);
+
+    RelatedTerms = new QListWidget(Bevel);
+    RelatedTerms->setObjectName(QStringLiteral("RelatedTerms"));
+    RelatedTerms->setAccessibleName(QStringLiteral("Related glossary terms"));
+    connect(RelatedTerms, &QListWidget::itemSelectionChanged, this,
+            &TAnswerResponseForm::UpdateGlossaryDef);
+    RelatedPage = ContentLabel("RelatedPage", Bevel);
+    RelatedChapter = ContentLabel("RelatedChapter", Bevel);
+
+    RelatedDef = ReadOnlyText("RelatedDef", QStringLiteral("Definition"), Bevel);
+
+    auto* references = new QVBoxLayout;
+    references->addWidget(RelatedPage);
+    // No spacer under them: a layout holding one would take room even with its labels hidden.
+    references->addWidget(RelatedChapter, 1, Qt::AlignTop);
+    auto* terms = new QHBoxLayout;
+    terms->addWidget(RelatedTerms, 1);
+    terms->addLayout(references, 1);
+    // Only the controls of the answer at hand are shown, so each has the frame to itself; a
+    // right answer leaves "Correct!" alone in the middle.
+    auto* inner = new QVBoxLayout(Bevel);
+    inner->setContentsMargins(6, 6, 6, 6);
+    inner->addWidget(Correct, 1);
+    inner->addWidget(AnswerResponse);
+    inner->addWidget(QuestionExplanation, 1);
+    inner->addLayout(terms, 3);
+    inner->addWidget(RelatedDef, 2);
+
+    TryAgainButton = Button("TryAgainButton", QStringLiteral("Try Again"), this);
+    connect(TryAgainButton, &QPushButton::clicked, this, &TAnswerResponseForm::TryAgainButtonClick);
+    Button1 = Button("Button1", QStringLiteral("Next Question"), this);
+    connect(Button1, &QPushButton::clicked, this, &TAnswerResponseForm::NextQuestionClick);
+    Button2 = Button("Button2", QStringLiteral("Next Question"), this);
+    connect(Button2, &QPushButton::clicked, this, &TAnswerResponseForm::NextQuestionClick);
+
+    // One row that centres whichever buttons are shown: the pair, or "Next Question" alone.
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(TryAgainButton);
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(Bevel, 1);
+    layout->addLayout(buttons);
+    setTabOrder(RelatedTerms, RelatedDef);
+    setTabOrder(RelatedDef, TryAgainButton);
+    setTabOrder(TryAgainButton, Button1);
+    setTabOrder(Button1, Button2);
+}
+
+void TAnswerResponseForm::SetGlossary(const TGlossary* glossary) {
+    Glossary = glossary;
+}
+
+bool TAnswerResponseForm::Execute(const TQuestion& question, bool correct, bool mayTryAgain) {
+    FTryAgain = false;
+
+    const bool offerTryAgain = mayTryAgain && !correct;
+    TryAgainButton->setVisible(offerTryAgain);
+    Button1->setVisible(offerTryAgain);
+    Button2->setVisible(!offerTryAgain);
+    // Enter as soon as the dialog opens means "Next Question".
+    QPushButton* next = offerTryAgain ? Button1 : Button2;
+    next->setDefault(true);
+    next->setFocus();
+
+    const bool hasTerms = question.GlossaryTerms && !question.GlossaryTerms->empty();
+    const bool showExplanation = !correct && !question.Explanation.empty();
+    const bool showTerms = !correct && !showExplanation && hasTerms;
+    Correct->setVisible(correct);
+    AnswerResponse->setVisible(!correct);
+    QuestionExplanation->setVisible(showExplanation);
+    for (QWidget* related :
+         std::initializer_list<QWidget*>{RelatedTerms, RelatedPage, RelatedChapter, RelatedDef})
+        related->setVisible(showTerms);
+
+    if (showExplanation) {
+        SetCaption(AnswerResponse,
+                   QStringLiteral("You answered the question incorrectly, here is why:"));
+        QuestionExplanation->setPlainText(FromBook(question.Explanation));
+    } else if (showTerms) {
+        SetCaption(AnswerResponse,
+                   QStringLiteral("You answered the question incorrectly, here are some glossary "
+                                  "terms that are related to this question"));
+        {
+            const QSignalBlocker quiet(RelatedTerms);
+            RelatedTerms->clear();
+            for (const std::string& term : *question.GlossaryTerms) {
+                auto* item = new QListWidgetItem(FromBook(term), RelatedTerms);
+                // Looked up by the stored bytes, which a round trip through Unicode might alter.
+                item->setData(Qt::UserRole, QByteArray::fromStdString(term));
+            }
+            RelatedTerms->setCurrentRow(0);
+        }
+        UpdateGlossaryDef();
+    } else if (!correct) {
+        SetCaption(AnswerResponse, QStringLiteral("You answered the question incorrectly."));
+    }
+
+    FitToContents();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    TMessageBoxes::Exec(this);
+    return FTryAgain;
+}
+
+void TAnswerResponseForm::UpdateGlossaryDef() {
+    RelatedDef->clear();
+    SetCaption(RelatedPage, QString());
+    SetCaption(RelatedChapter, QString());
+
+    const QList<QListWidgetItem*> selected = RelatedTerms->selectedItems();
+    if (selected.isEmpty() || !Glossary) return;
+    const QByteArray term = selected.first()->data(Qt::UserRole).toByteArray();
+    const TDefinition* entry = Glossary->FindTerm(
+        std::string_view(term.constData(), static_cast<std::size_t>(term.size())));
+    if (!entry) return;
+    if (!entry->PageRef.empty())
+        SetCaption(RelatedPage, QStringLiteral("Page:  ") + FromBook(entry->PageRef));
+    if (!entry->ChapterRef.empty())
+        SetCaption(RelatedChapter, QStringLiteral("Chapter:  ") + FromBook(entry->ChapterRef));
+    RelatedDef->setPlainText(FromBook(entry->DefinitionText));
+}
+
+void TAnswerResponseForm::TryAgainButtonClick() {
+    FTryAgain = true;
+    accept();
+}
+
+void TAnswerResponseForm::NextQuestionClick() {
+    FTryAgain = false;
+    accept();
+}
+
+void TAnswerResponseForm::FitToContents() {
+    // Taken from the fonts of the moment, so that a larger font makes the dialog larger.
+    ShowAtLeast(QuestionExplanation, 3);
+    ShowAtLeast(RelatedTerms, 3);
+    ShowAtLeast(RelatedDef, 2);
+    // The frame's layout would learn of new minimums only from a posted layout request, and its
+    // nested rows would keep their old ones until then; they are needed now.
+    Bevel->layout()->invalidate();
+    Bevel->layout()->activate();
+    layout()->activate();
+    const int width = std::max(UsualSize.width(), minimumSizeHint().width());
+    const int needed = hasHeightForWidth() ? layout()->totalMinimumHeightForWidth(width)
+                                           : minimumSizeHint().height();
+    setFixedSize(width, std::max(UsualSize.height(), needed));
+}
+
+} // namespace quillara::gui

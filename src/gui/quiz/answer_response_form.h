@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace quillara {
+class TGlossary;
+struct TQuestion;
+} // namespace quillara
+
+namespace quillara::gui {
+
+// Answers every answer of a quiz or test: "Correct!", or for a wrong answer the question's
+// explanation, its related glossary terms or a plain statement; a wrong Multiple Choice answer
+// may be tried again. Created once and reused; each Execute sets every control afresh.
+class TAnswerResponseForm : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TAnswerResponseForm(QWidget* parent = nullptr);
+
+    // The glossary the related terms are looked up in; none when the book has none.
+    void SetGlossary(const TGlossary* glossary);
+    // Shows the dialog modally and returns whether "Try Again" closed it.
+    bool Execute(const TQuestion& question, bool correct, bool mayTryAgain);
+    bool TryAgainChosen() const { return FTryAgain; }
+
+    // Shows the definition, page and chapter of the selected related term.
+    void UpdateGlossaryDef();
+
+private:
+    void TryAgainButtonClick();
+    void NextQuestionClick();
+    // Fits the dialog to what this answer shows: the usual size unless the fonts need more.
+    void FitToContents();
+
+    const TGlossary* Glossary = nullptr;
+    bool FTryAgain = false;
+    QFrame* Bevel;
+    QLabel* Correct;
+    QLabel* AnswerResponse;
+    QPlainTextEdit* QuestionExplanation;
+    QListWidget* RelatedTerms;
+    QLabel* RelatedPage;
+    QLabel* RelatedChapter;
+    QPlainTextEdit* RelatedDef;
+    QPushButton* TryAgainButton;
+    QPushButton* Button1;
+    QPushButton* Button2;
+};
+
+} // namespace quillara::gui

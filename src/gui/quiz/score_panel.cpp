@@ -1,0 +1,36 @@
+#include "quiz/score_panel.h"
+
+namespace quillara::gui {
+
+TScorePanel::TScorePanel(QWidget* parent) : QLabel(parent) {
+    setObjectName(QStringLiteral("ScorePanel"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setAlignment(Qt::AlignCenter);
+    setTextFormat(Qt::PlainText);
+    updateCaption();
+}
+
+void TScorePanel::setCorrect(int value) {
+    FCorrect = value;
+    updateCaption();
+}
+
+void TScorePanel::setIncorrect(int value) {
+    FIncorrect = value;
+    updateCaption();
+}
+
+QString TScorePanel::CaptionFor(int correct, int incorrect) {
+    // Summed wide, so that two large counts cannot overflow into a wrong total.
+    const qint64 answered = qint64{correct} + incorrect;
+    if (answered == 0) return QStringLiteral("Nothing has been answered yet");
+    return QStringLiteral("You have answered %1 of %2 correctly").arg(correct).arg(answered);
+}
+
+void TScorePanel::updateCaption() {
+    const QString caption = CaptionFor(FCorrect, FIncorrect);
+    setText(caption);
+    setAccessibleName(caption);
+}
+
+} // namespace quillara::gui
