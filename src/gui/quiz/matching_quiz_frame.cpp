@@ -5,6 +5,7 @@
 #include "quiz/glos_answer_response.h"
 #include "quiz/score_panel.h"
 #include "widgets/book_text.h"
+#include "widgets/heading_font.h"
 #include "widgets/white_background.h"
 
 #include <QGridLayout>
@@ -28,9 +29,7 @@ TMatchingQuizFrame1::TMatchingQuizFrame1(TProgram& program, TGlosAnswerResponse&
     topicLabel = new QLabel(QStringLiteral("Glossary Matching Quiz"), this);
     topicLabel->setObjectName(QStringLiteral("topicLabel"));
     topicLabel->setAlignment(Qt::AlignCenter);
-    QFont title(QStringLiteral("Times New Roman"));
-    title.setStyleHint(QFont::Serif);
-    title.setPixelSize(24);
+    QFont title = HeadingFont(24);
     title.setBold(true);
     topicLabel->setFont(title);
     column->addWidget(topicLabel);

@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "quiz/answer_response_form.h"
 #include "widgets/book_text.h"
+#include "widgets/heading_font.h"
 #include "widgets/rtf_document.h"
 #include "widgets/white_background.h"
 
@@ -24,14 +25,6 @@ namespace {
 // The question box's text size, in points, handed to the RTF it shows.
 constexpr int QuestionPointSize = 12;
 
-QFont TitleFont() {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(24);
-    font.setBold(true);
-    return font;
-}
-
 } // namespace
 
 TTestFrame1::TTestFrame1(TProgram& program, TAnswerResponseForm& responses, QWidget* parent)
@@ -45,7 +38,9 @@ TTestFrame1::TTestFrame1(TProgram& program, TAnswerResponseForm& responses, QWid
     testDescLabel->setObjectName(QStringLiteral("testDescLabel"));
     testDescLabel->setAlignment(Qt::AlignCenter);
     testDescLabel->setTextFormat(Qt::PlainText);
-    testDescLabel->setFont(TitleFont());
+    QFont title = HeadingFont(24);
+    title.setBold(true);
+    testDescLabel->setFont(title);
     column->addWidget(testDescLabel);
 
     QuestionNumber = new QLabel(this);
