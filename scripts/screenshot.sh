@@ -1,12 +1,22 @@
 #!/bin/sh
-# Pictures of the main window on the demo book for the README, taken from the real program on a
-# virtual display: docs/screenshots/main-window.png and docs/screenshots/topic-page.png.
+# Pictures of the demo book in the real program for the README, taken on a virtual display into
+# docs/screenshots/: the main window, a topic page, a Multiple Choice question, the answer
+# response to a wrong answer, and the glossary matching quiz after one answer.
 set -eu
 cd "$(dirname "$0")/.."
-scripts/build.sh default
-shot=build/default/tools/window-shot/quillara-window-shot
-book=build/default/books/demo/BOOK.DEF
-mkdir -p docs/screenshots
-run() { xvfb-run -a -s "-screen 0 1280x1024x24" "$shot" "$book" "$@"; }
-run docs/screenshots/main-window.png
-run docs/screenshots/topic-page.png topic 1
+top=$(pwd)
+[ -f build/default/build.ninja ] || cmake --preset default
+cmake --build --preset default --target quillara-window-shot demo_book
+shot="$top/build/default/tools/window-shot/quillara-window-shot"
+book="$top/build/default/books/demo/BOOK.DEF"
+pictures="$top/docs/screenshots"
+mkdir -p "$pictures"
+# The program keeps scores in the current directory; the quizzes' scores stay out of the checkout.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+run() { (cd "$scratch" && xvfb-run -a -s "-screen 0 1280x1024x24" "$shot" "$book" "$@"); }
+run "$pictures/main-window.png"
+run "$pictures/topic-page.png" topic 1
+run "$pictures/mc-question.png" quiz
+run "$pictures/answer-response.png" response
+run "$pictures/matching-quiz.png" matching

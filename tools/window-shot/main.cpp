@@ -1,29 +1,148 @@
-// quillara-window-shot BOOKDIR OUT.png [topic N | glossary | notes]: starts the program on the
-// book as the student would, optionally opens a view through its link, saves a picture of the
-// main window and closes it.
+// quillara-window-shot BOOKDIR OUT.png [topic N | glossary | notes | quiz | response | matching]:
+// starts the program on the book as the student would, optionally opens a view through its link
+// or answers a quiz through its buttons, saves a picture of the main window (for "response", of
+// the answer response dialog) and closes it.
 #include "app/main_form.h"
+#include "app/message_boxes.h"
 #include "app/startup_steps.h"
+#include "book/question.h"
+#include "platform/random_source.h"
+#include "quiz/answer_response_form.h"
+#include "quiz/matching_quiz_frame.h"
+#include "quiz/test_frame.h"
 #include "widgets/link_label.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QTimer>
+#include <algorithm>
+#include <functional>
 #include <iostream>
 
 namespace {
 
+using quillara::TQuestion;
+using quillara::gui::TAnswerResponseForm;
 using quillara::gui::TLinkLabel;
 using quillara::gui::TMainForm;
+using quillara::gui::TMessageBoxes;
 
 void Click(TMainForm* form, const QString& link) {
     if (auto* label = form->findChild<TLinkLabel*>(link)) QTest::mouseClick(label, Qt::LeftButton);
+    QApplication::processEvents();
+}
+
+const TQuestion* Current(TMainForm* form) {
+    const auto* attempt = form->QuizRunner()->Attempt();
+    return attempt ? attempt->Set().CurrentQuestion() : nullptr;
+}
+
+// Presses the button of a Multiple Choice letter, as the student would.
+void PressLetter(TMainForm* form, char letter) {
+    static const char* const names[] = {"ButtonA", "buttonB", "ButtonC", "ButtonD", "ButtonE"};
+    if (letter < 'A' || letter > 'E') return;
+    if (auto* button = form->QuizRunner()->findChild<QPushButton*>(names[letter - 'A']))
+        QTest::mouseClick(button, Qt::LeftButton);
+    QApplication::processEvents();
+}
+
+// Answers right until the question on screen is a wanted one; false when the quiz ran out first
+// or an answer did not move it on.
+bool AnswerUntil(TMainForm* form, const std::function<bool(const TQuestion&)>& wanted) {
+    for (const TQuestion* question = Current(form); question;) {
+        if (wanted(*question)) return true;
+        PressLetter(form, question->Answer);
+        const TQuestion* next = Current(form);
+        if (next == question) return false;
+        question = next;
+    }
+    return false;
+}
+
+// Whether a choice of the question on screen takes more than one line, which shows how the
+// choices hang under their letters.
+bool ChoiceWraps(TMainForm* form) {
+    auto* box = form->QuizRunner()->findChild<QTextEdit*>(QStringLiteral("RichEdit1"));
+    if (!box) return false;
+    QTextDocument* document = box->document();
+    document->documentLayout()->documentSize(); // lays every block out
+    static const QRegularExpression choice(QStringLiteral("^\\s*[A-E]\\)"));
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        if (block.layout()->lineCount() > 1 && choice.match(block.text()).hasMatch()) return true;
+    return false;
+}
+
+// A wrong answer to such a question lists its related glossary terms.
+bool HasTermsOnly(const TQuestion& question) {
+    return question.Kind == quillara::qkMultipleChoice && question.Explanation.empty() &&
+           question.GlossaryTerms && !question.GlossaryTerms->empty();
+}
+
+// Answers the question on screen wrongly and saves a picture of the answer response.
+bool ShootResponse(TMainForm* form, const QString& out) {
+    const TQuestion* question = Current(form);
+    if (!question) return false;
+    bool saved = false;
+    TMessageBoxes::QueueDialog([&](QDialog* dialog) {
+        if (qobject_cast<TAnswerResponseForm*>(dialog)) {
+            dialog->show();
+            QApplication::processEvents();
+            saved = dialog->grab().save(out);
+        }
+        // "Next Question" is one of two buttons, whichever the answer left shown.
+        for (const char* name : {"Button1", "Button2"})
+            if (auto* next = dialog->findChild<QPushButton*>(QLatin1String(name));
+                next && !next->isHidden())
+                next->click();
+        return dialog->result();
+    });
+    PressLetter(form, question->Answer == 'A' ? 'B' : 'A');
+    return saved;
+}
+
+// Clicks the term that the definition on screen defines; false when nothing is asked.
+bool AnswerMatching(TMainForm* form) {
+    const quillara::TMatchingQuiz& quiz = form->MatchingQuiz()->Quiz();
+    const auto right = std::find(quiz.Terms().begin(), quiz.Terms().end(), quiz.Asked());
+    auto* list = form->MatchingQuiz()->findChild<QListWidget*>(QStringLiteral("TermList"));
+    if (!list || right == quiz.Terms().end()) return false;
+    QListWidgetItem* item = list->item(static_cast<int>(right - quiz.Terms().begin()));
+    if (!item) return false;
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+    QApplication::processEvents();
+    return true;
+}
+
+// Brings the window to what the picture shows; false when the book offers no such moment.
+bool Prepare(TMainForm* form, const QStringList& view) {
+    const QString mode = view.value(0);
+    if (mode == "topic") Click(form, "TopicLink" + view.value(1, "1"));
+    if (mode == "glossary") Click(form, "GlossaryLink");
+    if (mode == "notes") Click(form, "AuthorsNotesLink");
+    if (mode == "quiz" || mode == "response") Click(form, "MultipleChoiceLink");
+    if (mode == "quiz")
+        return AnswerUntil(form, [form](const TQuestion&) { return ChoiceWraps(form); });
+    if (mode == "response") return AnswerUntil(form, HasTermsOnly);
+    if (mode == "matching") {
+        Click(form, "GlossaryMatchingLink");
+        return AnswerMatching(form);
+    }
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::cerr << "usage: quillara-window-shot BOOKDIR OUT.png [topic N | glossary | notes]\n";
+        std::cerr << "usage: quillara-window-shot BOOKDIR OUT.png "
+                     "[topic N | glossary | notes | quiz | response | matching]\n";
         return 2;
     }
     QApplication app(argc, argv);
@@ -31,20 +150,31 @@ int main(int argc, char** argv) {
     const QStringList view = QStringList(argv + 3, argv + argc);
     bool saved = false;
 
+    // The same draws every run, so that a picture changes only when the program does.
+    quillara::TSeededRandom draws(1);
+    quillara::SetProgramRandom(&draws);
+    // Nobody can answer a box on a virtual display: it closes at once and is reported below.
+    TMessageBoxes::SetUnattended(true);
+
     QTimer::singleShot(300, [&] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             auto* form = qobject_cast<TMainForm*>(window);
             if (!form) continue;
-            if (view.value(0) == "topic") Click(form, "TopicLink" + view.value(1, "1"));
-            if (view.value(0) == "glossary") Click(form, "GlossaryLink");
-            if (view.value(0) == "notes") Click(form, "AuthorsNotesLink");
+            const bool ready = Prepare(form, view);
             QApplication::processEvents();
-            saved = form->grab().save(out);
+            if (!ready)
+                std::cerr << "quillara-window-shot: the book offers no moment for that picture\n";
+            else if (view.value(0) == "response")
+                saved = ShootResponse(form, out);
+            else
+                saved = form->grab().save(out);
             form->close();
         }
     });
     quillara::gui::TProgram program;
     const int status = quillara::gui::RunStartup(program, {argv[1]}, argv[0]);
+    for (const QString& box : TMessageBoxes::Shown())
+        std::cerr << "quillara-window-shot: the program said: " << box.toStdString() << "\n";
     if (!saved) std::cerr << "quillara-window-shot: no picture saved\n";
     return saved ? status : 1;
 }
