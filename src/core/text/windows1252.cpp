@@ -1,5 +1,7 @@
 #include "text/windows1252.h"
 
+#include "text/utf8.h"
+
 #include <array>
 #include <cstdint>
 
@@ -14,19 +16,6 @@ constexpr std::array<char16_t, 32> High = {
 
 char32_t CodePoint(unsigned char byte) {
     return byte >= 0x80 && byte < 0xA0 ? High[byte - 0x80] : byte;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 char ToByte(char32_t c) {
