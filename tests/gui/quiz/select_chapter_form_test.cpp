@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -99,7 +100,8 @@ TEST_F(SelectChapter, TheKeyboardTicksChaptersAndAnswers) {
         {"ChapterList", Qt::Key_Escape, false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.focus) + " " + QTest::toString(c.key));
+        const std::unique_ptr<char[]> keyName(QTest::toString(c.key));
+        SCOPED_TRACE(std::string(c.focus) + " " + keyName.get());
         TMessageBoxes::QueueDialog([&](QDialog* d) {
             d->show();
             EXPECT_TRUE(QTest::qWaitForWindowActive(d));
