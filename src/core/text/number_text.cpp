@@ -2,6 +2,7 @@
 
 #include "book/book_errors.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -193,6 +194,23 @@ std::string FormatCurrency(Extended value, int digits, const TRegionalSettings& 
     default:
         return "(" + s + n + ")";
     }
+}
+
+std::string FormatGeneral(double value, int precision, const TRegionalSettings& regional) {
+    if (!std::isfinite(value)) return std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
+    char buffer[64];
+    // Adding 0 turns -0 into 0.
+    std::snprintf(buffer, sizeof buffer, "%.*G", std::clamp(precision, 1, 17), value + 0.0);
+    std::string text = buffer;
+    const auto e = text.find('E');
+    if (e != std::string::npos) {
+        // printf pads the exponent to two digits; the general format writes it as it is.
+        const auto digits = text.find_first_not_of('0', e + 2);
+        text.erase(e + 2, digits - (e + 2));
+    }
+    const auto point = text.find('.');
+    if (point != std::string::npos) text.replace(point, 1, regional.DecimalSeparator);
+    return text;
 }
 
 std::string FormatShortest(double value, const TRegionalSettings& regional) {

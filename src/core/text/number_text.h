@@ -21,6 +21,11 @@ std::string FormatFixed(Extended value, int precision, int digits,
 // A money amount in the user's currency conventions, with thousands separators.
 std::string FormatCurrency(Extended value, int digits, const TRegionalSettings& regional);
 
+// General decimal text: at most `precision` significant digits and no trailing zeros, in
+// scientific notation ("1.5E+20", "1E-5") only when the exponent reaches `precision` or falls
+// below -4. NaN and infinities read "NAN", "INF" and "-INF".
+std::string FormatGeneral(double value, int precision, const TRegionalSettings& regional);
+
 // The shortest text that reads back as the same double, with the user's decimal separator.
 std::string FormatShortest(double value, const TRegionalSettings& regional);
 
