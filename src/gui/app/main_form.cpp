@@ -14,6 +14,8 @@
 #include "quiz/select_chapter_form.h"
 #include "quiz/test_form.h"
 #include "quiz/test_frame.h"
+#include "scores/graph_score_frame.h"
+#include "scores/view_score_frame.h"
 #include "widgets/book_picture.h"
 #include "widgets/book_text.h"
 #include "widgets/link_label.h"
@@ -170,6 +172,12 @@ TTestForm1* TMainForm::TestWindow() const {
 TMatchingQuizFrame1* TMainForm::MatchingQuiz() const {
     return MainViews->MatchingQuiz;
 }
+TViewScoreFrame* TMainForm::SavedScores() const {
+    return MainViews->Scores;
+}
+TTGraphScoreFrame1* TMainForm::ScoreGraph() const {
+    return MainViews->ScoreGraph;
+}
 
 // The dialogs and the help window are made the first time they are asked for, so that they cost
 // nothing at start-up.
@@ -235,13 +243,13 @@ void TMainForm::BuildMenus() {
                 &QAction::triggered, this,
                 [this, &command] { GiveTest(command.Kinds, command.Description); });
 
-    // The score views arrive in a later version: present, not yet usable.
     QMenu* scores = menuBar()->addMenu(QStringLiteral("&Scores"));
     scores->setObjectName(QStringLiteral("ScoresMenu"));
-    AddAction(scores, QStringLiteral("&View saved scores"), "ViewSavedScoresItem")
-        ->setEnabled(false);
-    AddAction(scores, QStringLiteral("&Graph scores for selected chapter"), "GraphScoresItem")
-        ->setEnabled(false);
+    connect(AddAction(scores, QStringLiteral("&View saved scores"), "ViewSavedScoresItem"),
+            &QAction::triggered, this, [this] { SwitchToView(MainViews->Scores); });
+    connect(
+        AddAction(scores, QStringLiteral("&Graph scores for selected chapter"), "GraphScoresItem"),
+        &QAction::triggered, this, &TMainForm::GraphChapterScores);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));
@@ -304,8 +312,10 @@ void TMainForm::BuildNavigation(QWidget* panel) {
     layout->addWidget(Heading(QStringLiteral("Miscellaneous"), "MiscellaneousHeading", panel));
     connect(link(QStringLiteral("Glossary"), "GlossaryLink", true), &TLinkLabel::clicked, this,
             [this] { SwitchToView(MainViews->Glossary); });
-    link(QStringLiteral("Graph scores for chapter"), "GraphScoresLink", false);
-    link(QStringLiteral("View saved scores"), "ViewSavedScoresLink", false);
+    connect(link(QStringLiteral("Graph scores for chapter"), "GraphScoresLink", true),
+            &TLinkLabel::clicked, this, &TMainForm::GraphChapterScores);
+    connect(link(QStringLiteral("View saved scores"), "ViewSavedScoresLink", true),
+            &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews->Scores); });
     connect(link(QStringLiteral("Read authors notes"), "AuthorsNotesLink", true),
             &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews->Notes); });
     layout->addStretch(1);
@@ -328,6 +338,7 @@ void TMainForm::SetUpBook() {
     for (int n = 1; n <= std::min<int>(book.ChapterCount, 255); ++n)
         ChapterChooser->addItem(
             QStringLiteral("Chapter %1 - %2").arg(n).arg(FromBook(book.ChapterName(n))));
+    MainViews->Scores->SetScoreList(&Program.Scores);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -470,6 +481,11 @@ void TMainForm::ComboBox1Change(int index) {
     } else {
         SelectChapter(Chapter);
     }
+}
+
+void TMainForm::GraphChapterScores() {
+    MainViews->ScoreGraph->Fill(Chapter);
+    SwitchToView(MainViews->ScoreGraph);
 }
 
 void TMainForm::ShowTopicCommand(std::int32_t topicId) {

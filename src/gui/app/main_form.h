@@ -28,6 +28,8 @@ class TTestFrame1;
 class TViewAuthorsNotesFrame1;
 class TViewGlossaryFrame1;
 class TViewHost;
+class TViewScoreFrame;
+class TTGraphScoreFrame1;
 class TViewTopicFrame1;
 struct TMainViews;
 
@@ -68,6 +70,8 @@ public:
     TTestFrame1* TestRunner() const;
     TTestForm1* TestWindow() const;
     TMatchingQuizFrame1* MatchingQuiz() const;
+    TViewScoreFrame* SavedScores() const;
+    TTGraphScoreFrame1* ScoreGraph() const;
     TAboutBox* AboutBook();
     TAboutProgram* AboutProgramDialog();
     THelpWindow* Help();
@@ -88,6 +92,7 @@ private:
     void FormShow();
     void ComboBox1Change(int index);
     void ShowTopicCommand(std::int32_t topicId);
+    void GraphChapterScores();
     void SaveScoresCommand();
     void ShowHelpForActiveWindow();
     void ShowChapterHeading(int chapter);

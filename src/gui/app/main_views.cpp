@@ -10,6 +10,8 @@
 #include "quiz/select_chapter_form.h"
 #include "quiz/test_form.h"
 #include "quiz/test_frame.h"
+#include "scores/graph_score_frame.h"
+#include "scores/view_score_frame.h"
 
 namespace quillara::gui {
 
@@ -20,10 +22,14 @@ TMainViews::TMainViews(TProgram& program, TViewHost& host, QWidget* mainWindow)
       TestForm(new TTestForm1(program, *Responses, mainWindow)), TestRunner(TestForm->Runner()),
       QuizRunner(new TTestFrame1(program, *Responses, &host)),
       MatchingQuiz(new TMatchingQuizFrame1(program, *GlossaryResponses, &host)),
-      Notes(new TViewAuthorsNotesFrame1(program, &host)), Glossary(new TViewGlossaryFrame1(&host)),
+      Notes(new TViewAuthorsNotesFrame1(program, &host)),
+      Scores(new TViewScoreFrame(program.Regional, &host)),
+      Glossary(new TViewGlossaryFrame1(&host)),
+      ScoreGraph(new TTGraphScoreFrame1(program.Scores, program.Regional, &host)),
       Topic(new TViewTopicFrame1(program, &host)) {
     for (QWidget* view : {static_cast<QWidget*>(QuizRunner), static_cast<QWidget*>(MatchingQuiz),
-                          static_cast<QWidget*>(Notes), static_cast<QWidget*>(Glossary),
+                          static_cast<QWidget*>(Notes), static_cast<QWidget*>(Scores),
+                          static_cast<QWidget*>(Glossary), static_cast<QWidget*>(ScoreGraph),
                           static_cast<QWidget*>(Topic)})
         host.Place(view);
 }
@@ -33,7 +39,9 @@ void TMainViews::Register(TViewHost& host) const {
     host.Register(QuizRunner->Roles());
     host.Register(MatchingQuiz->Roles());
     host.Register(Notes->Roles());
+    host.Register(Scores->Roles());
     host.Register(Glossary->Roles());
+    host.Register(ScoreGraph->Roles());
     host.Register(Topic->Roles());
 }
 

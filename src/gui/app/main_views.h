@@ -11,9 +11,11 @@ class TMatchingQuizFrame1;
 class TSelectChapterForm;
 class TTestForm1;
 class TTestFrame1;
+class TTGraphScoreFrame1;
 class TViewAuthorsNotesFrame1;
 class TViewGlossaryFrame1;
 class TViewHost;
+class TViewScoreFrame;
 class TViewTopicFrame1;
 
 // The views of the main window and the dialogs the quizzes share, made once with the window.
@@ -32,7 +34,9 @@ struct TMainViews {
     TTestFrame1* QuizRunner;
     TMatchingQuizFrame1* MatchingQuiz;
     TViewAuthorsNotesFrame1* Notes;
+    TViewScoreFrame* Scores;
     TViewGlossaryFrame1* Glossary;
+    TTGraphScoreFrame1* ScoreGraph;
     TViewTopicFrame1* Topic;
 };
 

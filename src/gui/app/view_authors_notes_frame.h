@@ -22,7 +22,9 @@ public:
     // Reads AUTHORS. afresh and shows the view, also when the file cannot be read; that failure
     // is then reported in a message box.
     void ShowNotes();
-    TFrameManager Roles() { return {this, {}, {}, [this] { ShowNotes(); }, {}, false}; }
+    TFrameManager Roles() {
+        return {this, {}, {}, [this] { ShowNotes(); }, {}, false};
+    }
 
 public slots:
     void Button1Click();

@@ -1,0 +1,90 @@
+#include "scores/graph_score_frame.h"
+
+#include "scores/grapher_widget.h"
+#include "scores/score_summary.h"
+#include "widgets/white_background.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quillara::gui {
+
+TTGraphScoreFrame1::TTGraphScoreFrame1(const TScoreHistory& history,
+                                       const TRegionalSettings& regional, QWidget* parent)
+    : QWidget(parent), History(history), Regional(regional) {
+    setObjectName(QStringLiteral("TGraphScoreFrame1"));
+    setMinimumSize(290, 290);
+    MakeWhite(this);
+    auto* column = new QVBoxLayout(this);
+
+    auto* area = new QGridLayout;
+    Grapher1 = new TGrapherWidget(this);
+    Grapher1->setObjectName(QStringLiteral("Grapher1"));
+    TGrapher& chart = Grapher1->Chart();
+    chart.setChartType(TChartType::chart3DLine);
+    chart.setBorderHeight(10);
+    chart.setBorderWidth(5);
+    chart.setYTickCount(10);
+    chart.setXOffset3D(20);
+    chart.setYOffset3D(20);
+    chart.setMaxYValue(100);
+    chart.setMinYValue(0);
+    chart.setAutoScaleY(false);
+    chart.setRegional(regional);
+    area->addWidget(Grapher1, 0, 0);
+
+    noScoresLabel = new QLabel(this);
+    noScoresLabel->setObjectName(QStringLiteral("noScoresLabel"));
+    noScoresLabel->setAlignment(Qt::AlignCenter);
+    noScoresLabel->setWordWrap(true);
+    QFont message = noScoresLabel->font();
+    message.setPixelSize(16);
+    noScoresLabel->setFont(message);
+    noScoresLabel->hide();
+    area->addWidget(noScoresLabel, 0, 0);
+    column->addLayout(area, 1);
+
+    Button1 = new QPushButton(QStringLiteral("Close"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setAutoDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &TTGraphScoreFrame1::Button1Click);
+    column->addWidget(Button1, 0, Qt::AlignHCenter);
+}
+
+void TTGraphScoreFrame1::Fill(int chapter) {
+    Grapher1->hide();
+    noScoresLabel->hide();
+    TGrapher& chart = Grapher1->Chart();
+    chart.clear();
+    chart.setXLabel("Date   ");
+    const std::vector<TChapterPoint> points = ChapterHistory(History, chapter);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        chart.setValue(0, static_cast<int>(i), points[i].Percent);
+        chart.xLabels().push_back(MonthDayText(points[i].Date, Regional));
+    }
+    if (points.empty()) {
+        noScoresLabel->setText(
+            QStringLiteral("There are no saved scores for chapter %1").arg(chapter));
+        noScoresLabel->show();
+        Button1->setFocus();
+        return;
+    }
+    chart.setChartType(points.size() == 1 ? TChartType::chart3DBar : TChartType::chart3DLine);
+    chart.seriesNames().assign(1, " Percent");
+    Grapher1->show();
+    Button1->setFocus();
+}
+
+void TTGraphScoreFrame1::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        Button1Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace quillara::gui

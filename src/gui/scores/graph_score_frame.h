@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/frame_manager.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace quillara {
+class TScoreHistory;
+struct TRegionalSettings;
+} // namespace quillara
+
+namespace quillara::gui {
+
+class TGrapherWidget;
+
+// How the student has done on one chapter lately: the percentage right in the chapter in its
+// ten newest scores, as a 3D line (a 3D bar for a single score).
+class TTGraphScoreFrame1 : public QWidget {
+    Q_OBJECT
+public:
+    TTGraphScoreFrame1(const TScoreHistory& history, const TRegionalSettings& regional,
+                       QWidget* parent = nullptr);
+
+    // Builds the graph of the chapter from the history as it is now.
+    void Fill(int chapter);
+    TFrameManager Roles() { return {this, {}, {}, {}, {}, false}; }
+    void Button1Click() { hide(); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    const TScoreHistory& History;
+    const TRegionalSettings& Regional;
+    TGrapherWidget* Grapher1;
+    QLabel* noScoresLabel;
+    QPushButton* Button1;
+};
+
+} // namespace quillara::gui

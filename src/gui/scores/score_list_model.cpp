@@ -1,0 +1,86 @@
+#include "scores/score_list_model.h"
+
+#include "scores/score_file.h"
+#include "scores/score_summary.h"
+#include "widgets/book_text.h"
+
+#include <QFontMetrics>
+#include <QHash>
+
+namespace quillara::gui {
+
+namespace {
+const char* const Headers[] = {"Date", "Test Description", "Score"};
+}
+
+TScoreListModel::TScoreListModel(const TRegionalSettings& regional, QObject* parent)
+    : QAbstractTableModel(parent), Regional(regional) {}
+
+void TScoreListModel::SetHistory(const TScoreHistory* history) {
+    beginResetModel();
+    History = history;
+    endResetModel();
+}
+
+void TScoreListModel::Refresh() {
+    beginResetModel();
+    endResetModel();
+}
+
+const TScore* TScoreListModel::ScoreAt(int row) const {
+    if (!History || row < 0 || row >= rowCount()) return nullptr;
+    return &History->at(History->size() - 1 - static_cast<std::size_t>(row));
+}
+
+int TScoreListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || !History ? 0 : static_cast<int>(History->size());
+}
+
+int TScoreListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 3;
+}
+
+QString TScoreListModel::Text(const TScore& score, int column) const {
+    switch (column) {
+    case 0:
+        return FromBook(ShortDateText(score.date, Regional));
+    case 1:
+        return FromBook(score.description);
+    default:
+        return QString::fromStdString(ResultText(score));
+    }
+}
+
+QVariant TScoreListModel::data(const QModelIndex& index, int role) const {
+    const TScore* score = ScoreAt(index.row());
+    if (!score || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) return {};
+    return Text(*score, index.column());
+}
+
+QVariant TScoreListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 2)
+        return {};
+    return QString::fromLatin1(Headers[section]);
+}
+
+std::array<int, 3> TScoreListModel::WidestTexts(const QFontMetrics& metrics) const {
+    std::array<int, 3> widest{};
+    // Descriptions and results repeat from score to score: each distinct text is measured once.
+    QHash<QString, int> measured;
+    auto width = [&](const QString& text) {
+        auto known = measured.constFind(text);
+        if (known == measured.constEnd())
+            known = measured.insert(text, metrics.horizontalAdvance(text));
+        return *known;
+    };
+    for (int column = 0; column < 3; ++column)
+        widest[static_cast<std::size_t>(column)] = width(QString::fromLatin1(Headers[column]));
+    for (int row = 0; row < rowCount(); ++row)
+        for (int column = 0; column < 3; ++column) {
+            int& w = widest[static_cast<std::size_t>(column)];
+            w = std::max(w, width(Text(*ScoreAt(row), column)));
+        }
+    return widest;
+}
+
+} // namespace quillara::gui

@@ -1,0 +1,250 @@
+#include "scores/view_score_frame.h"
+
+#include "scores/grapher_widget.h"
+#include "scores/score_file.h"
+#include "scores/score_list_model.h"
+#include "scores/score_summary.h"
+#include "widgets/white_background.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace quillara::gui {
+
+namespace {
+
+// Rows are parted by horizontal lines only.
+class TRowLines : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(option.palette.color(QPalette::Mid));
+        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+        painter->restore();
+    }
+};
+
+QFont TitleFont(const QFont& base) {
+    QFont font = base;
+    font.setPixelSize(24);
+    return font;
+}
+
+QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(true);
+    return button;
+}
+
+} // namespace
+
+TViewScoreFrame::TViewScoreFrame(const TRegionalSettings& regional, QWidget* parent)
+    : QWidget(parent), Model(new TScoreListModel(regional, this)) {
+    setObjectName(QStringLiteral("ViewScoreFrame"));
+    setMinimumSize(290, 290);
+    MakeWhite(this);
+    auto* column = new QVBoxLayout(this);
+
+    Label1 = new QLabel(QStringLiteral("Saved Scores"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setFont(TitleFont(font()));
+    column->addWidget(Label1);
+
+    // The message, the grid and the chart share the space above the buttons.
+    auto* area = new QGridLayout;
+    labelNoScore = new QLabel(QStringLiteral("There are no saved score to view."), this);
+    labelNoScore->setObjectName(QStringLiteral("labelNoScore"));
+    labelNoScore->setAlignment(Qt::AlignCenter);
+    labelNoScore->setWordWrap(true);
+    labelNoScore->setFont(TitleFont(font()));
+    area->addWidget(labelNoScore, 0, 0);
+
+    ScoreGrid = new QTableView(this);
+    ScoreGrid->setObjectName(QStringLiteral("ScoreGrid"));
+    ScoreGrid->setAccessibleName(QStringLiteral("Saved Scores"));
+    ScoreGrid->setModel(Model);
+    ScoreGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ScoreGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    ScoreGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ScoreGrid->setShowGrid(false);
+    ScoreGrid->setItemDelegate(new TRowLines(ScoreGrid));
+    ScoreGrid->setWordWrap(false);
+    ScoreGrid->verticalHeader()->hide();
+    ScoreGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    ScoreGrid->horizontalHeader()->setHighlightSections(false);
+    ScoreGrid->installEventFilter(this);
+    area->addWidget(ScoreGrid, 0, 0);
+    connect(ScoreGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &TViewScoreFrame::ScoreGridClick);
+    connect(ScoreGrid, &QTableView::doubleClicked, this, [this] {
+        if (GraphButton->isVisible()) GraphScoreDetails();
+    });
+
+    Grapher1 = new TGrapherWidget(this);
+    Grapher1->setObjectName(QStringLiteral("Grapher1"));
+    TGrapher& chart = Grapher1->Chart();
+    chart.setBorderHeight(10);
+    chart.setBorderWidth(5);
+    chart.setYTickCount(10);
+    chart.setXOffset3D(20);
+    chart.setYOffset3D(20);
+    chart.setMaxYValue(100);
+    chart.setMinYValue(0);
+    chart.setAutoScaleY(false);
+    chart.setRegional(regional);
+    Grapher1->hide();
+    area->addWidget(Grapher1, 0, 0);
+    column->addLayout(area, 1);
+
+    auto* buttons = new QHBoxLayout;
+    GraphButton = Button(QStringLiteral("Graph"), "GraphButton", this);
+    CancelButton = Button(QStringLiteral("Close"), "CancelButton", this);
+    CancelButtonMiddle = Button(QStringLiteral("Close"), "CancelButtonMiddle", this);
+    buttons->addStretch(1);
+    buttons->addWidget(GraphButton);
+    buttons->addWidget(CancelButtonMiddle);
+    buttons->addWidget(CancelButton);
+    buttons->addStretch(1);
+    column->addLayout(buttons);
+    connect(GraphButton, &QPushButton::clicked, this, &TViewScoreFrame::GraphButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &TViewScoreFrame::CancelButtonClick);
+    connect(CancelButtonMiddle, &QPushButton::clicked, this, &TViewScoreFrame::CancelButtonClick);
+    ShowButtons(false);
+}
+
+TFrameManager TViewScoreFrame::Roles() {
+    return {this, {}, {}, [this] { ShowScores(); }, {}, false};
+}
+
+void TViewScoreFrame::SetScoreList(const TScoreHistory* history) {
+    History = history;
+    Model->SetHistory(history);
+}
+
+bool TViewScoreFrame::ChartShown() const {
+    return !Grapher1->isHidden();
+}
+
+void TViewScoreFrame::ShowButtons(bool graph) {
+    GraphButton->setVisible(graph);
+    CancelButton->setVisible(graph);
+    CancelButtonMiddle->setVisible(!graph);
+}
+
+void TViewScoreFrame::ShowScores() {
+    Grapher1->hide();
+    Label1->show();
+    const bool empty = !History || History->empty();
+    labelNoScore->setVisible(empty);
+    ScoreGrid->setVisible(!empty);
+    ShowButtons(!empty);
+    show();
+    Model->Refresh();
+    TextWidths = Model->WidestTexts(ScoreGrid->fontMetrics());
+    FitColumns();
+    if (empty) {
+        CancelButtonMiddle->setFocus();
+        return;
+    }
+    ScoreGrid->selectRow(0);
+    ScoreGrid->setFocus();
+    ScoreGridClick();
+}
+
+// Each column takes its widest text plus 5 pixels; room left over is shared out evenly.
+void TViewScoreFrame::FitColumns() {
+    ScoreGrid->verticalHeader()->setDefaultSectionSize(ScoreGrid->fontMetrics().height() + 3);
+    constexpr int Columns = 3;
+    int total = Columns;
+    for (int width : TextWidths)
+        total += width + 5;
+    const int client = ScoreGrid->viewport()->width();
+    const int extra = total < client ? (client - total) / Columns : 0;
+    for (int c = 0; c < Columns; ++c)
+        ScoreGrid->horizontalHeader()->resizeSection(c, TextWidths[static_cast<std::size_t>(c)] +
+                                                            5 + extra);
+}
+
+void TViewScoreFrame::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FitColumns();
+}
+
+const TScore* TViewScoreFrame::SelectedScore() const {
+    const QModelIndex current = ScoreGrid->currentIndex();
+    return current.isValid() ? Model->ScoreAt(current.row()) : nullptr;
+}
+
+void TViewScoreFrame::ScoreGridClick() {
+    const TScore* score = SelectedScore();
+    if (!score) return;
+    ShowButtons(DistinctChapters(*score) > 1);
+}
+
+void TViewScoreFrame::GraphScoreDetails() {
+    const TScore* score = SelectedScore();
+    if (!score) return;
+    TGrapher& chart = Grapher1->Chart();
+    chart.clear();
+    for (int i = 0; i < score->detailCount(); ++i) {
+        const TScoreDetail& detail = score->detail(i);
+        chart.xLabels().push_back(std::to_string(detail.chapter));
+        chart.setValue(0, i, wholePercent(detail.correct, detail.answered()));
+    }
+    chart.setXLabel(" Chapter ");
+    chart.seriesNames().assign(1, " Percent ");
+    chart.setChartType(TChartType::chart3DBar);
+    Grapher1->show();
+    Grapher1->repaint();
+    ScoreGrid->hide();
+    Label1->hide();
+    ShowButtons(false);
+    CancelButtonMiddle->setFocus();
+}
+
+void TViewScoreFrame::CancelButtonClick() {
+    if (!ChartShown()) {
+        hide();
+        return;
+    }
+    Label1->show();
+    Grapher1->hide();
+    ScoreGrid->show();
+    ScoreGrid->setFocus();
+    ScoreGridClick();
+}
+
+void TViewScoreFrame::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && ChartShown()) {
+        event->accept();
+        CancelButtonClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool TViewScoreFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ScoreGrid && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && GraphButton->isVisible()) {
+            GraphScoreDetails();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace quillara::gui

@@ -1,0 +1,205 @@
+#include "app/message_boxes.h"
+#include "chart/grapher.h"
+#include "main_window.h"
+#include "scores/graph_score_frame.h"
+#include "scores/grapher_widget.h"
+#include "scores/score_file.h"
+#include "scores/view_score_frame.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace quillara::gui {
+namespace {
+
+using testing::GuiBook;
+using testing::MainWindow;
+
+template <typename T = QWidget> T* In(QWidget* parent, const char* name) {
+    return parent->findChild<T*>(QString::fromLatin1(name));
+}
+
+// Adds an attempt dated `date` with the given (chapter, correct, incorrect) details.
+void AddScore(TScoreHistory& history, double date, const std::string& description,
+              std::initializer_list<std::array<int, 3>> details) {
+    auto score = std::make_unique<TScore>();
+    score->date = date;
+    score->description = description;
+    for (const auto& [chapter, correct, incorrect] : details) {
+        for (int i = 0; i < correct; ++i)
+            score->addCorrect(static_cast<std::int16_t>(chapter));
+        for (int i = 0; i < incorrect; ++i)
+            score->addIncorrect(static_cast<std::int16_t>(chapter));
+    }
+    history.addAttempt(std::move(score));
+}
+
+QStringList VisibleButtons(QWidget* view) {
+    QStringList names;
+    for (const char* name : {"GraphButton", "CancelButton", "CancelButtonMiddle"})
+        if (In(view, name)->isVisible()) names << QString::fromLatin1(name);
+    return names;
+}
+
+bool IsRed(QRgb pixel) {
+    return qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
+}
+
+// The height in pixels of the red run that stands on the zero line at x.
+int RedHeight(const QImage& image, const TGrapher& chart, int x) {
+    const int bottom = static_cast<int>(chart.Y(0)) - 1;
+    int y = bottom;
+    while (y > 0 && IsRed(image.pixel(x, y)))
+        --y;
+    return bottom - y;
+}
+
+TEST(SavedScores, AnEmptyHistoryHasOnlyItsMessage) {
+    GuiBook book;
+    MainWindow window(book);
+    TViewScoreFrame* view = window.form->SavedScores();
+    window.Action("ViewSavedScoresItem")->trigger();
+    ASSERT_TRUE(view->isVisible());
+    EXPECT_TRUE(In(view, "labelNoScore")->isVisible());
+    EXPECT_EQ(In<QLabel>(view, "labelNoScore")->text(), "There are no saved score to view.");
+    EXPECT_FALSE(In(view, "ScoreGrid")->isVisible());
+    EXPECT_EQ(VisibleButtons(view), QStringList{"CancelButtonMiddle"});
+    In<QPushButton>(view, "CancelButtonMiddle")->click();
+    EXPECT_TRUE(view->isHidden());
+
+    TTGraphScoreFrame1* graph = window.form->ScoreGraph();
+    window.Action("GraphScoresItem")->trigger();
+    ASSERT_TRUE(graph->isVisible());
+    EXPECT_EQ(In<QLabel>(graph, "noScoresLabel")->text(),
+              "There are no saved scores for chapter 1");
+    EXPECT_FALSE(In(graph, "Grapher1")->isVisible());
+}
+
+TEST(SavedScores, ListsNewestFirstAndGraphsAScoreOfSeveralChapters) {
+    GuiBook book;
+    MainWindow window(book);
+    TScoreHistory& history = window.program.Scores;
+    AddScore(history, 46000, "True False Quiz from chapter 1", {{1, 2, 1}});
+    AddScore(history, 46001.5, "TF/MC Test from chapters 1-2, 5",
+             {{2, 3, 1}, {5, 1, 3}, {1, 2, 2}});
+    TViewScoreFrame* view = window.form->SavedScores();
+    window.Child("ViewSavedScoresLink")->setFocus();
+    QTest::keyClick(window.Child("ViewSavedScoresLink"), Qt::Key_Return);
+    ASSERT_TRUE(view->isVisible());
+
+    auto* grid = In<QTableView>(view, "ScoreGrid");
+    QAbstractItemModel* model = grid->model();
+    ASSERT_EQ(model->rowCount(), 2);
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "Test Description");
+    EXPECT_EQ(model->index(0, 0).data().toString(), "12/10/2025");
+    EXPECT_EQ(model->index(0, 1).data().toString(), "TF/MC Test from chapters 1-2, 5");
+    EXPECT_EQ(model->index(0, 2).data().toString(), "6 of 12 for 50%");
+    EXPECT_EQ(model->index(1, 2).data().toString(), "2 of 3 for 66%");
+    EXPECT_EQ(grid->currentIndex().row(), 0) << "the newest score is selected";
+    EXPECT_EQ(view->window()->focusWidget(), grid);
+    EXPECT_EQ(VisibleButtons(view), (QStringList{"GraphButton", "CancelButton"}));
+
+    // A score of one chapter has no graph: Enter does nothing there.
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(VisibleButtons(view), QStringList{"CancelButtonMiddle"});
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_FALSE(view->ChartShown());
+
+    QTest::keyClick(grid, Qt::Key_Up);
+    QTest::keyClick(grid, Qt::Key_Return);
+    ASSERT_TRUE(view->ChartShown());
+    const TGrapher& chart = In<TGrapherWidget>(view, "Grapher1")->Chart();
+    EXPECT_EQ(chart.ChartType(), TChartType::chart3DBar);
+    EXPECT_EQ(chart.xLabels(), (std::vector<std::string>{"2", "5", "1"}));
+    EXPECT_EQ(chart.value(0, 0), 75);
+    EXPECT_EQ(chart.value(0, 1), 25);
+    EXPECT_EQ(chart.value(0, 2), 50);
+    EXPECT_EQ(chart.xLabel(), " Chapter ");
+    EXPECT_EQ(VisibleButtons(view), QStringList{"CancelButtonMiddle"});
+    EXPECT_EQ(view->window()->focusWidget(), In(view, "CancelButtonMiddle"));
+
+    // The red bars stand in the ratio of their percentages.
+    const QImage image = In<TGrapherWidget>(view, "Grapher1")->RenderImage();
+    const int heights[] = {RedHeight(image, chart, chart.X(1.5)),
+                           RedHeight(image, chart, chart.X(4.5)),
+                           RedHeight(image, chart, chart.X(7.5))};
+    const double percents[] = {75, 25, 50};
+    for (int k = 0; k < 3; ++k)
+        EXPECT_NEAR(heights[k], chart.Y(0) - chart.Y(percents[k]), 1) << "bar " << k;
+
+    QTest::keyClick(In(view, "CancelButtonMiddle"), Qt::Key_Escape);
+    EXPECT_FALSE(view->ChartShown());
+    EXPECT_TRUE(grid->isVisible());
+    EXPECT_EQ(grid->currentIndex().row(), 0);
+    EXPECT_EQ(VisibleButtons(view), (QStringList{"GraphButton", "CancelButton"}));
+}
+
+TEST(SavedScores, ColumnsFitTheirTextsAndShareWhatIsLeft) {
+    GuiBook book;
+    MainWindow window(book);
+    AddScore(window.program.Scores, 46000, "A rather long description of a test", {{1, 1, 0}});
+    TViewScoreFrame* view = window.form->SavedScores();
+    window.form->SwitchToView(view);
+    auto* grid = In<QTableView>(view, "ScoreGrid");
+    window.form->resize(1000, 700);
+    QApplication::processEvents();
+    const QHeaderView* header = grid->horizontalHeader();
+    auto widths = [&] {
+        return std::array<int, 3>{header->sectionSize(0), header->sectionSize(1),
+                                  header->sectionSize(2)};
+    };
+    const std::array<int, 3> wide = widths();
+    const int client = grid->viewport()->width();
+    EXPECT_LE(3 + wide[0] + wide[1] + wide[2], client);
+    EXPECT_GT(3 + wide[0] + wide[1] + wide[2], client - 3) << "the room left is shared out";
+    window.form->resize(520, 440);
+    QApplication::processEvents();
+    const std::array<int, 3> narrow = widths();
+    for (int c = 0; c < 3; ++c)
+        EXPECT_EQ(wide[c] - narrow[c], wide[0] - narrow[0]) << "each column grew alike";
+    EXPECT_GE(narrow[1], grid->fontMetrics().horizontalAdvance(
+                             QStringLiteral("A rather long description of a test")));
+}
+
+TEST(ChapterGraph, TheTenNewestScoresOfTheChapterOldestFirst) {
+    GuiBook book;
+    MainWindow window(book);
+    TScoreHistory& history = window.program.Scores;
+    // Day 46000 is 2025-12-09; one score a day, the chapter's share going up.
+    for (int i = 0; i < 12; ++i)
+        AddScore(history, 46000 + i, "Quiz", {{2, 1, 1}, {1, i, 11 - i}});
+    TTGraphScoreFrame1* graph = window.form->ScoreGraph();
+    window.Action("GraphScoresItem")->trigger();
+    ASSERT_TRUE(graph->isVisible());
+    auto* widget = In<TGrapherWidget>(graph, "Grapher1");
+    ASSERT_TRUE(widget->isVisible());
+    const TGrapher& chart = widget->Chart();
+    EXPECT_EQ(chart.ChartType(), TChartType::chart3DLine);
+    ASSERT_EQ(chart.pointCount(0), 10);
+    EXPECT_EQ(chart.xLabels().front(), "12/11") << "the two oldest are left out";
+    EXPECT_EQ(chart.xLabels().back(), "12/20");
+    EXPECT_EQ(chart.value(0, 0), 18);
+    EXPECT_EQ(chart.value(0, 9), 100);
+    EXPECT_EQ(chart.xLabel(), "Date   ");
+    EXPECT_EQ(chart.seriesNames().at(0), " Percent");
+
+    // One score: a single 3D bar, red where it stands.
+    GuiBook other;
+    MainWindow single(other);
+    AddScore(single.program.Scores, 46000, "Quiz", {{1, 2, 1}});
+    single.Action("GraphScoresItem")->trigger();
+    auto* bar = In<TGrapherWidget>(single.form->ScoreGraph(), "Grapher1");
+    const TGrapher& one = bar->Chart();
+    EXPECT_EQ(one.ChartType(), TChartType::chart3DBar);
+    EXPECT_EQ(one.value(0, 0), 66);
+    const QImage image = bar->RenderImage();
+    EXPECT_GT(RedHeight(image, one, one.X(1.5)), 0);
+    EXPECT_FALSE(IsRed(image.pixel(one.X(1.5), one.Y(90))));
+}
+
+} // namespace
+} // namespace quillara::gui
