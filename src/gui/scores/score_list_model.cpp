@@ -65,12 +65,16 @@ QVariant TScoreListModel::headerData(int section, Qt::Orientation orientation, i
 
 std::array<int, 3> TScoreListModel::WidestTexts(const QFontMetrics& metrics) const {
     std::array<int, 3> widest{};
-    // Descriptions and results repeat from score to score: each distinct text is measured once.
+    // Texts of one shape (the same but for their digits, which the grid's fonts draw equally
+    // wide) are measured once: dates, descriptions and results repeat their shapes.
     QHash<QString, int> measured;
     auto width = [&](const QString& text) {
-        auto known = measured.constFind(text);
+        QString shape = text;
+        for (QChar& c : shape)
+            if (c.isDigit()) c = u'0';
+        auto known = measured.constFind(shape);
         if (known == measured.constEnd())
-            known = measured.insert(text, metrics.horizontalAdvance(text));
+            known = measured.insert(shape, metrics.horizontalAdvance(text));
         return *known;
     };
     for (int column = 0; column < 3; ++column)
