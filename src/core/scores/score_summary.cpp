@@ -10,6 +10,10 @@ namespace quillara {
 
 namespace {
 
+const std::string MonthNames[] = {"January",   "February", "March",    "April",
+                                  "May",       "June",     "July",     "August",
+                                  "September", "October",  "November", "December"};
+
 std::string TwoDigits(int n) {
     return (n < 10 ? "0" : "") + std::to_string(n);
 }
@@ -72,7 +76,10 @@ std::string ShortDateText(double date, const TRegionalSettings& regional) {
         if (c == 'd')
             text += run >= 2 ? TwoDigits(day.Day) : std::to_string(day.Day);
         else if (c == 'M')
-            text += run >= 2 ? TwoDigits(day.Month) : std::to_string(day.Month);
+            text += run >= 4   ? MonthNames[day.Month - 1]
+                    : run == 3 ? MonthNames[day.Month - 1].substr(0, 3)
+                    : run == 2 ? TwoDigits(day.Month)
+                               : std::to_string(day.Month);
         else if (c == 'y')
             text += run <= 2 ? TwoDigits(day.Year % 100) : std::to_string(day.Year);
         else

@@ -33,8 +33,9 @@ struct TCalendarDate {
 // The calendar day of a date counted in days since 1899-12-30; year 0 for a date that is no
 // day at all (not a number, or beyond the years 1 to 9999).
 TCalendarDate CalendarDate(double date);
-// The date in the user's short date format: d, dd, M, MM, yy and yyyy stand for the day, month
-// and year; anything else is written as it stands. Empty for a date that is no day.
+// The date in the user's short date format: d, dd, M, MM, MMM, MMMM, yy and yyyy stand for the
+// day, month (MMM and MMMM by its English name) and year; anything else is written as it stands.
+// Empty for a date that is no day.
 std::string ShortDateText(double date, const TRegionalSettings& regional);
 // Two-digit month, the date separator, two-digit day: "03/07".
 std::string MonthDayText(double date, const TRegionalSettings& regional);

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -164,18 +165,20 @@ void TViewScoreFrame::ShowScores() {
     ScoreGridClick();
 }
 
-// Each column takes its widest text plus 5 pixels; room left over is shared out evenly.
+// Each column takes its widest text plus 5 pixels, beside the margins the style draws a cell's
+// text within; room left over is shared out evenly.
 void TViewScoreFrame::FitColumns() {
     ScoreGrid->verticalHeader()->setDefaultSectionSize(ScoreGrid->fontMetrics().height() + 3);
+    const int margins = 2 * (ScoreGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
     constexpr int Columns = 3;
     int total = Columns;
     for (int width : TextWidths)
-        total += width + 5;
+        total += width + 5 + margins;
     const int client = ScoreGrid->viewport()->width();
     const int extra = total < client ? (client - total) / Columns : 0;
     for (int c = 0; c < Columns; ++c)
         ScoreGrid->horizontalHeader()->resizeSection(c, TextWidths[static_cast<std::size_t>(c)] +
-                                                            5 + extra);
+                                                            5 + margins + extra);
 }
 
 void TViewScoreFrame::resizeEvent(QResizeEvent* event) {

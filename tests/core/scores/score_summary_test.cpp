@@ -54,6 +54,7 @@ TEST(ScoreSummary, DatesInTheUsersFormat) {
     german.DateSeparator = ".";
     TRegionalSettings iso;
     iso.ShortDateFormat = "yyyy-MM-dd";
+
     const struct {
         double date;
         std::string us, german, iso, monthDay;
@@ -66,6 +67,9 @@ TEST(ScoreSummary, DatesInTheUsersFormat) {
         {1e300, "", "", "", ""},
         {-1e300, "", "", "", ""},
     };
+    TRegionalSettings named;
+    named.ShortDateFormat = "d MMM yyyy, MMMM";
+    EXPECT_EQ(ShortDateText(46363.5588, named), "7 Dec 2026, December");
     for (const auto& c : cases) {
         EXPECT_EQ(ShortDateText(c.date, us), c.us) << c.date;
         EXPECT_EQ(ShortDateText(c.date, german), c.german) << c.date;
