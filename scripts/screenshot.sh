@@ -1,7 +1,8 @@
 #!/bin/sh
 # Pictures of the demo book in the real program for the README, taken on a virtual display into
 # docs/screenshots/: the main window, a topic page, a Multiple Choice question, the answer
-# response to a wrong answer, and the glossary matching quiz after one answer.
+# response to a wrong answer, the glossary matching quiz after one answer, the saved scores, a
+# test's chart by chapter and a chapter's score graph.
 set -eu
 cd "$(dirname "$0")/.."
 top=$(pwd)
@@ -14,9 +15,12 @@ mkdir -p "$pictures"
 # The program keeps scores in the current directory; the quizzes' scores stay out of the checkout.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-run() { (cd "$scratch" && xvfb-run -a -s "-screen 0 1280x1024x24" "$shot" "$book" "$@"); }
+run() { rm -f "$scratch/SCORES.SAV"; (cd "$scratch" && xvfb-run -a -s "-screen 0 1280x1024x24" "$shot" "$book" "$@"); }
 run "$pictures/main-window.png"
 run "$pictures/topic-page.png" topic 1
 run "$pictures/mc-question.png" quiz
 run "$pictures/answer-response.png" response
 run "$pictures/matching-quiz.png" matching
+run "$pictures/saved-scores.png" scores
+run "$pictures/score-chart.png" score-chart
+run "$pictures/chapter-graph.png" chapter-graph

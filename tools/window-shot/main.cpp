@@ -1,7 +1,8 @@
-// quillara-window-shot BOOKDIR OUT.png [topic N | glossary | notes | quiz | response | matching]:
-// starts the program on the book as the student would, optionally opens a view through its link
-// or answers a quiz through its buttons, saves a picture of the main window (for "response", of
-// the answer response dialog) and closes it.
+// quillara-window-shot BOOKDIR OUT.png [topic N | glossary | notes | quiz | response | matching |
+// scores | score-chart | chapter-graph]: starts the program on the book as the student would,
+// optionally opens a view through its link or answers a quiz through its buttons, saves a picture
+// of the main window (for "response", of the answer response dialog) and closes it. The score
+// pictures show a few weeks of a made-up student's scores.
 #include "app/main_form.h"
 #include "app/message_boxes.h"
 #include "app/startup_steps.h"
@@ -10,6 +11,7 @@
 #include "quiz/answer_response_form.h"
 #include "quiz/matching_quiz_frame.h"
 #include "quiz/test_frame.h"
+#include "scores/score_file.h"
 #include "widgets/link_label.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -17,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -120,9 +123,45 @@ bool AnswerMatching(TMainForm* form) {
     return true;
 }
 
+// Three weeks of quizzes on chapter 1, getting better, then a test over chapters 1 to 3.
+void AddStudentScores(quillara::TScoreHistory& history) {
+    const int chapterOne[][2] = {{4, 6}, {5, 5}, {7, 3}, {6, 4}, {8, 2}, {9, 1}};
+    for (int i = 0; i < 6; ++i) {
+        auto score = std::make_unique<quillara::TScore>();
+        score->date = 46340 + 3 * i + 0.6;
+        score->description =
+            i % 2 ? "Multiple Choice Quiz from chapter 1" : "True False Quiz from chapter 1";
+        for (int k = 0; k < chapterOne[i][0]; ++k)
+            score->addCorrect(1);
+        for (int k = 0; k < chapterOne[i][1]; ++k)
+            score->addIncorrect(1);
+        history.addAttempt(std::move(score));
+    }
+    auto test = std::make_unique<quillara::TScore>();
+    test->date = 46359.7;
+    test->description = "TF/MC Test from chapters 1-3";
+    const int chapters[][3] = {{1, 9, 1}, {2, 5, 3}, {3, 3, 4}};
+    for (const auto& [chapter, right, wrong] : chapters) {
+        for (int k = 0; k < right; ++k)
+            test->addCorrect(static_cast<std::int16_t>(chapter));
+        for (int k = 0; k < wrong; ++k)
+            test->addIncorrect(static_cast<std::int16_t>(chapter));
+    }
+    history.addAttempt(std::move(test));
+}
+
 // Brings the window to what the picture shows; false when the book offers no such moment.
-bool Prepare(TMainForm* form, const QStringList& view) {
+bool Prepare(TMainForm* form, const QStringList& view, quillara::TScoreHistory& scores) {
     const QString mode = view.value(0);
+    if (mode == "scores" || mode == "score-chart" || mode == "chapter-graph")
+        AddStudentScores(scores);
+    if (mode == "scores" || mode == "score-chart") Click(form, "ViewSavedScoresLink");
+    if (mode == "score-chart") {
+        auto* grid = form->findChild<QTableView*>(QStringLiteral("ScoreGrid"));
+        if (!grid) return false;
+        QTest::keyClick(grid, Qt::Key_Return);
+    }
+    if (mode == "chapter-graph") Click(form, "GraphScoresLink");
     if (mode == "topic") Click(form, "TopicLink" + view.value(1, "1"));
     if (mode == "glossary") Click(form, "GlossaryLink");
     if (mode == "notes") Click(form, "AuthorsNotesLink");
@@ -142,7 +181,8 @@ bool Prepare(TMainForm* form, const QStringList& view) {
 int main(int argc, char** argv) {
     if (argc < 3) {
         std::cerr << "usage: quillara-window-shot BOOKDIR OUT.png "
-                     "[topic N | glossary | notes | quiz | response | matching]\n";
+                     "[topic N | glossary | notes | quiz | response | matching | scores | "
+                     "score-chart | chapter-graph]\n";
         return 2;
     }
     QApplication app(argc, argv);
@@ -156,11 +196,12 @@ int main(int argc, char** argv) {
     // Nobody can answer a box on a virtual display: it closes at once and is reported below.
     TMessageBoxes::SetUnattended(true);
 
+    quillara::gui::TProgram program;
     QTimer::singleShot(300, [&] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             auto* form = qobject_cast<TMainForm*>(window);
             if (!form) continue;
-            const bool ready = Prepare(form, view);
+            const bool ready = Prepare(form, view, program.Scores);
             QApplication::processEvents();
             if (!ready)
                 std::cerr << "quillara-window-shot: the book offers no moment for that picture\n";
@@ -171,7 +212,6 @@ int main(int argc, char** argv) {
             form->close();
         }
     });
-    quillara::gui::TProgram program;
     const int status = quillara::gui::RunStartup(program, {argv[1]}, argv[0]);
     for (const QString& box : TMessageBoxes::Shown())
         std::cerr << "quillara-window-shot: the program said: " << box.toStdString() << "\n";
