@@ -65,10 +65,38 @@ void TQuestionRunner::SetupAttempt(const TKindSet& kinds, std::string_view descr
     Quiz = isQuiz;
     Record.reset();
     Phase = TRunnerState::Idle;
+    Missed.clear();
     AttemptTitle =
         QuestionSet.BuildSet(BookDir, Book.ChapterCount, kinds, description, size, chapters);
     if (QuestionSet.Count() == 0) return;
     AttemptDescription = description;
+    Record = std::make_unique<TScore>();
+    Record->description = AttemptTitle;
+    Phase = TRunnerState::Ready;
+}
+
+void TQuestionRunner::SetupRetake(std::vector<TQuestion> questions, std::string_view description,
+                                  bool isQuiz) {
+    QuestionSet.Clear();
+    Quiz = isQuiz;
+    Record.reset();
+    Missed.clear();
+    Phase = TRunnerState::Idle;
+    TChapterSet chapters;
+    for (TQuestion& question : questions) {
+        chapters.set(question.Chapter);
+        QuestionSet.Add(std::move(question));
+    }
+    QuestionSet.Position = 1;
+    QuestionSet.NumCorrect = 0;
+    QuestionSet.NumIncorrect = 0;
+    if (QuestionSet.Count() == 0) return;
+    QuestionSet.Shuffle();
+    // A retake of a retake keeps naming the attempt it all began with.
+    AttemptDescription = description.starts_with(RetakePrefix)
+                             ? std::string(description)
+                             : std::string(RetakePrefix) + std::string(description);
+    AttemptTitle = TestTitle(AttemptDescription, 255, chapters);
     Record = std::make_unique<TScore>();
     Record->description = AttemptTitle;
     Phase = TRunnerState::Ready;
@@ -81,6 +109,7 @@ void TQuestionRunner::StartAttempt() {
         QuestionSet.NumCorrect = 0;
         QuestionSet.NumIncorrect = 0;
     }
+    Missed.clear();
     QuestionSet.Position = 0;
     gotoNextQuestion();
     Phase = TRunnerState::Running;
@@ -164,6 +193,7 @@ TJudgement TQuestionRunner::SubmitAnswer(std::string_view answer) {
         } else {
             if (Record) Record->addIncorrect(question->Chapter);
             ++QuestionSet.NumIncorrect;
+            Missed.push_back(static_cast<std::size_t>(QuestionSet.Position - 1));
         }
     }
     return verdict;
@@ -180,6 +210,13 @@ void TQuestionRunner::EndAttempt(TScoreHistory& history) {
     if (Record) history.addAttempt(std::move(Record));
     Record.reset();
     Phase = TRunnerState::Ended;
+}
+
+std::vector<TQuestion> TQuestionRunner::MissedQuestions() const {
+    std::vector<TQuestion> missed;
+    for (std::size_t position : Missed)
+        missed.push_back(QuestionSet.Questions()[position]);
+    return missed;
 }
 
 std::string TQuestionRunner::QuitCaption() const {

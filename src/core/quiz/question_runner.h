@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillara {
 
@@ -59,6 +60,9 @@ public:
     void SetupAttempt(const TKindSet& kinds, std::string_view description, int size,
                       const TChapterSet& chapters, bool isQuiz);
     bool HasQuestion() const { return QuestionSet.CurrentQuestion() != nullptr; }
+    // An attempt of exactly the given questions (a retake of those missed), shuffled afresh,
+    // described "Retake of " and the description of the attempt they come from.
+    void SetupRetake(std::vector<TQuestion> questions, std::string_view description, bool isQuiz);
     // Starts at the first question. A set shown again after its attempt ended (a test reopened
     // from the menu) gets a new score record, so that its answers are kept too.
     void StartAttempt();
@@ -71,7 +75,10 @@ public:
     // After the answer response: stay on the question to try again, or move to the next one.
     void AfterResponse(bool tryAgain);
     // Hands the score record to the history when anything was answered; the runner is idle.
+    // The questions whose first answer was wrong stay as the attempt's missed questions.
     void EndAttempt(TScoreHistory& history);
+    // The questions of this attempt whose first answer was wrong, in the order they were asked.
+    std::vector<TQuestion> MissedQuestions() const;
 
     TRunnerState State() const { return Phase; }
     bool IsQuiz() const { return Quiz; }
@@ -102,7 +109,11 @@ private:
     bool Quiz = true;
     TRunnerState Phase = TRunnerState::Idle;
     Extended Expected = 0;
+    // Positions in the set of the questions whose first answer was wrong.
+    std::vector<std::size_t> Missed;
 };
+
+constexpr std::string_view RetakePrefix = "Retake of ";
 
 // "(Round to nearest 100)" for a word problem rounded to -2 places.
 std::string RoundToText(Extended roundTo);

@@ -53,6 +53,8 @@ void ReadMatching(const fs::path& bookDir, int chapter, const TKindSet& kinds,
     }
 }
 
+} // namespace
+
 std::string TestTitle(std::string_view description, int lastChapter, const TChapterSet& chapters) {
     std::string text;
     int selected = 0;
@@ -78,8 +80,6 @@ std::string TestTitle(std::string_view description, int lastChapter, const TChap
     if (text.size() >= 2) text.resize(text.size() - 2);
     return std::string(description) + " from chapter" + (selected > 1 ? "s " : " ") + text;
 }
-
-} // namespace
 
 std::bitset<256> MakeByteSet(std::initializer_list<int> members) {
     std::bitset<256> set;

@@ -18,6 +18,10 @@ namespace quillara {
 using TKindSet = std::bitset<256>;
 using TChapterSet = std::bitset<256>;
 
+// "TF/MC Test from chapters 1-3, 5": the description and the chosen chapters up to lastChapter,
+// runs of chapters joined.
+std::string TestTitle(std::string_view description, int lastChapter, const TChapterSet& chapters);
+
 // A set of the given members; values outside 0..255 are left out.
 std::bitset<256> MakeByteSet(std::initializer_list<int> members);
 

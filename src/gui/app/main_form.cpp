@@ -139,6 +139,9 @@ TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), 
 
     Host = new TViewHost(central);
     MainViews = std::make_unique<TMainViews>(Program, *Host, this);
+    for (TTestFrame1* runner : {MainViews->QuizRunner, MainViews->TestRunner})
+        connect(runner, &TTestFrame1::AttemptRecorded, this,
+                [this, runner] { RememberMissed(runner); });
     row->addWidget(Host, 1);
     column->addLayout(row, 1);
     setCentralWidget(central);
@@ -147,6 +150,14 @@ TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), 
 }
 
 TMainForm::~TMainForm() = default;
+
+void TMainForm::RememberMissed(TTestFrame1* runner) {
+    RetakeRunner = runner;
+    RetakeQuestions = runner->Attempt()->MissedQuestions();
+    RetakeDescription = runner->Attempt()->Description();
+    RetakeItem->setEnabled(!RetakeQuestions.empty());
+    RetakeLink->setEnabled(!RetakeQuestions.empty());
+}
 
 const std::vector<TFrameManager>& TMainForm::Views() const {
     return Host->Views();
@@ -235,6 +246,10 @@ void TMainForm::BuildMenus() {
     MatchingItem = AddAction(quiz, QStringLiteral("Glossary Matching"), "GlossaryMatchingItem");
     connect(MatchingItem, &QAction::triggered, this,
             [this] { SwitchToView(MainViews->MatchingQuiz); });
+    quiz->addSeparator();
+    RetakeItem = AddAction(quiz, QStringLiteral("Retake Missed Questions"), "RetakeItem");
+    RetakeItem->setEnabled(false);
+    connect(RetakeItem, &QAction::triggered, this, &TMainForm::GiveRetake);
 
     QMenu* test = menuBar()->addMenu(QStringLiteral("&Test"));
     test->setObjectName(QStringLiteral("TestMenu"));
@@ -297,6 +312,8 @@ void TMainForm::BuildNavigation(QWidget* panel) {
             &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews->MatchingQuiz); });
     WordProblemsLink = quizLink(QuizCommands.back());
     WordProblemsLink->hide();
+    RetakeLink = link(QStringLiteral("Retake Missed Questions"), "RetakeLink", false);
+    connect(RetakeLink, &TLinkLabel::clicked, this, &TMainForm::GiveRetake);
 
     layout->addSpacing(10);
     layout->addWidget(Heading(QStringLiteral("Chapter Topics"), "ChapterTopicsHeading", panel));
@@ -417,6 +434,15 @@ void TMainForm::GiveTest(const TKindSet& kinds, std::string_view description) {
         runner->SetupAttempt(kinds, description, chosen.Size, chosen.Chapters, false);
     runner->setProperty("HelpContext", TestHelpContext);
     ShowView(runner);
+}
+
+void TMainForm::GiveRetake() {
+    if (!RetakeRunner || RetakeQuestions.empty() || !CanLeaveViews()) return;
+    HideViews();
+    const bool isQuiz = RetakeRunner == MainViews->QuizRunner;
+    RetakeRunner->setProperty("HelpContext", isQuiz ? QuizHelpContext : TestHelpContext);
+    RetakeRunner->SetupRetake(RetakeQuestions, RetakeDescription, isQuiz);
+    ShowView(RetakeRunner);
 }
 
 TMainForm::TChosenChapters TMainForm::AskChapters() {

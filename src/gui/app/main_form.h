@@ -60,6 +60,9 @@ public:
         int Size = 0;
     };
     TChosenChapters AskChapters();
+    // Asks again the questions missed in the last recorded quiz or test, in the runner that
+    // asked them.
+    void GiveRetake();
 
     // The registered views, in registration order.
     const std::vector<TFrameManager>& Views() const;
@@ -93,6 +96,7 @@ private:
     void ComboBox1Change(int index);
     void ShowTopicCommand(std::int32_t topicId);
     void GraphChapterScores();
+    void RememberMissed(TTestFrame1* runner);
     void SaveScoresCommand();
     void ShowHelpForActiveWindow();
     void ShowChapterHeading(int chapter);
@@ -117,6 +121,12 @@ private:
     std::vector<QAction*> TopicItems;
     std::vector<TLinkLabel*> TopicLinks;
     TLinkLabel* WordProblemsLink = nullptr;
+    QAction* RetakeItem = nullptr;
+    TLinkLabel* RetakeLink = nullptr;
+    // What the retake asks: the missed questions of the last recorded attempt and its runner.
+    TTestFrame1* RetakeRunner = nullptr;
+    std::vector<TQuestion> RetakeQuestions;
+    std::string RetakeDescription;
 
     TAboutBox* AboutBox = nullptr;
     TAboutProgram* AboutProgram = nullptr;

@@ -153,6 +153,17 @@ void TTestFrame1::SetupAttempt(const TKindSet& kinds, std::string_view descripti
     } catch (const std::exception& e) {
         TMessageBoxes::Error(this, FromBook(e.what()));
     }
+    ShowAttemptTitle();
+}
+
+void TTestFrame1::SetupRetake(std::vector<TQuestion> questions, std::string_view description,
+                              bool isQuiz) {
+    if (!Runner) Runner.emplace(*Program.Book, Program.BookDir(), Program.Regional);
+    Runner->SetupRetake(std::move(questions), description, isQuiz);
+    ShowAttemptTitle();
+}
+
+void TTestFrame1::ShowAttemptTitle() {
     QuitButton->setText(QString::fromStdString(Runner->QuitCaption()));
     if (!Runner->Score()) return;
     setWindowTitle(FromBook(Runner->Title()));
@@ -183,7 +194,10 @@ bool TTestFrame1::ConfirmEnd() {
 void TTestFrame1::EndAttempt() {
     hide();
     if (HostWasHidden && parentWidget()) parentWidget()->hide();
-    if (Runner) Runner->EndAttempt(Program.Scores);
+    if (!Runner) return;
+    const bool recorded = Runner->Score() && Runner->Score()->totalAnswered() > 0;
+    Runner->EndAttempt(Program.Scores);
+    if (recorded) emit AttemptRecorded();
 }
 
 void TTestFrame1::QuitButtonClick() {

@@ -28,6 +28,8 @@ public:
 
     void SetupAttempt(const TKindSet& kinds, std::string_view description, int size,
                       const TChapterSet& chapters, bool isQuiz);
+    // An attempt of the given questions, missed in an earlier attempt of that description.
+    void SetupRetake(std::vector<TQuestion> questions, std::string_view description, bool isQuiz);
     bool HasQuestion() const { return Runner && Runner->HasQuestion(); }
     void StartAttempt();
     bool ConfirmEnd();
@@ -42,12 +44,17 @@ public:
     void wpSubmitAnswerClick();
     void QuitButtonClick();
 
+signals:
+    // An attempt ended and its score went to the history.
+    void AttemptRecorded();
+
 protected:
     // The visible answer buttons also answer from their keys: T, F and A to E.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SubmitAnswer(const QString& answer);
+    void ShowAttemptTitle();
     void gotoFirstQuestion();
     void FormUpdateQuestion();
     void FormUpdateScore();

@@ -277,3 +277,63 @@ TEST(QuestionRunner, AnswersWithoutAQuestionAreIgnored) {
 
 } // namespace
 } // namespace quillara
+
+namespace quillara {
+namespace {
+
+TEST(QuestionRunner, RetakesAskExactlyTheMissedQuestions) {
+    RunnerBook book(3);
+    book.Bank(1,
+              {Question(qkMultipleChoice, 'A', "one"), Question(qkMultipleChoice, 'A', "two"),
+               Question(qkMultipleChoice, 'A', "three"), Question(qkMultipleChoice, 'A', "four")});
+    book.Bank(3, {Question(qkMultipleChoice, 'A', "five")});
+    TQuestionRunner runner(book.Book, book.Dir.Path(), book.Regional);
+    runner.SetupAttempt(MakeByteSet({qkMultipleChoice}), "Multiple Choice Test", 20,
+                        MakeByteSet({1, 3}), false);
+    runner.StartAttempt();
+    // "two" and "five" are missed; "three" is missed, tried again and answered right: a miss.
+    std::set<std::string> expected;
+    while (const TQuestion* q = runner.ShowQuestion(12).Question) {
+        const bool miss = q->Text == "two" || q->Text == "five" || q->Text == "three";
+        if (miss) expected.insert(q->Text);
+        runner.SubmitAnswer(miss ? "B" : "A");
+        if (q->Text == "three") {
+            runner.AfterResponse(true);
+            runner.SubmitAnswer("A");
+        }
+        runner.AfterResponse(false);
+    }
+    runner.EndAttempt(book.History);
+    std::set<std::string> missed;
+    for (const TQuestion& q : runner.MissedQuestions())
+        missed.insert(q.Text);
+    EXPECT_EQ(missed, expected);
+
+    // The retake: those three, recorded under the original description; its own misses count.
+    runner.SetupRetake(runner.MissedQuestions(), runner.Description(), false);
+    EXPECT_TRUE(runner.HasQuestion()) << "a retake is shown only when it has a question";
+    EXPECT_EQ(runner.Title(), "Retake of Multiple Choice Test from chapters 1, 3");
+    EXPECT_EQ(runner.ConfirmEndText(),
+              "Are you sure you want to end the current Retake of Multiple Choice Test?");
+    runner.StartAttempt();
+    EXPECT_EQ(runner.Set().Count(), 3u);
+    while (const TQuestion* q = runner.ShowQuestion(12).Question) {
+        runner.SubmitAnswer(q->Text == "five" ? "C" : "A");
+        runner.AfterResponse(false);
+    }
+    runner.EndAttempt(book.History);
+    ASSERT_EQ(book.History.size(), 2u);
+    EXPECT_EQ(book.History.at(1).description, "Retake of Multiple Choice Test from chapters 1, 3");
+    EXPECT_EQ(book.History.at(1).totalCorrect(), 2);
+    ASSERT_EQ(runner.MissedQuestions().size(), 1u);
+    EXPECT_EQ(runner.MissedQuestions()[0].Text, "five");
+
+    // A retake of a retake keeps one "Retake of".
+    runner.SetupRetake(runner.MissedQuestions(), runner.Description(), false);
+    EXPECT_EQ(runner.Title(), "Retake of Multiple Choice Test from chapter 3");
+    runner.SetupRetake({}, runner.Description(), false);
+    EXPECT_FALSE(runner.HasQuestion());
+}
+
+} // namespace
+} // namespace quillara

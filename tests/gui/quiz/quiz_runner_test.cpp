@@ -289,3 +289,82 @@ TEST(QuizRunner, WordProblemsAreJudgedOnTheRoundedValue) {
 
 } // namespace
 } // namespace quillara::gui
+
+namespace quillara::gui {
+namespace {
+
+TEST(Retake, AsksExactlyTheMissedQuestionsInTheRunnerThatAskedThem) {
+    GuiBook book;
+    book.Banks[0].clear();
+    for (char text = 'a'; text <= 'd'; ++text) {
+        TQuestion q = Question(qkMultipleChoice, 'A', 2);
+        q.Text = std::string("Question ") + text;
+        book.Banks[0].push_back(q);
+    }
+    MainWindow window(book);
+    EXPECT_FALSE(window.Action("RetakeItem")->isEnabled());
+    EXPECT_FALSE(window.Child("RetakeLink")->isEnabled());
+    TTestFrame1* runner = window.form->QuizRunner();
+    window.Action("QuizMultipleChoiceItem")->trigger();
+    // Miss b and d; a wrong answer tried again and put right still counts as missed.
+    QStringList missed;
+    while (const TQuestion* q =
+               runner->HasQuestion() ? runner->Attempt()->Set().CurrentQuestion() : nullptr) {
+        const QString text = QString::fromStdString(q->Text);
+        const bool miss = text.endsWith('b') || text.endsWith('d');
+        if (miss) missed << text;
+        if (text.endsWith('d')) {
+            TMessageBoxes::QueueDialog([](QDialog* dialog) {
+                In<QPushButton>(dialog, "TryAgainButton")->click();
+                return dialog->result();
+            });
+            In<QPushButton>(runner, "buttonB")->click();
+            In<QPushButton>(runner, "ButtonA")->click();
+        } else {
+            In<QPushButton>(runner, miss ? "buttonB" : "ButtonA")->click();
+        }
+    }
+    ASSERT_TRUE(runner->isHidden());
+    EXPECT_TRUE(window.Action("RetakeItem")->isEnabled());
+    EXPECT_TRUE(window.Child("RetakeLink")->isEnabled());
+
+    window.Action("RetakeItem")->trigger();
+    ASSERT_TRUE(runner->isVisible());
+    EXPECT_EQ(In<QLabel>(runner, "testDescLabel")->text(), "Retake of Multiple Choice Quiz");
+    QStringList asked;
+    while (runner->HasQuestion()) {
+        asked << QString::fromStdString(runner->Attempt()->Set().CurrentQuestion()->Text);
+        In<QPushButton>(runner, "ButtonA")->click();
+    }
+    asked.sort();
+    missed.sort();
+    EXPECT_EQ(asked, missed);
+    ASSERT_EQ(window.program.Scores.size(), 2u);
+    EXPECT_EQ(window.program.Scores.at(1).description,
+              "Retake of Multiple Choice Quiz from chapter 1");
+    EXPECT_EQ(window.program.Scores.at(1).totalCorrect(), 2);
+    EXPECT_FALSE(window.Action("RetakeItem")->isEnabled()) << "nothing missed this time";
+}
+
+TEST(Retake, ATestIsRetakenInTheTestWindow) {
+    GuiBook book;
+    book.Banks[0] = {Question(qkTrueFalse, 'T'), Question(qkTrueFalse, 'F')};
+    MainWindow window(book);
+    TMessageBoxes::QueueDialog([](QDialog* dialog) {
+        In<QListWidget>(dialog, "ChapterList")->item(0)->setCheckState(Qt::Checked);
+        return int(QDialog::Accepted);
+    });
+    window.Action("TestTrueFalseItem")->trigger();
+    TTestFrame1* runner = window.form->TestRunner();
+    while (runner->HasQuestion())
+        In<QPushButton>(runner, "ButtonTrue")->click();
+    ASSERT_FALSE(window.form->TestWindow()->isVisible());
+    window.Child("RetakeLink")->setFocus();
+    QTest::keyClick(window.Child("RetakeLink"), Qt::Key_Return);
+    EXPECT_TRUE(window.form->TestWindow()->isVisible());
+    EXPECT_EQ(In<QPushButton>(runner, "QuitButton")->text(), "End Test");
+    EXPECT_EQ(runner->Attempt()->Set().Count(), 1u);
+}
+
+} // namespace
+} // namespace quillara::gui
