@@ -2,7 +2,7 @@
 # Pictures of the demo book in the real program for the README, taken on a virtual display into
 # docs/screenshots/: the main window, a topic page, a Multiple Choice question, the answer
 # response to a wrong answer, the glossary matching quiz after one answer, the saved scores, a
-# test's chart by chapter and a chapter's score graph.
+# test's chart by chapter, a chapter's score graph and the retake of missed questions.
 set -eu
 cd "$(dirname "$0")/.."
 top=$(pwd)
@@ -24,3 +24,4 @@ run "$pictures/matching-quiz.png" matching
 run "$pictures/saved-scores.png" scores
 run "$pictures/score-chart.png" score-chart
 run "$pictures/chapter-graph.png" chapter-graph
+run "$pictures/retake.png" retake

@@ -1,8 +1,8 @@
 // quillara-window-shot BOOKDIR OUT.png [topic N | glossary | notes | quiz | response | matching |
-// scores | score-chart | chapter-graph]: starts the program on the book as the student would,
-// optionally opens a view through its link or answers a quiz through its buttons, saves a picture
-// of the main window (for "response", of the answer response dialog) and closes it. The score
-// pictures show a few weeks of a made-up student's scores.
+// scores | score-chart | chapter-graph | retake]: starts the program on the book as the student
+// would, optionally opens a view through its link or answers a quiz through its buttons, saves a
+// picture of the main window (for "response", of the answer response dialog) and closes it. The
+// score pictures show a few weeks of a made-up student's scores.
 #include "app/main_form.h"
 #include "app/message_boxes.h"
 #include "app/startup_steps.h"
@@ -162,6 +162,17 @@ bool Prepare(TMainForm* form, const QStringList& view, quillara::TScoreHistory& 
         QTest::keyClick(grid, Qt::Key_Return);
     }
     if (mode == "chapter-graph") Click(form, "GraphScoresLink");
+    if (mode == "retake") {
+        // A Multiple Choice quiz with its first two questions missed, then the retake of them.
+        Click(form, "MultipleChoiceLink");
+        for (int missed = 0; const TQuestion* question = Current(form); ++missed) {
+            const char answer = question->Answer;
+            PressLetter(form, missed < 2 ? (answer == 'A' ? 'B' : 'A') : answer);
+            if (Current(form) == question) return false;
+        }
+        Click(form, "RetakeLink");
+        return Current(form) != nullptr;
+    }
     if (mode == "topic") Click(form, "TopicLink" + view.value(1, "1"));
     if (mode == "glossary") Click(form, "GlossaryLink");
     if (mode == "notes") Click(form, "AuthorsNotesLink");
@@ -182,7 +193,7 @@ int main(int argc, char** argv) {
     if (argc < 3) {
         std::cerr << "usage: quillara-window-shot BOOKDIR OUT.png "
                      "[topic N | glossary | notes | quiz | response | matching | scores | "
-                     "score-chart | chapter-graph]\n";
+                     "score-chart | chapter-graph | retake]\n";
         return 2;
     }
     QApplication app(argc, argv);

@@ -38,6 +38,8 @@ TTestFrame1::TTestFrame1(TProgram& program, TAnswerResponseForm& responses, QWid
     testDescLabel->setObjectName(QStringLiteral("testDescLabel"));
     testDescLabel->setAlignment(Qt::AlignCenter);
     testDescLabel->setTextFormat(Qt::PlainText);
+    // Long descriptions (a retake, a test over many chapters) wrap instead of being cut.
+    testDescLabel->setWordWrap(true);
     QFont title = HeadingFont(24);
     title.setBold(true);
     testDescLabel->setFont(title);
