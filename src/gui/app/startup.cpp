@@ -12,8 +12,8 @@ namespace quillara::gui {
 
 int RunQuillara(int argc, char** argv) {
     QApplication app(argc, argv);
+    // No display name: the toolkit would append it to every window's caption.
     QApplication::setApplicationName(QStringLiteral("Quillara"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quillara"));
     QApplication::setWindowIcon(TAboutProgram::Icon());
 
     TProgram program;
