@@ -1,6 +1,7 @@
 #include "scores/graph_score_frame.h"
 
 #include "scores/grapher_widget.h"
+#include "scores/score_chart.h"
 #include "scores/score_summary.h"
 #include "widgets/white_background.h"
 
@@ -25,15 +26,7 @@ TTGraphScoreFrame1::TTGraphScoreFrame1(const TScoreHistory& history,
     Grapher1->setObjectName(QStringLiteral("Grapher1"));
     TGrapher& chart = Grapher1->Chart();
     chart.setChartType(TChartType::chart3DLine);
-    chart.setBorderHeight(10);
-    chart.setBorderWidth(5);
-    chart.setYTickCount(10);
-    chart.setXOffset3D(20);
-    chart.setYOffset3D(20);
-    chart.setMaxYValue(100);
-    chart.setMinYValue(0);
-    chart.setAutoScaleY(false);
-    chart.setRegional(regional);
+    SetUpPercentChart(chart, regional);
     area->addWidget(Grapher1, 0, 0);
 
     noScoresLabel = new QLabel(this);

@@ -1,6 +1,7 @@
 #include "scores/view_score_frame.h"
 
 #include "scores/grapher_widget.h"
+#include "scores/score_chart.h"
 #include "scores/score_file.h"
 #include "scores/score_list_model.h"
 #include "scores/score_summary.h"
@@ -97,15 +98,7 @@ TViewScoreFrame::TViewScoreFrame(const TRegionalSettings& regional, QWidget* par
     Grapher1 = new TGrapherWidget(this);
     Grapher1->setObjectName(QStringLiteral("Grapher1"));
     TGrapher& chart = Grapher1->Chart();
-    chart.setBorderHeight(10);
-    chart.setBorderWidth(5);
-    chart.setYTickCount(10);
-    chart.setXOffset3D(20);
-    chart.setYOffset3D(20);
-    chart.setMaxYValue(100);
-    chart.setMinYValue(0);
-    chart.setAutoScaleY(false);
-    chart.setRegional(regional);
+    SetUpPercentChart(chart, regional);
     Grapher1->hide();
     area->addWidget(Grapher1, 0, 0);
     column->addLayout(area, 1);

@@ -1,4 +1,5 @@
 #include "app/message_boxes.h"
+#include "find_child.h"
 #include "main_window.h"
 #include "quiz/matching_quiz_frame.h"
 #include "scores/score_file.h"
@@ -16,11 +17,8 @@ namespace quillara::gui {
 namespace {
 
 using testing::GuiBook;
+using testing::In;
 using testing::MainWindow;
-
-template <typename T = QWidget> T* In(QWidget* parent, const char* name) {
-    return parent->findChild<T*>(QString::fromLatin1(name));
-}
 
 // Chapter 1 of the book gets `terms` glossary terms, and only those.
 void SetTerms(GuiBook& book, int terms) {

@@ -1,5 +1,6 @@
 #include "app/message_boxes.h"
 #include "app/view_host.h"
+#include "find_child.h"
 #include "glossary/view_glossary_frame.h"
 #include "main_window.h"
 #include "quiz/select_chapter_form.h"
@@ -25,6 +26,7 @@ namespace quillara::gui {
 namespace {
 
 using testing::GuiBook;
+using testing::In;
 using testing::MainWindow;
 
 TQuestion Question(std::uint8_t kind, char answer, std::uint8_t choices = 0) {
@@ -35,10 +37,6 @@ TQuestion Question(std::uint8_t kind, char answer, std::uint8_t choices = 0) {
     q.Text =
         kind == qkMultipleChoice ? "Pick one:\r\n A) one\r\n B) two\r\n C) three" : "Is it so?";
     return q;
-}
-
-template <typename T = QWidget> T* In(QWidget* parent, const char* name) {
-    return parent->findChild<T*>(QString::fromLatin1(name));
 }
 
 // The names of the answer buttons that show, in order.

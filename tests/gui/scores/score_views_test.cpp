@@ -1,5 +1,6 @@
 #include "app/message_boxes.h"
 #include "chart/grapher.h"
+#include "find_child.h"
 #include "main_window.h"
 #include "scores/graph_score_frame.h"
 #include "scores/grapher_widget.h"
@@ -17,11 +18,8 @@ namespace quillara::gui {
 namespace {
 
 using testing::GuiBook;
+using testing::In;
 using testing::MainWindow;
-
-template <typename T = QWidget> T* In(QWidget* parent, const char* name) {
-    return parent->findChild<T*>(QString::fromLatin1(name));
-}
 
 // Adds an attempt dated `date` with the given (chapter, correct, incorrect) details.
 void AddScore(TScoreHistory& history, double date, const std::string& description,
