@@ -102,8 +102,9 @@ void ReduceOperator(const TFormula& formula, const TFormulaScope& scope,
     values.back() = {nkNumber, result, {}};
 }
 
-// One top-level evaluation or call with everything it calls: the symbols they read and how deep
-// the calls are nested, so the limit holds for the whole chain and every evaluation starts at 0.
+// One top-level evaluation or call with everything it calls: the symbols they read, how deep
+// the calls are nested and what they have spent, so the limits hold for the whole chain and
+// every evaluation starts from nothing.
 class TEvaluation {
 public:
     explicit TEvaluation(const TFormulaScope& scope) : Scope(scope) {}
@@ -118,11 +119,14 @@ public:
             // failure, so callers of an evaluation have one kind of error to catch.
             throw EInvalidOperation(e.what());
         }
+        SpendNodes(formula);
         if (!compiled || formula.Nodes.empty()) return 0;
 
         // A lone operator is no value; a lone call of a function without parameters is reduced.
+        // A variable read alone is checked like any result: whatever set it, no value that is
+        // not a number leaves an evaluation.
         if (formula.Nodes.size() == 1 && formula.Nodes.front().NodeKind != nkCall)
-            return EvaluateNode(formula, formula.Nodes.front(), Scope);
+            return Checked(EvaluateNode(formula, formula.Nodes.front(), Scope));
 
         // Reduced outside the formula: a nested evaluation of the same formula recompiles it.
         std::vector<TFormulaNode> nodes = std::move(formula.Nodes);
@@ -139,7 +143,7 @@ public:
         if (values.size() != 1)
             throw EInvalidOperation(
                 "The formula leaves more than one value: an operator is missing");
-        const Extended result = EvaluateNode(formula, values.front(), Scope);
+        const Extended result = Checked(EvaluateNode(formula, values.front(), Scope));
         formula.Nodes = std::move(values);
         return result;
     }
@@ -148,6 +152,7 @@ public:
         if (argumentCount < 0 || argumentCount > static_cast<int>(arguments.size()))
             throw EInvalidOperation("A call passes 0 to 10 arguments, not " +
                                     std::to_string(argumentCount));
+        SpendCall(formula);
         TCallFrame frame(formula, arguments, argumentCount, Depth);
         if (formula.Name == "sqrt") {
             if (argumentCount < 1) throw EInvalidOperation("sqrt needs an argument");
@@ -178,8 +183,25 @@ private:
         values.push_back({nkNumber, result, {}});
     }
 
+    void SpendCall(const TFormula& formula) {
+        if (++Calls > MaxEvaluationCalls)
+            throw EInvalidOperation("More than " + std::to_string(MaxEvaluationCalls) +
+                                    " calls of formulas in one evaluation, the last of \"" +
+                                    formula.Name + "\": do formulas call others too often?");
+    }
+
+    void SpendNodes(const TFormula& formula) {
+        Nodes += static_cast<long>(formula.Nodes.size());
+        if (Nodes > MaxEvaluationNodes)
+            throw EInvalidOperation("More than " + std::to_string(MaxEvaluationNodes) +
+                                    " formula nodes in one evaluation: the formulas it calls are "
+                                    "too long to compute");
+    }
+
     const TFormulaScope& Scope;
     int Depth = 0;
+    long Calls = 0;
+    long Nodes = 0;
 };
 
 } // namespace

@@ -19,6 +19,12 @@ public:
 // here instead of exhausting the stack.
 constexpr int MaxCallDepth = 256;
 
+// What one evaluation may spend, with everything it calls: formula calls, and nodes compiled for
+// them. No word problem comes near either; formulas whose calls fan out (each calling the next
+// twice) would otherwise run for ever within the depth limit.
+constexpr long MaxEvaluationCalls = 10'000;
+constexpr long MaxEvaluationNodes = 1'000'000;
+
 // Compiles the formula again and reduces its node list to one value, reading variables and
 // calling formulas found in `scope`; the formula itself need not be in it. A formula that does
 // not compile gives 0; every other failure raises EInvalidOperation.

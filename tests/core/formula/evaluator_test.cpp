@@ -213,16 +213,19 @@ TEST(Call, SelfCallsStopAtTheDepthLimit) {
     }
 }
 
+// The i-th of a family of formula names: prefix_a, prefix_b ... prefix_ab ...
+std::string NameOf(const std::string& prefix, int i) {
+    std::string text = prefix + "_";
+    do {
+        text += static_cast<char>('a' + i % 26);
+        i /= 26;
+    } while (i);
+    return text;
+}
+
 // A chain of `length` formulas, each calling the next, the last adding 1 to its argument.
 void DeclareChain(Symbols& s, int length) {
-    auto name = [](int i) {
-        std::string text = "chain_";
-        do {
-            text += static_cast<char>('a' + i % 26);
-            i /= 26;
-        } while (i);
-        return text;
-    };
+    auto name = [](int i) { return NameOf("chain", i); };
     for (int i = 0; i < length; ++i) {
         const std::string body = i + 1 < length ? name(i + 1) + "({1})" : "{1}+1";
         s.Declare(name(i) + "(x) = " + body);
@@ -242,6 +245,52 @@ TEST(Call, DepthLimitAllows256NestedCallsInEachEvaluation) {
     // evaluation after another does not add up.
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(fits.Eval("chain_a(1)+chain_a(2)"), 5);
+}
+
+// `levels` formulas fan_0 ... fan_<levels-1>, each calling the next `width` times; the last
+// gives 1, so fan_0(x) is width^(levels-1) when it is computed at all.
+void DeclareFanOut(Symbols& s, int levels, int width, const std::string& last = "1") {
+    for (int i = 0; i < levels; ++i) {
+        std::string body = i + 1 < levels ? "" : last;
+        for (int k = 0; i + 1 < levels && k < width; ++k)
+            body += (k ? "+" : "") + NameOf("fan", i + 1) + "({1})";
+        s.Declare(NameOf("fan", i) + "(x) = " + body);
+    }
+}
+
+TEST(Budget, CallsThatFanOutStopInsteadOfRunningForEver) {
+    // 61 formulas each calling the next twice would make 2^60 calls; the budget stops them.
+    Symbols fan;
+    DeclareFanOut(fan, 61, 2);
+    const std::string stopped = fan.EvalError("fan_a(1)");
+    EXPECT_NE(stopped.find("More than " + std::to_string(MaxEvaluationCalls) + " calls"),
+              std::string::npos)
+        << stopped;
+
+    // Well inside the budget, the same shape computes; every evaluation starts a budget afresh.
+    Symbols fits;
+    DeclareFanOut(fits, 12, 2); // 4095 calls
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(fits.Eval("fan_a(1)"), 2048);
+    // A call made on its own has a budget too.
+    const TArguments arguments{1};
+    EXPECT_THROW(Call(*fan.Formulas.front(), 1, arguments, fan.Scope), EInvalidOperation);
+}
+
+TEST(Budget, LongFormulasCalledOftenStopAtTheNodeBudget) {
+    // Few calls, but each compiles a long body: the nodes run out before the calls do.
+    std::string sum = "1";
+    for (int i = 0; i < 2000; ++i)
+        sum += "+1";
+    Symbols s;
+    DeclareFanOut(s, 10, 2, sum); // 512 calls of 4001 nodes at the last level
+    const std::string stopped = s.EvalError("fan_a(1)");
+    EXPECT_NE(stopped.find("More than " + std::to_string(MaxEvaluationNodes) + " formula nodes"),
+              std::string::npos)
+        << stopped;
+    Symbols fewer;
+    DeclareFanOut(fewer, 6, 2, sum); // 32 calls of 4001 nodes
+    EXPECT_EQ(fewer.Eval("fan_a(1)"), 32 * 2001);
 }
 
 TEST(Power, EdgeCases) {
@@ -279,6 +328,9 @@ TEST(Evaluate, ArithmeticFailuresOfThePlatformAreRaised) {
     EXPECT_EQ(s.EvalError("{nan}+1"), "Invalid floating point operation");
     EXPECT_EQ(s.EvalError("{inf}*0"), "Invalid floating point operation");
     EXPECT_EQ(s.Eval("{big}/{big}"), 1);
+    // Read alone, a value that is no number fails like one computed.
+    EXPECT_EQ(s.EvalError("{nan}"), "Invalid floating point operation");
+    EXPECT_EQ(s.EvalError("{inf}"), "Floating point overflow");
 }
 
 } // namespace
