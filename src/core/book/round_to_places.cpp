@@ -9,12 +9,15 @@
 namespace quillara {
 
 namespace {
-Extended PowerOfTen(std::int32_t exponent) {
+// Ten to the power, in extended precision; beyond the extended range it is an overflow, as the
+// multiplication that would make it is.
+Extended PowerOfTen(std::uint32_t exponent) {
     Extended result = 1;
     Extended base = 10;
-    for (auto n = static_cast<std::uint32_t>(exponent); n != 0; n >>= 1) {
+    for (std::uint32_t n = exponent; n != 0; n >>= 1) {
         if (n & 1) result *= base;
-        base *= base;
+        if (std::isinf(result)) throw EOverflow();
+        if (n > 1) base *= base;
     }
     return result;
 }
@@ -25,17 +28,25 @@ std::int64_t RoundHalfEven(double scaled) {
     if (!(rounded >= -9223372036854775808.0 && rounded < 9223372036854775808.0)) throw EInvalidOp();
     return static_cast<std::int64_t>(rounded);
 }
+
+// The rounded value as a double; one that does not fit is an overflow, never an infinity.
+double FiniteDouble(Extended value) {
+    const auto result = static_cast<double>(value);
+    if (!std::isfinite(result)) throw EOverflow();
+    return result;
+}
 } // namespace
 
 double RoundToPlaces(std::int32_t places, double value) {
     if (places >= 0) {
-        const Extended factor = PowerOfTen(places);
+        const Extended factor = PowerOfTen(static_cast<std::uint32_t>(places));
         const auto scaled = static_cast<double>(value * factor);
-        return static_cast<double>(static_cast<Extended>(RoundHalfEven(scaled)) / factor);
+        return FiniteDouble(static_cast<Extended>(RoundHalfEven(scaled)) / factor);
     }
-    const Extended factor = PowerOfTen(places == INT32_MIN ? INT32_MAX : -places);
+    const Extended factor =
+        PowerOfTen(static_cast<std::uint32_t>(-static_cast<std::int64_t>(places)));
     const auto scaled = static_cast<double>(value / factor);
-    return static_cast<double>(static_cast<Extended>(RoundHalfEven(scaled)) * factor);
+    return FiniteDouble(static_cast<Extended>(RoundHalfEven(scaled)) * factor);
 }
 
 } // namespace quillara

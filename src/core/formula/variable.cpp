@@ -45,6 +45,7 @@ void TVarible::DrawValue() {
             static_cast<std::uint32_t>(static_cast<std::uint64_t>(TruncateToInt64(hi - lo))));
         const std::uint32_t r = range > 0 ? random.uniform(static_cast<std::uint32_t>(range)) : 0;
         Value = (static_cast<Extended>(r) + lo) / scale;
+        if (!std::isfinite(Value)) throw EOverflow();
     } catch (const EMathError&) {
         Value = 0;
     }

@@ -8,6 +8,7 @@
 #include "scores/score_file.h"
 #include "text/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cmath>
@@ -179,7 +180,7 @@ TJudgement TQuestionRunner::SubmitAnswer(std::string_view answer) {
         verdict.Correct = rounded && *rounded == Expected;
         if (!verdict.Correct)
             verdict.ExpectedAnswerMessage =
-                FormatFixed(Expected, 18, places > 0 ? places : 0, Regional) +
+                FormatFixed(Expected, 18, std::clamp(places, 0, MaxRoundingPlaces), Regional) +
                 " is the expected answer.  If your answer is close, the " +
                 "difference may be due to rounding error.";
     } else {

@@ -19,16 +19,21 @@ bool IsDigit(char c) {
     throw EConvertError("\"" + std::string(text) + "\" is not a valid number");
 }
 
+// snprintf into a string as long as the text needs.
+template <typename... Values> std::string Formatted(const char* format, Values... values) {
+    const int length = std::snprintf(nullptr, 0, format, values...);
+    std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
+    std::snprintf(text.data(), text.size() + 1, format, values...);
+    return text;
+}
+
 // Unsigned digits of |value| with '.' as the point, before separators and signs are applied.
+// Any number of places is written out in full.
 std::string PlainFixed(Extended magnitude, int precision, int digits, bool& scientific) {
     scientific = false;
-    char buffer[128];
-    if (magnitude == 0) {
-        std::snprintf(buffer, sizeof buffer, "%.*f", digits, 0.0);
-        return buffer;
-    }
-    std::snprintf(buffer, sizeof buffer, "%.*Le", precision - 1, magnitude);
-    const std::string mantissaAndExponent = buffer;
+    if (magnitude == 0) return digits > 0 ? "0." + std::string(digits, '0') : "0";
+    // The significant digits, rounded to the precision, and the power of ten of the first.
+    const std::string mantissaAndExponent = Formatted("%.*Le", precision - 1, magnitude);
     const auto e = mantissaAndExponent.find('e');
     const int exponent = std::stoi(mantissaAndExponent.substr(e + 1));
     const int integerDigits = exponent + 1;
@@ -37,19 +42,22 @@ std::string PlainFixed(Extended magnitude, int precision, int digits, bool& scie
         return mantissaAndExponent.substr(0, e) + "E" + (exponent < 0 ? "-" : "+") +
                std::to_string(std::abs(exponent));
     }
-    if (integerDigits + digits <= precision) {
-        std::snprintf(buffer, sizeof buffer, "%.*Lf", digits, magnitude);
-        return buffer;
-    }
-    // More places are asked for than the precision allows: the rounded significant digits, then
-    // zeros.
+    if (integerDigits + digits <= precision) return Formatted("%.*Lf", digits, magnitude);
+    // More places are asked for than the precision allows: the rounded significant digits in
+    // their places, then zeros.
     std::string significant;
     for (char c : mantissaAndExponent.substr(0, e))
         if (IsDigit(c)) significant += c;
-    std::string whole = significant.substr(0, static_cast<std::size_t>(integerDigits));
-    std::string fraction = significant.substr(static_cast<std::size_t>(integerDigits));
+    std::string whole = "0";
+    std::string fraction;
+    if (integerDigits > 0) {
+        whole = significant.substr(0, static_cast<std::size_t>(integerDigits));
+        fraction = significant.substr(static_cast<std::size_t>(integerDigits));
+    } else {
+        fraction = std::string(static_cast<std::size_t>(-integerDigits), '0') + significant;
+    }
     fraction.resize(static_cast<std::size_t>(digits), '0');
-    return digits > 0 ? whole + "." + fraction : whole;
+    return whole + "." + fraction;
 }
 
 bool AllZero(const std::string& digits) {
@@ -142,8 +150,9 @@ std::string FormatFixed(Extended value, int precision, int digits,
 std::string FormatCurrency(Extended value, int digits, const TRegionalSettings& regional) {
     if (digits < 0) digits = 0;
     bool scientific = false;
-    const std::string plain =
-        std::isfinite(value) ? PlainFixed(std::fabs(value), 18, digits, scientific) : "INF";
+    const std::string plain = std::isfinite(value)
+                                  ? PlainFixed(std::fabs(value), 18, digits, scientific)
+                                  : (std::isnan(value) ? "NAN" : "INF");
     const std::string n =
         scientific ? plain
                    : ApplySeparators(plain, regional.DecimalSeparator, regional.ThousandSeparator);

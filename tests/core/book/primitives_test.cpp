@@ -119,5 +119,36 @@ TEST(RoundToPlaces, RoundsTiesToEvenAtEveryScale) {
     EXPECT_THROW(RoundToPlaces(4, 1e300), EInvalidOp);
 }
 
+TEST(RoundToPlaces, FailsRatherThanGivingInfinityOrNaN) {
+    // Whatever the places, the result is a number or an arithmetic failure a caller can catch.
+    struct Case {
+        std::int32_t Places;
+        double Value;
+        bool Fails;
+        double Result;
+    };
+    const Case cases[] = {
+        {MaxRoundingPlaces, 0, false, 0},
+        {MaxRoundingPlaces + 1, 0, true, 0},
+        {-MaxRoundingPlaces, 12, false, 0},
+        {-5000, 12, true, 0},
+        {-5000, 0, true, 0},
+        {INT32_MIN, 1, true, 0},
+        {INT32_MAX, 0, true, 0},
+        {-308, 1e308, false, 1e308},
+        {-308, 1.7e308, true, 0}, // rounds to 2e308, beyond the double range
+        {0, std::numeric_limits<double>::quiet_NaN(), true, 0},
+        {0, std::numeric_limits<double>::infinity(), true, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Places) + " places of " + std::to_string(c.Value));
+        if (c.Fails) {
+            EXPECT_THROW(RoundToPlaces(c.Places, c.Value), EMathError);
+        } else {
+            EXPECT_EQ(RoundToPlaces(c.Places, c.Value), c.Result);
+        }
+    }
+}
+
 } // namespace
 } // namespace quillara

@@ -4,7 +4,9 @@
 #include "scripted_random.h"
 #include "text/number_text.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 #include <set>
 
 namespace quillara {
@@ -65,6 +67,48 @@ TEST(VariableDraws, MeaninglessBoundsGiveAValueWithoutFailing) {
     EXPECT_EQ(emptyChoice.DisplayText({}), "");
 }
 
+TEST(VariableDraws, EveryArithmeticFailureOfADrawGivesZero) {
+    // Places beyond the extended range overflow the rounding; such a draw gives 0 like any other
+    // failed draw, never an infinity or a NaN, and shows as 0 with as many places as it has.
+    ScriptedRandom random;
+    for (std::int16_t decimals :
+         {std::int16_t(-5000), std::int16_t(-32768), std::int16_t(5000), std::int16_t(32767)}) {
+        SCOPED_TRACE(decimals);
+        for (std::int16_t kind : {vkPercent, vkCurrency, vkNumber}) {
+            TVarible v = Number(1, 1000, decimals, kind);
+            random.Push(500);
+            v.DrawValue();
+            EXPECT_EQ(v.Value, 0.0L);
+            const std::string text = v.DisplayText({});
+            EXPECT_EQ(text.find_first_not_of("0.%$"), std::string::npos) << text.substr(0, 40);
+        }
+    }
+}
+
+TEST(VariableText, AnyNumberOfDecimalsShowsThatManyDigits) {
+    ScriptedRandom random;
+    TRegionalSettings us;
+    for (std::int16_t decimals : {std::int16_t(9), std::int16_t(125), std::int16_t(126),
+                                  std::int16_t(400), std::int16_t(32767)}) {
+        SCOPED_TRACE(decimals);
+        const auto places = static_cast<std::size_t>(decimals);
+        TVarible number = Number(0, 1, decimals);
+        EXPECT_EQ(number.DisplayText(us), "0." + std::string(places, '0'));
+        TVarible percent = Number(0, 1, decimals, vkPercent);
+        EXPECT_EQ(percent.DisplayText(us), "0." + std::string(places - 2, '0') + "%");
+        TVarible money = Number(0, 1, decimals, vkCurrency);
+        EXPECT_EQ(money.DisplayText(us), "$0." + std::string(places, '0'));
+    }
+    // A value that cannot be rounded to its places is shown unrounded, its significant digits in
+    // place and zeros after them.
+    TVarible small = Number(0, 1, 30);
+    small.Value = std::ldexp(1.0L, -20); // 0.00000095367431640625 exactly
+    EXPECT_EQ(small.DisplayText(us), "0.000000953674316406250000000000");
+    small.Value = 1.5L;
+    small.Decimals = 200;
+    EXPECT_EQ(small.DisplayText(us), "1.5" + std::string(199, '0'));
+}
+
 TEST(VariableText, PercentNumberAndChoice) {
     ScriptedRandom random;
     TRegionalSettings us;
@@ -116,6 +160,12 @@ TEST(NumberText, LargeValuesTurnScientificAndPrecisionLimitsDigits) {
     EXPECT_EQ(FormatFixed(123456.789L, 7, 2, us), "123456.80");
     EXPECT_EQ(FormatFixed(12345678.0L, 7, 0, us), "1.234568E+7");
     EXPECT_EQ(FormatCurrency(1234567.891L, 2, us), "$1,234,567.89");
+    // Small values with more places than the precision: digits in their places, then zeros.
+    EXPECT_EQ(FormatFixed(5e-10L, 18, 28, us), "0.0000000005000000000000000000");
+    EXPECT_EQ(FormatFixed(-1e-300L, 18, 400, us),
+              "-0." + std::string(299, '0') + "1" + std::string(100, '0'));
+    EXPECT_EQ(FormatFixed(std::numeric_limits<Extended>::quiet_NaN(), 18, 2, us), "NAN");
+    EXPECT_EQ(FormatCurrency(std::numeric_limits<Extended>::quiet_NaN(), 2, us), "$NAN");
 }
 
 } // namespace
