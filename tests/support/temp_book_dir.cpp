@@ -31,6 +31,12 @@ std::filesystem::path TempBookDir::Write(std::string_view name, std::string_view
     return path;
 }
 
+std::filesystem::path TempBookDir::WriteSparse(std::string_view name, std::uintmax_t size) const {
+    const auto path = Write(name, "");
+    std::filesystem::resize_file(path, size);
+    return path;
+}
+
 std::string TempBookDir::Read(std::string_view name) const {
     return ReadFile(Dir / std::string(name));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -17,6 +18,8 @@ public:
     const std::filesystem::path& Path() const { return Dir; }
     // Writes the bytes to a file of the directory and returns its path.
     std::filesystem::path Write(std::string_view name, std::string_view bytes) const;
+    // A file of `size` zero bytes that takes no room on disk (one hole), and its path.
+    std::filesystem::path WriteSparse(std::string_view name, std::uintmax_t size) const;
     std::string Read(std::string_view name) const;
     static std::string ReadFile(const std::filesystem::path& path);
 

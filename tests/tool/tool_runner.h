@@ -9,9 +9,14 @@ struct ToolResult {
     int ExitCode = -1;
     std::string Out;
     std::string Err;
+    // The most memory the program held at once, as the kernel counted it (its peak resident set).
+    long PeakKiB = 0;
 };
 
-// Runs the built quillara-book with the arguments, no shell involved, and collects its output.
+// Runs the program with the arguments, no shell involved, and collects its output.
+ToolResult RunProgram(const std::string& program, const std::vector<std::string>& args);
+
+// Runs the built quillara-book.
 ToolResult RunTool(const std::vector<std::string>& args);
 
 } // namespace quillara::testing

@@ -121,9 +121,12 @@ std::string HtmlToWindows1252(const std::string& utf8) {
     return out;
 }
 
-std::string ReadSourceFile(const Node& at, const fs::path& path) {
+// A page or the author's notes become one long string: a source text this long never fits.
+constexpr std::uint64_t MaxSourceTextSize = 16ull << 20;
+
+std::string ReadSourceFile(const Node& at, const fs::path& path, std::uint64_t maxSize) {
     try {
-        return ReadWholeFile(path);
+        return ReadWholeFile(path, maxSize);
     } catch (const std::exception&) {
         at.Fail("cannot read \"" + path.string() + "\"");
     }
@@ -268,7 +271,8 @@ std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs
                 e.RequireObject();
                 const std::string page = HtmlToWindows1252(
                     e.Has("pageFile")
-                        ? ReadSourceFile(e.At("pageFile"), sourceDir / e.Utf8("pageFile"))
+                        ? ReadSourceFile(e.At("pageFile"), sourceDir / e.Utf8("pageFile"),
+                                         MaxSourceTextSize)
                         : e.Utf8("page"));
                 if (page.size() > LongStringLimit) e.Fail("a page holds at most 65535 bytes");
                 pages.push_back({e.Text("key"), page});
@@ -303,11 +307,11 @@ std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs
     }
     if (root.Has("authors")) {
         const Node authors = root.At("authors");
-        const std::string text =
-            authors.Has("textFile")
-                ? Utf8ToWindows1252(
-                      ReadSourceFile(authors.At("textFile"), sourceDir / authors.Utf8("textFile")))
-                : authors.Text("text");
+        const std::string text = authors.Has("textFile")
+                                     ? Utf8ToWindows1252(ReadSourceFile(
+                                           authors.At("textFile"),
+                                           sourceDir / authors.Utf8("textFile"), MaxSourceTextSize))
+                                     : authors.Text("text");
         files["AUTHORS"] = WriteAuthorsNotes(text);
     }
     if (root.Has("pictures")) {
@@ -326,7 +330,8 @@ std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs
                     break;
                 }
             }
-            files[name] = ReadSourceFile(at, found);
+            // The program would refuse a larger picture.
+            files[name] = ReadSourceFile(at, found, MaxPictureFileSize);
         }
     }
     return files;
@@ -340,12 +345,13 @@ json BookDirectoryToJson(const fs::path& dir) {
     json questions = json::object();
     for (int chapter = 1; chapter <= 255; ++chapter) {
         if (FindBookFile(dir, TopicFileName(chapter))) {
-            const std::string bytes = ReadBookFile(dir, TopicFileName(chapter));
+            const std::string bytes = ReadBookFile(dir, TopicFileName(chapter), MaxTopicFileSize);
             TByteReader in(bytes, TopicFileName(chapter));
             topics[std::to_string(chapter)] = TopicFileToJson(ReadTopicFile(in));
         }
         if (FindBookFile(dir, QuestionBankName(chapter))) {
-            const std::string bytes = ReadBookFile(dir, QuestionBankName(chapter));
+            const std::string bytes =
+                ReadBookFile(dir, QuestionBankName(chapter), MaxQuestionBankSize);
             TByteReader in(bytes, QuestionBankName(chapter));
             questions[std::to_string(chapter)] = QuestionBankToJson(ReadQuestionBank(in));
         }

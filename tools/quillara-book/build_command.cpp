@@ -3,7 +3,9 @@
 #include "commands.h"
 #include "tool_io.h"
 
+#include <cstdint>
 #include <iostream>
+#include <limits>
 
 namespace quillara::tool {
 
@@ -28,7 +30,9 @@ int RunBuild(const Arguments& args) {
 
     std::map<std::string, std::string> files;
     try {
-        const nlohmann::json manifest = nlohmann::json::parse(ReadWholeFile(source));
+        // The author's own manifest, not a book file: read whatever its size.
+        const nlohmann::json manifest =
+            nlohmann::json::parse(ReadWholeFile(source, std::numeric_limits<std::uint64_t>::max()));
         files = BuildBookFiles(manifest, source.parent_path(), pictureDirs);
     } catch (const std::exception& e) {
         // Nothing has been written: the whole book is built in memory first.

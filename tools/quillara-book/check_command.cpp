@@ -55,10 +55,10 @@ std::string Quoted(const std::string& text) {
 
 // A file's bytes, or nothing when it is missing (reported by the caller as it sees fit).
 std::optional<std::string> ReadIfPresent(const fs::path& dir, const std::string& name,
-                                         Report& report) {
+                                         std::uint64_t maxSize, Report& report) {
     if (!FindBookFile(dir, name)) return std::nullopt;
     try {
-        return ReadBookFile(dir, name);
+        return ReadBookFile(dir, name, maxSize);
     } catch (const std::exception& e) {
         report.Error(name, "", e.what());
         return std::nullopt;
@@ -74,14 +74,15 @@ void CheckPicture(const fs::path& dir, const std::string& name, const std::strin
     }
     std::string bytes;
     try {
-        bytes = ReadWholeFile(*path);
+        bytes = ReadWholeFile(*path, MaxPictureFileSize);
     } catch (const std::exception& e) {
         report.Error(name, "", e.what());
         return;
     }
     if (bytes.starts_with("GIF87a") || bytes.starts_with("GIF89a")) return;
     try {
-        DecodeJpeg(bytes);
+        // Every byte is decoded at the smallest scale: the picture is checked, not shown.
+        DecodeJpeg(bytes, {}, {1, 1});
     } catch (const TPictureError& e) {
         report.Error(name, "", e.what());
     }
@@ -219,7 +220,7 @@ int RunCheck(const Arguments& args) {
     TGlossary glossary;
     bool glossaryRead = false;
     if (book->HasGlossary) {
-        if (auto bytes = ReadIfPresent(dir, "GLOSSARY.DEF", report)) {
+        if (auto bytes = ReadIfPresent(dir, "GLOSSARY.DEF", MaxGlossarySize, report)) {
             TByteReader in(*bytes, "GLOSSARY.DEF");
             try {
                 glossary.Read(in, false);
@@ -244,7 +245,7 @@ int RunCheck(const Arguments& args) {
     BookCheck check{dir, *book, terms, glossaryRead, report};
     for (int chapter = 1; chapter <= chapters; ++chapter) {
         const std::string topicsName = TopicFileName(chapter);
-        if (auto bytes = ReadIfPresent(dir, topicsName, report)) {
+        if (auto bytes = ReadIfPresent(dir, topicsName, MaxTopicFileSize, report)) {
             TByteReader in(*bytes, topicsName);
             try {
                 const auto entries = ReadTopicFile(in);
@@ -267,7 +268,7 @@ int RunCheck(const Arguments& args) {
         }
 
         const std::string bankName = QuestionBankName(chapter);
-        if (auto bytes = ReadIfPresent(dir, bankName, report)) {
+        if (auto bytes = ReadIfPresent(dir, bankName, MaxQuestionBankSize, report)) {
             TByteReader in(*bytes, bankName);
             std::size_t number = 0;
             try {
@@ -288,7 +289,7 @@ int RunCheck(const Arguments& args) {
     CheckPicture(dir, TBookProperties::CoverPictureFull(), "cover", report);
 
     if (book->HasAuthorsNotes) {
-        if (auto bytes = ReadIfPresent(dir, "AUTHORS.", report)) {
+        if (auto bytes = ReadIfPresent(dir, "AUTHORS.", MaxAuthorsNotesSize, report)) {
             TByteReader in(*bytes, "AUTHORS");
             try {
                 ReadAuthorsNotes(in);

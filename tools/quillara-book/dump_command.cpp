@@ -65,7 +65,7 @@ int RunDump(const Arguments& args) {
     if (!kind) throw UsageError("cannot tell the kind of \"" + file + "\"; give --kind");
 
     try {
-        const std::string bytes = ReadWholeFile(file);
+        const std::string bytes = ReadWholeFile(file, LargestFile(*kind));
         std::cout << DumpBytes(*kind, bytes, file).dump(2) << "\n";
         return 0;
     } catch (const std::exception& e) {

@@ -1,6 +1,10 @@
 #include "file_kind.h"
 
+#include "book/authors_notes.h"
+#include "book/book_records.h"
 #include "book/glossary.h"
+#include "book/question.h"
+#include "book/topic_pages.h"
 
 #include <algorithm>
 
@@ -34,6 +38,25 @@ std::optional<FileKind> KindFromOption(std::string_view option) {
     if (option == "authors") return FileKind::Authors;
     if (option == "scores") return FileKind::Scores;
     return std::nullopt;
+}
+
+std::uint64_t LargestFile(FileKind kind) {
+    switch (kind) {
+    case FileKind::Book:
+        return MaxBookDefinitionSize;
+    case FileKind::Topics:
+        return MaxTopicFileSize;
+    case FileKind::Questions:
+        return MaxQuestionBankSize;
+    case FileKind::Glossary:
+        return MaxGlossarySize;
+    case FileKind::Authors:
+        return MaxAuthorsNotesSize;
+    case FileKind::Scores:
+        // A count, then per score: its detail count, date, description and details.
+        return 2 + MaxRecordCount * (2 + 8 + ShortStringSize + MaxRecordCount * 6);
+    }
+    return 0;
 }
 
 } // namespace quillara::tool

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,5 +14,7 @@ enum class FileKind { Book, Topics, Questions, Glossary, Authors, Scores };
 std::optional<FileKind> KindFromFileName(std::string_view name);
 // The kind named by --kind: book, topics, questions, glossary, authors, scores.
 std::optional<FileKind> KindFromOption(std::string_view option);
+// The most bytes a file of the kind is read with, as the program reads it.
+std::uint64_t LargestFile(FileKind kind);
 
 } // namespace quillara::tool

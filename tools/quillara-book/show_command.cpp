@@ -85,7 +85,7 @@ int RunShow(const Arguments& args) {
     try {
         const auto book = LoadBookProperties(dir, ToolRegionalSettings());
         const std::string name = QuestionBankName(static_cast<int>(chapter));
-        const std::string bytes = ReadBookFile(dir, name);
+        const std::string bytes = ReadBookFile(dir, name, MaxQuestionBankSize);
         TByteReader in(bytes, (dir / name).string());
         const std::vector<TQuestion> questions = ReadQuestionBank(in);
         if (wanted < 0 || static_cast<std::size_t>(wanted) > questions.size())

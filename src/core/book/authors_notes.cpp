@@ -10,7 +10,7 @@ std::string ReadAuthorsNotes(TByteReader& in) {
 }
 
 std::string LoadAuthorsNotes(const std::filesystem::path& directory) {
-    const std::string bytes = ReadBookFile(directory, "AUTHORS.");
+    const std::string bytes = ReadBookFile(directory, "AUTHORS.", MaxAuthorsNotesSize);
     TByteReader in(bytes, "AUTHORS");
     return ReadAuthorsNotes(in);
 }

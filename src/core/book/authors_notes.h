@@ -1,5 +1,6 @@
 #pragma once
 
+#include "book/book_strings.h"
 #include "book/byte_reader.h"
 
 #include <filesystem>
@@ -8,6 +9,8 @@
 namespace quillara {
 
 // The author's notes, AUTHORS.: one long book string.
+constexpr std::uint64_t MaxAuthorsNotesSize = LongStringSize;
+
 std::string ReadAuthorsNotes(TByteReader& in);
 std::string LoadAuthorsNotes(const std::filesystem::path& directory);
 std::string WriteAuthorsNotes(const std::string& text);

@@ -18,6 +18,12 @@ public:
     using TBookFileError::TBookFileError;
 };
 
+// A file larger than anything its kind may hold, refused before it is read.
+class TFileTooLargeError : public TBookFileError {
+public:
+    using TBookFileError::TBookFileError;
+};
+
 // A file whose bytes run out inside a field.
 class TTruncatedFileError : public TBookFileError {
 public:

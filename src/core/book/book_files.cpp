@@ -2,6 +2,7 @@
 
 #include "book/book_errors.h"
 
+#include <algorithm>
 #include <fstream>
 #include <vector>
 
@@ -46,11 +47,25 @@ std::optional<fs::path> FindEntry(const fs::path& directory, const std::string& 
     return std::nullopt;
 }
 
+// Compared by their real paths, so that a symbolic link anywhere on the way counts for where it
+// leads.
+bool InsideDirectory(const fs::path& directory, const fs::path& file) {
+    std::error_code error;
+    const fs::path root = fs::canonical(directory, error);
+    if (error) return false;
+    const fs::path real = fs::canonical(file, error);
+    if (error) return false;
+    const auto [rootEnd, realAt] =
+        std::mismatch(root.begin(), root.end(), real.begin(), real.end());
+    return rootEnd == root.end() && realAt != real.end();
+}
+
 } // namespace
 
 std::optional<fs::path> FindBookFile(const fs::path& directory, std::string_view name) {
+    // A NUL would end the name early for the file system, so no book file has one.
     if (name.empty() || name.front() == '/' || name.front() == '\\' ||
-        (name.size() > 1 && name[1] == ':'))
+        (name.size() > 1 && name[1] == ':') || name.find('\0') != std::string_view::npos)
         return std::nullopt;
     std::vector<std::string> segments = SplitSegments(name);
     fs::path current = directory;
@@ -67,15 +82,21 @@ std::optional<fs::path> FindBookFile(const fs::path& directory, std::string_view
         current = *found;
     }
     std::error_code error;
-    if (!fs::is_regular_file(current, error)) return std::nullopt;
+    if (!fs::is_regular_file(current, error) || !InsideDirectory(directory, current))
+        return std::nullopt;
     return current;
 }
 
-std::string ReadWholeFile(const fs::path& path) {
+std::string ReadWholeFile(const fs::path& path, std::uint64_t maxSize) {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) throw TFileOpenError("Cannot open file \"" + path.string() + "\"");
-    // One read of the size the file has now; a file that shrinks meanwhile reads what is left.
+    // One read of the size the file has now, checked first: a file that grows meanwhile is read
+    // no further, one that shrinks reads what is left.
     const std::streamoff size = in.tellg();
+    if (size > 0 && static_cast<std::uint64_t>(size) > maxSize)
+        throw TFileTooLargeError("\"" + path.string() + "\" is " + std::to_string(size) +
+                                 " bytes, more than the " + std::to_string(maxSize) +
+                                 " bytes such a file may have");
     std::string bytes(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
     in.seekg(0);
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -84,12 +105,12 @@ std::string ReadWholeFile(const fs::path& path) {
     return bytes;
 }
 
-std::string ReadBookFile(const fs::path& directory, std::string_view name) {
+std::string ReadBookFile(const fs::path& directory, std::string_view name, std::uint64_t maxSize) {
     const auto path = FindBookFile(directory, name);
     if (!path)
         throw TFileOpenError("Cannot open file \"" + (directory / std::string(name)).string() +
                              "\"");
-    return ReadWholeFile(*path);
+    return ReadWholeFile(*path, maxSize);
 }
 
 } // namespace quillara

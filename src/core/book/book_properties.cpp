@@ -127,7 +127,7 @@ std::unique_ptr<TBookProperties> ReadBookProperties(TByteReader& in,
 
 std::unique_ptr<TBookProperties> LoadBookProperties(const std::filesystem::path& directory,
                                                     const TRegionalSettings& regional) {
-    const std::string bytes = ReadBookFile(directory, "BOOK.DEF");
+    const std::string bytes = ReadBookFile(directory, "BOOK.DEF", MaxBookDefinitionSize);
     TByteReader in(bytes, "BOOK.DEF");
     return ReadBookProperties(in, regional);
 }

@@ -14,6 +14,11 @@ namespace quillara {
 
 constexpr std::size_t ShortStringLimit = 255;
 constexpr std::size_t LongStringLimit = 65535;
+// The most bytes each form takes in a file, its length included.
+constexpr std::uint64_t ShortStringSize = 1 + ShortStringLimit;
+constexpr std::uint64_t LongStringSize = 2 + LongStringLimit;
+// Counts of records are signed 16-bit: at most this many records follow one.
+constexpr std::uint64_t MaxRecordCount = 32767;
 
 std::string ReadShortString(TByteReader& in, std::string_view field);
 std::string ReadLongString(TByteReader& in, std::string_view field);

@@ -36,7 +36,7 @@ std::string UpperAscii(std::string_view text) {
 }
 
 void TGlossary::LoadGlossary(const std::filesystem::path& directory, bool sorted) {
-    const std::string bytes = ReadBookFile(directory, "GLOSSARY.DEF");
+    const std::string bytes = ReadBookFile(directory, "GLOSSARY.DEF", MaxGlossarySize);
     TByteReader in(bytes, "GLOSSARY.DEF");
     Read(in, sorted);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "book/book_strings.h"
 #include "book/byte_reader.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -15,6 +17,9 @@ struct TDefinition {
     std::string Term;
     std::string ChapterRef;
 };
+
+// The largest GLOSSARY.DEF its layout allows: an unsigned count, then four long strings an entry.
+constexpr std::uint64_t MaxGlossarySize = 2 + 65535ull * 4 * LongStringSize;
 
 // The book's glossary, in the order of GLOSSARY.DEF unless loaded sorted.
 class TGlossary {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "book/book_strings.h"
 #include "book/byte_reader.h"
 #include "book/byte_writer.h"
 #include "book/extended.h"
@@ -32,6 +33,13 @@ struct TQuestion {
 // One record at the reader's position; TVersionError for a marked record of another version.
 TQuestion ReadQuestion(TByteReader& in);
 void WriteQuestion(TByteWriter& out, const TQuestion& question);
+
+// The most bytes a record can take: a marker that fills a short string, its version, the texts,
+// four bytes, 255 related terms, the formula and its rounding.
+constexpr std::uint64_t MaxQuestionRecordSize =
+    ShortStringSize + 1 + 2 * LongStringSize + 4 + 255 * ShortStringSize + LongStringSize + 10;
+// The largest question bank its layout allows.
+constexpr std::uint64_t MaxQuestionBankSize = 2 + MaxRecordCount * MaxQuestionRecordSize;
 
 std::string QuestionBankName(int chapter);
 // Every record of a bank file, in file order.

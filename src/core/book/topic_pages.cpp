@@ -46,7 +46,7 @@ std::string FindTopicText(const std::filesystem::path& directory, int chapter,
                           const std::string& title) {
     std::string found;
     try {
-        const std::string bytes = ReadBookFile(directory, TopicFileName(chapter));
+        const std::string bytes = ReadBookFile(directory, TopicFileName(chapter), MaxTopicFileSize);
         TByteReader in(bytes, TopicFileName(chapter));
         ScanTopicFile(in, [&](std::string key, std::string page) {
             if (key == title) found = std::move(page);

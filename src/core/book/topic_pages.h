@@ -2,6 +2,7 @@
 
 #include "book/byte_reader.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,6 +13,10 @@ struct TTopicEntry {
     std::string Key;
     std::string Page;
 };
+
+// A topic file holds a page for each topic of the book, and is read whole each time a page is
+// shown. Its layout would allow 2 GB; this holds more than 250 pages of the largest size.
+constexpr std::uint64_t MaxTopicFileSize = 16ull << 20;
 
 // The topic file of one chapter, TOPICS.<n>: the page of every topic under its title.
 std::vector<TTopicEntry> ReadTopicFile(TByteReader& in);

@@ -41,7 +41,7 @@ void ReadMatching(const fs::path& bookDir, int chapter, const TKindSet& kinds,
     const std::string name = QuestionBankName(chapter);
     const auto path = FindBookFile(bookDir, name);
     if (!path) return;
-    const std::string bytes = ReadWholeFile(*path);
+    const std::string bytes = ReadWholeFile(*path, MaxQuestionBankSize);
     TByteReader in(bytes, name);
     const std::int16_t count = in.ReadInt16("question count");
     position = 1;

@@ -97,7 +97,8 @@ void TAboutBox::loadPicture() {
     if (FPictureLoaded) return;
     try {
         Image1->setPixmap(QPixmap::fromImage(
-            LoadBookPicture(Program.BookDir(), TBookProperties::CoverPictureFull())));
+            LoadBookPicture(Program.BookDir(), TBookProperties::CoverPictureFull(),
+                            ScreenRoom(this, {0, BottomPanelHeight}))));
         FPictureLoaded = true;
     } catch (const std::exception&) {
         // A missing or damaged cover only leaves the picture empty; the next showing tries again.

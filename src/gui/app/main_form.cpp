@@ -342,7 +342,7 @@ void TMainForm::SetUpBook() {
     const TBookProperties& book = *Program.Book;
     try {
         const QImage cover =
-            LoadBookPicture(Program.BookDir(), TBookProperties::CoverPictureFull());
+            LoadBookPicture(Program.BookDir(), TBookProperties::CoverPictureFull(), CoverRoom());
         Host->Cover()->setPixmap(QPixmap::fromImage(cover));
         Host->Cover()->setMinimumSize(cover.width() + 10, cover.height() + 20);
     } catch (const std::exception& e) {
@@ -490,13 +490,30 @@ void TMainForm::ShowChapterHeading(int chapter) {
     if (chapter < 1 || chapter > Program.Book->ChapterCount) return;
     const std::string name = TBookProperties::ChapterPicture(chapter);
     try {
-        const QImage picture = LoadBookPicture(Program.BookDir(), name);
+        const QImage picture = LoadBookPicture(Program.BookDir(), name, HeadingRoom());
         ChapterHeading->setPixmap(QPixmap::fromImage(picture));
     } catch (const std::exception& e) {
         // The chapter change goes on without its picture; each missing file is named once.
         if (ReportedPictures.insert(name).second)
             TMessageBoxes::Error(this, QString::fromStdString(e.what()));
     }
+}
+
+// A chapter heading spans the window and takes at most a quarter of the screen's height.
+QSize TMainForm::HeadingRoom() const {
+    const QSize screen = ScreenRoom(this);
+    return {screen.width(), screen.height() / 4};
+}
+
+// The cover shares the window with the navigation panel beside it and the menus, the tool strip
+// and the chapter heading above it, and keeps its margins, so the window still fits the screen.
+QSize TMainForm::CoverRoom() const {
+    const auto* navigation = findChild<QWidget*>(QStringLiteral("NavigationPanel"));
+    const auto* toolBar = findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+    const int beside = (navigation ? navigation->sizeHint().width() : 0) + 10;
+    const int above = menuBar()->sizeHint().height() +
+                      (toolBar ? toolBar->sizeHint().height() : 0) + HeadingRoom().height() + 20;
+    return ScreenRoom(this, {beside, above});
 }
 
 void TMainForm::ComboBox1Change(int index) {

@@ -100,6 +100,8 @@ private:
     void SaveScoresCommand();
     void ShowHelpForActiveWindow();
     void ShowChapterHeading(int chapter);
+    QSize HeadingRoom() const;
+    QSize CoverRoom() const;
     QAction* AddAction(QMenu* menu, const QString& caption, const char* name);
 
     TProgram& Program;

@@ -11,6 +11,9 @@ namespace quillara::gui {
 
 namespace {
 
+// A settings file holds a few lines for each book; one larger than this is no settings file.
+constexpr std::uint64_t MaxSettingsFileSize = 1 << 20;
+
 struct Found {
     std::string Section;
     std::optional<std::string> ProgramDirectory;
@@ -48,7 +51,8 @@ void ReadSettingsText(TProgram& program, std::string_view text) {
 
 void ReadSettings(TProgram& program) {
     try {
-        ReadSettingsText(program, ReadBookFile(program.BookDir(), SettingsFileName));
+        ReadSettingsText(program,
+                         ReadBookFile(program.BookDir(), SettingsFileName, MaxSettingsFileSize));
     } catch (const std::exception&) {
         // No settings file, or one that cannot be read: the directories stay as they are.
     }

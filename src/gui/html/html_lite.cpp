@@ -89,9 +89,10 @@ QVariant ThtmlLite::loadResource(int type, const QUrl& name) {
     if (BookDirectory.empty() || !name.scheme().isEmpty() || !name.host().isEmpty())
         return QVariant::fromValue(NoPicture());
     try {
-        // The lookup refuses absolute names and names that climb out of the directory.
-        return QVariant::fromValue(
-            LoadBookPicture(BookDirectory, name.path(QUrl::FullyDecoded).toStdString()));
+        // The lookup refuses absolute names and names that climb or link out of the directory;
+        // a picture is decoded no larger than the screen can show.
+        return QVariant::fromValue(LoadBookPicture(
+            BookDirectory, name.path(QUrl::FullyDecoded).toStdString(), ScreenRoom(this)));
     } catch (const std::exception&) {
         // A missing or broken picture leaves its place empty, as it would on any page.
         return QVariant::fromValue(NoPicture());

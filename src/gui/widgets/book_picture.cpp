@@ -3,7 +3,37 @@
 #include "book/book_errors.h"
 #include "book/book_files.h"
 
+#include <QBuffer>
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+
 namespace quillara::gui {
+
+namespace {
+
+// A GIF is small by nature; one that claims more pixels than a JPEG may have is not read.
+QImage ReadGif(const std::string& bytes, const std::filesystem::path& path) {
+    const QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<int>(bytes.size()));
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "GIF");
+    const QSize size = reader.size();
+    if (static_cast<std::uint64_t>(std::max(size.width(), 0)) *
+            static_cast<std::uint64_t>(std::max(size.height(), 0)) >
+        TJpegLimits{}.MaxPixels)
+        throw TPictureError(path.string() + ": " + std::to_string(size.width()) + "x" +
+                            std::to_string(size.height()) + " pixels is too large");
+    QImage image = reader.read();
+    if (image.isNull()) throw TPictureError(path.string() + ": not a readable GIF picture");
+    return image;
+}
+
+} // namespace
 
 QImage ToQImage(const TDecodedPicture& picture) {
     QImage image(reinterpret_cast<const uchar*>(picture.Rgb.data()), picture.Width, picture.Height,
@@ -11,21 +41,31 @@ QImage ToQImage(const TDecodedPicture& picture) {
     return image.copy(); // own the pixels
 }
 
-QImage LoadBookPicture(const std::filesystem::path& bookDir, const std::string& name) {
+QSize ScreenRoom(const QWidget* widget, QSize reserved) {
+    const QScreen* screen = widget ? widget->screen() : QGuiApplication::primaryScreen();
+    // Without any screen, the room of a small one.
+    const QSize available = screen ? screen->availableGeometry().size() : QSize(1024, 768);
+    return (available - reserved).expandedTo(QSize(32, 32));
+}
+
+QImage LoadBookPicture(const std::filesystem::path& bookDir, const std::string& name, QSize room) {
     const auto path = FindBookFile(bookDir, name);
     if (!path) throw TFileOpenError("Cannot open file \"" + (bookDir / name).string() + "\"");
-    const std::string bytes = ReadWholeFile(*path);
+    const std::string bytes = ReadWholeFile(*path, MaxPictureFileSize);
+    QImage image;
     if (bytes.starts_with("GIF87a") || bytes.starts_with("GIF89a")) {
-        QImage image = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()),
-                                        static_cast<int>(bytes.size()), "GIF");
-        if (image.isNull()) throw TPictureError(path->string() + ": not a readable GIF picture");
-        return image;
+        image = ReadGif(bytes, *path);
+    } else {
+        try {
+            image = ToQImage(DecodeJpeg(bytes, {}, {room.width(), room.height()}));
+        } catch (const TPictureError& e) {
+            throw TPictureError(path->string() + ": " + e.what());
+        }
     }
-    try {
-        return ToQImage(DecodeJpeg(bytes));
-    } catch (const TPictureError& e) {
-        throw TPictureError(path->string() + ": " + e.what());
-    }
+    const TPictureBox shown =
+        FitInBox(image.width(), image.height(), {room.width(), room.height()});
+    if (shown.Width == image.width() && shown.Height == image.height()) return image;
+    return image.scaled(shown.Width, shown.Height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace quillara::gui

@@ -3,16 +3,25 @@
 #include "picture/jpeg_decoder.h"
 
 #include <QImage>
+#include <QSize>
 #include <filesystem>
 #include <string>
+
+class QWidget;
 
 namespace quillara::gui {
 
 QImage ToQImage(const TDecodedPicture& picture);
 
-// A picture of the book, found inside the book directory only (case-insensitively). JPEG goes
-// through the core's decoder, GIF through Qt. Raises TFileOpenError or TPictureError with a
-// message naming the file.
-QImage LoadBookPicture(const std::filesystem::path& bookDir, const std::string& name);
+// The most room a picture may take on the screen the widget shows on (the primary screen while
+// it shows on none), less `reserved` for what shares the window with the picture.
+QSize ScreenRoom(const QWidget* widget, QSize reserved = QSize(0, 0));
+
+// A picture of the book, found inside the book directory only (case-insensitively), shown no
+// larger than `room`: a larger one is scaled down to fit, with its proportions. JPEG goes
+// through the core's decoder, which decodes a large picture at a fraction of its size, GIF
+// through Qt. Raises TFileOpenError, TFileTooLargeError or TPictureError with a message naming
+// the file.
+QImage LoadBookPicture(const std::filesystem::path& bookDir, const std::string& name, QSize room);
 
 } // namespace quillara::gui

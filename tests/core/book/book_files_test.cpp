@@ -1,12 +1,15 @@
 #include "book/authors_notes.h"
 #include "book/book_errors.h"
 #include "book/book_files.h"
+#include "book/book_records.h"
 #include "book/book_strings.h"
 #include "book/glossary.h"
+#include "book/question.h"
 #include "book/topic_pages.h"
 #include "temp_book_dir.h"
 #include "text/windows1252.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace quillara {
@@ -32,7 +35,85 @@ TEST(BookFileLookup, ExactNameFirstThenAnyCaseInsideTheBookOnly) {
     EXPECT_FALSE(FindBookFile(dir.Path(), (dir.Path() / "AUTHORS").string()));
     EXPECT_FALSE(FindBookFile(dir.Path(), "C:\\AUTHORS"));
     EXPECT_FALSE(FindBookFile(dir.Path(), ""));
-    EXPECT_THROW(ReadBookFile(dir.Path(), "nothing"), TFileOpenError);
+    EXPECT_FALSE(FindBookFile(dir.Path(), std::string("AUTHORS\0.txt", 12)));
+    EXPECT_THROW(ReadBookFile(dir.Path(), "nothing", MaxAuthorsNotesSize), TFileOpenError);
+}
+
+TEST(BookFileLookup, SymbolicLinksCountOnlyWhenTheyStayInsideTheBook) {
+    TempBookDir outside;
+    outside.Write("secret", WriteAuthorsNotes("not the book's"));
+    outside.Write("TOPICS.1", WriteTopicFile({{"Summary", "elsewhere"}}));
+    TempBookDir dir;
+    dir.Write("AUTHORS.TXT", WriteAuthorsNotes("the book's"));
+    dir.Write("Pictures/chart.jpg", "y");
+    namespace fs = std::filesystem;
+    fs::create_symlink("AUTHORS.TXT", dir.Path() / "Inside");
+    fs::create_symlink("Pictures", dir.Path() / "Figures");
+    fs::create_symlink(outside.Path() / "secret", dir.Path() / "AUTHORS");
+    fs::create_symlink(outside.Path() / "TOPICS.1", dir.Path() / "TOPICS.1");
+    fs::create_symlink(outside.Path(), dir.Path() / "Away");
+    fs::create_symlink("../" + outside.Path().filename().string() + "/secret",
+                       dir.Path() / "relative");
+
+    EXPECT_EQ(FindBookFile(dir.Path(), "inside"), dir.Path() / "Inside");
+    EXPECT_EQ(FindBookFile(dir.Path(), "figures/CHART.JPG"), dir.Path() / "Figures/chart.jpg");
+    for (const char* name : {"AUTHORS.", "TOPICS.1", "Away/secret", "away\\TOPICS.1", "relative"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(FindBookFile(dir.Path(), name));
+    }
+    // Refused like a missing file: nothing of it is read.
+    EXPECT_THROW(LoadAuthorsNotes(dir.Path()), TFileOpenError);
+    EXPECT_EQ(FindTopicText(dir.Path(), 1, "Summary"), "");
+
+    // A book reached through a link of its own is still that book.
+    TempBookDir links;
+    fs::create_symlink(dir.Path(), links.Path() / "book");
+    EXPECT_EQ(ReadBookFile(links.Path() / "book", "Inside", MaxAuthorsNotesSize),
+              WriteAuthorsNotes("the book's"));
+}
+
+TEST(BookFileLookup, FilesLargerThanTheirKindAllowsAreRefusedUnread) {
+    // Sparse files: reading any of them whole would take gigabytes.
+    TempBookDir dir;
+    TGlossary glossary;
+    const TRegionalSettings regional;
+    struct Case {
+        const char* Name;
+        std::uint64_t Limit;
+        std::function<void()> Load;
+    };
+    const Case cases[] = {
+        {"AUTHORS", MaxAuthorsNotesSize, [&] { LoadAuthorsNotes(dir.Path()); }},
+        {"GLOSSARY.DEF", MaxGlossarySize, [&] { glossary.LoadGlossary(dir.Path(), false); }},
+        {"BOOK.DEF", MaxBookDefinitionSize, [&] { LoadBookProperties(dir.Path(), regional); }},
+        {"QUESTION.1", MaxQuestionBankSize,
+         [&] { ReadBookFile(dir.Path(), "QUESTION.1", MaxQuestionBankSize); }},
+        {"TOPICS.1", MaxTopicFileSize,
+         [&] { ReadBookFile(dir.Path(), "TOPICS.1", MaxTopicFileSize); }},
+        {"CHAP1.JPG", MaxPictureFileSize,
+         [&] { ReadBookFile(dir.Path(), "CHAP1.JPG", MaxPictureFileSize); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        dir.WriteSparse(c.Name, c.Limit + 1);
+        try {
+            c.Load();
+            ADD_FAILURE() << "read";
+        } catch (const TFileTooLargeError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.Name), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(std::to_string(c.Limit + 1) + " bytes"),
+                      std::string::npos)
+                << e.what();
+        }
+    }
+    // A topic file too large ends the look-up quietly, like any unreadable one.
+    EXPECT_EQ(FindTopicText(dir.Path(), 1, "Summary"), "");
+
+    // The largest author's notes the layout allows are read; one byte more is not.
+    dir.Write("AUTHORS", WriteAuthorsNotes(std::string(LongStringLimit, 'x')));
+    EXPECT_EQ(LoadAuthorsNotes(dir.Path()).size(), LongStringLimit);
+    dir.Write("AUTHORS", WriteAuthorsNotes(std::string(LongStringLimit, 'x')) + " ");
+    EXPECT_THROW(LoadAuthorsNotes(dir.Path()), TFileTooLargeError);
 }
 
 TEST(TopicPages, LastExactKeyWinsAndFailuresEndQuietly) {

@@ -50,5 +50,54 @@ TEST(Jpeg, DamagedOrOversizedPicturesRaiseInsteadOfCrashing) {
     EXPECT_THROW(EncodeJpeg(TDecodedPicture{2, 2, {1, 2, 3}}), TPictureError);
 }
 
+TEST(Jpeg, FitInBoxScalesDownKeepingProportionsNeverUp) {
+    struct Case {
+        int Width, Height;
+        TPictureBox Box;
+        int ShownWidth, ShownHeight;
+    };
+    const Case cases[] = {
+        {800, 600, {0, 0}, 800, 600},       {800, 600, {1000, 1000}, 800, 600},
+        {800, 600, {400, 1000}, 400, 300},  {800, 600, {1000, 300}, 400, 300},
+        {800, 600, {401, 0}, 401, 301},     {800, 600, {0, 60}, 80, 60},
+        {10000, 1, {100, 100}, 100, 1},     {1, 10000, {100, 100}, 1, 100},
+        {7300, 5480, {640, 480}, 639, 480},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Width) + "x" + std::to_string(c.Height) + " in " +
+                     std::to_string(c.Box.Width) + "x" + std::to_string(c.Box.Height));
+        const TPictureBox shown = FitInBox(c.Width, c.Height, c.Box);
+        EXPECT_EQ(shown.Width, c.ShownWidth);
+        EXPECT_EQ(shown.Height, c.ShownHeight);
+    }
+}
+
+TEST(Jpeg, LargePicturesAreDecodedAtTheSmallestEighthThatCoversTheBox) {
+    const std::string bytes = EncodeJpeg(Gradient(800, 600));
+    struct Case {
+        TPictureBox Box;
+        int Width, Height;
+    };
+    const Case cases[] = {
+        {{0, 0}, 800, 600},     {{2000, 2000}, 800, 600}, {{100, 100}, 100, 75},
+        {{1, 1}, 100, 75},      {{300, 300}, 300, 225},   {{401, 1000}, 500, 375},
+        {{799, 600}, 800, 600}, {{0, 150}, 200, 150},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Box.Width) + "x" + std::to_string(c.Box.Height));
+        const TDecodedPicture decoded = DecodeJpeg(bytes, {}, c.Box);
+        EXPECT_EQ(decoded.Width, c.Width);
+        EXPECT_EQ(decoded.Height, c.Height);
+        ASSERT_EQ(decoded.Rgb.size(), static_cast<std::size_t>(c.Width) * c.Height * 3);
+        // Still the same picture: the gradient's middle is where it was.
+        const std::size_t middle =
+            (static_cast<std::size_t>(c.Height / 2) * c.Width + c.Width / 2) * 3;
+        EXPECT_NEAR(decoded.Rgb[middle], 128, 12);
+        EXPECT_NEAR(decoded.Rgb[middle + 1], 128, 12);
+    }
+    // The limit on stored pixels holds whatever the box.
+    EXPECT_THROW(DecodeJpeg(bytes, TJpegLimits{800 * 599, 100}, {1, 1}), TPictureError);
+}
+
 } // namespace
 } // namespace quillara
