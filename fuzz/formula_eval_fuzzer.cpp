@@ -1,7 +1,8 @@
 // Formula text compiled and evaluated among a few variables and declared functions, one of them
-// calling itself. The input's first line, when it has several, is declared as one more function.
-// Syntax errors and evaluation errors are expected outcomes; a crash, a hang, undefined
-// behaviour, a leak, a non-finite result or a call that leaves its arguments behind are bugs.
+// calling itself and one whose calls fan out. The input's first line, when it has several, is
+// declared as one more function. Syntax errors and evaluation errors are expected outcomes; a
+// crash, a hang, undefined behaviour, a leak, a non-finite result or a call that leaves its
+// arguments behind are bugs.
 #include "formula/evaluator.h"
 #include "formula/formula.h"
 #include "formula/formula_scope.h"
@@ -52,6 +53,7 @@ struct Book {
                  "loop(x) = loop({1}+1)",
                  "ping(x) = 1+pong({1})",
                  "pong(x) = ping({1}-1)",
+                 "twice(x) = twice({1})+twice({1})",
                  "broken(x) = {1} $ 1",
                  "outside(x) = {3}",
                  "many(a,b,c,d,e,f,g,h,i,j,k) = 1",

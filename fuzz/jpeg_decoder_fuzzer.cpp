@@ -1,4 +1,5 @@
-// Pictures from arbitrary bytes: decoded within small limits, or refused with an error.
+// Pictures from arbitrary bytes: decoded within small limits, whole and scaled down to a small
+// box, or refused with an error.
 #include "picture/jpeg_decoder.h"
 
 #include <cstddef>
@@ -6,11 +7,15 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quillara;
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const TJpegLimits limits{4'000'000, 50};
     try {
-        const TDecodedPicture picture =
-            DecodeJpeg(std::string_view(reinterpret_cast<const char*>(data), size),
-                       TJpegLimits{4'000'000, 50});
+        const TDecodedPicture picture = DecodeJpeg(bytes, limits);
         if (picture.Rgb.size() != static_cast<std::size_t>(picture.Width) * picture.Height * 3)
+            __builtin_trap();
+        const TDecodedPicture scaled = DecodeJpeg(bytes, limits, {64, 48});
+        if (scaled.Rgb.size() != static_cast<std::size_t>(scaled.Width) * scaled.Height * 3 ||
+            scaled.Width > picture.Width || scaled.Height > picture.Height)
             __builtin_trap();
     } catch (const TPictureError&) {
     }

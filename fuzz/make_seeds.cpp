@@ -97,6 +97,18 @@ int main(int argc, char** argv) {
              "questions": {"1": {"questions": [{"Kind": 1, "Answer": "T", "Text": "{x}?"}]}},
              "glossary": {"entries": [{"Term": "Term", "ChapterRef": "1"}]},
              "authors": {"text": "Notes"}})");
+    const char* names[] = {"AUTHORS.",          "authors",     "pictures\\chart.jpg",
+                           "Figures/chart.JPG", "away/secret", "TOPICS.2",
+                           "../book/AUTHORS",   "loop",        "a b.gif"};
+    for (std::size_t i = 0; i < std::size(names); ++i)
+        Seed(dir, "book_file_name_fuzzer", "name" + std::to_string(i), names[i]);
+    Seed(dir, "topic_page_fuzzer", "pictures",
+         WriteTopicFile(
+             {{"Summary", "<h2>Pictures</h2><img src=\"a.jpg\"><img src='dot.gif'>"
+                          "<p><IMG SRC=\"pictures/large.jpg\" width=50></p>"
+                          "<img src=\"cut.jpg\"><img src=\"huge.gif\">"
+                          "<img src=\"away.jpg\"><img src=\"missing.jpg\">"
+                          "<img src=\"file:///etc/passwd\"><img src=\"../book/a.jpg\">"}}));
     Seed(dir, "settings_fuzzer", "settings",
          "[Book]\nProgram Directory=/books/one/\nSave Directory=/tmp/\n");
     Seed(dir, "rtf_reader_fuzzer", "choices",
