@@ -8,6 +8,7 @@ namespace {
 
 constexpr const char* Usage =
     "usage: quillara-book dump FILE|DIR [--kind book|topics|questions|glossary|authors|scores]\n"
+    "                          [--csv [--book DIR]]\n"
     "       quillara-book build SOURCE OUTDIR [--pictures DIR]...\n"
     "       quillara-book check DIR\n"
     "       quillara-book synth OUTDIR [--chapters N] [--questions N] [--terms N] [--scores N] "

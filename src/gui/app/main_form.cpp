@@ -14,6 +14,7 @@
 #include "quiz/select_chapter_form.h"
 #include "quiz/test_form.h"
 #include "quiz/test_frame.h"
+#include "scores/export_scores.h"
 #include "scores/graph_score_frame.h"
 #include "scores/view_score_frame.h"
 #include "widgets/book_picture.h"
@@ -265,6 +266,9 @@ void TMainForm::BuildMenus() {
     connect(
         AddAction(scores, QStringLiteral("&Graph scores for selected chapter"), "GraphScoresItem"),
         &QAction::triggered, this, &TMainForm::GraphChapterScores);
+    scores->addSeparator();
+    connect(AddAction(scores, QStringLiteral("&Export Scores…"), "ExportScoresItem"),
+            &QAction::triggered, this, [this] { ExportScores(this, Program); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));

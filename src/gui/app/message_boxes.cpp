@@ -1,6 +1,8 @@
 #include "app/message_boxes.h"
 
 #include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <optional>
 
@@ -11,6 +13,7 @@ namespace {
 struct Queue {
     std::deque<bool> Answers;
     std::deque<std::function<int(QDialog*)>> Dialogs;
+    std::deque<std::function<QString(const QString&)>> SaveFileNames;
     bool Unattended = false;
     QStringList Shown;
 };
@@ -60,12 +63,32 @@ int TMessageBoxes::Exec(QDialog* dialog) {
     return dialog->exec();
 }
 
+QString TMessageBoxes::SaveFileName(QWidget* parent, const QString& caption,
+                                    const QString& suggested, const QString& filter) {
+    Queue& q = State();
+    if (!q.SaveFileNames.empty()) {
+        auto handler = std::move(q.SaveFileNames.front());
+        q.SaveFileNames.pop_front();
+        return handler(suggested);
+    }
+    if (q.Unattended) return {};
+    QFileDialog dialog(parent, caption, suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
 void TMessageBoxes::QueueAnswer(bool yes) {
     State().Answers.push_back(yes);
 }
 
 void TMessageBoxes::QueueDialog(std::function<int(QDialog*)> handler) {
     State().Dialogs.push_back(std::move(handler));
+}
+
+void TMessageBoxes::QueueSaveFileName(std::function<QString(const QString&)> handler) {
+    State().SaveFileNames.push_back(std::move(handler));
 }
 
 void TMessageBoxes::SetUnattended(bool unattended) {

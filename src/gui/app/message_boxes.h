@@ -20,12 +20,19 @@ public:
     static bool Confirm(QWidget* parent, const QString& text);
     // Runs a modal dialog and returns its result (QDialog::Accepted or Rejected).
     static int Exec(QDialog* dialog);
+    // Asks where to save a file, starting from the suggested path; empty when cancelled. A name
+    // typed without a suffix gets the suggested file's.
+    static QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                                const QString& filter);
 
     // For tests. Answers are taken in order: true answers Yes (or OK), false No. A dialog handler
     // receives the dialog, may fill it in, and returns its result. Unattended, a box or dialog
-    // without a queued answer is recorded and answered No (or Rejected) instead of blocking.
+    // without a queued answer is recorded and answered No (or Rejected; no file is chosen) instead
+    // of blocking.
     static void QueueAnswer(bool yes);
     static void QueueDialog(std::function<int(QDialog*)> handler);
+    // A save-file handler receives the suggested path and returns the chosen one, empty to cancel.
+    static void QueueSaveFileName(std::function<QString(const QString& suggested)> handler);
     static void SetUnattended(bool unattended);
     // Texts of the boxes shown so far, oldest first; cleared by Reset.
     static const QStringList& Shown();

@@ -1,0 +1,69 @@
+#include "scores/export_scores.h"
+
+#include "app/message_boxes.h"
+#include "app/program.h"
+#include "scores/score_csv.h"
+#include "widgets/book_text.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <filesystem>
+
+namespace quillara::gui {
+
+namespace {
+
+// Characters some file system the student may save to (a memory stick, say) does not allow.
+bool UnsafeInFileName(QChar c) {
+    return c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c);
+}
+
+QString DefaultExportPath(const std::string& bookTitle) {
+    QString title = FromBook(bookTitle);
+    for (QChar& c : title)
+        if (UnsafeInFileName(c)) c = u'-';
+    title = title.trimmed();
+    const QString name =
+        title.isEmpty() ? QStringLiteral("scores.csv") : title + QStringLiteral(" scores.csv");
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    return QDir(folder).filePath(name);
+}
+
+bool IsScoreFile(const QString& path, const TProgram& program) {
+    std::error_code error;
+    return std::filesystem::equivalent(QFile::encodeName(path).toStdString(),
+                                       program.SaveDirectory + ScoreFileName, error);
+}
+
+// QSaveFile writes beside the target and renames only once everything is on disk, so a failure
+// leaves the old file, or none, rather than half a table. Empty on success, else the reason.
+QString WriteWholeFile(const QString& path, const std::string& bytes) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        if (file.commit()) return {};
+    }
+    return file.errorString();
+}
+
+} // namespace
+
+void ExportScores(QWidget* parent, const TProgram& program) {
+    const QString path = TMessageBoxes::SaveFileName(
+        parent, QStringLiteral("Export Scores"), DefaultExportPath(program.SettingsSection),
+        QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty()) return;
+    if (IsScoreFile(path, program)) {
+        TMessageBoxes::Error(parent, QStringLiteral("The scores cannot be exported over the score "
+                                                    "file itself. Choose another name."));
+        return;
+    }
+    const QString error = WriteWholeFile(path, ScoresCsv(program.Scores, program.Book.get()));
+    if (!error.isEmpty())
+        TMessageBoxes::Error(parent, QStringLiteral("Unable to export scores to \"%1\".\n%2")
+                                         .arg(QDir::toNativeSeparators(path), error));
+}
+
+} // namespace quillara::gui
