@@ -196,7 +196,10 @@ void CheckDefinition(const TBookProperties& book, Report& report) {
 } // namespace
 
 int RunCheck(const Arguments& args) {
-    if (args.size() != 1 || args[0].starts_with("--")) throw UsageError("check needs DIR");
+    for (const std::string& arg : args)
+        if (arg.starts_with("--")) throw UsageError("unknown option \"" + arg + "\"");
+    if (args.empty()) throw UsageError("check needs DIR");
+    if (args.size() > 1) throw UsageError("unexpected argument \"" + args[1] + "\"");
     const fs::path dir = args[0];
     Report report;
 

@@ -1,8 +1,9 @@
 #include "commands.h"
 
-#include <cstring>
+#include <array>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -17,6 +18,58 @@ constexpr const char* Usage =
     "       quillara-book eval [--book DIR] [--set NAME=VALUE]... [--declare \"f(x) = ...\"]... "
     "EXPRESSION\n";
 
+struct Command {
+    std::string_view Name;
+    int (*Run)(const quillara::tool::Arguments&);
+    // What "quillara-book COMMAND --help" prints.
+    std::string_view Help;
+};
+
+constexpr std::array Commands{
+    Command{"dump", quillara::tool::RunDump,
+            "usage: quillara-book dump FILE|DIR [--kind "
+            "book|topics|questions|glossary|authors|scores]\n"
+            "                          [--csv [--book DIR]]\n"
+            "Prints a book file, or every file of the book in DIR, as JSON.\n"
+            "  --kind K    read FILE as this kind of file when its name does not tell\n"
+            "  --csv       print a score file as a CSV table, one row per score and chapter\n"
+            "  --book DIR  name the chapters of that table from the book in DIR\n"},
+    Command{"build", quillara::tool::RunBuild,
+            "usage: quillara-book build SOURCE OUTDIR [--pictures DIR]...\n"
+            "Writes the book described by the JSON file SOURCE into OUTDIR.\n"
+            "  --pictures DIR  also look for the pictures SOURCE names in DIR\n"},
+    Command{"check", quillara::tool::RunCheck,
+            "usage: quillara-book check DIR\n"
+            "Reports everything in the book in DIR that would go wrong or look wrong for a\n"
+            "student; exits 1 when there is an error.\n"},
+    Command{"synth", quillara::tool::RunSynth,
+            "usage: quillara-book synth OUTDIR [--chapters N] [--questions N] [--terms N] "
+            "[--scores N] [--seed S]\n"
+            "Writes a generated book of the given size into OUTDIR.\n"
+            "  --chapters N   chapters in the book\n"
+            "  --questions N  questions in each chapter\n"
+            "  --terms N      glossary terms\n"
+            "  --scores N     saved scores in SCORES.SAV\n"
+            "  --seed S       seed of the generator; the same seed writes the same book\n"},
+    Command{"show", quillara::tool::RunShow,
+            "usage: quillara-book show DIR CHAPTER [N] [--seed S] [--rtf] [--size PT]\n"
+            "Prints a chapter's questions (or only question N) with their placeholders filled.\n"
+            "  --seed S   seed of the draws that fill the placeholders\n"
+            "  --rtf      print the question as the window's RTF\n"
+            "  --size PT  font size of that RTF, 1 to 1000\n"},
+    Command{"eval", quillara::tool::RunEval,
+            "usage: quillara-book eval [--book DIR] [--set NAME=VALUE]... "
+            "[--declare \"f(x) = ...\"]... EXPRESSION\n"
+            "Computes a word-problem formula.\n"
+            "  --book DIR       use the variables and formulas of the book in DIR\n"
+            "  --set NAME=VALUE give a variable a value\n"
+            "  --declare DEF    declare a function\n"},
+};
+
+bool AsksForHelp(std::string_view arg) {
+    return arg == "--help" || arg == "-h";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -28,15 +81,23 @@ int main(int argc, char** argv) {
     const std::string verb = argv[1];
     const Arguments args(argv + 2, argv + argc);
     try {
-        if (verb == "dump") return RunDump(args);
-        if (verb == "show") return RunShow(args);
-        if (verb == "eval") return RunEval(args);
-        if (verb == "build") return RunBuild(args);
-        if (verb == "check") return RunCheck(args);
-        if (verb == "synth") return RunSynth(args);
-        if (verb == "--help" || verb == "-h" || verb == "help") {
+        if (AsksForHelp(verb) || verb == "help") {
             std::cout << Usage;
             return 0;
+        }
+        if (verb == "--version") {
+            std::cout << "quillara-book " << QUILLARA_VERSION << "\n";
+            return 0;
+        }
+        for (const Command& command : Commands) {
+            if (verb != command.Name) continue;
+            for (const std::string& arg : args) {
+                if (AsksForHelp(arg)) {
+                    std::cout << command.Help;
+                    return 0;
+                }
+            }
+            return command.Run(args);
         }
         throw UsageError("unknown command \"" + verb + "\"");
     } catch (const UsageError& e) {

@@ -154,6 +154,14 @@ int TOpenBookDlg::ChooseBook() {
     return TMessageBoxes::Exec(this);
 }
 
+void TOpenBookDlg::StartInWhenNoBook(const std::filesystem::path& directory) {
+    if (FindBookFile(Directory, "BOOK.DEF") || !FindBookFile(directory, "BOOK.DEF")) return;
+    std::error_code error;
+    const auto canonical = std::filesystem::canonical(directory, error);
+    Directory = error ? std::filesystem::absolute(directory).lexically_normal() : canonical;
+    ShowDirectory();
+}
+
 void TOpenBookDlg::SelectDirectory(const std::filesystem::path& directory) {
     if (!QDir::setCurrent(FromPath(directory))) {
         TMessageBoxes::Error(

@@ -26,6 +26,10 @@ public:
     int ChooseBook();
 
     std::filesystem::path SelectedDirectory() const { return Directory; }
+    // Starts the list in `directory` instead when the current directory holds no book but it
+    // does: a student who opens the program from the desktop's menu is in the home folder and
+    // sees the installed demo book at once. The current directory stays as it is.
+    void StartInWhenNoBook(const std::filesystem::path& directory);
     // What choosing a directory in the list does: it becomes the selected and the current
     // directory, and the list and the preview follow.
     void SelectDirectory(const std::filesystem::path& directory);

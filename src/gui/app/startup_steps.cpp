@@ -44,7 +44,7 @@ std::unique_ptr<TBookProperties> LoadBook(const TProgram& program) {
 
 // Loads the book, or says why not and lets the student choose another directory. False when
 // the student cancels; a second failure raises.
-bool LoadBookOrAsk(TProgram& program, QWidget* parent) {
+bool LoadBookOrAsk(TProgram& program, QWidget* parent, const std::string& programPath) {
     try {
         program.Book = LoadBook(program);
         return true;
@@ -56,6 +56,7 @@ bool LoadBookOrAsk(TProgram& program, QWidget* parent) {
         TMessageBoxes::Error(nullptr, QString::fromLatin1(MissingBookMessage));
     }
     TOpenBookDlg openBook(parent);
+    openBook.StartInWhenNoBook(InstalledDemoBook(programPath));
     if (openBook.ChooseBook() != QDialog::Accepted) return false;
     program.ProgramDirectory = openBook.SelectedDirectory();
     program.Book = LoadBook(program);
@@ -63,6 +64,10 @@ bool LoadBookOrAsk(TProgram& program, QWidget* parent) {
 }
 
 } // namespace
+
+fs::path InstalledDemoBook(const std::string& programPath) {
+    return (DirectoryPart(programPath) / QUILLARA_DEMO_BOOK_FROM_PROGRAM).lexically_normal();
+}
 
 fs::path BookDirectoryFromCommandLine(const std::vector<std::string>& arguments,
                                       const std::string& programPath) {
@@ -79,7 +84,7 @@ int RunStartup(TProgram& program, const std::vector<std::string>& arguments,
 
     program.ProgramDirectory = BookDirectoryFromCommandLine(arguments, programPath);
     try {
-        if (!LoadBookOrAsk(program, &mainForm)) return 0;
+        if (!LoadBookOrAsk(program, &mainForm, programPath)) return 0;
     } catch (const std::exception& second) {
         // The second failure ends the program, with its own reason rather than silently.
         TMessageBoxes::Error(nullptr, QString::fromStdString(second.what()));

@@ -102,6 +102,47 @@ TEST(Startup, NoBookThenAnotherDirectoryChosenInTheDialog) {
     EXPECT_EQ(program.ProgramDirectory, dir);
 }
 
+TEST(Startup, FromTheMenuWithNoBookTheDialogStartsInTheInstalledDemoBook) {
+    EXPECT_EQ(InstalledDemoBook("/usr/bin/quillara"), fs::path("/usr/share/quillara/books/demo"));
+
+    // An installed tree: the program in bin, the demo book under share.
+    TempBookDir prefix;
+    GuiBook book;
+    const fs::path demo = prefix.Path() / "share/quillara/books/demo";
+    fs::create_directories(demo);
+    fs::copy(book.Write(), demo, fs::copy_options::recursive);
+    const std::string self = (prefix.Path() / "bin/quillara").string();
+
+    TempBookDir home;
+    fs::path startedIn;
+    fs::path currentThen;
+    TMessageBoxes::QueueDialog([&](QDialog* dialog) {
+        startedIn = static_cast<TOpenBookDlg*>(dialog)->SelectedDirectory();
+        currentThen = fs::current_path();
+        return int(QDialog::Accepted);
+    });
+    TProgram program;
+    EXPECT_EQ(Start(program, {}, self, home.Path()), 0);
+    EXPECT_EQ(startedIn, fs::canonical(demo));
+    // Only the student's own browsing moves the current directory, where the scores are kept.
+    EXPECT_EQ(currentThen, fs::canonical(home.Path()));
+    ASSERT_TRUE(program.Book);
+    EXPECT_EQ(program.Book->Title, "Test Book");
+    EXPECT_TRUE(fs::exists(home.Path() / "SCORES.SAV"));
+    EXPECT_FALSE(fs::exists(demo / "SCORES.SAV"));
+
+    // A book in the current directory is still where the dialog starts.
+    GuiBook other;
+    const fs::path here = other.Write();
+    TMessageBoxes::QueueDialog([&](QDialog* dialog) {
+        startedIn = static_cast<TOpenBookDlg*>(dialog)->SelectedDirectory();
+        return int(QDialog::Rejected);
+    });
+    TProgram second;
+    EXPECT_EQ(Start(second, {home.Path().string()}, self, here), 0);
+    EXPECT_EQ(startedIn, fs::canonical(here));
+}
+
 TEST(Startup, UnknownVersionIsReportedAndASecondFailureEndsWithItsReason) {
     TempBookDir bad;
     bad.Write("BOOK.DEF", std::string("\x04"
