@@ -1,205 +1,252 @@
 #include "scores/score_file.h"
 
 #include "book/book_errors.h"
+#include "book/book_strings.h"
+#include "scores/damaged_copy.h"
+#include "scores/file_lock.h"
+#include "scores/file_replace.h"
 
+#include <bit>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
 #include <stdexcept>
 #include <unistd.h>
+#include <unordered_map>
+#include <utility>
 
 namespace quillara {
 
-namespace {
-
-class TPosixSaveFileOps : public TSaveFileOps {
-public:
-    int createNew(const std::string& path) override {
-        return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    }
-
-    bool write(int fd, std::string_view bytes) override {
-        while (!bytes.empty()) {
-            const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) {
-                if (n == 0) errno = EIO;
-                return false;
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(n));
-        }
-        return true;
-    }
-
-    bool flush(int fd) override { return ::fsync(fd) == 0; }
-
-    // Linux releases the descriptor even when close reports an error, so it is never retried.
-    bool close(int fd) override { return ::close(fd) == 0; }
-
-    bool link(const std::string& existing, const std::string& newPath) override {
-        return ::link(existing.c_str(), newPath.c_str()) == 0;
-    }
-
-    bool rename(const std::string& from, const std::string& to) override {
-        return ::rename(from.c_str(), to.c_str()) == 0;
-    }
-
-    bool syncDirectory(const std::string& directory) override {
-        const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        // A directory we may write but not read cannot be synced; that is no reason to fail.
-        if (fd < 0) return errno == EACCES;
-        // Some file systems do not sync directories at all and say so with EINVAL.
-        const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
-        ::close(fd);
-        return synced;
-    }
-
-    bool remove(const std::string& path) override { return ::unlink(path.c_str()) == 0; }
+struct TScoreHistory::TFileRead {
+    TUniqueFd Fd;
+    TFileIdentity Identity;
+    std::string Bytes;
+    // Every byte of the file was read.
+    bool Whole = true;
 };
 
-constexpr std::size_t WriteChunk = 64 * 1024;
-constexpr int NameAttempts = 100;
+namespace {
 
-std::string DirectoryOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
+using TScoreList = std::vector<std::unique_ptr<TScore>>;
 
-// A name beside the file that no other save, of this run or another, is using; a name left by a
-// save that was killed is skipped when the file system says it exists.
-std::string SiblingName(const std::string& path, const char* tag) {
-    static unsigned counter = 0;
-    return path + "." + tag + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-}
-
-int CreateSibling(const std::string& path, TSaveFileOps& files, std::string& created) {
-    for (int attempt = 0; attempt < NameAttempts; ++attempt) {
-        created = SiblingName(path, "new");
-        const int fd = files.createNew(created);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
-// A second name for the old file, so that it can be put back when the new one may not last.
-// Empty when there is no old file or the file system has no hard links.
-std::string KeepOld(const std::string& path, TSaveFileOps& files) {
-    for (int attempt = 0; attempt < NameAttempts; ++attempt) {
-        std::string name = SiblingName(path, "old");
-        if (files.link(path, name)) return name;
-        if (errno != EEXIST) break;
-    }
-    return {};
-}
-
-// Until the rename the old file is untouched, and the rename swaps the complete new file in at
-// once, so a save that fails or is killed part way leaves either the old file or the new one.
-bool ReplaceFile(const std::string& path, std::string_view bytes, TSaveFileOps& files) {
-    std::string temp;
-    const int fd = CreateSibling(path, files, temp);
-    if (fd < 0) return false;
-    bool written = true;
-    for (std::size_t at = 0; written && at < bytes.size(); at += WriteChunk)
-        written = files.write(fd, bytes.substr(at, WriteChunk));
-    written = written && files.flush(fd);
-    const bool closed = files.close(fd);
-    if (!written || !closed) {
-        files.remove(temp);
-        return false;
-    }
-
-    const std::string old = KeepOld(path, files);
-    if (!files.rename(temp, path)) {
-        files.remove(temp);
-        if (!old.empty()) files.remove(old);
-        return false;
-    }
-    if (!files.syncDirectory(DirectoryOf(path))) {
-        // The new name may not survive a crash; rather than report a save that may not last,
-        // put the old file back.
-        if (!old.empty()) files.rename(old, path);
-        return false;
-    }
-    if (!old.empty()) files.remove(old);
-    return true;
-}
-
-} // namespace
-
-TSaveFileOps& PosixSaveFileOps() {
-    static TPosixSaveFileOps posix;
-    return posix;
-}
-
-bool TScoreHistory::loadScores(const std::string& saveDirectory) {
-    const std::string path = saveDirectory + ScoreFileName;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    std::string bytes;
-    bool readAll = true;
-    char buffer[64 * 1024];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n > 0) {
-            bytes.append(buffer, static_cast<std::size_t>(n));
-        } else if (n == 0) {
-            break;
-        } else if (errno != EINTR) {
-            readAll = false;
-            break;
-        }
-    }
-    ::close(fd);
-    // What was read before an error still gives its complete scores.
-    const bool complete = readScores(bytes, path) && readAll;
-    InFile = complete ? StateOf(path) : std::nullopt;
-    return complete;
-}
-
-bool TScoreHistory::saveScores(const std::string& saveDirectory, TSaveFileOps& files) const {
-    const std::string path = saveDirectory + ScoreFileName;
-    if (InFile && InFile->Path == path && InFile->Revision == Revision) {
-        const auto now = StateOf(path);
-        if (now && now->Time == InFile->Time && now->Size == InFile->Size) return true;
-    }
-    std::string bytes;
-    try {
-        bytes = writeScores();
-    } catch (const std::length_error&) {
-        return false;
-    }
-    if (!ReplaceFile(path, bytes, files)) return false;
-    InFile = StateOf(path);
-    return true;
-}
-
-std::optional<TScoreHistory::TFileState> TScoreHistory::StateOf(const std::string& path) const {
-    std::error_code error;
-    const auto time = std::filesystem::last_write_time(path, error);
-    if (error) return std::nullopt;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error) return std::nullopt;
-    return TFileState{path, time, size, Revision};
-}
-
-bool TScoreHistory::readScores(std::string_view bytes, const std::string& fileName) {
-    clear();
-    try {
-        appendFrom(bytes, fileName);
-    } catch (const TBookFileError&) {
-        return false;
-    }
-    return true;
-}
-
-void TScoreHistory::appendFrom(std::string_view bytes, const std::string& fileName) {
+// Appends the scores of a score file as they are read; raises when the file ends inside one.
+void AppendScores(std::string_view bytes, const std::string& fileName, TScoreList& scores) {
     TByteReader in(bytes, fileName);
     const std::int16_t count = in.ReadInt16("score count");
     // No reserve from the count: a damaged count must not allocate more than the file holds.
     for (int i = 0; i < count; ++i)
-        Scores.push_back(std::make_unique<TScore>(in));
+        scores.push_back(std::make_unique<TScore>(in));
+}
+
+struct TParsedScores {
+    TScoreList Scores;
+    bool Complete = true;
+};
+
+// The complete scores of a score file, and whether that was all of it.
+TParsedScores ParseScores(std::string_view bytes, const std::string& fileName) {
+    TParsedScores parsed;
+    try {
+        AppendScores(bytes, fileName, parsed.Scores);
+    } catch (const TBookFileError&) {
+        parsed.Complete = false;
+    }
+    return parsed;
+}
+
+// Whether the two scores are written as the same record, without writing them.
+bool SameRecord(const TScore& a, const TScore& b) {
+    const auto written = [](const std::string& text) {
+        return TrimRight(std::string_view(text).substr(0, ShortStringLimit));
+    };
+    if (std::bit_cast<std::uint64_t>(a.date) != std::bit_cast<std::uint64_t>(b.date) ||
+        a.detailCount() != b.detailCount() || written(a.description) != written(b.description))
+        return false;
+    for (int d = 0; d < a.detailCount(); ++d) {
+        const TScoreDetail& x = a.detail(d);
+        const TScoreDetail& y = b.detail(d);
+        if (x.chapter != y.chapter || x.correct != y.correct || x.incorrect != y.incorrect)
+            return false;
+    }
+    return true;
+}
+
+// What two equal scores have in common: the record the file holds for them.
+std::string RecordOf(const TScore& score) {
+    TByteWriter out;
+    score.write(out);
+    return out.Take();
+}
+
+std::string Absolute(const std::string& path) {
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.string();
+}
+
+} // namespace
+
+bool TScoreHistory::loadScores(const std::string& saveDirectory, TSaveFileOps& files) {
+    const std::string named = saveDirectory + ScoreFileName;
+    const std::string path = ResolveLinks(named);
+    auto read = readFile(path);
+    if (!read) return false;
+    auto parsed = ParseScores(read->Bytes, path);
+    TFileLock lock;
+    bool locked = false;
+    if (!(parsed.Complete && read->Whole)) {
+        // Look again with saves held off, so that none replaces the file before it is kept.
+        locked = lock.take(path);
+        if (auto again = locked ? readFile(path) : std::nullopt) {
+            read = std::move(again);
+            parsed = ParseScores(read->Bytes, path);
+        }
+    }
+    const std::size_t count = parsed.Scores.size();
+    Scores = std::move(parsed.Scores);
+    const bool whole = parsed.Complete && read->Whole;
+    if (whole || keepDamaged(named, path, *read, count, locked, files))
+        InFile = TFileState{path, read->Identity, std::move(read->Fd), count, whole};
+    else
+        InFile.reset();
+    return whole;
+}
+
+bool TScoreHistory::saveScores(const std::string& saveDirectory, TSaveFileOps& files) {
+    const std::string named = saveDirectory + ScoreFileName;
+    const std::string path = ResolveLinks(named);
+    // Start-up saves on close and again at exit; the second finds nothing to do.
+    if (fileUnchanged(path) && fileHoldsAll()) return true;
+    // Taking in the file's scores only adds to these; the file can never count them.
+    if (Scores.size() > static_cast<std::size_t>(MaxScoreCount)) return false;
+
+    TFileLock lock;
+    if (!lock.take(path)) return false;
+    RemoveLeftovers(path, files);
+    try {
+        if (!fileUnchanged(path) && !takeInFile(named, path, files)) return false;
+        if (fileHoldsAll()) return true;
+        if (!ReplaceFile(path, writeScores(), files)) return false;
+    } catch (const std::length_error&) {
+        return false;
+    }
+    // Opened again to be held: with the lock still ours, this is the file just written.
+    TUniqueFd written(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    const auto identity = written ? IdentityOf(written.get()) : std::nullopt;
+    if (identity)
+        InFile = TFileState{path, *identity, std::move(written), Scores.size(), true};
+    else
+        InFile.reset();
+    return true;
+}
+
+std::optional<TDamagedScoreFile> TScoreHistory::takeDamagedFile() {
+    return std::exchange(Damaged, std::nullopt);
+}
+
+bool TScoreHistory::fileUnchanged(const std::string& path) const {
+    return InFile && InFile->Path == path && IdentityOf(path) == InFile->Identity;
+}
+
+// Called with the lock held, for a file that changed since this history last read or wrote it.
+// False when there is a file that cannot be read, or one that is damaged and cannot be kept:
+// neither is to be written over.
+bool TScoreHistory::takeInFile(const std::string& named, const std::string& path,
+                               TSaveFileOps& files) {
+    auto read = readFile(path);
+    if (!read) {
+        if (errno != ENOENT) return false;
+        InFile.reset();
+        return true;
+    }
+    auto parsed = ParseScores(read->Bytes, path);
+    const std::size_t count = parsed.Scores.size();
+    const bool whole = parsed.Complete && read->Whole;
+    if (!whole && !keepDamaged(named, path, *read, count, true, files)) return false;
+    takeIn(std::move(parsed.Scores));
+    InFile = TFileState{path, read->Identity, std::move(read->Fd), count, whole};
+    return true;
+}
+
+// The history becomes the file's scores followed by its own scores that the file lacks, in their
+// order. One of its own equal to one of the file's takes that one's place, so that no score a view
+// may hold is destroyed.
+void TScoreHistory::takeIn(TScoreList fileScores) {
+    // Mostly the file begins with this history's scores in their order, and only what follows
+    // needs looking up.
+    std::size_t common = 0;
+    while (common < fileScores.size() && common < Scores.size() &&
+           SameRecord(*fileScores[common], *Scores[common]))
+        ++common;
+    std::unordered_multimap<std::string, std::size_t> own;
+    for (std::size_t i = common; i < Scores.size(); ++i)
+        own.emplace(RecordOf(*Scores[i]), i);
+    TScoreList merged;
+    merged.reserve(fileScores.size() + Scores.size() - common);
+    for (std::size_t i = 0; i < fileScores.size(); ++i) {
+        const auto same =
+            i < common || own.empty() ? own.end() : own.find(RecordOf(*fileScores[i]));
+        if (i < common) {
+            merged.push_back(std::move(Scores[i]));
+        } else if (same == own.end()) {
+            merged.push_back(std::move(fileScores[i]));
+        } else {
+            merged.push_back(std::move(Scores[same->second]));
+            own.erase(same);
+        }
+    }
+    for (auto& score : Scores)
+        if (score) merged.push_back(std::move(score));
+    Scores = std::move(merged);
+}
+
+// Keeps the damaged file beside it when the lock is held, and has the student told. True when
+// it is kept.
+bool TScoreHistory::keepDamaged(const std::string& named, const std::string& path, TFileRead& read,
+                                std::size_t scoresRead, bool locked, TSaveFileOps& files) {
+    const std::string kept =
+        locked ? KeepDamagedFile(path, read.Identity, read.Bytes, read.Whole, files) : "";
+    // The link that keeps it gave the file a new change time, which is no change of ours to see.
+    if (const auto linked = IdentityOf(read.Fd.get()); linked && !kept.empty())
+        read.Identity = *linked;
+    if (!kept.empty() || UnkeptDamage != read.Identity)
+        Damaged =
+            TDamagedScoreFile{Absolute(named), kept.empty() ? kept : Absolute(kept), scoresRead};
+    if (kept.empty())
+        UnkeptDamage = read.Identity;
+    else
+        UnkeptDamage.reset();
+    return !kept.empty();
+}
+
+std::optional<TScoreHistory::TFileRead> TScoreHistory::readFile(const std::string& path) {
+    TUniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd) return std::nullopt;
+    // Taken before reading: a change while reading then shows as a change at the next save.
+    const auto identity = IdentityOf(fd.get());
+    if (!identity) return std::nullopt;
+    TFileRead read{std::move(fd), *identity, {}, true};
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(read.Fd.get(), buffer, sizeof buffer);
+        if (n > 0) {
+            read.Bytes.append(buffer, static_cast<std::size_t>(n));
+        } else if (n == 0) {
+            break;
+        } else if (errno != EINTR) {
+            // What was read before the error still gives its complete scores.
+            read.Whole = false;
+            break;
+        }
+    }
+    return read;
+}
+
+bool TScoreHistory::readScores(std::string_view bytes, const std::string& fileName) {
+    auto parsed = ParseScores(bytes, fileName);
+    Scores = std::move(parsed.Scores);
+    InFile.reset();
+    return parsed.Complete;
 }
 
 std::string TScoreHistory::writeScores() const {
@@ -215,13 +262,12 @@ std::string TScoreHistory::writeScores() const {
 bool TScoreHistory::addAttempt(std::unique_ptr<TScore> score) {
     if (!score || score->totalAnswered() <= 0) return false;
     Scores.push_back(std::move(score));
-    ++Revision;
     return true;
 }
 
 TScoreHistory ReadScoreFile(std::string_view bytes, const std::string& fileName) {
     TScoreHistory history;
-    history.appendFrom(bytes, fileName);
+    AppendScores(bytes, fileName, history.Scores);
     return history;
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/file_identity.h"
+#include "platform/unique_fd.h"
+#include "scores/save_file_ops.h"
 #include "scores/score.h"
 
 #include <cstddef>
-#include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,41 +14,39 @@
 
 namespace quillara {
 
-// The file-system steps of saving the score file, so that a test can make any one of them fail.
-// Failures are reported as the system calls report them: false (or -1) with errno set.
-class TSaveFileOps {
-public:
-    virtual ~TSaveFileOps() = default;
-    // Creates a file that must not exist yet (errno EEXIST when it does); a descriptor or -1.
-    virtual int createNew(const std::string& path) = 0;
-    // Writes every byte or fails.
-    virtual bool write(int fd, std::string_view bytes) = 0;
-    // Pushes the file's data to the disk.
-    virtual bool flush(int fd) = 0;
-    virtual bool close(int fd) = 0;
-    virtual bool link(const std::string& existing, const std::string& newPath) = 0;
-    virtual bool rename(const std::string& from, const std::string& to) = 0;
-    virtual bool syncDirectory(const std::string& directory) = 0;
-    virtual bool remove(const std::string& path) = 0;
-};
-
-// The real file system.
-TSaveFileOps& PosixSaveFileOps();
-
 constexpr const char* ScoreFileName = "SCORES.SAV";
 
+// A score file that did not load completely, as the student is to be told of it.
+struct TDamagedScoreFile {
+    // The score file, as an absolute path.
+    std::string Path;
+    // The file as it was, kept beside it; empty when no copy could be made.
+    std::string KeptAs;
+    // How many complete scores could be read from it.
+    std::size_t ScoresRead = 0;
+};
+
 // Every attempt of the student, oldest first. The history owns its scores; views keep references
-// to them, which stay valid while the history grows.
+// to them, which stay valid while the history grows and when a save takes in another window's
+// scores.
 class TScoreHistory {
 public:
     // Replaces the history with the file save directory + "SCORES.SAV". False when the file is
     // absent or cannot be opened (the history is then left as it was), and when it is damaged:
-    // the scores read completely are kept and a partly read one is dropped.
-    bool loadScores(const std::string& saveDirectory);
-    // Writes the whole history to save directory + "SCORES.SAV". The new file replaces the old
-    // one only once it is complete on disk; on any failure the old file is left as it was.
-    bool saveScores(const std::string& saveDirectory,
-                    TSaveFileOps& files = PosixSaveFileOps()) const;
+    // the scores read completely are kept, a partly read one is dropped, and the file as it was
+    // is kept beside it before anything can replace it (see takeDamagedFile).
+    bool loadScores(const std::string& saveDirectory, TSaveFileOps& files = PosixSaveFileOps());
+    // Writes the history to save directory + "SCORES.SAV" (through a symbolic link to the file it
+    // names), taking turns with other programs that save the same file. When the file changed
+    // since this history last read or wrote it, the history first becomes the file's scores
+    // followed by its own scores that the file lacks, in order, so that no window loses another's
+    // attempts; a damaged file is kept first, as a load does, and one that cannot be kept is not
+    // replaced. The new file replaces the old one only once it is complete on disk; on any failure
+    // the old file is left as it was. A file that already holds every score is left alone.
+    bool saveScores(const std::string& saveDirectory, TSaveFileOps& files = PosixSaveFileOps());
+    // The damaged score file that the last load or save met, until the student has been told of
+    // it: taking it clears it, so that each is told once.
+    std::optional<TDamagedScoreFile> takeDamagedFile();
 
     // Replaces the history with the scores in the bytes of a score file, as loadScores does.
     bool readScores(std::string_view bytes, const std::string& fileName);
@@ -65,27 +64,39 @@ public:
     const TScore& at(std::size_t index) const { return *Scores.at(index); }
     void clear() {
         Scores.clear();
-        ++Revision;
+        InFile.reset();
     }
 
 private:
     friend TScoreHistory ReadScoreFile(std::string_view bytes, const std::string& fileName);
-    // Appends the scores of the file as they are read; raises when the file ends inside one.
-    void appendFrom(std::string_view bytes, const std::string& fileName);
 
-    // The score file as this history last read or wrote it, so that saving scores the file
-    // already holds writes nothing (start-up saves on close and again at exit).
+    // The score file as this history last read or wrote it: the history begins with the file's
+    // scores. Holding the file open keeps its inode from passing to another file, so a file with
+    // the same identity is this very version of it.
     struct TFileState {
         std::string Path;
-        std::filesystem::file_time_type Time;
-        std::uintmax_t Size = 0;
-        std::uint64_t Revision = 0;
+        TFileIdentity Identity;
+        TUniqueFd Held;
+        std::size_t Count = 0;
+        // False for a damaged file, which holds more than its complete scores.
+        bool Whole = true;
     };
-    std::optional<TFileState> StateOf(const std::string& path) const;
+    // A score file as read: the file, open, and what was read of it.
+    struct TFileRead;
+    // Nothing, with errno set, when the file cannot be opened.
+    static std::optional<TFileRead> readFile(const std::string& path);
+    bool fileUnchanged(const std::string& path) const;
+    bool fileHoldsAll() const { return InFile && InFile->Whole && InFile->Count == Scores.size(); }
+    bool takeInFile(const std::string& named, const std::string& path, TSaveFileOps& files);
+    void takeIn(std::vector<std::unique_ptr<TScore>> fileScores);
+    bool keepDamaged(const std::string& named, const std::string& path, TFileRead& read,
+                     std::size_t scoresRead, bool locked, TSaveFileOps& files);
 
     std::vector<std::unique_ptr<TScore>> Scores;
-    std::uint64_t Revision = 0; // grows with every change of the scores
-    mutable std::optional<TFileState> InFile;
+    std::optional<TFileState> InFile;
+    std::optional<TDamagedScoreFile> Damaged;
+    // A damaged file the student has been told could not be kept: told once, not at every save.
+    std::optional<TFileIdentity> UnkeptDamage;
 };
 
 // Reads a whole score file, raising TTruncatedFileError when it ends inside a record.

@@ -1,5 +1,7 @@
 #include "book/book_errors.h"
+#include "scores/file_lock.h"
 #include "scores/score_file.h"
+#include "scripted_random.h"
 #include "temp_book_dir.h"
 
 #include <array>
@@ -7,9 +9,12 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <random>
 #include <set>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -158,7 +163,7 @@ TEST(ScoreFile, TruncatedFileKeepsTheCompleteScoresOnly) {
 
 TEST(ScoreFile, SaveDirectoryIsJoinedToTheNameAsPlainText) {
     TempBookDir dir;
-    const TScoreHistory saved = MakeHistory(2, 0);
+    TScoreHistory saved = MakeHistory(2, 0);
     ASSERT_TRUE(saved.saveScores(Prefix(dir) + "old-"));
     EXPECT_EQ(FilesIn(dir.Path()), std::set<std::string>{"old-SCORES.SAV"});
 
@@ -192,18 +197,34 @@ TEST(ScoreFile, MoreScoresThanTheCountHoldsAreRefusedWithoutTouchingTheFile) {
     ExpectSameScore(loaded.at(MaxScoreCount - 1), history.at(MaxScoreCount - 1));
 }
 
-enum class Step { Create, Write, Flush, Close, Link, Rename, SyncDirectory, Remove, Count };
+enum class Step {
+    Create,
+    SetMode,
+    Write,
+    Flush,
+    Close,
+    Link,
+    Rename,
+    SyncDirectory,
+    Remove,
+    Count
+};
 
-// The real file system, counting each kind of step and failing one chosen call as the system
-// would: with errno set and, for close, the descriptor released all the same.
+// The real file system, counting each kind of step and failing one chosen call, or every call
+// of some steps, as the system would: with errno set and, for close, the descriptor released
+// all the same.
 class FailingOps : public TSaveFileOps {
 public:
     std::array<int, static_cast<int>(Step::Count)> Calls{};
     Step FailStep = Step::Count;
     int FailAt = -1;
+    std::set<Step> FailAlways;
 
     int createNew(const std::string& path) override {
         return Fails(Step::Create) ? -1 : Real().createNew(path);
+    }
+    bool setMode(int fd, mode_t mode) override {
+        return !Fails(Step::SetMode) && Real().setMode(fd, mode);
     }
     bool write(int fd, std::string_view bytes) override {
         return !Fails(Step::Write) && Real().write(fd, bytes);
@@ -232,7 +253,7 @@ private:
     static TSaveFileOps& Real() { return PosixSaveFileOps(); }
     bool Fails(Step step) {
         const int call = Calls[static_cast<int>(step)]++;
-        if (step != FailStep || call != FailAt) return false;
+        if (!FailAlways.contains(step) && (step != FailStep || call != FailAt)) return false;
         errno = EIO;
         return true;
     }
@@ -244,7 +265,7 @@ TEST(ScoreFile, AFailingStepLeavesTheOldFileByteForByte) {
     ASSERT_TRUE(MakeHistory(3, 1).saveScores(prefix));
     const std::string oldBytes = dir.Read(ScoreFileName);
     // Large enough to be written in several pieces.
-    const TScoreHistory history = MakeHistory(5000, 2);
+    TScoreHistory history = MakeHistory(5000, 2);
 
     FailingOps counting;
     ASSERT_TRUE(history.saveScores(prefix, counting));
@@ -253,8 +274,8 @@ TEST(ScoreFile, AFailingStepLeavesTheOldFileByteForByte) {
     EXPECT_GE(counting.Calls[static_cast<int>(Step::Write)], 3);
 
     int failures = 0;
-    for (Step step :
-         {Step::Create, Step::Write, Step::Flush, Step::Close, Step::Rename, Step::SyncDirectory}) {
+    for (Step step : {Step::Create, Step::SetMode, Step::Write, Step::Flush, Step::Close,
+                      Step::Rename, Step::SyncDirectory}) {
         const int calls = counting.Calls[static_cast<int>(step)];
         ASSERT_GE(calls, 1);
         for (int at = 0; at < calls; ++at, ++failures) {
@@ -284,7 +305,7 @@ TEST(ScoreFile, AFailingStepLeavesTheOldFileByteForByte) {
 TEST(ScoreFile, SavingScoresTheFileAlreadyHoldsWritesNothing) {
     TempBookDir dir;
     const std::string prefix = Prefix(dir);
-    const TScoreHistory history = MakeHistory(4, 1);
+    TScoreHistory history = MakeHistory(4, 1);
     FailingOps first;
     ASSERT_TRUE(history.saveScores(prefix, first));
     EXPECT_EQ(first.Calls[static_cast<int>(Step::Create)], 1);
@@ -315,46 +336,386 @@ TEST(ScoreFile, SavingScoresTheFileAlreadyHoldsWritesNothing) {
     EXPECT_EQ(dir.Read(ScoreFileName), loaded.writeScores());
 }
 
-// A child saves two histories in turn, endlessly, and is killed at varying moments. Whatever
-// moment the kill lands on, the file is one of the two histories, whole.
+// Runs `body` in a child process, whose exit status is what it returns.
+pid_t Spawn(const std::function<int()>& body) {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(body());
+    return child;
+}
+
+int ExitStatus(pid_t child) {
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
+// Descriptions of the scores after the first `from`.
+std::vector<std::string> DescriptionsFrom(const TScoreHistory& history, std::size_t from) {
+    std::vector<std::string> descriptions;
+    for (std::size_t i = from; i < history.size(); ++i)
+        descriptions.push_back(history.at(i).description);
+    return descriptions;
+}
+
+// Checks that the attempts after the first `from` scores are numbered from 0 up, without a gap,
+// for each writer: "writer attempt n".
+void ExpectEveryAttemptInOrder(const TScoreHistory& history, std::size_t from) {
+    std::map<std::string, int> next;
+    for (const std::string& description : DescriptionsFrom(history, from)) {
+        const std::size_t space = description.rfind(' ');
+        ASSERT_NE(space, std::string::npos) << description;
+        EXPECT_EQ(std::stoi(description.substr(space + 1)), next[description.substr(0, space)]++)
+            << description;
+    }
+}
+
+// A child adds attempts one save at a time, endlessly, and is killed at varying moments. Whatever
+// moment the kill lands on, the file is whole and holds every attempt saved before, in order; and
+// the next save removes what the killed ones left beside it.
 TEST(ScoreFile, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
     TempBookDir dir;
     const std::string prefix = Prefix(dir);
-    const TScoreHistory first = MakeHistory(4000, 1);
-    const TScoreHistory second = MakeHistory(6000, 2);
-    const std::string firstBytes = first.writeScores();
-    const std::string secondBytes = second.writeScores();
-    ASSERT_TRUE(first.saveScores(prefix));
+    TScoreHistory original = MakeHistory(4000, 1);
+    ASSERT_TRUE(original.saveScores(prefix));
+    const std::string originalRecords = dir.Read(ScoreFileName).substr(2);
 
     std::mt19937 random(20240611);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(8);
     int kills = 0;
-    int sawSecond = 0;
+    int leftBehind = 0;
+    // What each kill left, loaded: the next child starts from it and begins saving at once.
+    TScoreHistory loaded;
+    ASSERT_TRUE(loaded.loadScores(prefix));
     for (; kills < 60 && std::chrono::steady_clock::now() < deadline; ++kills) {
-        const pid_t child = ::fork();
+        const pid_t child = Spawn([&] {
+            for (int i = 0;; ++i) {
+                loaded.addAttempt(MakeScore(
+                    kills, "kill " + std::to_string(kills) + " attempt " + std::to_string(i),
+                    {{1, 1, 0}}));
+                loaded.saveScores(prefix);
+            }
+            return 0;
+        });
         ASSERT_NE(child, -1);
-        if (child == 0) {
-            for (unsigned i = 0;; ++i)
-                (i % 2 == 0 ? second : first).saveScores(prefix);
-        }
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 25000));
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status));
 
-        const std::string found = dir.Read(ScoreFileName);
-        ASSERT_TRUE(found == firstBytes || found == secondBytes)
-            << "kill " << kills << " left " << found.size() << " bytes";
-        TScoreHistory loaded;
-        ASSERT_TRUE(loaded.loadScores(prefix));
-        EXPECT_EQ(loaded.size(), found == firstBytes ? first.size() : second.size());
-        if (found == secondBytes) ++sawSecond;
+        const std::size_t before = loaded.size();
+        loaded = TScoreHistory();
+        ASSERT_TRUE(loaded.loadScores(prefix)) << "kill " << kills;
+        ASSERT_GE(loaded.size(), before) << "kill " << kills;
+        ASSERT_EQ(dir.Read(ScoreFileName).substr(2, originalRecords.size()), originalRecords);
+        ExpectEveryAttemptInOrder(loaded, original.size());
+        if (FilesIn(dir.Path()).size() > 1) ++leftBehind;
     }
     EXPECT_GE(kills, 50);
     // Saves did complete between kills, and some kills landed in the middle of one.
-    EXPECT_GT(sawSecond, 0);
-    EXPECT_GT(FilesIn(dir.Path()).size(), 1u);
+    EXPECT_GT(loaded.size(), original.size());
+    EXPECT_GT(leftBehind, 0);
+    TScoreHistory last;
+    ASSERT_TRUE(last.loadScores(prefix));
+    last.addAttempt(MakeScore(1, "last", {{1, 1, 0}}));
+    ASSERT_TRUE(last.saveScores(prefix));
+    EXPECT_EQ(FilesIn(dir.Path()), std::set<std::string>{ScoreFileName});
+}
+
+// Two windows on one folder, as two processes: each loads the file, then saves after each of its
+// 50 attempts, the two in turn or both at once. Every attempt of both ends in the file, each
+// window's in its order, after the scores that were there.
+TEST(ScoreFile, TwoProcessesSavingOneFileKeepEveryAttempt) {
+    for (const bool inTurn : {true, false}) {
+        SCOPED_TRACE(inTurn ? "in turn" : "at once");
+        TempBookDir dir;
+        const std::string prefix = Prefix(dir);
+        TScoreHistory base = MakeHistory(10, 3);
+        ASSERT_TRUE(base.saveScores(prefix));
+
+        // ready: each window says it has loaded; turn[w]: window w may save.
+        int ready[2];
+        int turn[2][2];
+        ASSERT_EQ(::pipe(ready), 0);
+        ASSERT_EQ(::pipe(turn[0]), 0);
+        ASSERT_EQ(::pipe(turn[1]), 0);
+        std::vector<pid_t> windows;
+        for (int w = 0; w < 2; ++w)
+            windows.push_back(Spawn([&, w] {
+                TScoreHistory history;
+                if (!history.loadScores(prefix)) return 1;
+                char token = 't';
+                if (::write(ready[1], &token, 1) != 1 || ::read(turn[w][0], &token, 1) != 1)
+                    return 2;
+                for (int i = 0; i < 50; ++i) {
+                    if (inTurn && i > 0 && ::read(turn[w][0], &token, 1) != 1) return 3;
+                    history.addAttempt(MakeScore(
+                        46000 + i, "window " + std::to_string(w) + " attempt " + std::to_string(i),
+                        {{w + 1, 1, 0}}));
+                    if (!history.saveScores(prefix)) return 4;
+                    if (inTurn && ::write(turn[1 - w][1], &token, 1) != 1) return 5;
+                }
+                return 0;
+            }));
+        char token = 'g';
+        for (int w = 0; w < 2; ++w)
+            ASSERT_EQ(::read(ready[0], &token, 1), 1);
+        // In turn, window 0 goes first and window 1 waits for its token; at once, both go.
+        ASSERT_EQ(::write(turn[0][1], &token, 1), 1);
+        if (!inTurn) ASSERT_EQ(::write(turn[1][1], &token, 1), 1);
+        for (pid_t window : windows)
+            EXPECT_EQ(ExitStatus(window), 0);
+        for (int fd : {ready[0], ready[1], turn[0][0], turn[0][1], turn[1][0], turn[1][1]})
+            ::close(fd);
+
+        TScoreHistory loaded;
+        ASSERT_TRUE(loaded.loadScores(prefix));
+        ASSERT_EQ(loaded.size(), 110u);
+        for (std::size_t i = 0; i < base.size(); ++i)
+            ExpectSameScore(loaded.at(i), base.at(i));
+        ExpectEveryAttemptInOrder(loaded, base.size());
+        EXPECT_EQ(FilesIn(dir.Path()), std::set<std::string>{ScoreFileName});
+    }
+}
+
+// Two histories on one file, as two windows in one process: a save takes in what the other saved
+// since, keeps the scores it already had (views hold them), and writes nothing when the file
+// already holds all of its scores.
+TEST(ScoreFile, ASaveTakesInWhatAnotherWindowSaved) {
+    TempBookDir dir;
+    const std::string prefix = Prefix(dir);
+    ASSERT_TRUE(MakeHistory(3, 0).saveScores(prefix));
+    TScoreHistory first;
+    TScoreHistory second;
+    ASSERT_TRUE(first.loadScores(prefix));
+    ASSERT_TRUE(second.loadScores(prefix));
+    first.addAttempt(MakeScore(1, "first 0", {{1, 1, 0}}));
+    first.addAttempt(MakeScore(2, "first 1", {{1, 0, 1}}));
+    second.addAttempt(MakeScore(3, "second 0", {{2, 1, 0}}));
+    const TScore* held = &second.at(0);
+    const TScore* added = &second.at(3);
+    ASSERT_TRUE(first.saveScores(prefix));
+    ASSERT_TRUE(second.saveScores(prefix));
+    EXPECT_EQ(DescriptionsFrom(second, 3),
+              (std::vector<std::string>{"first 0", "first 1", "second 0"}));
+    EXPECT_EQ(&second.at(0), held);
+    EXPECT_EQ(&second.at(5), added);
+    EXPECT_EQ(dir.Read(ScoreFileName), second.writeScores());
+
+    FailingOps counting;
+    ASSERT_TRUE(first.saveScores(prefix, counting));
+    EXPECT_EQ(counting.Calls[static_cast<int>(Step::Create)], 0);
+    EXPECT_EQ(first.writeScores(), second.writeScores());
+
+    // A history that never read the file, and one whose file was removed, lose nothing either.
+    TScoreHistory fresh;
+    fresh.addAttempt(MakeScore(4, "fresh", {{3, 1, 0}}));
+    ASSERT_TRUE(fresh.saveScores(prefix));
+    EXPECT_EQ(fresh.size(), 7u);
+    std::filesystem::remove(dir.Path() / ScoreFileName);
+    ASSERT_TRUE(second.saveScores(prefix));
+    EXPECT_EQ(dir.Read(ScoreFileName), second.writeScores());
+    EXPECT_EQ(second.size(), 6u);
+}
+
+// A file that did not load completely is kept beside it, under a dated name that no later copy
+// takes, before anything replaces it; the student is told once; what could be read is saved.
+TEST(ScoreFile, ADamagedFileIsKeptAndToldOfOnce) {
+    const std::string whole = MakeHistory(2, 0).writeScores();
+    TByteWriter first;
+    ReadScoreFile(whole, "x").at(0).write(first);
+    const std::size_t second = 2 + first.Bytes().size();
+    struct Case {
+        std::string bytes;
+        std::size_t read;
+    };
+    const Case cases[] = {
+        {whole.substr(0, 7), 0},                           // ends inside the first score
+        {whole.substr(0, second + 9), 1},                  // ends inside the second
+        {std::string("\x03\x00", 2) + whole.substr(2), 2}, // counts one score too many
+    };
+    TempBookDir dir;
+    const std::string prefix = Prefix(dir);
+    const testing::FakeClock clock(45000.5);
+    const std::string dated = (dir.Path() / "SCORES.SAV.damaged-2023-03-15-120000").string();
+    for (std::size_t c = 0; c < std::size(cases); ++c) {
+        SCOPED_TRACE(c);
+        dir.Write(ScoreFileName, cases[c].bytes);
+        TScoreHistory history;
+        EXPECT_FALSE(history.loadScores(prefix));
+        EXPECT_EQ(history.size(), cases[c].read);
+        const auto damaged = history.takeDamagedFile();
+        ASSERT_TRUE(damaged);
+        EXPECT_EQ(damaged->Path, (dir.Path() / ScoreFileName).string());
+        const std::string kept = c == 0 ? dated : dated + "-" + std::to_string(c + 1);
+        EXPECT_EQ(damaged->KeptAs, kept);
+        EXPECT_EQ(damaged->ScoresRead, cases[c].read);
+        EXPECT_FALSE(history.takeDamagedFile());
+        // A second look before any save finds the same copy.
+        TScoreHistory again;
+        again.loadScores(prefix);
+        EXPECT_EQ(again.takeDamagedFile().value().KeptAs, kept);
+
+        history.addAttempt(MakeScore(9, "after", {{1, 1, 0}}));
+        ASSERT_TRUE(history.saveScores(prefix));
+        ASSERT_TRUE(history.saveScores(prefix));
+        EXPECT_FALSE(history.takeDamagedFile());
+        EXPECT_EQ(dir.Read(ScoreFileName), history.writeScores());
+        EXPECT_EQ(history.size(), cases[c].read + 1);
+        for (std::size_t k = 0; k <= c; ++k)
+            EXPECT_EQ(TempBookDir::ReadFile(k == 0 ? dated : dated + "-" + std::to_string(k + 1)),
+                      cases[k].bytes);
+    }
+
+    // A file damaged while the program runs is kept by the save that finds it.
+    TScoreHistory running;
+    ASSERT_TRUE(running.loadScores(prefix));
+    running.addAttempt(MakeScore(10, "running", {{1, 1, 0}}));
+    dir.Write(ScoreFileName, cases[1].bytes);
+    ASSERT_TRUE(running.saveScores(prefix));
+    const auto damaged = running.takeDamagedFile();
+    ASSERT_TRUE(damaged);
+    EXPECT_EQ(damaged->KeptAs, dated + "-4");
+    EXPECT_EQ(TempBookDir::ReadFile(dated + "-4"), cases[1].bytes);
+    EXPECT_EQ(dir.Read(ScoreFileName), running.writeScores());
+}
+
+// Where no copy can be made, the damaged file is not replaced, and the student is told so once.
+TEST(ScoreFile, ADamagedFileThatCannotBeKeptIsNotReplaced) {
+    TempBookDir dir;
+    const std::string prefix = Prefix(dir);
+    const std::string damaged = MakeHistory(2, 0).writeScores().substr(0, 30);
+    dir.Write(ScoreFileName, damaged);
+    FailingOps noCopy;
+    noCopy.FailAlways = {Step::Link, Step::Create};
+    TScoreHistory history;
+    EXPECT_FALSE(history.loadScores(prefix, noCopy));
+    const auto told = history.takeDamagedFile();
+    ASSERT_TRUE(told);
+    EXPECT_TRUE(told->KeptAs.empty());
+    history.addAttempt(MakeScore(9, "after", {{1, 1, 0}}));
+    EXPECT_FALSE(history.saveScores(prefix, noCopy));
+    EXPECT_FALSE(history.takeDamagedFile());
+    EXPECT_EQ(dir.Read(ScoreFileName), damaged);
+    EXPECT_EQ(FilesIn(dir.Path()), std::set<std::string>{ScoreFileName});
+
+    ASSERT_TRUE(history.saveScores(prefix));
+    EXPECT_FALSE(history.takeDamagedFile().value().KeptAs.empty());
+    EXPECT_EQ(dir.Read(ScoreFileName), history.writeScores());
+}
+
+// A score file that is a link is written through to the file it names, and the new file keeps
+// the old one's permission bits.
+TEST(ScoreFile, ALinkIsWrittenThroughAndTheFileKeepsItsPermissions) {
+    TempBookDir dir;
+    const std::string target = (dir.Path() / "kept" / "scores.bin").string();
+    struct Case {
+        std::vector<std::string> links; // SCORES.SAV first, each naming the next; last: target
+        mode_t mode;
+    };
+    const Case cases[] = {
+        {{}, 0600},
+        {{"kept/scores.bin"}, 0600},
+        {{target}, 0640},
+        {{"middle", "kept/scores.bin"}, 0604},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.links.size());
+        std::filesystem::remove_all(dir.Path());
+        std::filesystem::create_directories(dir.Path() / "kept");
+        const std::string file = c.links.empty() ? (dir.Path() / ScoreFileName).string() : target;
+        std::string from = ScoreFileName;
+        for (const std::string& to : c.links) {
+            std::filesystem::create_symlink(to, dir.Path() / from);
+            from = to;
+        }
+        TScoreHistory old = MakeHistory(2, 0);
+        dir.Write(c.links.empty() ? ScoreFileName : "kept/scores.bin", old.writeScores());
+        ASSERT_EQ(::chmod(file.c_str(), c.mode), 0);
+
+        TScoreHistory history;
+        ASSERT_TRUE(history.loadScores(Prefix(dir)));
+        history.addAttempt(MakeScore(9, "new", {{1, 1, 0}}));
+        ASSERT_TRUE(history.saveScores(Prefix(dir)));
+        EXPECT_EQ(TempBookDir::ReadFile(file), history.writeScores());
+        EXPECT_EQ(std::filesystem::is_symlink(dir.Path() / ScoreFileName), !c.links.empty());
+        struct stat st {};
+        ASSERT_EQ(::stat(file.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.mode);
+        EXPECT_EQ(FilesIn(dir.Path() / "kept").size(), c.links.empty() ? 0u : 1u);
+    }
+
+    // A link to a file not made yet is written through too.
+    std::filesystem::remove(target);
+    TScoreHistory history = MakeHistory(1, 0);
+    ASSERT_TRUE(history.saveScores(Prefix(dir)));
+    EXPECT_EQ(TempBookDir::ReadFile(target), history.writeScores());
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.Path() / ScoreFileName));
+}
+
+// A save removes what saves of processes that no longer run left beside the file, and nothing else.
+TEST(ScoreFile, ASaveRemovesWhatEndedProcessesLeft) {
+    TempBookDir dir;
+    const pid_t ended = Spawn([] { return 0; });
+    ASSERT_EQ(ExitStatus(ended), 0);
+    const pid_t running = Spawn([] {
+        ::pause();
+        return 0;
+    });
+    const std::string gone = std::to_string(ended);
+    const std::string alive = std::to_string(running);
+    const std::set<std::string> removed = {"SCORES.SAV.new-" + gone + "-0",
+                                           "SCORES.SAV.old-" + gone + "-12"};
+    const std::set<std::string> left = {
+        "SCORES.SAV.new-" + alive + "-1", "SCORES.SAV.old-" + alive + "-2",
+        "SCORES.SAV.new-" + gone,         "SCORES.SAV.new-" + gone + "-1-2",
+        "SCORES.SAV.new--" + gone + "-1", "SCORES.SAV.damaged-2023-03-15-120000",
+        "OTHER.SAV.new-" + gone + "-0",   ScoreFileName};
+    for (const auto& names : {removed, left})
+        for (const std::string& name : names)
+            dir.Write(name, "x");
+    dir.Write(ScoreFileName, MakeHistory(1, 0).writeScores());
+
+    TScoreHistory history;
+    ASSERT_TRUE(history.loadScores(Prefix(dir)));
+    history.addAttempt(MakeScore(9, "new", {{1, 1, 0}}));
+    ASSERT_TRUE(history.saveScores(Prefix(dir)));
+    EXPECT_EQ(FilesIn(dir.Path()), left);
+    ::kill(running, SIGKILL);
+    ::waitpid(running, nullptr, 0);
+}
+
+// A save waits while another program holds the lock, and goes on once it is let go; a lock file
+// nobody holds any more is no obstacle.
+TEST(ScoreFile, ASaveWaitsForTheLock) {
+    TempBookDir dir;
+    const std::string prefix = Prefix(dir);
+    const std::string path = prefix + ScoreFileName;
+    ASSERT_TRUE(MakeHistory(3, 0).saveScores(prefix));
+    const std::string before = dir.Read(ScoreFileName);
+
+    TFileLock held;
+    ASSERT_TRUE(held.take(path));
+    TFileLock waiting;
+    EXPECT_FALSE(waiting.take(path, std::chrono::milliseconds(30)));
+    const pid_t saver = Spawn([&] {
+        TScoreHistory history;
+        history.loadScores(prefix);
+        history.addAttempt(MakeScore(9, "waited", {{1, 1, 0}}));
+        return history.saveScores(prefix) ? 0 : 1;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(::waitpid(saver, nullptr, WNOHANG), 0);
+    EXPECT_EQ(dir.Read(ScoreFileName), before);
+    held.release();
+    EXPECT_EQ(ExitStatus(saver), 0);
+    TScoreHistory loaded;
+    ASSERT_TRUE(loaded.loadScores(prefix));
+    EXPECT_EQ(loaded.size(), 4u);
+    EXPECT_EQ(FilesIn(dir.Path()), std::set<std::string>{ScoreFileName});
+
+    dir.Write("SCORES.SAV.lock", "");
+    EXPECT_TRUE(waiting.take(path, std::chrono::milliseconds(30)));
 }
 
 } // namespace

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "scores/save_file_ops.h"
+
+#include <string>
+#include <string_view>
+
+namespace quillara {
+
+// The folder part of a path: "." when it has none.
+std::string DirectoryOf(const std::string& path);
+// The last part of a path.
+std::string NameOf(const std::string& path);
+
+// The file a path leads to through symbolic links, which need not exist yet, so that a save
+// writes through a link instead of replacing it. A path that is no link comes back as it is.
+std::string ResolveLinks(const std::string& path);
+
+// Replaces the file at `path` (no link) with `bytes`. The new file is written beside the old
+// one, with the old one's permission bits, and renamed over it once it is complete on disk;
+// until then the old file is untouched, so a save that fails or is killed part way leaves
+// either the old file or the new one, whole.
+bool ReplaceFile(const std::string& path, std::string_view bytes, TSaveFileOps& files);
+
+// Removes the files that replacements of `path` by processes no longer running have left
+// beside it. Call with the file's lock held, when no running save owns any of them.
+void RemoveLeftovers(const std::string& path, TSaveFileOps& files);
+
+} // namespace quillara
