@@ -2,6 +2,7 @@
 
 #include "app/about_box.h"
 #include "app/about_program.h"
+#include "app/damaged_scores_message.h"
 #include "app/help_window.h"
 #include "app/main_views.h"
 #include "app/message_boxes.h"
@@ -541,8 +542,10 @@ void TMainForm::ShowTopicCommand(std::int32_t topicId) {
 }
 
 void TMainForm::SaveScoresCommand() {
-    if (!Program.Scores.saveScores(Program.SaveDirectory))
-        TMessageBoxes::Error(this, QStringLiteral("Unable to save scores"));
+    const bool saved = Program.Scores.saveScores(Program.SaveDirectory);
+    // A damaged file found on the way is told of first: it says why a save may have failed.
+    TellOfDamagedScores(this, Program.Scores);
+    if (!saved) TMessageBoxes::Error(this, QStringLiteral("Unable to save scores"));
 }
 
 // The context of the nearest widget around the focus that has one: a runner inside the main

@@ -1,5 +1,6 @@
 #include "app/startup_steps.h"
 
+#include "app/damaged_scores_message.h"
 #include "app/main_form.h"
 #include "app/message_boxes.h"
 #include "app/open_book_dialog.h"
@@ -108,11 +109,13 @@ int RunStartup(TProgram& program, const std::vector<std::string>& arguments,
         }
     }
     program.Scores.loadScores(program.SaveDirectory);
+    TellOfDamagedScores(&mainForm, program.Scores);
 
     mainForm.show();
     if (endAtOnce) QTimer::singleShot(0, &mainForm, &QWidget::close);
     QApplication::exec();
     program.Scores.saveScores(program.SaveDirectory);
+    TellOfDamagedScores(nullptr, program.Scores);
     return 0;
 }
 

@@ -171,6 +171,17 @@ TEST(MainForm, SaveScoresReportsAFailure) {
     EXPECT_TRUE(std::filesystem::exists(window.program.ProgramDirectory / "SCORES.SAV"));
 }
 
+TEST(MainForm, SaveScoresTellsOnceOfAScoreFileDamagedMeanwhile) {
+    GuiBook book;
+    MainWindow window(book);
+    window.program.SaveDirectory = (window.program.ProgramDirectory / "").string();
+    book.Dir.Write("SCORES.SAV", std::string("\x02\x00\x01", 3));
+    window.Action("SaveScoresItem")->trigger();
+    window.Action("SaveScoresItem")->trigger();
+    ASSERT_EQ(TMessageBoxes::Shown().size(), 1);
+    EXPECT_TRUE(TMessageBoxes::Shown()[0].contains("SCORES.SAV.damaged-"));
+}
+
 TEST(MainForm, GlossaryNotesAndAboutFromTheMenus) {
     GuiBook book;
     MainWindow window(book);

@@ -178,6 +178,40 @@ TEST(Startup, SettingsMoveTheSaveDirectoryAndAFailedGlossaryEndsAtOnce) {
     EXPECT_EQ(TMessageBoxes::Shown().back().toStdString(), GlossaryFailedMessage);
 }
 
+// Two scores cut inside the first: a plain start and exit keeps the file as it was beside it,
+// says so once, and leaves a complete file.
+TEST(Startup, ADamagedScoreFileIsKeptAndToldOfOnce) {
+    GuiBook book;
+    const fs::path dir = book.Write();
+    TScoreHistory two;
+    for (const char* quiz : {"True/False Quiz", "Multiple Choice Quiz"}) {
+        auto score = std::make_unique<TScore>();
+        score->description = quiz;
+        score->addCorrect(1);
+        two.addAttempt(std::move(score));
+    }
+    const std::string cut = two.writeScores().substr(0, 12);
+    book.Dir.Write("SCORES.SAV", cut);
+    for (int run = 0; run < 2; ++run) {
+        TProgram program;
+        EXPECT_EQ(Start(program, {dir.string()}, "x", dir), 0);
+    }
+
+    std::vector<fs::path> kept;
+    for (const auto& entry : fs::directory_iterator(dir))
+        if (entry.path().filename().string().starts_with("SCORES.SAV.damaged-"))
+            kept.push_back(entry.path());
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(TempBookDir::ReadFile(kept[0]), cut);
+    ASSERT_EQ(TMessageBoxes::Shown().size(), 1);
+    const QString told = TMessageBoxes::Shown()[0];
+    EXPECT_TRUE(told.contains(QString::fromStdString((dir / "SCORES.SAV").string())))
+        << told.toStdString();
+    EXPECT_TRUE(told.contains(QString::fromStdString(kept[0].string()))) << told.toStdString();
+    TScoreHistory after;
+    EXPECT_TRUE(after.loadScores(dir.string() + "/"));
+}
+
 TEST(Settings, SectionAndKeysIgnoreCaseAndValuesStayAsWritten) {
     TProgram program;
     program.SettingsSection = "Biology";

@@ -1,0 +1,28 @@
+#include "app/damaged_scores_message.h"
+
+#include "app/message_boxes.h"
+
+namespace quillara::gui {
+
+QString DamagedScoresMessage(const TDamagedScoreFile& damaged) {
+    const QString file = QString::fromStdString(damaged.Path);
+    const QString read = damaged.ScoresRead == 0 ? QStringLiteral("none of its scores")
+                         : damaged.ScoresRead == 1
+                             ? QStringLiteral("only its first score")
+                             : QStringLiteral("only its first %1 scores").arg(damaged.ScoresRead);
+    const QString found =
+        QStringLiteral("The score file %1 is damaged: %2 could be read.").arg(file, read);
+    if (damaged.KeptAs.empty())
+        return found + QStringLiteral(" No copy of it could be kept, so Quillara will not save "
+                                      "scores over it.");
+    return found + QStringLiteral(" The file as it was is kept as %1. The scores that could be "
+                                  "read, and those you add, will be saved in %2.")
+                       .arg(QString::fromStdString(damaged.KeptAs), file);
+}
+
+void TellOfDamagedScores(QWidget* parent, TScoreHistory& history) {
+    if (const auto damaged = history.takeDamagedFile())
+        TMessageBoxes::Error(parent, DamagedScoresMessage(*damaged));
+}
+
+} // namespace quillara::gui
