@@ -8,6 +8,7 @@
 #include "book/topic_pages.h"
 #include "picture/jpeg_encoder.h"
 #include "platform/random_source.h"
+#include "scores/score_file.h"
 
 #include <filesystem>
 #include <fstream>
@@ -58,6 +59,29 @@ std::vector<TQuestion> SampleQuestions() {
     wp.Formula = "{x}*2";
     wp.RoundTo = 2;
     return {tf, mc, wp};
+}
+
+// Attempts as the runner makes them: chapters in the order first answered, a description with
+// blanks at its end, one too long for its record.
+std::string SampleScoreFile() {
+    TScoreHistory history;
+    const char* descriptions[] = {"True/False Quiz Chapter 3  ", "Test Chapters 1, 2, 5"};
+    for (int i = 0; i < 2; ++i) {
+        auto score = std::make_unique<TScore>();
+        score->date = 45000.25 + i;
+        score->description = descriptions[i];
+        for (std::int16_t chapter : {3, 1, 5}) {
+            score->addCorrect(chapter);
+            if (chapter != i) score->addIncorrect(chapter);
+        }
+        history.addAttempt(std::move(score));
+    }
+    auto longOne = std::make_unique<TScore>();
+    longOne->date = 45002.75;
+    longOne->description = std::string(300, 'd');
+    longOne->addCorrect(255);
+    history.addAttempt(std::move(longOne));
+    return history.writeScores();
 }
 
 TDecodedPicture Pattern() {
@@ -117,6 +141,11 @@ int main(int argc, char** argv) {
          R"({\rtf1\ansi\uc1{\fonttbl{\f0 Arial;}}{\*\generator x;}\pard\li360\fi-360\tx360)"
          R"(\tx1440 {\b bold {\i both}}\tab caf\'e9 \u8364?\u-10179?\u-8704?\par\plain\fs20)"
          R"(\ul under\ulnone \{\}\\\line{\pict\bin2 {}}\emdash\~end})");
+    const std::string scores = SampleScoreFile();
+    Seed(dir, "score_file_fuzzer", "three", scores);
+    Seed(dir, "score_file_fuzzer", "cut", scores.substr(0, scores.size() - 3));
+    Seed(dir, "score_file_fuzzer", "none", std::string("\0\0", 2));
+    Seed(dir, "score_file_fuzzer", "negative", "\xFF\xFF" + scores.substr(2));
     SetProgramRandom(nullptr);
     return 0;
 }
