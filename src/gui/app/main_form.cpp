@@ -542,10 +542,15 @@ void TMainForm::ShowTopicCommand(std::int32_t topicId) {
 }
 
 void TMainForm::SaveScoresCommand() {
+    const std::size_t before = Program.Scores.size();
     const bool saved = Program.Scores.saveScores(Program.SaveDirectory);
     // A damaged file found on the way is told of first: it says why a save may have failed.
     TellOfDamagedScores(this, Program.Scores);
     if (!saved) TMessageBoxes::Error(this, QStringLiteral("Unable to save scores"));
+    // The save may have taken in attempts that another window saved; a list on screen shows them.
+    TViewScoreFrame* list = MainViews->Scores;
+    if (Program.Scores.size() != before && list->isVisible() && !list->ChartShown())
+        list->ShowScores();
 }
 
 // The context of the nearest widget around the focus that has one: a runner inside the main

@@ -199,5 +199,23 @@ TEST(ChapterGraph, TheTenNewestScoresOfTheChapterOldestFirst) {
     EXPECT_FALSE(IsRed(image.pixel(one.X(1.5), one.Y(90))));
 }
 
+// Save Scores takes in what another window saved meanwhile, and the list on screen shows it.
+TEST(SavedScores, SaveScoresListsWhatAnotherWindowSaved) {
+    GuiBook book;
+    MainWindow window(book);
+    window.program.SaveDirectory = (window.program.ProgramDirectory / "").string();
+    AddScore(window.program.Scores, 45000, "Mine", {{1, 1, 0}});
+    TScoreHistory other;
+    AddScore(other, 45001, "Theirs", {{2, 1, 0}});
+    ASSERT_TRUE(other.saveScores(window.program.SaveDirectory));
+    window.Action("ViewSavedScoresItem")->trigger();
+    auto* grid = In<QTableView>(window.form->SavedScores(), "ScoreGrid");
+    ASSERT_EQ(grid->verticalHeader()->count(), 1);
+    window.Action("SaveScoresItem")->trigger();
+    ASSERT_EQ(grid->verticalHeader()->count(), 2);
+    EXPECT_EQ(grid->model()->index(0, 1).data().toString(), "Mine");
+    EXPECT_EQ(grid->model()->index(1, 1).data().toString(), "Theirs");
+}
+
 } // namespace
 } // namespace quillara::gui
