@@ -1,3 +1,4 @@
+#include "scores/file_replace.h"
 #include "scores/score_file.h"
 #include "temp_book_dir.h"
 
@@ -45,8 +46,13 @@ void SetFileCounters(benchmark::State& state, std::size_t bytes) {
     state.counters["file_bytes"] = static_cast<double>(bytes);
 }
 
+// A history that may be saved: the full one, read back from its bytes.
+TScoreHistory SavableHistory() {
+    return ReadScoreFile(FullHistory().writeScores(), ScoreFileName);
+}
+
 void BM_SaveScores(benchmark::State& state) {
-    const TScoreHistory& history = FullHistory();
+    TScoreHistory history = SavableHistory();
     for (auto _ : state) {
         // A save that finds its scores already in the file writes nothing: start from none.
         state.PauseTiming();
@@ -59,13 +65,96 @@ void BM_SaveScores(benchmark::State& state) {
 BENCHMARK(BM_SaveScores)->Unit(benchmark::kMillisecond);
 
 void BM_SaveUnchangedScores(benchmark::State& state) {
-    const TScoreHistory& history = FullHistory();
+    TScoreHistory history = SavableHistory();
     if (!history.saveScores(Prefix())) state.SkipWithError("save failed");
     for (auto _ : state)
         if (!history.saveScores(Prefix())) state.SkipWithError("save failed");
     SetFileCounters(state, history.writeScores().size());
 }
 BENCHMARK(BM_SaveUnchangedScores)->Unit(benchmark::kMillisecond);
+
+// The rows below save one new attempt into a file of all but two of the scores the file can
+// count (room for one more from another window). Each iteration starts from that file, loaded.
+std::unique_ptr<TScore> NewAttempt(const std::string& description) {
+    auto score = std::make_unique<TScore>();
+    score->date = 45000.5;
+    score->description = description;
+    score->addCorrect(1);
+    return score;
+}
+
+const std::string& BaseFile() {
+    static const std::string bytes = [] {
+        TScoreHistory base = SavableHistory();
+        TByteWriter out;
+        out.WriteInt16(static_cast<std::int16_t>(MaxScoreCount - 2));
+        for (int i = 0; i < MaxScoreCount - 2; ++i)
+            base.at(static_cast<std::size_t>(i)).write(out);
+        return out.Take();
+    }();
+    return bytes;
+}
+
+// Puts the base file in place, loads it and adds this window's attempt, off the clock; the
+// history of the previous iteration is freed there too. A history that loads the file holds it
+// open, so the old file is freed by the save that replaces it; `held` false reads the same
+// scores without holding the file, as the history did before, when the rename freed it.
+void StartIteration(benchmark::State& state, TScoreHistory& history, bool held = true) {
+    state.PauseTiming();
+    const std::string path = Prefix() + ScoreFileName;
+    if (!ReplaceFile(path, BaseFile(), PosixSaveFileOps())) state.SkipWithError("setup failed");
+    history = TScoreHistory();
+    if (held ? !history.loadScores(Prefix()) : !history.readScores(BaseFile(), path))
+        state.SkipWithError("load failed");
+    history.addAttempt(NewAttempt("this window"));
+}
+
+// Baseline: the save as it was before the lock and the change check: the history's bytes and
+// the atomic replace of the file.
+void BM_BaselineSaveWithoutLock(benchmark::State& state) {
+    const std::string path = Prefix() + ScoreFileName;
+    TScoreHistory history;
+    for (auto _ : state) {
+        StartIteration(state, history, false);
+        state.ResumeTiming();
+        if (!ReplaceFile(path, history.writeScores(), PosixSaveFileOps()))
+            state.SkipWithError("save failed");
+    }
+    SetFileCounters(state, BaseFile().size());
+}
+BENCHMARK(BM_BaselineSaveWithoutLock)->Unit(benchmark::kMillisecond);
+
+// The save as the window does it: the lock, the look for leftovers, the change check that finds
+// the file as this window loaded it, then the same bytes and replace.
+void BM_SaveNewAttempt(benchmark::State& state) {
+    TScoreHistory history;
+    for (auto _ : state) {
+        StartIteration(state, history);
+        state.ResumeTiming();
+        if (!history.saveScores(Prefix())) state.SkipWithError("save failed");
+    }
+    SetFileCounters(state, BaseFile().size());
+}
+BENCHMARK(BM_SaveNewAttempt)->Unit(benchmark::kMillisecond);
+
+// Another window saved an attempt since this one loaded: the save reads the file again and
+// takes that attempt in before writing.
+void BM_SaveAfterAnotherWindow(benchmark::State& state) {
+    const std::string path = Prefix() + ScoreFileName;
+    TScoreHistory other = ReadScoreFile(BaseFile(), ScoreFileName);
+    other.addAttempt(NewAttempt("the other window"));
+    const std::string otherBytes = other.writeScores();
+    TScoreHistory history;
+    for (auto _ : state) {
+        StartIteration(state, history);
+        if (!ReplaceFile(path, otherBytes, PosixSaveFileOps())) state.SkipWithError("setup failed");
+        state.ResumeTiming();
+        if (!history.saveScores(Prefix()) || history.size() != other.size() + 1)
+            state.SkipWithError("save failed");
+    }
+    SetFileCounters(state, BaseFile().size());
+}
+BENCHMARK(BM_SaveAfterAnotherWindow)->Unit(benchmark::kMillisecond);
 
 void BM_LoadScores(benchmark::State& state) {
     const std::string bytes = FullHistory().writeScores();
