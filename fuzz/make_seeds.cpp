@@ -106,6 +106,10 @@ int main(int argc, char** argv) {
              SampleBookDefinition(version));
     Seed(dir, "topic_file_fuzzer", "two",
          WriteTopicFile({{"Summary", "<h1>x</h1>"}, {"Key", "<p>y</p>"}}));
+    // The query, then the pages, each after a NUL.
+    const char searched[] =
+        "caf\xC3\xA9 wall\0<p>The <b>Caf&eacute;</b> wall</p>\0x-ray CAFE, wall";
+    Seed(dir, "book_search_fuzzer", "pages", std::string(searched, sizeof searched - 1));
     Seed(dir, "glossary_fuzzer", "two",
          WriteGlossary({{"1", "def", "Term", "1, 3"}, {"", "d", "apple", "2"}}));
     Seed(dir, "question_bank_fuzzer", "mixed", WriteQuestionBank(SampleQuestions()));

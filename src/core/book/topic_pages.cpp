@@ -44,12 +44,18 @@ std::string TopicFileName(int chapter) {
 
 std::string FindTopicText(const std::filesystem::path& directory, int chapter,
                           const std::string& title) {
-    std::string found;
+    return FindTopicTexts(directory, chapter, {title}).front();
+}
+
+std::vector<std::string> FindTopicTexts(const std::filesystem::path& directory, int chapter,
+                                        const std::vector<std::string>& titles) {
+    std::vector<std::string> found(titles.size());
     try {
         const std::string bytes = ReadBookFile(directory, TopicFileName(chapter), MaxTopicFileSize);
         TByteReader in(bytes, TopicFileName(chapter));
         ScanTopicFile(in, [&](std::string key, std::string page) {
-            if (key == title) found = std::move(page);
+            for (std::size_t i = 0; i < titles.size(); ++i)
+                if (key == titles[i]) found[i] = page;
         });
     } catch (const TBookFileError&) {
     }

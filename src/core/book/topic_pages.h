@@ -28,5 +28,9 @@ std::string TopicFileName(int chapter);
 // when there is none. A missing or damaged file ends the lookup quietly with what was found.
 std::string FindTopicText(const std::filesystem::path& directory, int chapter,
                           const std::string& title);
+// The pages of several topics for a chapter from one reading of its file, each found as
+// FindTopicText finds it.
+std::vector<std::string> FindTopicTexts(const std::filesystem::path& directory, int chapter,
+                                        const std::vector<std::string>& titles);
 
 } // namespace quillara

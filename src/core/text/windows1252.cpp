@@ -30,8 +30,12 @@ char ToByte(char32_t c) {
 std::string Windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (char b : bytes)
-        AppendUtf8(out, CodePoint(static_cast<unsigned char>(b)));
+    for (char b : bytes) {
+        if (static_cast<unsigned char>(b) < 0x80)
+            out += b;
+        else
+            AppendUtf8(out, CodePoint(static_cast<unsigned char>(b)));
+    }
     return out;
 }
 

@@ -7,6 +7,7 @@
 #include "book/question.h"
 #include "book/topic_pages.h"
 #include "temp_book_dir.h"
+#include "text/utf8.h"
 #include "text/windows1252.h"
 
 #include <functional>
@@ -229,6 +230,30 @@ TEST(Windows1252, ConvertsEveryByteToUtf8AndBack) {
     EXPECT_EQ(Utf8ToWindows1252(Windows1252ToUtf8(all)), all);
     EXPECT_EQ(Windows1252ToUtf8("\x80 caf\xE9"), "\xE2\x82\xAC caf\xC3\xA9");
     EXPECT_EQ(Utf8ToWindows1252("\xE2\x82\xAC \xE4\xB8\xAD"), "\x80 ?");
+}
+
+TEST(Utf8, WalksEveryTextOneCharacterOrOneBadByteAtATime) {
+    const struct {
+        const char* Text;
+        std::vector<char32_t> Read;
+    } cases[] = {
+        {"a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80", {'a', 0xE9, 0x20AC, 0x1F600}},
+        {"\xC3", {0xFFFD}}, // cut short
+        {"\xE2\x82"
+         "A",
+         {0xFFFD, 0xFFFD, 'A'}},        // a continuation missing
+        {"\x80\xBF", {0xFFFD, 0xFFFD}}, // continuations alone
+        {"\xC0\xAF\xE0\x80\xAF", {0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD}}, // overlong
+        {"\xED\xA0\x80", {0xFFFD, 0xFFFD, 0xFFFD}},                         // a surrogate
+        {"\xF4\x90\x80\x80\xFF", {0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD}}, // past U+10FFFF
+    };
+    for (const auto& c : cases) {
+        const std::string_view text = c.Text;
+        std::vector<char32_t> read;
+        for (std::size_t pos = 0; pos < text.size();)
+            read.push_back(NextCodePoint(text, pos));
+        EXPECT_EQ(read, c.Read) << c.Text;
+    }
 }
 
 } // namespace
