@@ -1,5 +1,7 @@
 #include "app/help_window.h"
 
+#include "widgets/find_bar.h"
+
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -48,6 +50,8 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     helpBrowser->setOpenExternalLinks(false);
     connect(helpBrowser, &QTextBrowser::anchorClicked, this, &THelpWindow::FollowLink);
 
+    FindBar = new TFindBar(helpBrowser, this);
+
     contentsButton = new QPushButton("Contents", this);
     contentsButton->setObjectName("helpContentsButton");
     backButton = new QPushButton("Back", this);
@@ -70,6 +74,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(helpBrowser, 1);
+    layout->addWidget(FindBar);
 }
 
 void THelpWindow::ShowContents() {

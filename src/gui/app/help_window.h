@@ -7,6 +7,8 @@ class QTextBrowser;
 
 namespace quillara::gui {
 
+class TFindBar;
+
 // The program's own help pages in a window of their own, opened at their contents or at the
 // section that explains the window the student is in.
 class THelpWindow : public QWidget {
@@ -22,12 +24,14 @@ public:
 
     // The anchor shown, or the page's name when it was opened at its top ("contents", "quizzes").
     QString CurrentSection() const;
+    TFindBar* PageFindBar() const { return FindBar; }
 
 private:
     void Open(const QString& page);
     void FollowLink(const QUrl& link);
 
     QTextBrowser* helpBrowser;
+    TFindBar* FindBar;
     QPushButton* contentsButton;
     QPushButton* backButton;
     QPushButton* forwardButton;

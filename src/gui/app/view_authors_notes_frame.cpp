@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "book/authors_notes.h"
 #include "widgets/book_text.h"
+#include "widgets/find_bar.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -37,6 +38,8 @@ TViewAuthorsNotesFrame1::TViewAuthorsNotesFrame1(const TProgram& program, QWidge
     Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
+    FindBar = new TFindBar(Memo1, this);
+
     Button1 = new QPushButton(QStringLiteral("Close Notes"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     connect(Button1, &QPushButton::clicked, this, &TViewAuthorsNotesFrame1::Button1Click);
@@ -44,6 +47,7 @@ TViewAuthorsNotesFrame1::TViewAuthorsNotesFrame1(const TProgram& program, QWidge
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(Memo1, 1);
+    layout->addWidget(FindBar);
     layout->addWidget(Button1, 0, Qt::AlignHCenter);
     hide();
 }

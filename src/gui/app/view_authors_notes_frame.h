@@ -11,6 +11,7 @@ class QPushButton;
 namespace quillara::gui {
 
 struct TProgram;
+class TFindBar;
 
 // The author's notes of the book as read-only text, one of the main window's views.
 class TViewAuthorsNotesFrame1 : public QWidget {
@@ -25,6 +26,7 @@ public:
     TFrameManager Roles() {
         return {this, {}, {}, [this] { ShowNotes(); }, {}, false};
     }
+    TFindBar* NotesFindBar() const { return FindBar; }
 
 public slots:
     void Button1Click();
@@ -33,6 +35,7 @@ private:
     const TProgram& Program;
     QLabel* Label1;
     QPlainTextEdit* Memo1;
+    TFindBar* FindBar;
     QPushButton* Button1;
 };
 

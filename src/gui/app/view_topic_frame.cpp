@@ -4,6 +4,7 @@
 #include "book/topic_pages.h"
 #include "html/html_lite.h"
 #include "widgets/book_text.h"
+#include "widgets/find_bar.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -44,6 +45,8 @@ TViewTopicFrame1::TViewTopicFrame1(const TProgram& program, QWidget* parent)
     panelLayout->setContentsMargins(0, 0, 0, 0);
     panelLayout->addWidget(htmlLite1);
 
+    FindBar = new TFindBar(htmlLite1, this);
+
     Button1 = new QPushButton("Close", this);
     Button1->setObjectName("Button1");
     connect(Button1, &QPushButton::clicked, this, &TViewTopicFrame1::Button1Click);
@@ -51,6 +54,7 @@ TViewTopicFrame1::TViewTopicFrame1(const TProgram& program, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(topicLabel);
     layout->addWidget(panel1, 1);
+    layout->addWidget(FindBar);
     layout->addWidget(Button1, 0, Qt::AlignHCenter);
 }
 

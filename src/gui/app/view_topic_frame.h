@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace quillara::gui {
 
+class TFindBar;
 class ThtmlLite;
 
 // The view of one topic page of a chapter: the topic's title over the page.
@@ -25,6 +26,7 @@ public:
     void ShowTopic(int chapter, const std::string& title);
     // Shown and hidden plainly: the page is chosen before the view shows.
     TFrameManager Roles() { return {this, {}, {}, {}, {}, false}; }
+    TFindBar* PageFindBar() const { return FindBar; }
 
 private:
     void Button1Click();
@@ -32,6 +34,7 @@ private:
     const TProgram& Program;
     QLabel* topicLabel;
     ThtmlLite* htmlLite1;
+    TFindBar* FindBar;
     QPushButton* Button1;
 };
 
