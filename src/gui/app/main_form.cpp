@@ -18,6 +18,7 @@
 #include "scores/export_scores.h"
 #include "scores/graph_score_frame.h"
 #include "scores/view_score_frame.h"
+#include "search/book_search_dialog.h"
 #include "widgets/book_picture.h"
 #include "widgets/book_text.h"
 #include "widgets/link_label.h"
@@ -381,6 +382,10 @@ void TMainForm::FormShow() {
                 [this, id = topic.TopicId] { ShowTopicCommand(id); });
         TopicItems.push_back(item);
     }
+    ViewMenu->addSeparator();
+    QAction* search = AddAction(ViewMenu, QStringLiteral("Search the Book…"), "SearchBookItem");
+    search->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    connect(search, &QAction::triggered, this, &TMainForm::SearchTheBook);
     MatchingItem->setVisible(book.HasMatchingQuiz);
     MatchingSeparator->setVisible(book.HasMatchingQuiz);
     AuthorsNotesItem->setVisible(book.HasAuthorsNotes);
@@ -539,6 +544,12 @@ void TMainForm::GraphChapterScores() {
 void TMainForm::ShowTopicCommand(std::int32_t topicId) {
     MainViews->Topic->ShowTopic(Chapter, Program.Book->TopicTitle(topicId));
     SwitchToView(MainViews->Topic);
+}
+
+// The search window is made the first time it is asked for, and keeps what it prepared.
+void TMainForm::SearchTheBook() {
+    if (!BookSearch) BookSearch = new TBookSearchDialog(Program, *this);
+    BookSearch->ShowSearch();
 }
 
 void TMainForm::SaveScoresCommand() {

@@ -20,6 +20,7 @@ namespace quillara::gui {
 
 class TAboutBox;
 class TAboutProgram;
+class TBookSearchDialog;
 class THelpWindow;
 class TLinkLabel;
 class TMatchingQuizFrame1;
@@ -98,6 +99,7 @@ private:
     void GraphChapterScores();
     void RememberMissed(TTestFrame1* runner);
     void SaveScoresCommand();
+    void SearchTheBook();
     void ShowHelpForActiveWindow();
     void ShowChapterHeading(int chapter);
     QSize HeadingRoom() const;
@@ -133,6 +135,7 @@ private:
     TAboutBox* AboutBox = nullptr;
     TAboutProgram* AboutProgram = nullptr;
     THelpWindow* HelpWindow = nullptr;
+    TBookSearchDialog* BookSearch = nullptr;
 };
 
 } // namespace quillara::gui

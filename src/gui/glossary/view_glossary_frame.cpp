@@ -106,6 +106,11 @@ void TViewGlossaryFrame1::ShowSelectedEntry() {
     Definition->setPlainText(FromBook(entry->DefinitionText));
 }
 
+void TViewGlossaryFrame1::ShowEntry(int line) {
+    Terms->SelectIndex(line);
+    TermsClick();
+}
+
 void TViewGlossaryFrame1::searchTermChange() {
     // Emptying the search keeps whatever is shown, so that the student can start again.
     if (searchTerm->text().isEmpty()) return;

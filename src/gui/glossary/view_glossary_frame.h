@@ -31,6 +31,9 @@ public:
     }
 
     void ShowSelectedEntry();
+    // Selects the entry on that line and shows it, as a click on the line would.
+    void ShowEntry(int line);
+    QTextEdit* DefinitionBox() const { return Definition; }
     void searchTermChange();
     void TermsClick();
     void Button1Click();
