@@ -2,7 +2,8 @@
 # Pictures of the demo book in the real program for the README, taken on a virtual display into
 # docs/screenshots/: the main window, a topic page, a Multiple Choice question, the answer
 # response to a wrong answer, the glossary matching quiz after one answer, the saved scores, a
-# test's chart by chapter, a chapter's score graph and the retake of missed questions.
+# test's chart by chapter, a chapter's score graph, the retake of missed questions, a search of
+# the book and a page opened on one of its hits.
 set -eu
 cd "$(dirname "$0")/.."
 top=$(pwd)
@@ -25,3 +26,5 @@ run "$pictures/saved-scores.png" scores
 run "$pictures/score-chart.png" score-chart
 run "$pictures/chapter-graph.png" chapter-graph
 run "$pictures/retake.png" retake
+run "$pictures/search-results.png" search "emergency fund"
+run "$pictures/search-hit.png" search "emergency fund" 3

@@ -1,8 +1,10 @@
 // quillara-window-shot BOOKDIR OUT.png [topic N | glossary | notes | quiz | response | matching |
-// scores | score-chart | chapter-graph | retake]: starts the program on the book as the student
-// would, optionally opens a view through its link or answers a quiz through its buttons, saves a
-// picture of the main window (for "response", of the answer response dialog) and closes it. The
-// score pictures show a few weeks of a made-up student's scores.
+// scores | score-chart | chapter-graph | retake | search WORDS [ROW]]: starts the program on the
+// book as the student would, optionally opens a view through its link, answers a quiz through
+// its buttons or searches the book, saves a picture of the main window (for "response", of the
+// answer response dialog; for "search" without ROW, of the search window) and closes it. With
+// ROW, the search opens that line of its list first. The score pictures show a few weeks of a
+// made-up student's scores.
 #include "app/main_form.h"
 #include "app/message_boxes.h"
 #include "app/startup_steps.h"
@@ -12,10 +14,13 @@
 #include "quiz/matching_quiz_frame.h"
 #include "quiz/test_frame.h"
 #include "scores/score_file.h"
+#include "search/book_search_dialog.h"
+#include "search/search_hit_model.h"
 #include "widgets/link_label.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -24,6 +29,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTreeView>
 #include <algorithm>
 #include <functional>
 #include <iostream>
@@ -123,6 +129,27 @@ bool AnswerMatching(TMainForm* form) {
     return true;
 }
 
+// Searches the book from the View menu and waits for the list; with a row, opens that line.
+quillara::gui::TBookSearchDialog* SearchBook(TMainForm* form, const QString& words,
+                                             const QString& row) {
+    if (auto* item = form->findChild<QAction*>(QStringLiteral("SearchBookItem"))) item->trigger();
+    auto* dialog = form->findChild<quillara::gui::TBookSearchDialog*>();
+    if (!dialog) return nullptr;
+    dialog->findChild<QLineEdit*>(QStringLiteral("searchText"))->setText(words);
+    dialog->Search();
+    while (!dialog->Ready() && dialog->isVisible())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (dialog->Hits().rowCount() == 0) return nullptr;
+    if (!row.isEmpty()) {
+        auto* list = dialog->findChild<QTreeView*>(QStringLiteral("hitList"));
+        list->setCurrentIndex(dialog->Hits().index(row.toInt(), 0));
+        QTest::keyClick(list, Qt::Key_Return);
+        dialog->hide();
+    }
+    QApplication::processEvents();
+    return dialog;
+}
+
 // Three weeks of quizzes on chapter 1, getting better, then a test over chapters 1 to 3.
 void AddStudentScores(quillara::TScoreHistory& history) {
     const int chapterOne[][2] = {{4, 6}, {5, 5}, {7, 3}, {6, 4}, {8, 2}, {9, 1}};
@@ -184,6 +211,7 @@ bool Prepare(TMainForm* form, const QStringList& view, quillara::TScoreHistory& 
         Click(form, "GlossaryMatchingLink");
         return AnswerMatching(form);
     }
+    if (mode == "search") return SearchBook(form, view.value(1), view.value(2)) != nullptr;
     return true;
 }
 
@@ -193,7 +221,7 @@ int main(int argc, char** argv) {
     if (argc < 3) {
         std::cerr << "usage: quillara-window-shot BOOKDIR OUT.png "
                      "[topic N | glossary | notes | quiz | response | matching | scores | "
-                     "score-chart | chapter-graph | retake]\n";
+                     "score-chart | chapter-graph | retake | search WORDS [ROW]]\n";
         return 2;
     }
     QApplication app(argc, argv);
@@ -218,6 +246,8 @@ int main(int argc, char** argv) {
                 std::cerr << "quillara-window-shot: the book offers no moment for that picture\n";
             else if (view.value(0) == "response")
                 saved = ShootResponse(form, out);
+            else if (view.value(0) == "search" && view.size() < 3)
+                saved = form->findChild<quillara::gui::TBookSearchDialog*>()->grab().save(out);
             else
                 saved = form->grab().save(out);
             form->close();
