@@ -1,4 +1,5 @@
 #include "book/book_errors.h"
+#include "make_score.h"
 #include "scores/file_lock.h"
 #include "scores/score_file.h"
 #include "scripted_random.h"
@@ -22,21 +23,8 @@
 namespace quillara {
 namespace {
 
+using testing::MakeScore;
 using testing::TempBookDir;
-
-std::unique_ptr<TScore> MakeScore(double date, std::string description,
-                                  std::initializer_list<std::array<int, 3>> details) {
-    auto score = std::make_unique<TScore>();
-    score->date = date;
-    score->description = std::move(description);
-    for (const auto& [chapter, correct, incorrect] : details) {
-        for (int i = 0; i < correct; ++i)
-            score->addCorrect(static_cast<std::int16_t>(chapter));
-        for (int i = 0; i < incorrect; ++i)
-            score->addIncorrect(static_cast<std::int16_t>(chapter));
-    }
-    return score;
-}
 
 // Scores shaped like real ones: one to three chapters, a description of about 30 characters.
 TScoreHistory MakeHistory(int count, int variant) {

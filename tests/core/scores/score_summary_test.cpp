@@ -1,3 +1,4 @@
+#include "make_score.h"
 #include "scores/score_file.h"
 #include "scores/score_summary.h"
 
@@ -7,18 +8,9 @@
 namespace quillara {
 namespace {
 
-// A score with the given (chapter, correct, incorrect) details, in that order.
+// An attempt of any description: only its date and details matter here.
 std::unique_ptr<TScore> Score(double date, std::initializer_list<std::array<int, 3>> details) {
-    auto score = std::make_unique<TScore>();
-    score->date = date;
-    score->description = "Quiz";
-    for (const auto& [chapter, correct, incorrect] : details) {
-        for (int i = 0; i < correct; ++i)
-            score->addCorrect(static_cast<std::int16_t>(chapter));
-        for (int i = 0; i < incorrect; ++i)
-            score->addIncorrect(static_cast<std::int16_t>(chapter));
-    }
-    return score;
+    return testing::MakeScore(date, "Quiz", details);
 }
 
 TEST(ScoreSummary, ResultTextAndChapters) {

@@ -2,6 +2,7 @@
 #include "chart/grapher.h"
 #include "find_child.h"
 #include "main_window.h"
+#include "make_score.h"
 #include "scores/graph_score_frame.h"
 #include "scores/grapher_widget.h"
 #include "scores/score_file.h"
@@ -17,24 +18,14 @@
 namespace quillara::gui {
 namespace {
 
+void AddScore(TScoreHistory& history, double date, const std::string& description,
+              std::initializer_list<std::array<int, 3>> details) {
+    history.addAttempt(testing::MakeScore(date, description, details));
+}
+
 using testing::GuiBook;
 using testing::In;
 using testing::MainWindow;
-
-// Adds an attempt dated `date` with the given (chapter, correct, incorrect) details.
-void AddScore(TScoreHistory& history, double date, const std::string& description,
-              std::initializer_list<std::array<int, 3>> details) {
-    auto score = std::make_unique<TScore>();
-    score->date = date;
-    score->description = description;
-    for (const auto& [chapter, correct, incorrect] : details) {
-        for (int i = 0; i < correct; ++i)
-            score->addCorrect(static_cast<std::int16_t>(chapter));
-        for (int i = 0; i < incorrect; ++i)
-            score->addIncorrect(static_cast<std::int16_t>(chapter));
-    }
-    history.addAttempt(std::move(score));
-}
 
 QStringList VisibleButtons(QWidget* view) {
     QStringList names;
