@@ -1,6 +1,6 @@
 // AUTHORS from arbitrary bytes.
 #include "book/authors_notes.h"
-#include "book/book_errors.h"
+#include "io/book_errors.h"
 
 #include <cstddef>
 #include <cstdint>

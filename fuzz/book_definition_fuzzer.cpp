@@ -1,9 +1,9 @@
 // BOOK.DEF from arbitrary bytes: any outcome but a crash, a leak or a runaway is fine.
-#include "book/book_errors.h"
 #include "book/book_properties.h"
 #include "book/book_properties_writer.h"
-#include "book/byte_reader.h"
-#include "book/math_errors.h"
+#include "io/book_errors.h"
+#include "io/byte_reader.h"
+#include "numeric/math_errors.h"
 #include "platform/random_source.h"
 
 #include <cstddef>

@@ -1,6 +1,6 @@
 // GLOSSARY.DEF from arbitrary bytes, loaded both in file order and sorted.
-#include "book/book_errors.h"
 #include "book/glossary.h"
+#include "io/book_errors.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // QUESTION.<n> from arbitrary bytes, each question expanded and rendered as the runner would.
-#include "book/book_errors.h"
 #include "book/question.h"
 #include "book/question_text.h"
+#include "io/book_errors.h"
 #include "platform/random_source.h"
 
 #include <cstddef>

@@ -1,6 +1,6 @@
 // TOPICS.<n> from arbitrary bytes.
-#include "book/book_errors.h"
 #include "book/topic_pages.h"
+#include "io/book_errors.h"
 
 #include <cstddef>
 #include <cstdint>

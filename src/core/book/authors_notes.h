@@ -1,7 +1,7 @@
 #pragma once
 
 #include "book/book_strings.h"
-#include "book/byte_reader.h"
+#include "io/byte_reader.h"
 
 #include <filesystem>
 #include <string>

@@ -1,6 +1,6 @@
 #include "book/book_files.h"
 
-#include "book/book_errors.h"
+#include "io/book_errors.h"
 
 #include <algorithm>
 #include <fstream>

@@ -1,9 +1,9 @@
 #include "book/book_properties.h"
 
-#include "book/book_errors.h"
 #include "book/book_files.h"
 #include "book/book_records.h"
 #include "book/book_strings.h"
+#include "io/book_errors.h"
 
 namespace quillara {
 

@@ -2,8 +2,8 @@
 
 #include "book/book_properties.h"
 #include "book/book_strings.h"
-#include "book/byte_reader.h"
-#include "book/byte_writer.h"
+#include "io/byte_reader.h"
+#include "io/byte_writer.h"
 
 #include <cstdint>
 #include <memory>

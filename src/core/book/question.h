@@ -1,9 +1,9 @@
 #pragma once
 
 #include "book/book_strings.h"
-#include "book/byte_reader.h"
-#include "book/byte_writer.h"
-#include "book/extended.h"
+#include "io/byte_reader.h"
+#include "io/byte_writer.h"
+#include "numeric/extended.h"
 
 #include <cstdint>
 #include <optional>

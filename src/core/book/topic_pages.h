@@ -1,6 +1,6 @@
 #pragma once
 
-#include "book/byte_reader.h"
+#include "io/byte_reader.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "chart/chart_renderers.h"
 
-#include "book/round_to_places.h"
 #include "chart/grapher.h"
+#include "numeric/round_to_places.h"
 
 #include <array>
 #include <exception>

@@ -1,7 +1,7 @@
 #include "chart/grapher.h"
 
-#include "book/math_errors.h"
 #include "chart/chart_renderers.h"
+#include "numeric/math_errors.h"
 #include "text/number_text.h"
 
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "book/extended.h"
 #include "formula/formula.h"
 #include "formula/formula_scope.h"
+#include "numeric/extended.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 #include "formula/variable.h"
 
-#include "book/math_errors.h"
-#include "book/round_to_places.h"
+#include "numeric/math_errors.h"
+#include "numeric/round_to_places.h"
 #include "platform/random_source.h"
 #include "text/number_text.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "book/extended.h"
-#include "book/real48.h"
+#include "numeric/extended.h"
+#include "numeric/real48.h"
 #include "platform/regional_settings.h"
 
 #include <cstdint>

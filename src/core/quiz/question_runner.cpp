@@ -1,10 +1,10 @@
 #include "quiz/question_runner.h"
 
-#include "book/book_errors.h"
 #include "book/question_text.h"
-#include "book/round_to_places.h"
 #include "formula/evaluator.h"
 #include "formula/formula.h"
+#include "io/book_errors.h"
+#include "numeric/round_to_places.h"
 #include "scores/score_file.h"
 #include "text/number_text.h"
 

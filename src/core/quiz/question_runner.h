@@ -1,7 +1,7 @@
 #pragma once
 
 #include "book/book_properties.h"
-#include "book/extended.h"
+#include "numeric/extended.h"
 #include "platform/regional_settings.h"
 #include "quiz/question_set.h"
 #include "scores/score.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "book/byte_reader.h"
-#include "book/byte_writer.h"
+#include "io/byte_reader.h"
+#include "io/byte_writer.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 #include "scores/score_file.h"
 
-#include "book/book_errors.h"
 #include "book/book_strings.h"
+#include "io/book_errors.h"
 #include "scores/damaged_copy.h"
 #include "scores/file_lock.h"
 #include "scores/file_replace.h"

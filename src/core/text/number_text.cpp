@@ -1,6 +1,6 @@
 #include "text/number_text.h"
 
-#include "book/book_errors.h"
+#include "io/book_errors.h"
 
 #include <algorithm>
 #include <charconv>

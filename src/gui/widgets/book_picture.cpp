@@ -1,7 +1,7 @@
 #include "widgets/book_picture.h"
 
-#include "book/book_errors.h"
 #include "book/book_files.h"
+#include "io/book_errors.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -1,8 +1,8 @@
-#include "book/book_errors.h"
 #include "book/book_properties.h"
 #include "book/book_strings.h"
 #include "book/question.h"
 #include "book/question_text.h"
+#include "io/book_errors.h"
 #include "scripted_random.h"
 
 #include <gtest/gtest.h>

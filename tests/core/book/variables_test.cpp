@@ -1,6 +1,6 @@
-#include "book/book_errors.h"
-#include "book/math_errors.h"
 #include "formula/variable.h"
+#include "io/book_errors.h"
+#include "numeric/math_errors.h"
 #include "scripted_random.h"
 #include "text/number_text.h"
 

@@ -1,4 +1,4 @@
-#include "book/book_errors.h"
+#include "io/book_errors.h"
 #include "quiz/question_set.h"
 #include "scripted_random.h"
 #include "temp_book_dir.h"

@@ -1,6 +1,6 @@
 #include "book/book_properties.h"
 #include "book/book_strings.h"
-#include "book/byte_writer.h"
+#include "io/byte_writer.h"
 #include "scores/score_csv.h"
 #include "scores/score_file.h"
 

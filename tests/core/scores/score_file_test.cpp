@@ -1,4 +1,4 @@
-#include "book/book_errors.h"
+#include "io/book_errors.h"
 #include "make_score.h"
 #include "scores/file_lock.h"
 #include "scores/score_file.h"

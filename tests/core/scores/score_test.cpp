@@ -1,5 +1,5 @@
-#include "book/book_errors.h"
 #include "byte_string.h"
+#include "io/book_errors.h"
 #include "scores/score.h"
 #include "scripted_random.h"
 

@@ -1,6 +1,6 @@
-#include "book/book_errors.h"
 #include "book/glossary.h"
 #include "book/topic_pages.h"
+#include "io/book_errors.h"
 #include "search/book_search_build.h"
 #include "temp_book_dir.h"
 

@@ -1,4 +1,4 @@
-#include "book/book_errors.h"
+#include "io/book_errors.h"
 #include "picture/jpeg_encoder.h"
 #include "temp_book_dir.h"
 #include "widgets/book_picture.h"

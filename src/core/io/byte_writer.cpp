@@ -1,4 +1,4 @@
-#include "book/byte_writer.h"
+#include "io/byte_writer.h"
 
 #include <bit>
 

@@ -1,4 +1,4 @@
-#include "book/extended.h"
+#include "numeric/extended.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
-#include "book/round_to_places.h"
+#include "numeric/round_to_places.h"
 
-#include "book/extended.h"
-#include "book/math_errors.h"
+#include "numeric/extended.h"
+#include "numeric/math_errors.h"
 
 #include <cmath>
 #include <cstdint>

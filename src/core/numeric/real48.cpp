@@ -1,6 +1,6 @@
-#include "book/real48.h"
+#include "numeric/real48.h"
 
-#include "book/math_errors.h"
+#include "numeric/math_errors.h"
 
 #include <cmath>
 

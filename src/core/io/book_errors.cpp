@@ -1,4 +1,4 @@
-#include "book/book_errors.h"
+#include "io/book_errors.h"
 
 namespace quillara {
 

@@ -1,6 +1,6 @@
-#include "book/byte_reader.h"
+#include "io/byte_reader.h"
 
-#include "book/book_errors.h"
+#include "io/book_errors.h"
 
 #include <bit>
 #include <cstring>

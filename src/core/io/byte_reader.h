@@ -1,6 +1,6 @@
 #pragma once
 
-#include "book/extended.h"
+#include "numeric/extended.h"
 
 #include <cstddef>
 #include <cstdint>
