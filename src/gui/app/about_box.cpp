@@ -1,6 +1,7 @@
 #include "app/about_box.h"
 
 #include "app/program.h"
+#include "widgets/accessible_name.h"
 #include "widgets/book_picture.h"
 #include "widgets/book_text.h"
 #include "widgets/white_background.h"
@@ -37,6 +38,7 @@ TAboutBox::TAboutBox(const TProgram& program, QWidget* parent)
     MakeWhite(ImagePanel);
     Image1 = new QLabel(ImagePanel);
     Image1->setObjectName(QStringLiteral("Image1"));
+    NameControl(Image1, QStringLiteral("Cover of the book"));
     Image1->setAlignment(Qt::AlignCenter);
 
     BottomPanel = new QFrame(this);
@@ -65,7 +67,8 @@ TAboutBox::TAboutBox(const TProgram& program, QWidget* parent)
 void TAboutBox::ShowAbout() {
     loadPicture();
     const QPixmap picture = Image1->pixmap();
-    const QSize pictureSize = picture.isNull() ? EmptyPictureSize : picture.size();
+    const QSize pictureSize =
+        picture.isNull() ? EmptyPictureSize : picture.deviceIndependentSize().toSize();
     const int width = pictureSize.width();
     const int height = pictureSize.height() + BottomPanelHeight;
 
@@ -98,7 +101,7 @@ void TAboutBox::loadPicture() {
     try {
         Image1->setPixmap(QPixmap::fromImage(
             LoadBookPicture(Program.BookDir(), TBookProperties::CoverPictureFull(),
-                            ScreenRoom(this, {0, BottomPanelHeight}))));
+                            ScreenRoom(this, {0, BottomPanelHeight}), devicePixelRatioF())));
         FPictureLoaded = true;
     } catch (const std::exception&) {
         // A missing or damaged cover only leaves the picture empty; the next showing tries again.

@@ -1,5 +1,6 @@
 #include "app/about_program.h"
 
+#include "widgets/accessible_name.h"
 #include "widgets/link_label.h"
 
 #include <QDesktopServices>
@@ -48,6 +49,7 @@ TAboutProgram::TAboutProgram(QWidget* parent) : QDialog(parent) {
     ProgramIcon->setFixedSize(33, 33);
     ProgramIcon->setScaledContents(true);
     ProgramIcon->setPixmap(Icon());
+    NameControl(ProgramIcon, QStringLiteral("Quillara icon"));
 
     ProductName = MakeLabel(QStringLiteral("ProductName"), QStringLiteral("Quillara"), this);
     ProductName->setFont(ArialBold(19));
@@ -64,6 +66,8 @@ TAboutProgram::TAboutProgram(QWidget* parent) : QDialog(parent) {
 
     LinkLabel1 = new TLinkLabel(WebPage().toString(), this);
     LinkLabel1->setObjectName(QStringLiteral("LinkLabel1"));
+    NameControl(LinkLabel1, QStringLiteral("Quillara web page"),
+                QStringLiteral("Opens ") + LinkLabel1->text() + QStringLiteral(" in your browser"));
     QPalette blue = LinkLabel1->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
     LinkLabel1->setPalette(blue);

@@ -1,5 +1,6 @@
 #include "app/help_window.h"
 
+#include "widgets/accessible_name.h"
 #include "widgets/find_bar.h"
 
 #include <QFileInfo>
@@ -45,6 +46,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     helpBrowser = new QTextBrowser(this);
     helpBrowser->setObjectName("helpBrowser");
+    NameControl(helpBrowser, QStringLiteral("Help page"));
     // Only links between the help pages are followed; anything else is left alone.
     helpBrowser->setOpenLinks(false);
     helpBrowser->setOpenExternalLinks(false);

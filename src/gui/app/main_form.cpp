@@ -19,6 +19,7 @@
 #include "scores/graph_score_frame.h"
 #include "scores/view_score_frame.h"
 #include "search/book_search_dialog.h"
+#include "widgets/accessible_name.h"
 #include "widgets/book_picture.h"
 #include "widgets/book_text.h"
 #include "widgets/link_label.h"
@@ -50,27 +51,30 @@ struct TAttemptCommand {
     const char* MenuName;
     const char* LinkCaption;
     const char* LinkName;
+    const char* LinkDescription;
     TKindSet Kinds;
     const char* Description;
 };
 
 // In menu order; the word-problem quiz comes last and is never offered.
 const std::vector<TAttemptCommand> QuizCommands = {
-    {"True False", "QuizTrueFalseItem", "True False", "TrueFalseLink", MakeByteSet({qkTrueFalse}),
-     "True False Quiz"},
+    {"True False", "QuizTrueFalseItem", "True False", "TrueFalseLink",
+     "Starts a True False quiz on this chapter", MakeByteSet({qkTrueFalse}), "True False Quiz"},
     {"Multiple Choice", "QuizMultipleChoiceItem", "Multiple Choice", "MultipleChoiceLink",
-     MakeByteSet({qkMultipleChoice}), "Multiple Choice Quiz"},
+     "Starts a Multiple Choice quiz on this chapter", MakeByteSet({qkMultipleChoice}),
+     "Multiple Choice Quiz"},
     {"True False / Multiple Choice", "QuizMixedItem", "True False/Multiple Choice", "MixedLink",
+     "Starts a quiz of True False and Multiple Choice questions on this chapter",
      MakeByteSet({qkMultipleChoice, qkTrueFalse}), "TF/MC Quiz"},
-    {"Word Problems", "WordProblemsItem", "Word Problems", "WordProblemsLink", WordProblemKinds,
-     "Word-Problem Quiz"},
+    {"Word Problems", "WordProblemsItem", "Word Problems", "WordProblemsLink",
+     "Starts a quiz of word problems on this chapter", WordProblemKinds, "Word-Problem Quiz"},
 };
 
 const std::vector<TAttemptCommand> TestCommands = {
-    {"True False", "TestTrueFalseItem", "", "", MakeByteSet({qkTrueFalse}), "True False Test"},
-    {"Multiple Choice", "TestMultipleChoiceItem", "", "", MakeByteSet({qkMultipleChoice}),
+    {"True False", "TestTrueFalseItem", "", "", "", MakeByteSet({qkTrueFalse}), "True False Test"},
+    {"Multiple Choice", "TestMultipleChoiceItem", "", "", "", MakeByteSet({qkMultipleChoice}),
      "Multiple Choice Test"},
-    {"True False / Multiple Choice", "TestMixedItem", "", "",
+    {"True False / Multiple Choice", "TestMixedItem", "", "", "",
      MakeByteSet({qkMultipleChoice, qkTrueFalse}), "TF/MC Test"},
 };
 
@@ -104,6 +108,8 @@ TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), 
     toolBar->addWidget(band);
     ChapterChooser = new QComboBox(toolBar);
     ChapterChooser->setObjectName(QStringLiteral("ComboBox1"));
+    NameControl(ChapterChooser, QStringLiteral("Studying Chapter"));
+    band->setBuddy(ChapterChooser);
     ChapterChooser->setEditable(false);
     ChapterChooser->setMaxVisibleItems(15);
     ChapterChooser->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -124,6 +130,7 @@ TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), 
     headLayout->setSpacing(0);
     ChapterHeading = new QLabel(headStrip);
     ChapterHeading->setObjectName(QStringLiteral("ChapterImage"));
+    NameControl(ChapterHeading, QStringLiteral("Chapter heading"));
     headLayout->addWidget(ChapterHeading, 0, Qt::AlignLeft);
     auto* line = new QFrame(headStrip);
     line->setObjectName(QStringLiteral("ChapterHeadLine"));
@@ -297,9 +304,10 @@ void TMainForm::BuildMenus() {
 void TMainForm::BuildNavigation(QWidget* panel) {
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(8, 8, 8, 8);
-    auto link = [&](const QString& caption, const char* name, bool usable) {
+    auto link = [&](const QString& caption, const char* name, bool usable, const QString& whereTo) {
         auto* label = new TLinkLabel(caption, panel);
         label->setObjectName(QString::fromLatin1(name));
+        label->setAccessibleDescription(whereTo);
         label->setEnabled(usable);
         layout->addWidget(label);
         return label;
@@ -307,25 +315,29 @@ void TMainForm::BuildNavigation(QWidget* panel) {
 
     layout->addWidget(Heading(QStringLiteral("Quizzes"), "QuizzesHeading", panel));
     auto quizLink = [&](const TAttemptCommand& command) {
-        TLinkLabel* label = link(QString::fromLatin1(command.LinkCaption), command.LinkName, true);
+        TLinkLabel* label = link(QString::fromLatin1(command.LinkCaption), command.LinkName, true,
+                                 QString::fromLatin1(command.LinkDescription));
         connect(label, &TLinkLabel::clicked, this,
                 [this, &command] { GiveQuiz(command.Kinds, command.Description); });
         return label;
     };
     for (const TAttemptCommand& command : QuizCommands)
         if (command.Kinds != WordProblemKinds) quizLink(command);
-    connect(link(QStringLiteral("Glossary Matching"), "GlossaryMatchingLink", true),
+    connect(link(QStringLiteral("Glossary Matching"), "GlossaryMatchingLink", true,
+                 QStringLiteral("Starts a glossary matching quiz on this chapter")),
             &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews->MatchingQuiz); });
     WordProblemsLink = quizLink(QuizCommands.back());
     WordProblemsLink->hide();
-    RetakeLink = link(QStringLiteral("Retake Missed Questions"), "RetakeLink", false);
+    RetakeLink =
+        link(QStringLiteral("Retake Missed Questions"), "RetakeLink", false,
+             QStringLiteral("Asks again the questions you missed in your last quiz or test"));
     connect(RetakeLink, &TLinkLabel::clicked, this, &TMainForm::GiveRetake);
 
     layout->addSpacing(10);
     layout->addWidget(Heading(QStringLiteral("Chapter Topics"), "ChapterTopicsHeading", panel));
     for (int i = 1; i <= 3; ++i) {
         const std::string name = "TopicLink" + std::to_string(i);
-        TLinkLabel* topicLink = link(QString::number(i), name.c_str(), true);
+        TLinkLabel* topicLink = link(QString::number(i), name.c_str(), true, QString());
         connect(topicLink, &TLinkLabel::clicked, this,
                 [this, topicLink] { ShowTopicCommand(topicLink->property("TopicId").toInt()); });
         TopicLinks.push_back(topicLink);
@@ -333,13 +345,17 @@ void TMainForm::BuildNavigation(QWidget* panel) {
 
     layout->addSpacing(10);
     layout->addWidget(Heading(QStringLiteral("Miscellaneous"), "MiscellaneousHeading", panel));
-    connect(link(QStringLiteral("Glossary"), "GlossaryLink", true), &TLinkLabel::clicked, this,
-            [this] { SwitchToView(MainViews->Glossary); });
-    connect(link(QStringLiteral("Graph scores for chapter"), "GraphScoresLink", true),
+    connect(link(QStringLiteral("Glossary"), "GlossaryLink", true,
+                 QStringLiteral("Opens the glossary of the book")),
+            &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews->Glossary); });
+    connect(link(QStringLiteral("Graph scores for chapter"), "GraphScoresLink", true,
+                 QStringLiteral("Shows a graph of your scores on this chapter")),
             &TLinkLabel::clicked, this, &TMainForm::GraphChapterScores);
-    connect(link(QStringLiteral("View saved scores"), "ViewSavedScoresLink", true),
+    connect(link(QStringLiteral("View saved scores"), "ViewSavedScoresLink", true,
+                 QStringLiteral("Shows the scores of your quizzes and tests")),
             &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews->Scores); });
-    connect(link(QStringLiteral("Read authors notes"), "AuthorsNotesLink", true),
+    connect(link(QStringLiteral("Read authors notes"), "AuthorsNotesLink", true,
+                 QStringLiteral("Shows the notes of the book's author")),
             &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews->Notes); });
     layout->addStretch(1);
 }
@@ -347,10 +363,11 @@ void TMainForm::BuildNavigation(QWidget* panel) {
 void TMainForm::SetUpBook() {
     const TBookProperties& book = *Program.Book;
     try {
-        const QImage cover =
-            LoadBookPicture(Program.BookDir(), TBookProperties::CoverPictureFull(), CoverRoom());
+        const QImage cover = LoadBookPicture(Program.BookDir(), TBookProperties::CoverPictureFull(),
+                                             CoverRoom(), devicePixelRatioF());
         Host->Cover()->setPixmap(QPixmap::fromImage(cover));
-        Host->Cover()->setMinimumSize(cover.width() + 10, cover.height() + 20);
+        const QSize shown = cover.deviceIndependentSize().toSize();
+        Host->Cover()->setMinimumSize(shown.width() + 10, shown.height() + 20);
     } catch (const std::exception& e) {
         // A book without its cover is still a book: say which file is missing and go on.
         Host->Cover()->clear();
@@ -481,6 +498,8 @@ void TMainForm::SelectChapter(int chapter) {
         }
         const TChapterTopic& topic = book.Topics[i];
         link->setText(FromBook(topic.Title));
+        link->setAccessibleDescription(QStringLiteral("Opens the page ") + FromBook(topic.Title) +
+                                       QStringLiteral(" of this chapter"));
         link->setProperty("TopicId", topic.TopicId);
         link->setVisible(book.TopicInChapter(chapter, topic.TopicId));
     }
@@ -497,10 +516,12 @@ void TMainForm::ShowChapterHeading(int chapter) {
             .arg(colour.Green)
             .arg(colour.Blue));
     ChapterHeading->clear();
+    ChapterHeading->setAccessibleDescription(ChapterChooser->itemText(chapter - 1));
     if (chapter < 1 || chapter > Program.Book->ChapterCount) return;
     const std::string name = TBookProperties::ChapterPicture(chapter);
     try {
-        const QImage picture = LoadBookPicture(Program.BookDir(), name, HeadingRoom());
+        const QImage picture =
+            LoadBookPicture(Program.BookDir(), name, HeadingRoom(), devicePixelRatioF());
         ChapterHeading->setPixmap(QPixmap::fromImage(picture));
     } catch (const std::exception& e) {
         // The chapter change goes on without its picture; each missing file is named once.

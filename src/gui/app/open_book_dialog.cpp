@@ -3,6 +3,7 @@
 #include "app/message_boxes.h"
 #include "book/book_files.h"
 #include "book/book_properties.h"
+#include "widgets/accessible_name.h"
 #include "widgets/book_text.h"
 
 #include <QComboBox>
@@ -62,7 +63,7 @@ protected:
 
 TOpenBookDlg::TOpenBookDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("OpenBookDlg"));
-    setWindowTitle(QStringLiteral("Open a Book"));
+    setWindowTitle(QStringLiteral("Dialog"));
     QFont bold = font();
     bold.setBold(true);
     setFont(bold);
@@ -77,9 +78,13 @@ TOpenBookDlg::TOpenBookDlg(QWidget* parent) : QDialog(parent) {
         edit->setObjectName(QStringLiteral("Edit%1").arg(number++));
         edit->setReadOnly(true);
     }
+    NameControl(Edit1, QStringLiteral("Title of the book"), caption->text());
+    NameControl(Edit2, QStringLiteral("About the book, line 2"), caption->text());
+    NameControl(Edit3, QStringLiteral("About the book, line 3"), caption->text());
 
     DirectoryListBox1 = new TDirectoryTree(this);
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
+    NameControl(DirectoryListBox1, QStringLiteral("Directories"));
     DirectoryListBox1->setHeaderHidden(true);
     DirectoryListBox1->setRootIsDecorated(false);
     DirectoryListBox1->setItemsExpandable(false);
@@ -89,6 +94,7 @@ TOpenBookDlg::TOpenBookDlg(QWidget* parent) : QDialog(parent) {
 
     DriveComboBox1 = new QComboBox(this);
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
+    NameControl(DriveComboBox1, QStringLiteral("Drive"));
     connect(DriveComboBox1, &QComboBox::activated, this, &TOpenBookDlg::DriveComboBox1Change);
 
     OKBtn = new QPushButton(QStringLiteral("OK"), this);

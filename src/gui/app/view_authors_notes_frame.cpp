@@ -3,6 +3,7 @@
 #include "app/message_boxes.h"
 #include "app/program.h"
 #include "book/authors_notes.h"
+#include "widgets/accessible_name.h"
 #include "widgets/book_text.h"
 #include "widgets/find_bar.h"
 
@@ -35,6 +36,7 @@ TViewAuthorsNotesFrame1::TViewAuthorsNotesFrame1(const TProgram& program, QWidge
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
+    NameControl(Memo1, QStringLiteral("Authors Notes"));
     Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 

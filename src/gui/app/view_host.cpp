@@ -1,5 +1,6 @@
 #include "app/view_host.h"
 
+#include "widgets/accessible_name.h"
 #include "widgets/white_background.h"
 
 #include <QGridLayout>
@@ -14,6 +15,7 @@ TViewHost::TViewHost(QWidget* parent) : QWidget(parent) {
     stack->setContentsMargins(0, 0, 0, 0);
     CoverLabel = new QLabel(this);
     CoverLabel->setObjectName(QStringLiteral("Cover"));
+    NameControl(CoverLabel, QStringLiteral("Cover of the book"));
     CoverLabel->setAlignment(Qt::AlignCenter);
     stack->addWidget(CoverLabel, 0, 0);
 }

@@ -3,6 +3,7 @@
 #include "app/message_boxes.h"
 #include "book/topic_pages.h"
 #include "html/html_lite.h"
+#include "widgets/accessible_name.h"
 #include "widgets/book_text.h"
 #include "widgets/find_bar.h"
 
@@ -41,6 +42,7 @@ TViewTopicFrame1::TViewTopicFrame1(const TProgram& program, QWidget* parent)
     panel1->setPalette(white);
     htmlLite1 = new ThtmlLite(panel1);
     htmlLite1->setObjectName("htmlLite1");
+    NameControl(htmlLite1, QStringLiteral("Topic page"));
     auto* panelLayout = new QVBoxLayout(panel1);
     panelLayout->setContentsMargins(0, 0, 0, 0);
     panelLayout->addWidget(htmlLite1);
@@ -66,6 +68,7 @@ void TViewTopicFrame1::ShowTopic(int chapter, const std::string& title) {
         return;
     }
     topicLabel->setText(FromBook(title));
+    htmlLite1->setAccessibleDescription(FromBook(title));
     // The book directory is settled only after the windows are made, so it is taken at each page.
     htmlLite1->SetBookDirectory(Program.BookDir());
     htmlLite1->LoadFromString(page);

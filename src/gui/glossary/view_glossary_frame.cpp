@@ -1,6 +1,7 @@
 #include "glossary/view_glossary_frame.h"
 
 #include "glossary/glossary_box.h"
+#include "widgets/accessible_name.h"
 #include "widgets/book_text.h"
 
 #include <QHBoxLayout>
@@ -48,6 +49,7 @@ TViewGlossaryFrame1::TViewGlossaryFrame1(QWidget* parent) : QWidget(parent) {
 
     Terms = new TGlossaryBox(this);
     Terms->setObjectName(QStringLiteral("Terms"));
+    NameControl(Terms, tr("Glossary terms"));
 
     Label2 = PlainLabel(QString(), QStringLiteral("Label2"), this);
     // Keeps its line when empty, so that the boxes below do not jump.
@@ -55,6 +57,7 @@ TViewGlossaryFrame1::TViewGlossaryFrame1(QWidget* parent) : QWidget(parent) {
 
     Definition = new QTextEdit(this);
     Definition->setObjectName(QStringLiteral("Definition"));
+    NameControl(Definition, tr("Definition"));
     Definition->setReadOnly(true);
     Definition->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 

@@ -91,8 +91,9 @@ QVariant ThtmlLite::loadResource(int type, const QUrl& name) {
     try {
         // The lookup refuses absolute names and names that climb or link out of the directory;
         // a picture is decoded no larger than the screen can show.
-        return QVariant::fromValue(LoadBookPicture(
-            BookDirectory, name.path(QUrl::FullyDecoded).toStdString(), ScreenRoom(this)));
+        return QVariant::fromValue(LoadBookPicture(BookDirectory,
+                                                   name.path(QUrl::FullyDecoded).toStdString(),
+                                                   ScreenRoom(this), devicePixelRatioF()));
     } catch (const std::exception&) {
         // A missing or broken picture leaves its place empty, as it would on any page.
         return QVariant::fromValue(NoPicture());

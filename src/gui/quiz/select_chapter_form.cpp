@@ -2,6 +2,7 @@
 
 #include "app/message_boxes.h"
 #include "book/book_properties.h"
+#include "widgets/accessible_name.h"
 #include "widgets/book_text.h"
 #include "widgets/white_background.h"
 
@@ -60,7 +61,7 @@ TSelectChapterForm::TSelectChapterForm(QWidget* parent) : QDialog(parent) {
 
     TestSizeList = new QComboBox(bevel);
     TestSizeList->setObjectName(QStringLiteral("TestSizeList"));
-    TestSizeList->setAccessibleName(QStringLiteral("Desired test size"));
+    NameControl(TestSizeList, QStringLiteral("Desired test size"));
     TestSizeList->setEditable(false);
     TestSizeList->setMaxVisibleItems(10);
     Label1->setBuddy(TestSizeList);

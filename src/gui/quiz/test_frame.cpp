@@ -3,6 +3,7 @@
 #include "app/message_boxes.h"
 #include "app/program.h"
 #include "quiz/answer_response_form.h"
+#include "widgets/accessible_name.h"
 #include "widgets/book_text.h"
 #include "widgets/heading_font.h"
 #include "widgets/rtf_document.h"
@@ -93,6 +94,7 @@ TTestFrame1::TTestFrame1(TProgram& program, TAnswerResponseForm& responses, QWid
     WPAnswerLabel->setBuddy(wpCorrectAnswer);
     wpSubmitAnswer = new QPushButton(QStringLiteral("OK"), WordProblemPanel);
     wpSubmitAnswer->setObjectName(QStringLiteral("wpSubmitAnswer"));
+    NameControl(wpSubmitAnswer, QStringLiteral("Submit your answer"));
     wpSubmitAnswer->setAutoDefault(true);
     roundToLabel = new QLabel(WordProblemPanel);
     roundToLabel->setObjectName(QStringLiteral("roundToLabel"));
@@ -131,6 +133,7 @@ QPushButton* TTestFrame1::AnswerButton(const QString& caption, const char* name,
     auto* button = new QPushButton(caption, MCTFPanel);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(QStringLiteral("Click this button to answer ") + caption);
+    NameControl(button, QStringLiteral("Answer ") + caption);
     // Enter presses the focused button, as Space does.
     button->setAutoDefault(true);
     button->hide();

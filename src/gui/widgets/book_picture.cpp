@@ -48,24 +48,34 @@ QSize ScreenRoom(const QWidget* widget, QSize reserved) {
     return (available - reserved).expandedTo(QSize(32, 32));
 }
 
-QImage LoadBookPicture(const std::filesystem::path& bookDir, const std::string& name, QSize room) {
+QImage LoadBookPicture(const std::filesystem::path& bookDir, const std::string& name, QSize room,
+                       qreal pixelRatio) {
     const auto path = FindBookFile(bookDir, name);
     if (!path) throw TFileOpenError("Cannot open file \"" + (bookDir / name).string() + "\"");
     const std::string bytes = ReadWholeFile(*path, MaxPictureFileSize);
+    const qreal ratio = std::max<qreal>(pixelRatio, 1.0);
+    const TPictureBox devicePixels{static_cast<int>(room.width() * ratio),
+                                   static_cast<int>(room.height() * ratio)};
     QImage image;
     if (bytes.starts_with("GIF87a") || bytes.starts_with("GIF89a")) {
         image = ReadGif(bytes, *path);
     } else {
         try {
-            image = ToQImage(DecodeJpeg(bytes, {}, {room.width(), room.height()}));
+            image = ToQImage(DecodeJpeg(bytes, {}, devicePixels));
         } catch (const TPictureError& e) {
             throw TPictureError(path->string() + ": " + e.what());
         }
     }
     const TPictureBox shown =
         FitInBox(image.width(), image.height(), {room.width(), room.height()});
-    if (shown.Width == image.width() && shown.Height == image.height()) return image;
-    return image.scaled(shown.Width, shown.Height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const TPictureBox kept = FitInBox(image.width(), image.height(), devicePixels);
+    if (kept.Width != image.width() || kept.Height != image.height())
+        image =
+            image.scaled(kept.Width, kept.Height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // The larger of the two ratios, so that rounding never lets the picture outgrow its room.
+    image.setDevicePixelRatio(std::max(static_cast<qreal>(kept.Width) / shown.Width,
+                                       static_cast<qreal>(kept.Height) / shown.Height));
+    return image;
 }
 
 } // namespace quillara::gui

@@ -22,6 +22,11 @@ QSize ScreenRoom(const QWidget* widget, QSize reserved = QSize(0, 0));
 // through the core's decoder, which decodes a large picture at a fraction of its size, GIF
 // through Qt. Raises TFileOpenError, TFileTooLargeError or TPictureError with a message naming
 // the file.
-QImage LoadBookPicture(const std::filesystem::path& bookDir, const std::string& name, QSize room);
+// `room` is in the screen's own pixels and `pixelRatio` is how many device pixels each of them
+// holds: on a scaled screen the image keeps as many of the picture's pixels as the screen can
+// show and carries the ratio that shows it at its fitted size, so it is drawn sharp; its
+// deviceIndependentSize() is the size it takes on the screen.
+QImage LoadBookPicture(const std::filesystem::path& bookDir, const std::string& name, QSize room,
+                       qreal pixelRatio = 1.0);
 
 } // namespace quillara::gui

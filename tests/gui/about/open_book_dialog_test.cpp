@@ -44,7 +44,7 @@ struct OpenBookDialog : ::testing::Test {
 
 TEST_F(OpenBookDialog, PreviewsTheBookOfTheSelectedDirectory) {
     TOpenBookDlg dialog;
-    EXPECT_EQ(dialog.windowTitle(), "Open a Book");
+    EXPECT_EQ(dialog.windowTitle(), "Dialog");
     for (const char* edit : {"Edit1", "Edit2", "Edit3"})
         EXPECT_TRUE(dialog.findChild<QLineEdit*>(edit)->isReadOnly());
 

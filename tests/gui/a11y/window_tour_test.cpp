@@ -1,0 +1,29 @@
+#include "accessible_tree.h"
+#include "gui_book.h"
+#include "window_tour.h"
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace quillara::gui {
+namespace {
+
+using testing::GuiBook;
+using testing::ShownWindow;
+
+TEST(EveryWindow, BearsItsCaptionAndNamesEveryControlThatTakesTheFocus) {
+    GuiBook book;
+    QStringList moments;
+    testing::VisitEveryWindow(book, [&](const ShownWindow& shown) {
+        moments << shown.Moment;
+        EXPECT_TRUE(shown.Window->isVisible()) << shown.Moment.toStdString();
+        EXPECT_EQ(shown.Window->windowTitle().toStdString(), shown.Caption.toStdString())
+            << shown.Moment.toStdString();
+        EXPECT_EQ(testing::UnnamedFocusableControls(shown.Window).join(", ").toStdString(), "")
+            << shown.Moment.toStdString();
+    });
+    EXPECT_EQ(moments.size(), 17) << moments.join(", ").toStdString();
+}
+
+} // namespace
+} // namespace quillara::gui

@@ -1,0 +1,95 @@
+// Run on a 1280 x 1024 screen scaled by QT_SCALE_FACTOR (see tests/gui/CMakeLists.txt).
+#include "gui_book.h"
+#include "main_window.h"
+#include "picture/jpeg_encoder.h"
+#include "widgets/link_label.h"
+#include "window_tour.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+namespace quillara::gui {
+namespace {
+
+using testing::GuiBook;
+using testing::ShownWindow;
+
+std::string Text(const QRect& r) {
+    return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) +
+           "x" + std::to_string(r.height());
+}
+
+// A book whose cover is a scan larger than any screen room and whose chapter headings are
+// drawn for a wide screen, so that both have the pixels of a scaled screen.
+struct ScannedBook : GuiBook {
+    ScannedBook() {
+        WritePictures = false;
+        Dir.Write("cover.jpg", Picture(600, 800));
+        for (int chapter = 1; chapter <= 2; ++chapter)
+            Dir.Write(TBookProperties::ChapterPicture(chapter), Picture(1600, 160));
+    }
+    static std::string Picture(int width, int height) {
+        return EncodeJpeg(TDecodedPicture{
+            width, height,
+            std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height * 3, 90)});
+    }
+};
+
+TEST(ScaledScreen, IsTheScaledScreenOfTheTest) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_GT(screen->devicePixelRatio(), 1.0) << "QT_SCALE_FACTOR is not set";
+    EXPECT_EQ(screen->geometry().size() * screen->devicePixelRatio(), QSize(1280, 1024));
+}
+
+TEST(ScaledScreen, EveryWindowFitsTheScreenAndShowsItsButtonsAndLinksWhole) {
+    ScannedBook book;
+    int visited = 0;
+    testing::VisitEveryWindow(book, [&](const ShownWindow& shown) {
+        ++visited;
+        QWidget* window = shown.Window;
+        const std::string moment = shown.Moment.toStdString();
+        const QRect available = window->screen()->availableGeometry();
+        EXPECT_TRUE(available.contains(window->frameGeometry()))
+            << moment << ": " << Text(window->frameGeometry()) << " on " << Text(available);
+        QList<QWidget*> controls;
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+            controls << button;
+        for (TLinkLabel* link : window->findChildren<TLinkLabel*>())
+            controls << link;
+        for (QWidget* control : controls) {
+            if (control->window() != window || !control->isVisible()) continue;
+            // Whole: inside the window and not clipped by anything it sits in.
+            const QRect inWindow(control->mapTo(window, QPoint(0, 0)), control->size());
+            EXPECT_TRUE(window->rect().contains(inWindow))
+                << moment << ": " << control->objectName().toStdString() << " at " << Text(inWindow)
+                << " in " << Text(window->rect());
+            EXPECT_EQ(control->visibleRegion().boundingRect(), control->rect())
+                << moment << ": " << control->objectName().toStdString() << " is cut";
+        }
+    });
+    EXPECT_EQ(visited, 17);
+}
+
+TEST(ScaledScreen, CoverAndChapterHeadingAreDrawnWithTheScreensPixels) {
+    ScannedBook book;
+    testing::MainWindow window(book);
+    const qreal ratio = window.form->devicePixelRatioF();
+    for (const char* name : {"Cover", "ChapterImage"}) {
+        SCOPED_TRACE(name);
+        const QPixmap picture = window.Child<QLabel>(name)->pixmap();
+        ASSERT_FALSE(picture.isNull());
+        EXPECT_NEAR(picture.devicePixelRatio(), ratio, 0.01);
+        // Shown within the screen, in the screen's own pixels.
+        const QSize shown = picture.deviceIndependentSize().toSize();
+        EXPECT_LE(shown.width(), window.form->screen()->availableGeometry().width());
+        EXPECT_LT(shown.width(), picture.width());
+    }
+    const QSize cover = window.Child<QLabel>("Cover")->pixmap().deviceIndependentSize().toSize();
+    EXPECT_EQ(window.Child("Cover")->minimumSize(), cover + QSize(10, 20));
+}
+
+} // namespace
+} // namespace quillara::gui

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+class QWidget;
+
+namespace quillara::testing {
+
+// The controls under `window` that take the keyboard focus but that a screen reader would
+// announce without a name, found by walking the window's accessible tree; each as its object
+// name and accessible role. Hidden controls count too: they show as the student goes on.
+QStringList UnnamedFocusableControls(QWidget* window);
+
+} // namespace quillara::testing
