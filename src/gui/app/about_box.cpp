@@ -4,6 +4,7 @@
 #include "widgets/accessible_name.h"
 #include "widgets/book_picture.h"
 #include "widgets/book_text.h"
+#include "widgets/screen_fit.h"
 #include "widgets/white_background.h"
 
 #include <QFrame>
@@ -87,6 +88,7 @@ void TAboutBox::ShowAbout() {
     setFixedSize(width, height);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    KeepOnScreen(this);
     show();
     raise();
     activateWindow();

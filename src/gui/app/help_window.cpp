@@ -2,6 +2,7 @@
 
 #include "widgets/accessible_name.h"
 #include "widgets/find_bar.h"
+#include "widgets/screen_fit.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -95,6 +96,7 @@ QString THelpWindow::CurrentSection() const {
 
 void THelpWindow::Open(const QString& page) {
     helpBrowser->setSource(QUrl(HelpRoot + page));
+    KeepOnScreen(this);
     show();
     raise();
     activateWindow();

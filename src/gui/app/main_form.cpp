@@ -23,6 +23,7 @@
 #include "widgets/book_picture.h"
 #include "widgets/book_text.h"
 #include "widgets/link_label.h"
+#include "widgets/screen_fit.h"
 #include "widgets/white_background.h"
 
 #include <QAction>
@@ -419,6 +420,7 @@ void TMainForm::FormShow() {
     const QSize smallest(520, 440);
     setMinimumSize(minimumSizeHint().expandedTo(smallest));
     resize(size().expandedTo(sizeHint()).expandedTo(smallest));
+    KeepOnScreen(this);
 }
 
 void TMainForm::RegisterView(const TFrameManager& view) {

@@ -1,6 +1,7 @@
 #include "quiz/test_form.h"
 
 #include "quiz/test_frame.h"
+#include "widgets/screen_fit.h"
 
 #include <QVBoxLayout>
 
@@ -27,6 +28,7 @@ void TTestForm1::showEvent(QShowEvent* event) {
     QRect frame = geometry();
     frame.moveCenter(parentWidget()->window()->geometry().center());
     move(frame.topLeft());
+    KeepOnScreen(this);
 }
 
 } // namespace quillara::gui

@@ -6,6 +6,7 @@
 #include "search/search_hit_model.h"
 #include "search/search_index_builder.h"
 #include "search/snippet_delegate.h"
+#include "widgets/screen_fit.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -90,6 +91,7 @@ TBookSearchDialog::TBookSearchDialog(const TProgram& program, TMainForm& form)
 TBookSearchDialog::~TBookSearchDialog() = default;
 
 void TBookSearchDialog::ShowSearch() {
+    KeepOnScreen(this);
     show();
     raise();
     activateWindow();

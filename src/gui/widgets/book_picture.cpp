@@ -2,6 +2,7 @@
 
 #include "book/book_files.h"
 #include "io/book_errors.h"
+#include "widgets/screen_fit.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -45,7 +46,9 @@ QSize ScreenRoom(const QWidget* widget, QSize reserved) {
     const QScreen* screen = widget ? widget->screen() : QGuiApplication::primaryScreen();
     // Without any screen, the room of a small one.
     const QSize available = screen ? screen->availableGeometry().size() : QSize(1024, 768);
-    return (available - reserved).expandedTo(QSize(32, 32));
+    // The frame of the widget's window takes its share of the screen too.
+    const QSize frame = widget ? FrameAllowance(widget->window()) : QSize(0, 0);
+    return (available - reserved - frame).expandedTo(QSize(32, 32));
 }
 
 QImage LoadBookPicture(const std::filesystem::path& bookDir, const std::string& name, QSize room,

@@ -14,7 +14,8 @@ namespace quillara::gui {
 QImage ToQImage(const TDecodedPicture& picture);
 
 // The most room a picture may take on the screen the widget shows on (the primary screen while
-// it shows on none), less `reserved` for what shares the window with the picture.
+// it shows on none), less the frame of the widget's window and `reserved` for what shares the
+// window with the picture.
 QSize ScreenRoom(const QWidget* widget, QSize reserved = QSize(0, 0));
 
 // A picture of the book, found inside the book directory only (case-insensitively), shown no

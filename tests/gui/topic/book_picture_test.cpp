@@ -2,6 +2,7 @@
 #include "picture/jpeg_encoder.h"
 #include "temp_book_dir.h"
 #include "widgets/book_picture.h"
+#include "widgets/screen_fit.h"
 
 #include <QWidget>
 #include <filesystem>
@@ -78,10 +79,38 @@ TEST(BookPicture, HugeMissingAndOutsidePicturesAreRefusedNamingTheFile) {
     EXPECT_THROW(LoadBookPicture(book, "missing.jpg", {300, 300}), TFileOpenError);
 }
 
+TEST(BookPicture, OnAScaledScreenPicturesKeepThePixelsTheScreenCanShow) {
+    testing::TempBookDir book;
+    book.Write("big.jpg", Jpeg(1600, 1200));
+    book.Write("small.jpg", Jpeg(40, 30));
+    struct Case {
+        const char* Name;
+        QSize Room;
+        qreal Ratio;
+        QSize Pixels;
+        QSize Shown;
+    };
+    const Case cases[] = {
+        {"big.jpg", {300, 300}, 2.0, {600, 450}, {300, 225}},
+        {"big.jpg", {1000, 150}, 1.5, {300, 225}, {200, 150}},
+        // Fewer pixels than the screen could show: all of them, stretched to the fitted size.
+        {"big.jpg", {1200, 900}, 2.0, {1600, 1200}, {1200, 900}},
+        // A picture smaller than its room keeps its size; the screen enlarges it as it must.
+        {"small.jpg", {300, 300}, 2.0, {40, 30}, {40, 30}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.Name) + " at " + std::to_string(c.Ratio));
+        const QImage image = LoadBookPicture(book.Path(), c.Name, c.Room, c.Ratio);
+        EXPECT_EQ(image.size(), c.Pixels);
+        EXPECT_EQ(image.deviceIndependentSize().toSize(), c.Shown);
+    }
+}
+
 TEST(BookPicture, ScreenRoomIsTheScreenLessWhatIsReserved) {
-    // The offscreen platform's screen offers 800 x 800.
+    // The offscreen platform's screen offers 800 x 800; a window's frame takes its share.
     QWidget window;
-    EXPECT_EQ(ScreenRoom(&window), QSize(800, 800));
+    EXPECT_EQ(ScreenRoom(&window), QSize(800, 800) - FrameAllowance(&window));
+    EXPECT_GT(FrameAllowance(&window).height(), 0) << "an unframed window still gets a frame";
     EXPECT_EQ(ScreenRoom(nullptr, {100, 200}), QSize(700, 600));
     EXPECT_EQ(ScreenRoom(&window, {5000, 790}), QSize(32, 32));
 }
