@@ -4,7 +4,11 @@
 # response to a wrong answer, the glossary matching quiz after one answer, the saved scores, a
 # test's chart by chapter, a chapter's score graph, the retake of missed questions, a search of
 # the book and a page opened on one of its hits.
+# With --200, the program scaled to 200% as on a high-density screen (QT_SCALE_FACTOR=2), into
+# docs/screenshots/200/: the main window, a Multiple Choice question and a test's chart.
 set -eu
+scale=1
+[ "${1:-}" = "--200" ] && scale=2
 cd "$(dirname "$0")/.."
 top=$(pwd)
 [ -f build/default/build.ninja ] || cmake --preset default
@@ -16,7 +20,17 @@ mkdir -p "$pictures"
 # The program keeps scores in the current directory; the quizzes' scores stay out of the checkout.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-run() { rm -f "$scratch/SCORES.SAV"; (cd "$scratch" && xvfb-run -a -s "-screen 0 1280x1024x24" "$shot" "$book" "$@"); }
+run() {
+    rm -f "$scratch/SCORES.SAV"
+    (cd "$scratch" && QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 1280x1024x24" "$shot" "$book" "$@")
+}
+if [ "$scale" = 2 ]; then
+    mkdir -p "$pictures/200"
+    run "$pictures/200/main-window.png"
+    run "$pictures/200/mc-question.png" quiz
+    run "$pictures/200/score-chart.png" score-chart
+    exit 0
+fi
 run "$pictures/main-window.png"
 run "$pictures/topic-page.png" topic 1
 run "$pictures/mc-question.png" quiz

@@ -22,7 +22,7 @@ TEST(EveryWindow, BearsItsCaptionAndNamesEveryControlThatTakesTheFocus) {
         EXPECT_EQ(testing::UnnamedFocusableControls(shown.Window).join(", ").toStdString(), "")
             << shown.Moment.toStdString();
     });
-    EXPECT_EQ(moments.size(), 17) << moments.join(", ").toStdString();
+    EXPECT_EQ(moments.size(), 18) << moments.join(", ").toStdString();
 }
 
 } // namespace

@@ -5,12 +5,14 @@
 #include "app/help_window.h"
 #include "app/message_boxes.h"
 #include "app/open_book_dialog.h"
+#include "app/view_topic_frame.h"
 #include "find_child.h"
 #include "main_window.h"
 #include "quiz/matching_quiz_frame.h"
 #include "quiz/test_form.h"
 #include "quiz/test_frame.h"
 #include "search/book_search_dialog.h"
+#include "widgets/find_bar.h"
 #include "widgets/link_label.h"
 
 #include <QApplication>
@@ -63,6 +65,13 @@ void VisitEveryWindow(GuiBook& book, const std::function<void(const ShownWindow&
     for (const auto& [link, moment] : views) {
         ClickLink(window, link);
         visit({&form, main, QStringLiteral("main window with ") + QLatin1String(moment)});
+        if (form.TopicView()->isVisible()) {
+            // A page's find bar takes room of its own.
+            form.TopicView()->PageFindBar()->OpenBar();
+            Settle();
+            visit({&form, main, QStringLiteral("main window with a topic page and its find bar")});
+            form.TopicView()->PageFindBar()->CloseBar();
+        }
     }
 
     // A matching answer brings its own answer window.
