@@ -1,5 +1,6 @@
 #include "widgets/link_label.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
@@ -7,7 +8,42 @@
 
 namespace quillara::gui {
 
+namespace {
+
+// A screen reader announces the label as a link, named by its text, and can follow it.
+class TLinkLabelAccessible : public QAccessibleWidget {
+public:
+    explicit TLinkLabelAccessible(TLinkLabel* link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override {
+        const QString given = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && given.isEmpty())
+            return static_cast<const TLinkLabel*>(widget())->text();
+        return given;
+    }
+    QStringList actionNames() const override {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        auto* link = static_cast<TLinkLabel*>(widget());
+        if (action == pressAction() && link->isEnabled())
+            emit link->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* LinkLabelAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(TLinkLabel::staticMetaObject.className()))
+        if (auto* link = qobject_cast<TLinkLabel*>(object)) return new TLinkLabelAccessible(link);
+    return nullptr;
+}
+
+} // namespace
+
 TLinkLabel::TLinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    static const bool accessible = (QAccessible::installFactory(LinkLabelAccessible), true);
+    (void)accessible;
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);

@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 #include "find_child.h"
+#include "glossary/view_glossary_frame.h"
 #include "gui_book.h"
 #include "main_window.h"
 #include "quiz/test_frame.h"
@@ -50,16 +51,31 @@ TEST(SpokenNames, PicturesSayWhatTheyShowAndAnswerButtonsWhatTheyAnswer) {
               "Click this button to answer E");
 }
 
-TEST(SpokenNames, EveryLinkOfTheMainWindowSaysWhereItGoes) {
+TEST(SpokenNames, EveryLinkOfTheMainWindowIsALinkThatSaysWhereItGoes) {
     GuiBook book;
     MainWindow window(book);
     const auto links = window.form->findChildren<TLinkLabel*>();
     ASSERT_GE(links.size(), 12);
-    for (TLinkLabel* link : links)
-        EXPECT_FALSE(Spoken(link, QAccessible::Description).empty())
-            << link->objectName().toStdString();
+    for (TLinkLabel* link : links) {
+        SCOPED_TRACE(link->objectName().toStdString());
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(link);
+        EXPECT_EQ(spoken->role(), QAccessible::Link);
+        EXPECT_EQ(spoken->text(QAccessible::Name), link->text());
+        EXPECT_FALSE(spoken->text(QAccessible::Description).isEmpty());
+    }
     EXPECT_EQ(Spoken(window.Child("TopicLink2"), QAccessible::Description),
               "Opens the page Key Ideas of this chapter");
+
+    // A screen reader follows a link as a click does, and not one that is off.
+    auto follow = [&](const char* name) {
+        QAccessible::queryAccessibleInterface(window.Child(name))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+    };
+    follow("RetakeLink");
+    EXPECT_FALSE(window.form->QuizRunner()->isVisible());
+    follow("GlossaryLink");
+    EXPECT_TRUE(window.form->GlossaryView()->isVisible());
 }
 
 TEST(Keyboard, TabVisitsTheLinksOfTheMainWindowInTheirOrderWithAVisibleFocus) {
