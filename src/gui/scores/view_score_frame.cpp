@@ -77,6 +77,8 @@ TViewScoreFrame::TViewScoreFrame(const TRegionalSettings& regional, QWidget* par
     ScoreGrid = new QTableView(this);
     ScoreGrid->setObjectName(QStringLiteral("ScoreGrid"));
     ScoreGrid->setAccessibleName(QStringLiteral("Saved Scores"));
+    // The arrows move between the scores; Tab goes on to the buttons instead of round the cells.
+    ScoreGrid->setTabKeyNavigation(false);
     ScoreGrid->setModel(Model);
     ScoreGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     ScoreGrid->setSelectionMode(QAbstractItemView::SingleSelection);

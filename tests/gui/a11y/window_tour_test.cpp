@@ -11,7 +11,7 @@ namespace {
 using testing::GuiBook;
 using testing::ShownWindow;
 
-TEST(EveryWindow, BearsItsCaptionAndNamesEveryControlThatTakesTheFocus) {
+TEST(EveryWindow, BearsItsCaptionNamesEveryControlThatTakesTheFocusAndTabReachesItsButtons) {
     GuiBook book;
     QStringList moments;
     testing::VisitEveryWindow(book, [&](const ShownWindow& shown) {
@@ -20,6 +20,8 @@ TEST(EveryWindow, BearsItsCaptionAndNamesEveryControlThatTakesTheFocus) {
         EXPECT_EQ(shown.Window->windowTitle().toStdString(), shown.Caption.toStdString())
             << shown.Moment.toStdString();
         EXPECT_EQ(testing::UnnamedFocusableControls(shown.Window).join(", ").toStdString(), "")
+            << shown.Moment.toStdString();
+        EXPECT_EQ(testing::ControlsTabMisses(shown.Window).join(", ").toStdString(), "")
             << shown.Moment.toStdString();
     });
     EXPECT_EQ(moments.size(), 18) << moments.join(", ").toStdString();

@@ -11,4 +11,8 @@ namespace quillara::testing {
 // name and accessible role. Hidden controls count too: they show as the student goes on.
 QStringList UnnamedFocusableControls(QWidget* window);
 
+// The buttons and links shown in `window` that pressing Tab over and over from its focus never
+// reaches; each as its object name.
+QStringList ControlsTabMisses(QWidget* window);
+
 } // namespace quillara::testing

@@ -57,6 +57,14 @@ void VisitEveryWindow(GuiBook& book, const std::function<void(const ShownWindow&
     const QString main = QStringLiteral("Quillara for ") + QString::fromStdString(book.Book.Title);
     visit({&form, main, QStringLiteral("main window with the cover")});
 
+    // A quiz first, so that the score views have a score to show.
+    ClickLink(window, "TrueFalseLink");
+    visit({&form, main, QStringLiteral("main window with a quiz question")});
+    VisitNextDialog(visit, QStringLiteral("Answer Response"),
+                    QStringLiteral("answer response to a wrong answer"));
+    if (auto* button = In<QPushButton>(form.QuizRunner(), "ButtonFalse")) button->click();
+    Settle();
+
     const std::pair<const char*, const char*> views[] = {
         {"TopicLink1", "a topic page"},           {"GlossaryLink", "the glossary"},
         {"AuthorsNotesLink", "authors notes"},    {"ViewSavedScoresLink", "the saved scores"},
@@ -82,13 +90,6 @@ void VisitEveryWindow(GuiBook& book, const std::function<void(const ShownWindow&
                           terms->visualItemRect(terms->item(0)).center());
     Settle();
     if (form.MatchingQuiz()->Quiz().ConfirmNeeded()) TMessageBoxes::QueueAnswer(true);
-
-    ClickLink(window, "TrueFalseLink");
-    visit({&form, main, QStringLiteral("main window with a quiz question")});
-    VisitNextDialog(visit, QStringLiteral("Answer Response"),
-                    QStringLiteral("answer response to a wrong answer"));
-    if (auto* button = In<QPushButton>(form.QuizRunner(), "ButtonFalse")) button->click();
-    Settle();
 
     VisitNextDialog(visit, QStringLiteral("Chapter"), QStringLiteral("chapter selection"),
                     [](QDialog* dialog) {
