@@ -6,9 +6,12 @@
 #include "window_tour.h"
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QTest>
+#include <QTextEdit>
 #include <gtest/gtest.h>
 
 namespace quillara::gui {
@@ -91,6 +94,24 @@ TEST(ScaledScreen, CoverAndChapterHeadingAreDrawnWithTheScreensPixels) {
     }
     const QSize cover = window.Child<QLabel>("Cover")->pixmap().deviceIndependentSize().toSize();
     EXPECT_EQ(window.Child("Cover")->minimumSize(), cover + QSize(10, 20));
+}
+
+TEST(ScaledScreen, APagesPictureTakesItsPlaceInTheScreensOwnPixels) {
+    ScannedBook book;
+    book.Pages[0][0].Page = "<p><img src=\"scan.jpg\"></p>";
+    book.Dir.Write("scan.jpg", ScannedBook::Picture(1600, 1200));
+    testing::MainWindow window(book);
+    QTest::mouseClick(window.Child("TopicLink1"), Qt::LeftButton);
+    auto* page = window.Child<QTextEdit>("htmlLite1");
+    ASSERT_TRUE(page->isVisible());
+    const QSizeF laidOut = page->document()->documentLayout()->documentSize();
+    const QRect screen = window.form->screen()->availableGeometry();
+    // As wide as the screen's room at most, with the page's margins; not its pixel count.
+    EXPECT_LE(laidOut.width(), screen.width() + 2 * page->document()->documentMargin());
+    EXPECT_GT(laidOut.width(), screen.width() / 2);
+    const QImage picture =
+        page->document()->resource(QTextDocument::ImageResource, QUrl("scan.jpg")).value<QImage>();
+    EXPECT_NEAR(picture.devicePixelRatio(), window.form->devicePixelRatioF(), 0.01);
 }
 
 } // namespace
