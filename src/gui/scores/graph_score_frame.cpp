@@ -3,6 +3,7 @@
 #include "scores/grapher_widget.h"
 #include "scores/score_chart.h"
 #include "scores/score_summary.h"
+#include "widgets/accessible_name.h"
 #include "widgets/white_background.h"
 
 #include <QGridLayout>
@@ -24,6 +25,7 @@ TTGraphScoreFrame1::TTGraphScoreFrame1(const TScoreHistory& history,
     auto* area = new QGridLayout;
     Grapher1 = new TGrapherWidget(this);
     Grapher1->setObjectName(QStringLiteral("Grapher1"));
+    NameControl(Grapher1, QStringLiteral("Graph of your recent scores on this chapter"));
     TGrapher& chart = Grapher1->Chart();
     chart.setChartType(TChartType::chart3DLine);
     SetUpPercentChart(chart, regional);

@@ -5,6 +5,7 @@
 #include "scores/score_file.h"
 #include "scores/score_list_model.h"
 #include "scores/score_summary.h"
+#include "widgets/accessible_name.h"
 #include "widgets/white_background.h"
 
 #include <QGridLayout>
@@ -99,6 +100,7 @@ TViewScoreFrame::TViewScoreFrame(const TRegionalSettings& regional, QWidget* par
 
     Grapher1 = new TGrapherWidget(this);
     Grapher1->setObjectName(QStringLiteral("Grapher1"));
+    NameControl(Grapher1, QStringLiteral("Chart of the chosen score by chapter"));
     TGrapher& chart = Grapher1->Chart();
     SetUpPercentChart(chart, regional);
     Grapher1->hide();

@@ -17,7 +17,8 @@ void Walk(QAccessibleInterface* node, QStringList& unnamed) {
     if (!node || !node->isValid()) return;
     // Items of lists and tables are named by their texts; the controls themselves are the care.
     if (auto* widget = qobject_cast<QWidget*>(node->object())) {
-        if (node->state().focusable && node->text(QAccessible::Name).trimmed().isEmpty())
+        const bool wantsName = node->state().focusable || node->role() == QAccessible::Graphic;
+        if (wantsName && node->text(QAccessible::Name).trimmed().isEmpty())
             unnamed << QStringLiteral("%1 (role %2)")
                            .arg(widget->objectName().isEmpty()
                                     ? QString::fromLatin1(widget->metaObject()->className())
@@ -30,7 +31,7 @@ void Walk(QAccessibleInterface* node, QStringList& unnamed) {
 
 } // namespace
 
-QStringList UnnamedFocusableControls(QWidget* window) {
+QStringList UnnamedControls(QWidget* window) {
     QStringList unnamed;
     Walk(QAccessible::queryAccessibleInterface(window), unnamed);
     return unnamed;
