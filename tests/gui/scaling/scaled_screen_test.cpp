@@ -26,13 +26,14 @@ std::string Text(const QRect& r) {
 }
 
 // A book whose cover is a scan larger than any screen room and whose chapter headings are
-// drawn for a wide screen, so that both have the pixels of a scaled screen.
+// drawn for a wide screen and tall enough to take the heading's whole share of it, so that both
+// have the pixels of a scaled screen and the window needs all the height it may have.
 struct ScannedBook : GuiBook {
     ScannedBook() {
         WritePictures = false;
         Dir.Write("cover.jpg", Picture(600, 800));
         for (int chapter = 1; chapter <= 2; ++chapter)
-            Dir.Write(TBookProperties::ChapterPicture(chapter), Picture(1600, 160));
+            Dir.Write(TBookProperties::ChapterPicture(chapter), Picture(1600, 400));
     }
     static std::string Picture(int width, int height) {
         return EncodeJpeg(TDecodedPicture{
