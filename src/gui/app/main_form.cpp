@@ -374,7 +374,11 @@ void TMainForm::SetUpBook() {
         Host->Cover()->clear();
         TMessageBoxes::Error(this, QString::fromStdString(e.what()));
     }
-    setWindowTitle(QStringLiteral("Quillara for ") + FromBook(Program.SettingsSection));
+    // Qt takes a single "[*]" in a title for the mark of a modified document and drops it; a
+    // doubled one shows as the book has it.
+    setWindowTitle(
+        QStringLiteral("Quillara for ") +
+        FromBook(Program.SettingsSection).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
     ChapterChooser->clear();
     for (int n = 1; n <= std::min<int>(book.ChapterCount, 255); ++n)
         ChapterChooser->addItem(
