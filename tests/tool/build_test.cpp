@@ -178,6 +178,13 @@ TEST(BookRoundTrip, ADumpBuildsTheSameBookWhereverItIsSaved) {
               std::string::npos)
         << missing.Err;
     EXPECT_FALSE(std::filesystem::exists(root.Path() / "not-built"));
+    // A --pictures folder is searched by the picture's file name, whatever path the manifest has.
+    elsewhere.Write("figure.jpg", original.at("figure.jpg"));
+    const auto found = root.Path() / "found";
+    const auto fromFolder =
+        RunTool({"build", moved.string(), found.string(), "--pictures", elsewhere.Path().string()});
+    ASSERT_EQ(fromFolder.ExitCode, 0) << fromFolder.Err;
+    EXPECT_EQ(FilesOf(found), original);
 }
 
 } // namespace

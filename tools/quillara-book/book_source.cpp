@@ -355,7 +355,7 @@ std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs
             const std::string file = value.get<std::string>();
             std::vector<fs::path> places;
             for (const fs::path& dir : pictureDirs)
-                places.push_back(dir / file);
+                places.push_back(dir / fs::path(file).filename());
             places.push_back(sourceDir / file);
             // The program would refuse a larger picture.
             files[name] = ReadSourceFile(at, file, places, MaxPictureFileSize);

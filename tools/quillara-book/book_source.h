@@ -18,7 +18,8 @@ public:
 };
 
 // Every file of a book directory, by file name, built from a source manifest. Files named by
-// the manifest are read relative to its folder; pictures are looked for in pictureDirs first.
+// the manifest are read relative to its folder; a picture is looked for by its file name in
+// pictureDirs first.
 std::map<std::string, std::string>
 BuildBookFiles(const nlohmann::json& manifest, const std::filesystem::path& sourceDir,
                const std::vector<std::filesystem::path>& pictureDirs);
