@@ -1,11 +1,24 @@
-// QUESTION.<n> from arbitrary bytes, each question expanded and rendered as the runner would.
+// QUESTION.<n> from arbitrary bytes, each question expanded and rendered as the runner would; the
+// same bytes read a record at a time in small pieces give the same questions and failure.
 #include "book/question.h"
+#include "book/question_bank_stream.h"
 #include "book/question_text.h"
 #include "io/book_errors.h"
 #include "platform/random_source.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <sstream>
+
+namespace {
+
+std::string RecordOf(const quillara::TQuestion& question) {
+    quillara::TByteWriter out;
+    quillara::WriteQuestion(out, question);
+    return out.Take();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quillara;
@@ -20,14 +33,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return b;
     }();
     TRegionalSettings regional;
-    TByteReader in(std::string_view(reinterpret_cast<const char*>(data), size), "QUESTION.1");
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    TByteReader in(bytes, "QUESTION.1");
+    std::vector<std::string> records;
+    std::string failure;
     try {
         const std::int16_t count = in.ReadInt16("question count");
         for (int i = 0; i < count; ++i) {
             const TQuestion question = ReadQuestion(in);
             BuildRtf(question, ExpandText(question, book, regional), 10);
+            records.push_back(RecordOf(question));
         }
-    } catch (const TBookFileError&) {
+    } catch (const TBookFileError& e) {
+        failure = e.what();
     }
+
+    std::istringstream file(bytes);
+    std::size_t streamed = 0;
+    std::string streamFailure;
+    try {
+        TQuestionBankStream bank(file, "QUESTION.1", 1 + size % 61);
+        while (const auto question = bank.Next())
+            if (streamed >= records.size() || RecordOf(*question) != records[streamed++])
+                __builtin_trap();
+    } catch (const TBookFileError& e) {
+        streamFailure = e.what();
+    }
+    if (streamed != records.size() || streamFailure != failure) __builtin_trap();
     return 0;
 }

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <nlohmann/json.hpp>
 
 namespace quillara {
@@ -72,7 +73,7 @@ TEST_F(BuildFixture, DumpAndBuildAreInversesForEveryVersion) {
         EXPECT_EQ(dumped["questions"]["1"]["questions"][2]["RoundTo"], 2.0);
         EXPECT_EQ(dumped["questions"]["1"]["questions"][1]["version"], 1);
         EXPECT_EQ(dumped["authors"]["text"], "Notes\r\nmore");
-        EXPECT_EQ(dumped["pictures"], (json{{"cover.jpg", "cover.jpg"}}));
+        EXPECT_EQ(dumped["pictures"], (json{{"cover.jpg", (first / "cover.jpg").string()}}));
 
         // The dump builds the same book again.
         const auto again = out.Path() / ("again" + std::to_string(version));
@@ -81,7 +82,9 @@ TEST_F(BuildFixture, DumpAndBuildAreInversesForEveryVersion) {
             RunTool({"build", dumpFile.string(), again.string(), "--pictures", first.string()})
                 .ExitCode,
             0);
-        EXPECT_EQ(DumpDir(again), dumped);
+        json pictureInAgain = dumped;
+        pictureInAgain["pictures"]["cover.jpg"] = (again / "cover.jpg").string();
+        EXPECT_EQ(DumpDir(again), pictureInAgain);
         for (const char* name :
              {"BOOK.DEF", "QUESTION.1", "TOPICS.1", "GLOSSARY.DEF", "AUTHORS", "cover.jpg"})
             EXPECT_EQ(TempBookDir::ReadFile(first / name), TempBookDir::ReadFile(again / name))
@@ -122,6 +125,66 @@ TEST_F(BuildFixture, SourceFaultsNameThePlaceAndWriteNothing) {
     EXPECT_EQ(
         RunTool({"build", (source.Path() / "bad.json").string(), out.Path().string()}).ExitCode, 1);
     EXPECT_EQ(RunTool({"build", "only-one"}).ExitCode, 2);
+}
+
+// Every file of a folder by name, with its bytes.
+std::map<std::string, std::string> FilesOf(const std::filesystem::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        files[entry.path().filename().string()] = TempBookDir::ReadFile(entry.path());
+    return files;
+}
+
+// A dump builds the book it came from byte for byte, saved wherever the author keeps it: printed
+// and saved in an unrelated folder, or written with -o into a folder that then moves together
+// with the book's pictures.
+TEST(BookRoundTrip, ADumpBuildsTheSameBookWhereverItIsSaved) {
+    TempBookDir root;
+    const auto book = root.Path() / "work" / "book";
+    ASSERT_EQ(RunTool({"synth", book.string(), "--chapters", "2"}).ExitCode, 0);
+    const auto original = FilesOf(book);
+    ASSERT_TRUE(original.contains("cover.jpg"));
+
+    const auto printed = RunTool({"dump", book.string()});
+    ASSERT_EQ(printed.ExitCode, 0) << printed.Err;
+    TempBookDir elsewhere;
+    const auto manifest = elsewhere.Write("book.json", printed.Out);
+    const auto built = root.Path() / "built";
+    const auto fromPrinted = RunTool({"build", manifest.string(), built.string()});
+    ASSERT_EQ(fromPrinted.ExitCode, 0) << fromPrinted.Err;
+    EXPECT_EQ(FilesOf(built), original);
+
+    std::filesystem::create_directories(root.Path() / "work" / "manifests");
+    const auto written = RunTool(
+        {"dump", book.string(), "-o", (root.Path() / "work" / "manifests" / "book.json").string()});
+    ASSERT_EQ(written.ExitCode, 0) << written.Err;
+    EXPECT_EQ(written.Out, "");
+    std::filesystem::rename(root.Path() / "work", root.Path() / "moved");
+    const auto moved = root.Path() / "moved" / "manifests" / "book.json";
+    EXPECT_EQ(json::parse(TempBookDir::ReadFile(moved))["pictures"]["cover.jpg"],
+              "../book/cover.jpg");
+    const auto rebuilt = root.Path() / "rebuilt";
+    const auto fromWritten = RunTool({"build", moved.string(), rebuilt.string()});
+    ASSERT_EQ(fromWritten.ExitCode, 0) << fromWritten.Err;
+    EXPECT_EQ(FilesOf(rebuilt), original);
+
+    // A picture that is not there is named, with the full path where it was looked for.
+    std::filesystem::remove(root.Path() / "moved" / "book" / "figure.jpg");
+    const auto missing = RunTool({"build", moved.string(), (root.Path() / "not-built").string()});
+    EXPECT_EQ(missing.ExitCode, 1);
+    EXPECT_NE(missing.Err.find("/pictures/figure.jpg: cannot read \"../book/figure.jpg\": there "
+                               "is no such file at \"" +
+                               (root.Path() / "moved" / "book" / "figure.jpg").string() + "\""),
+              std::string::npos)
+        << missing.Err;
+    EXPECT_FALSE(std::filesystem::exists(root.Path() / "not-built"));
+    // A --pictures folder is searched by the picture's file name, whatever path the manifest has.
+    elsewhere.Write("figure.jpg", original.at("figure.jpg"));
+    const auto found = root.Path() / "found";
+    const auto fromFolder =
+        RunTool({"build", moved.string(), found.string(), "--pictures", elsewhere.Path().string()});
+    ASSERT_EQ(fromFolder.ExitCode, 0) << fromFolder.Err;
+    EXPECT_EQ(FilesOf(found), original);
 }
 
 } // namespace

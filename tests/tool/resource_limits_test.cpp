@@ -1,12 +1,14 @@
 // Hostile books cost bounded memory and time, measured on the real programs through the kernel's
 // accounting of each one's peak memory.
 #include "book/book_properties_writer.h"
+#include "book/question.h"
 #include "picture/jpeg_encoder.h"
 #include "temp_book_dir.h"
 #include "tool_runner.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace quillara {
@@ -108,6 +110,34 @@ TEST(ResourceLimits, FortyMegapixelPicturesAreShownAtTheWindowsSizeWithinAHundre
         EXPECT_LE(width, 800);
         EXPECT_LE(height, 800);
     }
+}
+
+TEST(ResourceLimits, ShowPrintsABankOfLongQuestionsInTheMemoryOfOne) {
+    SynthBook book;
+    // 4,000 questions of 16,000 characters: 64 MB that a reading of the whole bank would hold
+    // twice, once as bytes and once as questions.
+    constexpr int Count = 4000;
+    {
+        std::ofstream bank(book.Dir.Path() / "QUESTION.1", std::ios::binary | std::ios::trunc);
+        TByteWriter count;
+        count.WriteInt16(Count);
+        bank << count.Bytes();
+        for (int n = 1; n <= Count; ++n) {
+            TQuestion question;
+            question.Kind = qkTrueFalse;
+            question.Answer = 'T';
+            question.Text = "Long question " + std::to_string(n) + " " + std::string(16000, 'w');
+            TByteWriter record;
+            WriteQuestion(record, question);
+            bank << record.Bytes();
+        }
+    }
+    const auto result = RunTool({"show", book.Dir.Path().string(), "1", "--seed", "1"});
+    EXPECT_EQ(result.ExitCode, 0) << result.Err;
+    EXPECT_GT(result.Out.size(), Count * 16000u);
+    EXPECT_NE(result.Out.find("Question 4000 (True/False, answer T)\nLong question 4000 www"),
+              std::string::npos);
+    EXPECT_LT(result.PeakKiB, PeakBound(24 * 1024));
 }
 
 TEST(ResourceLimits, AFileLinkedFromOutsideTheBookIsMissingToTheTool) {

@@ -124,12 +124,28 @@ std::string HtmlToWindows1252(const std::string& utf8) {
 // A page or the author's notes become one long string: a source text this long never fits.
 constexpr std::uint64_t MaxSourceTextSize = 16ull << 20;
 
-std::string ReadSourceFile(const Node& at, const fs::path& path, std::uint64_t maxSize) {
-    try {
-        return ReadWholeFile(path, maxSize);
-    } catch (const std::exception&) {
-        at.Fail("cannot read \"" + path.string() + "\"");
+std::string FullPath(const fs::path& path) {
+    return fs::absolute(path).lexically_normal().string();
+}
+
+// A file the manifest names, from the first of the places that has it. A fault names the file,
+// and where it was looked for when no place has it.
+std::string ReadSourceFile(const Node& at, const std::string& name,
+                           const std::vector<fs::path>& places, std::uint64_t maxSize) {
+    std::string tried;
+    for (const fs::path& place : places) {
+        std::error_code error;
+        if (!fs::exists(place, error)) {
+            tried += (tried.empty() ? "" : " or ") + ("\"" + FullPath(place) + "\"");
+            continue;
+        }
+        try {
+            return ReadWholeFile(place, maxSize);
+        } catch (const std::exception& e) {
+            at.Fail("cannot read \"" + name + "\": " + e.what());
+        }
     }
+    at.Fail("cannot read \"" + name + "\": there is no such file at " + tried);
 }
 
 std::unique_ptr<TBookProperties> BookFromJson(const Node& n) {
@@ -246,6 +262,18 @@ int ChapterKey(const Node& parent, const std::string& key) {
     return chapter;
 }
 
+// Where a manifest saved in manifestFolder (or anywhere, when there is none) finds the picture.
+fs::path PicturePath(const fs::path& picture, const std::optional<fs::path>& manifestFolder) {
+    const fs::path absolute = fs::absolute(picture).lexically_normal();
+    if (!manifestFolder) return absolute;
+    // Between the real folders, so that ".." climbs where the file system climbs; the picture
+    // itself keeps its name even when it is a link.
+    const fs::path relative =
+        (fs::weakly_canonical(absolute.parent_path()) / absolute.filename())
+            .lexically_relative(fs::weakly_canonical(fs::absolute(*manifestFolder)));
+    return relative.empty() ? absolute : relative;
+}
+
 } // namespace
 
 std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs::path& sourceDir,
@@ -271,8 +299,8 @@ std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs
                 e.RequireObject();
                 const std::string page = HtmlToWindows1252(
                     e.Has("pageFile")
-                        ? ReadSourceFile(e.At("pageFile"), sourceDir / e.Utf8("pageFile"),
-                                         MaxSourceTextSize)
+                        ? ReadSourceFile(e.At("pageFile"), e.Utf8("pageFile"),
+                                         {sourceDir / e.Utf8("pageFile")}, MaxSourceTextSize)
                         : e.Utf8("page"));
                 if (page.size() > LongStringLimit) e.Fail("a page holds at most 65535 bytes");
                 pages.push_back({e.Text("key"), page});
@@ -307,11 +335,12 @@ std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs
     }
     if (root.Has("authors")) {
         const Node authors = root.At("authors");
-        const std::string text = authors.Has("textFile")
-                                     ? Utf8ToWindows1252(ReadSourceFile(
-                                           authors.At("textFile"),
-                                           sourceDir / authors.Utf8("textFile"), MaxSourceTextSize))
-                                     : authors.Text("text");
+        const std::string text =
+            authors.Has("textFile")
+                ? Utf8ToWindows1252(ReadSourceFile(authors.At("textFile"), authors.Utf8("textFile"),
+                                                   {sourceDir / authors.Utf8("textFile")},
+                                                   MaxSourceTextSize))
+                : authors.Text("text");
         files["AUTHORS"] = WriteAuthorsNotes(text);
     }
     if (root.Has("pictures")) {
@@ -323,21 +352,19 @@ std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs
             if (name.empty() || name.find('/') != std::string::npos ||
                 name.find('\\') != std::string::npos)
                 at.Fail("a picture is named by a plain file name");
-            fs::path found = sourceDir / value.get<std::string>();
-            for (const fs::path& dir : pictureDirs) {
-                if (fs::exists(dir / value.get<std::string>())) {
-                    found = dir / value.get<std::string>();
-                    break;
-                }
-            }
+            const std::string file = value.get<std::string>();
+            std::vector<fs::path> places;
+            for (const fs::path& dir : pictureDirs)
+                places.push_back(dir / fs::path(file).filename());
+            places.push_back(sourceDir / file);
             // The program would refuse a larger picture.
-            files[name] = ReadSourceFile(at, found, MaxPictureFileSize);
+            files[name] = ReadSourceFile(at, file, places, MaxPictureFileSize);
         }
     }
     return files;
 }
 
-json BookDirectoryToJson(const fs::path& dir) {
+json BookDirectoryToJson(const fs::path& dir, const std::optional<fs::path>& manifestFolder) {
     const auto book = LoadBookProperties(dir, ToolRegionalSettings());
     json manifest = {{"book", BookToJson(*book)}};
 
@@ -371,7 +398,7 @@ json BookDirectoryToJson(const fs::path& dir) {
         const std::string name = entry.path().filename().string();
         const std::string upper = UpperAscii(entry.path().extension().string());
         if (entry.is_regular_file() && (upper == ".JPG" || upper == ".JPEG" || upper == ".GIF"))
-            pictures[name] = name;
+            pictures[name] = PicturePath(entry.path(), manifestFolder).string();
     }
     manifest["pictures"] = pictures;
     return manifest;

@@ -8,6 +8,7 @@
 #include "scores/score_csv.h"
 #include "scores/score_file.h"
 #include "scores_json.h"
+#include "tool_io.h"
 
 #include <iostream>
 
@@ -37,32 +38,33 @@ nlohmann::json DumpBytes(FileKind kind, const std::string& bytes, const std::str
     return nullptr;
 }
 
+// The dump, to the output file when there is one and to the standard output otherwise. Output
+// that cannot be written is a failure, so that a script never takes a cut-off dump for the whole.
+void Emit(const std::string& text, const std::optional<std::string>& output) {
+    if (output) {
+        WriteWholeFile(*output, text);
+        return;
+    }
+    std::cout << text << std::flush;
+    if (!std::cout) throw std::runtime_error("cannot write to the standard output");
+}
+
 // The score file as CSV, its chapters named from the book in bookDirectory when one is given.
-// Nothing is printed unless the whole file reads; output that cannot be written is a failure, so
-// a script never takes a cut-off table for the whole history.
-int PrintScoresCsv(const std::string& file, const std::optional<std::string>& bookDirectory) {
+// Nothing is written unless the whole file reads.
+std::string ScoresCsvOf(const std::string& file, const std::optional<std::string>& bookDirectory) {
     std::unique_ptr<TBookProperties> book;
     if (bookDirectory) {
-        std::string error;
         try {
             book = LoadBookProperties(*bookDirectory, ToolRegionalSettings());
-            if (book->LoadFailed) error = book->LoadError;
         } catch (const std::exception& e) {
-            error = e.what();
+            throw std::runtime_error("cannot read the book in " + *bookDirectory + ": " + e.what());
         }
-        if (!book || book->LoadFailed) {
-            std::cerr << "quillara-book: cannot read the book in " << *bookDirectory << ": "
-                      << error << "\n";
-            return 1;
-        }
+        if (book->LoadFailed)
+            throw std::runtime_error("cannot read the book in " + *bookDirectory + ": " +
+                                     book->LoadError);
     }
     const std::string bytes = ReadWholeFile(file, LargestFile(FileKind::Scores));
-    std::cout << ScoresCsv(ReadScoreFile(bytes, file), book.get()) << std::flush;
-    if (!std::cout) {
-        std::cerr << "quillara-book: cannot write the scores to the output\n";
-        return 1;
-    }
-    return 0;
+    return ScoresCsv(ReadScoreFile(bytes, file), book.get());
 }
 
 } // namespace
@@ -72,6 +74,7 @@ int RunDump(const Arguments& args) {
     std::optional<FileKind> kind;
     bool csv = false;
     std::optional<std::string> bookDirectory;
+    std::optional<std::string> output;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--kind") {
             if (++i == args.size()) throw UsageError("--kind needs a value");
@@ -82,7 +85,10 @@ int RunDump(const Arguments& args) {
         } else if (args[i] == "--book") {
             if (++i == args.size()) throw UsageError("--book needs a directory");
             bookDirectory = args[i];
-        } else if (file.empty() && !args[i].starts_with("--")) {
+        } else if (args[i] == "-o" || args[i] == "--output") {
+            if (++i == args.size()) throw UsageError(args[i - 1] + " needs a file");
+            output = args[i];
+        } else if (file.empty() && !args[i].starts_with("-")) {
             file = args[i];
         } else {
             throw UsageError("unexpected argument \"" + args[i] + "\"");
@@ -90,25 +96,30 @@ int RunDump(const Arguments& args) {
     }
     if (file.empty()) throw UsageError("dump needs a FILE");
     if (bookDirectory && !csv) throw UsageError("--book names chapters only in --csv output");
-    if (!kind && !csv && std::filesystem::is_directory(file)) {
-        try {
-            std::cout << BookDirectoryToJson(file).dump(2) << "\n";
-            return 0;
-        } catch (const std::exception& e) {
-            std::cerr << "quillara-book: " << file << ": " << e.what() << "\n";
-            return 1;
-        }
+    const bool wholeBook = !kind && !csv && std::filesystem::is_directory(file);
+    if (!wholeBook) {
+        if (!kind) kind = KindFromFileName(std::filesystem::path(file).filename().string());
+        // Only scores are printed as CSV, so with --csv a score file may have any name.
+        if (!kind && csv) kind = FileKind::Scores;
+        if (!kind) throw UsageError("cannot tell the kind of \"" + file + "\"; give --kind");
+        if (csv && *kind != FileKind::Scores) throw UsageError("--csv prints only a score file");
     }
-    if (!kind) kind = KindFromFileName(std::filesystem::path(file).filename().string());
-    // Only scores are printed as CSV, so with --csv a score file may have any name.
-    if (!kind && csv) kind = FileKind::Scores;
-    if (!kind) throw UsageError("cannot tell the kind of \"" + file + "\"; give --kind");
-    if (csv && *kind != FileKind::Scores) throw UsageError("--csv prints only a score file");
 
     try {
-        if (csv) return PrintScoresCsv(file, bookDirectory);
-        const std::string bytes = ReadWholeFile(file, LargestFile(*kind));
-        std::cout << DumpBytes(*kind, bytes, file).dump(2) << "\n";
+        std::string text;
+        if (wholeBook) {
+            // The pictures are named so that the manifest builds back from where it is saved.
+            const auto manifestFolder =
+                output ? std::optional(std::filesystem::absolute(*output).parent_path())
+                       : std::nullopt;
+            text = BookDirectoryToJson(file, manifestFolder).dump(2) + "\n";
+        } else if (csv) {
+            text = ScoresCsvOf(file, bookDirectory);
+        } else {
+            const std::string bytes = ReadWholeFile(file, LargestFile(*kind));
+            text = DumpBytes(*kind, bytes, file).dump(2) + "\n";
+        }
+        Emit(text, output);
         return 0;
     } catch (const std::exception& e) {
         const std::string message = e.what();

@@ -5,6 +5,7 @@
 #include "book/glossary.h"
 #include "book/question.h"
 #include "book/topic_pages.h"
+#include "scores/score_file.h"
 
 #include <algorithm>
 
@@ -53,8 +54,7 @@ std::uint64_t LargestFile(FileKind kind) {
     case FileKind::Authors:
         return MaxAuthorsNotesSize;
     case FileKind::Scores:
-        // A count, then per score: its detail count, date, description and details.
-        return 2 + MaxRecordCount * (2 + 8 + ShortStringSize + MaxRecordCount * 6);
+        return MaxScoreFileSize;
     }
     return 0;
 }

@@ -9,7 +9,7 @@ namespace {
 
 constexpr const char* Usage =
     "usage: quillara-book dump FILE|DIR [--kind book|topics|questions|glossary|authors|scores]\n"
-    "                          [--csv [--book DIR]]\n"
+    "                          [--csv [--book DIR]] [-o OUTFILE]\n"
     "       quillara-book build SOURCE OUTDIR [--pictures DIR]...\n"
     "       quillara-book check DIR\n"
     "       quillara-book synth OUTDIR [--chapters N] [--questions N] [--terms N] [--scores N] "
@@ -29,15 +29,21 @@ constexpr std::array Commands{
     Command{"dump", quillara::tool::RunDump,
             "usage: quillara-book dump FILE|DIR [--kind "
             "book|topics|questions|glossary|authors|scores]\n"
-            "                          [--csv [--book DIR]]\n"
+            "                          [--csv [--book DIR]] [-o OUTFILE]\n"
             "Prints a book file, or every file of the book in DIR, as JSON.\n"
-            "  --kind K    read FILE as this kind of file when its name does not tell\n"
-            "  --csv       print a score file as a CSV table, one row per score and chapter\n"
-            "  --book DIR  name the chapters of that table from the book in DIR\n"},
+            "  --kind K       read FILE as this kind of file when its name does not tell\n"
+            "  --csv          print a score file as a CSV table, one row per score and chapter\n"
+            "  --book DIR     name the chapters of that table from the book in DIR\n"
+            "  -o, --output OUTFILE\n"
+            "                 write to OUTFILE instead of the standard output\n"
+            "The dump of DIR names its pictures so that build makes the same book from it\n"
+            "wherever it is saved: by absolute paths on the standard output, by paths\n"
+            "relative to the folder of OUTFILE with -o.\n"},
     Command{"build", quillara::tool::RunBuild,
             "usage: quillara-book build SOURCE OUTDIR [--pictures DIR]...\n"
-            "Writes the book described by the JSON file SOURCE into OUTDIR.\n"
-            "  --pictures DIR  also look for the pictures SOURCE names in DIR\n"},
+            "Writes the book described by the JSON file SOURCE into OUTDIR. Files that SOURCE\n"
+            "names by a relative path are looked for in its folder.\n"
+            "  --pictures DIR  look for the pictures SOURCE names in DIR first\n"},
     Command{"check", quillara::tool::RunCheck,
             "usage: quillara-book check DIR\n"
             "Reports everything in the book in DIR that would go wrong or look wrong for a\n"

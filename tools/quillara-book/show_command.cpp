@@ -1,11 +1,13 @@
 #include "book/book_files.h"
 #include "book/question.h"
+#include "book/question_bank_stream.h"
 #include "book/question_text.h"
 #include "commands.h"
 #include "platform/random_source.h"
 #include "text/windows1252.h"
 #include "tool_io.h"
 
+#include <fstream>
 #include <iostream>
 
 namespace quillara::tool {
@@ -25,7 +27,7 @@ const char* KindName(std::uint8_t kind) {
     }
 }
 
-void ShowQuestion(const TQuestion& q, std::size_t number, const TBookProperties& book, bool rtf,
+void ShowQuestion(const TQuestion& q, long number, const TBookProperties& book, bool rtf,
                   int size) {
     const std::string expanded = ExpandText(q, book, ToolRegionalSettings());
     if (rtf) {
@@ -85,15 +87,17 @@ int RunShow(const Arguments& args) {
     try {
         const auto book = LoadBookProperties(dir, ToolRegionalSettings());
         const std::string name = QuestionBankName(static_cast<int>(chapter));
-        const std::string bytes = ReadBookFile(dir, name, MaxQuestionBankSize);
-        TByteReader in(bytes, (dir / name).string());
-        const std::vector<TQuestion> questions = ReadQuestionBank(in);
-        if (wanted < 0 || static_cast<std::size_t>(wanted) > questions.size())
-            throw std::runtime_error(name + " has " + std::to_string(questions.size()) +
+        // One question at a time, printed as it is read: a bank of any size shows in the memory
+        // of its largest question.
+        std::ifstream file = OpenFileOfAtMost(RequireBookFile(dir, name), MaxQuestionBankSize);
+        TQuestionBankStream bank(file, (dir / name).string());
+        if (wanted < 0 || wanted > bank.Count())
+            throw std::runtime_error(name + " has " + std::to_string(bank.Count()) +
                                      " questions, not " + std::to_string(wanted));
-        for (std::size_t n = 1; n <= questions.size(); ++n)
-            if (wanted == 0 || static_cast<std::size_t>(wanted) == n)
-                ShowQuestion(questions[n - 1], n, *book, rtf, size);
+        for (long n = 1; const auto question = bank.Next(); ++n) {
+            if (wanted == 0 || wanted == n) ShowQuestion(*question, n, *book, rtf, size);
+            if (wanted == n) break;
+        }
     } catch (const std::exception& e) {
         SetProgramRandom(nullptr);
         std::cerr << "quillara-book: " << dir.string() << ": " << e.what() << "\n";

@@ -87,30 +87,42 @@ std::optional<fs::path> FindBookFile(const fs::path& directory, std::string_view
     return current;
 }
 
-std::string ReadWholeFile(const fs::path& path, std::uint64_t maxSize) {
+std::ifstream OpenFileOfAtMost(const fs::path& path, std::uint64_t maxSize) {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) throw TFileOpenError("Cannot open file \"" + path.string() + "\"");
-    // One read of the size the file has now, checked first: a file that grows meanwhile is read
-    // no further, one that shrinks reads what is left.
     const std::streamoff size = in.tellg();
     if (size > 0 && static_cast<std::uint64_t>(size) > maxSize)
-        throw TFileTooLargeError("\"" + path.string() + "\" is " + std::to_string(size) +
-                                 " bytes, more than the " + std::to_string(maxSize) +
-                                 " bytes such a file may have");
-    std::string bytes(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+        throw TFileTooLargeError(path.string(), static_cast<std::uint64_t>(size), maxSize);
     in.seekg(0);
+    return in;
+}
+
+std::string ReadWholeFile(const fs::path& path, std::uint64_t maxSize) {
+    std::ifstream in = OpenFileOfAtMost(path, maxSize);
+    // One read of the size the file has now, never more than was allowed: a file that grows
+    // after the check is read no further, one that shrinks reads what is left.
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = std::max<std::streamoff>(in.tellg(), 0);
+    in.seekg(0);
+    std::string bytes(static_cast<std::size_t>(
+                          std::min<std::uint64_t>(static_cast<std::uint64_t>(size), maxSize)),
+                      '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad()) throw TFileOpenError("Cannot read file \"" + path.string() + "\"");
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;
 }
 
-std::string ReadBookFile(const fs::path& directory, std::string_view name, std::uint64_t maxSize) {
-    const auto path = FindBookFile(directory, name);
+fs::path RequireBookFile(const fs::path& directory, std::string_view name) {
+    auto path = FindBookFile(directory, name);
     if (!path)
         throw TFileOpenError("Cannot open file \"" + (directory / std::string(name)).string() +
                              "\"");
-    return ReadWholeFile(*path, maxSize);
+    return *path;
+}
+
+std::string ReadBookFile(const fs::path& directory, std::string_view name, std::uint64_t maxSize) {
+    return ReadWholeFile(RequireBookFile(directory, name), maxSize);
 }
 
 } // namespace quillara

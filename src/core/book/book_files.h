@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,11 @@ constexpr std::uint64_t MaxPictureFileSize = 64ull << 20;
 std::optional<std::filesystem::path> FindBookFile(const std::filesystem::path& directory,
                                                   std::string_view name);
 
+// The file opened for reading from its start, once its size is found to be at most maxSize: a
+// larger file is refused unread (TFileTooLargeError naming it); TFileOpenError when it cannot be
+// opened.
+std::ifstream OpenFileOfAtMost(const std::filesystem::path& path, std::uint64_t maxSize);
+
 // The whole content of a file of at most maxSize bytes. A larger file is refused before any of
 // it is read (TFileTooLargeError naming the file); TFileOpenError when it cannot be read.
 std::string ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxSize);
@@ -26,5 +32,9 @@ std::string ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxSi
 // FindBookFile then ReadWholeFile; TFileOpenError naming the file when it is missing.
 std::string ReadBookFile(const std::filesystem::path& directory, std::string_view name,
                          std::uint64_t maxSize);
+
+// FindBookFile, or TFileOpenError naming the file where it was looked for.
+std::filesystem::path RequireBookFile(const std::filesystem::path& directory,
+                                      std::string_view name);
 
 } // namespace quillara

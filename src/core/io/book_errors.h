@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -21,7 +22,7 @@ public:
 // A file larger than anything its kind may hold, refused before it is read.
 class TFileTooLargeError : public TBookFileError {
 public:
-    using TBookFileError::TBookFileError;
+    TFileTooLargeError(const std::string& fileName, std::uint64_t size, std::uint64_t maxSize);
 };
 
 // A file whose bytes run out inside a field.

@@ -8,7 +8,7 @@
 namespace quillara {
 
 const unsigned char* TByteReader::Take(std::size_t n, std::string_view field) {
-    if (n > Remaining()) throw TTruncatedFileError(Name, std::string(field), Pos);
+    if (n > Remaining()) throw TTruncatedFileError(Name, std::string(field), Start + Pos);
     auto* p = reinterpret_cast<const unsigned char*>(Bytes.data() + Pos);
     Pos += n;
     return p;

@@ -13,8 +13,10 @@ namespace quillara {
 // file ending early is reported with the file, the field and the offset instead of being read past.
 class TByteReader {
 public:
-    TByteReader(std::string_view bytes, std::string fileName)
-        : Bytes(bytes), Name(std::move(fileName)) {}
+    // `startOffset` is where the bytes begin in the file, when they are only a piece of it, so
+    // that a failure names the file's own offset.
+    TByteReader(std::string_view bytes, std::string fileName, std::size_t startOffset = 0)
+        : Bytes(bytes), Name(std::move(fileName)), Start(startOffset) {}
 
     std::uint8_t ReadByte(std::string_view field);
     std::uint16_t ReadUInt16(std::string_view field);
@@ -35,6 +37,7 @@ private:
 
     std::string_view Bytes;
     std::string Name;
+    std::size_t Start;
     std::size_t Pos = 0;
 };
 

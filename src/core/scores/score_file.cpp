@@ -23,6 +23,8 @@ struct TScoreHistory::TFileRead {
     std::string Bytes;
     // Every byte of the file was read.
     bool Whole = true;
+    // Why nothing was read: the file is larger than any score file.
+    std::string Refused;
 };
 
 namespace {
@@ -210,8 +212,8 @@ bool TScoreHistory::keepDamaged(const std::string& named, const std::string& pat
     if (const auto linked = IdentityOf(read.Fd.get()); linked && !kept.empty())
         read.Identity = *linked;
     if (!kept.empty() || UnkeptDamage != read.Identity)
-        Damaged =
-            TDamagedScoreFile{Absolute(named), kept.empty() ? kept : Absolute(kept), scoresRead};
+        Damaged = TDamagedScoreFile{Absolute(named), kept.empty() ? kept : Absolute(kept),
+                                    scoresRead, read.Refused};
     if (kept.empty())
         UnkeptDamage = read.Identity;
     else
@@ -225,10 +227,24 @@ std::optional<TScoreHistory::TFileRead> TScoreHistory::readFile(const std::strin
     // Taken before reading: a change while reading then shows as a change at the next save.
     const auto identity = IdentityOf(fd.get());
     if (!identity) return std::nullopt;
-    TFileRead read{std::move(fd), *identity, {}, true};
+    TFileRead read{std::move(fd), *identity, {}, true, {}};
+    // Refused unread, it goes the way of a damaged file: kept aside, never written over unkept.
+    if (static_cast<std::uint64_t>(identity->Size) > MaxScoreFileSize) {
+        read.Whole = false;
+        read.Refused =
+            TFileTooLargeError(Absolute(path), static_cast<std::uint64_t>(identity->Size),
+                               MaxScoreFileSize)
+                .what();
+        return read;
+    }
     char buffer[64 * 1024];
     for (;;) {
         const ssize_t n = ::read(read.Fd.get(), buffer, sizeof buffer);
+        // A file that grows while it is read is read no further than a score file can reach.
+        if (n > 0 && read.Bytes.size() + static_cast<std::size_t>(n) > MaxScoreFileSize) {
+            read.Whole = false;
+            break;
+        }
         if (n > 0) {
             read.Bytes.append(buffer, static_cast<std::size_t>(n));
         } else if (n == 0) {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "book/book_strings.h"
 #include "platform/file_identity.h"
 #include "platform/unique_fd.h"
 #include "scores/save_file_ops.h"
 #include "scores/score.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +18,11 @@ namespace quillara {
 
 constexpr const char* ScoreFileName = "SCORES.SAV";
 
+// The largest score file its layout allows: the count, then the most scores it can count, each
+// with its detail count, date, the longest description and the most details that count can say.
+constexpr std::uint64_t MaxScoreFileSize =
+    2 + std::uint64_t{MaxScoreCount} * (2 + 8 + ShortStringSize + std::uint64_t{MaxScoreCount} * 6);
+
 // A score file that did not load completely, as the student is to be told of it.
 struct TDamagedScoreFile {
     // The score file, as an absolute path.
@@ -24,6 +31,8 @@ struct TDamagedScoreFile {
     std::string KeptAs;
     // How many complete scores could be read from it.
     std::size_t ScoresRead = 0;
+    // Why none of it was read, for a file larger than any score file; empty when it was read.
+    std::string Refused;
 };
 
 // Every attempt of the student, oldest first. The history owns its scores; views keep references

@@ -11,7 +11,10 @@ QString DamagedScoresMessage(const TDamagedScoreFile& damaged) {
                              ? QStringLiteral("only its first score")
                              : QStringLiteral("only its first %1 scores").arg(damaged.ScoresRead);
     const QString found =
-        QStringLiteral("The score file %1 is damaged: %2 could be read.").arg(file, read);
+        damaged.Refused.empty()
+            ? QStringLiteral("The score file %1 is damaged: %2 could be read.").arg(file, read)
+            : QStringLiteral("The score file %1 was not read: %2.")
+                  .arg(file, QString::fromStdString(damaged.Refused));
     if (damaged.KeptAs.empty())
         return found + QStringLiteral(" No copy of it could be kept, so Quillara will not save "
                                       "scores over it.");

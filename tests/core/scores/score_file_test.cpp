@@ -592,6 +592,44 @@ TEST(ScoreFile, ADamagedFileThatCannotBeKeptIsNotReplaced) {
     EXPECT_EQ(dir.Read(ScoreFileName), history.writeScores());
 }
 
+// A file larger than any score file is refused unread and goes the way of a damaged one: kept
+// aside before a save replaces it, and never replaced where it cannot be kept.
+TEST(ScoreFile, AFileLargerThanAnyScoreFileIsRefusedUnreadAndKept) {
+    constexpr std::uintmax_t Oversize = MaxScoreFileSize + 1;
+    const std::string said = std::to_string(Oversize) + " bytes, more than the " +
+                             std::to_string(MaxScoreFileSize) + " bytes";
+    for (const bool keepable : {true, false}) {
+        SCOPED_TRACE(keepable ? "kept" : "cannot be kept");
+        TempBookDir dir;
+        const std::string prefix = Prefix(dir);
+        const auto file = dir.WriteSparse(ScoreFileName, Oversize);
+        FailingOps noCopy;
+        noCopy.FailAlways = {Step::Link, Step::Create};
+        TSaveFileOps& files = keepable ? PosixSaveFileOps() : noCopy;
+
+        TScoreHistory history;
+        EXPECT_FALSE(history.loadScores(prefix, files));
+        EXPECT_TRUE(history.empty());
+        const auto told = history.takeDamagedFile();
+        ASSERT_TRUE(told);
+        EXPECT_EQ(told->Path, file.string());
+        EXPECT_EQ(told->ScoresRead, 0u);
+        EXPECT_NE(told->Refused.find("\"" + file.string() + "\" is " + said), std::string::npos)
+            << told->Refused;
+        EXPECT_EQ(told->KeptAs.empty(), !keepable);
+
+        history.addAttempt(MakeScore(9, "after", {{1, 1, 0}}));
+        EXPECT_EQ(history.saveScores(prefix, files), keepable);
+        if (keepable) {
+            EXPECT_EQ(dir.Read(ScoreFileName), history.writeScores());
+            EXPECT_EQ(std::filesystem::file_size(told->KeptAs), Oversize);
+        } else {
+            EXPECT_EQ(std::filesystem::file_size(file), Oversize);
+            EXPECT_EQ(FilesIn(dir.Path()), std::set<std::string>{ScoreFileName});
+        }
+    }
+}
+
 // A score file that is a link is written through to the file it names, and the new file keeps
 // the old one's permission bits.
 TEST(ScoreFile, ALinkIsWrittenThroughAndTheFileKeepsItsPermissions) {

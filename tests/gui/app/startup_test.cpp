@@ -212,6 +212,25 @@ TEST(Startup, ADamagedScoreFileIsKeptAndToldOfOnce) {
     EXPECT_TRUE(after.loadScores(dir.string() + "/"));
 }
 
+// A score file larger than any is not read: the student is told why, and where it is kept.
+TEST(Startup, AScoreFileTooLargeToReadIsToldOfAndKept) {
+    GuiBook book;
+    const fs::path dir = book.Write();
+    book.Dir.WriteSparse("SCORES.SAV", MaxScoreFileSize + 1);
+    TProgram program;
+    EXPECT_EQ(Start(program, {dir.string()}, "x", dir), 0);
+    ASSERT_EQ(TMessageBoxes::Shown().size(), 1);
+    const std::string told = TMessageBoxes::Shown()[0].toStdString();
+    EXPECT_NE(told.find("The score file " + (dir / "SCORES.SAV").string() + " was not read: \"" +
+                        (dir / "SCORES.SAV").string() + "\" is " +
+                        std::to_string(MaxScoreFileSize + 1) + " bytes, more than the"),
+              std::string::npos)
+        << told;
+    EXPECT_NE(told.find("The file as it was is kept as " + (dir / "SCORES.SAV.damaged-").string()),
+              std::string::npos)
+        << told;
+}
+
 TEST(Settings, SectionAndKeysIgnoreCaseAndValuesStayAsWritten) {
     TProgram program;
     program.SettingsSection = "Biology";
