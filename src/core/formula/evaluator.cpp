@@ -89,17 +89,27 @@ private:
 // Reducing the postfix list in place, leftmost operator or call first, is the same as one pass
 // that keeps the value nodes met so far on a stack: every node left of the one being reduced is
 // a value node. Values are taken from nodes only when an operator or call consumes them, so a
-// variable is read, or found missing, at the moment of its reduction.
+// variable is read, or found missing, at the moment of its reduction. The stack points into the
+// compiled list instead of copying it, so the list stays compiled for the next evaluation.
+struct TPendingValue {
+    const TFormulaNode* Node = nullptr; // null once the value is a result
+    Extended Result = 0;
+};
+
+Extended ValueOf(const TFormula& formula, const TPendingValue& value, const TFormulaScope& scope) {
+    return value.Node ? EvaluateNode(formula, *value.Node, scope) : value.Result;
+}
+
 void ReduceOperator(const TFormula& formula, const TFormulaScope& scope,
-                    std::vector<TFormulaNode>& values, const std::string& op) {
+                    std::vector<TPendingValue>& values, const std::string& op) {
     if (!IsArithmetic(op)) StrayOperator(op);
     if (values.size() < 2)
         throw EInvalidOperation("The operator \"" + op + "\" is missing an operand");
-    const Extended left = EvaluateNode(formula, values[values.size() - 2], scope);
-    const Extended right = EvaluateNode(formula, values.back(), scope);
+    const Extended left = ValueOf(formula, values[values.size() - 2], scope);
+    const Extended right = ValueOf(formula, values.back(), scope);
     const Extended result = Apply(op, left, right);
     values.pop_back();
-    values.back() = {nkNumber, result, {}};
+    values.back() = {nullptr, result};
 }
 
 // One top-level evaluation or call with everything it calls: the symbols they read, how deep
@@ -112,8 +122,7 @@ public:
     Extended Evaluate(TFormula& formula) {
         bool compiled = false;
         try {
-            std::vector<std::string> messages;
-            compiled = formula.Compile(&messages);
+            compiled = formula.CompileIfChanged(nullptr);
         } catch (const EFormulaSyntaxError& e) {
             // A source that cannot even be turned into nodes ends the evaluation like any other
             // failure, so callers of an evaluation have one kind of error to catch.
@@ -128,24 +137,22 @@ public:
         if (formula.Nodes.size() == 1 && formula.Nodes.front().NodeKind != nkCall)
             return Checked(EvaluateNode(formula, formula.Nodes.front(), Scope));
 
-        // Reduced outside the formula: a nested evaluation of the same formula recompiles it.
-        std::vector<TFormulaNode> nodes = std::move(formula.Nodes);
-        std::vector<TFormulaNode> values;
-        values.reserve(nodes.size());
-        for (TFormulaNode& node : nodes) {
+        // Nothing below changes the node list: a nested evaluation of the same formula (a call
+        // of itself) finds it compiled and reads it alongside.
+        std::vector<TPendingValue> values;
+        values.reserve(formula.Nodes.size());
+        for (const TFormulaNode& node : formula.Nodes) {
             if (node.NodeKind == nkOperator)
                 ReduceOperator(formula, Scope, values, node.Text);
             else if (node.NodeKind == nkCall)
                 ReduceCall(formula, values, node.Text);
             else
-                values.push_back(std::move(node));
+                values.push_back({&node, 0});
         }
         if (values.size() != 1)
             throw EInvalidOperation(
                 "The formula leaves more than one value: an operator is missing");
-        const Extended result = Checked(EvaluateNode(formula, values.front(), Scope));
-        formula.Nodes = std::move(values);
-        return result;
+        return Checked(ValueOf(formula, values.front(), Scope));
     }
 
     Extended Call(TFormula& formula, int argumentCount, const TArguments& arguments) {
@@ -163,7 +170,7 @@ public:
     }
 
 private:
-    void ReduceCall(const TFormula& formula, std::vector<TFormulaNode>& values,
+    void ReduceCall(const TFormula& formula, std::vector<TPendingValue>& values,
                     const std::string& name) {
         TFormula* called = Scope.FindFormula(name);
         if (!called) throw EInvalidOperation("Unknown function: " + name);
@@ -177,10 +184,10 @@ private:
         TArguments arguments{};
         const std::size_t first = values.size() - k;
         for (std::size_t j = 0; j < k; ++j)
-            arguments[j] = EvaluateNode(formula, values[first + j], Scope);
+            arguments[j] = ValueOf(formula, values[first + j], Scope);
         const Extended result = Call(*called, static_cast<int>(k), arguments);
         values.resize(first);
-        values.push_back({nkNumber, result, {}});
+        values.push_back({nullptr, result});
     }
 
     void SpendCall(const TFormula& formula) {
