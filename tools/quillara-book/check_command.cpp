@@ -91,7 +91,8 @@ void CheckPicture(const fs::path& dir, const std::string& name, const std::strin
 struct BookCheck {
     const fs::path& Dir;
     const TBookProperties& Book;
-    const std::unordered_set<std::string>& GlossaryTerms; // upper-cased
+    // The glossary's terms, found in any letter case without copying the term looked up.
+    const std::unordered_set<std::string_view, TTermHash, TTermEqual>& GlossaryTerms;
     bool HasGlossary;
     Report& Out;
 
@@ -125,7 +126,7 @@ struct BookCheck {
                             "placeholder {" + name + "} names no variable and shows nothing");
         if (q.GlossaryTerms) {
             for (const std::string& term : *q.GlossaryTerms)
-                if (!HasGlossary || !GlossaryTerms.contains(UpperAscii(term)))
+                if (!HasGlossary || !GlossaryTerms.contains(term))
                     Out.Warning(file, place,
                                 "related term " + Quoted(term) + " is not in the glossary");
         }
@@ -235,10 +236,12 @@ int RunCheck(const Arguments& args) {
             report.Error("GLOSSARY.DEF", "", "the book has a glossary but the file is missing");
         }
     }
-    std::unordered_set<std::string> terms;
+    // Views of the terms: the glossary outlives the check.
+    std::unordered_set<std::string_view, TTermHash, TTermEqual> terms;
+    terms.reserve(glossary.Entries.size());
     for (std::size_t i = 0; i < glossary.Entries.size(); ++i) {
         const TDefinition& entry = glossary.Entries[i];
-        terms.insert(UpperAscii(entry.Term));
+        terms.insert(entry.Term);
         if (!TGlossary::InAnyChapter(entry, chapters))
             report.Warning("GLOSSARY.DEF",
                            "term " + std::to_string(i + 1) + " " + Quoted(entry.Term),

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <unordered_set>
 
 namespace quillara {
 namespace {
@@ -194,6 +195,30 @@ TEST(Glossary, FindTermInChapterAndTrimmedTerm) {
     EXPECT_TRUE(TGlossary::InChapter({"", "", "x", "05;5"}, 5));
     EXPECT_FALSE(TGlossary::InChapter({"", "", "x", "05"}, 5));
     EXPECT_EQ(TGlossary::TrimmedTerm(glossary.Entries[3]), "Cell");
+}
+
+TEST(Glossary, TermsCompareWithOnlyTheLettersAToZFolded) {
+    const struct {
+        std::string_view a, b;
+        bool same, before;
+    } cases[] = {
+        {"cell", "CELL", true, false},
+        {"Cell", "cell ", false, true},           // a beginning comes first
+        {"\xE9t\xE9", "\xC9T\xC9", false, false}, // accented letters keep their case
+        {"zeta", "[x]", false, true},             // compared as ZETA: 'Z' is below '['
+        {"a_b", "A_B", true, false},
+        {"", "", true, false},
+    };
+    std::unordered_set<std::string_view, TTermHash, TTermEqual> terms;
+    for (const auto& c : cases) {
+        EXPECT_EQ(SameTerm(c.a, c.b), c.same) << c.a << " / " << c.b;
+        EXPECT_EQ(SameTerm(c.a, c.b), UpperAscii(c.a) == UpperAscii(c.b)) << c.a;
+        EXPECT_EQ(TermBefore(c.a, c.b), c.before) << c.a << " / " << c.b;
+        EXPECT_EQ(TermBefore(c.a, c.b), UpperAscii(c.a) < UpperAscii(c.b)) << c.a;
+        terms.clear();
+        terms.insert(c.a);
+        EXPECT_EQ(terms.contains(c.b), c.same) << "a set finds " << c.b << " by " << c.a;
+    }
 }
 
 TEST(Glossary, DamagedFileRaisesAndLeavesTheGlossaryAsItWas) {
