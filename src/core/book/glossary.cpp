@@ -64,14 +64,11 @@ void TGlossary::Read(TByteReader& in, bool sorted) {
     const std::uint16_t count = in.ReadUInt16("entry count");
     // Every entry takes at least its four length fields, so the bytes left bound the count.
     read.reserve(std::min<std::size_t>(count, in.Remaining() / 8));
-    for (unsigned i = 0; i < count; ++i) {
-        TDefinition entry;
-        entry.PageRef = ReadLongString(in, "PageRef");
-        entry.DefinitionText = ReadLongString(in, "DefinitionText");
-        entry.Term = ReadLongString(in, "Term");
-        entry.ChapterRef = ReadLongString(in, "ChapterRef");
-        read.push_back(std::move(entry));
-    }
+    // The fields of a braced list are read in their order, each text made once in its place.
+    for (unsigned i = 0; i < count; ++i)
+        read.push_back(TDefinition{ReadLongString(in, "PageRef"),
+                                   ReadLongString(in, "DefinitionText"), ReadLongString(in, "Term"),
+                                   ReadLongString(in, "ChapterRef")});
     // A stable sort places every entry exactly where inserting them one by one before the first
     // greater term would, without the quadratic cost.
     if (sorted)

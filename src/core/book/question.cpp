@@ -28,6 +28,7 @@ TQuestion ReadQuestion(TByteReader& in) {
     const std::uint8_t termCount = in.ReadByte("related term count");
     if (termCount > 0) {
         question.GlossaryTerms.emplace();
+        question.GlossaryTerms->reserve(std::min<std::size_t>(termCount, in.Remaining()));
         for (int i = 0; i < termCount; ++i)
             question.GlossaryTerms->push_back(ReadShortString(in, "GlossaryTerms"));
     }
@@ -66,6 +67,9 @@ std::string QuestionBankName(int chapter) {
 std::vector<TQuestion> ReadQuestionBank(TByteReader& in) {
     std::vector<TQuestion> questions;
     const std::int16_t count = in.ReadInt16("question count");
+    // A record takes at least its two text lengths and four bytes, so the bytes left bound the
+    // room a damaged count can claim.
+    questions.reserve(std::min<std::size_t>(std::max<int>(count, 0), in.Remaining() / 8));
     for (int i = 0; i < count; ++i)
         questions.push_back(ReadQuestion(in));
     return questions;
