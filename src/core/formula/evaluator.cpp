@@ -248,7 +248,11 @@ Extended EvaluateNode(const TFormula& formula, const TFormulaNode& node,
         if (!(node.Value >= 1 && node.Value < 11))
             throw EInvalidOperation("Argument {" + NumberText(node.Value) +
                                     "} is not one of {1} to {10}");
-        const auto n = static_cast<std::size_t>(node.Value);
+        // Counted rather than converted: truncating an extended value switches the x87 rounding
+        // mode, which costs more than the rest of reading the argument.
+        std::size_t n = 1;
+        while (n < 10 && node.Value >= static_cast<Extended>(n + 1))
+            ++n;
         if (!formula.Arguments || n > formula.ArgumentCount) {
             const std::string reference = "{" + std::to_string(n) + "}";
             if (!formula.Arguments)
@@ -272,9 +276,10 @@ Extended EvaluateNode(const TFormula& formula, const TFormulaNode& node,
 Extended Power(Extended base, Extended exponent) {
     if (exponent == 0) return 1;
     if (base == 0 && exponent > 0) return 0;
-    // Within the range, a whole exponent is one that survives the trip through an integer.
+    // Within the range, a whole exponent is one that survives the trip through an integer;
+    // rounding in the current mode makes that trip without switching the x87 rounding mode.
     const bool inRange = std::fabs(exponent) <= 2147483647;
-    const auto whole = inRange ? static_cast<std::int64_t>(exponent) : 0;
+    const std::int64_t whole = inRange ? std::llrint(exponent) : 0;
     if (inRange && static_cast<Extended>(whole) == exponent) {
         std::uint64_t remaining = static_cast<std::uint64_t>(whole < 0 ? -whole : whole);
         Extended square = base;
