@@ -27,17 +27,22 @@ inline std::string_view TrimRight(std::string_view text) {
     return text;
 }
 
-// Inline, like the reader's own reads: every record calls them for each of its texts.
-inline std::string ReadShortString(TByteReader& in, std::string_view field) {
+// The texts as they lie in the reader's bytes, trimmed; valid while those bytes are. Inline,
+// like the reader's own reads: every record calls them for each of its texts.
+inline std::string_view ReadShortText(TByteReader& in, std::string_view field) {
     const std::uint8_t length = in.ReadByte(field);
-    if (length == 0) return {};
-    return std::string(TrimRight(in.ReadBytes(length, field)));
+    return length == 0 ? std::string_view() : TrimRight(in.ReadBytes(length, field));
+}
+inline std::string_view ReadLongText(TByteReader& in, std::string_view field) {
+    const std::uint16_t length = in.ReadUInt16(field);
+    // A final NUL belongs to the stored length but not to the text; TrimRight drops it too.
+    return length == 0 ? std::string_view() : TrimRight(in.ReadBytes(length, field));
+}
+inline std::string ReadShortString(TByteReader& in, std::string_view field) {
+    return std::string(ReadShortText(in, field));
 }
 inline std::string ReadLongString(TByteReader& in, std::string_view field) {
-    const std::uint16_t length = in.ReadUInt16(field);
-    if (length == 0) return {};
-    // A final NUL belongs to the stored length but not to the text; TrimRight drops it too.
-    return std::string(TrimRight(in.ReadBytes(length, field)));
+    return std::string(ReadLongText(in, field));
 }
 
 // A text longer than the limit is stored as its first 255 (or 65535) bytes.

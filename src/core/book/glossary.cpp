@@ -45,14 +45,6 @@ bool TermBefore(std::string_view a, std::string_view b) {
                                         [](char x, char y) { return Folded(x) < Folded(y); });
 }
 
-std::size_t TTermHash::operator()(std::string_view term) const {
-    // FNV-1a over the folded characters.
-    std::size_t hash = 14695981039346656037ull;
-    for (char c : term)
-        hash = (hash ^ Folded(c)) * 1099511628211ull;
-    return hash;
-}
-
 void TGlossary::LoadGlossary(const std::filesystem::path& directory, bool sorted) {
     const std::string bytes = ReadBookFile(directory, "GLOSSARY.DEF", MaxGlossarySize);
     TByteReader in(bytes, "GLOSSARY.DEF");

@@ -53,15 +53,4 @@ bool SameTerm(std::string_view a, std::string_view b);
 // begins a longer one coming first.
 bool TermBefore(std::string_view a, std::string_view b);
 
-// Hash and equality of terms as SameTerm sees them, for sets and maps looked up by any letter
-// case; both take views, so a look-up copies nothing.
-struct TTermHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view term) const;
-};
-struct TTermEqual {
-    using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const { return SameTerm(a, b); }
-};
-
 } // namespace quillara

@@ -4,6 +4,7 @@
 #include "book/book_strings.h"
 #include "book/glossary.h"
 #include "book/question.h"
+#include "book/term_set.h"
 #include "book/topic_pages.h"
 #include "io/book_errors.h"
 #include "temp_book_dir.h"
@@ -12,7 +13,6 @@
 
 #include <functional>
 #include <gtest/gtest.h>
-#include <unordered_set>
 
 namespace quillara {
 namespace {
@@ -209,16 +209,31 @@ TEST(Glossary, TermsCompareWithOnlyTheLettersAToZFolded) {
         {"a_b", "A_B", true, false},
         {"", "", true, false},
     };
-    std::unordered_set<std::string_view, TTermHash, TTermEqual> terms;
     for (const auto& c : cases) {
         EXPECT_EQ(SameTerm(c.a, c.b), c.same) << c.a << " / " << c.b;
         EXPECT_EQ(SameTerm(c.a, c.b), UpperAscii(c.a) == UpperAscii(c.b)) << c.a;
         EXPECT_EQ(TermBefore(c.a, c.b), c.before) << c.a << " / " << c.b;
         EXPECT_EQ(TermBefore(c.a, c.b), UpperAscii(c.a) < UpperAscii(c.b)) << c.a;
-        terms.clear();
-        terms.insert(c.a);
-        EXPECT_EQ(terms.contains(c.b), c.same) << "a set finds " << c.b << " by " << c.a;
+        EXPECT_EQ(TTermSet({c.a}).contains(c.b), c.same) << "a set finds " << c.b << " by " << c.a;
     }
+}
+
+TEST(Glossary, TermSetFindsEveryTermOfALargeGlossaryAndNothingElse) {
+    // Enough terms that many share the first slot they would take.
+    std::vector<std::string> stored;
+    for (int i = 0; i < 5000; ++i)
+        stored.push_back((i % 2 ? "term " : "Term ") + std::to_string(i));
+    stored.push_back("TERM 7"); // a second spelling of a term: one key
+    stored.push_back("");
+    const std::vector<std::string_view> views(stored.begin(), stored.end());
+    const TTermSet set(views);
+    for (int i = 0; i < 5000; ++i) {
+        EXPECT_TRUE(set.contains("TERM " + std::to_string(i))) << i;
+        EXPECT_FALSE(set.contains("term " + std::to_string(i) + " ")) << i;
+        EXPECT_FALSE(set.contains("term " + std::to_string(i + 5000))) << i;
+    }
+    EXPECT_TRUE(set.contains(""));
+    EXPECT_FALSE(TTermSet({}).contains(""));
 }
 
 TEST(Glossary, DamagedFileRaisesAndLeavesTheGlossaryAsItWas) {
