@@ -24,8 +24,12 @@ mkdir -p "$scratch"
 : > "$samples"
 "$tool" synth "$large" --chapters 255 --questions 32767 --terms 65535 --scores 32767 --seed 1
 
-# One sample per line: "ROW VALUE".
-sample() { echo "$1 $2" >> "$samples"; }
+# One sample per line: "ROW VALUE". Round 0 warms the page cache and is not counted.
+round=0
+sample() {
+    [ -n "$2" ] || { echo "run-all.sh: no figure for $1" >&2; exit 1; }
+    [ "$round" -eq 0 ] || echo "$1 $2" >> "$samples"
+}
 
 # Start-up to first paint, and the peak memory of the whole process. The programs keep their
 # scores in the current directory: the demo book and the bare window run in an empty one, the
@@ -38,10 +42,7 @@ startup_once() { # ROW DIR PROGRAM [ARGS...]
     sample "memory_$row" "$(echo "$out" | awk '/^peak/ { printf "%.1f", $2 / 1024 }')"
 }
 # Runs whole commands in turn, so that every row meets the same load on the machine.
-i=0
-while [ "$i" -le "$runs" ]; do
-    # The first round warms the page cache and is not counted.
-    [ "$i" -eq 0 ] && samples_kept="$samples" && samples="$work/warm-up"
+while [ "$round" -le "$runs" ]; do
     startup_once bare "$scratch" "$here/$build/bench/bare_window"
     startup_once demo "$scratch" "$here/$build/bench/startup_probe" "$demo/BOOK.DEF"
     startup_once largest "$large" "$here/$build/bench/startup_probe" "$large/BOOK.DEF"
@@ -56,8 +57,7 @@ while [ "$i" -le "$runs" ]; do
         sample "run_$kind" "$(awk -v n=$((end - start)) 'BEGIN { printf "%.1f", n / 1e6 }')"
         sample "memory_$kind" "$(echo "$out" | awk '/^peak/ { printf "%.1f", $2 / 1024 }')"
     done
-    [ "$i" -eq 0 ] && samples="$samples_kept"
-    i=$((i + 1))
+    round=$((round + 1))
 done
 
 # In-process rows: Google Benchmark repetitions, interleaved at random so that a burst of load
