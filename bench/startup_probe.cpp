@@ -1,25 +1,15 @@
-// The program's whole start-up on a book, its main window shown and closed at once: what
-// bench/startup_bench.sh times against a bare Qt window.
+// The program's whole start-up on a book until its main window first paints, when it closes:
+// what bench/run-all.sh times against the bare window (bare_window.cpp).
 #include "app/main_form.h"
 #include "app/startup_steps.h"
+#include "first_paint.h"
 
 #include <QApplication>
-#include <QTimer>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    // Start-up lets pending events run before the window exists: wait until it is shown.
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&poll] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* form = qobject_cast<quillara::gui::TMainForm*>(window);
-            if (form && form->isVisible()) {
-                poll.stop();
-                form->close();
-            }
-        }
-    });
-    poll.start(0);
+    bench::TFirstPaint firstPaint(
+        [](QWidget* window) { return qobject_cast<quillara::gui::TMainForm*>(window) != nullptr; });
     quillara::gui::TProgram program;
     return quillara::gui::RunStartup(program, std::vector<std::string>(argv + 1, argv + argc),
                                      argv[0]);

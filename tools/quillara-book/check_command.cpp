@@ -4,6 +4,7 @@
 #include "book/glossary.h"
 #include "book/question.h"
 #include "book/question_text.h"
+#include "book/term_set.h"
 #include "book/topic_pages.h"
 #include "commands.h"
 #include "formula/evaluator.h"
@@ -17,7 +18,6 @@
 #include <cmath>
 #include <iostream>
 #include <set>
-#include <unordered_set>
 
 namespace quillara::tool {
 
@@ -49,8 +49,8 @@ private:
     }
 };
 
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
 }
 
 // A file's bytes, or nothing when it is missing (reported by the caller as it sees fit).
@@ -91,11 +91,12 @@ void CheckPicture(const fs::path& dir, const std::string& name, const std::strin
 struct BookCheck {
     const fs::path& Dir;
     const TBookProperties& Book;
-    const std::unordered_set<std::string>& GlossaryTerms; // upper-cased
+    const TTermSet& GlossaryTerms;
     bool HasGlossary;
     Report& Out;
 
-    void Question(const std::string& file, std::size_t number, const TQuestion& q) {
+    // Looks at a record where it lies in the bank's bytes: no question is built for it.
+    void Question(const std::string& file, std::size_t number, const TQuestionFields& q) {
         const std::string place = "question " + std::to_string(number);
         if (q.Kind == qkMultipleChoice) {
             if (q.ChoiceCount == 0 || q.ChoiceCount > 5)
@@ -119,22 +120,24 @@ struct BookCheck {
                         "kind " + std::to_string(q.Kind) +
                             " is no kind of question; it is never asked");
         }
-        for (const std::string& name : PlaceholderNames(q.Text))
+        ForEachPlaceholderName(q.Text, [&](std::string_view name) {
             if (!Book.FindVariable(name))
                 Out.Warning(file, place,
-                            "placeholder {" + name + "} names no variable and shows nothing");
-        if (q.GlossaryTerms) {
-            for (const std::string& term : *q.GlossaryTerms)
-                if (!HasGlossary || !GlossaryTerms.contains(UpperAscii(term)))
-                    Out.Warning(file, place,
-                                "related term " + Quoted(term) + " is not in the glossary");
-        }
+                            "placeholder {" + std::string(name) +
+                                "} names no variable and shows nothing");
+        });
+        ForEachRelatedTerm(q, [&](std::string_view term) {
+            if (!HasGlossary || !GlossaryTerms.contains(term))
+                Out.Warning(file, place,
+                            "related term " + Quoted(term) + " is not in the glossary");
+        });
         if (q.Text.empty()) Out.Error(file, place, "the question has no text");
     }
 
-    void WordProblem(const std::string& file, const std::string& place, const TQuestion& q) {
-        for (const std::string& name : PlaceholderNames(q.Text))
+    void WordProblem(const std::string& file, const std::string& place, const TQuestionFields& q) {
+        ForEachPlaceholderName(q.Text, [&](std::string_view name) {
             if (TVarible* variable = Book.FindVariable(name)) variable->DrawValue();
+        });
         TFormula formula(2);
         formula.Source = q.Formula;
         try {
@@ -235,16 +238,18 @@ int RunCheck(const Arguments& args) {
             report.Error("GLOSSARY.DEF", "", "the book has a glossary but the file is missing");
         }
     }
-    std::unordered_set<std::string> terms;
+    std::vector<std::string_view> termTexts;
+    termTexts.reserve(glossary.Entries.size());
     for (std::size_t i = 0; i < glossary.Entries.size(); ++i) {
         const TDefinition& entry = glossary.Entries[i];
-        terms.insert(UpperAscii(entry.Term));
+        termTexts.push_back(entry.Term);
         if (!TGlossary::InAnyChapter(entry, chapters))
             report.Warning("GLOSSARY.DEF",
                            "term " + std::to_string(i + 1) + " " + Quoted(entry.Term),
                            "belongs to no chapter of the book");
     }
 
+    const TTermSet terms(termTexts);
     BookCheck check{dir, *book, terms, glossaryRead, report};
     for (int chapter = 1; chapter <= chapters; ++chapter) {
         const std::string topicsName = TopicFileName(chapter);
@@ -277,7 +282,7 @@ int RunCheck(const Arguments& args) {
             try {
                 const std::int16_t count = in.ReadInt16("question count");
                 for (number = 1; static_cast<int>(number) <= count; ++number)
-                    check.Question(bankName, number, ReadQuestion(in));
+                    check.Question(bankName, number, ReadQuestionFields(in));
             } catch (const std::exception& e) {
                 report.Error(bankName, number ? "question " + std::to_string(number) : "",
                              e.what());

@@ -1,9 +1,13 @@
 #include "book/book_files.h"
 
 #include "io/book_errors.h"
+#include "platform/unique_fd.h"
 
 #include <algorithm>
-#include <fstream>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace quillara {
@@ -69,6 +73,10 @@ std::optional<fs::path> FindBookFile(const fs::path& directory, std::string_view
         return std::nullopt;
     std::vector<std::string> segments = SplitSegments(name);
     fs::path current = directory;
+    // Without a symbolic link below the directory, every name found lies inside it; only a link
+    // makes the real paths worth comparing.
+    bool throughLink = false;
+    std::error_code error;
     for (std::size_t i = 0; i < segments.size(); ++i) {
         std::string segment = segments[i];
         if (segment.empty() || segment == "." || segment == "..") return std::nullopt;
@@ -80,9 +88,10 @@ std::optional<fs::path> FindBookFile(const fs::path& directory, std::string_view
         }
         if (!found) return std::nullopt;
         current = *found;
+        throughLink = throughLink || fs::is_symlink(fs::symlink_status(current, error));
     }
-    std::error_code error;
-    if (!fs::is_regular_file(current, error) || !InsideDirectory(directory, current))
+    if (!fs::is_regular_file(current, error) ||
+        (throughLink && !InsideDirectory(directory, current)))
         return std::nullopt;
     return current;
 }
@@ -98,18 +107,28 @@ std::ifstream OpenFileOfAtMost(const fs::path& path, std::uint64_t maxSize) {
 }
 
 std::string ReadWholeFile(const fs::path& path, std::uint64_t maxSize) {
-    std::ifstream in = OpenFileOfAtMost(path, maxSize);
-    // One read of the size the file has now, never more than was allowed: a file that grows
-    // after the check is read no further, one that shrinks reads what is left.
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = std::max<std::streamoff>(in.tellg(), 0);
-    in.seekg(0);
-    std::string bytes(static_cast<std::size_t>(
-                          std::min<std::uint64_t>(static_cast<std::uint64_t>(size), maxSize)),
-                      '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) throw TFileOpenError("Cannot read file \"" + path.string() + "\"");
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw TFileOpenError("Cannot open file \"" + path.string() + "\"");
+    const TUniqueFd held(fd);
+    // One read of the size the file has now, checked first: a file that grows meanwhile is read
+    // no further, one that shrinks reads what is left.
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode))
+        throw TFileOpenError("Cannot open file \"" + path.string() + "\"");
+    const auto size = static_cast<std::uint64_t>(std::max<off_t>(info.st_size, 0));
+    if (size > maxSize) throw TFileTooLargeError(path.string(), size, maxSize);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw TFileOpenError("Cannot read file \"" + path.string() + "\"");
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
     return bytes;
 }
 

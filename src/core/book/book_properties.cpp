@@ -5,6 +5,8 @@
 #include "book/book_strings.h"
 #include "io/book_errors.h"
 
+#include <algorithm>
+
 namespace quillara {
 
 namespace {
@@ -95,12 +97,15 @@ std::unique_ptr<TBookProperties> ReadBookProperties(TByteReader& in,
         book->ReservedFlags[3] = ReadFlagByte(in, "ReservedFlags") != 0;
     }
 
+    // Every record takes at least its length byte, so the bytes left bound what a count reserves.
     const int topicCount = ReadCount(in, "topic count");
+    book->Topics.reserve(std::min<std::size_t>(std::max(topicCount, 0), in.Remaining()));
     for (int i = 0; i < topicCount; ++i)
         book->Topics.push_back(ReadTopicRecord(in));
 
     const int chapterCount = ReadCount(in, "ChapterCount");
     book->ChapterCount = static_cast<std::int16_t>(chapterCount);
+    book->ChapterNames.reserve(std::min<std::size_t>(std::max(chapterCount, 0), in.Remaining()));
     for (int i = 0; i < chapterCount; ++i)
         book->ChapterNames.push_back(ReadShortString(in, "ChapterNames"));
 

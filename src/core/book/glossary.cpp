@@ -8,12 +8,10 @@
 namespace quillara {
 
 namespace {
-bool TermBefore(const std::string& upperA, const std::string& upperB) {
-    return std::lexicographical_compare(
-        upperA.begin(), upperA.end(), upperB.begin(), upperB.end(), [](char a, char b) {
-            return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
-        });
+unsigned char Folded(char c) {
+    return static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c);
 }
+
 // Whether any run of digits of a chapter reference satisfies the test; every other character
 // separates runs.
 template <typename Test> bool AnyChapterRun(std::string_view reference, Test test) {
@@ -35,6 +33,18 @@ std::string UpperAscii(std::string_view text) {
     return upper;
 }
 
+bool SameTerm(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Folded(a[i]) != Folded(b[i])) return false;
+    return true;
+}
+
+bool TermBefore(std::string_view a, std::string_view b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return Folded(x) < Folded(y); });
+}
+
 void TGlossary::LoadGlossary(const std::filesystem::path& directory, bool sorted) {
     const std::string bytes = ReadBookFile(directory, "GLOSSARY.DEF", MaxGlossarySize);
     TByteReader in(bytes, "GLOSSARY.DEF");
@@ -46,42 +56,30 @@ void TGlossary::Read(TByteReader& in, bool sorted) {
     const std::uint16_t count = in.ReadUInt16("entry count");
     // Every entry takes at least its four length fields, so the bytes left bound the count.
     read.reserve(std::min<std::size_t>(count, in.Remaining() / 8));
-    for (unsigned i = 0; i < count; ++i) {
-        TDefinition entry;
-        entry.PageRef = ReadLongString(in, "PageRef");
-        entry.DefinitionText = ReadLongString(in, "DefinitionText");
-        entry.Term = ReadLongString(in, "Term");
-        entry.ChapterRef = ReadLongString(in, "ChapterRef");
-        read.push_back(std::move(entry));
-    }
-    if (sorted) {
-        // A stable sort places every entry exactly where inserting them one by one before the
-        // first greater term would, without the quadratic cost.
-        std::vector<std::pair<std::string, TDefinition>> keyed;
-        keyed.reserve(read.size());
-        for (auto& entry : read)
-            keyed.emplace_back(UpperAscii(entry.Term), std::move(entry));
-        std::stable_sort(keyed.begin(), keyed.end(),
-                         [](const auto& a, const auto& b) { return TermBefore(a.first, b.first); });
-        read.clear();
-        for (auto& [key, entry] : keyed)
-            read.push_back(std::move(entry));
-    }
+    // The fields of a braced list are read in their order, each text made once in its place.
+    for (unsigned i = 0; i < count; ++i)
+        read.push_back(TDefinition{ReadLongString(in, "PageRef"),
+                                   ReadLongString(in, "DefinitionText"), ReadLongString(in, "Term"),
+                                   ReadLongString(in, "ChapterRef")});
+    // A stable sort places every entry exactly where inserting them one by one before the first
+    // greater term would, without the quadratic cost.
+    if (sorted)
+        std::stable_sort(read.begin(), read.end(), [](const TDefinition& a, const TDefinition& b) {
+            return TermBefore(a.Term, b.Term);
+        });
     Entries = std::move(read);
 }
 
 void TGlossary::AddSorted(TDefinition entry) {
-    const std::string key = UpperAscii(entry.Term);
     const auto at = std::find_if(Entries.begin(), Entries.end(), [&](const TDefinition& other) {
-        return TermBefore(key, UpperAscii(other.Term));
+        return TermBefore(entry.Term, other.Term);
     });
     Entries.insert(at, std::move(entry));
 }
 
 const TDefinition* TGlossary::FindTerm(std::string_view text) const {
-    const std::string key = UpperAscii(text);
     for (const TDefinition& entry : Entries)
-        if (entry.Term.size() == key.size() && UpperAscii(entry.Term) == key) return &entry;
+        if (SameTerm(entry.Term, text)) return &entry;
     return nullptr;
 }
 

@@ -28,6 +28,7 @@ public:
     // glossary as it was.
     void LoadGlossary(const std::filesystem::path& directory, bool sorted);
     void Read(TByteReader& in, bool sorted);
+    // Inserts before the first entry whose term sorts after the new one (TermBefore).
     void AddSorted(TDefinition entry);
     // The first entry whose term equals the text, letters a-z compared without case.
     const TDefinition* FindTerm(std::string_view text) const;
@@ -44,5 +45,12 @@ std::string WriteGlossary(const std::vector<TDefinition>& entries);
 
 // Upper-cases the letters a to z only, as glossary comparisons do.
 std::string UpperAscii(std::string_view text);
+
+// Glossary comparisons without upper-cased copies: the letters a to z are taken as A to Z as
+// each character is compared.
+bool SameTerm(std::string_view a, std::string_view b);
+// Whether a's upper-cased form sorts before b's, character code by character code, a text that
+// begins a longer one coming first.
+bool TermBefore(std::string_view a, std::string_view b);
 
 } // namespace quillara

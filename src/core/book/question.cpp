@@ -7,8 +7,8 @@
 
 namespace quillara {
 
-TQuestion ReadQuestion(TByteReader& in) {
-    TQuestion question;
+TQuestionFields ReadQuestionFields(TByteReader& in) {
+    TQuestionFields fields;
     const std::size_t start = in.Position();
     const std::uint8_t length = in.ReadByte("question record");
     const bool marked =
@@ -18,24 +18,49 @@ TQuestion ReadQuestion(TByteReader& in) {
             throw TVersionError("Unknown version of the question object");
     } else {
         in.Seek(start);
-        question.RecordVersion = 1;
+        fields.RecordVersion = 1;
     }
-    question.Text = ReadLongString(in, "question Text");
-    question.Explanation = ReadLongString(in, "Explanation");
-    question.Answer = static_cast<char>(in.ReadByte("Answer"));
-    question.ChoiceCount = in.ReadByte("ChoiceCount");
-    question.Kind = in.ReadByte("Kind");
-    const std::uint8_t termCount = in.ReadByte("related term count");
-    if (termCount > 0) {
+    fields.Text = ReadLongText(in, "question Text");
+    fields.Explanation = ReadLongText(in, "Explanation");
+    fields.Answer = static_cast<char>(in.ReadByte("Answer"));
+    fields.ChoiceCount = in.ReadByte("ChoiceCount");
+    fields.Kind = in.ReadByte("Kind");
+    fields.TermCount = in.ReadByte("related term count");
+    // Walked once here, so that a bank ending inside a term is reported where it ends.
+    const std::size_t termsStart = in.Position();
+    for (int i = 0; i < fields.TermCount; ++i)
+        ReadShortText(in, "GlossaryTerms");
+    const std::size_t termsEnd = in.Position();
+    in.Seek(termsStart);
+    fields.TermRecords = in.ReadBytes(termsEnd - termsStart, "GlossaryTerms");
+    if (fields.Kind == qkWordProblem) {
+        fields.Formula = ReadLongText(in, "Formula");
+        if (marked) fields.RoundTo = in.ReadExtended("RoundTo");
+    }
+    return fields;
+}
+
+TQuestion MakeQuestion(const TQuestionFields& fields) {
+    TQuestion question;
+    question.Answer = fields.Answer;
+    question.ChoiceCount = fields.ChoiceCount;
+    question.Text = fields.Text;
+    question.Explanation = fields.Explanation;
+    if (fields.TermCount > 0) {
         question.GlossaryTerms.emplace();
-        for (int i = 0; i < termCount; ++i)
-            question.GlossaryTerms->push_back(ReadShortString(in, "GlossaryTerms"));
+        question.GlossaryTerms->reserve(fields.TermCount);
+        ForEachRelatedTerm(
+            fields, [&](std::string_view term) { question.GlossaryTerms->emplace_back(term); });
     }
-    if (question.Kind == qkWordProblem) {
-        question.Formula = ReadLongString(in, "Formula");
-        if (marked) question.RoundTo = in.ReadExtended("RoundTo");
-    }
+    question.Kind = fields.Kind;
+    question.Formula = fields.Formula;
+    question.RoundTo = fields.RoundTo;
+    question.RecordVersion = fields.RecordVersion;
     return question;
+}
+
+TQuestion ReadQuestion(TByteReader& in) {
+    return MakeQuestion(ReadQuestionFields(in));
 }
 
 void WriteQuestion(TByteWriter& out, const TQuestion& question) {
@@ -66,6 +91,9 @@ std::string QuestionBankName(int chapter) {
 std::vector<TQuestion> ReadQuestionBank(TByteReader& in) {
     std::vector<TQuestion> questions;
     const std::int16_t count = in.ReadInt16("question count");
+    // A record takes at least its two text lengths and four bytes, so the bytes left bound the
+    // room a damaged count can claim.
+    questions.reserve(std::min<std::size_t>(std::max<int>(count, 0), in.Remaining() / 8));
     for (int i = 0; i < count; ++i)
         questions.push_back(ReadQuestion(in));
     return questions;

@@ -30,7 +30,32 @@ struct TQuestion {
     std::uint8_t RecordVersion = 2;
 };
 
+// One record as its fields lie in the bytes of its bank, valid while those bytes are: what a
+// reader that only looks at a question (its kind, a check) needs, without building one.
+struct TQuestionFields {
+    std::uint8_t RecordVersion = 2;
+    std::string_view Text;
+    std::string_view Explanation;
+    char Answer = 0;
+    std::uint8_t ChoiceCount = 0;
+    std::uint8_t Kind = qkMultipleChoice;
+    std::uint8_t TermCount = 0;
+    // The related terms' short strings, one after the other (see ForEachRelatedTerm).
+    std::string_view TermRecords;
+    std::string_view Formula;
+    Extended RoundTo = 0;
+};
+
 // One record at the reader's position; TVersionError for a marked record of another version.
+TQuestionFields ReadQuestionFields(TByteReader& in);
+// Calls visit(term) for each related term of the record, in order.
+template <typename Visit> void ForEachRelatedTerm(const TQuestionFields& fields, Visit visit) {
+    TByteReader terms(fields.TermRecords, {});
+    for (int i = 0; i < fields.TermCount; ++i)
+        visit(ReadShortText(terms, "GlossaryTerms"));
+}
+// The question of a record, its texts copied out of the bank's bytes.
+TQuestion MakeQuestion(const TQuestionFields& fields);
 TQuestion ReadQuestion(TByteReader& in);
 void WriteQuestion(TByteWriter& out, const TQuestion& question);
 

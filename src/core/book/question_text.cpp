@@ -2,23 +2,12 @@
 
 namespace quillara {
 
-std::vector<std::string> PlaceholderNames(const std::string& text) {
-    std::vector<std::string> names;
-    std::size_t open = text.find('{');
-    while (open != std::string::npos) {
-        const std::size_t next = text.find_first_of("{}", open + 1);
-        if (next == std::string::npos) break;
-        if (text[next] == '}') names.push_back(text.substr(open + 1, next - open - 1));
-        open = text[next] == '{' ? next : text.find('{', next + 1);
-    }
-    return names;
-}
-
 std::string ExpandText(const TQuestion& question, const TBookProperties& book,
                        const TRegionalSettings& regional) {
     const std::string& text = question.Text;
-    for (const std::string& placeholder : PlaceholderNames(text))
-        if (TVarible* variable = book.FindVariable(placeholder)) variable->DrawValue();
+    ForEachPlaceholderName(text, [&](std::string_view name) {
+        if (TVarible* variable = book.FindVariable(name)) variable->DrawValue();
+    });
 
     std::string result;
     std::string name;

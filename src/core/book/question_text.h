@@ -5,12 +5,22 @@
 #include "platform/regional_settings.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillara {
 
-// The name of every {name} of a text, in order; a "{" starts a name afresh and a "}" ends it.
-std::vector<std::string> PlaceholderNames(const std::string& text);
+// Calls visit(name) for every {name} of a text, in order; a "{" starts a name afresh and a "}"
+// ends it.
+template <typename Visit> void ForEachPlaceholderName(std::string_view text, Visit visit) {
+    std::size_t open = text.find('{');
+    while (open != std::string_view::npos) {
+        const std::size_t next = text.find_first_of("{}", open + 1);
+        if (next == std::string_view::npos) break;
+        if (text[next] == '}') visit(text.substr(open + 1, next - open - 1));
+        open = text[next] == '{' ? next : text.find('{', next + 1);
+    }
+}
 
 // The question's text with every {name} of a book variable replaced by a freshly drawn value.
 // All draws happen before any substitution, so every occurrence of a variable shows one value.

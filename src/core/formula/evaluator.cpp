@@ -34,7 +34,8 @@ Extended Checked(Extended value) {
 }
 
 bool IsArithmetic(const std::string& op) {
-    return op == "+" || op == "-" || op == "*" || op == "/" || op == "^";
+    return op.size() == 1 &&
+           (op[0] == '+' || op[0] == '-' || op[0] == '*' || op[0] == '/' || op[0] == '^');
 }
 
 // What an unclosed "(" or a name without "(" leaves in the list as an operator.
@@ -44,15 +45,21 @@ bool IsArithmetic(const std::string& op) {
     throw EInvalidOperation("The function name \"" + op + "\" is not followed by \"(\"");
 }
 
-Extended Apply(const std::string& op, Extended left, Extended right) {
-    if (op == "*") return Checked(left * right);
-    if (op == "/") {
+// `op` is one of the five, as IsArithmetic checked.
+Extended Apply(char op, Extended left, Extended right) {
+    switch (op) {
+    case '*':
+        return Checked(left * right);
+    case '/':
         if (right == 0) throw EInvalidOperation("Invalid Floating Point Operation: Divide by zero");
         return Checked(left / right);
+    case '+':
+        return Checked(left + right);
+    case '-':
+        return Checked(left - right);
+    default:
+        return Power(left, right);
     }
-    if (op == "+") return Checked(left + right);
-    if (op == "-") return Checked(left - right);
-    return Power(left, right);
 }
 
 // One level of formula calls: the called formula sees the caller's arguments while it runs.
@@ -89,17 +96,33 @@ private:
 // Reducing the postfix list in place, leftmost operator or call first, is the same as one pass
 // that keeps the value nodes met so far on a stack: every node left of the one being reduced is
 // a value node. Values are taken from nodes only when an operator or call consumes them, so a
-// variable is read, or found missing, at the moment of its reduction.
+// variable is read, or found missing, at the moment of its reduction. The stack points into the
+// compiled list instead of copying it, so the list stays compiled for the next evaluation.
+struct TPendingValue {
+    // A value node, read when consumed. Its result is left unset: storing an extended value
+    // here only to copy the entry would cost more than the rest of pushing it.
+    explicit TPendingValue(const TFormulaNode* node) : Node(node) {}
+    explicit TPendingValue(Extended result) : Result(result) {}
+
+    const TFormulaNode* Node = nullptr; // null once the value is a result
+    Extended Result;
+};
+
+Extended ValueOf(const TFormula& formula, const TPendingValue& value, const TFormulaScope& scope) {
+    return value.Node ? EvaluateNode(formula, *value.Node, scope) : value.Result;
+}
+
+// `values` holds the values of every evaluation in progress; this one's begin at `base`.
 void ReduceOperator(const TFormula& formula, const TFormulaScope& scope,
-                    std::vector<TFormulaNode>& values, const std::string& op) {
+                    std::vector<TPendingValue>& values, std::size_t base, const std::string& op) {
     if (!IsArithmetic(op)) StrayOperator(op);
-    if (values.size() < 2)
+    if (values.size() - base < 2)
         throw EInvalidOperation("The operator \"" + op + "\" is missing an operand");
-    const Extended left = EvaluateNode(formula, values[values.size() - 2], scope);
-    const Extended right = EvaluateNode(formula, values.back(), scope);
-    const Extended result = Apply(op, left, right);
+    const Extended left = ValueOf(formula, values[values.size() - 2], scope);
+    const Extended right = ValueOf(formula, values.back(), scope);
+    const Extended result = Apply(op[0], left, right);
     values.pop_back();
-    values.back() = {nkNumber, result, {}};
+    values.back() = TPendingValue(result);
 }
 
 // One top-level evaluation or call with everything it calls: the symbols they read, how deep
@@ -107,13 +130,13 @@ void ReduceOperator(const TFormula& formula, const TFormulaScope& scope,
 // every evaluation starts from nothing.
 class TEvaluation {
 public:
-    explicit TEvaluation(const TFormulaScope& scope) : Scope(scope) {}
+    // Room for the values of any word problem's formula and the functions it calls, taken once.
+    explicit TEvaluation(const TFormulaScope& scope) : Scope(scope) { Values.reserve(32); }
 
     Extended Evaluate(TFormula& formula) {
         bool compiled = false;
         try {
-            std::vector<std::string> messages;
-            compiled = formula.Compile(&messages);
+            compiled = formula.CompileIfChanged(nullptr);
         } catch (const EFormulaSyntaxError& e) {
             // A source that cannot even be turned into nodes ends the evaluation like any other
             // failure, so callers of an evaluation have one kind of error to catch.
@@ -128,23 +151,23 @@ public:
         if (formula.Nodes.size() == 1 && formula.Nodes.front().NodeKind != nkCall)
             return Checked(EvaluateNode(formula, formula.Nodes.front(), Scope));
 
-        // Reduced outside the formula: a nested evaluation of the same formula recompiles it.
-        std::vector<TFormulaNode> nodes = std::move(formula.Nodes);
-        std::vector<TFormulaNode> values;
-        values.reserve(nodes.size());
-        for (TFormulaNode& node : nodes) {
+        // Nothing below changes the node list: a nested evaluation of the same formula (a call
+        // of itself) finds it compiled and reads it alongside. The calls it makes stack their
+        // values above this one's and take them off again.
+        const std::size_t base = Values.size();
+        for (const TFormulaNode& node : formula.Nodes) {
             if (node.NodeKind == nkOperator)
-                ReduceOperator(formula, Scope, values, node.Text);
+                ReduceOperator(formula, Scope, Values, base, node.Text);
             else if (node.NodeKind == nkCall)
-                ReduceCall(formula, values, node.Text);
+                ReduceCall(formula, base, node.Text);
             else
-                values.push_back(std::move(node));
+                Values.emplace_back(&node);
         }
-        if (values.size() != 1)
+        if (Values.size() - base != 1)
             throw EInvalidOperation(
                 "The formula leaves more than one value: an operator is missing");
-        const Extended result = Checked(EvaluateNode(formula, values.front(), Scope));
-        formula.Nodes = std::move(values);
+        const Extended result = Checked(ValueOf(formula, Values[base], Scope));
+        Values.erase(Values.begin() + static_cast<std::ptrdiff_t>(base), Values.end());
         return result;
     }
 
@@ -163,24 +186,23 @@ public:
     }
 
 private:
-    void ReduceCall(const TFormula& formula, std::vector<TFormulaNode>& values,
-                    const std::string& name) {
+    void ReduceCall(const TFormula& formula, std::size_t base, const std::string& name) {
         TFormula* called = Scope.FindFormula(name);
         if (!called) throw EInvalidOperation("Unknown function: " + name);
         const std::size_t k = called->Parameters ? called->Parameters->size() : 0;
         if (k > std::tuple_size_v<TArguments>)
             throw EInvalidOperation("The function \"" + name + "\" has more than 10 parameters");
-        if (k > values.size())
+        if (k > Values.size() - base)
             throw EInvalidOperation("The function \"" + name + "\" takes " + std::to_string(k) +
                                     " arguments but fewer were given");
         // The k values before the call are its arguments, the leftmost in the first slot.
         TArguments arguments{};
-        const std::size_t first = values.size() - k;
+        const std::size_t first = Values.size() - k;
         for (std::size_t j = 0; j < k; ++j)
-            arguments[j] = EvaluateNode(formula, values[first + j], Scope);
+            arguments[j] = ValueOf(formula, Values[first + j], Scope);
         const Extended result = Call(*called, static_cast<int>(k), arguments);
-        values.resize(first);
-        values.push_back({nkNumber, result, {}});
+        Values.erase(Values.begin() + static_cast<std::ptrdiff_t>(first), Values.end());
+        Values.emplace_back(result);
     }
 
     void SpendCall(const TFormula& formula) {
@@ -199,6 +221,8 @@ private:
     }
 
     const TFormulaScope& Scope;
+    // The values of every evaluation in progress, a called formula's above its caller's.
+    std::vector<TPendingValue> Values;
     int Depth = 0;
     long Calls = 0;
     long Nodes = 0;
@@ -224,13 +248,19 @@ Extended EvaluateNode(const TFormula& formula, const TFormulaNode& node,
         if (!(node.Value >= 1 && node.Value < 11))
             throw EInvalidOperation("Argument {" + NumberText(node.Value) +
                                     "} is not one of {1} to {10}");
-        const auto n = static_cast<std::size_t>(node.Value);
-        const std::string reference = "{" + std::to_string(n) + "}";
-        if (!formula.Arguments)
-            throw EInvalidOperation("Argument " + reference + " is used outside a function call");
-        if (n > formula.ArgumentCount)
+        // Counted rather than converted: truncating an extended value switches the x87 rounding
+        // mode, which costs more than the rest of reading the argument.
+        std::size_t n = 1;
+        while (n < 10 && node.Value >= static_cast<Extended>(n + 1))
+            ++n;
+        if (!formula.Arguments || n > formula.ArgumentCount) {
+            const std::string reference = "{" + std::to_string(n) + "}";
+            if (!formula.Arguments)
+                throw EInvalidOperation("Argument " + reference +
+                                        " is used outside a function call");
             throw EInvalidOperation("Argument " + reference + " is used but the call passed " +
                                     std::to_string(formula.ArgumentCount));
+        }
         return (*formula.Arguments)[n - 1];
     }
     case nkVariable: {
@@ -246,8 +276,11 @@ Extended EvaluateNode(const TFormula& formula, const TFormulaNode& node,
 Extended Power(Extended base, Extended exponent) {
     if (exponent == 0) return 1;
     if (base == 0 && exponent > 0) return 0;
-    if (exponent == std::trunc(exponent) && std::fabs(exponent) <= 2147483647) {
-        const auto whole = static_cast<std::int64_t>(exponent);
+    // Within the range, a whole exponent is one that survives the trip through an integer;
+    // rounding in the current mode makes that trip without switching the x87 rounding mode.
+    const bool inRange = std::fabs(exponent) <= 2147483647;
+    const std::int64_t whole = inRange ? std::llrint(exponent) : 0;
+    if (inRange && static_cast<Extended>(whole) == exponent) {
         std::uint64_t remaining = static_cast<std::uint64_t>(whole < 0 ? -whole : whole);
         Extended square = base;
         Extended result = 1;

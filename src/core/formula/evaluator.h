@@ -25,9 +25,10 @@ constexpr int MaxCallDepth = 256;
 constexpr long MaxEvaluationCalls = 10'000;
 constexpr long MaxEvaluationNodes = 1'000'000;
 
-// Compiles the formula again and reduces its node list to one value, reading variables and
-// calling formulas found in `scope`; the formula itself need not be in it. A formula that does
-// not compile gives 0; every other failure raises EInvalidOperation.
+// Reduces the formula's node list to one value, reading variables and calling formulas found in
+// `scope`; the formula itself need not be in it. The formula, and every formula it calls, is
+// compiled only when its source changed since its last compile; the node list is left as built. A
+// formula that does not compile gives 0; every other failure raises EInvalidOperation.
 Extended Evaluate(TFormula& formula, const TFormulaScope& scope);
 
 // Evaluates the formula as a function of the first `argumentCount` values of `arguments`.

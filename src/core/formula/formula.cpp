@@ -48,11 +48,21 @@ TFormula::TFormula(bool hasDeclaration, std::string source, std::string secondTe
 TFormula::TFormula(int formCode) : HasDeclaration(formCode == 1) {}
 
 bool TFormula::Compile(std::vector<std::string>* messages) {
+    ++CompileCount;
     Nodes.clear();
     Compiled = false; // stays false when the parse raises
+    CompiledSource.reset();
     const bool failed = HasDeclaration ? ParseDeclaration(messages) : ParseExpression(Source);
     Compiled = !failed;
+    CompiledSource = Source;
+    CompiledAsDeclaration = HasDeclaration;
     return Compiled;
+}
+
+bool TFormula::CompileIfChanged(std::vector<std::string>* messages) {
+    if (CompiledSource && *CompiledSource == Source && CompiledAsDeclaration == HasDeclaration)
+        return Compiled;
+    return Compile(messages);
 }
 
 bool TFormula::ParseDeclaration(std::vector<std::string>* messages) {

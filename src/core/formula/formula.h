@@ -47,6 +47,12 @@ public:
 
     // Rebuilds Nodes from Source. Declaration messages are appended to `messages` when given.
     bool Compile(std::vector<std::string>* messages);
+    // Compiles only when Nodes were not built from the present Source and form, so a formula
+    // evaluated again and again is parsed once; returns Compiled. A formula whose last compile
+    // failed the same way again adds no new messages.
+    bool CompileIfChanged(std::vector<std::string>* messages);
+    // How many times Nodes were built, for those who check that compiled forms are reused.
+    long Compilations() const { return CompileCount; }
 
     std::string Name;
     const TArguments* Arguments = nullptr;
@@ -61,6 +67,11 @@ public:
     std::uint8_t RecordVersion = 1;
 
 private:
+    // The Source and form that Nodes were built from; none while no compile has finished.
+    std::optional<std::string> CompiledSource;
+    bool CompiledAsDeclaration = false;
+    long CompileCount = 0;
+
     bool ParseDeclaration(std::vector<std::string>* messages);
     bool ParseExpression(std::string_view text);
 };

@@ -18,13 +18,21 @@ public:
     TByteReader(std::string_view bytes, std::string fileName, std::size_t startOffset = 0)
         : Bytes(bytes), Name(std::move(fileName)), Start(startOffset) {}
 
-    std::uint8_t ReadByte(std::string_view field);
-    std::uint16_t ReadUInt16(std::string_view field);
-    std::int16_t ReadInt16(std::string_view field);
+    // The small reads are inline: readers call them for every field of every record.
+    std::uint8_t ReadByte(std::string_view field) { return *Take(1, field); }
+    std::uint16_t ReadUInt16(std::string_view field) {
+        const unsigned char* p = Take(2, field);
+        return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+    }
+    std::int16_t ReadInt16(std::string_view field) {
+        return static_cast<std::int16_t>(ReadUInt16(field));
+    }
     double ReadDouble(std::string_view field);
     Extended ReadExtended(std::string_view field);
     // A view of the next n bytes, valid as long as the underlying bytes are.
-    std::string_view ReadBytes(std::size_t n, std::string_view field);
+    std::string_view ReadBytes(std::size_t n, std::string_view field) {
+        return {reinterpret_cast<const char*>(Take(n, field)), n};
+    }
 
     std::size_t Position() const { return Pos; }
     void Seek(std::size_t position) { Pos = position <= Bytes.size() ? position : Bytes.size(); }
@@ -33,7 +41,13 @@ public:
     const std::string& FileName() const { return Name; }
 
 private:
-    const unsigned char* Take(std::size_t n, std::string_view field);
+    const unsigned char* Take(std::size_t n, std::string_view field) {
+        if (n > Remaining()) Truncated(field);
+        auto* p = reinterpret_cast<const unsigned char*>(Bytes.data() + Pos);
+        Pos += n;
+        return p;
+    }
+    [[noreturn]] void Truncated(std::string_view field) const;
 
     std::string_view Bytes;
     std::string Name;

@@ -63,6 +63,7 @@ TQuestionRunner::TQuestionRunner(const TBookProperties& book, std::filesystem::p
 void TQuestionRunner::SetupAttempt(const TKindSet& kinds, std::string_view description, int size,
                                    const TChapterSet& chapters, bool isQuiz) {
     QuestionSet.Clear();
+    AnswerFormulas.clear();
     Quiz = isQuiz;
     Record.reset();
     Phase = TRunnerState::Idle;
@@ -79,6 +80,7 @@ void TQuestionRunner::SetupAttempt(const TKindSet& kinds, std::string_view descr
 void TQuestionRunner::SetupRetake(std::vector<TQuestion> questions, std::string_view description,
                                   bool isQuiz) {
     QuestionSet.Clear();
+    AnswerFormulas.clear();
     Quiz = isQuiz;
     Record.reset();
     Missed.clear();
@@ -141,11 +143,12 @@ TShownQuestion TQuestionRunner::ShowQuestion(int fontSize) {
 // Computed after the text was expanded, so the formula reads the values the student sees. A
 // formula that fails leaves the last expected value in place.
 void TQuestionRunner::ComputeExpectedAnswer(const TQuestion& question, TShownQuestion& shown) {
-    TFormula formula(2);
-    formula.Source = question.Formula;
+    auto [at, added] = AnswerFormulas.try_emplace(question.Formula, 2);
+    TFormula& formula = at->second;
+    if (added) formula.Source = question.Formula;
     bool compiled = false;
     try {
-        compiled = formula.Compile(nullptr);
+        compiled = formula.CompileIfChanged(nullptr);
     } catch (const std::exception&) {
     }
     if (!compiled) {
@@ -161,6 +164,13 @@ void TQuestionRunner::ComputeExpectedAnswer(const TQuestion& question, TShownQue
     } catch (const std::exception&) {
     }
     shown.FormulaError = "Error evaluating expression";
+}
+
+long TQuestionRunner::FormulaCompilations() const {
+    long count = 0;
+    for (const auto& [source, formula] : AnswerFormulas)
+        count += formula.Compilations();
+    return count;
 }
 
 TJudgement TQuestionRunner::SubmitAnswer(std::string_view answer) {

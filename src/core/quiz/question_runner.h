@@ -1,12 +1,14 @@
 #pragma once
 
 #include "book/book_properties.h"
+#include "formula/formula.h"
 #include "numeric/extended.h"
 #include "platform/regional_settings.h"
 #include "quiz/question_set.h"
 #include "scores/score.h"
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -88,6 +90,9 @@ public:
     const std::string& Title() const { return AttemptTitle; }
     const std::string& Description() const { return AttemptDescription; }
     Extended ExpectedAnswer() const { return Expected; }
+    // How many times the answer formulas of this attempt were compiled: once per formula text,
+    // however often its questions are shown.
+    long FormulaCompilations() const;
     // "End Quiz" or "End Test".
     std::string QuitCaption() const;
     // "You have answered 2 of 3 questions correctly", or empty before the first answer.
@@ -109,6 +114,8 @@ private:
     bool Quiz = true;
     TRunnerState Phase = TRunnerState::Idle;
     Extended Expected = 0;
+    // The answer formulas of this attempt's word problems by their text, each compiled once.
+    std::map<std::string, TFormula, std::less<>> AnswerFormulas;
     // Positions in the set of the questions whose first answer was wrong.
     std::vector<std::size_t> Missed;
 };

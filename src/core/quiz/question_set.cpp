@@ -30,10 +30,10 @@ std::size_t KeepSurvivors(std::vector<TQuestion>& items, std::size_t slots,
     return kept;
 }
 
-// Reads a chapter's bank in file order and hands each question of a wanted kind to `take`, which
-// returns false once it wants no more. Position becomes 1 as soon as the count of an existing
-// bank has been read. Nothing is reserved from the stored count: a damaged bank may claim far
-// more records than it holds, and the reader stops at its end.
+// Reads a chapter's bank in file order and hands each record of a wanted kind to `take`, where it
+// lies in the bank's bytes, which returns false once it wants no more. Position becomes 1 as soon
+// as the count of an existing bank has been read. Nothing is reserved from the stored count: a
+// damaged bank may claim far more records than it holds, and the reader stops at its end.
 template <typename Take>
 void ReadMatching(const fs::path& bookDir, int chapter, const TKindSet& kinds,
                   std::int16_t& position, Take take) {
@@ -46,11 +46,16 @@ void ReadMatching(const fs::path& bookDir, int chapter, const TKindSet& kinds,
     const std::int16_t count = in.ReadInt16("question count");
     position = 1;
     for (int i = 0; i < count; ++i) {
-        TQuestion question = ReadQuestion(in);
-        if (!kinds.test(question.Kind)) continue;
-        question.Chapter = static_cast<std::uint8_t>(chapter);
-        if (!take(std::move(question))) return;
+        const TQuestionFields fields = ReadQuestionFields(in);
+        if (!kinds.test(fields.Kind)) continue;
+        if (!take(fields)) return;
     }
+}
+
+TQuestion QuestionOfChapter(const TQuestionFields& fields, int chapter) {
+    TQuestion question = MakeQuestion(fields);
+    question.Chapter = static_cast<std::uint8_t>(chapter);
+    return question;
 }
 
 } // namespace
@@ -89,8 +94,8 @@ std::bitset<256> MakeByteSet(std::initializer_list<int> members) {
 }
 
 void TTest::LoadChapter(const fs::path& bookDir, int chapter, const TKindSet& kinds) {
-    ReadMatching(bookDir, chapter, kinds, Position, [&](TQuestion&& question) {
-        Items.push_back(std::move(question));
+    ReadMatching(bookDir, chapter, kinds, Position, [&](const TQuestionFields& fields) {
+        Items.push_back(QuestionOfChapter(fields, chapter));
         return true;
     });
     NumCorrect = 0;
@@ -131,7 +136,7 @@ std::string TTest::BuildSet(const fs::path& bookDir, int chapterCount, const TKi
     std::size_t total = Items.size();
     for (int c = 1; c <= lastChapter; ++c) {
         if (!chapters.test(c)) continue;
-        ReadMatching(bookDir, c, kinds, Position, [&](TQuestion&&) {
+        ReadMatching(bookDir, c, kinds, Position, [&](const TQuestionFields&) {
             ++offered[c];
             return true;
         });
@@ -152,9 +157,9 @@ std::string TTest::BuildSet(const fs::path& bookDir, int chapterCount, const TKi
     for (int c = 1; c <= lastChapter; ++c) {
         const std::size_t end = slot + offered[c];
         if (inChapter(end)) {
-            ReadMatching(bookDir, c, kinds, Position, [&](TQuestion&& question) {
+            ReadMatching(bookDir, c, kinds, Position, [&](const TQuestionFields& fields) {
                 if (survivors[next] == slot++) {
-                    Items.push_back(std::move(question));
+                    Items.push_back(QuestionOfChapter(fields, c));
                     ++next;
                 }
                 return inChapter(end);

@@ -39,7 +39,8 @@ TScore::TScore(TByteReader& in) {
     const std::int16_t count = in.ReadInt16("detail count");
     date = in.ReadDouble("date");
     description = ReadShortString(in, "description");
-    // Grown one record at a time: a damaged count never allocates more than the file holds.
+    // A damaged count never reserves more than the bytes left can fill, six to a detail.
+    details.reserve(std::min<std::size_t>(std::max<int>(count, 0), in.Remaining() / 6));
     for (int i = 0; i < count; ++i)
         details.emplace_back(in);
 }

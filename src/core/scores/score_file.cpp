@@ -6,6 +6,7 @@
 #include "scores/file_lock.h"
 #include "scores/file_replace.h"
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <fcntl.h>
@@ -35,7 +36,10 @@ using TScoreList = std::vector<std::unique_ptr<TScore>>;
 void AppendScores(std::string_view bytes, const std::string& fileName, TScoreList& scores) {
     TByteReader in(bytes, fileName);
     const std::int16_t count = in.ReadInt16("score count");
-    // No reserve from the count: a damaged count must not allocate more than the file holds.
+    // A record takes at least its detail count, date and description length: a damaged count
+    // reserves no more than the bytes left can fill.
+    scores.reserve(scores.size() +
+                   std::min<std::size_t>(std::max<int>(count, 0), in.Remaining() / 11));
     for (int i = 0; i < count; ++i)
         scores.push_back(std::make_unique<TScore>(in));
 }

@@ -4,6 +4,7 @@
 #include "book/book_strings.h"
 #include "book/glossary.h"
 #include "book/question.h"
+#include "book/term_set.h"
 #include "book/topic_pages.h"
 #include "io/book_errors.h"
 #include "temp_book_dir.h"
@@ -194,6 +195,45 @@ TEST(Glossary, FindTermInChapterAndTrimmedTerm) {
     EXPECT_TRUE(TGlossary::InChapter({"", "", "x", "05;5"}, 5));
     EXPECT_FALSE(TGlossary::InChapter({"", "", "x", "05"}, 5));
     EXPECT_EQ(TGlossary::TrimmedTerm(glossary.Entries[3]), "Cell");
+}
+
+TEST(Glossary, TermsCompareWithOnlyTheLettersAToZFolded) {
+    const struct {
+        std::string_view a, b;
+        bool same, before;
+    } cases[] = {
+        {"cell", "CELL", true, false},
+        {"Cell", "cell ", false, true},           // a beginning comes first
+        {"\xE9t\xE9", "\xC9T\xC9", false, false}, // accented letters keep their case
+        {"zeta", "[x]", false, true},             // compared as ZETA: 'Z' is below '['
+        {"a_b", "A_B", true, false},
+        {"", "", true, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SameTerm(c.a, c.b), c.same) << c.a << " / " << c.b;
+        EXPECT_EQ(SameTerm(c.a, c.b), UpperAscii(c.a) == UpperAscii(c.b)) << c.a;
+        EXPECT_EQ(TermBefore(c.a, c.b), c.before) << c.a << " / " << c.b;
+        EXPECT_EQ(TermBefore(c.a, c.b), UpperAscii(c.a) < UpperAscii(c.b)) << c.a;
+        EXPECT_EQ(TTermSet({c.a}).contains(c.b), c.same) << "a set finds " << c.b << " by " << c.a;
+    }
+}
+
+TEST(Glossary, TermSetFindsEveryTermOfALargeGlossaryAndNothingElse) {
+    // Enough terms that many share the first slot they would take.
+    std::vector<std::string> stored;
+    for (int i = 0; i < 5000; ++i)
+        stored.push_back((i % 2 ? "term " : "Term ") + std::to_string(i));
+    stored.push_back("TERM 7"); // a second spelling of a term: one key
+    stored.push_back("");
+    const std::vector<std::string_view> views(stored.begin(), stored.end());
+    const TTermSet set(views);
+    for (int i = 0; i < 5000; ++i) {
+        EXPECT_TRUE(set.contains("TERM " + std::to_string(i))) << i;
+        EXPECT_FALSE(set.contains("term " + std::to_string(i) + " ")) << i;
+        EXPECT_FALSE(set.contains("term " + std::to_string(i + 5000))) << i;
+    }
+    EXPECT_TRUE(set.contains(""));
+    EXPECT_FALSE(TTermSet({}).contains(""));
 }
 
 TEST(Glossary, DamagedFileRaisesAndLeavesTheGlossaryAsItWas) {

@@ -72,6 +72,57 @@ TEST(QuestionRecords, UnknownVersionAndTruncationAreReported) {
     EXPECT_THROW(ReadBank(bank), TTruncatedFileError);
 }
 
+TEST(QuestionRecords, FieldsAreViewsOfTheBankAndEndWhereTheRecordEnds) {
+    TQuestion q;
+    q.Text = "Which?\r\nA) one";
+    q.Explanation = "Because.  ";
+    q.Answer = 'A';
+    q.ChoiceCount = 1;
+    q.GlossaryTerms = std::vector<std::string>{"Budget ", "Interest"};
+    TQuestion word;
+    word.Kind = qkWordProblem;
+    word.Formula = "{a}*2";
+    word.RoundTo = -1;
+    const std::string bank = WriteQuestionBank({q, word});
+
+    TByteReader fields(bank, "QUESTION.1");
+    TByteReader built(bank, "QUESTION.1");
+    fields.ReadInt16("count");
+    built.ReadInt16("count");
+    const auto inBank = [&](std::string_view text) {
+        return text.empty() || (text.data() >= bank.data() &&
+                                text.data() + text.size() <= bank.data() + bank.size());
+    };
+    for (const TQuestion& original : {q, word}) {
+        const TQuestionFields read = ReadQuestionFields(fields);
+        const TQuestion question = ReadQuestion(built);
+        EXPECT_EQ(fields.Position(), built.Position());
+        EXPECT_TRUE(inBank(read.Text) && inBank(read.Explanation) && inBank(read.Formula));
+        EXPECT_EQ(read.Text, question.Text);
+        EXPECT_EQ(read.Explanation, question.Explanation);
+        EXPECT_EQ(read.Explanation, TrimRight(original.Explanation));
+        EXPECT_EQ(read.Formula, original.Formula);
+        EXPECT_EQ(read.RoundTo, question.RoundTo);
+        std::vector<std::string> terms;
+        ForEachRelatedTerm(read, [&](std::string_view term) { terms.emplace_back(term); });
+        EXPECT_EQ(terms, question.GlossaryTerms.value_or(std::vector<std::string>{}));
+    }
+    // Cut inside the second related term: both readers stop at the same field and byte.
+    const std::string cut = bank.substr(0, bank.find("Interest") + 3);
+    std::string messages[2];
+    for (int i = 0; i < 2; ++i) {
+        TByteReader in(cut, "QUESTION.1");
+        in.ReadInt16("count");
+        try {
+            i == 0 ? (void)ReadQuestionFields(in) : (void)ReadQuestion(in);
+        } catch (const TTruncatedFileError& e) {
+            messages[i] = e.what();
+        }
+    }
+    EXPECT_NE(messages[0].find("GlossaryTerms"), std::string::npos) << messages[0];
+    EXPECT_EQ(messages[0], messages[1]);
+}
+
 struct ExpandFixture : ::testing::Test {
     ExpandFixture() {
         book.Variables.push_back(std::make_unique<TVarible>(

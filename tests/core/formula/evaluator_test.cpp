@@ -333,5 +333,46 @@ TEST(Evaluate, ArithmeticFailuresOfThePlatformAreRaised) {
     EXPECT_EQ(s.EvalError("{inf}"), "Floating point overflow");
 }
 
+TEST(Evaluate, CompiledFormsAreReusedUntilTheSourceChanges) {
+    Symbols s;
+    s.Number("x", 3);
+    TFormula& area = s.Declare("area(w,h) = {1}*{2}");
+    TFormula& twice = s.Declare("twice(a) = twice_inner({1})");
+    TFormula& inner = s.Declare("twice_inner(a) = {1}*2");
+    const long declaredCompiles = area.Compilations();
+
+    TFormula answer(2);
+    answer.Source = "area({x}, 4) + twice({x})";
+    EXPECT_EQ(Evaluate(answer, s.Scope), 18);
+    const TFormulaNode* built = answer.Nodes.data();
+    s.Variables.front()->Value = 5;
+    EXPECT_EQ(Evaluate(answer, s.Scope), 30) << "variables are read at each evaluation";
+    EXPECT_EQ(answer.Compilations(), 1);
+    EXPECT_EQ(answer.Nodes.data(), built) << "the same compiled list serves again";
+    EXPECT_EQ(area.Compilations(), declaredCompiles) << "called functions are not recompiled";
+    EXPECT_EQ(twice.Compilations(), 1);
+    EXPECT_EQ(inner.Compilations(), 1);
+
+    // A changed source, or the same text read as the other form, compiles again.
+    answer.Source = "area({x}, 2)";
+    EXPECT_EQ(Evaluate(answer, s.Scope), 10);
+    EXPECT_EQ(answer.Compilations(), 2);
+    area.Source = "area(w,h) = {1}+{2}";
+    EXPECT_EQ(Evaluate(answer, s.Scope), 7);
+    EXPECT_EQ(area.Compilations(), declaredCompiles + 1);
+    answer.HasDeclaration = true;
+    EXPECT_EQ(Evaluate(answer, s.Scope), 0) << "no declaration: does not compile, gives 0";
+    EXPECT_EQ(answer.Compilations(), 3);
+
+    // A source that cannot be parsed is tried again each time, and mended it evaluates.
+    TFormula broken(2);
+    broken.Source = "(1+2))";
+    EXPECT_THROW(Evaluate(broken, s.Scope), EInvalidOperation);
+    EXPECT_THROW(Evaluate(broken, s.Scope), EInvalidOperation);
+    broken.Source = "(1+2)";
+    EXPECT_EQ(Evaluate(broken, s.Scope), 3);
+    EXPECT_EQ(broken.Compilations(), 3);
+}
+
 } // namespace
 } // namespace quillara

@@ -266,6 +266,29 @@ TEST(QuestionRunner, WordProblemLabelsAndFailures) {
     EXPECT_EQ(runner.ScoreText(), "You have answered 0 of 1 questions correctly");
 }
 
+TEST(QuestionRunner, AnswerFormulasCompileOncePerText) {
+    RunnerBook book;
+    book.Bank(1, {WordProblem("6/4", 1), WordProblem("6/4", 1), WordProblem("7/2", 1)});
+    TQuestionRunner runner = StartQuiz(book, {qkWordProblem}, "Word-Problem Quiz");
+    // Shown again (the window repaints after a dialog): the formula is not parsed again.
+    const TQuestion* first = runner.ShowQuestion(12).Question;
+    const Extended firstValue = runner.ExpectedAnswer();
+    runner.ShowQuestion(12);
+    EXPECT_EQ(runner.ExpectedAnswer(), firstValue);
+    EXPECT_EQ(runner.FormulaCompilations(), 1);
+
+    std::set<Extended> values;
+    while (const TQuestion* question = runner.ShowQuestion(12).Question) {
+        values.insert(runner.ExpectedAnswer());
+        EXPECT_EQ(runner.ExpectedAnswer(), question->Formula == "6/4" ? 1.5L : 3.5L);
+        runner.SubmitAnswer("0");
+        runner.AfterResponse(false);
+    }
+    EXPECT_NE(first, nullptr);
+    EXPECT_EQ(values.size(), 2u);
+    EXPECT_EQ(runner.FormulaCompilations(), 2) << "two texts among three questions";
+}
+
 TEST(QuestionRunner, AnswersWithoutAQuestionAreIgnored) {
     RunnerBook book;
     TQuestionRunner runner(book.Book, book.Dir.Path(), book.Regional);

@@ -1,0 +1,160 @@
+#!/bin/sh
+# Measures every row of the summary in bench/RESULTS.md, each beside its baseline in this one run,
+# and writes the tables between the file's run-all markers:
+#   bench/run-all.sh [BUILD_DIR] [RUNS]        (defaults: build/default, 10)
+# Needs the build's quillara-book, demo book, startup_probe, bare_window, readers_bench and
+# formula_bench (cmake --build BUILD_DIR --target quillara-book demo_book startup_probe
+# bare_window readers_bench formula_bench), GNU time at /usr/bin/time, and about 750 MB of
+# temporary space for the largest book the formats allow.
+set -eu
+cd "$(dirname "$0")/.."
+build="${1:-build/default}"
+runs="${2:-10}"
+here="$(pwd)"
+tool="$here/$build/tools/quillara-book/quillara-book"
+demo="$here/$build/books/demo"
+export QT_QPA_PLATFORM=offscreen
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+large="$work/largest"
+scratch="$work/scratch"
+samples="$work/samples"
+mkdir -p "$scratch"
+: > "$samples"
+"$tool" synth "$large" --chapters 255 --questions 32767 --terms 65535 --scores 32767 --seed 1
+
+# One sample per line: "ROW VALUE". Round 0 warms the page cache and is not counted.
+round=0
+sample() {
+    [ -n "$2" ] || { echo "run-all.sh: no figure for $1" >&2; exit 1; }
+    [ "$round" -eq 0 ] || echo "$1 $2" >> "$samples"
+}
+
+# Start-up to first paint, and the peak memory of the whole process. The programs keep their
+# scores in the current directory: the demo book and the bare window run in an empty one, the
+# largest book in its own, with the score file synth made.
+startup_once() { # ROW DIR PROGRAM [ARGS...]
+    row="$1" dir="$2"
+    shift 2
+    out="$(cd "$dir" && QUILLARA_LAUNCH_NS=$(date +%s%N) /usr/bin/time -f "peak %M" "$@" 2>&1)"
+    sample "startup_$row" "$(echo "$out" | awk '/^first paint/ { print $3 }')"
+    sample "memory_$row" "$(echo "$out" | awk '/^peak/ { printf "%.1f", $2 / 1024 }')"
+}
+# Runs whole commands in turn, so that every row meets the same load on the machine.
+while [ "$round" -le "$runs" ]; do
+    startup_once bare "$scratch" "$here/$build/bench/bare_window"
+    startup_once demo "$scratch" "$here/$build/bench/startup_probe" "$demo/BOOK.DEF"
+    startup_once largest "$large" "$here/$build/bench/startup_probe" "$large/BOOK.DEF"
+    for kind in cat check; do
+        start=$(date +%s%N)
+        if [ "$kind" = cat ]; then
+            out="$( /usr/bin/time -f "peak %M" sh -c "cat '$large'/* > /dev/null" 2>&1)"
+        else
+            out="$( /usr/bin/time -f "peak %M" "$tool" check "$large" 2>&1 > /dev/null)" || true
+        fi
+        end=$(date +%s%N)
+        sample "run_$kind" "$(awk -v n=$((end - start)) 'BEGIN { printf "%.1f", n / 1e6 }')"
+        sample "memory_$kind" "$(echo "$out" | awk '/^peak/ { printf "%.1f", $2 / 1024 }')"
+    done
+    round=$((round + 1))
+done
+
+# In-process rows: Google Benchmark repetitions, interleaved at random so that a burst of load
+# on the machine falls on the rows alike. CPU time, which counts the system calls of a read too.
+gbench() { # PROGRAM [ARGS...]
+    "$@" --benchmark_repetitions="$runs" --benchmark_enable_random_interleaving=true \
+        --benchmark_format=csv 2> /dev/null |
+        awk -F, '$1 ~ /^"BM_/ && $1 !~ /_(mean|median|stddev|cv)"$/ {
+            gsub(/"/, "", $1); print $1, $4 }' >> "$samples"
+}
+QUILLARA_BENCH_BOOK="$large" gbench "$here/$build/bench/readers_bench"
+gbench "$here/$build/bench/formula_bench"
+
+# "ROW MIN MEDIAN MAX" for every row.
+stats="$work/stats"
+sort -k1,1 -k2,2g "$samples" | awk '
+    function flush() {
+        if (n) print row, v[1], (n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2), v[n]
+    }
+    $1 != row { flush(); row = $1; n = 0 }
+    { v[++n] = $2 }
+    END { flush() }' > "$stats"
+
+min() { awk -v r="$1" '$1 == r { print $2 }' "$stats"; }
+median() { awk -v r="$1" '$1 == r { print $3 }' "$stats"; }
+max() { awk -v r="$1" '$1 == r { print $4 }' "$stats"; }
+# A figure with at most 3 significant digits.
+fig() { awk -v x="$1" 'BEGIN { printf (x >= 100 ? "%.0f" : x >= 10 ? "%.1f" : x >= 1 ? "%.2f" : "%.3g"), x }'; }
+ratio() { awk -v a="$(median "$1")" -v b="$(median "$2")" 'BEGIN { printf "%.2f", a / b }'; }
+# "| what | min | median | max | ratio | aim | met |"
+line() { # ROW BASELINE_ROW TEXT UNIT AIM
+    r=$(ratio "$1" "$2")
+    if [ -z "$5" ]; then met=""; else met=$(awk -v r="$r" -v a="$5" 'BEGIN { print (r <= a ? "yes" : "**no**") }'); fi
+    echo "| $3 | $(fig "$(min "$1")") | $(fig "$(median "$1")") | $(fig "$(max "$1")") $4 | $r | ${5:+≤ $5} | $met |"
+}
+base() { # ROW TEXT UNIT
+    echo "| $2 | $(fig "$(min "$1")") | $(fig "$(median "$1")") | $(fig "$(max "$1")") $3 | 1 | | |"
+}
+
+table="$work/table"
+{
+    echo "Made by \`bench/run-all.sh $build $runs\` on $(date -u +%Y-%m-%d), $(nproc) cores, load average"
+    echo "$(cut -d' ' -f1-3 /proc/loadavg) at the end. Each row is the minimum, median and maximum of $runs"
+    echo "runs, all rows measured in turn in the same run; ratios are of the medians. Book: the"
+    echo "largest the formats allow (\`quillara-book synth\`: 255 chapters of 32,767 questions, 65,535"
+    echo "glossary terms, 32,767 scores; $(du -sh "$large" | cut -f1) on disk) unless the row says the demo book."
+    echo
+    echo "### Start-up to first paint (offscreen platform, from launch to the main window's first paint)"
+    echo
+    echo "| process | min | median | max | ratio | aim | met |"
+    echo "|---|---|---|---|---|---|---|"
+    base startup_bare "baseline: bare window (menu bar, text browser with a formatted page)" ms
+    line startup_demo startup_bare "Quillara on the demo book" ms 1.2
+    line startup_largest startup_bare "Quillara on the largest book" ms 1.5
+    echo
+    echo "### Peak memory (whole process, maximum resident set)"
+    echo
+    echo "| process | min | median | max | ratio | aim | met |"
+    echo "|---|---|---|---|---|---|---|"
+    base memory_bare "baseline: bare window" MB
+    line memory_demo memory_bare "Quillara on the demo book" MB ""
+    line memory_largest memory_bare "Quillara on the largest book" MB 1.3
+    echo
+    echo "### Reading each kind of book file (CPU time per read, the records built and freed)"
+    echo
+    echo "| file | min | median | max | ratio | aim | met |"
+    echo "|---|---|---|---|---|---|---|"
+    for kind in QuestionBank:QUESTION.1 Glossary:GLOSSARY.DEF ScoreFile:SCORES.SAV \
+        TopicPages:TOPICS.1 BookProperties:BOOK.DEF; do
+        row=${kind%%:*} file=${kind#*:}
+        size=$(wc -c < "$large/$file")
+        base "BM_PlainRead/$row" "baseline: plain read() of $file ($size bytes)" ms
+        line "BM_Read$row" "BM_PlainRead/$row" "the program's reader of $file" ms 3
+    done
+    echo
+    echo "### Word-problem formula evaluation (CPU time per evaluation)"
+    echo
+    echo "| evaluation | min | median | max | ratio | aim | met |"
+    echo "|---|---|---|---|---|---|---|"
+    base BM_NativeLongDouble "baseline: the same arithmetic in C++ \`long double\`" ns
+    line BM_EvaluateWordProblem BM_NativeLongDouble "the formula, compiled once" ns 10
+    line BM_CompileAndEvaluateWordProblem BM_NativeLongDouble "the formula compiled at each evaluation" ns ""
+    line BM_NativeLongDoubleStdPow BM_NativeLongDouble "C++ \`long double\` with \`std::pow\`" ns ""
+    echo
+    echo "### \`quillara-book check\` on the largest book (wall time, page cache warm)"
+    echo
+    echo "| run | min | median | max | ratio | aim | met |"
+    echo "|---|---|---|---|---|---|---|"
+    base run_cat "baseline: \`cat\` every file of the book" ms
+    line run_check run_cat "\`quillara-book check\`" ms 12
+    echo
+    echo "Peak memory: \`cat\` $(median memory_cat) MB, \`check\` $(median memory_check) MB (medians)."
+} > "$table"
+cat "$table"
+awk -v table="$table" '
+    /<!-- run-all:begin -->/ { print; while ((getline line < table) > 0) print line; skip = 1; next }
+    /<!-- run-all:end -->/ { skip = 0 }
+    !skip { print }
+' bench/RESULTS.md > "$work/RESULTS.md"
+cp "$work/RESULTS.md" bench/RESULTS.md
