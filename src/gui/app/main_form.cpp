@@ -2,7 +2,6 @@
 
 #include "app/about_box.h"
 #include "app/about_program.h"
-#include "app/damaged_scores_message.h"
 #include "app/help_window.h"
 #include "app/main_views.h"
 #include "app/message_boxes.h"
@@ -91,6 +90,7 @@ QLabel* Heading(const QString& text, const char* name, QWidget* parent) {
 TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), Program(program) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Quillara"));
+    Program.Window = this;
     setProperty("HelpContext", HelpContext);
     setMinimumSize(520, 440);
     resize(520, 440);
@@ -361,7 +361,6 @@ void TMainForm::SetUpBook() {
     for (int n = 1; n <= std::min<int>(book.ChapterCount, 255); ++n)
         ChapterChooser->addItem(
             QStringLiteral("Chapter %1 - %2").arg(n).arg(FromBook(book.ChapterName(n))));
-    MainViews->Scores->SetScoreList(&Program.Scores);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -391,8 +390,6 @@ void TMainForm::FormShow() {
     AuthorsNotesItem->setVisible(book.HasAuthorsNotes);
     GlossaryItem->setVisible(book.HasGlossary);
     GlossarySeparator->setVisible(book.HasGlossary);
-    MainViews->Glossary->SetGlossary(Program.Glossary.get());
-    MainViews->Responses->SetGlossary(Program.Glossary.get());
     if (!book.HasGlossary && book.Topics.empty()) ViewMenu->menuAction()->setVisible(false);
 
     MainViews->Register(*Host);
@@ -548,19 +545,19 @@ void TMainForm::ShowTopicCommand(std::int32_t topicId) {
 
 // The search window is made the first time it is asked for, and keeps what it prepared.
 void TMainForm::SearchTheBook() {
+    // An unreadable glossary is told of before the search finds nothing in it.
+    Program.Glossary();
     if (!BookSearch) BookSearch = new TBookSearchDialog(Program, *this);
     BookSearch->ShowSearch();
 }
 
 void TMainForm::SaveScoresCommand() {
-    const std::size_t before = Program.Scores.size();
-    const bool saved = Program.Scores.saveScores(Program.SaveDirectory);
-    // A damaged file found on the way is told of first: it says why a save may have failed.
-    TellOfDamagedScores(this, Program.Scores);
-    if (!saved) TMessageBoxes::Error(this, QStringLiteral("Unable to save scores"));
+    const std::size_t before = Program.Scores().size();
+    if (!Program.SaveScores(this))
+        TMessageBoxes::Error(this, QStringLiteral("Unable to save scores"));
     // The save may have taken in attempts that another window saved; a list on screen shows them.
     TViewScoreFrame* list = MainViews->Scores;
-    if (Program.Scores.size() != before && list->isVisible() && !list->ChartShown())
+    if (Program.Scores().size() != before && list->isVisible() && !list->ChartShown())
         list->ShowScores();
 }
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace quillara::gui {
@@ -18,7 +19,7 @@ using testing::GuiBook;
 using testing::TempBookDir;
 
 // Runs start-up with the current directory set to `cwd`, restoring it afterwards, and closes the
-// main window as soon as it is shown so that start-up returns from its event loop.
+// main window as soon as it has been drawn so that start-up returns from its event loop.
 int Start(TProgram& program, const std::vector<std::string>& arguments, const std::string& self,
           const fs::path& cwd) {
     const fs::path before = fs::current_path();
@@ -27,9 +28,10 @@ int Start(TProgram& program, const std::vector<std::string>& arguments, const st
     QObject::connect(&poll, &QTimer::timeout, [&poll] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             auto* form = qobject_cast<TMainForm*>(window);
-            if (form && form->isVisible()) {
+            if (form && form->isVisible() && form->windowHandle()->isExposed()) {
                 poll.stop();
-                form->close();
+                // Queued behind what the drawing set going.
+                QTimer::singleShot(0, form, &QWidget::close);
             }
         }
     });
@@ -58,8 +60,8 @@ TEST(Startup, OpensTheBookNamedByAFileInItAndSavesTheScoresThere) {
     EXPECT_EQ(Start(program, {(dir / "BOOK.DEF").string()}, "/usr/bin/quillara", dir), 0);
     ASSERT_TRUE(program.Book);
     EXPECT_EQ(program.Book->Title, "Test Book");
-    ASSERT_TRUE(program.Glossary);
-    EXPECT_EQ(program.Glossary->Entries.size(), 3u);
+    ASSERT_TRUE(program.Glossary());
+    EXPECT_EQ(program.Glossary()->Entries.size(), 3u);
     EXPECT_TRUE(fs::exists(dir / "SCORES.SAV")); // empty save directory: the current one
     EXPECT_TRUE(TMessageBoxes::Shown().isEmpty()) << TMessageBoxes::Shown().join("|").toStdString();
 }
