@@ -152,7 +152,9 @@ TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), 
     BuildMenus();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    if (Program.Window == this) Program.Window = nullptr;
+}
 
 void TMainForm::RememberMissed(TTestFrame1* runner) {
     RetakeRunner = runner;

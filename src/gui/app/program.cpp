@@ -5,6 +5,7 @@
 #include "scores/file_replace.h"
 
 #include <QTimer>
+#include <QWidget>
 #include <cstdlib>
 
 namespace quillara::gui {

@@ -6,11 +6,11 @@
 #include "scores/score_file.h"
 #include "scores/score_place.h"
 
-#include <QPointer>
-#include <QWidget>
 #include <filesystem>
 #include <memory>
 #include <string>
+
+class QWidget;
 
 namespace quillara::gui {
 
@@ -29,9 +29,9 @@ struct TProgram {
     std::string SettingsSection;
     std::unique_ptr<TBookProperties> Book;
     TRegionalSettings Regional;
-    // The main window: what the first reads tell the student is shown over it, and an
-    // unreadable glossary closes it.
-    QPointer<QWidget> Window;
+    // The main window while it exists: what the first reads tell the student is shown over it,
+    // and an unreadable glossary closes it.
+    QWidget* Window = nullptr;
 
     // The directory to look book files up in: "." when the program directory is empty.
     std::filesystem::path BookDir() const {
