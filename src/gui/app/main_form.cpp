@@ -547,8 +547,8 @@ void TMainForm::ShowTopicCommand(std::int32_t topicId) {
 
 // The search window is made the first time it is asked for, and keeps what it prepared.
 void TMainForm::SearchTheBook() {
-    // An unreadable glossary is told of before the search finds nothing in it.
-    Program.Glossary();
+    // An unreadable glossary is told of, and ends the program, before the search opens on it.
+    if (Program.Book->HasGlossary && !Program.Glossary()) return;
     if (!BookSearch) BookSearch = new TBookSearchDialog(Program, *this);
     BookSearch->ShowSearch();
 }

@@ -9,6 +9,7 @@
 #include "make_score.h"
 #include "quiz/test_frame.h"
 #include "read_only_folder.h"
+#include "search/book_search_dialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -312,8 +313,10 @@ TEST(Startup, AGlossaryReadLateIsToldOfOnce) {
         MainWindow window(book);
         // Damaged after the window opened: nothing has read it yet.
         book.Dir.Write("GLOSSARY.DEF", "\x05");
-        for (const char* item : {"GlossaryItem", "GlossaryMatchingItem", "GlossaryItem"})
+        for (const char* item :
+             {"GlossaryItem", "GlossaryMatchingItem", "SearchBookItem", "GlossaryItem"})
             window.Action(item)->trigger();
+        EXPECT_FALSE(window.form->findChild<TBookSearchDialog*>());
         // The matching quiz then finds no terms to ask, and says so.
         EXPECT_EQ(TMessageBoxes::Shown().count(QString::fromLatin1(GlossaryFailedMessage)), 1);
         EXPECT_EQ(TMessageBoxes::Shown().value(0).toStdString(), GlossaryFailedMessage);
