@@ -54,40 +54,10 @@ TEST(ScorePlace, ABookTitleBecomesOneFolderName) {
     EXPECT_EQ(UserScoresDirectory("Bio", nullptr, nullptr), "");
 }
 
-// The save directory refuses writes: the scores go to the user folder, which is made private to
-// the student, the move is reported once, and the next start reads them from there.
-TEST(ScorePlace, ScoresOfAReadOnlyFolderAreKeptInTheUserFolder) {
-    TempBookDir book;
-    TempBookDir home;
-    const ReadOnlyFolder readOnly(book.Path());
-    if (!readOnly.Refuses()) GTEST_SKIP() << "this file system lets every write through";
-    const TScoreFolders folders{Prefix(book.Path()), Prefix(home.Path() / "quillara" / "Bio")};
-
-    TScorePlace place;
-    TScoreHistory history;
-    EXPECT_FALSE(place.load(history, folders));
-    EXPECT_EQ(place.directory(folders), folders.Save);
-    history.addAttempt(MakeScore(45000, "First", {{1, 1, 0}}));
-    EXPECT_EQ(place.save(history, folders), TScorePlace::ESaved::MovedToUserFolder);
-    EXPECT_EQ(place.directory(folders), folders.User);
-    struct stat made {};
-    ASSERT_EQ(::stat(folders.User.c_str(), &made), 0);
-    EXPECT_EQ(made.st_mode & 0777, 0700u);
-    history.addAttempt(MakeScore(45001, "Second", {{1, 0, 1}}));
-    EXPECT_EQ(place.save(history, folders), TScorePlace::ESaved::Saved);
-    EXPECT_TRUE(fs::is_empty(book.Path()));
-
-    TScorePlace next;
-    TScoreHistory read;
-    EXPECT_TRUE(next.load(read, folders));
-    EXPECT_EQ(Descriptions(read), (std::vector<std::string>{"First", "Second"}));
-    read.addAttempt(MakeScore(45002, "Third", {{2, 1, 0}}));
-    EXPECT_EQ(next.save(read, folders), TScorePlace::ESaved::Saved);
-}
-
-// A read-only folder that already holds a score file: its scores travel with the new ones, and
-// from then on the user folder's file is the one read, although the old one is still there.
-TEST(ScorePlace, AScoreFileInAReadOnlyFolderIsTakenAlong) {
+// The save directory refuses writes: the scores, the file's there and the new ones, go to the user
+// folder, made private to the student; the move is reported once, and from then on the user
+// folder's file is the one read, although the old one is still there.
+TEST(ScorePlace, TheScoresOfAReadOnlyFolderMoveToTheUserFolder) {
     TempBookDir book;
     TempBookDir home;
     TScoreHistory old;
@@ -96,19 +66,26 @@ TEST(ScorePlace, AScoreFileInAReadOnlyFolderIsTakenAlong) {
     const std::string oldBytes = book.Read(ScoreFileName);
     const ReadOnlyFolder readOnly(book.Path());
     if (!readOnly.Refuses()) GTEST_SKIP() << "this file system lets every write through";
-    const TScoreFolders folders{Prefix(book.Path()), Prefix(home.Path() / "Bio")};
+    const TScoreFolders folders{Prefix(book.Path()), Prefix(home.Path() / "quillara" / "Bio")};
 
     TScorePlace place;
     TScoreHistory history;
     EXPECT_TRUE(place.load(history, folders));
+    EXPECT_EQ(place.directory(folders), folders.Save);
     history.addAttempt(MakeScore(45000, "New", {{1, 1, 0}}));
     EXPECT_EQ(place.save(history, folders), TScorePlace::ESaved::MovedToUserFolder);
+    EXPECT_EQ(place.directory(folders), folders.User);
+    struct stat made {};
+    ASSERT_EQ(::stat(folders.User.c_str(), &made), 0);
+    EXPECT_EQ(made.st_mode & 0777, 0700u);
+    history.addAttempt(MakeScore(45001, "Newer", {{1, 0, 1}}));
+    EXPECT_EQ(place.save(history, folders), TScorePlace::ESaved::Saved);
     EXPECT_EQ(book.Read(ScoreFileName), oldBytes);
 
     TScorePlace next;
     TScoreHistory read;
     EXPECT_TRUE(next.load(read, folders));
-    EXPECT_EQ(Descriptions(read), (std::vector<std::string>{"Old", "New"}));
+    EXPECT_EQ(Descriptions(read), (std::vector<std::string>{"Old", "New", "Newer"}));
 }
 
 // Only a folder that refuses writes sends the scores elsewhere: a save directory that is not
