@@ -553,14 +553,21 @@ void TMainForm::SearchTheBook() {
     BookSearch->ShowSearch();
 }
 
+// Asked for, a save writes the score file even when nothing has read it yet.
 void TMainForm::SaveScoresCommand() {
-    const std::size_t before = Program.Scores().size();
+    Program.Scores();
+    SaveScores();
+}
+
+void TMainForm::SaveScores() {
+    // The save may take in attempts that another window saved; a list on screen shows them. A
+    // list on screen has read the history.
+    TViewScoreFrame* list = MainViews->Scores;
+    const bool listed = list->isVisible() && !list->ChartShown();
+    const std::size_t before = listed ? Program.Scores().size() : 0;
     if (!Program.SaveScores(this))
         TMessageBoxes::Error(this, QStringLiteral("Unable to save scores"));
-    // The save may have taken in attempts that another window saved; a list on screen shows them.
-    TViewScoreFrame* list = MainViews->Scores;
-    if (Program.Scores().size() != before && list->isVisible() && !list->ChartShown())
-        list->ShowScores();
+    if (listed && Program.Scores().size() != before) list->ShowScores();
 }
 
 // The context of the nearest widget around the focus that has one: a runner inside the main
@@ -574,7 +581,7 @@ void TMainForm::ShowHelpForActiveWindow() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    SaveScoresCommand();
+    SaveScores();
     event->accept();
 }
 

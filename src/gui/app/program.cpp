@@ -59,11 +59,12 @@ TScoreHistory& TProgram::Scores() {
 }
 
 bool TProgram::SaveScores(QWidget* parent) {
-    TScoreHistory& history = Scores();
+    // A history never read has had nothing added: the file already holds all of it.
+    if (!ScoresRead) return true;
     const TScoreFolders folders = ScoreFolders();
-    const TScorePlace::ESaved saved = Place.save(history, folders);
+    const TScorePlace::ESaved saved = Place.save(History, folders);
     // A damaged file found on the way is told of first: it says why a save may have failed.
-    TellOfDamagedScores(parent, history);
+    TellOfDamagedScores(parent, History);
     if (saved == TScorePlace::ESaved::MovedToUserFolder)
         TMessageBoxes::Information(parent, MovedScoresMessage(folders));
     return saved != TScorePlace::ESaved::Failed;

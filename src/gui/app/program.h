@@ -44,10 +44,10 @@ struct TProgram {
     // The score history, read the first time it is asked for; a damaged score file is told of
     // then.
     TScoreHistory& Scores();
-    // Saves the history, read first if it was not, so that no save can write a history that
-    // never was. Tells the student of a damaged file met on the way and, once, of scores kept in
-    // the student's own folder because the save directory cannot be written. False when the
-    // scores could not be saved.
+    // Saves the history. One never read is not written, nor read for it: nothing can have been
+    // added to it, and writing it would empty the file. Tells the student of a damaged file met
+    // on the way and, once, of scores kept in the student's own folder because the save
+    // directory cannot be written. False when the scores could not be saved.
     bool SaveScores(QWidget* parent);
     // The score file in use.
     std::string ScoreFilePath() const;

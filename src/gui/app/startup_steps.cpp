@@ -61,17 +61,19 @@ bool LoadBookOrAsk(TProgram& program, QWidget* parent, const std::string& progra
 }
 
 // Reads what the first window does not show, the glossary and the scores, once that window has
-// been drawn: the expose that draws it comes first, the read after it.
+// been drawn: the expose that draws it comes first, the read after it. Made before the window is
+// shown, so that no expose goes by unseen.
 class TReadWhenDrawn : public QObject {
 public:
-    TReadWhenDrawn(QWidget& window, TProgram& program) : Program(program) {
-        window.windowHandle()->installEventFilter(this);
+    TReadWhenDrawn(const QWidget& window, TProgram& program) : Window(window), Program(program) {
+        qApp->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
-            watched->removeEventFilter(this);
+        const QWindow* drawn = Window.windowHandle();
+        if (event->type() == QEvent::Expose && watched == drawn && drawn->isExposed()) {
+            qApp->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
                 Program.Glossary();
                 Program.Scores();
@@ -81,6 +83,7 @@ protected:
     }
 
 private:
+    const QWidget& Window;
     TProgram& Program;
 };
 
@@ -117,8 +120,8 @@ int RunStartup(TProgram& program, const std::vector<std::string>& arguments,
     QApplication::processEvents();
     mainForm.SetUpBook();
 
-    mainForm.show();
     const TReadWhenDrawn reads(mainForm, program);
+    mainForm.show();
     QApplication::exec();
     // Closing the window has saved already; this finds nothing to do unless that save failed.
     program.SaveScores(nullptr);
