@@ -130,6 +130,7 @@ int main(int argc, char** argv) {
                            "../book/AUTHORS",   "loop",        "a b.gif"};
     for (std::size_t i = 0; i < std::size(names); ++i)
         Seed(dir, "book_file_name_fuzzer", "name" + std::to_string(i), names[i]);
+    Seed(dir, "score_folder_name_fuzzer", "title", " ../Cells/Energy: \"Part\" 1. \xC9t\xE9");
     Seed(dir, "topic_page_fuzzer", "pictures",
          WriteTopicFile(
              {{"Summary", "<h2>Pictures</h2><img src=\"a.jpg\"><img src='dot.gif'>"

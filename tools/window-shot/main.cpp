@@ -240,7 +240,7 @@ int main(int argc, char** argv) {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             auto* form = qobject_cast<TMainForm*>(window);
             if (!form) continue;
-            const bool ready = Prepare(form, view, program.Scores);
+            const bool ready = Prepare(form, view, program.Scores());
             QApplication::processEvents();
             if (!ready)
                 std::cerr << "quillara-window-shot: the book offers no moment for that picture\n";

@@ -2,7 +2,6 @@
 
 #include "app/about_box.h"
 #include "app/about_program.h"
-#include "app/damaged_scores_message.h"
 #include "app/help_window.h"
 #include "app/main_views.h"
 #include "app/message_boxes.h"
@@ -96,6 +95,7 @@ QLabel* Heading(const QString& text, const char* name, QWidget* parent) {
 TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), Program(program) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Quillara"));
+    Program.Window = this;
     setProperty("HelpContext", HelpContext);
     setMinimumSize(520, 440);
     resize(520, 440);
@@ -160,7 +160,9 @@ TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), 
     BuildMenus();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    if (Program.Window == this) Program.Window = nullptr;
+}
 
 void TMainForm::RememberMissed(TTestFrame1* runner) {
     RetakeRunner = runner;
@@ -383,7 +385,6 @@ void TMainForm::SetUpBook() {
     for (int n = 1; n <= std::min<int>(book.ChapterCount, 255); ++n)
         ChapterChooser->addItem(
             QStringLiteral("Chapter %1 - %2").arg(n).arg(FromBook(book.ChapterName(n))));
-    MainViews->Scores->SetScoreList(&Program.Scores);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -413,8 +414,6 @@ void TMainForm::FormShow() {
     AuthorsNotesItem->setVisible(book.HasAuthorsNotes);
     GlossaryItem->setVisible(book.HasGlossary);
     GlossarySeparator->setVisible(book.HasGlossary);
-    MainViews->Glossary->SetGlossary(Program.Glossary.get());
-    MainViews->Responses->SetGlossary(Program.Glossary.get());
     if (!book.HasGlossary && book.Topics.empty()) ViewMenu->menuAction()->setVisible(false);
 
     MainViews->Register(*Host);
@@ -575,20 +574,27 @@ void TMainForm::ShowTopicCommand(std::int32_t topicId) {
 
 // The search window is made the first time it is asked for, and keeps what it prepared.
 void TMainForm::SearchTheBook() {
+    // An unreadable glossary is told of, and ends the program, before the search opens on it.
+    if (Program.Book->HasGlossary && !Program.Glossary()) return;
     if (!BookSearch) BookSearch = new TBookSearchDialog(Program, *this);
     BookSearch->ShowSearch();
 }
 
+// Asked for, a save writes the score file even when nothing has read it yet.
 void TMainForm::SaveScoresCommand() {
-    const std::size_t before = Program.Scores.size();
-    const bool saved = Program.Scores.saveScores(Program.SaveDirectory);
-    // A damaged file found on the way is told of first: it says why a save may have failed.
-    TellOfDamagedScores(this, Program.Scores);
-    if (!saved) TMessageBoxes::Error(this, QStringLiteral("Unable to save scores"));
-    // The save may have taken in attempts that another window saved; a list on screen shows them.
+    Program.Scores();
+    SaveScores();
+}
+
+void TMainForm::SaveScores() {
+    // The save may take in attempts that another window saved; a list on screen shows them. A
+    // list on screen has read the history.
     TViewScoreFrame* list = MainViews->Scores;
-    if (Program.Scores.size() != before && list->isVisible() && !list->ChartShown())
-        list->ShowScores();
+    const bool listed = list->isVisible() && !list->ChartShown();
+    const std::size_t before = listed ? Program.Scores().size() : 0;
+    if (!Program.SaveScores(this))
+        TMessageBoxes::Error(this, QStringLiteral("Unable to save scores"));
+    if (listed && Program.Scores().size() != before) list->ShowScores();
 }
 
 // The context of the nearest widget around the focus that has one: a runner inside the main
@@ -602,7 +608,7 @@ void TMainForm::ShowHelpForActiveWindow() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    SaveScoresCommand();
+    SaveScores();
     event->accept();
 }
 

@@ -99,6 +99,7 @@ private:
     void GraphChapterScores();
     void RememberMissed(TTestFrame1* runner);
     void SaveScoresCommand();
+    void SaveScores();
     void SearchTheBook();
     void ShowHelpForActiveWindow();
     void ShowChapterHeading(int chapter);

@@ -1,5 +1,6 @@
 #include "app/main_views.h"
 
+#include "app/program.h"
 #include "app/view_authors_notes_frame.h"
 #include "app/view_host.h"
 #include "app/view_topic_frame.h"
@@ -25,8 +26,14 @@ TMainViews::TMainViews(TProgram& program, TViewHost& host, QWidget* mainWindow)
       Notes(new TViewAuthorsNotesFrame1(program, &host)),
       Scores(new TViewScoreFrame(program.Regional, &host)),
       Glossary(new TViewGlossaryFrame1(&host)),
-      ScoreGraph(new TTGraphScoreFrame1(program.Scores, program.Regional, &host)),
+      ScoreGraph(
+          new TTGraphScoreFrame1([&program]() -> const TScoreHistory& { return program.Scores(); },
+                                 program.Regional, &host)),
       Topic(new TViewTopicFrame1(program, &host)) {
+    // The program reads the glossary and the scores the first time a view needs them.
+    Responses->SetGlossary([&program] { return program.Glossary(); });
+    Glossary->SetGlossary([&program] { return program.Glossary(); });
+    Scores->SetScoreList([&program] { return &program.Scores(); });
     for (QWidget* view : {static_cast<QWidget*>(QuizRunner), static_cast<QWidget*>(MatchingQuiz),
                           static_cast<QWidget*>(Notes), static_cast<QWidget*>(Scores),
                           static_cast<QWidget*>(Glossary), static_cast<QWidget*>(ScoreGraph),

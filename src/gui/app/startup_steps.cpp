@@ -1,6 +1,5 @@
 #include "app/startup_steps.h"
 
-#include "app/damaged_scores_message.h"
 #include "app/main_form.h"
 #include "app/message_boxes.h"
 #include "app/open_book_dialog.h"
@@ -9,6 +8,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
+#include <QWindow>
 
 namespace quillara::gui {
 
@@ -18,10 +18,6 @@ const char* const MissingBookMessage =
     "Quillara was unable to find the properties of the book. It is possible that parts of the "
     "program are corrupted or were not installed. BOOK.DEF must be in the same directory as the "
     "program. If this error persists, please reinstall the software";
-const char* const GlossaryFailedMessage =
-    "Quillara was unable to read the glossary for this book. It is possible that parts of the "
-    "program are corrupted or were not installed. If this error persists, please reinstall the "
-    "software";
 
 namespace {
 
@@ -64,6 +60,33 @@ bool LoadBookOrAsk(TProgram& program, QWidget* parent, const std::string& progra
     return true;
 }
 
+// Reads what the first window does not show, the glossary and the scores, once that window has
+// been drawn: the expose that draws it comes first, the read after it. Made before the window is
+// shown, so that no expose goes by unseen.
+class TReadWhenDrawn : public QObject {
+public:
+    TReadWhenDrawn(const QWidget& window, TProgram& program) : Window(window), Program(program) {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QWindow* drawn = Window.windowHandle();
+        if (event->type() == QEvent::Expose && watched == drawn && drawn->isExposed()) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                Program.Glossary();
+                Program.Scores();
+            });
+        }
+        return false;
+    }
+
+private:
+    const QWidget& Window;
+    TProgram& Program;
+};
+
 } // namespace
 
 fs::path InstalledDemoBook(const std::string& programPath) {
@@ -97,25 +120,11 @@ int RunStartup(TProgram& program, const std::vector<std::string>& arguments,
     QApplication::processEvents();
     mainForm.SetUpBook();
 
-    bool endAtOnce = false;
-    if (program.Book->HasGlossary) {
-        try {
-            auto glossary = std::make_unique<TGlossary>();
-            glossary->LoadGlossary(program.BookDir(), false);
-            program.Glossary = std::move(glossary);
-        } catch (const std::exception&) {
-            TMessageBoxes::Error(&mainForm, QString::fromLatin1(GlossaryFailedMessage));
-            endAtOnce = true;
-        }
-    }
-    program.Scores.loadScores(program.SaveDirectory);
-    TellOfDamagedScores(&mainForm, program.Scores);
-
+    const TReadWhenDrawn reads(mainForm, program);
     mainForm.show();
-    if (endAtOnce) QTimer::singleShot(0, &mainForm, &QWidget::close);
     QApplication::exec();
-    program.Scores.saveScores(program.SaveDirectory);
-    TellOfDamagedScores(nullptr, program.Scores);
+    // Closing the window has saved already; this finds nothing to do unless that save failed.
+    program.SaveScores(nullptr);
     return 0;
 }
 

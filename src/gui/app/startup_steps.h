@@ -18,12 +18,12 @@ std::filesystem::path InstalledDemoBook(const std::string& programPath);
 
 // Messages of start-up.
 extern const char* const MissingBookMessage;
-extern const char* const GlossaryFailedMessage;
 
 // Start-up from the book directory to the end of the event loop, inside a running QApplication:
 // loads the book (asking for another directory when there is none), reads the settings, shows the
-// main window with the glossary and the scores, and saves the scores at the end. Returns the exit
-// status: 0 also when the student cancels the choice of a book.
+// main window, reads the glossary and the scores once it is drawn (unless something asked for
+// them sooner), and saves the scores at the end. Returns the exit status: 0 also when the student
+// cancels the choice of a book.
 int RunStartup(TProgram& program, const std::vector<std::string>& arguments,
                const std::string& programPath);
 

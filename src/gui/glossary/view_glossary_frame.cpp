@@ -82,11 +82,18 @@ TViewGlossaryFrame1::TViewGlossaryFrame1(QWidget* parent) : QWidget(parent) {
 }
 
 void TViewGlossaryFrame1::SetGlossary(const TGlossary* glossary) {
+    Source = nullptr;
     Terms->Clear();
     Terms->AddList(glossary);
 }
 
+void TViewGlossaryFrame1::SetGlossary(std::function<const TGlossary*()> source) {
+    Terms->Clear();
+    Source = std::move(source);
+}
+
 void TViewGlossaryFrame1::ShowGlossaryView() {
+    if (Source) SetGlossary(Source());
     show();
     searchTerm->clear();
     searchTerm->setFocus();

@@ -4,6 +4,7 @@
 #include "book/glossary.h"
 
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -24,6 +25,9 @@ public:
 
     // Fills the list once; nullptr (a book without a glossary) leaves it empty.
     void SetGlossary(const TGlossary* glossary);
+    // The same with the glossary the source gives when the view is first shown, so that it is
+    // read only once the student asks for it.
+    void SetGlossary(std::function<const TGlossary*()> source);
     // Shows the view afresh: empty search, first term selected.
     void ShowGlossaryView();
     TFrameManager Roles() {
@@ -39,6 +43,7 @@ public:
     void Button1Click();
 
 private:
+    std::function<const TGlossary*()> Source;
     QLabel* Label1;
     TGlossaryBox* Terms;
     QLabel* Label2;

@@ -142,7 +142,11 @@ TAnswerResponseForm::TAnswerResponseForm(QWidget* parent) : QDialog(parent) {
 }
 
 void TAnswerResponseForm::SetGlossary(const TGlossary* glossary) {
-    Glossary = glossary;
+    Glossary = [glossary] { return glossary; };
+}
+
+void TAnswerResponseForm::SetGlossary(std::function<const TGlossary*()> source) {
+    Glossary = std::move(source);
 }
 
 bool TAnswerResponseForm::Execute(const TQuestion& question, bool correct, bool mayTryAgain) {
@@ -203,9 +207,10 @@ void TAnswerResponseForm::UpdateGlossaryDef() {
     SetCaption(RelatedChapter, QString());
 
     const QList<QListWidgetItem*> selected = RelatedTerms->selectedItems();
-    if (selected.isEmpty() || !Glossary) return;
+    const TGlossary* glossary = selected.isEmpty() || !Glossary ? nullptr : Glossary();
+    if (!glossary) return;
     const QByteArray term = selected.first()->data(Qt::UserRole).toByteArray();
-    const TDefinition* entry = Glossary->FindTerm(
+    const TDefinition* entry = glossary->FindTerm(
         std::string_view(term.constData(), static_cast<std::size_t>(term.size())));
     if (!entry) return;
     if (!entry->PageRef.empty())

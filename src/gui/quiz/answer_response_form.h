@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class QFrame;
 class QLabel;
@@ -26,6 +27,8 @@ public:
 
     // The glossary the related terms are looked up in; none when the book has none.
     void SetGlossary(const TGlossary* glossary);
+    // The same, from a source asked only when a related term is looked up.
+    void SetGlossary(std::function<const TGlossary*()> source);
     // Shows the dialog modally and returns whether "Try Again" closed it.
     bool Execute(const TQuestion& question, bool correct, bool mayTryAgain);
     bool TryAgainChosen() const { return FTryAgain; }
@@ -39,7 +42,7 @@ private:
     // Fits the dialog to what this answer shows: the usual size unless the fonts need more.
     void FitToContents();
 
-    const TGlossary* Glossary = nullptr;
+    std::function<const TGlossary*()> Glossary;
     bool FTryAgain = false;
     QFrame* Bevel;
     QLabel* Correct;

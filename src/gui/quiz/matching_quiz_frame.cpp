@@ -92,7 +92,7 @@ TFrameManager TMatchingQuizFrame1::Roles() {
 }
 
 void TMatchingQuizFrame1::StartQuiz() {
-    Matching.StartQuiz(Program.Glossary.get(), QuizChapter);
+    Matching.StartQuiz(Program.Glossary(), QuizChapter);
     setWindowTitle(QString::fromStdString(Matching.Description()));
     FillTermList();
     const bool going = ShowNextDefinition();
@@ -110,7 +110,10 @@ bool TMatchingQuizFrame1::ConfirmEndQuiz() {
 }
 
 void TMatchingQuizFrame1::EndQuiz() {
-    Matching.EndQuiz(Program.Scores);
+    // A quiz with nothing answered adds nothing, so it needs no history read for it.
+    const bool answered = Matching.Score() && Matching.Score()->totalAnswered() > 0;
+    TScoreHistory dropped;
+    Matching.EndQuiz(answered ? Program.Scores() : dropped);
     hide();
 }
 

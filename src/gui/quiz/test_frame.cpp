@@ -201,7 +201,9 @@ void TTestFrame1::EndAttempt() {
     if (HostWasHidden && parentWidget()) parentWidget()->hide();
     if (!Runner) return;
     const bool recorded = Runner->Score() && Runner->Score()->totalAnswered() > 0;
-    Runner->EndAttempt(Program.Scores);
+    // An attempt with nothing answered adds nothing, so it needs no history read for it.
+    TScoreHistory dropped;
+    Runner->EndAttempt(recorded ? Program.Scores() : dropped);
     if (recorded) emit AttemptRecorded();
 }
 

@@ -34,7 +34,7 @@ QString DefaultExportPath(const std::string& bookTitle) {
 bool IsScoreFile(const QString& path, const TProgram& program) {
     std::error_code error;
     return std::filesystem::equivalent(QFile::encodeName(path).toStdString(),
-                                       program.SaveDirectory + ScoreFileName, error);
+                                       program.ScoreFilePath(), error);
 }
 
 // QSaveFile writes beside the target and renames only once everything is on disk, so a failure
@@ -50,7 +50,9 @@ QString WriteWholeFile(const QString& path, const std::string& bytes) {
 
 } // namespace
 
-void ExportScores(QWidget* parent, const TProgram& program) {
+void ExportScores(QWidget* parent, TProgram& program) {
+    // Read first: the history read tells where the score file is.
+    const TScoreHistory& history = program.Scores();
     const QString path = TMessageBoxes::SaveFileName(
         parent, QStringLiteral("Export Scores"), DefaultExportPath(program.SettingsSection),
         QStringLiteral("CSV files (*.csv);;All files (*)"));
@@ -60,7 +62,7 @@ void ExportScores(QWidget* parent, const TProgram& program) {
                                                     "file itself. Choose another name."));
         return;
     }
-    const QString error = WriteWholeFile(path, ScoresCsv(program.Scores, program.Book.get()));
+    const QString error = WriteWholeFile(path, ScoresCsv(history, program.Book.get()));
     if (!error.isEmpty())
         TMessageBoxes::Error(parent, QStringLiteral("Unable to export scores to \"%1\".\n%2")
                                          .arg(QDir::toNativeSeparators(path), error));

@@ -10,6 +10,6 @@ struct TProgram;
 // user's documents folder, and writes the score history there as CSV. The score file is never
 // written: choosing it as the target is refused. A failed write is reported and leaves any file
 // already at the target as it was.
-void ExportScores(QWidget* parent, const TProgram& program);
+void ExportScores(QWidget* parent, TProgram& program);
 
 } // namespace quillara::gui

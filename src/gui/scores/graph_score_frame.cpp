@@ -14,9 +14,9 @@
 
 namespace quillara::gui {
 
-TTGraphScoreFrame1::TTGraphScoreFrame1(const TScoreHistory& history,
+TTGraphScoreFrame1::TTGraphScoreFrame1(std::function<const TScoreHistory&()> history,
                                        const TRegionalSettings& regional, QWidget* parent)
-    : QWidget(parent), History(history), Regional(regional) {
+    : QWidget(parent), History(std::move(history)), Regional(regional) {
     setObjectName(QStringLiteral("TGraphScoreFrame1"));
     setMinimumSize(290, 290);
     MakeWhite(this);
@@ -55,7 +55,7 @@ void TTGraphScoreFrame1::Fill(int chapter) {
     TGrapher& chart = Grapher1->Chart();
     chart.clear();
     chart.setXLabel("Date   ");
-    const std::vector<TChapterPoint> points = ChapterHistory(History, chapter);
+    const std::vector<TChapterPoint> points = ChapterHistory(History(), chapter);
     for (std::size_t i = 0; i < points.size(); ++i) {
         chart.setValue(0, static_cast<int>(i), points[i].Percent);
         chart.xLabels().push_back(MonthDayText(points[i].Date, Regional));

@@ -3,6 +3,7 @@
 #include "app/frame_manager.h"
 
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -21,8 +22,10 @@ class TGrapherWidget;
 class TTGraphScoreFrame1 : public QWidget {
     Q_OBJECT
 public:
-    TTGraphScoreFrame1(const TScoreHistory& history, const TRegionalSettings& regional,
-                       QWidget* parent = nullptr);
+    // The history is asked for each time the graph is filled, so that it is read only once the
+    // student asks for a graph.
+    TTGraphScoreFrame1(std::function<const TScoreHistory&()> history,
+                       const TRegionalSettings& regional, QWidget* parent = nullptr);
 
     // Builds the graph of the chapter from the history as it is now.
     void Fill(int chapter);
@@ -33,7 +36,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    const TScoreHistory& History;
+    std::function<const TScoreHistory&()> History;
     const TRegionalSettings& Regional;
     TGrapherWidget* Grapher1;
     QLabel* noScoresLabel;

@@ -128,8 +128,14 @@ TFrameManager TViewScoreFrame::Roles() {
 }
 
 void TViewScoreFrame::SetScoreList(const TScoreHistory* history) {
+    Source = nullptr;
     History = history;
     Model->SetHistory(history);
+}
+
+void TViewScoreFrame::SetScoreList(std::function<const TScoreHistory*()> source) {
+    SetScoreList(nullptr);
+    Source = std::move(source);
 }
 
 bool TViewScoreFrame::ChartShown() const {
@@ -143,6 +149,7 @@ void TViewScoreFrame::ShowButtons(bool graph) {
 }
 
 void TViewScoreFrame::ShowScores() {
+    if (Source) SetScoreList(Source());
     Grapher1->hide();
     Label1->show();
     const bool empty = !History || History->empty();

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -28,6 +29,9 @@ public:
     TViewScoreFrame(const TRegionalSettings& regional, QWidget* parent = nullptr);
 
     void SetScoreList(const TScoreHistory* history);
+    // The same with the history the source gives when the list is first shown, so that it is
+    // read only once the student asks for it.
+    void SetScoreList(std::function<const TScoreHistory*()> source);
     // Refreshes the list from the history and shows the view.
     void ShowScores();
     TFrameManager Roles();
@@ -50,6 +54,7 @@ private:
     void FitColumns();
 
     const TScoreHistory* History = nullptr;
+    std::function<const TScoreHistory*()> Source;
     TScoreListModel* Model;
     // The widest text of each column, measured when the grid is filled.
     std::array<int, 3> TextWidths{};

@@ -3,33 +3,72 @@
 #include "app/open_book_dialog.h"
 #include "app/settings.h"
 #include "app/startup_steps.h"
+#include "find_child.h"
 #include "gui_book.h"
+#include "main_window.h"
+#include "make_score.h"
+#include "quiz/test_frame.h"
+#include "read_only_folder.h"
+#include "search/book_search_dialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
+#include <QWindow>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace quillara::gui {
 namespace {
 
 namespace fs = std::filesystem;
 using testing::GuiBook;
+using testing::In;
+using testing::MainWindow;
+using testing::MakeScore;
+using testing::ReadOnlyFolder;
 using testing::TempBookDir;
 
+// Keeps the messages shown until the main window shows.
+class ShownBeforeTheWindow : public QObject {
+public:
+    explicit ShownBeforeTheWindow(QStringList* shown) : Shown(shown) {
+        if (Shown) qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (Shown && event->type() == QEvent::Show && qobject_cast<TMainForm*>(watched)) {
+            *Shown = TMessageBoxes::Shown();
+            Shown = nullptr;
+        }
+        return false;
+    }
+
+private:
+    QStringList* Shown;
+};
+
 // Runs start-up with the current directory set to `cwd`, restoring it afterwards, and closes the
-// main window as soon as it is shown so that start-up returns from its event loop.
+// main window as soon as it has been drawn so that start-up returns from its event loop.
+// `shownBeforeTheWindow` receives the messages shown before the main window showed.
 int Start(TProgram& program, const std::vector<std::string>& arguments, const std::string& self,
-          const fs::path& cwd) {
+          const fs::path& cwd, QStringList* shownBeforeTheWindow = nullptr) {
     const fs::path before = fs::current_path();
     fs::current_path(cwd);
     QTimer poll;
+    const ShownBeforeTheWindow recorder(shownBeforeTheWindow);
     QObject::connect(&poll, &QTimer::timeout, [&poll] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             auto* form = qobject_cast<TMainForm*>(window);
-            if (form && form->isVisible()) {
+            if (form && form->isVisible() && form->windowHandle()->isExposed()) {
                 poll.stop();
-                form->close();
+                // Queued behind what the drawing set going.
+                QTimer::singleShot(0, form, &QWidget::close);
             }
         }
     });
@@ -58,8 +97,8 @@ TEST(Startup, OpensTheBookNamedByAFileInItAndSavesTheScoresThere) {
     EXPECT_EQ(Start(program, {(dir / "BOOK.DEF").string()}, "/usr/bin/quillara", dir), 0);
     ASSERT_TRUE(program.Book);
     EXPECT_EQ(program.Book->Title, "Test Book");
-    ASSERT_TRUE(program.Glossary);
-    EXPECT_EQ(program.Glossary->Entries.size(), 3u);
+    ASSERT_TRUE(program.Glossary());
+    EXPECT_EQ(program.Glossary()->Entries.size(), 3u);
     EXPECT_TRUE(fs::exists(dir / "SCORES.SAV")); // empty save directory: the current one
     EXPECT_TRUE(TMessageBoxes::Shown().isEmpty()) << TMessageBoxes::Shown().join("|").toStdString();
 }
@@ -194,7 +233,11 @@ TEST(Startup, ADamagedScoreFileIsKeptAndToldOfOnce) {
     book.Dir.Write("SCORES.SAV", cut);
     for (int run = 0; run < 2; ++run) {
         TProgram program;
-        EXPECT_EQ(Start(program, {dir.string()}, "x", dir), 0);
+        const QStringList earlier = TMessageBoxes::Shown();
+        QStringList beforeWindow{"not drawn"};
+        EXPECT_EQ(Start(program, {dir.string()}, "x", dir, &beforeWindow), 0);
+        // Read once the window is there, not before.
+        EXPECT_EQ(beforeWindow, earlier);
     }
 
     std::vector<fs::path> kept;
@@ -229,6 +272,157 @@ TEST(Startup, AScoreFileTooLargeToReadIsToldOfAndKept) {
     EXPECT_NE(told.find("The file as it was is kept as " + (dir / "SCORES.SAV.damaged-").string()),
               std::string::npos)
         << told;
+}
+
+std::vector<std::string> Descriptions(const fs::path& scoreFile) {
+    TScoreHistory history;
+    history.readScores(TempBookDir::ReadFile(scoreFile), scoreFile.string());
+    std::vector<std::string> texts;
+    for (std::size_t i = 0; i < history.size(); ++i)
+        texts.push_back(history.at(i).description);
+    return texts;
+}
+
+std::string WriteTwoScores(GuiBook& book) {
+    TScoreHistory two;
+    two.addAttempt(MakeScore(45000, "Old 1", {{1, 1, 0}}));
+    two.addAttempt(MakeScore(45001, "Old 2", {{2, 0, 1}}));
+    const std::string bytes = two.writeScores();
+    book.Dir.Write(ScoreFileName, bytes);
+    return bytes;
+}
+
+std::vector<std::string> FileNames(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A start and a close that open no view leave the score file as it was, whether the window was
+// closed before the scores were read or after.
+TEST(Startup, AStartThatAddsNothingLeavesTheScoreFileAlone) {
+    GuiBook book;
+    const fs::path dir = book.Write();
+    const std::string bytes = WriteTwoScores(book);
+    const fs::path scoreFile = dir / ScoreFileName;
+    const auto longAgo = fs::last_write_time(scoreFile) - std::chrono::hours(24 * 400);
+    fs::last_write_time(scoreFile, longAgo);
+    const std::vector<std::string> files = FileNames(dir);
+
+    TProgram started;
+    EXPECT_EQ(Start(started, {dir.string()}, "x", dir), 0);
+    EXPECT_EQ(started.Scores().size(), 2u);
+    {
+        MainWindow window(book);
+        window.form->close();
+    }
+    EXPECT_EQ(TempBookDir::ReadFile(scoreFile), bytes);
+    EXPECT_EQ(fs::last_write_time(scoreFile), longAgo);
+    EXPECT_EQ(FileNames(dir), files);
+    EXPECT_TRUE(TMessageBoxes::Shown().isEmpty()) << TMessageBoxes::Shown().join("|").toStdString();
+}
+
+// The glossary is read when it is first needed; a damaged one is told of then, once, and ends
+// the program as it does at start-up.
+TEST(Startup, AGlossaryReadLateIsToldOfOnce) {
+    GuiBook book;
+    {
+        MainWindow window(book);
+        // Damaged after the window opened: nothing has read it yet.
+        book.Dir.Write("GLOSSARY.DEF", "\x05");
+        for (const char* item :
+             {"GlossaryItem", "GlossaryMatchingItem", "SearchBookItem", "GlossaryItem"})
+            window.Action(item)->trigger();
+        EXPECT_FALSE(window.form->findChild<TBookSearchDialog*>());
+        // The matching quiz then finds no terms to ask, and says so.
+        EXPECT_EQ(TMessageBoxes::Shown().count(QString::fromLatin1(GlossaryFailedMessage)), 1);
+        EXPECT_EQ(TMessageBoxes::Shown().value(0).toStdString(), GlossaryFailedMessage);
+        QApplication::processEvents();
+        EXPECT_FALSE(window.form->isVisible());
+    }
+
+    // At start-up, it is read once the window is drawn, and told of once.
+    TMessageBoxes::Reset();
+    TMessageBoxes::SetUnattended(true);
+    TProgram started;
+    QStringList beforeWindow{"not drawn"};
+    EXPECT_EQ(Start(started, {book.Dir.Path().string()}, "x", book.Dir.Path(), &beforeWindow), 0);
+    EXPECT_TRUE(beforeWindow.isEmpty()) << beforeWindow.join("|").toStdString();
+    EXPECT_EQ(TMessageBoxes::Shown(), QStringList{GlossaryFailedMessage});
+}
+
+// Answers given before the history is read are added to the scores already saved, and the
+// related terms of a wrong answer find the glossary nothing had read yet.
+TEST(Startup, AQuizBeforeTheScoresAreReadKeepsTheOldScores) {
+    GuiBook book;
+    book.Banks[0][0].GlossaryTerms = std::vector<std::string>{"Cell"};
+    book.Write();
+    WriteTwoScores(book);
+    MainWindow window(book);
+    QString related;
+    TMessageBoxes::QueueDialog([&related](QDialog* dialog) {
+        related = In<QPlainTextEdit>(dialog, "RelatedDef")->toPlainText();
+        In<QPushButton>(dialog, "Button2")->click();
+        return dialog->result();
+    });
+    window.Action("QuizTrueFalseItem")->trigger();
+    In<QPushButton>(window.form->QuizRunner(), "ButtonFalse")->click();
+    EXPECT_EQ(related, "The smallest unit of life.");
+    window.form->close();
+    EXPECT_EQ(Descriptions(book.Dir.Path() / ScoreFileName),
+              (std::vector<std::string>{"Old 1", "Old 2", "True False Quiz from chapter 1"}));
+}
+
+// Sets an environment variable for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::string& value) : Name(name) {
+        if (const char* old = std::getenv(name)) Old = old;
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() {
+        if (Old)
+            ::setenv(Name, Old->c_str(), 1);
+        else
+            ::unsetenv(Name);
+    }
+
+private:
+    const char* Name;
+    std::optional<std::string> Old;
+};
+
+// An installed book's folder cannot be written: the scores are saved in the student's data
+// folder, the student is told so once, and the next start reads them from there.
+TEST(Startup, TheScoresOfAReadOnlyBookAreKeptInTheDataFolder) {
+    GuiBook book;
+    const fs::path dir = book.Write();
+    TempBookDir dataHome;
+    const ScopedEnv data("XDG_DATA_HOME", dataHome.Path().string());
+    const ReadOnlyFolder readOnly(dir);
+    if (!readOnly.Refuses()) GTEST_SKIP() << "this file system lets every write through";
+    const fs::path kept = dataHome.Path() / "quillara" / "Test Book" / ScoreFileName;
+    {
+        MainWindow window(book);
+        window.program.Scores().addAttempt(MakeScore(45000, "Mine", {{1, 1, 0}}));
+        window.Action("SaveScoresItem")->trigger();
+        window.program.Scores().addAttempt(MakeScore(45001, "Mine too", {{1, 0, 1}}));
+        window.form->close();
+    }
+    ASSERT_EQ(TMessageBoxes::Shown().size(), 1) << TMessageBoxes::Shown().join("|").toStdString();
+    EXPECT_TRUE(TMessageBoxes::Shown()[0].contains(QString::fromStdString(kept.string())))
+        << TMessageBoxes::Shown()[0].toStdString();
+    EXPECT_FALSE(fs::exists(dir / ScoreFileName));
+    EXPECT_EQ(Descriptions(kept), (std::vector<std::string>{"Mine", "Mine too"}));
+
+    TMessageBoxes::Reset();
+    TMessageBoxes::SetUnattended(true);
+    TProgram next;
+    EXPECT_EQ(Start(next, {dir.string()}, "x", dir), 0);
+    EXPECT_EQ(next.Scores().size(), 2u);
+    EXPECT_TRUE(TMessageBoxes::Shown().isEmpty()) << TMessageBoxes::Shown().join("|").toStdString();
 }
 
 TEST(Settings, SectionAndKeysIgnoreCaseAndValuesStayAsWritten) {

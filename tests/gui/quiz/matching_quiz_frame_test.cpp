@@ -82,9 +82,9 @@ TEST(MatchingQuizFrame, AnswersFromTheKeyboardAndTheMouseUntilTheEnd) {
     }
     EXPECT_TRUE(frame->isHidden());
     EXPECT_EQ(TMessageBoxes::Shown().back(), "End of Matching Quiz");
-    ASSERT_EQ(window.program.Scores.size(), 1u);
-    EXPECT_EQ(window.program.Scores.at(0).totalAnswered(), 10);
-    EXPECT_GE(window.program.Scores.at(0).totalCorrect(), 1);
+    ASSERT_EQ(window.program.Scores().size(), 1u);
+    EXPECT_EQ(window.program.Scores().at(0).totalAnswered(), 10);
+    EXPECT_GE(window.program.Scores().at(0).totalCorrect(), 1);
 }
 
 TEST(MatchingQuizFrame, EndingEarlyAsksAndAChapterWithoutTermsEndsAtOnce) {
@@ -103,13 +103,13 @@ TEST(MatchingQuizFrame, EndingEarlyAsksAndAChapterWithoutTermsEndsAtOnce) {
     EXPECT_TRUE(frame->isHidden());
     EXPECT_EQ(TMessageBoxes::Shown(),
               QStringList(2, "Are you sure you want to end the matching quiz?"));
-    EXPECT_TRUE(window.program.Scores.empty());
+    EXPECT_TRUE(window.program.Scores().empty());
 
     window.form->SelectChapter(2);
     window.Action("GlossaryMatchingItem")->trigger();
     EXPECT_TRUE(frame->isHidden());
     EXPECT_EQ(TMessageBoxes::Shown().back(), "End of Matching Quiz");
-    EXPECT_TRUE(window.program.Scores.empty());
+    EXPECT_TRUE(window.program.Scores().empty());
 }
 
 } // namespace

@@ -97,8 +97,8 @@ TEST(QuizRunner, ATrueFalseQuizFromTheMenuCountsAndRecords) {
 
     // After the last answer's dialog the runner goes without a summary and the cover shows.
     EXPECT_TRUE(runner->isHidden());
-    ASSERT_EQ(window.program.Scores.size(), 1u);
-    const TScore& score = window.program.Scores.at(0);
+    ASSERT_EQ(window.program.Scores().size(), 1u);
+    const TScore& score = window.program.Scores().at(0);
     EXPECT_EQ(score.description, "True False Quiz from chapter 1");
     EXPECT_EQ(score.detail(0).correct, 2);
     EXPECT_EQ(score.detail(0).incorrect, 1);
@@ -139,9 +139,9 @@ TEST(QuizRunner, MultipleChoiceLettersAndTryAgain) {
     EXPECT_FALSE(seen[1].TryAgainOffered);
     EXPECT_EQ(seen[1].Score, "You have answered 0 of 1 questions correctly");
     EXPECT_TRUE(runner->isHidden());
-    ASSERT_EQ(window.program.Scores.size(), 1u);
-    EXPECT_EQ(window.program.Scores.at(0).totalIncorrect(), 1);
-    EXPECT_EQ(window.program.Scores.at(0).totalCorrect(), 0);
+    ASSERT_EQ(window.program.Scores().size(), 1u);
+    EXPECT_EQ(window.program.Scores().at(0).totalIncorrect(), 1);
+    EXPECT_EQ(window.program.Scores().at(0).totalCorrect(), 0);
 }
 
 TEST(QuizRunner, EndingOrLeavingAQuizAsksFirst) {
@@ -166,7 +166,7 @@ TEST(QuizRunner, EndingOrLeavingAQuizAsksFirst) {
               (QStringList{"Are you sure you want to end the current True False Quiz?",
                            "Are you sure you want to end the current True False Quiz?"}));
     EXPECT_TRUE(runner->isHidden());
-    EXPECT_TRUE(window.program.Scores.empty()) << "nothing answered, nothing recorded";
+    EXPECT_TRUE(window.program.Scores().empty()) << "nothing answered, nothing recorded";
 
     // A chapter without questions of the kind starts nothing.
     window.Action("QuizMultipleChoiceItem")->trigger();
@@ -211,8 +211,8 @@ TEST(TestWindow, ATestOverChosenChaptersRunsInItsOwnWindow) {
     EXPECT_TRUE(testWindow->isVisible());
     In<QPushButton>(runner, "ButtonFalse")->click();
     EXPECT_FALSE(testWindow->isVisible()) << "the test window closes with the last dialog";
-    ASSERT_EQ(window.program.Scores.size(), 1u);
-    const TScore& score = window.program.Scores.at(0);
+    ASSERT_EQ(window.program.Scores().size(), 1u);
+    const TScore& score = window.program.Scores().at(0);
     EXPECT_EQ(score.description, "True False Test from chapters 1-2");
     EXPECT_EQ(score.totalCorrect() + score.totalIncorrect(), 2);
     EXPECT_EQ(score.detailCount(), 2);
@@ -235,7 +235,7 @@ TEST(TestWindow, ClosingTheWindowKeepsTheTestForTheNextCommandToAsk) {
     EXPECT_EQ(TMessageBoxes::Shown(),
               QStringList{"Are you sure you want to end the current True False Test?"});
     EXPECT_FALSE(window.form->GlossaryView()->isHidden());
-    ASSERT_EQ(window.program.Scores.size(), 1u) << "the answer given was kept";
+    ASSERT_EQ(window.program.Scores().size(), 1u) << "the answer given was kept";
 }
 
 TEST(QuizRunner, WordProblemsAreJudgedOnTheRoundedValue) {
@@ -282,7 +282,7 @@ TEST(QuizRunner, WordProblemsAreJudgedOnTheRoundedValue) {
                       "due to rounding error.");
     }
     EXPECT_TRUE(runner->isHidden());
-    EXPECT_EQ(window.program.Scores.at(0).totalIncorrect(), 3);
+    EXPECT_EQ(window.program.Scores().at(0).totalIncorrect(), 3);
 }
 
 } // namespace
@@ -337,10 +337,10 @@ TEST(Retake, AsksExactlyTheMissedQuestionsInTheRunnerThatAskedThem) {
     asked.sort();
     missed.sort();
     EXPECT_EQ(asked, missed);
-    ASSERT_EQ(window.program.Scores.size(), 2u);
-    EXPECT_EQ(window.program.Scores.at(1).description,
+    ASSERT_EQ(window.program.Scores().size(), 2u);
+    EXPECT_EQ(window.program.Scores().at(1).description,
               "Retake of Multiple Choice Quiz from chapter 1");
-    EXPECT_EQ(window.program.Scores.at(1).totalCorrect(), 2);
+    EXPECT_EQ(window.program.Scores().at(1).totalCorrect(), 2);
     EXPECT_FALSE(window.Action("RetakeItem")->isEnabled()) << "nothing missed this time";
 }
 

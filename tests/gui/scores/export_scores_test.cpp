@@ -29,7 +29,7 @@ struct ExportWindow {
             score->description = "Test, \"chapters\"";
             score->addCorrect(static_cast<std::int16_t>(chapter));
             score->addIncorrect(static_cast<std::int16_t>(chapter));
-            window.program.Scores.addAttempt(std::move(score));
+            window.program.Scores().addAttempt(std::move(score));
         }
     }
     // Runs the menu command, answering the save dialog with `chosen` (empty cancels); returns the
@@ -78,7 +78,7 @@ TEST(ExportScores, TheMenuCommandWritesTheHistoryAndNothingElse) {
     EXPECT_TRUE(FilesIn(w.saveDir.Path()).empty()); // no score file was saved
 
     w.Export({});
-    w.window.program.Scores.clear();
+    w.window.program.Scores().clear();
     w.Export(w.exportDir.Path() / "empty.csv");
     EXPECT_EQ(FilesIn(w.exportDir.Path()), (std::vector<std::string>{"empty.csv", "mine.csv"}));
     EXPECT_EQ(w.exportDir.Read("empty.csv"), Header);
@@ -95,7 +95,7 @@ TEST(ExportScores, TheDefaultNameIsOneEveryFileSystemTakes) {
 TEST(ExportScores, RefusedAndFailedWritesAreReportedAndChangeNothing) {
     GuiBook book;
     ExportWindow w(book);
-    ASSERT_TRUE(w.window.program.Scores.saveScores(w.window.program.SaveDirectory));
+    ASSERT_TRUE(w.window.program.Scores().saveScores(w.window.program.SaveDirectory));
     const fs::path scoreFile = w.saveDir.Path() / ScoreFileName;
     const std::string saved = TempBookDir::ReadFile(scoreFile);
     fs::create_directory(w.exportDir.Path() / "folder");

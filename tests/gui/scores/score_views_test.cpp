@@ -71,7 +71,7 @@ TEST(SavedScores, AnEmptyHistoryHasOnlyItsMessage) {
 TEST(SavedScores, ListsNewestFirstAndGraphsAScoreOfSeveralChapters) {
     GuiBook book;
     MainWindow window(book);
-    TScoreHistory& history = window.program.Scores;
+    TScoreHistory& history = window.program.Scores();
     AddScore(history, 46000, "True False Quiz from chapter 1", {{1, 2, 1}});
     AddScore(history, 46001.5, "TF/MC Test from chapters 1-2, 5",
              {{2, 3, 1}, {5, 1, 3}, {1, 2, 2}});
@@ -130,7 +130,7 @@ TEST(SavedScores, ListsNewestFirstAndGraphsAScoreOfSeveralChapters) {
 TEST(SavedScores, ColumnsFitTheirTextsAndShareWhatIsLeft) {
     GuiBook book;
     MainWindow window(book);
-    AddScore(window.program.Scores, 46000, "A rather long description of a test", {{1, 1, 0}});
+    AddScore(window.program.Scores(), 46000, "A rather long description of a test", {{1, 1, 0}});
     TViewScoreFrame* view = window.form->SavedScores();
     window.form->SwitchToView(view);
     auto* grid = In<QTableView>(view, "ScoreGrid");
@@ -157,7 +157,7 @@ TEST(SavedScores, ColumnsFitTheirTextsAndShareWhatIsLeft) {
 TEST(ChapterGraph, TheTenNewestScoresOfTheChapterOldestFirst) {
     GuiBook book;
     MainWindow window(book);
-    TScoreHistory& history = window.program.Scores;
+    TScoreHistory& history = window.program.Scores();
     // Day 46000 is 2025-12-09; one score a day, the chapter's share going up.
     for (int i = 0; i < 12; ++i)
         AddScore(history, 46000 + i, "Quiz", {{2, 1, 1}, {1, i, 11 - i}});
@@ -179,7 +179,7 @@ TEST(ChapterGraph, TheTenNewestScoresOfTheChapterOldestFirst) {
     // One score: a single 3D bar, red where it stands.
     GuiBook other;
     MainWindow single(other);
-    AddScore(single.program.Scores, 46000, "Quiz", {{1, 2, 1}});
+    AddScore(single.program.Scores(), 46000, "Quiz", {{1, 2, 1}});
     single.Action("GraphScoresItem")->trigger();
     auto* bar = In<TGrapherWidget>(single.form->ScoreGraph(), "Grapher1");
     const TGrapher& one = bar->Chart();
@@ -195,7 +195,7 @@ TEST(SavedScores, SaveScoresListsWhatAnotherWindowSaved) {
     GuiBook book;
     MainWindow window(book);
     window.program.SaveDirectory = (window.program.ProgramDirectory / "").string();
-    AddScore(window.program.Scores, 45000, "Mine", {{1, 1, 0}});
+    AddScore(window.program.Scores(), 45000, "Mine", {{1, 1, 0}});
     TScoreHistory other;
     AddScore(other, 45001, "Theirs", {{2, 1, 0}});
     ASSERT_TRUE(other.saveScores(window.program.SaveDirectory));

@@ -15,10 +15,8 @@ struct MainWindow {
         program.ProgramDirectory = book.Write();
         program.Book = LoadBookProperties(program.ProgramDirectory, program.Regional);
         program.SettingsSection = program.Book->Title;
-        if (program.Book->HasGlossary) {
-            program.Glossary = std::make_unique<TGlossary>();
-            program.Glossary->LoadGlossary(program.ProgramDirectory, false);
-        }
+        // The scores of the test's own book, never those of the current directory.
+        program.SaveDirectory = (program.ProgramDirectory / "").string();
         form = std::make_unique<gui::TMainForm>(program);
         form->SetUpBook();
         form->show();

@@ -1,0 +1,101 @@
+#include "scores/score_place.h"
+
+#include "scores/file_replace.h"
+#include "text/windows1252.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quillara {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A file name holds at most 255 bytes.
+constexpr std::size_t MaxFolderName = 255;
+constexpr const char* FallbackFolderName = "Book";
+
+bool UnsafeInFolderName(unsigned char c) {
+    return c < 0x20 || c == 0x7f ||
+           std::string_view("/\\:*?\"<>|").find(char(c)) != std::string_view::npos;
+}
+
+// Whether a score file, or a link for one, is there.
+bool HasScoreFile(const std::string& directory) {
+    std::error_code error;
+    return fs::symlink_status(directory + ScoreFileName, error).type() != fs::file_type::not_found;
+}
+
+// Whether the folder the score file is in refuses to be written: a read-only file system or
+// folder. A folder that is not there does not count: that is a mistake of the settings.
+bool RefusesWrites(const std::string& directory) {
+    const std::string folder = DirectoryOf(ResolveLinks(directory + ScoreFileName));
+    if (::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) == 0) return false;
+    return errno == EACCES || errno == EPERM || errno == EROFS;
+}
+
+// Makes the folder and those above it that are missing, private to the student.
+bool MakeFolders(const std::string& directory) {
+    fs::path made;
+    for (const fs::path& part : fs::path(directory)) {
+        made /= part;
+        if (part.empty() || part == made.root_path()) continue;
+        if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    }
+    std::error_code error;
+    return fs::is_directory(directory, error);
+}
+
+} // namespace
+
+std::string SafeFolderName(std::string_view title) {
+    std::string name = Windows1252ToUtf8(title);
+    for (char& c : name)
+        if (UnsafeInFolderName(static_cast<unsigned char>(c))) c = '-';
+    if (name.size() > MaxFolderName) {
+        // Cut at the start of a character.
+        std::size_t cut = MaxFolderName;
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+            --cut;
+        name.resize(cut);
+    }
+    // A leading dot would hide the folder, and "." or ".." are not folders of their own.
+    const std::size_t first = name.find_first_not_of(" .");
+    if (first == std::string::npos) return FallbackFolderName;
+    return name.substr(first, name.find_last_not_of(" .") - first + 1);
+}
+
+std::string UserScoresDirectory(std::string_view bookTitle, const char* dataHome,
+                                const char* home) {
+    std::string base;
+    if (dataHome && dataHome[0] == '/')
+        base = dataHome;
+    else if (home && home[0] != '\0')
+        base = std::string(home) + "/.local/share";
+    else
+        return {};
+    return base + "/quillara/" + SafeFolderName(bookTitle) + "/";
+}
+
+bool TScorePlace::load(TScoreHistory& history, const TScoreFolders& folders, TSaveFileOps& files) {
+    // A save directory that cannot be written has had its scores saved in the user folder.
+    InUserFolder = !folders.User.empty() && HasScoreFile(folders.User) &&
+                   (!HasScoreFile(folders.Save) || RefusesWrites(folders.Save));
+    return history.loadScores(directory(folders), files);
+}
+
+TScorePlace::ESaved TScorePlace::save(TScoreHistory& history, const TScoreFolders& folders,
+                                      TSaveFileOps& files) {
+    if (history.saveScores(directory(folders), files)) return ESaved::Saved;
+    if (InUserFolder || folders.User.empty() || !RefusesWrites(folders.Save)) return ESaved::Failed;
+    if (!MakeFolders(folders.User) || !history.saveScores(folders.User, files))
+        return ESaved::Failed;
+    InUserFolder = true;
+    return ESaved::MovedToUserFolder;
+}
+
+} // namespace quillara

@@ -1,0 +1,112 @@
+#include "make_score.h"
+#include "read_only_folder.h"
+#include "scores/score_place.h"
+#include "temp_book_dir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace quillara {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::MakeScore;
+using testing::ReadOnlyFolder;
+using testing::TempBookDir;
+
+std::string Prefix(const fs::path& folder) {
+    return (folder / "").string();
+}
+
+std::vector<std::string> Descriptions(const TScoreHistory& history) {
+    std::vector<std::string> texts;
+    for (std::size_t i = 0; i < history.size(); ++i)
+        texts.push_back(history.at(i).description);
+    return texts;
+}
+
+TEST(ScorePlace, ABookTitleBecomesOneFolderName) {
+    const struct {
+        std::string Title;
+        std::string Folder;
+    } cases[] = {
+        {"Test Book", "Test Book"},
+        {" ../Cells/Energy: \"Part\" 1. ", "-Cells-Energy- -Part- 1"},
+        {"..", "Book"},
+        {"", "Book"},
+        {"Line\tbreak", "Line-break"},
+        {"\xC9nergie", "\xC3\x89nergie"}, // Windows-1252 in the book, UTF-8 on disk
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SafeFolderName(c.Title), c.Folder) << c.Title;
+
+    // A name too long for the file system is cut at the start of a character.
+    const std::string longest = SafeFolderName(std::string(300, '\xE9'));
+    EXPECT_EQ(longest.size(), 254u);
+    EXPECT_EQ(longest.substr(252), "\xC3\xA9");
+
+    EXPECT_EQ(UserScoresDirectory("Bio", "/data", "/home/s"), "/data/quillara/Bio/");
+    EXPECT_EQ(UserScoresDirectory("Bio", nullptr, "/home/s"), "/home/s/.local/share/quillara/Bio/");
+    // The data home must be absolute to count.
+    EXPECT_EQ(UserScoresDirectory("Bio", "data", "/home/s"), "/home/s/.local/share/quillara/Bio/");
+    EXPECT_EQ(UserScoresDirectory("Bio", "", ""), "");
+    EXPECT_EQ(UserScoresDirectory("Bio", nullptr, nullptr), "");
+}
+
+// The save directory refuses writes: the scores, the file's there and the new ones, go to the user
+// folder, made private to the student; the move is reported once, and from then on the user
+// folder's file is the one read, although the old one is still there.
+TEST(ScorePlace, TheScoresOfAReadOnlyFolderMoveToTheUserFolder) {
+    TempBookDir book;
+    TempBookDir home;
+    TScoreHistory old;
+    old.addAttempt(MakeScore(44000, "Old", {{1, 1, 0}}));
+    ASSERT_TRUE(old.saveScores(Prefix(book.Path())));
+    const std::string oldBytes = book.Read(ScoreFileName);
+    const ReadOnlyFolder readOnly(book.Path());
+    if (!readOnly.Refuses()) GTEST_SKIP() << "this file system lets every write through";
+    const TScoreFolders folders{Prefix(book.Path()), Prefix(home.Path() / "quillara" / "Bio")};
+
+    TScorePlace place;
+    TScoreHistory history;
+    EXPECT_TRUE(place.load(history, folders));
+    EXPECT_EQ(place.directory(folders), folders.Save);
+    history.addAttempt(MakeScore(45000, "New", {{1, 1, 0}}));
+    EXPECT_EQ(place.save(history, folders), TScorePlace::ESaved::MovedToUserFolder);
+    EXPECT_EQ(place.directory(folders), folders.User);
+    struct stat made {};
+    ASSERT_EQ(::stat(folders.User.c_str(), &made), 0);
+    EXPECT_EQ(made.st_mode & 0777, 0700u);
+    history.addAttempt(MakeScore(45001, "Newer", {{1, 0, 1}}));
+    EXPECT_EQ(place.save(history, folders), TScorePlace::ESaved::Saved);
+    EXPECT_EQ(book.Read(ScoreFileName), oldBytes);
+
+    TScorePlace next;
+    TScoreHistory read;
+    EXPECT_TRUE(next.load(read, folders));
+    EXPECT_EQ(Descriptions(read), (std::vector<std::string>{"Old", "New", "Newer"}));
+}
+
+// Only a folder that refuses writes sends the scores elsewhere: a save directory that is not
+// there is a mistake of the settings, reported as a failed save, and the user folder is left
+// alone.
+TEST(ScorePlace, AMissingSaveDirectoryIsAFailedSave) {
+    TempBookDir book;
+    TempBookDir home;
+    const TScoreFolders folders{Prefix(book.Path() / "no-such-folder"),
+                                Prefix(home.Path() / "Bio")};
+    TScorePlace place;
+    TScoreHistory history;
+    history.addAttempt(MakeScore(45000, "First", {{1, 1, 0}}));
+    EXPECT_EQ(place.save(history, folders), TScorePlace::ESaved::Failed);
+    EXPECT_FALSE(fs::exists(home.Path() / "Bio"));
+
+    // With no user folder to go to, a read-only folder is a failed save too.
+    const ReadOnlyFolder readOnly(book.Path());
+    if (!readOnly.Refuses()) GTEST_SKIP() << "this file system lets every write through";
+    EXPECT_EQ(place.save(history, {Prefix(book.Path()), ""}), TScorePlace::ESaved::Failed);
+}
+
+} // namespace
+} // namespace quillara
