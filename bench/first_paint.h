@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <functional>
 
@@ -44,6 +45,14 @@ private:
         clock_gettime(CLOCK_REALTIME, &now);
         const long long nowNs = now.tv_sec * 1'000'000'000LL + now.tv_nsec;
         std::printf("first paint %.2f ms\n", (nowNs - std::atoll(launch)) / 1e6);
+        // The most memory the process has held so far, before anything read after the paint.
+        if (std::FILE* status = std::fopen("/proc/self/status", "r")) {
+            char line[256];
+            while (std::fgets(line, sizeof line, status))
+                if (std::strncmp(line, "VmHWM:", 6) == 0)
+                    std::printf("peak at first paint %ld kB\n", std::atol(line + 6));
+            std::fclose(status);
+        }
         std::fflush(stdout);
     }
 
