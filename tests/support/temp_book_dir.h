@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillara::testing {
 
@@ -22,6 +23,8 @@ public:
     std::filesystem::path WriteSparse(std::string_view name, std::uintmax_t size) const;
     std::string Read(std::string_view name) const;
     static std::string ReadFile(const std::filesystem::path& path);
+    // The names of the entries of a folder, sorted.
+    static std::vector<std::string> FileNames(const std::filesystem::path& folder);
 
 private:
     std::filesystem::path Dir;

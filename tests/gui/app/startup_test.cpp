@@ -292,14 +292,6 @@ std::string WriteTwoScores(GuiBook& book) {
     return bytes;
 }
 
-std::vector<std::string> FileNames(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // A start and a close that open no view leave the score file as it was, whether the window was
 // closed before the scores were read or after.
 TEST(Startup, AStartThatAddsNothingLeavesTheScoreFileAlone) {
@@ -309,7 +301,7 @@ TEST(Startup, AStartThatAddsNothingLeavesTheScoreFileAlone) {
     const fs::path scoreFile = dir / ScoreFileName;
     const auto longAgo = fs::last_write_time(scoreFile) - std::chrono::hours(24 * 400);
     fs::last_write_time(scoreFile, longAgo);
-    const std::vector<std::string> files = FileNames(dir);
+    const std::vector<std::string> files = TempBookDir::FileNames(dir);
 
     TProgram started;
     EXPECT_EQ(Start(started, {dir.string()}, "x", dir), 0);
@@ -320,7 +312,7 @@ TEST(Startup, AStartThatAddsNothingLeavesTheScoreFileAlone) {
     }
     EXPECT_EQ(TempBookDir::ReadFile(scoreFile), bytes);
     EXPECT_EQ(fs::last_write_time(scoreFile), longAgo);
-    EXPECT_EQ(FileNames(dir), files);
+    EXPECT_EQ(TempBookDir::FileNames(dir), files);
     EXPECT_TRUE(TMessageBoxes::Shown().isEmpty()) << TMessageBoxes::Shown().join("|").toStdString();
 }
 

@@ -48,14 +48,6 @@ struct ExportWindow {
     MainWindow window;
 };
 
-std::vector<std::string> FilesIn(const fs::path& dir) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST(ExportScores, TheMenuCommandWritesTheHistoryAndNothingElse) {
     GuiBook book;
     ExportWindow w(book);
@@ -74,13 +66,14 @@ TEST(ExportScores, TheMenuCommandWritesTheHistoryAndNothingElse) {
               std::string(Header) +
                   "2024-03-07T06:00:00,\"Test, \"\"chapters\"\"\",2,Energy,1,1,50\r\n"
                   "2024-03-08T12:00:00,\"Test, \"\"chapters\"\"\",1,Cells,1,1,50\r\n");
-    EXPECT_EQ(FilesIn(w.exportDir.Path()), std::vector<std::string>{"mine.csv"});
-    EXPECT_TRUE(FilesIn(w.saveDir.Path()).empty()); // no score file was saved
+    EXPECT_EQ(TempBookDir::FileNames(w.exportDir.Path()), std::vector<std::string>{"mine.csv"});
+    EXPECT_TRUE(TempBookDir::FileNames(w.saveDir.Path()).empty()); // no score file was saved
 
     w.Export({});
     w.window.program.Scores().clear();
     w.Export(w.exportDir.Path() / "empty.csv");
-    EXPECT_EQ(FilesIn(w.exportDir.Path()), (std::vector<std::string>{"empty.csv", "mine.csv"}));
+    EXPECT_EQ(TempBookDir::FileNames(w.exportDir.Path()),
+              (std::vector<std::string>{"empty.csv", "mine.csv"}));
     EXPECT_EQ(w.exportDir.Read("empty.csv"), Header);
     EXPECT_TRUE(TMessageBoxes::Shown().isEmpty());
 }
@@ -118,7 +111,8 @@ TEST(ExportScores, RefusedAndFailedWritesAreReportedAndChangeNothing) {
         EXPECT_TRUE(TMessageBoxes::Shown()[0].startsWith(QString::fromUtf8(c.Message)))
             << TMessageBoxes::Shown()[0].toStdString();
         // Nothing half-written is left beside the target, and the score file is untouched.
-        EXPECT_EQ(FilesIn(w.exportDir.Path()), (std::vector<std::string>{"folder", "link.csv"}));
+        EXPECT_EQ(TempBookDir::FileNames(w.exportDir.Path()),
+                  (std::vector<std::string>{"folder", "link.csv"}));
         EXPECT_TRUE(fs::is_empty(w.exportDir.Path() / "folder"));
         EXPECT_EQ(TempBookDir::ReadFile(scoreFile), saved);
     }
