@@ -8,6 +8,13 @@
 #include "glossary/view_glossary_frame.h"
 #include "gui_book.h"
 #include "main_window.h"
+#include "quiz/answer_response_form.h"
+#include "quiz/matching_quiz_frame.h"
+#include "quiz/select_chapter_form.h"
+#include "quiz/test_form.h"
+#include "quiz/test_frame.h"
+#include "scores/graph_score_frame.h"
+#include "scores/view_score_frame.h"
 #include "scripted_random.h"
 
 #include <QAction>
@@ -140,6 +147,34 @@ TEST(MainForm, AViewThatRefusesToBeLeftKeepsTheChapter) {
     EXPECT_EQ(asked, 2); // asked once for the whole switch
     EXPECT_TRUE(blocker.isHidden());
     EXPECT_FALSE(window.form->GlossaryView()->isHidden());
+}
+
+// The first window makes none of the views or their dialogs. The first command makes them all,
+// registered in their fixed order, and the matching quiz takes the chapter chosen before it was
+// made.
+TEST(MainForm, ViewsAreMadeOnFirstUseInTheirOrder) {
+    GuiBook book;
+    MainWindow window(book);
+    TMainForm& form = *window.form;
+    EXPECT_TRUE(form.Views().empty());
+    EXPECT_FALSE(form.findChild<TAnswerResponseForm*>());
+    EXPECT_FALSE(form.findChild<TSelectChapterForm*>());
+    EXPECT_FALSE(form.findChild<TTestForm1*>());
+    EXPECT_FALSE(form.findChild<TViewTopicFrame1*>());
+
+    auto* chooser = window.Child<QComboBox>("ComboBox1");
+    chooser->setCurrentIndex(1);
+    emit chooser->activated(1);
+    window.Action("GlossaryMatchingItem")->trigger();
+    EXPECT_EQ(form.MatchingQuiz()->windowTitle().toStdString(), "Matching Quiz from Chapter 2");
+
+    std::vector<QWidget*> order;
+    for (const TFrameManager& view : form.Views())
+        order.push_back(view.Frame);
+    EXPECT_EQ(order,
+              (std::vector<QWidget*>{form.TestRunner(), form.QuizRunner(), form.MatchingQuiz(),
+                                     form.AuthorsNotesView(), form.SavedScores(),
+                                     form.GlossaryView(), form.ScoreGraph(), form.TopicView()}));
 }
 
 TEST(MainForm, MissingPicturesAreNamedOnceAndTheChapterStillChanges) {
