@@ -136,7 +136,7 @@ TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), 
     auto* line = new QFrame(headStrip);
     line->setObjectName(QStringLiteral("ChapterHeadLine"));
     line->setFixedHeight(1);
-    line->setStyleSheet(QStringLiteral("background: black"));
+    FillBackground(line, Qt::black);
     headLayout->addWidget(line);
     column->addWidget(headStrip);
 
@@ -527,11 +527,7 @@ void TMainForm::SelectChapter(int chapter) {
 
 void TMainForm::ShowChapterHeading(int chapter) {
     const TColor colour = TBookProperties::ChapterHeadColor();
-    ChapterHeading->parentWidget()->setStyleSheet(
-        QStringLiteral("#ChapterHeadPanel { background: rgb(%1, %2, %3); }")
-            .arg(colour.Red)
-            .arg(colour.Green)
-            .arg(colour.Blue));
+    FillBackground(ChapterHeading->parentWidget(), QColor(colour.Red, colour.Green, colour.Blue));
     ChapterHeading->clear();
     ChapterHeading->setAccessibleDescription(ChapterChooser->itemText(chapter - 1));
     if (chapter < 1 || chapter > Program.Book->ChapterCount) return;

@@ -177,6 +177,22 @@ TEST(MainForm, ViewsAreMadeOnFirstUseInTheirOrder) {
                                      form.GlossaryView(), form.ScoreGraph(), form.TopicView()}));
 }
 
+// Under the chapter heading, in the book's heading colour, a one-pixel black line spans the window.
+TEST(MainForm, TheChapterHeadingStripHasItsColourAndItsLine) {
+    GuiBook book;
+    MainWindow window(book);
+    QWidget* strip = window.Child("ChapterHeadPanel");
+    QWidget* line = window.Child("ChapterHeadLine");
+    const QImage shot = strip->grab().toImage();
+    const TColor colour = TBookProperties::ChapterHeadColor();
+    EXPECT_EQ(shot.pixelColor(strip->width() - 2, 1),
+              QColor(colour.Red, colour.Green, colour.Blue));
+    EXPECT_EQ(line->height(), 1);
+    EXPECT_EQ(line->width(), strip->width());
+    for (int x : {0, line->width() / 2, line->width() - 1})
+        EXPECT_EQ(shot.pixelColor(line->mapTo(strip, QPoint(x, 0))), QColor(Qt::black)) << x;
+}
+
 TEST(MainForm, MissingPicturesAreNamedOnceAndTheChapterStillChanges) {
     GuiBook book;
     book.WritePictures = false;
