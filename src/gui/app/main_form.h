@@ -117,6 +117,7 @@ private:
     QComboBox* ChapterChooser = nullptr;
     QLabel* ChapterHeading = nullptr;
     TViewHost* Host = nullptr;
+    // The views, once MainViews() has made them.
     std::unique_ptr<TMainViews> Made;
     QMenu* ViewMenu = nullptr;
     QAction* GlossaryItem = nullptr;
