@@ -136,7 +136,7 @@ TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), 
     auto* line = new QFrame(headStrip);
     line->setObjectName(QStringLiteral("ChapterHeadLine"));
     line->setFixedHeight(1);
-    line->setStyleSheet(QStringLiteral("background: black"));
+    FillBackground(line, Qt::black);
     headLayout->addWidget(line);
     column->addWidget(headStrip);
 
@@ -149,10 +149,6 @@ TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), 
     row->addWidget(navigation);
 
     Host = new TViewHost(central);
-    MainViews = std::make_unique<TMainViews>(Program, *Host, this);
-    for (TTestFrame1* runner : {MainViews->QuizRunner, MainViews->TestRunner})
-        connect(runner, &TTestFrame1::AttemptRecorded, this,
-                [this, runner] { RememberMissed(runner); });
     row->addWidget(Host, 1);
     column->addLayout(row, 1);
     setCentralWidget(central);
@@ -175,32 +171,48 @@ void TMainForm::RememberMissed(TTestFrame1* runner) {
 const std::vector<TFrameManager>& TMainForm::Views() const {
     return Host->Views();
 }
-TViewTopicFrame1* TMainForm::TopicView() const {
-    return MainViews->Topic;
+
+// The first window shows none of the views and dialogs, so they are made, placed and registered
+// the first time one of them is asked for rather than before that window is drawn. Until then
+// every view is hidden, as after FormShow, and nothing is asked of them.
+TMainViews& TMainForm::MainViews() {
+    if (!Made) {
+        Made = std::make_unique<TMainViews>(Program, *Host, this);
+        Made->Register(*Host);
+        if (Chapter > 0) Made->MatchingQuiz->SetChapter(Chapter);
+        for (TTestFrame1* runner : {Made->QuizRunner, Made->TestRunner})
+            connect(runner, &TTestFrame1::AttemptRecorded, this,
+                    [this, runner] { RememberMissed(runner); });
+    }
+    return *Made;
 }
-TViewGlossaryFrame1* TMainForm::GlossaryView() const {
-    return MainViews->Glossary;
+
+TViewTopicFrame1* TMainForm::TopicView() {
+    return MainViews().Topic;
 }
-TViewAuthorsNotesFrame1* TMainForm::AuthorsNotesView() const {
-    return MainViews->Notes;
+TViewGlossaryFrame1* TMainForm::GlossaryView() {
+    return MainViews().Glossary;
 }
-TTestFrame1* TMainForm::QuizRunner() const {
-    return MainViews->QuizRunner;
+TViewAuthorsNotesFrame1* TMainForm::AuthorsNotesView() {
+    return MainViews().Notes;
 }
-TTestFrame1* TMainForm::TestRunner() const {
-    return MainViews->TestRunner;
+TTestFrame1* TMainForm::QuizRunner() {
+    return MainViews().QuizRunner;
 }
-TTestForm1* TMainForm::TestWindow() const {
-    return MainViews->TestForm;
+TTestFrame1* TMainForm::TestRunner() {
+    return MainViews().TestRunner;
 }
-TMatchingQuizFrame1* TMainForm::MatchingQuiz() const {
-    return MainViews->MatchingQuiz;
+TTestForm1* TMainForm::TestWindow() {
+    return MainViews().TestForm;
 }
-TViewScoreFrame* TMainForm::SavedScores() const {
-    return MainViews->Scores;
+TMatchingQuizFrame1* TMainForm::MatchingQuiz() {
+    return MainViews().MatchingQuiz;
 }
-TTGraphScoreFrame1* TMainForm::ScoreGraph() const {
-    return MainViews->ScoreGraph;
+TViewScoreFrame* TMainForm::SavedScores() {
+    return MainViews().Scores;
+}
+TTGraphScoreFrame1* TMainForm::ScoreGraph() {
+    return MainViews().ScoreGraph;
 }
 
 // The dialogs and the help window are made the first time they are asked for, so that they cost
@@ -243,7 +255,8 @@ void TMainForm::BuildMenus() {
     ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
     ViewMenu->setObjectName(QStringLiteral("ViewMenu"));
     GlossaryItem = AddAction(ViewMenu, QStringLiteral("Glossary"), "GlossaryItem");
-    connect(GlossaryItem, &QAction::triggered, this, [this] { SwitchToView(MainViews->Glossary); });
+    connect(GlossaryItem, &QAction::triggered, this,
+            [this] { SwitchToView(MainViews().Glossary); });
     GlossarySeparator = ViewMenu->addSeparator();
 
     QMenu* quiz = menuBar()->addMenu(QStringLiteral("&Quiz"));
@@ -258,7 +271,7 @@ void TMainForm::BuildMenus() {
     MatchingSeparator = quiz->addSeparator();
     MatchingItem = AddAction(quiz, QStringLiteral("Glossary Matching"), "GlossaryMatchingItem");
     connect(MatchingItem, &QAction::triggered, this,
-            [this] { SwitchToView(MainViews->MatchingQuiz); });
+            [this] { SwitchToView(MainViews().MatchingQuiz); });
     quiz->addSeparator();
     RetakeItem = AddAction(quiz, QStringLiteral("Retake Missed Questions"), "RetakeItem");
     RetakeItem->setEnabled(false);
@@ -274,7 +287,7 @@ void TMainForm::BuildMenus() {
     QMenu* scores = menuBar()->addMenu(QStringLiteral("&Scores"));
     scores->setObjectName(QStringLiteral("ScoresMenu"));
     connect(AddAction(scores, QStringLiteral("&View saved scores"), "ViewSavedScoresItem"),
-            &QAction::triggered, this, [this] { SwitchToView(MainViews->Scores); });
+            &QAction::triggered, this, [this] { SwitchToView(MainViews().Scores); });
     connect(
         AddAction(scores, QStringLiteral("&Graph scores for selected chapter"), "GraphScoresItem"),
         &QAction::triggered, this, &TMainForm::GraphChapterScores);
@@ -288,7 +301,7 @@ void TMainForm::BuildMenus() {
     connect(contents, &QAction::triggered, this, [this] { Help()->ShowContents(); });
     AuthorsNotesItem = AddAction(help, QStringLiteral("Authors &Notes"), "AuthorsNotesItem");
     connect(AuthorsNotesItem, &QAction::triggered, this,
-            [this] { SwitchToView(MainViews->Notes); });
+            [this] { SwitchToView(MainViews().Notes); });
     help->addSeparator();
     QAction* aboutBook = AddAction(help, QStringLiteral("About &Book..."), "AboutBookItem");
     connect(aboutBook, &QAction::triggered, this, [this] { AboutBook()->ShowAbout(); });
@@ -328,7 +341,7 @@ void TMainForm::BuildNavigation(QWidget* panel) {
         if (command.Kinds != WordProblemKinds) quizLink(command);
     connect(link(QStringLiteral("Glossary Matching"), "GlossaryMatchingLink", true,
                  QStringLiteral("Starts a glossary matching quiz on this chapter")),
-            &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews->MatchingQuiz); });
+            &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews().MatchingQuiz); });
     WordProblemsLink = quizLink(QuizCommands.back());
     WordProblemsLink->hide();
     RetakeLink =
@@ -350,16 +363,16 @@ void TMainForm::BuildNavigation(QWidget* panel) {
     layout->addWidget(Heading(QStringLiteral("Miscellaneous"), "MiscellaneousHeading", panel));
     connect(link(QStringLiteral("Glossary"), "GlossaryLink", true,
                  QStringLiteral("Opens the glossary of the book")),
-            &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews->Glossary); });
+            &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews().Glossary); });
     connect(link(QStringLiteral("Graph scores for chapter"), "GraphScoresLink", true,
                  QStringLiteral("Shows a graph of your scores on this chapter")),
             &TLinkLabel::clicked, this, &TMainForm::GraphChapterScores);
     connect(link(QStringLiteral("View saved scores"), "ViewSavedScoresLink", true,
                  QStringLiteral("Shows the scores of your quizzes and tests")),
-            &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews->Scores); });
+            &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews().Scores); });
     connect(link(QStringLiteral("Read authors notes"), "AuthorsNotesLink", true,
                  QStringLiteral("Shows the notes of the book's author")),
-            &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews->Notes); });
+            &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews().Notes); });
     layout->addStretch(1);
 }
 
@@ -416,7 +429,6 @@ void TMainForm::FormShow() {
     GlossarySeparator->setVisible(book.HasGlossary);
     if (!book.HasGlossary && book.Topics.empty()) ViewMenu->menuAction()->setVisible(false);
 
-    MainViews->Register(*Host);
     HideViews();
     SelectChapter(1);
     // Never smaller than 520 x 440, nor than the cover and the chapter heading need.
@@ -448,7 +460,7 @@ void TMainForm::SwitchToView(QWidget* view) {
 
 void TMainForm::GiveQuiz(const TKindSet& kinds, std::string_view description) {
     if (!CanLeaveViews()) return;
-    TTestFrame1* runner = MainViews->QuizRunner;
+    TTestFrame1* runner = MainViews().QuizRunner;
     runner->setProperty("HelpContext", QuizHelpContext);
     HideViews();
     TChapterSet chapter;
@@ -461,7 +473,7 @@ void TMainForm::GiveTest(const TKindSet& kinds, std::string_view description) {
     if (!CanLeaveViews()) return;
     HideViews();
     const TChosenChapters chosen = AskChapters();
-    TTestFrame1* runner = MainViews->TestRunner;
+    TTestFrame1* runner = MainViews().TestRunner;
     if (chosen.Chapters.any())
         runner->SetupAttempt(kinds, description, chosen.Size, chosen.Chapters, false);
     runner->setProperty("HelpContext", TestHelpContext);
@@ -471,14 +483,14 @@ void TMainForm::GiveTest(const TKindSet& kinds, std::string_view description) {
 void TMainForm::GiveRetake() {
     if (!RetakeRunner || RetakeQuestions.empty() || !CanLeaveViews()) return;
     HideViews();
-    const bool isQuiz = RetakeRunner == MainViews->QuizRunner;
+    const bool isQuiz = RetakeRunner == MainViews().QuizRunner;
     RetakeRunner->setProperty("HelpContext", isQuiz ? QuizHelpContext : TestHelpContext);
     RetakeRunner->SetupRetake(RetakeQuestions, RetakeDescription, isQuiz);
     ShowView(RetakeRunner);
 }
 
 TMainForm::TChosenChapters TMainForm::AskChapters() {
-    TSelectChapterForm* dialog = MainViews->ChapterDialog;
+    TSelectChapterForm* dialog = MainViews().ChapterDialog;
     if (!dialog->ExecuteDialog(*Program.Book)) return {};
     return {dialog->SelectedChapters(Program.Book->ChapterCount), dialog->TestSize()};
 }
@@ -490,7 +502,7 @@ void TMainForm::SelectChapter(int chapter) {
         const QSignalBlocker quiet(ChapterChooser);
         ChapterChooser->setCurrentIndex(chapter - 1);
     }
-    MainViews->MatchingQuiz->SetChapter(chapter);
+    if (Made) Made->MatchingQuiz->SetChapter(chapter);
     ShowChapterHeading(chapter);
     for (QAction* item : TopicItems)
         item->setVisible(book.TopicInChapter(chapter, item->data().toInt()));
@@ -515,11 +527,7 @@ void TMainForm::SelectChapter(int chapter) {
 
 void TMainForm::ShowChapterHeading(int chapter) {
     const TColor colour = TBookProperties::ChapterHeadColor();
-    ChapterHeading->parentWidget()->setStyleSheet(
-        QStringLiteral("#ChapterHeadPanel { background: rgb(%1, %2, %3); }")
-            .arg(colour.Red)
-            .arg(colour.Green)
-            .arg(colour.Blue));
+    FillBackground(ChapterHeading->parentWidget(), QColor(colour.Red, colour.Green, colour.Blue));
     ChapterHeading->clear();
     ChapterHeading->setAccessibleDescription(ChapterChooser->itemText(chapter - 1));
     if (chapter < 1 || chapter > Program.Book->ChapterCount) return;
@@ -563,13 +571,13 @@ void TMainForm::ComboBox1Change(int index) {
 }
 
 void TMainForm::GraphChapterScores() {
-    MainViews->ScoreGraph->Fill(Chapter);
-    SwitchToView(MainViews->ScoreGraph);
+    MainViews().ScoreGraph->Fill(Chapter);
+    SwitchToView(MainViews().ScoreGraph);
 }
 
 void TMainForm::ShowTopicCommand(std::int32_t topicId) {
-    MainViews->Topic->ShowTopic(Chapter, Program.Book->TopicTitle(topicId));
-    SwitchToView(MainViews->Topic);
+    MainViews().Topic->ShowTopic(Chapter, Program.Book->TopicTitle(topicId));
+    SwitchToView(MainViews().Topic);
 }
 
 // The search window is made the first time it is asked for, and keeps what it prepared.
@@ -589,8 +597,8 @@ void TMainForm::SaveScoresCommand() {
 void TMainForm::SaveScores() {
     // The save may take in attempts that another window saved; a list on screen shows them. A
     // list on screen has read the history.
-    TViewScoreFrame* list = MainViews->Scores;
-    const bool listed = list->isVisible() && !list->ChartShown();
+    TViewScoreFrame* list = Made ? Made->Scores : nullptr;
+    const bool listed = list && list->isVisible() && !list->ChartShown();
     const std::size_t before = listed ? Program.Scores().size() : 0;
     if (!Program.SaveScores(this))
         TMessageBoxes::Error(this, QStringLiteral("Unable to save scores"));

@@ -65,17 +65,18 @@ public:
     // asked them.
     void GiveRetake();
 
-    // The registered views, in registration order.
+    // The registered views, in registration order; none before a view is first asked for.
     const std::vector<TFrameManager>& Views() const;
-    TViewTopicFrame1* TopicView() const;
-    TViewGlossaryFrame1* GlossaryView() const;
-    TViewAuthorsNotesFrame1* AuthorsNotesView() const;
-    TTestFrame1* QuizRunner() const;
-    TTestFrame1* TestRunner() const;
-    TTestForm1* TestWindow() const;
-    TMatchingQuizFrame1* MatchingQuiz() const;
-    TViewScoreFrame* SavedScores() const;
-    TTGraphScoreFrame1* ScoreGraph() const;
+    // Each view is made with the others the first time any of them is asked for.
+    TViewTopicFrame1* TopicView();
+    TViewGlossaryFrame1* GlossaryView();
+    TViewAuthorsNotesFrame1* AuthorsNotesView();
+    TTestFrame1* QuizRunner();
+    TTestFrame1* TestRunner();
+    TTestForm1* TestWindow();
+    TMatchingQuizFrame1* MatchingQuiz();
+    TViewScoreFrame* SavedScores();
+    TTGraphScoreFrame1* ScoreGraph();
     TAboutBox* AboutBook();
     TAboutProgram* AboutProgramDialog();
     THelpWindow* Help();
@@ -91,6 +92,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    TMainViews& MainViews();
     void BuildMenus();
     void BuildNavigation(QWidget* panel);
     void FormShow();
@@ -115,7 +117,8 @@ private:
     QComboBox* ChapterChooser = nullptr;
     QLabel* ChapterHeading = nullptr;
     TViewHost* Host = nullptr;
-    std::unique_ptr<TMainViews> MainViews;
+    // The views, once MainViews() has made them.
+    std::unique_ptr<TMainViews> Made;
     QMenu* ViewMenu = nullptr;
     QAction* GlossaryItem = nullptr;
     QAction* GlossarySeparator = nullptr;

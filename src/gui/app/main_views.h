@@ -18,9 +18,9 @@ class TViewHost;
 class TViewScoreFrame;
 class TViewTopicFrame1;
 
-// The views of the main window and the dialogs the quizzes share, made once with the window.
-// Placing a view in the client area and registering its roles happen here, so that a new view
-// is a new class and a line in each of the two lists below.
+// The views of the main window and the dialogs the quizzes share, made once, together, when the
+// window first needs one of them. Placing a view in the client area and registering its roles
+// happen here, so that a new view is a new class and a line in each of the two lists below.
 struct TMainViews {
     TMainViews(TProgram& program, TViewHost& host, QWidget* mainWindow);
     // Registers every view with the host in the program's fixed order.

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <memory>
 
 namespace quillara::gui {
 
@@ -36,10 +37,17 @@ QImage ReadGif(const std::string& bytes, const std::filesystem::path& path) {
 
 } // namespace
 
-QImage ToQImage(const TDecodedPicture& picture) {
-    QImage image(reinterpret_cast<const uchar*>(picture.Rgb.data()), picture.Width, picture.Height,
-                 picture.Width * 3, QImage::Format_RGB888);
-    return image.copy(); // own the pixels
+// The image takes the decoded pixels over instead of copying them; the last copy of the image
+// frees them.
+QImage ToQImage(TDecodedPicture&& picture) {
+    using TPixels = std::vector<std::uint8_t>;
+    auto pixels = std::make_unique<TPixels>(std::move(picture.Rgb));
+    QImage image(
+        pixels->data(), picture.Width, picture.Height, picture.Width * 3, QImage::Format_RGB888,
+        [](void* owned) { delete static_cast<TPixels*>(owned); }, pixels.get());
+    // A null image never calls its clean-up, so the pixels stay ours.
+    if (!image.isNull()) pixels.release();
+    return image;
 }
 
 QSize ScreenRoom(const QWidget* widget, QSize reserved) {

@@ -11,7 +11,8 @@ class QWidget;
 
 namespace quillara::gui {
 
-QImage ToQImage(const TDecodedPicture& picture);
+// The decoded pixels as an image, which takes them over from `picture`.
+QImage ToQImage(TDecodedPicture&& picture);
 
 // The most room a picture may take on the screen the widget shows on (the primary screen while
 // it shows on none), less the frame of the widget's window and `reserved` for what shares the

@@ -5,8 +5,12 @@
 namespace quillara::gui {
 
 void MakeWhite(QWidget* widget) {
+    FillBackground(widget, Qt::white);
+}
+
+void FillBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

@@ -8,6 +8,13 @@
 #include "glossary/view_glossary_frame.h"
 #include "gui_book.h"
 #include "main_window.h"
+#include "quiz/answer_response_form.h"
+#include "quiz/matching_quiz_frame.h"
+#include "quiz/select_chapter_form.h"
+#include "quiz/test_form.h"
+#include "quiz/test_frame.h"
+#include "scores/graph_score_frame.h"
+#include "scores/view_score_frame.h"
 #include "scripted_random.h"
 
 #include <QAction>
@@ -140,6 +147,50 @@ TEST(MainForm, AViewThatRefusesToBeLeftKeepsTheChapter) {
     EXPECT_EQ(asked, 2); // asked once for the whole switch
     EXPECT_TRUE(blocker.isHidden());
     EXPECT_FALSE(window.form->GlossaryView()->isHidden());
+}
+
+// The first window makes none of the views or their dialogs. The first command makes them all,
+// registered in their fixed order, and the matching quiz takes the chapter chosen before it was
+// made.
+TEST(MainForm, ViewsAreMadeOnFirstUseInTheirOrder) {
+    GuiBook book;
+    MainWindow window(book);
+    TMainForm& form = *window.form;
+    EXPECT_TRUE(form.Views().empty());
+    EXPECT_FALSE(form.findChild<TAnswerResponseForm*>());
+    EXPECT_FALSE(form.findChild<TSelectChapterForm*>());
+    EXPECT_FALSE(form.findChild<TTestForm1*>());
+    EXPECT_FALSE(form.findChild<TViewTopicFrame1*>());
+
+    auto* chooser = window.Child<QComboBox>("ComboBox1");
+    chooser->setCurrentIndex(1);
+    emit chooser->activated(1);
+    window.Action("GlossaryMatchingItem")->trigger();
+    EXPECT_EQ(form.MatchingQuiz()->windowTitle().toStdString(), "Matching Quiz from Chapter 2");
+
+    std::vector<QWidget*> order;
+    for (const TFrameManager& view : form.Views())
+        order.push_back(view.Frame);
+    EXPECT_EQ(order,
+              (std::vector<QWidget*>{form.TestRunner(), form.QuizRunner(), form.MatchingQuiz(),
+                                     form.AuthorsNotesView(), form.SavedScores(),
+                                     form.GlossaryView(), form.ScoreGraph(), form.TopicView()}));
+}
+
+// Under the chapter heading, in the book's heading colour, a one-pixel black line spans the window.
+TEST(MainForm, TheChapterHeadingStripHasItsColourAndItsLine) {
+    GuiBook book;
+    MainWindow window(book);
+    QWidget* strip = window.Child("ChapterHeadPanel");
+    QWidget* line = window.Child("ChapterHeadLine");
+    const QImage shot = strip->grab().toImage();
+    const TColor colour = TBookProperties::ChapterHeadColor();
+    EXPECT_EQ(shot.pixelColor(strip->width() - 2, 1),
+              QColor(colour.Red, colour.Green, colour.Blue));
+    EXPECT_EQ(line->height(), 1);
+    EXPECT_EQ(line->width(), strip->width());
+    for (int x : {0, line->width() / 2, line->width() - 1})
+        EXPECT_EQ(shot.pixelColor(line->mapTo(strip, QPoint(x, 0))), QColor(Qt::black)) << x;
 }
 
 TEST(MainForm, MissingPicturesAreNamedOnceAndTheChapterStillChanges) {

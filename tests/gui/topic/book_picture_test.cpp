@@ -59,6 +59,23 @@ TEST(BookPicture, PicturesFitTheirRoomWithTheirProportionsAndNeverGrow) {
     }
 }
 
+// The image keeps the decoded pixels in their rows, whichever of its copies lasts longest; a
+// picture without pixels is a null image.
+TEST(BookPicture, AnImageTakesTheDecodedPixelsOver) {
+    QImage kept;
+    {
+        const QImage image =
+            ToQImage(TDecodedPicture{2, 2, {255, 0, 0, 0, 255, 0, 0, 0, 255, 9, 9, 9}});
+        kept = image;
+    }
+    ASSERT_EQ(kept.size(), QSize(2, 2));
+    EXPECT_EQ(kept.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(kept.pixel(1, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(kept.pixel(0, 1), qRgb(0, 0, 255));
+    EXPECT_EQ(kept.pixel(1, 1), qRgb(9, 9, 9));
+    EXPECT_TRUE(ToQImage(TDecodedPicture{}).isNull());
+}
+
 TEST(BookPicture, HugeMissingAndOutsidePicturesAreRefusedNamingTheFile) {
     testing::TempBookDir root;
     const auto outside = root.Write("outside.jpg", Jpeg(8, 8));
