@@ -6,6 +6,7 @@
 #include "book/glossary.h"
 #include "book/question.h"
 #include "book/topic_pages.h"
+#include "quiz/question_set.h"
 #include "scores/score_file.h"
 
 #include <benchmark/benchmark.h>
@@ -89,6 +90,20 @@ void BM_ReadQuestionBank(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadQuestionBank)->Unit(benchmark::kMillisecond);
+
+// What a quiz does with a bank: every record looked at where it lies in the bank's bytes, read
+// a second time to copy out the ten questions it keeps.
+void BM_ReadQuestionBankForQuiz(benchmark::State& state) {
+    if (!HaveFile(state, BookDir() / "QUESTION.1")) return;
+    const TKindSet kinds = MakeByteSet({qkTrueFalse, qkMultipleChoice});
+    const TChapterSet chapters = MakeByteSet({1});
+    for (auto _ : state) {
+        TTest quiz;
+        quiz.BuildSet(BookDir(), 1, kinds, "Quiz", 10, chapters);
+        benchmark::DoNotOptimize(quiz.Questions().data());
+    }
+}
+BENCHMARK(BM_ReadQuestionBankForQuiz)->Unit(benchmark::kMillisecond);
 
 void BM_ReadGlossary(benchmark::State& state) {
     if (!HaveFile(state, BookDir() / "GLOSSARY.DEF")) return;

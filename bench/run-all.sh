@@ -138,6 +138,9 @@ table="$work/table"
         size=$(wc -c < "$large/$file")
         base "BM_PlainRead/$row" "baseline: plain read() of $file ($size bytes)" ms
         line "BM_Read$row" "BM_PlainRead/$row" "the program's reader of $file" ms 3
+        [ "$row" != QuestionBank ] ||
+            line BM_ReadQuestionBankForQuiz "BM_PlainRead/$row" \
+                "a quiz's reading of $file (every record seen in place twice, ten copied out, and the 32,757 random draws that choose them)" ms ""
     done
     echo
     echo "### Word-problem formula evaluation (CPU time per evaluation)"
