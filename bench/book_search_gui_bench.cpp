@@ -110,14 +110,14 @@ const testing::TempBookDir& LargestBook() {
         for (int c = 1; c <= Chapters; ++c)
             book.ChapterNames.push_back("Chapter " + std::to_string(c));
         dir.Write("BOOK.DEF", WriteBookProperties(book, 5, TRegionalSettings{}));
-        std::vector<TDefinition> entries(Terms);
+        TGlossary glossary;
         for (std::size_t t = 0; t < Terms; ++t) {
-            entries[t].Term = prose.Word() + " " + prose.Word();
-            entries[t].DefinitionText = prose.Sentence(12) + prose.Sentence(10);
-            entries[t].ChapterRef = std::to_string(1 + t % Chapters);
+            const std::string term = prose.Word() + " " + prose.Word();
+            std::string definition = prose.Sentence(12) + prose.Sentence(10);
+            if (t == Terms / 2) definition += "Compare quillwort.";
+            glossary.Add({"", definition, term, std::to_string(1 + t % Chapters)});
         }
-        entries[Terms / 2].DefinitionText += "Compare quillwort.";
-        dir.Write("GLOSSARY.DEF", WriteGlossary(entries));
+        dir.Write("GLOSSARY.DEF", WriteGlossary(glossary.Entries()));
         return true;
     }();
     (void)written;

@@ -110,7 +110,7 @@ void BM_ReadGlossary(benchmark::State& state) {
     for (auto _ : state) {
         TGlossary glossary;
         glossary.LoadGlossary(BookDir(), false);
-        benchmark::DoNotOptimize(glossary.Entries.data());
+        benchmark::DoNotOptimize(glossary.Entries().data());
     }
 }
 BENCHMARK(BM_ReadGlossary)->Unit(benchmark::kMillisecond);

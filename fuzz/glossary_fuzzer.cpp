@@ -9,14 +9,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace quillara;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     for (bool sorted : {false, true}) {
-        TByteReader in(bytes, "GLOSSARY.DEF");
         TGlossary glossary;
         try {
-            glossary.Read(in, sorted);
+            glossary.Read(std::string(bytes), "GLOSSARY.DEF", sorted);
         } catch (const TBookFileError&) {
             continue;
         }
-        for (const TDefinition& entry : glossary.Entries) {
+        for (const TDefinition& entry : glossary.Entries()) {
             if (glossary.FindTerm(entry.Term) == nullptr) __builtin_trap();
             TGlossary::InChapter(entry, 3);
             TGlossary::TrimmedTerm(entry);

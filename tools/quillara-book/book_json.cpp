@@ -44,7 +44,7 @@ json FormulaToJson(const TFormula& f) {
 
 } // namespace
 
-json Text(const std::string& bytes) {
+json Text(std::string_view bytes) {
     return Windows1252ToUtf8(bytes);
 }
 

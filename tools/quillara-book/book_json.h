@@ -21,6 +21,6 @@ nlohmann::json GlossaryToJson(const std::vector<TDefinition>& entries);
 nlohmann::json AuthorsNotesToJson(const std::string& text);
 
 // Stored bytes as a JSON string.
-nlohmann::json Text(const std::string& bytes);
+nlohmann::json Text(std::string_view bytes);
 
 } // namespace quillara::tool

@@ -324,14 +324,14 @@ std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs
     if (root.Has("glossary")) {
         const Node list = root.At("glossary").List("entries");
         if (list.Size() > 65535) list.Fail("a glossary holds at most 65535 terms");
-        std::vector<TDefinition> entries;
+        TGlossary glossary;
         for (std::size_t i = 0; i < list.Size(); ++i) {
             const Node d = list.At(i);
             d.RequireObject();
-            entries.push_back({d.Text("PageRef"), d.Text("DefinitionText"), d.Text("Term"),
-                               d.Text("ChapterRef")});
+            glossary.Add({d.Text("PageRef"), d.Text("DefinitionText"), d.Text("Term"),
+                          d.Text("ChapterRef")});
         }
-        files["GLOSSARY.DEF"] = WriteGlossary(entries);
+        files["GLOSSARY.DEF"] = WriteGlossary(glossary.Entries());
     }
     if (root.Has("authors")) {
         const Node authors = root.At("authors");
@@ -388,7 +388,7 @@ json BookDirectoryToJson(const fs::path& dir, const std::optional<fs::path>& man
     if (FindBookFile(dir, "GLOSSARY.DEF")) {
         TGlossary glossary;
         glossary.LoadGlossary(dir, false);
-        manifest["glossary"] = GlossaryToJson(glossary.Entries);
+        manifest["glossary"] = GlossaryToJson(glossary.Entries());
     }
     if (FindBookFile(dir, "AUTHORS."))
         manifest["authors"] = AuthorsNotesToJson(LoadAuthorsNotes(dir));

@@ -227,9 +227,8 @@ int RunCheck(const Arguments& args) {
     bool glossaryRead = false;
     if (book->HasGlossary) {
         if (auto bytes = ReadIfPresent(dir, "GLOSSARY.DEF", MaxGlossarySize, report)) {
-            TByteReader in(*bytes, "GLOSSARY.DEF");
             try {
-                glossary.Read(in, false);
+                glossary.Read(std::move(*bytes), "GLOSSARY.DEF", false);
                 glossaryRead = true;
             } catch (const std::exception& e) {
                 report.Error("GLOSSARY.DEF", "", e.what());
@@ -239,9 +238,9 @@ int RunCheck(const Arguments& args) {
         }
     }
     std::vector<std::string_view> termTexts;
-    termTexts.reserve(glossary.Entries.size());
-    for (std::size_t i = 0; i < glossary.Entries.size(); ++i) {
-        const TDefinition& entry = glossary.Entries[i];
+    termTexts.reserve(glossary.Entries().size());
+    for (std::size_t i = 0; i < glossary.Entries().size(); ++i) {
+        const TDefinition& entry = glossary.Entries()[i];
         termTexts.push_back(entry.Term);
         if (!TGlossary::InAnyChapter(entry, chapters))
             report.Warning("GLOSSARY.DEF",

@@ -27,8 +27,8 @@ nlohmann::json DumpBytes(FileKind kind, const std::string& bytes, const std::str
         return QuestionBankToJson(ReadQuestionBank(in));
     case FileKind::Glossary: {
         TGlossary glossary;
-        glossary.Read(in, false);
-        return GlossaryToJson(glossary.Entries);
+        glossary.Read(bytes, name, false);
+        return GlossaryToJson(glossary.Entries());
     }
     case FileKind::Authors:
         return AuthorsNotesToJson(ReadAuthorsNotes(in));

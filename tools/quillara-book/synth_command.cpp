@@ -132,14 +132,13 @@ int RunSynth(const Arguments& args) {
             WriteWholeFile(fs::path(outDir) / TBookProperties::ChapterPicture(c), heading);
         }
         if (size.Terms > 0) {
-            std::vector<TDefinition> entries;
-            entries.reserve(static_cast<std::size_t>(size.Terms));
+            TGlossary glossary;
             for (long t = 1; t <= size.Terms; ++t)
-                entries.push_back({std::to_string(1 + random.uniform(900)),
-                                   "Definition of term " + std::to_string(t) + ".", Term(t),
-                                   std::to_string(1 + random.uniform(static_cast<std::uint32_t>(
-                                                          size.Chapters)))});
-            WriteWholeFile(fs::path(outDir) / "GLOSSARY.DEF", WriteGlossary(entries));
+                glossary.Add({std::to_string(1 + random.uniform(900)),
+                              "Definition of term " + std::to_string(t) + ".", Term(t),
+                              std::to_string(
+                                  1 + random.uniform(static_cast<std::uint32_t>(size.Chapters)))});
+            WriteWholeFile(fs::path(outDir) / "GLOSSARY.DEF", WriteGlossary(glossary.Entries()));
         }
         WriteWholeFile(fs::path(outDir) / "AUTHORS",
                        WriteAuthorsNotes("A synthetic book for measuring Quillara."));

@@ -45,40 +45,69 @@ bool TermBefore(std::string_view a, std::string_view b) {
                                         [](char x, char y) { return Folded(x) < Folded(y); });
 }
 
-void TGlossary::LoadGlossary(const std::filesystem::path& directory, bool sorted) {
-    const std::string bytes = ReadBookFile(directory, "GLOSSARY.DEF", MaxGlossarySize);
-    TByteReader in(bytes, "GLOSSARY.DEF");
-    Read(in, sorted);
+TGlossary::TGlossary(const std::vector<TDefinition>& entries) {
+    List.reserve(entries.size());
+    for (const TDefinition& entry : entries)
+        Add(entry);
 }
 
-void TGlossary::Read(TByteReader& in, bool sorted) {
+void TGlossary::LoadGlossary(const std::filesystem::path& directory, bool sorted) {
+    Read(ReadBookFile(directory, "GLOSSARY.DEF", MaxGlossarySize), "GLOSSARY.DEF", sorted);
+}
+
+void TGlossary::Read(std::string bytes, const std::string& fileName, bool sorted) {
+    // The entries view the string where it lies, so it is read where it is to stay.
+    auto kept = std::make_unique<const std::string>(std::move(bytes));
+    TByteReader in(*kept, fileName);
     std::vector<TDefinition> read;
     const std::uint16_t count = in.ReadUInt16("entry count");
     // Every entry takes at least its four length fields, so the bytes left bound the count.
     read.reserve(std::min<std::size_t>(count, in.Remaining() / 8));
-    // The fields of a braced list are read in their order, each text made once in its place.
+    // The fields of a braced list are read in their order.
     for (unsigned i = 0; i < count; ++i)
-        read.push_back(TDefinition{ReadLongString(in, "PageRef"),
-                                   ReadLongString(in, "DefinitionText"), ReadLongString(in, "Term"),
-                                   ReadLongString(in, "ChapterRef")});
+        read.push_back(TDefinition{ReadLongText(in, "PageRef"), ReadLongText(in, "DefinitionText"),
+                                   ReadLongText(in, "Term"), ReadLongText(in, "ChapterRef")});
     // A stable sort places every entry exactly where inserting them one by one before the first
     // greater term would, without the quadratic cost.
     if (sorted)
         std::stable_sort(read.begin(), read.end(), [](const TDefinition& a, const TDefinition& b) {
             return TermBefore(a.Term, b.Term);
         });
-    Entries = std::move(read);
+    List = std::move(read);
+    Given.clear();
+    Bytes = std::move(kept);
 }
 
-void TGlossary::AddSorted(TDefinition entry) {
-    const auto at = std::find_if(Entries.begin(), Entries.end(), [&](const TDefinition& other) {
+TDefinition TGlossary::Keep(const TDefinition& entry) {
+    std::string& texts = Given.emplace_back();
+    texts.reserve(entry.PageRef.size() + entry.DefinitionText.size() + entry.Term.size() +
+                  entry.ChapterRef.size());
+    const auto append = [&](std::string_view text) {
+        const std::size_t at = texts.size();
+        texts += text;
+        return at;
+    };
+    const std::size_t page = append(entry.PageRef), definition = append(entry.DefinitionText),
+                      term = append(entry.Term), chapter = append(entry.ChapterRef);
+    const std::string_view all = texts;
+    return {all.substr(page, entry.PageRef.size()),
+            all.substr(definition, entry.DefinitionText.size()),
+            all.substr(term, entry.Term.size()), all.substr(chapter, entry.ChapterRef.size())};
+}
+
+void TGlossary::Add(const TDefinition& entry) {
+    List.push_back(Keep(entry));
+}
+
+void TGlossary::AddSorted(const TDefinition& entry) {
+    const auto at = std::find_if(List.begin(), List.end(), [&](const TDefinition& other) {
         return TermBefore(entry.Term, other.Term);
     });
-    Entries.insert(at, std::move(entry));
+    List.insert(at, Keep(entry));
 }
 
 const TDefinition* TGlossary::FindTerm(std::string_view text) const {
-    for (const TDefinition& entry : Entries)
+    for (const TDefinition& entry : List)
         if (SameTerm(entry.Term, text)) return &entry;
     return nullptr;
 }

@@ -4,32 +4,49 @@
 #include "io/byte_reader.h"
 
 #include <cstdint>
+#include <deque>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quillara {
 
+// One term of a glossary. Its texts are views of text that the glossary holding it keeps (the
+// bytes of GLOSSARY.DEF, or copies of the texts it was given), so an entry, and a pointer to
+// it, is valid as long as that glossary is and its entries are not replaced.
 struct TDefinition {
-    std::string PageRef;
-    std::string DefinitionText;
-    std::string Term;
-    std::string ChapterRef;
+    std::string_view PageRef;
+    std::string_view DefinitionText;
+    std::string_view Term;
+    std::string_view ChapterRef;
 };
 
 // The largest GLOSSARY.DEF its layout allows: an unsigned count, then four long strings an entry.
 constexpr std::uint64_t MaxGlossarySize = 2 + 65535ull * 4 * LongStringSize;
 
-// The book's glossary, in the order of GLOSSARY.DEF unless loaded sorted.
+// The book's glossary, in the order of GLOSSARY.DEF unless loaded sorted. It keeps the file's
+// bytes and its entries view them: reading builds no text of its own. A copy's entries would
+// view the original's texts, so a glossary is only moved, which leaves every text in place.
 class TGlossary {
 public:
+    TGlossary() = default;
+    // A glossary of copies of the entries, in their order.
+    explicit TGlossary(const std::vector<TDefinition>& entries);
+    TGlossary(TGlossary&&) = default;
+    TGlossary& operator=(TGlossary&&) = default;
+
     // Reads the directory's GLOSSARY.DEF. A missing or damaged file raises and leaves the
     // glossary as it was.
     void LoadGlossary(const std::filesystem::path& directory, bool sorted);
-    void Read(TByteReader& in, bool sorted);
-    // Inserts before the first entry whose term sorts after the new one (TermBefore).
-    void AddSorted(TDefinition entry);
+    // Replaces the entries with those of the bytes of a glossary file, which the glossary keeps;
+    // damaged bytes raise and leave the glossary as it was.
+    void Read(std::string bytes, const std::string& fileName, bool sorted);
+    // Appends a copy of the entry, its texts kept by the glossary.
+    void Add(const TDefinition& entry);
+    // Inserts a copy before the first entry whose term sorts after the new one (TermBefore).
+    void AddSorted(const TDefinition& entry);
     // The first entry whose term equals the text, letters a-z compared without case.
     const TDefinition* FindTerm(std::string_view text) const;
 
@@ -38,7 +55,16 @@ public:
     static bool InAnyChapter(const TDefinition& entry, int chapterCount);
     static std::string TrimmedTerm(const TDefinition& entry);
 
-    std::vector<TDefinition> Entries;
+    const std::vector<TDefinition>& Entries() const { return List; }
+
+private:
+    // A copy of the entry whose texts lie in one string of Given.
+    TDefinition Keep(const TDefinition& entry);
+
+    std::unique_ptr<const std::string> Bytes;
+    // The texts of added entries; a deque, so that they stay where they are as it grows.
+    std::deque<std::string> Given;
+    std::vector<TDefinition> List;
 };
 
 std::string WriteGlossary(const std::vector<TDefinition>& entries);

@@ -29,7 +29,7 @@ void TMatchingQuiz::BuildQuiz(const TGlossary* glossary, int chapter) {
     TermPool.clear();
     DefinitionQueue.clear();
     if (glossary)
-        for (const TDefinition& entry : glossary->Entries)
+        for (const TDefinition& entry : glossary->Entries())
             if (TGlossary::InChapter(entry, chapter)) TermPool.push_back(&entry);
     // A chapter may hold thousands of terms: the removals are drawn first, then applied.
     if (TermPool.size() > MaxTerms) {
@@ -62,10 +62,11 @@ std::optional<TMatchVerdict> TMatchingQuiz::Answer(int index) {
     verdict.Correct = chosen == asked;
     if (verdict.Correct) {
         if (Record) Record->addCorrect(static_cast<std::int16_t>(QuizChapter));
-        verdict.Message = "The term " + chosen->Term + " is correct!";
+        verdict.Message = "The term " + std::string(chosen->Term) + " is correct!";
     } else {
         if (Record) Record->addIncorrect(static_cast<std::int16_t>(QuizChapter));
-        verdict.Message = "The term " + chosen->Term + " is incorrect.  The correct answer is " +
+        verdict.Message = "The term " + std::string(chosen->Term) +
+                          " is incorrect.  The correct answer is " +
                           TGlossary::TrimmedTerm(*asked) + ".";
     }
     std::erase(TermPool, asked);

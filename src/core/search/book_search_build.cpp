@@ -22,7 +22,7 @@ std::unique_ptr<TBookSearchIndex> BuildBookSearchIndex(const TBookSearchSource& 
     const int chapters = std::clamp(source.ChapterCount, 0, 255);
     const int glossarySteps =
         source.HasGlossary
-            ? static_cast<int>((glossary.Entries.size() + EntriesPerStep - 1) / EntriesPerStep)
+            ? static_cast<int>((glossary.Entries().size() + EntriesPerStep - 1) / EntriesPerStep)
             : 0;
     const int total = chapters + glossarySteps;
     int done = 0;
@@ -41,13 +41,13 @@ std::unique_ptr<TBookSearchIndex> BuildBookSearchIndex(const TBookSearchSource& 
                 index->Add({TSearchPlace::TopicPage, chapter, titles[i], 0}, PageText(pages[i]));
         if (!progress(++done, total)) return nullptr;
     }
-    for (std::size_t entry = 0; entry < glossary.Entries.size(); ++entry) {
-        const TDefinition& definition = glossary.Entries[entry];
-        index->Add({TSearchPlace::GlossaryTerm, 0, definition.Term, entry},
-                   PlainText(definition.Term));
-        index->Add({TSearchPlace::GlossaryDefinition, 0, definition.Term, entry},
+    for (std::size_t entry = 0; entry < glossary.Entries().size(); ++entry) {
+        const TDefinition& definition = glossary.Entries()[entry];
+        const std::string term(definition.Term);
+        index->Add({TSearchPlace::GlossaryTerm, 0, term, entry}, PlainText(definition.Term));
+        index->Add({TSearchPlace::GlossaryDefinition, 0, term, entry},
                    PlainText(definition.DefinitionText));
-        if ((entry + 1) % EntriesPerStep == 0 || entry + 1 == glossary.Entries.size())
+        if ((entry + 1) % EntriesPerStep == 0 || entry + 1 == glossary.Entries().size())
             if (!progress(++done, total)) return nullptr;
     }
     index->Finish();

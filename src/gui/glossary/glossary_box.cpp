@@ -78,8 +78,8 @@ void TGlossaryBox::Insert(int position, const TDefinition* entry) {
 void TGlossaryBox::AddList(const TGlossary* glossary) {
     if (!glossary) return;
     std::vector<const TDefinition*> entries;
-    entries.reserve(glossary->Entries.size());
-    for (const TDefinition& entry : glossary->Entries)
+    entries.reserve(glossary->Entries().size());
+    for (const TDefinition& entry : glossary->Entries())
         entries.push_back(&entry);
     Lines->Append(entries);
 }

@@ -108,8 +108,8 @@ void TViewGlossaryFrame1::ShowSelectedEntry() {
         Definition->clear();
         return;
     }
-    const auto orNA = [](const std::string& text) -> std::string {
-        return text.empty() ? "N/A" : text;
+    const auto orNA = [](std::string_view text) -> std::string {
+        return text.empty() ? "N/A" : std::string(text);
     };
     Label2->setText(
         FromBook("Chapter " + orNA(entry->ChapterRef) + ", page(s) " + orNA(entry->PageRef)));

@@ -160,41 +160,64 @@ TEST(Glossary, LoadsInFileOrderOrSortedStably) {
     dir.Write("Glossary.def", WriteGlossary(SampleGlossary()));
     TGlossary glossary;
     glossary.LoadGlossary(dir.Path(), false);
-    ASSERT_EQ(glossary.Entries.size(), 4u);
-    EXPECT_EQ(glossary.Entries[0].Term, "banana");
-    EXPECT_EQ(glossary.Entries[1].PageRef, "4, 45");
+    ASSERT_EQ(glossary.Entries().size(), 4u);
+    EXPECT_EQ(glossary.Entries()[0].Term, "banana");
+    EXPECT_EQ(glossary.Entries()[1].PageRef, "4, 45");
 
     glossary.LoadGlossary(dir.Path(), true);
     std::vector<std::string> terms;
-    for (const auto& e : glossary.Entries)
-        terms.push_back(e.Term);
+    for (const auto& e : glossary.Entries())
+        terms.emplace_back(e.Term);
     EXPECT_EQ(terms, (std::vector<std::string>{" Cell", "Apple", "apple", "banana"}));
 
     TGlossary inserted;
     for (auto& e : SampleGlossary())
         inserted.AddSorted(e);
     for (std::size_t i = 0; i < terms.size(); ++i)
-        EXPECT_EQ(inserted.Entries[i].Term, terms[i]);
+        EXPECT_EQ(inserted.Entries()[i].Term, terms[i]);
 }
 
 TEST(Glossary, FindTermInChapterAndTrimmedTerm) {
-    TGlossary glossary;
-    glossary.Entries = SampleGlossary();
-    EXPECT_EQ(glossary.FindTerm("APPLE"), &glossary.Entries[1]);
+    const TGlossary glossary(SampleGlossary());
+    EXPECT_EQ(glossary.FindTerm("APPLE"), &glossary.Entries()[1]);
     EXPECT_EQ(glossary.FindTerm("apple "), nullptr);
     EXPECT_EQ(glossary.FindTerm("cell"), nullptr);
-    EXPECT_EQ(glossary.FindTerm(" cell"), &glossary.Entries[3]);
+    EXPECT_EQ(glossary.FindTerm(" cell"), &glossary.Entries()[3]);
 
-    EXPECT_TRUE(TGlossary::InChapter(glossary.Entries[0], 1));
-    EXPECT_TRUE(TGlossary::InChapter(glossary.Entries[0], 3));
-    EXPECT_FALSE(TGlossary::InChapter(glossary.Entries[0], 13));
-    EXPECT_TRUE(TGlossary::InChapter(glossary.Entries[1], 13));
-    EXPECT_FALSE(TGlossary::InChapter(glossary.Entries[1], 1));
-    EXPECT_FALSE(TGlossary::InChapter(glossary.Entries[2], 0));
-    EXPECT_TRUE(TGlossary::InChapter(glossary.Entries[3], 11));
+    EXPECT_TRUE(TGlossary::InChapter(glossary.Entries()[0], 1));
+    EXPECT_TRUE(TGlossary::InChapter(glossary.Entries()[0], 3));
+    EXPECT_FALSE(TGlossary::InChapter(glossary.Entries()[0], 13));
+    EXPECT_TRUE(TGlossary::InChapter(glossary.Entries()[1], 13));
+    EXPECT_FALSE(TGlossary::InChapter(glossary.Entries()[1], 1));
+    EXPECT_FALSE(TGlossary::InChapter(glossary.Entries()[2], 0));
+    EXPECT_TRUE(TGlossary::InChapter(glossary.Entries()[3], 11));
     EXPECT_TRUE(TGlossary::InChapter({"", "", "x", "05;5"}, 5));
     EXPECT_FALSE(TGlossary::InChapter({"", "", "x", "05"}, 5));
-    EXPECT_EQ(TGlossary::TrimmedTerm(glossary.Entries[3]), "Cell");
+    EXPECT_EQ(TGlossary::TrimmedTerm(glossary.Entries()[3]), "Cell");
+}
+
+// Entries view texts the glossary keeps: texts given to it outlive their source, a file small
+// enough to be stored inside its string is kept where the entries view it, and a moved glossary
+// takes its texts along.
+TEST(Glossary, EntriesOutliveTheTextsTheyWereMadeFrom) {
+    TGlossary given;
+    for (int i = 0; i < 3; ++i)
+        given.AddSorted({std::to_string(i) + std::string(20, 'p'), "Meaning " + std::to_string(i),
+                         "Term " + std::to_string(2 - i), std::to_string(i + 1)});
+    TGlossary small;
+    small.Read(WriteGlossary({{"", "", "ab", ""}}), "GLOSSARY.DEF", false);
+    ASSERT_EQ(small.Entries().size(), 1u);
+
+    std::vector<TGlossary> moved;
+    moved.push_back(std::move(given));
+    moved.push_back(std::move(small));
+    const auto& entries = moved[0].Entries();
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].Term, "Term 0");
+    EXPECT_EQ(entries[0].PageRef, "2" + std::string(20, 'p'));
+    EXPECT_EQ(entries[2].DefinitionText, "Meaning 0");
+    EXPECT_EQ(entries[2].ChapterRef, "1");
+    EXPECT_EQ(moved[1].Entries()[0].Term, "ab");
 }
 
 TEST(Glossary, TermsCompareWithOnlyTheLettersAToZFolded) {
@@ -240,16 +263,16 @@ TEST(Glossary, DamagedFileRaisesAndLeavesTheGlossaryAsItWas) {
     TempBookDir dir;
     TGlossary glossary;
     EXPECT_THROW(glossary.LoadGlossary(dir.Path(), false), TFileOpenError);
-    glossary.Entries = SampleGlossary();
+    glossary = TGlossary(SampleGlossary());
     TByteWriter out;
     out.WriteUInt16(65535);
     WriteLongString(out, "1");
     dir.Write("GLOSSARY.DEF", out.Bytes());
     EXPECT_THROW(glossary.LoadGlossary(dir.Path(), false), TTruncatedFileError);
-    EXPECT_EQ(glossary.Entries.size(), 4u);
+    EXPECT_EQ(glossary.Entries().size(), 4u);
     dir.Write("GLOSSARY.DEF", std::string(2, '\0'));
     glossary.LoadGlossary(dir.Path(), false);
-    EXPECT_TRUE(glossary.Entries.empty());
+    EXPECT_TRUE(glossary.Entries().empty());
 }
 
 TEST(AuthorsNotes, ReadsTheNotesWithoutTheirFinalNulAndBlanks) {

@@ -14,17 +14,17 @@ using testing::ScriptedRandom;
 // between terms of other chapters.
 TGlossary Glossary(int count) {
     TGlossary glossary;
-    glossary.Entries.push_back({"1", "Elsewhere", "Other", "1"});
+    glossary.Add({"1", "Elsewhere", "Other", "1"});
     for (int i = 1; i <= count; ++i)
-        glossary.Entries.push_back({"p" + std::to_string(i), "Meaning " + std::to_string(i),
-                                    " Term" + std::to_string(i) + " ", "2"});
-    glossary.Entries.push_back({"9", "Later", "Last", "3"});
+        glossary.Add({"p" + std::to_string(i), "Meaning " + std::to_string(i),
+                      " Term" + std::to_string(i) + " ", "2"});
+    glossary.Add({"9", "Later", "Last", "3"});
     return glossary;
 }
 
 // Position of an entry in the glossary.
 std::ptrdiff_t IndexOf(const TGlossary& glossary, const TDefinition* entry) {
-    return entry - glossary.Entries.data();
+    return entry - glossary.Entries().data();
 }
 
 TEST(MatchingQuiz, OffersFifteenAsksTenAndShrinksTheList) {
@@ -55,7 +55,7 @@ TEST(MatchingQuiz, OffersFifteenAsksTenAndShrinksTheList) {
             const auto at = std::find(quiz.Terms().begin(), quiz.Terms().end(), head);
             int index = static_cast<int>(at - quiz.Terms().begin());
             if (turn % 2 == 1 && quiz.Terms().size() > 1) index = index == 0 ? 1 : 0;
-            const std::string chosen = quiz.Terms()[static_cast<std::size_t>(index)]->Term;
+            const std::string chosen(quiz.Terms()[static_cast<std::size_t>(index)]->Term);
             const std::size_t before = quiz.Terms().size();
             const auto verdict = quiz.Answer(index);
             ASSERT_TRUE(verdict);

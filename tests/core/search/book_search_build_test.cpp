@@ -52,11 +52,11 @@ struct BookSearchBuild : ::testing::Test {
         // Chapter 2 has no topic file; chapter 3's ends inside its second page.
         const std::string three = WriteTopicFile({{"Summary", "<p>Three</p>"}, {"Key Ideas", "x"}});
         dir.Write("topics.3", three.substr(0, three.size() - 1));
-        std::vector<TDefinition> entries;
+        TGlossary glossary;
         for (int i = 0; i < 5000; ++i)
-            entries.push_back(
+            glossary.Add(
                 {"", "Meaning\r\nof " + std::to_string(i), "Term " + std::to_string(i), "1"});
-        dir.Write("GLOSSARY.DEF", WriteGlossary(entries));
+        dir.Write("GLOSSARY.DEF", WriteGlossary(glossary.Entries()));
         source = {dir.Path(), 3, {"Summary", "Key Ideas", "Summary"}, true};
     }
     TempBookDir dir;

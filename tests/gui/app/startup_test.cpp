@@ -98,7 +98,7 @@ TEST(Startup, OpensTheBookNamedByAFileInItAndSavesTheScoresThere) {
     ASSERT_TRUE(program.Book);
     EXPECT_EQ(program.Book->Title, "Test Book");
     ASSERT_TRUE(program.Glossary());
-    EXPECT_EQ(program.Glossary()->Entries.size(), 3u);
+    EXPECT_EQ(program.Glossary()->Entries().size(), 3u);
     EXPECT_TRUE(fs::exists(dir / "SCORES.SAV")); // empty save directory: the current one
     EXPECT_TRUE(TMessageBoxes::Shown().isEmpty()) << TMessageBoxes::Shown().join("|").toStdString();
 }

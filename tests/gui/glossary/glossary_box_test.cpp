@@ -45,19 +45,18 @@ TEST(GlossaryBox, MethodsChangeEntriesAndLinesTogether) {
 }
 
 TEST(GlossaryBox, DeleteSelectedRemovesOnlyTheSelectedLine) {
-    TGlossary glossary;
-    glossary.Entries = {{"", "", "one", ""}, {"", "", "two", ""}, {"", "", "three", ""}};
+    const TGlossary glossary({{"", "", "one", ""}, {"", "", "two", ""}, {"", "", "three", ""}});
     TGlossaryBox box;
     box.AddList(nullptr);
     box.AddList(&glossary);
-    EXPECT_EQ(box.getTerm(1), &glossary.Entries[1]);
+    EXPECT_EQ(box.getTerm(1), &glossary.Entries()[1]);
 
     box.DeleteSelected();
     EXPECT_EQ(box.Count(), 3);
     EXPECT_EQ(box.SelectedTerm(), nullptr);
 
     box.SelectIndex(1);
-    EXPECT_EQ(box.SelectedTerm(), &glossary.Entries[1]);
+    EXPECT_EQ(box.SelectedTerm(), &glossary.Entries()[1]);
     box.DeleteSelected();
     EXPECT_EQ(Lines(box), QStringList({"one", "three"}));
     EXPECT_EQ(box.SelectedIndex(), -1);
@@ -65,18 +64,17 @@ TEST(GlossaryBox, DeleteSelectedRemovesOnlyTheSelectedLine) {
 
     box.SelectIndex(1);
     box.Delete(0);
-    EXPECT_EQ(box.SelectedTerm(), &glossary.Entries[2]);
+    EXPECT_EQ(box.SelectedTerm(), &glossary.Entries()[2]);
 
     box.SelectIndex(5);
     EXPECT_EQ(box.SelectedTerm(), nullptr);
 }
 
 TEST(GlossaryBox, LinesShowTermsAsStoredAndSearchComparesBytes) {
-    TGlossary glossary;
-    glossary.Entries = {{"", "", " cell", ""},
-                        {"", "", "caf\xE9", ""},
-                        {"", "", "?unknown", ""},
-                        {"", "", "Cell wall", ""}};
+    const TGlossary glossary({{"", "", " cell", ""},
+                              {"", "", "caf\xE9", ""},
+                              {"", "", "?unknown", ""},
+                              {"", "", "Cell wall", ""}});
     TGlossaryBox box;
     box.AddList(&glossary);
     EXPECT_EQ(Lines(box), QStringList({" cell", QStringLiteral("café"), "?unknown", "Cell wall"}));

@@ -24,8 +24,9 @@ class GlossaryView : public ::testing::Test {
 protected:
     GlossaryView() { (new QVBoxLayout(&Window))->addWidget(&View); }
 
-    void Show(std::vector<TDefinition> entries) {
-        Glossary.Entries = std::move(entries);
+    void Show(const std::vector<TDefinition>& entries) { Show(TGlossary(entries)); }
+    void Show(TGlossary glossary) {
+        Glossary = std::move(glossary);
         View.SetGlossary(&Glossary);
         Window.resize(400, 500);
         Window.show();
@@ -40,7 +41,7 @@ protected:
     }
     QString Term() const {
         const TDefinition* entry = Terms->SelectedTerm();
-        return entry ? QString::fromStdString(entry->Term) : QStringLiteral("<none>");
+        return entry ? QString::fromUtf8(entry->Term) : QStringLiteral("<none>");
     }
     QString ChapterLine() const { return View.findChild<QLabel*>("Label2")->text(); }
     QString DefinitionText() const {
@@ -153,19 +154,18 @@ TEST_F(GlossaryView, WithoutAGlossaryTheListStaysEmpty) {
     EXPECT_EQ(ChapterLine(), "");
     EXPECT_EQ(DefinitionText(), "");
 
-    Glossary.Entries = {{"", "", "a", ""}};
+    Glossary = TGlossary({{"", "", "a", ""}});
     View.SetGlossary(&Glossary);
     View.SetGlossary(&Glossary);
     EXPECT_EQ(Terms->Count(), 1);
 }
 
 TEST_F(GlossaryView, TheLargestGlossaryListsAndFindsItsLastTerm) {
-    std::vector<TDefinition> entries(65535);
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        entries[i] = {std::to_string(i), "Definition " + std::to_string(i),
-                      "Term " + std::to_string(i), "1"};
-    entries.back().Term = "Zymogen";
-    Show(std::move(entries));
+    TGlossary glossary;
+    for (int i = 0; i < 65535; ++i)
+        glossary.Add({std::to_string(i), "Definition " + std::to_string(i),
+                      i == 65534 ? "Zymogen" : "Term " + std::to_string(i), "1"});
+    Show(std::move(glossary));
     EXPECT_EQ(Terms->Count(), 65535);
 
     Type("zy");

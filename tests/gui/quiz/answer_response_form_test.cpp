@@ -55,10 +55,10 @@ void ExpectNothingCut(QDialog* d, const QStringList& names) {
 
 struct AnswerResponse : ::testing::Test {
     AnswerResponse() {
-        Glossary.Entries = {{"12", "The smallest unit of life.", "Cell", "1"},
-                            {"", "", "Photosynthesis", "2"},
-                            {"45-46", "Light energy stored.", "phosphate", "1, 2"},
-                            {"7", "A place to eat.", "Caf\xe9", ""}};
+        Glossary = TGlossary({{"12", "The smallest unit of life.", "Cell", "1"},
+                              {"", "", "Photosynthesis", "2"},
+                              {"45-46", "Light energy stored.", "phosphate", "1, 2"},
+                              {"7", "A place to eat.", "Caf\xe9", ""}});
         Form.SetGlossary(&Glossary);
     }
 

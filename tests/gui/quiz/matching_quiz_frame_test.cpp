@@ -22,10 +22,9 @@ using testing::MainWindow;
 
 // Chapter 1 of the book gets `terms` glossary terms, and only those.
 void SetTerms(GuiBook& book, int terms) {
-    book.Glossary.clear();
+    book.Glossary = TGlossary();
     for (int i = 1; i <= terms; ++i)
-        book.Glossary.push_back(
-            {"", "Meaning " + std::to_string(i), "Term" + std::to_string(i), "1"});
+        book.Glossary.Add({"", "Meaning " + std::to_string(i), "Term" + std::to_string(i), "1"});
 }
 
 // The verdict the glossary answer dialog showed, closed with its OK button.

@@ -35,7 +35,9 @@ struct BookSearchTest : ::testing::Test {
         for (int i = 0; i < 80; ++i)
             page += "<p>Filler line " + std::to_string(i) + ".</p>";
         book.Pages[1][1].Page = page + "<p>More on <b>mitochondria</b>.</p>";
-        book.Glossary[1].DefinitionText = "Uses light and chlorophyll.";
+        book.Glossary = TGlossary({{"12", "The smallest unit of life.", "Cell", "1"},
+                                   {"", "Uses light and chlorophyll.", "Photosynthesis", "2"},
+                                   {"45-46", "Light energy stored.", "phosphate", "1, 2"}});
         window = std::make_unique<MainWindow>(book);
     }
 

@@ -35,9 +35,9 @@ GuiBook::GuiBook() {
         tf.Text = "Chapter " + n + " is true.";
         Banks.push_back({tf});
     }
-    Glossary = {{"12", "The smallest unit of life.", "Cell", "1"},
-                {"", "", "Photosynthesis", "2"},
-                {"45-46", "Light energy stored.", "phosphate", "1, 2"}};
+    Glossary = TGlossary({{"12", "The smallest unit of life.", "Cell", "1"},
+                          {"", "", "Photosynthesis", "2"},
+                          {"45-46", "Light energy stored.", "phosphate", "1, 2"}});
 }
 
 const std::filesystem::path& GuiBook::Write() {
@@ -46,7 +46,7 @@ const std::filesystem::path& GuiBook::Write() {
         Dir.Write(TopicFileName(static_cast<int>(i + 1)), WriteTopicFile(Pages[i]));
     for (std::size_t i = 0; i < Banks.size(); ++i)
         Dir.Write(QuestionBankName(static_cast<int>(i + 1)), WriteQuestionBank(Banks[i]));
-    Dir.Write("GLOSSARY.DEF", WriteGlossary(Glossary));
+    Dir.Write("GLOSSARY.DEF", WriteGlossary(Glossary.Entries()));
     Dir.Write("AUTHORS", WriteAuthorsNotes(AuthorsNotes));
     if (WritePictures) {
         Dir.Write("cover.jpg", Picture(120, 160));

@@ -23,7 +23,7 @@ struct GuiBook {
     std::uint8_t Version = 5;
     std::vector<std::vector<TTopicEntry>> Pages; // per chapter, from chapter 1
     std::vector<std::vector<TQuestion>> Banks;   // per chapter, from chapter 1
-    std::vector<TDefinition> Glossary;
+    TGlossary Glossary;
     std::string AuthorsNotes = "Notes of the author.";
     bool WritePictures = true;
 };
