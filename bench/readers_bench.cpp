@@ -80,7 +80,98 @@ BENCHMARK_CAPTURE(BM_PlainRead, ScoreFile, "SCORES.SAV")->Unit(benchmark::kMilli
 BENCHMARK_CAPTURE(BM_PlainRead, TopicPages, "TOPICS.1")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_PlainRead, BookProperties, "BOOK.DEF")->Unit(benchmark::kMillisecond);
 
+// The least any reader of these formats does: following the length fields from text to text,
+// bounds checked, keeping nothing. Each text's place depends on the length before it, a chain of
+// dependent loads that no reader of the format can shorten.
+class TLengthWalk {
+public:
+    explicit TLengthWalk(std::string_view bytes) : Bytes(bytes) {}
+    unsigned Byte() { return Pos < Bytes.size() ? static_cast<unsigned char>(Bytes[Pos++]) : 0; }
+    unsigned Word() {
+        if (Bytes.size() - Pos < 2) return Pos = Bytes.size(), 0;
+        const auto* p = reinterpret_cast<const unsigned char*>(Bytes.data() + Pos);
+        Pos += 2;
+        return p[0] | p[1] << 8;
+    }
+    void Skip(std::size_t n) { Pos = std::min(Pos + n, Bytes.size()); }
+    void Seek(std::size_t position) { Pos = position; }
+    std::size_t Position() const { return Pos; }
+
+private:
+    std::string_view Bytes;
+    std::size_t Pos = 0;
+};
+
+void WalkQuestionBank(TLengthWalk& walk) {
+    for (unsigned i = 0, count = walk.Word(); i < count; ++i) {
+        const std::size_t start = walk.Position();
+        const bool marked =
+            walk.Byte() == 3 && walk.Byte() == 'Q' && walk.Byte() == 'T' && walk.Byte() == '!';
+        if (marked)
+            walk.Skip(1); // the version
+        else
+            walk.Seek(start);
+        walk.Skip(walk.Word()); // text
+        walk.Skip(walk.Word()); // explanation
+        walk.Skip(2);           // answer, choice count
+        const unsigned kind = walk.Byte();
+        for (unsigned terms = walk.Byte(); terms > 0; --terms)
+            walk.Skip(walk.Byte());
+        if (kind == qkWordProblem) {
+            walk.Skip(walk.Word()); // formula
+            if (marked) walk.Skip(10);
+        }
+    }
+}
+
+void WalkGlossary(TLengthWalk& walk) {
+    for (unsigned i = 0, count = walk.Word(); i < count; ++i)
+        for (int text = 0; text < 4; ++text)
+            walk.Skip(walk.Word());
+}
+
+void WalkScoreFile(TLengthWalk& walk) {
+    for (unsigned i = 0, count = walk.Word(); i < count; ++i) {
+        const unsigned details = walk.Word();
+        walk.Skip(8); // the date
+        walk.Skip(walk.Byte());
+        walk.Skip(6 * static_cast<std::size_t>(details));
+    }
+}
+
+void BM_WalkLengths(benchmark::State& state, const char* name, void (*walkFile)(TLengthWalk&)) {
+    const fs::path path = BookDir() / name;
+    if (!HaveFile(state, path)) return;
+    for (auto _ : state) {
+        const std::string bytes = PlainRead(path);
+        TLengthWalk walk(bytes);
+        walkFile(walk);
+        benchmark::DoNotOptimize(walk.Position());
+    }
+}
+BENCHMARK_CAPTURE(BM_WalkLengths, QuestionBank, "QUESTION.1", WalkQuestionBank)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WalkLengths, Glossary, "GLOSSARY.DEF", WalkGlossary)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WalkLengths, ScoreFile, "SCORES.SAV", WalkScoreFile)
+    ->Unit(benchmark::kMillisecond);
+
+// How the program reads a bank for a quiz or test: every record's fields seen where they lie.
 void BM_ReadQuestionBank(benchmark::State& state) {
+    if (!HaveFile(state, BookDir() / "QUESTION.1")) return;
+    for (auto _ : state) {
+        const std::string bytes = ReadBookFile(BookDir(), QuestionBankName(1), MaxQuestionBankSize);
+        TByteReader in(bytes, QuestionBankName(1));
+        std::size_t words = 0;
+        for (int i = 0, count = in.ReadInt16("question count"); i < count; ++i)
+            words += ReadQuestionFields(in).Kind == qkWordProblem;
+        benchmark::DoNotOptimize(words);
+    }
+}
+BENCHMARK(BM_ReadQuestionBank)->Unit(benchmark::kMillisecond);
+
+// Every question of a bank copied out, as the tool's dump does.
+void BM_ReadQuestionBankCopies(benchmark::State& state) {
     if (!HaveFile(state, BookDir() / "QUESTION.1")) return;
     for (auto _ : state) {
         const std::string bytes = ReadBookFile(BookDir(), QuestionBankName(1), MaxQuestionBankSize);
@@ -89,7 +180,7 @@ void BM_ReadQuestionBank(benchmark::State& state) {
         benchmark::DoNotOptimize(questions.data());
     }
 }
-BENCHMARK(BM_ReadQuestionBank)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadQuestionBankCopies)->Unit(benchmark::kMillisecond);
 
 // What a quiz does with a bank: every record looked at where it lies in the bank's bytes, read
 // a second time to copy out the ten questions it keeps.

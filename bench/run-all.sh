@@ -137,10 +137,19 @@ table="$work/table"
         row=${kind%%:*} file=${kind#*:}
         size=$(wc -c < "$large/$file")
         base "BM_PlainRead/$row" "baseline: plain read() of $file ($size bytes)" ms
-        line "BM_Read$row" "BM_PlainRead/$row" "the program's reader of $file" ms 3
-        [ "$row" != QuestionBank ] ||
+        [ -z "$(median "BM_WalkLengths/$row")" ] ||
+            line "BM_WalkLengths/$row" "BM_PlainRead/$row" \
+                "the format's floor: a read, then the length fields followed from text to text, nothing kept" ms ""
+        case $row in
+        QuestionBank)
+            line BM_ReadQuestionBank "BM_PlainRead/$row" \
+                "the program's reader of $file (every record's fields seen where they lie, as a quiz or test reads a bank)" ms 3
             line BM_ReadQuestionBankForQuiz "BM_PlainRead/$row" \
                 "a quiz's reading of $file (every record seen in place twice, ten copied out, and the 32,757 random draws that choose them)" ms ""
+            line BM_ReadQuestionBankCopies "BM_PlainRead/$row" \
+                "every question of $file copied out (the tool's \`dump\`)" ms "" ;;
+        *) line "BM_Read$row" "BM_PlainRead/$row" "the program's reader of $file" ms 3 ;;
+        esac
     done
     echo
     echo "### Word-problem formula evaluation (CPU time per evaluation)"

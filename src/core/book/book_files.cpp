@@ -40,13 +40,22 @@ std::vector<std::string> SplitSegments(std::string_view name) {
     return segments;
 }
 
-std::optional<fs::path> FindEntry(const fs::path& directory, const std::string& segment) {
+// An entry of a directory and what it is, a symbolic link not followed.
+struct TFoundEntry {
+    fs::path Path;
+    fs::file_status Status;
+};
+
+// The entry named exactly, or else the first whose name differs only in case.
+std::optional<TFoundEntry> FindEntry(const fs::path& directory, const std::string& segment) {
     std::error_code error;
-    const fs::path exact = directory / segment;
-    if (fs::exists(exact, error)) return exact;
+    fs::path exact = directory / segment;
+    if (const fs::file_status status = fs::symlink_status(exact, error); fs::exists(status))
+        return TFoundEntry{std::move(exact), status};
     for (fs::directory_iterator it(directory, error), end; !error && it != end;
          it.increment(error)) {
-        if (SameIgnoringCase(it->path().filename().string(), segment)) return it->path();
+        if (SameIgnoringCase(it->path().filename().string(), segment))
+            return TFoundEntry{it->path(), it->symlink_status(error)};
     }
     return std::nullopt;
 }
@@ -64,57 +73,10 @@ bool InsideDirectory(const fs::path& directory, const fs::path& file) {
     return rootEnd == root.end() && realAt != real.end();
 }
 
-} // namespace
-
-std::optional<fs::path> FindBookFile(const fs::path& directory, std::string_view name) {
-    // A NUL would end the name early for the file system, so no book file has one.
-    if (name.empty() || name.front() == '/' || name.front() == '\\' ||
-        (name.size() > 1 && name[1] == ':') || name.find('\0') != std::string_view::npos)
-        return std::nullopt;
-    std::vector<std::string> segments = SplitSegments(name);
-    fs::path current = directory;
-    // Without a symbolic link below the directory, every name found lies inside it; only a link
-    // makes the real paths worth comparing.
-    bool throughLink = false;
-    std::error_code error;
-    for (std::size_t i = 0; i < segments.size(); ++i) {
-        std::string segment = segments[i];
-        if (segment.empty() || segment == "." || segment == "..") return std::nullopt;
-        auto found = FindEntry(current, segment);
-        const bool last = i + 1 == segments.size();
-        if (!found && last && segment.back() == '.') {
-            segment.pop_back();
-            found = FindEntry(current, segment);
-        }
-        if (!found) return std::nullopt;
-        current = *found;
-        throughLink = throughLink || fs::is_symlink(fs::symlink_status(current, error));
-    }
-    if (!fs::is_regular_file(current, error) ||
-        (throughLink && !InsideDirectory(directory, current)))
-        return std::nullopt;
-    return current;
-}
-
-std::ifstream OpenFileOfAtMost(const fs::path& path, std::uint64_t maxSize) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) throw TFileOpenError("Cannot open file \"" + path.string() + "\"");
-    const std::streamoff size = in.tellg();
-    if (size > 0 && static_cast<std::uint64_t>(size) > maxSize)
-        throw TFileTooLargeError(path.string(), static_cast<std::uint64_t>(size), maxSize);
-    in.seekg(0);
-    return in;
-}
-
-std::string ReadWholeFile(const fs::path& path, std::uint64_t maxSize) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw TFileOpenError("Cannot open file \"" + path.string() + "\"");
-    const TUniqueFd held(fd);
-    // One read of the size the file has now, checked first: a file that grows meanwhile is read
-    // no further, one that shrinks reads what is left.
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode))
-        throw TFileOpenError("Cannot open file \"" + path.string() + "\"");
+// The bytes of an open file as far as the size it had when opened: a file that grows meanwhile is
+// read no further, one that shrinks reads what is left.
+std::string ReadOpenFile(int fd, const struct stat& info, const fs::path& path,
+                         std::uint64_t maxSize) {
     const auto size = static_cast<std::uint64_t>(std::max<off_t>(info.st_size, 0));
     if (size > maxSize) throw TFileTooLargeError(path.string(), size, maxSize);
     std::string bytes(static_cast<std::size_t>(size), '\0');
@@ -132,6 +94,70 @@ std::string ReadWholeFile(const fs::path& path, std::uint64_t maxSize) {
     return bytes;
 }
 
+// A name that can only be an entry of the directory itself.
+bool PlainName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\\:\0", 4)) == std::string_view::npos;
+}
+
+} // namespace
+
+std::optional<fs::path> FindBookFile(const fs::path& directory, std::string_view name) {
+    // A NUL would end the name early for the file system, so no book file has one.
+    if (name.empty() || name.front() == '/' || name.front() == '\\' ||
+        (name.size() > 1 && name[1] == ':') || name.find('\0') != std::string_view::npos)
+        return std::nullopt;
+    std::vector<std::string> segments = SplitSegments(name);
+    fs::path current = directory;
+    // Without a symbolic link below the directory, every name found lies inside it; only a link
+    // makes the real paths worth comparing.
+    bool throughLink = false;
+    fs::file_status status;
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+        std::string segment = segments[i];
+        if (segment.empty() || segment == "." || segment == "..") return std::nullopt;
+        auto found = FindEntry(current, segment);
+        const bool last = i + 1 == segments.size();
+        if (!found && last && segment.back() == '.') {
+            segment.pop_back();
+            found = FindEntry(current, segment);
+        }
+        if (!found) return std::nullopt;
+        current = std::move(found->Path);
+        status = found->Status;
+        throughLink = throughLink || fs::is_symlink(status);
+    }
+    // Only a link needs asking again what the file is: what it leads to.
+    std::error_code error;
+    if (throughLink) {
+        if (!fs::is_regular_file(current, error) || !InsideDirectory(directory, current))
+            return std::nullopt;
+    } else if (!fs::is_regular_file(status)) {
+        return std::nullopt;
+    }
+    return current;
+}
+
+std::ifstream OpenFileOfAtMost(const fs::path& path, std::uint64_t maxSize) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) throw TFileOpenError("Cannot open file \"" + path.string() + "\"");
+    const std::streamoff size = in.tellg();
+    if (size > 0 && static_cast<std::uint64_t>(size) > maxSize)
+        throw TFileTooLargeError(path.string(), static_cast<std::uint64_t>(size), maxSize);
+    in.seekg(0);
+    return in;
+}
+
+std::string ReadWholeFile(const fs::path& path, std::uint64_t maxSize) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw TFileOpenError("Cannot open file \"" + path.string() + "\"");
+    const TUniqueFd held(fd);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode))
+        throw TFileOpenError("Cannot open file \"" + path.string() + "\"");
+    return ReadOpenFile(fd, info, path, maxSize);
+}
+
 fs::path RequireBookFile(const fs::path& directory, std::string_view name) {
     auto path = FindBookFile(directory, name);
     if (!path)
@@ -141,6 +167,19 @@ fs::path RequireBookFile(const fs::path& directory, std::string_view name) {
 }
 
 std::string ReadBookFile(const fs::path& directory, std::string_view name, std::uint64_t maxSize) {
+    // Most book files lie in the directory under their own name. Opened as named, without
+    // following a link and without waiting on what is not a regular file, such a file needs no
+    // search: what the search would check, the open file tells. Anything else is searched for.
+    if (PlainName(name)) {
+        const fs::path exact = directory / name;
+        const int fd = ::open(exact.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd >= 0) {
+            const TUniqueFd held(fd);
+            struct stat info {};
+            if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+                return ReadOpenFile(fd, info, exact, maxSize);
+        }
+    }
     return ReadWholeFile(RequireBookFile(directory, name), maxSize);
 }
 

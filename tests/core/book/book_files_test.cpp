@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace quillara {
 namespace {
@@ -72,6 +73,14 @@ TEST(BookFileLookup, SymbolicLinksCountOnlyWhenTheyStayInsideTheBook) {
     fs::create_symlink(dir.Path(), links.Path() / "book");
     EXPECT_EQ(ReadBookFile(links.Path() / "book", "Inside", MaxAuthorsNotesSize),
               WriteAuthorsNotes("the book's"));
+}
+
+TEST(BookFileLookup, OnlyRegularFilesAreReadAndAPipeIsNeverWaitedOn) {
+    TempBookDir dir;
+    ASSERT_EQ(::mkfifo((dir.Path() / "AUTHORS").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.Path() / "TOPICS.1");
+    EXPECT_THROW(LoadAuthorsNotes(dir.Path()), TFileOpenError);
+    EXPECT_THROW(ReadBookFile(dir.Path(), "TOPICS.1", MaxTopicFileSize), TFileOpenError);
 }
 
 TEST(BookFileLookup, FilesLargerThanTheirKindAllowsAreRefusedUnread) {
