@@ -4,7 +4,7 @@
 
 namespace quillara::gui {
 
-QString FromBook(const std::string& bytes) {
+QString FromBook(std::string_view bytes) {
     return QString::fromStdString(Windows1252ToUtf8(bytes));
 }
 

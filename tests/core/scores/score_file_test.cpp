@@ -44,7 +44,7 @@ TScoreHistory MakeHistory(int count, int variant) {
 
 void ExpectSameScore(const TScore& a, const TScore& b) {
     EXPECT_EQ(a.date, b.date);
-    EXPECT_EQ(a.description, b.description);
+    EXPECT_EQ(a.description(), b.description());
     ASSERT_EQ(a.detailCount(), b.detailCount());
     for (int d = 0; d < a.detailCount(); ++d) {
         EXPECT_EQ(a.detail(d).chapter, b.detail(d).chapter);
@@ -70,7 +70,7 @@ TEST(ScoreHistory, OnlyAttemptsWithAnswersJoinTheHistory) {
     EXPECT_FALSE(history.addAttempt(nullptr));
     EXPECT_TRUE(history.addAttempt(MakeScore(1, "Quiz", {{4, 0, 1}})));
     ASSERT_EQ(history.size(), 1u);
-    EXPECT_EQ(history.at(0).description, "Quiz");
+    EXPECT_EQ(history.at(0).description(), "Quiz");
     EXPECT_THROW(history.at(1), std::out_of_range);
 }
 
@@ -86,11 +86,11 @@ TEST(ScoreFile, SaveAndLoadReproduceTheHistory) {
     loaded.addAttempt(MakeScore(7, "replaced by the file", {{1, 1, 1}}));
     ASSERT_TRUE(loaded.loadScores(Prefix(dir)));
     ASSERT_EQ(loaded.size(), 3u);
-    EXPECT_EQ(loaded.at(0).description, "True/False Quiz Chapter 3");
+    EXPECT_EQ(loaded.at(0).description(), "True/False Quiz Chapter 3");
     EXPECT_EQ(loaded.at(0).detail(0).chapter, 3);
     EXPECT_EQ(loaded.at(0).detail(1).chapter, 1);
-    EXPECT_EQ(loaded.at(1).description, "Caf\xE9 test");
-    EXPECT_EQ(loaded.at(2).description, std::string(255, 'd'));
+    EXPECT_EQ(loaded.at(1).description(), "Caf\xE9 test");
+    EXPECT_EQ(loaded.at(2).description(), std::string(255, 'd'));
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(loaded.at(i).date, saved.at(i).date);
         ExpectSameScore(loaded.at(i), ReadScoreFile(dir.Read(ScoreFileName), "x").at(i));
@@ -341,7 +341,7 @@ int ExitStatus(pid_t child) {
 std::vector<std::string> DescriptionsFrom(const TScoreHistory& history, std::size_t from) {
     std::vector<std::string> descriptions;
     for (std::size_t i = from; i < history.size(); ++i)
-        descriptions.push_back(history.at(i).description);
+        descriptions.emplace_back(history.at(i).description());
     return descriptions;
 }
 

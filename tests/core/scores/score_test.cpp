@@ -15,7 +15,7 @@ TEST(Score, NewAttemptIsDatedNowAndKeepsChaptersInOrderOfFirstAnswer) {
     testing::FakeClock clock(45123.375);
     TScore score;
     EXPECT_EQ(score.date, 45123.375);
-    EXPECT_EQ(score.description, "");
+    EXPECT_EQ(score.description(), "");
     EXPECT_EQ(score.detailCount(), 0);
     EXPECT_EQ(score.totalAnswered(), 0);
 
@@ -62,7 +62,7 @@ TEST(ScoreDetail, RecordHoldsTheCountsBeforeTheChapterAndRatioNeedsAnswers) {
 TEST(Score, RecordLayoutAndReadBack) {
     TScore score;
     score.date = 1.5;
-    score.description = "Quiz \t ";
+    score.setDescription("Quiz \t ");
     score.addCorrect(2);
     score.addIncorrect(9);
     TByteWriter out;
@@ -76,7 +76,7 @@ TEST(Score, RecordLayoutAndReadBack) {
     const TScore read(in);
     EXPECT_TRUE(in.AtEnd());
     EXPECT_EQ(read.date, 1.5);
-    EXPECT_EQ(read.description, "Quiz");
+    EXPECT_EQ(read.description(), "Quiz");
     ASSERT_EQ(read.detailCount(), 2);
     EXPECT_EQ(read.detail(0).chapter, 2);
     EXPECT_EQ(read.detail(1).chapter, 9);
