@@ -16,12 +16,6 @@ void Increment(std::int16_t& count) {
 }
 } // namespace
 
-TScoreDetail::TScoreDetail(TByteReader& in) {
-    correct = in.ReadInt16("correct count");
-    incorrect = in.ReadInt16("incorrect count");
-    chapter = in.ReadInt16("chapter");
-}
-
 void TScoreDetail::write(TByteWriter& out) const {
     out.WriteInt16(correct);
     out.WriteInt16(incorrect);
@@ -33,24 +27,24 @@ double TScoreDetail::ratio() const {
     return total > 0 ? static_cast<double>(correct) / total : 0.0;
 }
 
-TScoreRecord ReadScoreRecord(TByteReader& in, std::vector<TScoreDetail>& details) {
-    const std::int16_t count = in.ReadInt16("detail count");
-    const double date = in.ReadDouble("date");
-    const std::string_view description = ReadShortText(in, "description");
-    for (int i = 0; i < count; ++i)
-        details.emplace_back(in);
-    return {date, description, static_cast<std::size_t>(std::max<int>(count, 0))};
-}
-
 TScore::TScore() : date(ProgramClock().now()) {}
 
 TScore::TScore(TByteReader& in) : date(0) {
-    TOwned& own = owned();
-    const TScoreRecord record = ReadScoreRecord(in, own.Details);
-    date = record.Date;
-    own.Description = record.Description;
-    Description = own.Description;
-    Details = own.Details;
+    std::vector<TScoreDetail> room(std::min<std::size_t>(in.Remaining() / 6, MaxScoreCount));
+    TScoreDetail* end = room.data();
+    *this = TScore(in, end);
+    owned(); // before the room goes
+}
+
+// Each field goes straight to its place: a file's reading is mostly this.
+TScore::TScore(TByteReader& in, TScoreDetail*& details) {
+    const std::int16_t count = in.ReadInt16("detail count");
+    date = in.ReadDouble("date");
+    Description = ReadShortText(in, "description");
+    TScoreDetail* const first = details;
+    for (int i = 0; i < count; ++i)
+        (details++)->read(in);
+    Details = {first, details};
 }
 
 void TScore::write(TByteWriter& out) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "book/book_strings.h"
 #include "io/byte_reader.h"
 #include "io/byte_writer.h"
 
@@ -18,10 +19,18 @@ constexpr int MaxScoreCount = 32767;
 // The answers of one attempt to the questions of one chapter.
 class TScoreDetail {
 public:
+    // Left unset, to be read into.
+    TScoreDetail() = default;
     TScoreDetail(std::int16_t chapter, std::int16_t correct, std::int16_t incorrect)
         : chapter(chapter), correct(correct), incorrect(incorrect) {}
-    // Reads one detail record: correct, incorrect, then chapter.
-    explicit TScoreDetail(TByteReader& in);
+    explicit TScoreDetail(TByteReader& in) { read(in); }
+    // Reads one detail record: correct, incorrect, then chapter. Inline and in place: a score
+    // file is mostly these.
+    void read(TByteReader& in) {
+        correct = in.ReadInt16("correct count");
+        incorrect = in.ReadInt16("incorrect count");
+        chapter = in.ReadInt16("chapter");
+    }
     void write(TByteWriter& out) const;
 
     int answered() const { return correct + incorrect; }
@@ -47,6 +56,10 @@ public:
     // Reads one score record into a score that owns its description and details; a record that
     // ends early raises and yields no score.
     explicit TScore(TByteReader& in);
+    // Reads one score record into a score that views its storage: the description stays in the
+    // reader's bytes, and the details are read to `details`, which is advanced past them; both
+    // must outlive the score, and `details` must have room for as many as the bytes left hold.
+    TScore(TByteReader& in, TScoreDetail*& details);
     // A score over a description and details kept elsewhere, which must outlive it.
     TScore(double date, std::string_view description, std::span<const TScoreDetail> details)
         : date(date), Description(description), Details(details) {}
@@ -83,15 +96,6 @@ private:
     std::span<const TScoreDetail> Details;
     std::unique_ptr<TOwned> Own;
 };
-
-// One score record as it lies in a file's bytes: its details are appended to `details`, and its
-// description views the reader's bytes. Raises when the record ends early.
-struct TScoreRecord {
-    double Date;
-    std::string_view Description;
-    std::size_t DetailCount;
-};
-TScoreRecord ReadScoreRecord(TByteReader& in, std::vector<TScoreDetail>& details);
 
 // ⌊100 × correct ÷ answered⌋ in integers, so that 2 of 3 is 66 and 29 of 100 is 29; 0 when
 // nothing was answered.

@@ -14,13 +14,10 @@ TScoreBlock::TScoreBlock(std::string bytes, const std::string& fileName) : Text(
         // fills: a record takes at least its detail count, date and description length, and a
         // detail six bytes. A damaged count reserves no more than that either.
         Scores.reserve(std::min<std::size_t>(std::max<int>(count, 0), in.Remaining() / 11));
-        Details.reserve(in.Remaining() / 6);
-        for (int i = 0; i < count; ++i) {
-            const std::size_t first = Details.size();
-            const TScoreRecord record = ReadScoreRecord(in, Details);
-            Scores.emplace_back(record.Date, record.Description,
-                                std::span(Details.data() + first, record.DetailCount));
-        }
+        Details = std::make_unique_for_overwrite<TScoreDetail[]>(in.Remaining() / 6);
+        TScoreDetail* next = Details.get();
+        for (int i = 0; i < count; ++i)
+            Scores.emplace_back(in, next);
     } catch (const TBookFileError&) {
         Damage = std::current_exception();
     }
@@ -34,17 +31,18 @@ TScoreBlock::TScoreBlock(std::span<const TScore* const> scores) {
         detailCount += static_cast<std::size_t>(score->detailCount());
     }
     Text.reserve(textSize);
-    Details.reserve(detailCount);
+    Details = std::make_unique_for_overwrite<TScoreDetail[]>(detailCount);
     Scores.reserve(scores.size());
+    TScoreDetail* next = Details.get();
     for (const TScore* score : scores) {
         const std::size_t textAt = Text.size();
-        const std::size_t first = Details.size();
+        TScoreDetail* const first = next;
         Text += score->description();
         for (int d = 0; d < score->detailCount(); ++d)
-            Details.push_back(score->detail(d));
+            *next++ = score->detail(d);
         Scores.emplace_back(score->date,
                             std::string_view(Text).substr(textAt, score->description().size()),
-                            std::span(Details.data() + first, Details.size() - first));
+                            std::span(first, static_cast<std::size_t>(next - first)));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "scores/score.h"
 
 #include <exception>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -32,7 +33,7 @@ public:
 
 private:
     std::string Text;
-    std::vector<TScoreDetail> Details;
+    std::unique_ptr<TScoreDetail[]> Details;
     std::vector<TScore> Scores;
     std::exception_ptr Damage;
 };
