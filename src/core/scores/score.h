@@ -1,6 +1,5 @@
 #pragma once
 
-#include "book/book_strings.h"
 #include "io/byte_reader.h"
 #include "io/byte_writer.h"
 

@@ -10,9 +10,10 @@ TScoreBlock::TScoreBlock(std::string bytes, const std::string& fileName) : Text(
     TByteReader in(Text, fileName);
     try {
         const std::int16_t count = in.ReadInt16("score count");
-        // Reserved for the most the bytes left can hold, so that neither array moves while it
-        // fills: a record takes at least its detail count, date and description length, and a
-        // detail six bytes. A damaged count reserves no more than that either.
+        // Both arrays are sized for the most the bytes left can hold, so that neither moves while
+        // it fills: a record takes at least its detail count, date and description length, and a
+        // detail six bytes. A damaged count reserves no more than that either. The details'
+        // array is left unset, and only what is read into it is ever touched.
         Scores.reserve(std::min<std::size_t>(std::max<int>(count, 0), in.Remaining() / 11));
         Details = std::make_unique_for_overwrite<TScoreDetail[]>(in.Remaining() / 6);
         TScoreDetail* next = Details.get();
