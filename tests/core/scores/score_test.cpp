@@ -4,6 +4,7 @@
 #include "scripted_random.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <stdexcept>
 
 namespace quillara {
@@ -107,6 +108,27 @@ TEST(Score, CountsAndTotalsNeverWrap) {
     EXPECT_EQ(score.detail(2).incorrect, MaxScoreCount);
     EXPECT_EQ(score.totalCorrect(), 3 * MaxScoreCount);
     EXPECT_EQ(score.totalAnswered(), 6 * MaxScoreCount);
+}
+
+// A score read on its own keeps its texts when the bytes it was read from are gone.
+TEST(Score, ReadOnItsOwnOutlivesTheBytes) {
+    std::optional<TScore> read;
+    {
+        TByteWriter out;
+        TScore score;
+        score.setDescription("A description longer than a short string");
+        score.addCorrect(4);
+        score.write(out);
+        std::string bytes = out.Take();
+        TByteReader in(bytes, "SCORES.SAV");
+        read.emplace(in);
+        bytes.assign(bytes.size(), 'x');
+    }
+    EXPECT_EQ(read->description(), "A description longer than a short string");
+    ASSERT_EQ(read->detailCount(), 1);
+    EXPECT_EQ(read->detail(0).chapter, 4);
+    read->addIncorrect(4);
+    EXPECT_EQ(read->totalAnswered(), 2);
 }
 
 TEST(WholePercent, TruncatesExactlyAndNeverRoundsUp) {
