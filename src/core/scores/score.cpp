@@ -41,10 +41,11 @@ TScore::TScore(TByteReader& in, TScoreDetail*& details) {
     const std::int16_t count = in.ReadInt16("detail count");
     date = in.ReadDouble("date");
     Description = ReadShortText(in, "description");
-    TScoreDetail* const first = details;
+    TScoreDetail* next = details;
     for (int i = 0; i < count; ++i)
-        (details++)->read(in);
-    Details = {first, details};
+        (next++)->read(in);
+    Details = {details, next};
+    details = next;
 }
 
 void TScore::write(TByteWriter& out) const {
