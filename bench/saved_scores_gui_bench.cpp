@@ -22,7 +22,8 @@ std::unique_ptr<TScoreHistory> History(int count) {
         auto score = std::make_unique<TScore>();
         score->date = 40000 + i;
         const int chapter = 1 + i % 20;
-        score->description = std::string(kinds[i % 3]) + " from chapter " + std::to_string(chapter);
+        score->setDescription(std::string(kinds[i % 3]) + " from chapter " +
+                              std::to_string(chapter));
         for (int c = 0; c <= i % 3; ++c) {
             for (int k = 0; k < 1 + (i + c) % 9; ++k)
                 score->addCorrect(static_cast<std::int16_t>(chapter + c));

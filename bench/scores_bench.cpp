@@ -20,7 +20,7 @@ const TScoreHistory& FullHistory() {
         for (int i = 0; i < MaxScoreCount; ++i) {
             auto score = std::make_unique<TScore>();
             score->date = 44000.0 + i * 0.013;
-            score->description = "Multiple Choice Test Ch 1, " + std::to_string(i % 1000);
+            score->setDescription("Multiple Choice Test Ch 1, " + std::to_string(i % 1000));
             for (int chapter = 1; chapter <= 1 + i % 3; ++chapter) {
                 score->addCorrect(static_cast<std::int16_t>(chapter + i % 9));
                 score->addIncorrect(static_cast<std::int16_t>(chapter + i % 9));
@@ -78,7 +78,7 @@ BENCHMARK(BM_SaveUnchangedScores)->Unit(benchmark::kMillisecond);
 std::unique_ptr<TScore> NewAttempt(const std::string& description) {
     auto score = std::make_unique<TScore>();
     score->date = 45000.5;
-    score->description = description;
+    score->setDescription(description);
     score->addCorrect(1);
     return score;
 }

@@ -69,7 +69,7 @@ std::string SampleScoreFile() {
     for (int i = 0; i < 2; ++i) {
         auto score = std::make_unique<TScore>();
         score->date = 45000.25 + i;
-        score->description = descriptions[i];
+        score->setDescription(descriptions[i]);
         for (std::int16_t chapter : {3, 1, 5}) {
             score->addCorrect(chapter);
             if (chapter != i) score->addIncorrect(chapter);
@@ -78,7 +78,7 @@ std::string SampleScoreFile() {
     }
     auto longOne = std::make_unique<TScore>();
     longOne->date = 45002.75;
-    longOne->description = std::string(300, 'd');
+    longOne->setDescription(std::string(300, 'd'));
     longOne->addCorrect(255);
     history.addAttempt(std::move(longOne));
     return history.writeScores();

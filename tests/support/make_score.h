@@ -15,7 +15,7 @@ inline std::unique_ptr<TScore> MakeScore(double date, std::string description,
                                          std::initializer_list<std::array<int, 3>> details) {
     auto score = std::make_unique<TScore>();
     score->date = date;
-    score->description = std::move(description);
+    score->setDescription(description);
     for (const auto& [chapter, correct, incorrect] : details) {
         for (int i = 0; i < correct; ++i)
             score->addCorrect(static_cast<std::int16_t>(chapter));

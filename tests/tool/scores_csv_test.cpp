@@ -36,7 +36,7 @@ struct ScoresCsv : ::testing::Test {
               std::pair{45359.5, "True False Quiz"}}) {
             auto score = std::make_unique<TScore>();
             score->date = date;
-            score->description = description;
+            score->setDescription(description);
             score->addCorrect(2);
             score->addIncorrect(2);
             history.addAttempt(std::move(score));

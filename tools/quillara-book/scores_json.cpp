@@ -18,7 +18,7 @@ nlohmann::json ScoresToJson(std::string_view bytes, const std::string& fileName)
                                {"incorrect", detail.incorrect}});
         }
         scores.push_back({{"date", score.date},
-                          {"description", Windows1252ToUtf8(score.description)},
+                          {"description", Windows1252ToUtf8(score.description())},
                           {"details", std::move(details)}});
     }
     return {{"scores", std::move(scores)}};

@@ -150,8 +150,8 @@ int RunSynth(const Arguments& args) {
             for (long s = 0; s < size.Scores; ++s) {
                 auto score = std::make_unique<TScore>();
                 score->date = 46000.0 + static_cast<double>(s) / 24.0;
-                score->description =
-                    "True False Quiz from chapter " + std::to_string(1 + s % size.Chapters);
+                score->setDescription("True False Quiz from chapter " +
+                                      std::to_string(1 + s % size.Chapters));
                 const auto chapter = static_cast<std::int16_t>(1 + s % size.Chapters);
                 for (int q = 0; q < 10; ++q)
                     random.uniform(3) ? score->addCorrect(chapter) : score->addIncorrect(chapter);

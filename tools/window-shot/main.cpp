@@ -156,8 +156,8 @@ void AddStudentScores(quillara::TScoreHistory& history) {
     for (int i = 0; i < 6; ++i) {
         auto score = std::make_unique<quillara::TScore>();
         score->date = 46340 + 3 * i + 0.6;
-        score->description =
-            i % 2 ? "Multiple Choice Quiz from chapter 1" : "True False Quiz from chapter 1";
+        score->setDescription(i % 2 ? "Multiple Choice Quiz from chapter 1"
+                                    : "True False Quiz from chapter 1");
         for (int k = 0; k < chapterOne[i][0]; ++k)
             score->addCorrect(1);
         for (int k = 0; k < chapterOne[i][1]; ++k)
@@ -166,7 +166,7 @@ void AddStudentScores(quillara::TScoreHistory& history) {
     }
     auto test = std::make_unique<quillara::TScore>();
     test->date = 46359.7;
-    test->description = "TF/MC Test from chapters 1-3";
+    test->setDescription("TF/MC Test from chapters 1-3");
     const int chapters[][3] = {{1, 9, 1}, {2, 5, 3}, {3, 3, 4}};
     for (const auto& [chapter, right, wrong] : chapters) {
         for (int k = 0; k < right; ++k)

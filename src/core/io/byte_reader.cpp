@@ -2,21 +2,12 @@
 
 #include "io/book_errors.h"
 
-#include <bit>
 #include <cstring>
 
 namespace quillara {
 
 void TByteReader::Truncated(std::string_view field) const {
     throw TTruncatedFileError(Name, std::string(field), Start + Pos);
-}
-
-double TByteReader::ReadDouble(std::string_view field) {
-    const unsigned char* p = Take(8, field);
-    std::uint64_t bits = 0;
-    for (int i = 7; i >= 0; --i)
-        bits = (bits << 8) | p[i];
-    return std::bit_cast<double>(bits);
 }
 
 Extended TByteReader::ReadExtended(std::string_view field) {

@@ -2,6 +2,7 @@
 
 #include "numeric/extended.h"
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -27,7 +28,13 @@ public:
     std::int16_t ReadInt16(std::string_view field) {
         return static_cast<std::int16_t>(ReadUInt16(field));
     }
-    double ReadDouble(std::string_view field);
+    double ReadDouble(std::string_view field) {
+        const unsigned char* p = Take(8, field);
+        std::uint64_t bits = 0;
+        for (int i = 7; i >= 0; --i)
+            bits = (bits << 8) | p[i];
+        return std::bit_cast<double>(bits);
+    }
     Extended ReadExtended(std::string_view field);
     // A view of the next n bytes, valid as long as the underlying bytes are.
     std::string_view ReadBytes(std::size_t n, std::string_view field) {

@@ -21,7 +21,7 @@ std::string TMatchingQuiz::Description() const {
 void TMatchingQuiz::StartQuiz(const TGlossary* glossary, int chapter) {
     QuizChapter = chapter;
     Record = std::make_unique<TScore>();
-    Record->description = Description();
+    Record->setDescription(Description());
     BuildQuiz(glossary, chapter);
 }
 

@@ -73,7 +73,7 @@ void TQuestionRunner::SetupAttempt(const TKindSet& kinds, std::string_view descr
     if (QuestionSet.Count() == 0) return;
     AttemptDescription = description;
     Record = std::make_unique<TScore>();
-    Record->description = AttemptTitle;
+    Record->setDescription(AttemptTitle);
     Phase = TRunnerState::Ready;
 }
 
@@ -101,14 +101,14 @@ void TQuestionRunner::SetupRetake(std::vector<TQuestion> questions, std::string_
                              : std::string(RetakePrefix) + std::string(description);
     AttemptTitle = TestTitle(AttemptDescription, 255, chapters);
     Record = std::make_unique<TScore>();
-    Record->description = AttemptTitle;
+    Record->setDescription(AttemptTitle);
     Phase = TRunnerState::Ready;
 }
 
 void TQuestionRunner::StartAttempt() {
     if (!Record && QuestionSet.Count() > 0) {
         Record = std::make_unique<TScore>();
-        Record->description = AttemptTitle;
+        Record->setDescription(AttemptTitle);
         QuestionSet.NumCorrect = 0;
         QuestionSet.NumIncorrect = 0;
     }

@@ -16,12 +16,6 @@ void Increment(std::int16_t& count) {
 }
 } // namespace
 
-TScoreDetail::TScoreDetail(TByteReader& in) {
-    correct = in.ReadInt16("correct count");
-    incorrect = in.ReadInt16("incorrect count");
-    chapter = in.ReadInt16("chapter");
-}
-
 void TScoreDetail::write(TByteWriter& out) const {
     out.WriteInt16(correct);
     out.WriteInt16(incorrect);
@@ -35,30 +29,58 @@ double TScoreDetail::ratio() const {
 
 TScore::TScore() : date(ProgramClock().now()) {}
 
-TScore::TScore(TByteReader& in) {
+TScore::TScore(TByteReader& in) : date(0) {
+    std::vector<TScoreDetail> room(std::min<std::size_t>(in.Remaining() / 6, MaxScoreCount));
+    TScoreDetail* end = room.data();
+    *this = TScore(in, end);
+    owned(); // before the room goes
+}
+
+// Each field goes straight to its place: a file's reading is mostly this.
+TScore::TScore(TByteReader& in, TScoreDetail*& details) {
     const std::int16_t count = in.ReadInt16("detail count");
     date = in.ReadDouble("date");
-    description = ReadShortString(in, "description");
-    // A damaged count never reserves more than the bytes left can fill, six to a detail.
-    details.reserve(std::min<std::size_t>(std::max<int>(count, 0), in.Remaining() / 6));
+    Description = ReadShortText(in, "description");
+    TScoreDetail* next = details;
     for (int i = 0; i < count; ++i)
-        details.emplace_back(in);
+        (next++)->read(in);
+    Details = {details, next};
+    details = next;
 }
 
 void TScore::write(TByteWriter& out) const {
-    if (details.size() > static_cast<std::size_t>(MaxScoreCount))
+    if (Details.size() > static_cast<std::size_t>(MaxScoreCount))
         throw std::length_error("a score holds more details than its record can count");
-    out.WriteInt16(static_cast<std::int16_t>(details.size()));
+    out.WriteInt16(static_cast<std::int16_t>(Details.size()));
     out.WriteDouble(date);
-    WriteShortString(out, description);
-    for (const TScoreDetail& d : details)
+    WriteShortString(out, Description);
+    for (const TScoreDetail& d : Details)
         d.write(out);
 }
 
+TScore::TOwned& TScore::owned() {
+    if (!Own) {
+        Own = std::make_unique<TOwned>(
+            TOwned{std::string(Description), {Details.begin(), Details.end()}});
+        Description = Own->Description;
+        Details = Own->Details;
+    }
+    return *Own;
+}
+
+void TScore::setDescription(std::string_view text) {
+    TOwned& own = owned();
+    own.Description = text;
+    Description = own.Description;
+}
+
 TScoreDetail& TScore::detailOf(std::int16_t chapter) {
+    std::vector<TScoreDetail>& details = owned().Details;
     for (TScoreDetail& d : details)
         if (d.chapter == chapter) return d;
-    return details.emplace_back(chapter, 0, 0);
+    TScoreDetail& added = details.emplace_back(chapter, 0, 0);
+    Details = details;
+    return added;
 }
 
 void TScore::addCorrect(std::int16_t chapter) {
@@ -71,20 +93,22 @@ void TScore::addIncorrect(std::int16_t chapter) {
 
 int TScore::totalCorrect() const {
     int sum = 0;
-    for (const TScoreDetail& d : details)
+    for (const TScoreDetail& d : Details)
         sum += d.correct;
     return sum;
 }
 
 int TScore::totalIncorrect() const {
     int sum = 0;
-    for (const TScoreDetail& d : details)
+    for (const TScoreDetail& d : Details)
         sum += d.incorrect;
     return sum;
 }
 
 const TScoreDetail& TScore::detail(int index) const {
-    return details.at(static_cast<std::size_t>(index));
+    if (index < 0 || static_cast<std::size_t>(index) >= Details.size())
+        throw std::out_of_range("no such detail in the score");
+    return Details[static_cast<std::size_t>(index)];
 }
 
 int wholePercent(int correct, int answered) {

@@ -66,7 +66,7 @@ std::string ScoresCsv(const TScoreHistory& history, const TBookProperties* book)
     for (std::size_t i = 0; i < history.size(); ++i) {
         const TScore& score = history.at(i);
         const std::string date = IsoDateTimeText(score.date);
-        const std::string description = Windows1252ToUtf8(score.description);
+        const std::string description = Windows1252ToUtf8(score.description());
         if (score.detailCount() == 0) AppendRow(csv, {date, description, "", "", "0", "0", ""});
         for (int d = 0; d < score.detailCount(); ++d) {
             const TScoreDetail& detail = score.detail(d);

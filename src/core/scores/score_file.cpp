@@ -21,52 +21,26 @@ namespace quillara {
 struct TScoreHistory::TFileRead {
     TUniqueFd Fd;
     TFileIdentity Identity;
-    std::string Bytes;
+    // The file's bytes and the scores read from them.
+    std::unique_ptr<TScoreBlock> Scores;
     // Every byte of the file was read.
     bool Whole = true;
     // Why nothing was read: the file is larger than any score file.
     std::string Refused;
+
+    // Every byte was read, and every score in them.
+    bool complete() const { return Whole && !Scores->damage(); }
 };
 
 namespace {
 
-using TScoreList = std::vector<std::unique_ptr<TScore>>;
-
-// Appends the scores of a score file as they are read; raises when the file ends inside one.
-void AppendScores(std::string_view bytes, const std::string& fileName, TScoreList& scores) {
-    TByteReader in(bytes, fileName);
-    const std::int16_t count = in.ReadInt16("score count");
-    // A record takes at least its detail count, date and description length: a damaged count
-    // reserves no more than the bytes left can fill.
-    scores.reserve(scores.size() +
-                   std::min<std::size_t>(std::max<int>(count, 0), in.Remaining() / 11));
-    for (int i = 0; i < count; ++i)
-        scores.push_back(std::make_unique<TScore>(in));
-}
-
-struct TParsedScores {
-    TScoreList Scores;
-    bool Complete = true;
-};
-
-// The complete scores of a score file, and whether that was all of it.
-TParsedScores ParseScores(std::string_view bytes, const std::string& fileName) {
-    TParsedScores parsed;
-    try {
-        AppendScores(bytes, fileName, parsed.Scores);
-    } catch (const TBookFileError&) {
-        parsed.Complete = false;
-    }
-    return parsed;
-}
-
 // Whether the two scores are written as the same record, without writing them.
 bool SameRecord(const TScore& a, const TScore& b) {
-    const auto written = [](const std::string& text) {
-        return TrimRight(std::string_view(text).substr(0, ShortStringLimit));
+    const auto written = [](std::string_view text) {
+        return TrimRight(text.substr(0, ShortStringLimit));
     };
     if (std::bit_cast<std::uint64_t>(a.date) != std::bit_cast<std::uint64_t>(b.date) ||
-        a.detailCount() != b.detailCount() || written(a.description) != written(b.description))
+        a.detailCount() != b.detailCount() || written(a.description()) != written(b.description()))
         return false;
     for (int d = 0; d < a.detailCount(); ++d) {
         const TScoreDetail& x = a.detail(d);
@@ -84,6 +58,30 @@ std::string RecordOf(const TScore& score) {
     return out.Take();
 }
 
+// Reads the rest of an open file into `bytes`: `expected` bytes, or more for a file that grows
+// meanwhile, but never more than a score file can hold. False when the read stopped short of the
+// end; what was read before still gives its complete scores.
+bool ReadWhole(int fd, std::size_t expected, std::string& bytes) {
+    bytes.resize(std::min<std::uint64_t>(expected, MaxScoreFileSize) + 1);
+    std::size_t done = 0;
+    for (;;) {
+        if (done == bytes.size()) {
+            if (done > MaxScoreFileSize) {
+                bytes.resize(MaxScoreFileSize);
+                return false;
+            }
+            bytes.resize(std::min<std::uint64_t>(2 * done, MaxScoreFileSize + 1));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+        } else if (n == 0 || errno != EINTR) {
+            bytes.resize(done);
+            return n == 0;
+        }
+    }
+}
+
 std::string Absolute(const std::string& path) {
     std::error_code error;
     const auto absolute = std::filesystem::absolute(path, error);
@@ -97,21 +95,18 @@ bool TScoreHistory::loadScores(const std::string& saveDirectory, TSaveFileOps& f
     const std::string path = ResolveLinks(named);
     auto read = readFile(path);
     if (!read) return false;
-    auto parsed = ParseScores(read->Bytes, path);
     TFileLock lock;
     bool locked = false;
-    if (!(parsed.Complete && read->Whole)) {
+    if (!read->complete()) {
         // Look again with saves held off, so that none replaces the file before it is kept.
         locked = lock.take(path);
-        if (auto again = locked ? readFile(path) : std::nullopt) {
-            read = std::move(again);
-            parsed = ParseScores(read->Bytes, path);
-        }
+        if (auto again = locked ? readFile(path) : std::nullopt) read = std::move(again);
     }
-    const std::size_t count = parsed.Scores.size();
-    Scores = std::move(parsed.Scores);
-    const bool whole = parsed.Complete && read->Whole;
-    if (whole || keepDamaged(named, path, *read, count, locked, files))
+    const std::size_t count = read->Scores->scores().size();
+    const bool whole = read->complete();
+    const bool kept = whole || keepDamaged(named, path, *read, locked, files);
+    replaceWith(std::move(read->Scores));
+    if (kept)
         InFile = TFileState{path, read->Identity, std::move(read->Fd), count, whole};
     else
         InFile.reset();
@@ -165,59 +160,69 @@ bool TScoreHistory::takeInFile(const std::string& named, const std::string& path
         InFile.reset();
         return true;
     }
-    auto parsed = ParseScores(read->Bytes, path);
-    const std::size_t count = parsed.Scores.size();
-    const bool whole = parsed.Complete && read->Whole;
-    if (!whole && !keepDamaged(named, path, *read, count, true, files)) return false;
-    takeIn(std::move(parsed.Scores));
+    const std::size_t count = read->Scores->scores().size();
+    const bool whole = read->complete();
+    if (!whole && !keepDamaged(named, path, *read, true, files)) return false;
+    takeIn(*read->Scores);
     InFile = TFileState{path, read->Identity, std::move(read->Fd), count, whole};
     return true;
 }
 
 // The history becomes the file's scores followed by its own scores that the file lacks, in their
 // order. One of its own equal to one of the file's takes that one's place, so that no score a view
-// may hold is destroyed.
-void TScoreHistory::takeIn(TScoreList fileScores) {
+// may hold is destroyed. Of the file's block only the scores the history lacked are kept, copied,
+// so that a save after every attempt does not keep a whole file each time.
+void TScoreHistory::takeIn(const TScoreBlock& file) {
+    const std::vector<TScore>& fileScores = file.scores();
     // Mostly the file begins with this history's scores in their order, and only what follows
     // needs looking up.
     std::size_t common = 0;
     while (common < fileScores.size() && common < Scores.size() &&
-           SameRecord(*fileScores[common], *Scores[common]))
+           SameRecord(fileScores[common], *Scores[common]))
         ++common;
     std::unordered_multimap<std::string, std::size_t> own;
     for (std::size_t i = common; i < Scores.size(); ++i)
         own.emplace(RecordOf(*Scores[i]), i);
-    TScoreList merged;
+    std::vector<const TScore*> merged;
     merged.reserve(fileScores.size() + Scores.size() - common);
+    // The file's scores that join the history, and where they stand in the merged order.
+    std::vector<const TScore*> taken;
+    std::vector<std::size_t> takenAt;
     for (std::size_t i = 0; i < fileScores.size(); ++i) {
-        const auto same =
-            i < common || own.empty() ? own.end() : own.find(RecordOf(*fileScores[i]));
+        const auto same = i < common || own.empty() ? own.end() : own.find(RecordOf(fileScores[i]));
         if (i < common) {
-            merged.push_back(std::move(Scores[i]));
+            merged.push_back(std::exchange(Scores[i], nullptr));
         } else if (same == own.end()) {
-            merged.push_back(std::move(fileScores[i]));
+            takenAt.push_back(merged.size());
+            taken.push_back(&fileScores[i]);
+            merged.push_back(nullptr);
         } else {
-            merged.push_back(std::move(Scores[same->second]));
+            merged.push_back(std::exchange(Scores[same->second], nullptr));
             own.erase(same);
         }
     }
-    for (auto& score : Scores)
-        if (score) merged.push_back(std::move(score));
+    for (const TScore* score : Scores)
+        if (score) merged.push_back(score);
+    if (!taken.empty()) {
+        const auto& copies = *Blocks.emplace_back(std::make_unique<const TScoreBlock>(taken));
+        for (std::size_t k = 0; k < takenAt.size(); ++k)
+            merged[takenAt[k]] = &copies.scores()[k];
+    }
     Scores = std::move(merged);
 }
 
 // Keeps the damaged file beside it when the lock is held, and has the student told. True when
 // it is kept.
 bool TScoreHistory::keepDamaged(const std::string& named, const std::string& path, TFileRead& read,
-                                std::size_t scoresRead, bool locked, TSaveFileOps& files) {
+                                bool locked, TSaveFileOps& files) {
     const std::string kept =
-        locked ? KeepDamagedFile(path, read.Identity, read.Bytes, read.Whole, files) : "";
+        locked ? KeepDamagedFile(path, read.Identity, read.Scores->bytes(), read.Whole, files) : "";
     // The link that keeps it gave the file a new change time, which is no change of ours to see.
     if (const auto linked = IdentityOf(read.Fd.get()); linked && !kept.empty())
         read.Identity = *linked;
     if (!kept.empty() || UnkeptDamage != read.Identity)
         Damaged = TDamagedScoreFile{Absolute(named), kept.empty() ? kept : Absolute(kept),
-                                    scoresRead, read.Refused};
+                                    read.Scores->scores().size(), read.Refused};
     if (kept.empty())
         UnkeptDamage = read.Identity;
     else
@@ -232,6 +237,7 @@ std::optional<TScoreHistory::TFileRead> TScoreHistory::readFile(const std::strin
     const auto identity = IdentityOf(fd.get());
     if (!identity) return std::nullopt;
     TFileRead read{std::move(fd), *identity, {}, true, {}};
+    std::string bytes;
     // Refused unread, it goes the way of a damaged file: kept aside, never written over unkept.
     if (static_cast<std::uint64_t>(identity->Size) > MaxScoreFileSize) {
         read.Whole = false;
@@ -239,34 +245,19 @@ std::optional<TScoreHistory::TFileRead> TScoreHistory::readFile(const std::strin
             TFileTooLargeError(Absolute(path), static_cast<std::uint64_t>(identity->Size),
                                MaxScoreFileSize)
                 .what();
-        return read;
+    } else {
+        read.Whole = ReadWhole(read.Fd.get(), static_cast<std::size_t>(identity->Size), bytes);
     }
-    char buffer[64 * 1024];
-    for (;;) {
-        const ssize_t n = ::read(read.Fd.get(), buffer, sizeof buffer);
-        // A file that grows while it is read is read no further than a score file can reach.
-        if (n > 0 && read.Bytes.size() + static_cast<std::size_t>(n) > MaxScoreFileSize) {
-            read.Whole = false;
-            break;
-        }
-        if (n > 0) {
-            read.Bytes.append(buffer, static_cast<std::size_t>(n));
-        } else if (n == 0) {
-            break;
-        } else if (errno != EINTR) {
-            // What was read before the error still gives its complete scores.
-            read.Whole = false;
-            break;
-        }
-    }
+    read.Scores = std::make_unique<TScoreBlock>(std::move(bytes), path);
     return read;
 }
 
 bool TScoreHistory::readScores(std::string_view bytes, const std::string& fileName) {
-    auto parsed = ParseScores(bytes, fileName);
-    Scores = std::move(parsed.Scores);
+    auto block = std::make_unique<const TScoreBlock>(std::string(bytes), fileName);
+    const bool complete = !block->damage();
+    replaceWith(std::move(block));
     InFile.reset();
-    return parsed.Complete;
+    return complete;
 }
 
 std::string TScoreHistory::writeScores() const {
@@ -281,13 +272,32 @@ std::string TScoreHistory::writeScores() const {
 
 bool TScoreHistory::addAttempt(std::unique_ptr<TScore> score) {
     if (!score || score->totalAnswered() <= 0) return false;
-    Scores.push_back(std::move(score));
+    Scores.push_back(score.get());
+    Attempts.push_back(std::move(score));
     return true;
+}
+
+void TScoreHistory::clear() {
+    Scores.clear();
+    Blocks.clear();
+    Attempts.clear();
+    InFile.reset();
+}
+
+void TScoreHistory::replaceWith(std::unique_ptr<const TScoreBlock> block) {
+    Scores.clear();
+    Attempts.clear();
+    Blocks.clear();
+    Scores.reserve(block->scores().size());
+    for (const TScore& score : block->scores())
+        Scores.push_back(&score);
+    Blocks.push_back(std::move(block));
 }
 
 TScoreHistory ReadScoreFile(std::string_view bytes, const std::string& fileName) {
     TScoreHistory history;
-    AppendScores(bytes, fileName, history.Scores);
+    history.readScores(bytes, fileName);
+    if (const auto damage = history.Blocks.front()->damage()) std::rethrow_exception(damage);
     return history;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/unique_fd.h"
 #include "scores/save_file_ops.h"
 #include "scores/score.h"
+#include "scores/score_block.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -38,6 +39,11 @@ struct TDamagedScoreFile {
 // Every attempt of the student, oldest first. The history owns its scores; views keep references
 // to them, which stay valid while the history grows and when a save takes in another window's
 // scores.
+//
+// Scores live where they were made and never move: those read from a file in the block read
+// from it (its bytes, one array of details, one of scores: see score_block.h), those a save takes
+// in from another window in a block of copies, and added attempts in their own heap blocks. The
+// order is a separate list of pointers, which a merge rearranges without touching a score.
 class TScoreHistory {
 public:
     // Replaces the history with the file save directory + "SCORES.SAV". False when the file is
@@ -71,10 +77,7 @@ public:
     bool empty() const { return Scores.empty(); }
     // Raises std::out_of_range for an index outside the history.
     const TScore& at(std::size_t index) const { return *Scores.at(index); }
-    void clear() {
-        Scores.clear();
-        InFile.reset();
-    }
+    void clear();
 
 private:
     friend TScoreHistory ReadScoreFile(std::string_view bytes, const std::string& fileName);
@@ -97,11 +100,17 @@ private:
     bool fileUnchanged(const std::string& path) const;
     bool fileHoldsAll() const { return InFile && InFile->Whole && InFile->Count == Scores.size(); }
     bool takeInFile(const std::string& named, const std::string& path, TSaveFileOps& files);
-    void takeIn(std::vector<std::unique_ptr<TScore>> fileScores);
+    void takeIn(const TScoreBlock& file);
     bool keepDamaged(const std::string& named, const std::string& path, TFileRead& read,
-                     std::size_t scoresRead, bool locked, TSaveFileOps& files);
+                     bool locked, TSaveFileOps& files);
+    // The history becomes the scores of the block, which it keeps.
+    void replaceWith(std::unique_ptr<const TScoreBlock> block);
 
-    std::vector<std::unique_ptr<TScore>> Scores;
+    // The order, oldest first.
+    std::vector<const TScore*> Scores;
+    // Where the scores live.
+    std::vector<std::unique_ptr<const TScoreBlock>> Blocks;
+    std::vector<std::unique_ptr<TScore>> Attempts;
     std::optional<TFileState> InFile;
     std::optional<TDamagedScoreFile> Damaged;
     // A damaged file the student has been told could not be kept: told once, not at every save.

@@ -45,7 +45,7 @@ QString TScoreListModel::Text(const TScore& score, int column) const {
     case 0:
         return FromBook(ShortDateText(score.date, Regional));
     case 1:
-        return FromBook(score.description);
+        return FromBook(score.description());
     default:
         return QString::fromStdString(ResultText(score));
     }

@@ -89,7 +89,7 @@ TEST(QuestionRunner, CountsRightWrongRightAndHandsTheScoreOver) {
     EXPECT_EQ(runner.State(), TRunnerState::Ended);
     ASSERT_EQ(book.History.size(), 1u);
     const TScore& score = book.History.at(0);
-    EXPECT_EQ(score.description, "True False Quiz from chapter 1");
+    EXPECT_EQ(score.description(), "True False Quiz from chapter 1");
     ASSERT_EQ(score.detailCount(), 1);
     EXPECT_EQ(score.detail(0).chapter, 1);
     EXPECT_EQ(score.detail(0).correct, 2);
@@ -182,7 +182,7 @@ TEST(QuestionRunner, ATestShownAgainAfterItEndedKeepsItsNewAnswers) {
     runner.EndAttempt(book.History);
     ASSERT_EQ(book.History.size(), 2u);
     EXPECT_EQ(book.History.at(1).totalIncorrect(), 1);
-    EXPECT_EQ(book.History.at(1).description, "True False Quiz from chapter 1");
+    EXPECT_EQ(book.History.at(1).description(), "True False Quiz from chapter 1");
 }
 
 TEST(QuestionRunner, WordProblemsJudgeTheRoundedAnswer) {
@@ -346,7 +346,8 @@ TEST(QuestionRunner, RetakesAskExactlyTheMissedQuestions) {
     }
     runner.EndAttempt(book.History);
     ASSERT_EQ(book.History.size(), 2u);
-    EXPECT_EQ(book.History.at(1).description, "Retake of Multiple Choice Test from chapters 1, 3");
+    EXPECT_EQ(book.History.at(1).description(),
+              "Retake of Multiple Choice Test from chapters 1, 3");
     EXPECT_EQ(book.History.at(1).totalCorrect(), 2);
     ASSERT_EQ(runner.MissedQuestions().size(), 1u);
     EXPECT_EQ(runner.MissedQuestions()[0].Text, "five");

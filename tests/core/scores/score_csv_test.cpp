@@ -43,7 +43,7 @@ TEST(ScoreCsv, OneRowPerScoreAndChapterQuotedWhereNeeded) {
                                 std::initializer_list<std::int16_t> chapters) {
         auto score = std::make_unique<TScore>();
         score->date = date;
-        score->description = description;
+        score->setDescription(description);
         for (const std::int16_t chapter : chapters)
             if (chapter > 0)
                 score->addCorrect(chapter);

@@ -44,7 +44,7 @@ TScoreHistory MakeHistory(int count, int variant) {
 
 void ExpectSameScore(const TScore& a, const TScore& b) {
     EXPECT_EQ(a.date, b.date);
-    EXPECT_EQ(a.description, b.description);
+    EXPECT_EQ(a.description(), b.description());
     ASSERT_EQ(a.detailCount(), b.detailCount());
     for (int d = 0; d < a.detailCount(); ++d) {
         EXPECT_EQ(a.detail(d).chapter, b.detail(d).chapter);
@@ -70,7 +70,7 @@ TEST(ScoreHistory, OnlyAttemptsWithAnswersJoinTheHistory) {
     EXPECT_FALSE(history.addAttempt(nullptr));
     EXPECT_TRUE(history.addAttempt(MakeScore(1, "Quiz", {{4, 0, 1}})));
     ASSERT_EQ(history.size(), 1u);
-    EXPECT_EQ(history.at(0).description, "Quiz");
+    EXPECT_EQ(history.at(0).description(), "Quiz");
     EXPECT_THROW(history.at(1), std::out_of_range);
 }
 
@@ -86,11 +86,11 @@ TEST(ScoreFile, SaveAndLoadReproduceTheHistory) {
     loaded.addAttempt(MakeScore(7, "replaced by the file", {{1, 1, 1}}));
     ASSERT_TRUE(loaded.loadScores(Prefix(dir)));
     ASSERT_EQ(loaded.size(), 3u);
-    EXPECT_EQ(loaded.at(0).description, "True/False Quiz Chapter 3");
+    EXPECT_EQ(loaded.at(0).description(), "True/False Quiz Chapter 3");
     EXPECT_EQ(loaded.at(0).detail(0).chapter, 3);
     EXPECT_EQ(loaded.at(0).detail(1).chapter, 1);
-    EXPECT_EQ(loaded.at(1).description, "Caf\xE9 test");
-    EXPECT_EQ(loaded.at(2).description, std::string(255, 'd'));
+    EXPECT_EQ(loaded.at(1).description(), "Caf\xE9 test");
+    EXPECT_EQ(loaded.at(2).description(), std::string(255, 'd'));
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(loaded.at(i).date, saved.at(i).date);
         ExpectSameScore(loaded.at(i), ReadScoreFile(dir.Read(ScoreFileName), "x").at(i));
@@ -341,7 +341,7 @@ int ExitStatus(pid_t child) {
 std::vector<std::string> DescriptionsFrom(const TScoreHistory& history, std::size_t from) {
     std::vector<std::string> descriptions;
     for (std::size_t i = from; i < history.size(); ++i)
-        descriptions.push_back(history.at(i).description);
+        descriptions.emplace_back(history.at(i).description());
     return descriptions;
 }
 
@@ -742,6 +742,62 @@ TEST(ScoreFile, ASaveWaitsForTheLock) {
 
     dir.Write("SCORES.SAV.lock", "");
     EXPECT_TRUE(waiting.take(path, std::chrono::milliseconds(30)));
+}
+
+// A loaded score views the bytes its history read, and one taken in at a save a copy the history
+// keeps: neither goes with the file it came from, nor moves when merges reorder the history.
+TEST(ScoreFile, ScoresHeldAcrossMergesKeepTheirTexts) {
+    TempBookDir dir;
+    const std::string prefix = Prefix(dir);
+    ASSERT_TRUE(MakeHistory(3, 0).saveScores(prefix));
+    TScoreHistory mine;
+    TScoreHistory other;
+    ASSERT_TRUE(mine.loadScores(prefix));
+    ASSERT_TRUE(other.loadScores(prefix));
+    other.addAttempt(MakeScore(10, "the other's, also mine", {{1, 1, 0}}));
+    other.addAttempt(MakeScore(11, "the other's only", {{2, 0, 1}, {3, 1, 0}}));
+    ASSERT_TRUE(other.saveScores(prefix));
+    mine.addAttempt(MakeScore(12, "mine only", {{1, 0, 1}}));
+    // Equal to one the file now holds: the merge keeps this one and drops the file's.
+    mine.addAttempt(MakeScore(10, "the other's, also mine", {{1, 1, 0}}));
+    std::vector<const TScore*> held;
+    std::vector<std::string> texts;
+    for (std::size_t i = 0; i < mine.size(); ++i) {
+        held.push_back(&mine.at(i));
+        texts.emplace_back(mine.at(i).description());
+    }
+
+    ASSERT_TRUE(mine.saveScores(prefix));
+    ASSERT_EQ(mine.size(), 6u);
+    EXPECT_EQ(&mine.at(3), held[4]);
+    EXPECT_EQ(&mine.at(5), held[3]);
+    // Another save replaces the file whose bytes the first three were read from.
+    other.addAttempt(MakeScore(13, "the other's again", {{1, 1, 1}}));
+    ASSERT_TRUE(other.saveScores(prefix));
+    ASSERT_TRUE(mine.saveScores(prefix));
+
+    ASSERT_EQ(mine.size(), 7u);
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(&mine.at(i), held[i]);
+    for (std::size_t i = 0; i < held.size(); ++i)
+        EXPECT_EQ(held[i]->description(), texts[i]);
+    EXPECT_EQ(DescriptionsFrom(mine, 3),
+              (std::vector<std::string>{"the other's, also mine", "the other's only", "mine only",
+                                        "the other's again"}));
+    ASSERT_EQ(mine.at(4).detailCount(), 2);
+    EXPECT_EQ(mine.at(4).detail(1).chapter, 3);
+    EXPECT_EQ(dir.Read(ScoreFileName), mine.writeScores());
+    EXPECT_EQ(mine.writeScores(), other.writeScores());
+}
+
+// A file short enough to fit inside a string object is still viewed where it stays.
+TEST(ScoreFile, AHistoryMovedKeepsItsScoresTexts) {
+    TScoreHistory history = ReadScoreFile(
+        std::string("\x01\x00\x00\x00", 4) + std::string(8, '\0') + "\x02hi", ScoreFileName);
+    const TScoreHistory moved = std::move(history);
+    ASSERT_EQ(moved.size(), 1u);
+    EXPECT_EQ(moved.at(0).description(), "hi");
+    EXPECT_EQ(moved.at(0).detailCount(), 0);
 }
 
 } // namespace

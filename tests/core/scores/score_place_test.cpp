@@ -22,7 +22,7 @@ std::string Prefix(const fs::path& folder) {
 std::vector<std::string> Descriptions(const TScoreHistory& history) {
     std::vector<std::string> texts;
     for (std::size_t i = 0; i < history.size(); ++i)
-        texts.push_back(history.at(i).description);
+        texts.emplace_back(history.at(i).description());
     return texts;
 }
 

@@ -4,6 +4,7 @@
 #include "scripted_random.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <stdexcept>
 
 namespace quillara {
@@ -15,7 +16,7 @@ TEST(Score, NewAttemptIsDatedNowAndKeepsChaptersInOrderOfFirstAnswer) {
     testing::FakeClock clock(45123.375);
     TScore score;
     EXPECT_EQ(score.date, 45123.375);
-    EXPECT_EQ(score.description, "");
+    EXPECT_EQ(score.description(), "");
     EXPECT_EQ(score.detailCount(), 0);
     EXPECT_EQ(score.totalAnswered(), 0);
 
@@ -62,7 +63,7 @@ TEST(ScoreDetail, RecordHoldsTheCountsBeforeTheChapterAndRatioNeedsAnswers) {
 TEST(Score, RecordLayoutAndReadBack) {
     TScore score;
     score.date = 1.5;
-    score.description = "Quiz \t ";
+    score.setDescription("Quiz \t ");
     score.addCorrect(2);
     score.addIncorrect(9);
     TByteWriter out;
@@ -76,7 +77,7 @@ TEST(Score, RecordLayoutAndReadBack) {
     const TScore read(in);
     EXPECT_TRUE(in.AtEnd());
     EXPECT_EQ(read.date, 1.5);
-    EXPECT_EQ(read.description, "Quiz");
+    EXPECT_EQ(read.description(), "Quiz");
     ASSERT_EQ(read.detailCount(), 2);
     EXPECT_EQ(read.detail(0).chapter, 2);
     EXPECT_EQ(read.detail(1).chapter, 9);
@@ -107,6 +108,27 @@ TEST(Score, CountsAndTotalsNeverWrap) {
     EXPECT_EQ(score.detail(2).incorrect, MaxScoreCount);
     EXPECT_EQ(score.totalCorrect(), 3 * MaxScoreCount);
     EXPECT_EQ(score.totalAnswered(), 6 * MaxScoreCount);
+}
+
+// A score read on its own keeps its texts when the bytes it was read from are gone.
+TEST(Score, ReadOnItsOwnOutlivesTheBytes) {
+    std::optional<TScore> read;
+    {
+        TByteWriter out;
+        TScore score;
+        score.setDescription("A description longer than a short string");
+        score.addCorrect(4);
+        score.write(out);
+        std::string bytes = out.Take();
+        TByteReader in(bytes, "SCORES.SAV");
+        read.emplace(in);
+        bytes.assign(bytes.size(), 'x');
+    }
+    EXPECT_EQ(read->description(), "A description longer than a short string");
+    ASSERT_EQ(read->detailCount(), 1);
+    EXPECT_EQ(read->detail(0).chapter, 4);
+    read->addIncorrect(4);
+    EXPECT_EQ(read->totalAnswered(), 2);
 }
 
 TEST(WholePercent, TruncatesExactlyAndNeverRoundsUp) {

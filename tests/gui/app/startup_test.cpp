@@ -225,7 +225,7 @@ TEST(Startup, ADamagedScoreFileIsKeptAndToldOfOnce) {
     TScoreHistory two;
     for (const char* quiz : {"True/False Quiz", "Multiple Choice Quiz"}) {
         auto score = std::make_unique<TScore>();
-        score->description = quiz;
+        score->setDescription(quiz);
         score->addCorrect(1);
         two.addAttempt(std::move(score));
     }
@@ -279,7 +279,7 @@ std::vector<std::string> Descriptions(const fs::path& scoreFile) {
     history.readScores(TempBookDir::ReadFile(scoreFile), scoreFile.string());
     std::vector<std::string> texts;
     for (std::size_t i = 0; i < history.size(); ++i)
-        texts.push_back(history.at(i).description);
+        texts.emplace_back(history.at(i).description());
     return texts;
 }
 

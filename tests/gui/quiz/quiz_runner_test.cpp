@@ -99,7 +99,7 @@ TEST(QuizRunner, ATrueFalseQuizFromTheMenuCountsAndRecords) {
     EXPECT_TRUE(runner->isHidden());
     ASSERT_EQ(window.program.Scores().size(), 1u);
     const TScore& score = window.program.Scores().at(0);
-    EXPECT_EQ(score.description, "True False Quiz from chapter 1");
+    EXPECT_EQ(score.description(), "True False Quiz from chapter 1");
     EXPECT_EQ(score.detail(0).correct, 2);
     EXPECT_EQ(score.detail(0).incorrect, 1);
     EXPECT_TRUE(TMessageBoxes::Shown().isEmpty());
@@ -213,7 +213,7 @@ TEST(TestWindow, ATestOverChosenChaptersRunsInItsOwnWindow) {
     EXPECT_FALSE(testWindow->isVisible()) << "the test window closes with the last dialog";
     ASSERT_EQ(window.program.Scores().size(), 1u);
     const TScore& score = window.program.Scores().at(0);
-    EXPECT_EQ(score.description, "True False Test from chapters 1-2");
+    EXPECT_EQ(score.description(), "True False Test from chapters 1-2");
     EXPECT_EQ(score.totalCorrect() + score.totalIncorrect(), 2);
     EXPECT_EQ(score.detailCount(), 2);
 }
@@ -338,7 +338,7 @@ TEST(Retake, AsksExactlyTheMissedQuestionsInTheRunnerThatAskedThem) {
     missed.sort();
     EXPECT_EQ(asked, missed);
     ASSERT_EQ(window.program.Scores().size(), 2u);
-    EXPECT_EQ(window.program.Scores().at(1).description,
+    EXPECT_EQ(window.program.Scores().at(1).description(),
               "Retake of Multiple Choice Quiz from chapter 1");
     EXPECT_EQ(window.program.Scores().at(1).totalCorrect(), 2);
     EXPECT_FALSE(window.Action("RetakeItem")->isEnabled()) << "nothing missed this time";

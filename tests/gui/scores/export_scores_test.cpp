@@ -26,7 +26,7 @@ struct ExportWindow {
         for (const auto& [date, chapter] : {std::pair{45358.25, 2}, std::pair{45359.5, 1}}) {
             auto score = std::make_unique<TScore>();
             score->date = date;
-            score->description = "Test, \"chapters\"";
+            score->setDescription("Test, \"chapters\"");
             score->addCorrect(static_cast<std::int16_t>(chapter));
             score->addIncorrect(static_cast<std::int16_t>(chapter));
             window.program.Scores().addAttempt(std::move(score));
