@@ -1,6 +1,7 @@
 #include "book/book_strings.h"
 #include "book/question_bank_stream.h"
 #include "io/book_errors.h"
+#include "sample_questions.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -47,13 +48,8 @@ TReading ReadStreamed(const std::string& bytes, std::size_t pieceSize) {
 }
 
 std::vector<TQuestion> MixedQuestions() {
-    TQuestion wordProblem;
-    wordProblem.Kind = qkWordProblem;
-    wordProblem.Text = "What is {a} plus {b}?";
-    wordProblem.Formula = "{a}+{b}";
-    wordProblem.RoundTo = 2;
-    TQuestion oldWordProblem = wordProblem;
-    oldWordProblem.RecordVersion = 1;
+    const TQuestion wordProblem = testing::SampleWordProblem(2);
+    const TQuestion oldWordProblem = testing::SampleWordProblem(1);
     TQuestion longChoice;
     longChoice.Text = "Which?\r\nA) " + std::string(3000, 'x') + "\r\nB) two";
     longChoice.Answer = 'B';

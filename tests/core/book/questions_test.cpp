@@ -3,6 +3,7 @@
 #include "book/question.h"
 #include "book/question_text.h"
 #include "io/book_errors.h"
+#include "sample_questions.h"
 #include "scripted_random.h"
 
 #include <gtest/gtest.h>
@@ -14,21 +15,12 @@ using testing::ScriptedRandom;
 
 std::vector<TQuestion> ReadBank(const std::string& bytes) {
     TByteReader in(bytes, "QUESTION.1");
-    std::vector<TQuestion> questions;
-    const std::int16_t count = in.ReadInt16("count");
-    for (int i = 0; i < count; ++i)
-        questions.push_back(ReadQuestion(in));
-    return questions;
+    return ReadQuestionBank(in);
 }
 
 TEST(QuestionRecords, BothVersionsLoadFromOneBank) {
-    TQuestion wordProblem;
-    wordProblem.Kind = qkWordProblem;
-    wordProblem.Text = "What is {a} plus {b}?";
-    wordProblem.Formula = "{a}+{b}";
-    wordProblem.RoundTo = 2;
-    TQuestion oldWordProblem = wordProblem;
-    oldWordProblem.RecordVersion = 1;
+    const TQuestion wordProblem = testing::SampleWordProblem(2);
+    const TQuestion oldWordProblem = testing::SampleWordProblem(1);
     TQuestion multipleChoice;
     multipleChoice.Text = "Which?\r\nA) one\r\nB) two";
     multipleChoice.Answer = 'B';
