@@ -185,6 +185,10 @@ void CheckDefinition(const TBookProperties& book, Report& report) {
                 report.Warning(file, place, "a choice variable without choices shows nothing");
             continue;
         }
+        if (v.BoundsWithoutPoint)
+            report.Warning(file, place,
+                           "its Min or Max is written with a decimal comma; older readers in "
+                           "locales whose separator is a point cannot read it: write a point");
         const long double span = (v.Max.ToExtended() - v.Min.ToExtended()) *
                                  std::pow(10.0L, std::max<int>(v.Decimals, 0));
         if (v.Decimals > 9 || v.Max.ToExtended() < v.Min.ToExtended() || span >= 2147483648.0L)

@@ -18,8 +18,13 @@ bool StartsWithMarker(TByteReader& in, std::string_view marker, std::string_view
     return false;
 }
 
-TReal48 ReadBound(TByteReader& in, const char* field, const TRegionalSettings& regional) {
-    return TReal48::FromExtended(ParseNumberText(ReadLongString(in, field), regional));
+TReal48 ReadBound(TByteReader& in, const char* field, const TRegionalSettings& regional,
+                  bool& withoutPoint) {
+    bool thisWithoutPoint = false;
+    const Extended value =
+        ParseStoredNumberText(ReadLongString(in, field), regional, &thisWithoutPoint);
+    withoutPoint = withoutPoint || thisWithoutPoint;
+    return TReal48::FromExtended(value);
 }
 
 } // namespace
@@ -70,14 +75,15 @@ std::unique_ptr<TVarible> ReadVariableRecord(TByteReader& in, const TRegionalSet
     std::optional<std::vector<std::string>> choices;
     TReal48 min, max;
     std::int16_t decimals = 0;
+    bool boundsWithoutPoint = false;
     if (kind == vkChoice) {
         const std::uint8_t count = in.ReadByte("variable choice count");
         choices.emplace();
         for (int i = 0; i < count; ++i)
             choices->push_back(ReadShortString(in, "variable Choices"));
     } else if (version == 1) {
-        min = ReadBound(in, "variable Min", regional);
-        max = ReadBound(in, "variable Max", regional);
+        min = ReadBound(in, "variable Min", regional, boundsWithoutPoint);
+        max = ReadBound(in, "variable Max", regional, boundsWithoutPoint);
         decimals = in.ReadInt16("variable Decimals");
     } else {
         auto readReal = [&](const char* field) {
@@ -94,6 +100,7 @@ std::unique_ptr<TVarible> ReadVariableRecord(TByteReader& in, const TRegionalSet
     auto variable =
         std::make_unique<TVarible>(std::move(name), kind, min, max, decimals, std::move(choices));
     variable->RecordVersion = version;
+    variable->BoundsWithoutPoint = boundsWithoutPoint;
     return variable;
 }
 

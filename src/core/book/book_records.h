@@ -31,8 +31,10 @@ constexpr std::uint64_t MaxBookDefinitionSize =
 TChapterTopic ReadTopicRecord(TByteReader& in);
 void WriteTopicRecord(TByteWriter& out, const TChapterTopic& topic);
 
+// Version 1 records store the bounds as text. They are read with a point in every locale; a book
+// written where the separator is another still reads (BoundsWithoutPoint tells).
 std::unique_ptr<TVarible> ReadVariableRecord(TByteReader& in, const TRegionalSettings& regional);
-// Version 1 records store the bounds as text written with the regional decimal separator.
+// Writes the bounds with the given settings' decimal separator; a point reads everywhere.
 void WriteVariableRecord(TByteWriter& out, const TVarible& variable,
                          const TRegionalSettings& regional);
 

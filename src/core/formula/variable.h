@@ -32,6 +32,8 @@ public:
     Extended Value = 0;
     // The stored layout it came from: 0 unmarked, 1 "VAR" version 1, else an unknown marked one.
     std::uint8_t RecordVersion = 1;
+    // The stored bounds' texts needed a separator other than the point to read as numbers.
+    bool BoundsWithoutPoint = false;
 };
 
 } // namespace quillara

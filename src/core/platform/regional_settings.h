@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace quillara {
@@ -14,6 +15,13 @@ struct TRegionalSettings {
     int CurrencyFormat = 0;
     // The form of a negative amount, 0 "($1)" to 15 "(1 $)", in the usual numbering.
     int NegativeCurrencyFormat = 0;
+    // A book that keeps its money in another locale's currency writes amounts with that locale's
+    // separators; none means the ones above.
+    struct TMoneySeparators {
+        std::string Decimal;
+        std::string Thousand;
+    };
+    std::optional<TMoneySeparators> MoneySeparators;
     std::string ShortDateFormat = "M/d/yyyy";
     std::string DateSeparator = "/";
 };

@@ -180,7 +180,7 @@ TJudgement TQuestionRunner::SubmitAnswer(std::string_view answer) {
     if (question->Kind == qkWordProblem) {
         Extended typed = 0;
         try {
-            typed = ParseNumberText(answer, Regional);
+            typed = ParseTypedNumberText(answer, Regional);
         } catch (const EConvertError&) {
             throw EAnswerNotANumber(answer);
         }

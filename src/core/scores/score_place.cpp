@@ -4,6 +4,7 @@
 #include "text/windows1252.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -50,19 +51,35 @@ bool MakeFolders(const std::string& directory) {
     return fs::is_directory(directory, error);
 }
 
+// Cuts UTF-8 text to at most `size` bytes, at the start of a character.
+void CutAtCharacter(std::string& text, std::size_t size) {
+    if (text.size() <= size) return;
+    while (size > 0 && (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80)
+        --size;
+    text.resize(size);
+}
+
+// FNV-1a: stable from one run and one machine to the next, unlike std::hash.
+std::uint32_t StableHash(std::string_view text) {
+    std::uint32_t hash = 2166136261u;
+    for (unsigned char c : text)
+        hash = (hash ^ c) * 16777619u;
+    return hash;
+}
+
+std::string DataHome(const char* dataHome, const char* home) {
+    if (dataHome && dataHome[0] == '/') return dataHome;
+    if (home && home[0] != '\0') return std::string(home) + "/.local/share";
+    return {};
+}
+
 } // namespace
 
 std::string SafeFolderName(std::string_view title) {
     std::string name = Windows1252ToUtf8(title);
     for (char& c : name)
         if (UnsafeInFolderName(static_cast<unsigned char>(c))) c = '-';
-    if (name.size() > MaxFolderName) {
-        // Cut at the start of a character.
-        std::size_t cut = MaxFolderName;
-        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
-            --cut;
-        name.resize(cut);
-    }
+    CutAtCharacter(name, MaxFolderName);
     // A leading dot would hide the folder, and "." or ".." are not folders of their own.
     const std::size_t first = name.find_first_not_of(" .");
     if (first == std::string::npos) return FallbackFolderName;
@@ -71,25 +88,40 @@ std::string SafeFolderName(std::string_view title) {
 
 std::string UserScoresDirectory(std::string_view bookTitle, const char* dataHome,
                                 const char* home) {
-    std::string base;
-    if (dataHome && dataHome[0] == '/')
-        base = dataHome;
-    else if (home && home[0] != '\0')
-        base = std::string(home) + "/.local/share";
-    else
-        return {};
+    const std::string base = DataHome(dataHome, home);
+    if (base.empty()) return {};
     return base + "/quillara/" + SafeFolderName(bookTitle) + "/";
 }
 
+std::string BookScoresDirectory(std::string_view bookTitle, const fs::path& bookFolder,
+                                const char* dataHome, const char* home) {
+    const std::string base = DataHome(dataHome, home);
+    if (base.empty()) return {};
+    std::error_code error;
+    fs::path real = fs::weakly_canonical(fs::absolute(bookFolder, error), error);
+    if (error) real = fs::absolute(bookFolder, error).lexically_normal();
+    char key[10];
+    std::snprintf(key, sizeof key, "-%08x", StableHash(real.string()));
+    std::string name = SafeFolderName(bookTitle);
+    CutAtCharacter(name, MaxFolderName - (sizeof key - 1));
+    return base + "/quillara/" + name + key + "/";
+}
+
 bool TScorePlace::load(TScoreHistory& history, const TScoreFolders& folders, TSaveFileOps& files) {
-    // A save directory that cannot be written has had its scores saved in the user folder.
-    InUserFolder = !folders.User.empty() && HasScoreFile(folders.User) &&
-                   (!HasScoreFile(folders.Save) || RefusesWrites(folders.Save));
+    const bool inUser = !folders.User.empty() && HasScoreFile(folders.User);
+    const bool inLegacy = !folders.Legacy.empty() && HasScoreFile(folders.Legacy);
+    if (folders.SaveIsDefault)
+        InUserFolder = !folders.User.empty() && !HasScoreFile(folders.Save);
+    else // A save directory that cannot be written has had its scores saved in the user folder.
+        InUserFolder = (inUser || inLegacy) &&
+                       (!HasScoreFile(folders.Save) || RefusesWrites(folders.Save));
+    if (InUserFolder && !inUser && inLegacy) return history.loadScores(folders.Legacy, files);
     return history.loadScores(directory(folders), files);
 }
 
 TScorePlace::ESaved TScorePlace::save(TScoreHistory& history, const TScoreFolders& folders,
                                       TSaveFileOps& files) {
+    if (InUserFolder && !MakeFolders(folders.User)) return ESaved::Failed;
     if (history.saveScores(directory(folders), files)) return ESaved::Saved;
     if (InUserFolder || folders.User.empty() || !RefusesWrites(folders.Save)) return ESaved::Failed;
     if (!MakeFolders(folders.User) || !history.saveScores(folders.User, files))

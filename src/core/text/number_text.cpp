@@ -6,6 +6,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <optional>
+
+using namespace std::string_view_literals;
 
 namespace quillara {
 
@@ -81,7 +84,10 @@ std::string ApplySeparators(const std::string& plain, const std::string& decimal
 
 } // namespace
 
-Extended ParseNumberText(std::string_view text, const TRegionalSettings& regional) {
+namespace {
+
+// The number in `text` written with `separator` as its decimal separator, or nothing.
+std::optional<Extended> TryParseNumber(std::string_view text, std::string_view separator) {
     std::string_view rest = text;
     while (!rest.empty() && static_cast<unsigned char>(rest.front()) <= 32)
         rest.remove_prefix(1);
@@ -99,7 +105,6 @@ Extended ParseNumberText(std::string_view text, const TRegionalSettings& regiona
         rest.remove_prefix(1);
         anyDigit = true;
     }
-    const std::string& separator = regional.DecimalSeparator;
     if (!separator.empty() && rest.substr(0, separator.size()) == separator) {
         normal += '.';
         rest.remove_prefix(separator.size());
@@ -109,7 +114,7 @@ Extended ParseNumberText(std::string_view text, const TRegionalSettings& regiona
             anyDigit = true;
         }
     }
-    if (!anyDigit) NotANumber(text);
+    if (!anyDigit) return std::nullopt;
     if (!rest.empty() && (rest.front() == 'e' || rest.front() == 'E')) {
         normal += 'e';
         rest.remove_prefix(1);
@@ -117,19 +122,42 @@ Extended ParseNumberText(std::string_view text, const TRegionalSettings& regiona
             normal += rest.front();
             rest.remove_prefix(1);
         }
-        if (rest.empty() || !IsDigit(rest.front())) NotANumber(text);
+        if (rest.empty() || !IsDigit(rest.front())) return std::nullopt;
         while (!rest.empty() && IsDigit(rest.front())) {
             normal += rest.front();
             rest.remove_prefix(1);
         }
     }
-    if (!rest.empty()) NotANumber(text);
+    if (!rest.empty()) return std::nullopt;
 
     const char* begin = normal.data() + (normal.front() == '+' ? 1 : 0);
     Extended value = 0;
     const auto [end, error] = std::from_chars(begin, normal.data() + normal.size(), value);
-    if (error != std::errc() || end != normal.data() + normal.size()) NotANumber(text);
+    if (error != std::errc() || end != normal.data() + normal.size()) return std::nullopt;
     return value;
+}
+
+} // namespace
+
+Extended ParseNumberText(std::string_view text, const TRegionalSettings& regional) {
+    if (const auto value = TryParseNumber(text, regional.DecimalSeparator)) return *value;
+    NotANumber(text);
+}
+
+Extended ParseStoredNumberText(std::string_view text, const TRegionalSettings& regional,
+                               bool* withoutPoint) {
+    if (withoutPoint) *withoutPoint = false;
+    if (const auto value = TryParseNumber(text, ".")) return *value;
+    if (withoutPoint) *withoutPoint = true;
+    for (std::string_view separator : {std::string_view(regional.DecimalSeparator), ","sv})
+        if (const auto value = TryParseNumber(text, separator)) return *value;
+    NotANumber(text);
+}
+
+Extended ParseTypedNumberText(std::string_view text, const TRegionalSettings& regional) {
+    if (const auto value = TryParseNumber(text, regional.DecimalSeparator)) return *value;
+    if (const auto value = TryParseNumber(text, ".")) return *value;
+    NotANumber(text);
 }
 
 std::string FormatFixed(Extended value, int precision, int digits,
@@ -153,9 +181,11 @@ std::string FormatCurrency(Extended value, int digits, const TRegionalSettings& 
     const std::string plain = std::isfinite(value)
                                   ? PlainFixed(std::fabs(value), 18, digits, scientific)
                                   : (std::isnan(value) ? "NAN" : "INF");
+    const auto& money = regional.MoneySeparators;
     const std::string n =
         scientific ? plain
-                   : ApplySeparators(plain, regional.DecimalSeparator, regional.ThousandSeparator);
+                   : ApplySeparators(plain, money ? money->Decimal : regional.DecimalSeparator,
+                                     money ? money->Thousand : regional.ThousandSeparator);
     const std::string& s = regional.CurrencySymbol;
     if (!(value < 0) || AllZero(plain)) {
         switch (regional.CurrencyFormat) {

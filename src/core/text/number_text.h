@@ -12,13 +12,22 @@ namespace quillara {
 // separator, digits, exponent. Anything else raises EConvertError.
 Extended ParseNumberText(std::string_view text, const TRegionalSettings& regional);
 
+// Reads a number stored as text in a book file, the same in every locale: written with a point,
+// or, by a book made where the decimal separator is another, with the user's separator or a
+// comma. `withoutPoint`, when given, tells whether the point did not read it.
+Extended ParseStoredNumberText(std::string_view text, const TRegionalSettings& regional,
+                               bool* withoutPoint = nullptr);
+
+// Reads a number the student typed: with their own decimal separator, or a point.
+Extended ParseTypedNumberText(std::string_view text, const TRegionalSettings& regional);
+
 // Fixed-point text: "-" for negatives, at least one digit before the separator, exactly `digits`
 // after it, at most `precision` significant digits. An integer part longer than `precision` is
 // written in scientific notation instead.
 std::string FormatFixed(Extended value, int precision, int digits,
                         const TRegionalSettings& regional);
 
-// A money amount in the user's currency conventions, with thousands separators.
+// A money amount in the currency conventions of `regional`, with thousands separators.
 std::string FormatCurrency(Extended value, int digits, const TRegionalSettings& regional);
 
 // General decimal text: at most `precision` significant digits and no trailing zeros, in

@@ -5,6 +5,7 @@
 #include "app/help_window.h"
 #include "app/main_views.h"
 #include "app/message_boxes.h"
+#include "app/remembered.h"
 #include "app/view_authors_notes_frame.h"
 #include "app/view_host.h"
 #include "app/view_topic_frame.h"
@@ -181,8 +182,13 @@ TMainViews& TMainForm::MainViews() {
         Made->Register(*Host);
         if (Chapter > 0) Made->MatchingQuiz->SetChapter(Chapter);
         for (TTestFrame1* runner : {Made->QuizRunner, Made->TestRunner})
-            connect(runner, &TTestFrame1::AttemptRecorded, this,
-                    [this, runner] { RememberMissed(runner); });
+            connect(runner, &TTestFrame1::AttemptRecorded, this, [this, runner] {
+                RememberMissed(runner);
+                SaveScores();
+            });
+        // Each attempt reaches the disk as it ends, not only when the program does.
+        connect(Made->MatchingQuiz, &TMatchingQuizFrame1::QuizRecorded, this,
+                &TMainForm::SaveScores);
     }
     return *Made;
 }
@@ -434,6 +440,7 @@ void TMainForm::FormShow() {
     // Never smaller than 520 x 440, nor than the cover and the chapter heading need.
     const QSize smallest(520, 440);
     setMinimumSize(minimumSizeHint().expandedTo(smallest));
+    if (isMaximized()) return;
     resize(size().expandedTo(sizeHint()).expandedTo(smallest));
     KeepOnScreen(this);
 }
@@ -473,9 +480,10 @@ void TMainForm::GiveTest(const TKindSet& kinds, std::string_view description) {
     if (!CanLeaveViews()) return;
     HideViews();
     const TChosenChapters chosen = AskChapters();
+    // No chapter chosen is no test: an ended test left in the runner is not shown again.
+    if (chosen.Chapters.none()) return;
     TTestFrame1* runner = MainViews().TestRunner;
-    if (chosen.Chapters.any())
-        runner->SetupAttempt(kinds, description, chosen.Size, chosen.Chapters, false);
+    runner->SetupAttempt(kinds, description, chosen.Size, chosen.Chapters, false);
     runner->setProperty("HelpContext", TestHelpContext);
     ShowView(runner);
 }
@@ -615,8 +623,20 @@ void TMainForm::ShowHelpForActiveWindow() {
     Help()->ShowContext(widget ? widget->property("HelpContext").toInt() : HelpContext);
 }
 
-void TMainForm::closeEvent(QCloseEvent* event) {
+void TMainForm::EndAttemptsAndSave() {
+    if (Made) {
+        for (TTestFrame1* runner : {Made->TestRunner, Made->QuizRunner})
+            if (runner->isVisible() && runner->HasQuestion()) runner->EndAttempt();
+        if (Made->MatchingQuiz->isVisible()) Made->MatchingQuiz->EndQuiz();
+    }
     SaveScores();
+}
+
+// However the program is left, what was answered is kept: a running attempt is ended and
+// recorded, as if the student had ended it.
+void TMainForm::closeEvent(QCloseEvent* event) {
+    EndAttemptsAndSave();
+    RememberMainWindowPlace(*this);
     event->accept();
 }
 

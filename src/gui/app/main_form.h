@@ -80,6 +80,9 @@ public:
     TAboutBox* AboutBook();
     TAboutProgram* AboutProgramDialog();
     THelpWindow* Help();
+    // Ends a running quiz or test, recording what was answered, and saves the scores: the way
+    // out of the program, whichever way it is taken.
+    void EndAttemptsAndSave();
     // A registered view that is not part of the program, for tests of the view switching.
     void RegisterView(const TFrameManager& view);
 

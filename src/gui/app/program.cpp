@@ -75,8 +75,10 @@ std::string TProgram::ScoreFilePath() const {
 }
 
 TScoreFolders TProgram::ScoreFolders() const {
-    return {SaveDirectory, UserScoresDirectory(SettingsSection, std::getenv("XDG_DATA_HOME"),
-                                               std::getenv("HOME"))};
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    return {SaveDirectory, BookScoresDirectory(SettingsSection, BookDir(), dataHome, home),
+            UserScoresDirectory(SettingsSection, dataHome, home), !SaveDirectoryNamed};
 }
 
 } // namespace quillara::gui

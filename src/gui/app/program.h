@@ -25,6 +25,11 @@ struct TProgram {
     std::filesystem::path ProgramDirectory;
     // Prefix of the score file, joined as text; empty is the current directory.
     std::string SaveDirectory;
+    // Whether the book's settings named the save directory. Without one, a book keeps its scores
+    // in the student's own folder for it, unless the current folder already holds a score file.
+    bool SaveDirectoryNamed = false;
+    // The locale whose currency the book's amounts are written in ("en_US"); empty is the user's.
+    std::string BookCurrency;
     // The book title, naming the settings section and the main window's caption.
     std::string SettingsSection;
     std::unique_ptr<TBookProperties> Book;

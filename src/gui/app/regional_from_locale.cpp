@@ -40,6 +40,18 @@ int PatternOf(const QString& formatted, const QString& symbol, const QStringList
 
 } // namespace
 
+bool UseBookCurrency(TRegionalSettings& regional, const QString& localeName) {
+    const QLocale locale(localeName);
+    // An unknown name gives the C locale, which has no currency of its own.
+    if (locale.language() == QLocale::C) return false;
+    const TRegionalSettings book = RegionalFromLocale(locale);
+    regional.CurrencySymbol = book.CurrencySymbol;
+    regional.CurrencyFormat = book.CurrencyFormat;
+    regional.NegativeCurrencyFormat = book.NegativeCurrencyFormat;
+    regional.MoneySeparators = {{book.DecimalSeparator, book.ThousandSeparator}};
+    return true;
+}
+
 TRegionalSettings RegionalFromLocale(const QLocale& locale) {
     TRegionalSettings regional;
     regional.DecimalSeparator = ToBook(locale.decimalPoint());

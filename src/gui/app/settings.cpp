@@ -18,6 +18,7 @@ struct Found {
     std::string Section;
     std::optional<std::string> ProgramDirectory;
     std::optional<std::string> SaveDirectory;
+    std::optional<std::string> Currency;
 };
 
 int OnValue(void* user, const char* section, const char* key, const char* value) {
@@ -26,6 +27,7 @@ int OnValue(void* user, const char* section, const char* key, const char* value)
     const std::string name = UpperAscii(key);
     if (name == "PROGRAM DIRECTORY") found->ProgramDirectory = value;
     if (name == "SAVE DIRECTORY") found->SaveDirectory = value;
+    if (name == "CURRENCY") found->Currency = value;
     return 1;
 }
 
@@ -42,11 +44,15 @@ std::string AsSavePrefix(std::string value) {
 } // namespace
 
 void ReadSettingsText(TProgram& program, std::string_view text) {
-    Found found{program.SettingsSection, {}, {}};
+    Found found{program.SettingsSection, {}, {}, {}};
     const std::string copy(text);
     ini_parse_string(copy.c_str(), OnValue, &found);
     if (found.ProgramDirectory) program.ProgramDirectory = *found.ProgramDirectory;
-    if (found.SaveDirectory) program.SaveDirectory = AsSavePrefix(*found.SaveDirectory);
+    if (found.SaveDirectory) {
+        program.SaveDirectory = AsSavePrefix(*found.SaveDirectory);
+        program.SaveDirectoryNamed = true;
+    }
+    if (found.Currency) program.BookCurrency = *found.Currency;
 }
 
 void ReadSettings(TProgram& program) {

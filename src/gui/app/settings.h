@@ -8,8 +8,9 @@ namespace quillara::gui {
 
 constexpr const char* SettingsFileName = "WQUILLARA.INI";
 
-// Reads "Program Directory" and "Save Directory" from the settings section of the book
-// directory's settings file. Section and key names are compared without regard to case; a
+// Reads "Program Directory", "Save Directory" and "Currency" (a locale name whose money the
+// book's amounts are written in) from the settings section of the book directory's settings
+// file. Section and key names are compared without regard to case; a
 // missing file, section or key leaves the directories as they are.
 void ReadSettings(TProgram& program);
 

@@ -3,7 +3,11 @@
 #include "app/main_form.h"
 #include "app/message_boxes.h"
 #include "app/open_book_dialog.h"
+#include "app/quit_signals.h"
+#include "app/regional_from_locale.h"
+#include "app/remembered.h"
 #include "app/settings.h"
+#include "book/book_files.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -39,18 +43,39 @@ std::unique_ptr<TBookProperties> LoadBook(const TProgram& program) {
     return book;
 }
 
-// Loads the book, or says why not and lets the student choose another directory. False when
-// the student cancels; a second failure raises.
-bool LoadBookOrAsk(TProgram& program, QWidget* parent, const std::string& programPath) {
+// Whether the book in the program directory loads, without a word when it does not.
+bool LoadsQuietly(TProgram& program) {
     try {
         program.Book = LoadBook(program);
         return true;
-    } catch (const EUnknownBookVersion& unknown) {
-        TMessageBoxes::Error(nullptr, QString::fromLatin1(MissingBookMessage) +
-                                          QStringLiteral("\n\n") +
-                                          QString::fromStdString(unknown.what()));
     } catch (const std::exception&) {
-        TMessageBoxes::Error(nullptr, QString::fromLatin1(MissingBookMessage));
+        return false;
+    }
+}
+
+// Loads the book, or says why not and lets the student choose another directory. Started with no
+// book named and none beside the program, as from the desktop's menu, the book used last opens,
+// and without one the choice of a book comes first, with nothing to apologise for. False when
+// the student cancels; a second failure raises.
+bool LoadBookOrAsk(TProgram& program, QWidget* parent, const std::string& programPath,
+                   bool bookNamed) {
+    const bool bookThere = bookNamed || FindBookFile(program.BookDir(), "BOOK.DEF");
+    if (!bookThere) {
+        if (const fs::path last = RememberedBook(); !last.empty()) {
+            program.ProgramDirectory = last;
+            if (LoadsQuietly(program)) return true;
+        }
+    } else {
+        try {
+            program.Book = LoadBook(program);
+            return true;
+        } catch (const EUnknownBookVersion& unknown) {
+            TMessageBoxes::Error(nullptr, QString::fromLatin1(MissingBookMessage) +
+                                              QStringLiteral("\n\n") +
+                                              QString::fromStdString(unknown.what()));
+        } catch (const std::exception&) {
+            TMessageBoxes::Error(nullptr, QString::fromLatin1(MissingBookMessage));
+        }
     }
     TOpenBookDlg openBook(parent);
     openBook.StartInWhenNoBook(InstalledDemoBook(programPath));
@@ -108,17 +133,28 @@ int RunStartup(TProgram& program, const std::vector<std::string>& arguments,
 
     program.ProgramDirectory = BookDirectoryFromCommandLine(arguments, programPath);
     try {
-        if (!LoadBookOrAsk(program, &mainForm, programPath)) return 0;
+        if (!LoadBookOrAsk(program, &mainForm, programPath, !arguments.empty())) return 0;
     } catch (const std::exception& second) {
         // The second failure ends the program, with its own reason rather than silently.
         TMessageBoxes::Error(nullptr, QString::fromStdString(second.what()));
         return 1;
     }
 
+    RememberBook(program.BookDir());
+
     program.SettingsSection = program.Book->Title;
     ReadSettings(program);
+    if (!program.BookCurrency.empty())
+        UseBookCurrency(program.Regional, QString::fromStdString(program.BookCurrency));
     QApplication::processEvents();
     mainForm.SetUpBook();
+    PlaceMainWindow(mainForm);
+
+    // A desktop session ending, or a signal to end, leaves the way a student closing the window
+    // does: what was answered is kept.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &mainForm,
+                     [&mainForm] { mainForm.EndAttemptsAndSave(); });
+    const TQuitSignals quitSignals([&mainForm] { CloseWhenUnblocked(mainForm); });
 
     const TReadWhenDrawn reads(mainForm, program);
     mainForm.show();

@@ -149,8 +149,10 @@ void TAnswerResponseForm::SetGlossary(std::function<const TGlossary*()> source) 
     Glossary = std::move(source);
 }
 
-bool TAnswerResponseForm::Execute(const TQuestion& question, bool correct, bool mayTryAgain) {
+bool TAnswerResponseForm::Execute(QWidget* owner, const TQuestion& question, bool correct,
+                                  bool mayTryAgain) {
     FTryAgain = false;
+    if (owner && parentWidget() != owner->window()) setParent(owner->window(), windowFlags());
 
     const bool offerTryAgain = mayTryAgain && !correct;
     TryAgainButton->setVisible(offerTryAgain);

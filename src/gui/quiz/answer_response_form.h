@@ -29,8 +29,10 @@ public:
     void SetGlossary(const TGlossary* glossary);
     // The same, from a source asked only when a related term is looked up.
     void SetGlossary(std::function<const TGlossary*()> source);
-    // Shows the dialog modally and returns whether "Try Again" closed it.
-    bool Execute(const TQuestion& question, bool correct, bool mayTryAgain);
+    // Shows the dialog modally over `owner`'s window and returns whether "Try Again" closed it.
+    // The quiz and the test window share the dialog: owned by the window that asked, it stays
+    // above that window, and the window manager returns the focus there.
+    bool Execute(QWidget* owner, const TQuestion& question, bool correct, bool mayTryAgain);
     bool TryAgainChosen() const { return FTryAgain; }
 
     // Shows the definition, page and chapter of the selected related term.

@@ -115,6 +115,7 @@ void TMatchingQuizFrame1::EndQuiz() {
     TScoreHistory dropped;
     Matching.EndQuiz(answered ? Program.Scores() : dropped);
     hide();
+    if (answered) emit QuizRecorded();
 }
 
 void TMatchingQuizFrame1::Button1Click() {

@@ -39,6 +39,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+signals:
+    // A quiz ended and its score went to the history.
+    void QuizRecorded();
+
 private:
     void FillTermList();
     // Shows the next definition, or ends the quiz when none is left; false when it ended.

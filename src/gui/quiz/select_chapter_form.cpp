@@ -75,8 +75,7 @@ TSelectChapterForm::TSelectChapterForm(QWidget* parent) : QDialog(parent) {
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     CancelBtn = Button("CancelBtn", QStringLiteral("Cancel"), this);
-    // Enter means OK wherever the focus is, even on Cancel; Space still presses Cancel.
-    CancelBtn->setAutoDefault(false);
+    // Enter on a focused Cancel cancels, as in every dialog; elsewhere it means OK.
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* size = new QHBoxLayout;

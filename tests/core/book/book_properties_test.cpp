@@ -212,8 +212,16 @@ TEST(BookDefinition, VariableRecordsInBothLayoutsAndRegionalBounds) {
     EXPECT_EQ(read->Variables[0]->Max.ToExtended(), 10.25L);
     EXPECT_EQ(read->Variables[1]->Min.ToExtended(), 1.5L);
     EXPECT_EQ(read->Variables[1]->Decimals, 1);
-    // The same text under a decimal point setting does not convert, and the error passes on.
-    EXPECT_THROW(Read(bytes, UsSettings), EConvertError);
+    EXPECT_TRUE(read->Variables[1]->BoundsWithoutPoint);
+    // A book written with a comma reads where the separator is a point too, and says so.
+    const auto elsewhere = Read(bytes, UsSettings);
+    EXPECT_EQ(elsewhere->Variables[1]->Max.ToExtended(), 3.75L);
+    EXPECT_TRUE(elsewhere->Variables[1]->BoundsWithoutPoint);
+    EXPECT_FALSE(Read(WriteBookProperties(book, 1, UsSettings), comma)->Variables[1]->BoundsWithoutPoint);
+    // A text that is no number in any of the ways still fails, and the error passes on.
+    std::string broken = bytes;
+    broken.replace(broken.find("1,5"), 3, "1;5");
+    EXPECT_THROW(Read(broken, UsSettings), EConvertError);
 }
 
 TEST(BookDefinition, VersionZeroVariableNamedVarIsReadAsMarked) {

@@ -215,10 +215,12 @@ TEST(MainForm, SaveScoresReportsAFailure) {
     GuiBook book;
     MainWindow window(book);
     window.program.SaveDirectory = (window.program.ProgramDirectory / "no-such-folder/").string();
+    window.program.SaveDirectoryNamed = true;
     window.Action("SaveScoresItem")->trigger();
     ASSERT_EQ(TMessageBoxes::Shown().size(), 1);
     EXPECT_EQ(TMessageBoxes::Shown()[0], "Unable to save scores");
     window.program.SaveDirectory = (window.program.ProgramDirectory / "").string();
+    window.program.SaveDirectoryNamed = true;
     window.form->close();
     EXPECT_TRUE(std::filesystem::exists(window.program.ProgramDirectory / "SCORES.SAV"));
 }
@@ -227,6 +229,7 @@ TEST(MainForm, SaveScoresTellsOnceOfAScoreFileDamagedMeanwhile) {
     GuiBook book;
     MainWindow window(book);
     window.program.SaveDirectory = (window.program.ProgramDirectory / "").string();
+    window.program.SaveDirectoryNamed = true;
     book.Dir.Write("SCORES.SAV", std::string("\x02\x00\x01", 3));
     window.Action("SaveScoresItem")->trigger();
     window.Action("SaveScoresItem")->trigger();

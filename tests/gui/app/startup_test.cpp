@@ -33,6 +33,25 @@ using testing::MakeScore;
 using testing::ReadOnlyFolder;
 using testing::TempBookDir;
 
+// Sets an environment variable for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::string& value) : Name(name) {
+        if (const char* old = std::getenv(name)) Old = old;
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() {
+        if (Old)
+            ::setenv(Name, Old->c_str(), 1);
+        else
+            ::unsetenv(Name);
+    }
+
+private:
+    const char* Name;
+    std::optional<std::string> Old;
+};
+
 // Keeps the messages shown until the main window shows.
 class ShownBeforeTheWindow : public QObject {
 public:
@@ -78,6 +97,12 @@ int Start(TProgram& program, const std::vector<std::string>& arguments, const st
     return status;
 }
 
+// Where a start keeps the scores of the test book in `dir` when nothing names a save directory.
+fs::path BookScores(const fs::path& dir) {
+    return fs::path(BookScoresDirectory("Test Book", dir, std::getenv("XDG_DATA_HOME"), nullptr)) /
+           ScoreFileName;
+}
+
 TEST(Startup, BookDirectoryFromTheCommandLine) {
     TempBookDir dir;
     EXPECT_EQ(BookDirectoryFromCommandLine({}, "/opt/books/bio/quillara"),
@@ -99,7 +124,9 @@ TEST(Startup, OpensTheBookNamedByAFileInItAndSavesTheScoresThere) {
     EXPECT_EQ(program.Book->Title, "Test Book");
     ASSERT_TRUE(program.Glossary());
     EXPECT_EQ(program.Glossary()->Entries().size(), 3u);
-    EXPECT_TRUE(fs::exists(dir / "SCORES.SAV")); // empty save directory: the current one
+    // No save directory named and no score file here: the student's own folder for the book.
+    EXPECT_FALSE(fs::exists(dir / "SCORES.SAV"));
+    EXPECT_TRUE(fs::exists(BookScores(dir)));
     EXPECT_TRUE(TMessageBoxes::Shown().isEmpty()) << TMessageBoxes::Shown().join("|").toStdString();
 }
 
@@ -153,6 +180,7 @@ TEST(Startup, FromTheMenuWithNoBookTheDialogStartsInTheInstalledDemoBook) {
     const std::string self = (prefix.Path() / "bin/quillara").string();
 
     TempBookDir home;
+    const ScopedEnv config("XDG_CONFIG_HOME", (home.Path() / "config").string());
     fs::path startedIn;
     fs::path currentThen;
     TMessageBoxes::QueueDialog([&](QDialog* dialog) {
@@ -162,12 +190,15 @@ TEST(Startup, FromTheMenuWithNoBookTheDialogStartsInTheInstalledDemoBook) {
     });
     TProgram program;
     EXPECT_EQ(Start(program, {}, self, home.Path()), 0);
+    // Nothing remembered: the choice comes first, with no message about a missing book.
+    EXPECT_TRUE(TMessageBoxes::Shown().isEmpty()) << TMessageBoxes::Shown().join("|").toStdString();
     EXPECT_EQ(startedIn, fs::canonical(demo));
     // Only the student's own browsing moves the current directory, where the scores are kept.
     EXPECT_EQ(currentThen, fs::canonical(home.Path()));
     ASSERT_TRUE(program.Book);
     EXPECT_EQ(program.Book->Title, "Test Book");
-    EXPECT_TRUE(fs::exists(home.Path() / "SCORES.SAV"));
+    EXPECT_TRUE(fs::exists(BookScores(demo)));
+    EXPECT_FALSE(fs::exists(home.Path() / "SCORES.SAV"));
     EXPECT_FALSE(fs::exists(demo / "SCORES.SAV"));
 
     // A book in the current directory is still where the dialog starts.
@@ -180,6 +211,45 @@ TEST(Startup, FromTheMenuWithNoBookTheDialogStartsInTheInstalledDemoBook) {
     TProgram second;
     EXPECT_EQ(Start(second, {home.Path().string()}, self, here), 0);
     EXPECT_EQ(startedIn, fs::canonical(here));
+}
+
+// Started again with nothing named, the book used last opens; a history kept for it is found
+// from any folder, and another book's history stays its own.
+TEST(Startup, TheBookUsedLastReopensWithItsOwnHistoryFromAnyFolder) {
+    TempBookDir home;
+    const ScopedEnv config("XDG_CONFIG_HOME", (home.Path() / "config").string());
+    GuiBook book;
+    const fs::path dir = book.Write();
+    GuiBook twin; // the same title in another folder
+    const fs::path twinDir = twin.Write();
+    TempBookDir cwd1, cwd2;
+    {
+        TProgram first;
+        ASSERT_EQ(Start(first, {dir.string()}, "/usr/bin/quillara", cwd1.Path()), 0);
+        first.Scores().addAttempt(MakeScore(45000, "Mine", {{1, 1, 0}}));
+        ASSERT_TRUE(first.SaveScores(nullptr));
+    }
+    TProgram again;
+    ASSERT_EQ(Start(again, {}, "/usr/bin/quillara", cwd2.Path()), 0);
+    EXPECT_TRUE(TMessageBoxes::Shown().isEmpty()) << TMessageBoxes::Shown().join("|").toStdString();
+    ASSERT_TRUE(again.Book);
+    EXPECT_EQ(fs::canonical(again.BookDir()), fs::canonical(dir));
+    EXPECT_EQ(again.Scores().size(), 1u);
+    EXPECT_FALSE(fs::exists(cwd1.Path() / ScoreFileName));
+
+    TProgram other;
+    ASSERT_EQ(Start(other, {twinDir.string()}, "/usr/bin/quillara", cwd2.Path()), 0);
+    EXPECT_EQ(other.Scores().size(), 0u);
+    EXPECT_NE(BookScores(dir), BookScores(twinDir));
+
+    // A score file already in the current folder is used as before.
+    TScoreHistory here;
+    here.addAttempt(MakeScore(45001, "Here", {{1, 0, 1}}));
+    ASSERT_TRUE(here.saveScores((cwd2.Path() / "").string()));
+    TProgram local;
+    ASSERT_EQ(Start(local, {dir.string()}, "/usr/bin/quillara", cwd2.Path()), 0);
+    ASSERT_EQ(local.Scores().size(), 1u);
+    EXPECT_EQ(local.Scores().at(0).description(), "Here");
 }
 
 TEST(Startup, UnknownVersionIsReportedAndASecondFailureEndsWithItsReason) {
@@ -367,25 +437,6 @@ TEST(Startup, AQuizBeforeTheScoresAreReadKeepsTheOldScores) {
               (std::vector<std::string>{"Old 1", "Old 2", "True False Quiz from chapter 1"}));
 }
 
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::string& value) : Name(name) {
-        if (const char* old = std::getenv(name)) Old = old;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() {
-        if (Old)
-            ::setenv(Name, Old->c_str(), 1);
-        else
-            ::unsetenv(Name);
-    }
-
-private:
-    const char* Name;
-    std::optional<std::string> Old;
-};
-
 // An installed book's folder cannot be written: the scores are saved in the student's data
 // folder, the student is told so once, and the next start reads them from there.
 TEST(Startup, TheScoresOfAReadOnlyBookAreKeptInTheDataFolder) {
@@ -395,7 +446,7 @@ TEST(Startup, TheScoresOfAReadOnlyBookAreKeptInTheDataFolder) {
     const ScopedEnv data("XDG_DATA_HOME", dataHome.Path().string());
     const ReadOnlyFolder readOnly(dir);
     if (!readOnly.Refuses()) GTEST_SKIP() << "this file system lets every write through";
-    const fs::path kept = dataHome.Path() / "quillara" / "Test Book" / ScoreFileName;
+    const fs::path kept = BookScores(dir);
     {
         MainWindow window(book);
         window.program.Scores().addAttempt(MakeScore(45000, "Mine", {{1, 1, 0}}));

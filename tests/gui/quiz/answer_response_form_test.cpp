@@ -115,7 +115,7 @@ TEST_F(AnswerResponse, EachKindOfAnswerShowsItsOwnControls) {
             next->click();
             return d->result();
         });
-        EXPECT_FALSE(Form.Execute(c.question, c.correct, c.mayTryAgain));
+        EXPECT_FALSE(Form.Execute(nullptr, c.question, c.correct, c.mayTryAgain));
     }
 }
 
@@ -154,7 +154,7 @@ TEST_F(AnswerResponse, TheChoiceFollowsTheButtonThatClosedTheDialog) {
             EXPECT_EQ(d->result(), c.accepted ? QDialog::Accepted : QDialog::Rejected);
             return d->result();
         });
-        EXPECT_EQ(Form.Execute(Question("", std::vector<std::string>{"Cell"}), false, true),
+        EXPECT_EQ(Form.Execute(nullptr, Question("", std::vector<std::string>{"Cell"}), false, true),
                   c.tryAgain);
         EXPECT_EQ(Form.TryAgainChosen(), c.tryAgain);
     }
@@ -184,7 +184,7 @@ TEST_F(AnswerResponse, ClickingATermShowsItsDefinitionPageAndChapter) {
     });
     const TQuestion question = Question(
         "", std::vector<std::string>{"Cell", "Nucleus", "PHOSPHATE", "Photosynthesis", "caf\xe9"});
-    Form.Execute(question, false, false);
+    Form.Execute(nullptr, question, false, false);
 
     // Without a glossary the terms come alone.
     Form.SetGlossary(nullptr);
@@ -192,13 +192,13 @@ TEST_F(AnswerResponse, ClickingATermShowsItsDefinitionPageAndChapter) {
         EXPECT_EQ(Details(d), "||");
         return int(QDialog::Rejected);
     });
-    Form.Execute(question, false, false);
+    Form.Execute(nullptr, question, false, false);
 }
 
 TEST(AnswerResponseFont, ALargerFontMakesTheDialogLargerInsteadOfCuttingText) {
     TAnswerResponseForm form;
     const TQuestion question = Question("", std::vector<std::string>{"Cell", "phosphate"});
-    form.Execute(question, false, true);
+    form.Execute(nullptr, question, false, true);
     QFont large = form.font();
     large.setPixelSize(24);
     form.setFont(large);
@@ -210,7 +210,7 @@ TEST(AnswerResponseFont, ALargerFontMakesTheDialogLargerInsteadOfCuttingText) {
         d->reject();
         return d->result();
     });
-    form.Execute(question, false, true);
+    form.Execute(nullptr, question, false, true);
 }
 
 TEST(GlosAnswerResponse, ShowsTheWholeVerdictUntilOK) {

@@ -96,7 +96,7 @@ TEST_F(SelectChapter, TheKeyboardTicksChaptersAndAnswers) {
     };
     const std::vector<Case> cases{
         {"ChapterList", Qt::Key_Return, true},  {"TestSizeList", Qt::Key_Return, true},
-        {"CancelBtn", Qt::Key_Enter, true},     {"CancelBtn", Qt::Key_Space, false},
+        {"CancelBtn", Qt::Key_Enter, false},    {"CancelBtn", Qt::Key_Space, false},
         {"ChapterList", Qt::Key_Escape, false},
     };
     for (const Case& c : cases) {

@@ -23,6 +23,7 @@ constexpr const char* Header =
 struct ExportWindow {
     explicit ExportWindow(GuiBook& book) : window(book) {
         window.program.SaveDirectory = (saveDir.Path() / "").string();
+        window.program.SaveDirectoryNamed = true;
         for (const auto& [date, chapter] : {std::pair{45358.25, 2}, std::pair{45359.5, 1}}) {
             auto score = std::make_unique<TScore>();
             score->date = date;

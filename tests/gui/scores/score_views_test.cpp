@@ -195,6 +195,7 @@ TEST(SavedScores, SaveScoresListsWhatAnotherWindowSaved) {
     GuiBook book;
     MainWindow window(book);
     window.program.SaveDirectory = (window.program.ProgramDirectory / "").string();
+    window.program.SaveDirectoryNamed = true;
     AddScore(window.program.Scores(), 45000, "Mine", {{1, 1, 0}});
     TScoreHistory other;
     AddScore(other, 45001, "Theirs", {{2, 1, 0}});

@@ -17,6 +17,7 @@ struct MainWindow {
         program.SettingsSection = program.Book->Title;
         // The scores of the test's own book, never those of the current directory.
         program.SaveDirectory = (program.ProgramDirectory / "").string();
+        program.SaveDirectoryNamed = true;
         form = std::make_unique<gui::TMainForm>(program);
         form->SetUpBook();
         form->show();

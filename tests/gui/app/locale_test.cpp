@@ -1,0 +1,67 @@
+// Book files read the same in every locale; money stays in the book's currency.
+#include "app/regional_from_locale.h"
+#include "app/settings.h"
+#include "book/book_properties.h"
+#include "book/book_properties_writer.h"
+#include "io/byte_reader.h"
+#include "text/number_text.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+namespace quillara::gui {
+namespace {
+
+std::unique_ptr<TBookProperties> BookWithBoundsWrittenBy(const std::string& separator,
+                                                         const TRegionalSettings& reader) {
+    TBookProperties book;
+    book.Variables.push_back(std::make_unique<TVarible>("rate", vkNumber,
+                                                        TReal48::FromExtended(0.05L),
+                                                        TReal48::FromExtended(12.5L), 3,
+                                                        std::nullopt));
+    TRegionalSettings writer;
+    writer.DecimalSeparator = separator;
+    const std::string bytes = WriteBookProperties(book, 5, writer);
+    TByteReader in(bytes, "BOOK.DEF");
+    return ReadBookProperties(in, reader);
+}
+
+TEST(Locales, BookNumbersReadAlikeTypedAnswersTakeEitherSeparatorMoneyKeepsItsCurrency) {
+    for (const char* name : {"de_DE", "fr_FR", "pt_BR", "en_GB", "en_US"}) {
+        SCOPED_TRACE(name);
+        const TRegionalSettings user = RegionalFromLocale(QLocale(QString::fromLatin1(name)));
+        for (const char* separator : {".", ","}) {
+            const auto book = BookWithBoundsWrittenBy(separator, user);
+            EXPECT_EQ(book->Variables[0]->Min.ToExtended(),
+                      TReal48::FromExtended(0.05L).ToExtended());
+            EXPECT_EQ(book->Variables[0]->Max.ToExtended(), 12.5L);
+        }
+        EXPECT_EQ(ParseTypedNumberText("2.5", user), 2.5L);
+        EXPECT_EQ(ParseTypedNumberText("2" + user.DecimalSeparator + "5", user), 2.5L);
+
+        TRegionalSettings money = user;
+        ASSERT_TRUE(UseBookCurrency(money, QStringLiteral("en_US")));
+        EXPECT_EQ(FormatCurrency(1234.5L, 2, money), "$1,234.50");
+        // Other numbers stay the student's own.
+        EXPECT_EQ(FormatFixed(2.5L, 18, 1, money), "2" + user.DecimalSeparator + "5");
+    }
+    TRegionalSettings euro = RegionalFromLocale(QLocale(QStringLiteral("en_US")));
+    ASSERT_TRUE(UseBookCurrency(euro, QStringLiteral("de_DE")));
+    EXPECT_EQ(FormatCurrency(1234.5L, 2, euro), "1.234,50 \x80");
+    TRegionalSettings unchanged = euro;
+    EXPECT_FALSE(UseBookCurrency(unchanged, QStringLiteral("qq_QQ")));
+    EXPECT_EQ(FormatCurrency(1234.5L, 2, unchanged), "1.234,50 \x80");
+}
+
+TEST(Locales, TheSettingsSectionNamesTheBooksCurrency) {
+    TProgram program;
+    program.SettingsSection = "Personal Finance";
+    ReadSettingsText(program, "[Other]\nCurrency=de_DE\n[personal finance]\ncurrency = en_US\n");
+    EXPECT_EQ(program.BookCurrency, "en_US");
+    EXPECT_FALSE(program.SaveDirectoryNamed);
+    ReadSettingsText(program, "[Personal Finance]\nSave Directory=/tmp/x/\n");
+    EXPECT_TRUE(program.SaveDirectoryNamed);
+}
+
+} // namespace
+} // namespace quillara::gui
