@@ -3,7 +3,8 @@
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh default
+# Only the window and the demo book: the tests, fuzzers and benchmarks wait for run-tests.sh.
+scripts/build.sh default quillara demo_book
 program=build/default/src/app/quillara
 book=build/default/books/demo/BOOK.DEF
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

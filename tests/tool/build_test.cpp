@@ -108,6 +108,9 @@ TEST_F(BuildFixture, SourceFaultsNameThePlaceAndWriteNothing) {
         {"/pictures/cover.jpg", "nowhere.jpg", "/pictures/cover.jpg: cannot read"},
         {"/questions/0", json::object({{"questions", json::array()}}),
          "/questions/0: chapter keys"},
+        {"/settings", json::object({{"Currency", "en_US\nSave Directory=/etc/"}}),
+         "/settings/Currency: a settings value is one line"},
+        {"/settings", json::object({{"[x]", "1"}}), "/settings/[x]: a settings key"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
@@ -121,6 +124,13 @@ TEST_F(BuildFixture, SourceFaultsNameThePlaceAndWriteNothing) {
             << result.Err;
         EXPECT_FALSE(std::filesystem::exists(target));
     }
+    // Settings become the book's own section of the settings file.
+    const auto manifest = WriteSource(Manifest(5).patch(json::array(
+        {{{"op", "add"}, {"path", "/settings"}, {"value", {{"Currency", "en_GB"}}}}})));
+    ASSERT_EQ(RunTool({"build", manifest.string(), (out.Path() / "set").string()}).ExitCode, 0);
+    const std::string ini = TempBookDir::ReadFile(out.Path() / "set" / "WQUILLARA.INI");
+    EXPECT_EQ(ini.substr(ini.find("]")), "]\r\nCurrency=en_GB\r\n");
+
     source.Write("bad.json", "{ not json");
     EXPECT_EQ(
         RunTool({"build", (source.Path() / "bad.json").string(), out.Path().string()}).ExitCode, 1);

@@ -187,5 +187,18 @@ TEST_F(CheckFixture, WarningsAloneLeaveTheExitStatusZero) {
     ExpectFinding("GLOSSARY.DEF: term 3 \"Orphan\": warning: belongs to no chapter of the book", 0);
 }
 
+// A bound written with a decimal comma reads, but not in every older reader: said, not fatal.
+TEST_F(CheckFixture, ANumberWrittenWithACommaIsWarnedOf) {
+    testing::ScriptedRandom random;
+    book.Variables[0]->Max = TReal48::FromExtended(9.5L);
+    TRegionalSettings comma;
+    comma.DecimalSeparator = ",";
+    overrides.push_back({"BOOK.DEF", WriteBookProperties(book, 5, comma)});
+    ExpectFinding("BOOK.DEF: variable 1 \"x\": warning: its Min or Max is written with a decimal "
+                  "comma; older readers in locales whose separator is a point cannot read it: "
+                  "write a point",
+                  0);
+}
+
 } // namespace
 } // namespace quillara

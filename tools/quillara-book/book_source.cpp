@@ -287,6 +287,23 @@ std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs
     const auto version = static_cast<std::uint8_t>(bookNode.Whole("version", 5, 0, 5));
     files["BOOK.DEF"] = WriteBookProperties(*book, version, ToolRegionalSettings());
 
+    if (root.Has("settings")) {
+        // The book's own section of the settings file, named by its title as the program looks
+        // it up.
+        const Node settings = root.At("settings");
+        settings.RequireObject();
+        std::string ini = "[" + book->Title + "]\r\n";
+        for (const auto& [key, value] : settings.Value.items()) {
+            if (key.empty() || key.find_first_of("=[]\r\n") != std::string::npos)
+                settings.At(key).Fail("a settings key is a plain name");
+            const std::string text = settings.Text(key);
+            if (text.find_first_of("\r\n") != std::string::npos)
+                settings.At(key).Fail("a settings value is one line");
+            ini += key + "=" + text + "\r\n";
+        }
+        files["WQUILLARA.INI"] = ini;
+    }
+
     if (root.Has("topics")) {
         const Node topics = root.At("topics");
         topics.RequireObject();

@@ -110,3 +110,45 @@ TEST(ScorePlace, AMissingSaveDirectoryIsAFailedSave) {
 
 } // namespace
 } // namespace quillara
+
+namespace quillara {
+namespace {
+
+// Without a save directory of its own, a book's history lives in the student's folder for it,
+// unless the current folder already holds one; what an earlier version kept in the title's
+// folder is read from there and saved in the book's own. Two book folders never share a key.
+TEST(ScorePlace, ABookWithoutASaveDirectoryKeepsItsScoresInItsOwnFolder) {
+    TempBookDir cwd, home, book, other;
+    EXPECT_NE(BookScoresDirectory("Bio", book.Path(), home.Path().c_str(), nullptr),
+              BookScoresDirectory("Bio", other.Path(), home.Path().c_str(), nullptr));
+    EXPECT_EQ(BookScoresDirectory("Bio", book.Path(), home.Path().c_str(), nullptr),
+              BookScoresDirectory("Bio", book.Path() / "." / "", home.Path().c_str(), nullptr));
+    const std::string own = BookScoresDirectory("Bio", book.Path(), home.Path().c_str(), nullptr);
+    const TScoreFolders folders{Prefix(cwd.Path()), own, Prefix(home.Path() / "quillara" / "Bio"),
+                                true};
+    TScoreHistory earlier;
+    earlier.addAttempt(MakeScore(44000, "Kept before", {{1, 1, 0}}));
+    ASSERT_TRUE(fs::create_directories(folders.Legacy));
+    ASSERT_TRUE(earlier.saveScores(folders.Legacy));
+
+    TScorePlace place;
+    TScoreHistory history;
+    EXPECT_TRUE(place.load(history, folders));
+    EXPECT_EQ(Descriptions(history), std::vector<std::string>{"Kept before"});
+    history.addAttempt(MakeScore(45000, "New", {{1, 1, 0}}));
+    EXPECT_EQ(place.save(history, folders), TScorePlace::ESaved::Saved);
+    EXPECT_FALSE(fs::exists(cwd.Path() / ScoreFileName));
+    TScoreHistory mine;
+    ASSERT_TRUE(mine.loadScores(own));
+    EXPECT_EQ(Descriptions(mine), (std::vector<std::string>{"Kept before", "New"}));
+
+    // A score file in the current folder is the one used, as it always was.
+    ASSERT_TRUE(earlier.saveScores(Prefix(cwd.Path())));
+    TScorePlace local;
+    TScoreHistory here;
+    EXPECT_TRUE(local.load(here, folders));
+    EXPECT_EQ(local.directory(folders), folders.Save);
+}
+
+} // namespace
+} // namespace quillara
