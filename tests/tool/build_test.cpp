@@ -125,8 +125,8 @@ TEST_F(BuildFixture, SourceFaultsNameThePlaceAndWriteNothing) {
         EXPECT_FALSE(std::filesystem::exists(target));
     }
     // Settings become the book's own section of the settings file.
-    const auto manifest = WriteSource(Manifest(5).patch(json::array(
-        {{{"op", "add"}, {"path", "/settings"}, {"value", {{"Currency", "en_GB"}}}}})));
+    const auto manifest = WriteSource(Manifest(5).patch(
+        json::array({{{"op", "add"}, {"path", "/settings"}, {"value", {{"Currency", "en_GB"}}}}})));
     ASSERT_EQ(RunTool({"build", manifest.string(), (out.Path() / "set").string()}).ExitCode, 0);
     const std::string ini = TempBookDir::ReadFile(out.Path() / "set" / "WQUILLARA.INI");
     EXPECT_EQ(ini.substr(ini.find("]")), "]\r\nCurrency=en_GB\r\n");

@@ -113,8 +113,8 @@ bool TScorePlace::load(TScoreHistory& history, const TScoreFolders& folders, TSa
     if (folders.SaveIsDefault)
         InUserFolder = !folders.User.empty() && !HasScoreFile(folders.Save);
     else // A save directory that cannot be written has had its scores saved in the user folder.
-        InUserFolder = (inUser || inLegacy) &&
-                       (!HasScoreFile(folders.Save) || RefusesWrites(folders.Save));
+        InUserFolder =
+            (inUser || inLegacy) && (!HasScoreFile(folders.Save) || RefusesWrites(folders.Save));
     if (InUserFolder && !inUser && inLegacy) return history.loadScores(folders.Legacy, files);
     return history.loadScores(directory(folders), files);
 }

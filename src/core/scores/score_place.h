@@ -3,7 +3,6 @@
 #include "scores/score_file.h"
 
 #include <filesystem>
-
 #include <string>
 #include <string_view>
 

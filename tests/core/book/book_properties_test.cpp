@@ -217,7 +217,8 @@ TEST(BookDefinition, VariableRecordsInBothLayoutsAndRegionalBounds) {
     const auto elsewhere = Read(bytes, UsSettings);
     EXPECT_EQ(elsewhere->Variables[1]->Max.ToExtended(), 3.75L);
     EXPECT_TRUE(elsewhere->Variables[1]->BoundsWithoutPoint);
-    EXPECT_FALSE(Read(WriteBookProperties(book, 1, UsSettings), comma)->Variables[1]->BoundsWithoutPoint);
+    EXPECT_FALSE(
+        Read(WriteBookProperties(book, 1, UsSettings), comma)->Variables[1]->BoundsWithoutPoint);
     // A text that is no number in any of the ways still fails, and the error passes on.
     std::string broken = bytes;
     broken.replace(broken.find("1,5"), 3, "1;5");

@@ -15,10 +15,9 @@ namespace {
 std::unique_ptr<TBookProperties> BookWithBoundsWrittenBy(const std::string& separator,
                                                          const TRegionalSettings& reader) {
     TBookProperties book;
-    book.Variables.push_back(std::make_unique<TVarible>("rate", vkNumber,
-                                                        TReal48::FromExtended(0.05L),
-                                                        TReal48::FromExtended(12.5L), 3,
-                                                        std::nullopt));
+    book.Variables.push_back(
+        std::make_unique<TVarible>("rate", vkNumber, TReal48::FromExtended(0.05L),
+                                   TReal48::FromExtended(12.5L), 3, std::nullopt));
     TRegionalSettings writer;
     writer.DecimalSeparator = separator;
     const std::string bytes = WriteBookProperties(book, 5, writer);

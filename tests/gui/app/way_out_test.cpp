@@ -88,9 +88,9 @@ TEST(WayOut, EveryWayOutKeepsWhatWasAnswered) {
             break;
         }
         EXPECT_FALSE(runner->isVisible());
-        EXPECT_EQ(OnDisk(window.program),
-                  std::vector<std::string>{"True False Quiz from chapter 1 " +
-                                           std::to_string(answers)});
+        EXPECT_EQ(
+            OnDisk(window.program),
+            std::vector<std::string>{"True False Quiz from chapter 1 " + std::to_string(answers)});
         EXPECT_TRUE(TMessageBoxes::Shown().isEmpty())
             << TMessageBoxes::Shown().join("|").toStdString();
     }

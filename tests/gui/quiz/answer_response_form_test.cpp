@@ -154,8 +154,9 @@ TEST_F(AnswerResponse, TheChoiceFollowsTheButtonThatClosedTheDialog) {
             EXPECT_EQ(d->result(), c.accepted ? QDialog::Accepted : QDialog::Rejected);
             return d->result();
         });
-        EXPECT_EQ(Form.Execute(nullptr, Question("", std::vector<std::string>{"Cell"}), false, true),
-                  c.tryAgain);
+        EXPECT_EQ(
+            Form.Execute(nullptr, Question("", std::vector<std::string>{"Cell"}), false, true),
+            c.tryAgain);
         EXPECT_EQ(Form.TryAgainChosen(), c.tryAgain);
     }
 }
