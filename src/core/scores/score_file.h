@@ -117,7 +117,8 @@ private:
     std::optional<TFileIdentity> UnkeptDamage;
 };
 
-// Reads a whole score file, raising TTruncatedFileError when it ends inside a record.
+// Reads a whole score file, raising TTruncatedFileError when it ends inside a record, and
+// TBookFileError for a negative count or bytes after the counted records.
 TScoreHistory ReadScoreFile(std::string_view bytes, const std::string& fileName);
 
 } // namespace quillara

@@ -109,14 +109,40 @@ TEST(ScoreFile, AbsentFileLeavesTheHistoryAlone) {
     EXPECT_EQ(history.size(), 1u);
 }
 
+// Only a zero count with nothing after it is an empty history; a negative count, or bytes after
+// the counted records, are damage, which the strict reader names.
 TEST(ScoreFile, ZeroOrNegativeCountLoadsAnEmptyHistory) {
     TempBookDir dir;
-    for (const char* count : {"\x00\x00", "\xFF\xFF", "\x00\x80"}) {
-        dir.Write(ScoreFileName, std::string(count, 2) + "ignored bytes");
+    const struct {
+        std::string Bytes;
+        bool Whole;
+        const char* Said;
+    } cases[] = {
+        {std::string("\x00\x00", 2), true, ""},
+        {std::string("\x00\x00", 2) + "ignored bytes", false, "13 bytes follow the 0 scores"},
+        {std::string("\xFF\xFF", 2), false, "score count -1 at byte 0"},
+        {std::string("\x00\x80", 2), false, "score count -32768 at byte 0"},
+        {std::string("\xFB\xFF", 2) + MakeHistory(5, 0).writeScores().substr(2), false,
+         "score count -5"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Said);
+        dir.Write(ScoreFileName, c.Bytes);
         TScoreHistory history;
         history.addAttempt(MakeScore(1, "old", {{1, 1, 0}}));
-        EXPECT_TRUE(history.loadScores(Prefix(dir)));
+        EXPECT_EQ(history.loadScores(Prefix(dir)), c.Whole);
         EXPECT_TRUE(history.empty());
+        EXPECT_EQ(history.takeDamagedFile().has_value(), !c.Whole);
+        if (c.Whole) {
+            EXPECT_NO_THROW(ReadScoreFile(c.Bytes, ScoreFileName));
+            continue;
+        }
+        try {
+            ReadScoreFile(c.Bytes, ScoreFileName);
+            ADD_FAILURE() << "read as whole";
+        } catch (const TBookFileError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.Said), std::string::npos) << e.what();
+        }
     }
 }
 
@@ -521,6 +547,9 @@ TEST(ScoreFile, ADamagedFileIsKeptAndToldOfOnce) {
         {whole.substr(0, 7), 0},                           // ends inside the first score
         {whole.substr(0, second + 9), 1},                  // ends inside the second
         {std::string("\x03\x00", 2) + whole.substr(2), 2}, // counts one score too many
+        {std::string("\x01\x00", 2) + whole.substr(2), 1}, // counts one score too few
+        {whole + "\n", 2},                                // a byte after the last score
+        {std::string("\xFE\xFF", 2) + whole.substr(2), 0}, // a negative count
     };
     TempBookDir dir;
     const std::string prefix = Prefix(dir);
@@ -563,8 +592,9 @@ TEST(ScoreFile, ADamagedFileIsKeptAndToldOfOnce) {
     ASSERT_TRUE(running.saveScores(prefix));
     const auto damaged = running.takeDamagedFile();
     ASSERT_TRUE(damaged);
-    EXPECT_EQ(damaged->KeptAs, dated + "-4");
-    EXPECT_EQ(TempBookDir::ReadFile(dated + "-4"), cases[1].bytes);
+    const std::string keptLast = dated + "-" + std::to_string(std::size(cases) + 1);
+    EXPECT_EQ(damaged->KeptAs, keptLast);
+    EXPECT_EQ(TempBookDir::ReadFile(keptLast), cases[1].bytes);
     EXPECT_EQ(dir.Read(ScoreFileName), running.writeScores());
 }
 
