@@ -131,6 +131,7 @@ bool TScoreHistory::saveScores(const std::string& saveDirectory, TSaveFileOps& f
     } catch (const std::length_error&) {
         return false;
     }
+    Synced = Scores.size();
     // Opened again to be held: with the lock still ours, this is the file just written.
     TUniqueFd written(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     const auto identity = written ? IdentityOf(written.get()) : std::nullopt;
@@ -158,6 +159,7 @@ bool TScoreHistory::takeInFile(const std::string& named, const std::string& path
     if (!read) {
         if (errno != ENOENT) return false;
         InFile.reset();
+        Synced = 0;
         return true;
     }
     const std::size_t count = read->Scores->scores().size();
@@ -168,39 +170,45 @@ bool TScoreHistory::takeInFile(const std::string& named, const std::string& path
     return true;
 }
 
-// The history becomes the file's scores followed by its own scores that the file lacks, in their
-// order. One of its own equal to one of the file's takes that one's place, so that no score a view
-// may hold is destroyed. Of the file's block only the scores the history lacked are kept, copied,
-// so that a save after every attempt does not keep a whole file each time.
+// The history becomes the file's scores, then those it last saw in the file that the file has lost
+// since, then every attempt added since it last read or wrote the file. Scores are counted, not
+// merely compared: two attempts equal in every field are two attempts, so an attempt of this
+// history never stands for an equal one another window saved. One it last saw in the file takes
+// the place of an equal one of the file's, so that no score a view may hold is destroyed. Of the
+// file's block only the scores the history lacked are kept, copied, so that a save after every
+// attempt does not keep a whole file each time.
 void TScoreHistory::takeIn(const TScoreBlock& file) {
     const std::vector<TScore>& fileScores = file.scores();
-    // Mostly the file begins with this history's scores in their order, and only what follows
-    // needs looking up.
+    const std::size_t synced = std::min(Synced, Scores.size());
+    // Mostly the file begins with the scores this history last saw in it, in their order, and
+    // only what follows needs looking up.
     std::size_t common = 0;
-    while (common < fileScores.size() && common < Scores.size() &&
+    while (common < fileScores.size() && common < synced &&
            SameRecord(fileScores[common], *Scores[common]))
         ++common;
-    std::unordered_multimap<std::string, std::size_t> own;
-    for (std::size_t i = common; i < Scores.size(); ++i)
-        own.emplace(RecordOf(*Scores[i]), i);
+    std::unordered_multimap<std::string, std::size_t> seen;
+    for (std::size_t i = common; i < synced; ++i)
+        seen.emplace(RecordOf(*Scores[i]), i);
     std::vector<const TScore*> merged;
     merged.reserve(fileScores.size() + Scores.size() - common);
     // The file's scores that join the history, and where they stand in the merged order.
     std::vector<const TScore*> taken;
     std::vector<std::size_t> takenAt;
     for (std::size_t i = 0; i < fileScores.size(); ++i) {
-        const auto same = i < common || own.empty() ? own.end() : own.find(RecordOf(fileScores[i]));
+        const auto same =
+            i < common || seen.empty() ? seen.end() : seen.find(RecordOf(fileScores[i]));
         if (i < common) {
             merged.push_back(std::exchange(Scores[i], nullptr));
-        } else if (same == own.end()) {
+        } else if (same == seen.end()) {
             takenAt.push_back(merged.size());
             taken.push_back(&fileScores[i]);
             merged.push_back(nullptr);
         } else {
             merged.push_back(std::exchange(Scores[same->second], nullptr));
-            own.erase(same);
+            seen.erase(same);
         }
     }
+    // Left: those the file lost, then the new attempts, each in its order.
     for (const TScore* score : Scores)
         if (score) merged.push_back(score);
     if (!taken.empty()) {
@@ -209,6 +217,7 @@ void TScoreHistory::takeIn(const TScoreBlock& file) {
             merged[takenAt[k]] = &copies.scores()[k];
     }
     Scores = std::move(merged);
+    Synced = fileScores.size();
 }
 
 // Keeps the damaged file beside it when the lock is held, and has the student told. True when
@@ -282,6 +291,7 @@ void TScoreHistory::clear() {
     Blocks.clear();
     Attempts.clear();
     InFile.reset();
+    Synced = 0;
 }
 
 void TScoreHistory::replaceWith(std::unique_ptr<const TScoreBlock> block) {
@@ -291,6 +301,7 @@ void TScoreHistory::replaceWith(std::unique_ptr<const TScoreBlock> block) {
     Scores.reserve(block->scores().size());
     for (const TScore& score : block->scores())
         Scores.push_back(&score);
+    Synced = Scores.size();
     Blocks.push_back(std::move(block));
 }
 

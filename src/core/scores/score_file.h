@@ -53,10 +53,10 @@ public:
     bool loadScores(const std::string& saveDirectory, TSaveFileOps& files = PosixSaveFileOps());
     // Writes the history to save directory + "SCORES.SAV" (through a symbolic link to the file it
     // names), taking turns with other programs that save the same file. When the file changed
-    // since this history last read or wrote it, the history first becomes the file's scores
-    // followed by its own scores that the file lacks, in order, so that no window loses another's
-    // attempts; a damaged file is kept first, as a load does, and one that cannot be kept is not
-    // replaced. The new file replaces the old one only once it is complete on disk; on any failure
+    // since this history last read or wrote it, the history first becomes the file's scores,
+    // then those it last saw there that the file has lost, then every attempt added since, in
+    // order, so that no window loses another's attempts and equal attempts are each kept; a
+    // damaged file is kept first, as a load does, and one that cannot be kept is not replaced. The new file replaces the old one only once it is complete on disk; on any failure
     // the old file is left as it was. A file that already holds every score is left alone.
     bool saveScores(const std::string& saveDirectory, TSaveFileOps& files = PosixSaveFileOps());
     // The damaged score file that the last load or save met, until the student has been told of
@@ -112,6 +112,9 @@ private:
     std::vector<std::unique_ptr<const TScoreBlock>> Blocks;
     std::vector<std::unique_ptr<TScore>> Attempts;
     std::optional<TFileState> InFile;
+    // The first Synced scores are those this history last read from or wrote to the file; those
+    // after are attempts the file has not had from it.
+    std::size_t Synced = 0;
     std::optional<TDamagedScoreFile> Damaged;
     // A damaged file the student has been told could not be kept: told once, not at every save.
     std::optional<TFileIdentity> UnkeptDamage;
