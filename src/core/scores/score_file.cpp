@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <stdexcept>
 #include <unistd.h>
 #include <unordered_map>
@@ -25,8 +26,12 @@ struct TScoreHistory::TFileRead {
     std::unique_ptr<TScoreBlock> Scores;
     // Every byte of the file was read.
     bool Whole = true;
-    // Why nothing was read: the file is larger than any score file.
+    // Why nothing was read: the file is larger than any score file, or is one of those below.
     std::string Refused;
+    // What is there is no score file of ours to keep or replace: not a regular file, or, reached
+    // through a symbolic link, a file that does not read as a whole score file. It is left as it
+    // is, and the history takes nothing from it.
+    bool Foreign = false;
 
     // Every byte was read, and every score in them.
     bool complete() const { return Whole && !Scores->damage(); }
@@ -93,14 +98,15 @@ std::string Absolute(const std::string& path) {
 bool TScoreHistory::loadScores(const std::string& saveDirectory, TSaveFileOps& files) {
     const std::string named = saveDirectory + ScoreFileName;
     const std::string path = ResolveLinks(named);
-    auto read = readFile(path);
+    FileRefused = false;
+    auto read = readFile(named, path);
     if (!read) return false;
     TFileLock lock;
     bool locked = false;
-    if (!read->complete()) {
+    if (!read->complete() && !read->Foreign) {
         // Look again with saves held off, so that none replaces the file before it is kept.
         locked = lock.take(path);
-        if (auto again = locked ? readFile(path) : std::nullopt) read = std::move(again);
+        if (auto again = locked ? readFile(named, path) : std::nullopt) read = std::move(again);
     }
     const std::size_t count = read->Scores->scores().size();
     const bool whole = read->complete();
@@ -116,6 +122,7 @@ bool TScoreHistory::loadScores(const std::string& saveDirectory, TSaveFileOps& f
 bool TScoreHistory::saveScores(const std::string& saveDirectory, TSaveFileOps& files) {
     const std::string named = saveDirectory + ScoreFileName;
     const std::string path = ResolveLinks(named);
+    FileRefused = false;
     // Start-up saves on close and again at exit; the second finds nothing to do.
     if (fileUnchanged(path) && fileHoldsAll()) return true;
     // Taking in the file's scores only adds to these; the file can never count them.
@@ -133,7 +140,7 @@ bool TScoreHistory::saveScores(const std::string& saveDirectory, TSaveFileOps& f
     }
     Synced = Scores.size();
     // Opened again to be held: with the lock still ours, this is the file just written.
-    TUniqueFd written(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    TUniqueFd written(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     const auto identity = written ? IdentityOf(written.get()) : std::nullopt;
     if (identity)
         InFile = TFileState{path, *identity, std::move(written), Scores.size(), true};
@@ -155,7 +162,7 @@ bool TScoreHistory::fileUnchanged(const std::string& path) const {
 // neither is to be written over.
 bool TScoreHistory::takeInFile(const std::string& named, const std::string& path,
                                TSaveFileOps& files) {
-    auto read = readFile(path);
+    auto read = readFile(named, path);
     if (!read) {
         if (errno != ENOENT) return false;
         InFile.reset();
@@ -224,8 +231,11 @@ void TScoreHistory::takeIn(const TScoreBlock& file) {
 // it is kept.
 bool TScoreHistory::keepDamaged(const std::string& named, const std::string& path, TFileRead& read,
                                 bool locked, TSaveFileOps& files) {
+    FileRefused = FileRefused || read.Foreign;
     const std::string kept =
-        locked ? KeepDamagedFile(path, read.Identity, read.Scores->bytes(), read.Whole, files) : "";
+        locked && !read.Foreign
+            ? KeepDamagedFile(path, read.Identity, read.Scores->bytes(), read.Whole, files)
+            : "";
     // The link that keeps it gave the file a new change time, which is no change of ours to see.
     if (const auto linked = IdentityOf(read.Fd.get()); linked && !kept.empty())
         read.Identity = *linked;
@@ -239,16 +249,25 @@ bool TScoreHistory::keepDamaged(const std::string& named, const std::string& pat
     return !kept.empty();
 }
 
-std::optional<TScoreHistory::TFileRead> TScoreHistory::readFile(const std::string& path) {
-    TUniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+std::optional<TScoreHistory::TFileRead> TScoreHistory::readFile(const std::string& named,
+                                                                 const std::string& path) {
+    // Without O_NONBLOCK a FIFO would hold the program here until something wrote to it.
+    TUniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!fd) return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) return std::nullopt;
     // Taken before reading: a change while reading then shows as a change at the next save.
     const auto identity = IdentityOf(fd.get());
     if (!identity) return std::nullopt;
-    TFileRead read{std::move(fd), *identity, {}, true, {}};
+    TFileRead read{std::move(fd), *identity, {}, true, {}, false};
     std::string bytes;
-    // Refused unread, it goes the way of a damaged file: kept aside, never written over unkept.
-    if (static_cast<std::uint64_t>(identity->Size) > MaxScoreFileSize) {
+    if (!S_ISREG(info.st_mode)) {
+        read.Whole = false;
+        read.Foreign = true;
+        read.Refused = "\"" + Absolute(path) + "\" is not a regular file";
+    } else if (static_cast<std::uint64_t>(identity->Size) > MaxScoreFileSize) {
+        // Refused unread, it goes the way of a damaged file: kept aside, never written over
+        // unkept.
         read.Whole = false;
         read.Refused =
             TFileTooLargeError(Absolute(path), static_cast<std::uint64_t>(identity->Size),
@@ -258,6 +277,15 @@ std::optional<TScoreHistory::TFileRead> TScoreHistory::readFile(const std::strin
         read.Whole = ReadWhole(read.Fd.get(), static_cast<std::size_t>(identity->Size), bytes);
     }
     read.Scores = std::make_unique<TScoreBlock>(std::move(bytes), path);
+    // A link may lead anywhere: a file there that is no whole score file may be anything of the
+    // student's, and is neither kept aside nor replaced, nor read into the history.
+    if (!read.Foreign && named != path && !read.complete()) {
+        read.Foreign = true;
+        if (read.Refused.empty())
+            read.Refused = "\"" + Absolute(path) + "\", where the link " + Absolute(named) +
+                           " leads, is not a score file";
+        read.Scores = std::make_unique<TScoreBlock>(std::string(), path);
+    }
     return read;
 }
 

@@ -85,13 +85,23 @@ bool TScorePlace::load(TScoreHistory& history, const TScoreFolders& folders, TSa
     // A save directory that cannot be written has had its scores saved in the user folder.
     InUserFolder = !folders.User.empty() && HasScoreFile(folders.User) &&
                    (!HasScoreFile(folders.Save) || RefusesWrites(folders.Save));
-    return history.loadScores(directory(folders), files);
+    const bool loaded = history.loadScores(directory(folders), files);
+    if (InUserFolder || !history.fileRefused() || folders.User.empty() ||
+        !HasScoreFile(folders.User))
+        return loaded;
+    // What the save directory holds is no score file to write (see fileRefused), so the scores
+    // have gone to the user folder before, and the student was told then.
+    history.takeDamagedFile();
+    InUserFolder = true;
+    return history.loadScores(folders.User, files);
 }
 
 TScorePlace::ESaved TScorePlace::save(TScoreHistory& history, const TScoreFolders& folders,
                                       TSaveFileOps& files) {
     if (history.saveScores(directory(folders), files)) return ESaved::Saved;
-    if (InUserFolder || folders.User.empty() || !RefusesWrites(folders.Save)) return ESaved::Failed;
+    if (InUserFolder || folders.User.empty() ||
+        !(history.fileRefused() || RefusesWrites(folders.Save)))
+        return ESaved::Failed;
     if (!MakeFolders(folders.User) || !history.saveScores(folders.User, files))
         return ESaved::Failed;
     InUserFolder = true;

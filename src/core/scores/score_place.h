@@ -25,7 +25,9 @@ struct TScoreFolders {
 };
 
 // Keeps the score file where it can be written. Scores are saved in the save directory; when
-// its folder refuses writes, in the user folder instead, and from then on read from there. Every
+// its folder refuses writes, or what lies there under the score file's name is no score file to
+// write (TScoreHistory::fileRefused: a FIFO, a device, a link to some other file), in the user
+// folder instead, and from then on read from there. Every
 // other rule of the score file (locking, taking in another window's scores, keeping a damaged
 // file) holds in either place.
 class TScorePlace {
@@ -33,12 +35,13 @@ public:
     enum class ESaved { Saved, MovedToUserFolder, Failed };
 
     // Reads the history from the save directory's file, or from the user folder's when there is
-    // one there and the save directory has none or cannot be written. As
-    // TScoreHistory::loadScores.
+    // one there and the save directory has none, cannot be written or holds no score file to
+    // write. As TScoreHistory::loadScores.
     bool load(TScoreHistory& history, const TScoreFolders& folders,
               TSaveFileOps& files = PosixSaveFileOps());
     // Saves where the history was read. When that is the save directory and its folder refuses
-    // writes, the history is saved in the user folder, made if need be: MovedToUserFolder, once.
+    // writes, or the history refused the file there, the history is saved in the user folder,
+    // made if need be: MovedToUserFolder, once.
     ESaved save(TScoreHistory& history, const TScoreFolders& folders,
                 TSaveFileOps& files = PosixSaveFileOps());
     // The prefix of the score file in use.

@@ -860,6 +860,19 @@ TEST(ScoreFile, ASaveWaitsForTheLock) {
 
     dir.Write("SCORES.SAV.lock", "");
     EXPECT_TRUE(waiting.take(path, std::chrono::milliseconds(30)));
+    waiting.release();
+
+    // A FIFO under the lock's name is no lock: refused at once, and left there.
+    ASSERT_EQ(::mkfifo((path + ".lock").c_str(), 0600), 0);
+    const std::string saved = dir.Read(ScoreFileName);
+    ::alarm(20);
+    EXPECT_FALSE(waiting.take(path, std::chrono::milliseconds(30)));
+    EXPECT_EQ(errno, EINVAL);
+    TScoreHistory blocked = MakeHistory(1, 7);
+    EXPECT_FALSE(blocked.saveScores(prefix));
+    ::alarm(0);
+    EXPECT_TRUE(std::filesystem::is_fifo(path + ".lock"));
+    EXPECT_EQ(dir.Read(ScoreFileName), saved);
 }
 
 // A loaded score views the bytes its history read, and one taken in at a save a copy the history
