@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t strictSize = 0;
     try {
         strictSize = ReadScoreFile(bytes, "SCORES.SAV").size();
-    } catch (const TTruncatedFileError&) {
+    } catch (const TBookFileError&) {
         strictRead = false;
     }
     if (strictRead != complete) std::abort();

@@ -81,6 +81,27 @@ TEST_F(ScoresCsv, FailuresPrintNothingAndSaySo) {
     EXPECT_EQ(truncated.Out, "");
     EXPECT_NE(truncated.Err.find("the file ends inside"), std::string::npos) << truncated.Err;
 
+    // A count that does not match the records is no whole score file either, as JSON or CSV.
+    const struct {
+        std::string Bytes;
+        const char* Said;
+    } damaged[] = {
+        {whole + "x", "1 bytes follow the 2 scores the file counts"},
+        {std::string("\x01\x00", 2) + whole.substr(2), "bytes follow the 1 scores"},
+        {std::string("\xFF\xFF", 2) + whole.substr(2), "the score count -1"},
+    };
+    for (const auto& c : damaged) {
+        const auto file = dir.Write("DAMAGED.SAV", c.Bytes);
+        for (const bool csv : {false, true}) {
+            const auto dumped = RunTool(csv ? std::vector<std::string>{"dump", file.string(), "--csv"}
+                                            : std::vector<std::string>{"dump", file.string(),
+                                                                       "--kind", "scores"});
+            EXPECT_EQ(dumped.ExitCode, 1) << c.Said;
+            EXPECT_EQ(dumped.Out, "") << c.Said;
+            EXPECT_NE(dumped.Err.find(c.Said), std::string::npos) << dumped.Err;
+        }
+    }
+
     const auto noBook =
         RunTool({"dump", scoreFile.string(), "--csv", "--book", dir.Path().string()});
     EXPECT_EQ(noBook.ExitCode, 1);

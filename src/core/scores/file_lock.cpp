@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -17,8 +18,16 @@ bool TFileLock::take(const std::string& path, std::chrono::milliseconds patience
     const auto deadline = std::chrono::steady_clock::now() + patience;
     std::chrono::milliseconds pause(1);
     for (;;) {
-        TUniqueFd fd(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666));
+        TUniqueFd fd(
+            ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0666));
         if (!fd) return false;
+        // Only a file of our own making is a lock; a FIFO or device under its name is left be.
+        struct stat info {};
+        if (::fstat(fd.get(), &info) != 0) return false;
+        if (!S_ISREG(info.st_mode)) {
+            errno = EINVAL;
+            return false;
+        }
         if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0) {
             // The holder before us may have removed the file as it let go, after we opened it;
             // the lock is ours only on the file that still bears the name.

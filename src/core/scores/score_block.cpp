@@ -3,6 +3,7 @@
 #include "io/book_errors.h"
 
 #include <algorithm>
+#include <string>
 
 namespace quillara {
 
@@ -10,6 +11,11 @@ TScoreBlock::TScoreBlock(std::string bytes, const std::string& fileName) : Text(
     TByteReader in(Text, fileName);
     try {
         const std::int16_t count = in.ReadInt16("score count");
+        // No writer gives a negative count: the file is damaged, and how many records follow
+        // cannot be told.
+        if (count < 0)
+            throw TBookFileError(fileName + ": the score count " + std::to_string(count) +
+                                 " at byte 0 is less than none");
         // Both arrays are sized for the most the bytes left can hold, so that neither moves while
         // it fills: a record takes at least its detail count, date and description length, and a
         // detail six bytes. A damaged count reserves no more than that either. The details'
@@ -19,6 +25,13 @@ TScoreBlock::TScoreBlock(std::string bytes, const std::string& fileName) : Text(
         TScoreDetail* next = Details.get();
         for (int i = 0; i < count; ++i)
             Scores.emplace_back(in, next);
+        // Bytes past the counted records are no part of any score: a count lowered, or records
+        // appended without it. The counted ones are kept; the file itself is kept aside.
+        if (!in.AtEnd())
+            throw TBookFileError(fileName + ": " + std::to_string(in.Remaining()) +
+                                 " bytes follow the " + std::to_string(count) +
+                                 " scores the file counts, at byte " +
+                                 std::to_string(in.Position()));
     } catch (const TBookFileError&) {
         Damage = std::current_exception();
     }

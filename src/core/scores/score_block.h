@@ -18,7 +18,8 @@ namespace quillara {
 class TScoreBlock {
 public:
     // The complete scores of a score file's bytes, which the block keeps. A record that ends early
-    // is left out, and the reading stops there (see damage()).
+    // is left out, and the reading stops there (see damage()). A negative count, or bytes left
+    // after the counted records, are damage too: the counted records read whole are kept.
     TScoreBlock(std::string bytes, const std::string& fileName);
     // Copies of the given scores, in that order, in storage of their own.
     explicit TScoreBlock(std::span<const TScore* const> scores);
@@ -28,7 +29,8 @@ public:
     const std::vector<TScore>& scores() const { return Scores; }
     // The file's bytes, for a block read from a file.
     const std::string& bytes() const { return Text; }
-    // Why the bytes did not read to the end (a TTruncatedFileError); empty when they did.
+    // Why the bytes are not a whole score file (a TBookFileError, TTruncatedFileError when they
+    // end early); empty when they are.
     std::exception_ptr damage() const { return Damage; }
 
 private:

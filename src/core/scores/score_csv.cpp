@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 namespace quillara {
 
@@ -23,6 +24,16 @@ std::string CsvField(const std::string& text) {
         quoted += c;
     }
     return quoted + '"';
+}
+
+// A spreadsheet takes a cell that begins with one of these as a formula to run (a tab or a
+// carriage return can hide such a start). Texts come from the score file and the book, so such a
+// text is kept as text with the apostrophe spreadsheets read as "text follows". Numbers are
+// written by this program and are left alone.
+std::string TextCell(std::string text) {
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+        text.insert(text.begin(), '\'');
+    return text;
 }
 
 void AppendRow(std::string& csv, std::initializer_list<std::string> fields) {
@@ -66,12 +77,13 @@ std::string ScoresCsv(const TScoreHistory& history, const TBookProperties* book)
     for (std::size_t i = 0; i < history.size(); ++i) {
         const TScore& score = history.at(i);
         const std::string date = IsoDateTimeText(score.date);
-        const std::string description = Windows1252ToUtf8(score.description());
+        const std::string description = TextCell(Windows1252ToUtf8(score.description()));
         if (score.detailCount() == 0) AppendRow(csv, {date, description, "", "", "0", "0", ""});
         for (int d = 0; d < score.detailCount(); ++d) {
             const TScoreDetail& detail = score.detail(d);
             AppendRow(csv, {date, description, std::to_string(detail.chapter),
-                            book ? Windows1252ToUtf8(book->ChapterName(detail.chapter)) : "",
+                            book ? TextCell(Windows1252ToUtf8(book->ChapterName(detail.chapter)))
+                                 : "",
                             std::to_string(detail.correct), std::to_string(detail.incorrect),
                             PercentText(detail.correct, detail.answered())});
         }

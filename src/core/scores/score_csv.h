@@ -17,7 +17,9 @@ std::string IsoDateTimeText(double date);
 // 4180 says, a header row and then one row per score and chapter, oldest score first and each
 // score's chapters in the score's own order. Chapter names come from the book when there is one
 // and are empty otherwise. A score with no chapters still gets a row, with the chapter left
-// empty; the percent is left empty where nothing was answered.
+// empty; the percent is left empty where nothing was answered. A description or chapter name
+// that begins with =, +, -, @, a tab or a carriage return gets a leading apostrophe, so that a
+// spreadsheet shows it as text instead of running it as a formula.
 std::string ScoresCsv(const TScoreHistory& history, const TBookProperties* book);
 
 } // namespace quillara

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <stdexcept>
 #include <unistd.h>
 #include <unordered_map>
@@ -25,8 +26,12 @@ struct TScoreHistory::TFileRead {
     std::unique_ptr<TScoreBlock> Scores;
     // Every byte of the file was read.
     bool Whole = true;
-    // Why nothing was read: the file is larger than any score file.
+    // Why nothing was read: the file is larger than any score file, or is one of those below.
     std::string Refused;
+    // What is there is no score file of ours to keep or replace: not a regular file, or, reached
+    // through a symbolic link, a file that does not read as a whole score file. It is left as it
+    // is, and the history takes nothing from it.
+    bool Foreign = false;
 
     // Every byte was read, and every score in them.
     bool complete() const { return Whole && !Scores->damage(); }
@@ -93,14 +98,15 @@ std::string Absolute(const std::string& path) {
 bool TScoreHistory::loadScores(const std::string& saveDirectory, TSaveFileOps& files) {
     const std::string named = saveDirectory + ScoreFileName;
     const std::string path = ResolveLinks(named);
-    auto read = readFile(path);
+    FileRefused = false;
+    auto read = readFile(named, path);
     if (!read) return false;
     TFileLock lock;
     bool locked = false;
-    if (!read->complete()) {
+    if (!read->complete() && !read->Foreign) {
         // Look again with saves held off, so that none replaces the file before it is kept.
         locked = lock.take(path);
-        if (auto again = locked ? readFile(path) : std::nullopt) read = std::move(again);
+        if (auto again = locked ? readFile(named, path) : std::nullopt) read = std::move(again);
     }
     const std::size_t count = read->Scores->scores().size();
     const bool whole = read->complete();
@@ -116,6 +122,7 @@ bool TScoreHistory::loadScores(const std::string& saveDirectory, TSaveFileOps& f
 bool TScoreHistory::saveScores(const std::string& saveDirectory, TSaveFileOps& files) {
     const std::string named = saveDirectory + ScoreFileName;
     const std::string path = ResolveLinks(named);
+    FileRefused = false;
     // Start-up saves on close and again at exit; the second finds nothing to do.
     if (fileUnchanged(path) && fileHoldsAll()) return true;
     // Taking in the file's scores only adds to these; the file can never count them.
@@ -131,8 +138,9 @@ bool TScoreHistory::saveScores(const std::string& saveDirectory, TSaveFileOps& f
     } catch (const std::length_error&) {
         return false;
     }
+    Synced = Scores.size();
     // Opened again to be held: with the lock still ours, this is the file just written.
-    TUniqueFd written(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    TUniqueFd written(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     const auto identity = written ? IdentityOf(written.get()) : std::nullopt;
     if (identity)
         InFile = TFileState{path, *identity, std::move(written), Scores.size(), true};
@@ -154,10 +162,11 @@ bool TScoreHistory::fileUnchanged(const std::string& path) const {
 // neither is to be written over.
 bool TScoreHistory::takeInFile(const std::string& named, const std::string& path,
                                TSaveFileOps& files) {
-    auto read = readFile(path);
+    auto read = readFile(named, path);
     if (!read) {
         if (errno != ENOENT) return false;
         InFile.reset();
+        Synced = 0;
         return true;
     }
     const std::size_t count = read->Scores->scores().size();
@@ -168,39 +177,45 @@ bool TScoreHistory::takeInFile(const std::string& named, const std::string& path
     return true;
 }
 
-// The history becomes the file's scores followed by its own scores that the file lacks, in their
-// order. One of its own equal to one of the file's takes that one's place, so that no score a view
-// may hold is destroyed. Of the file's block only the scores the history lacked are kept, copied,
-// so that a save after every attempt does not keep a whole file each time.
+// The history becomes the file's scores, then those it last saw in the file that the file has lost
+// since, then every attempt added since it last read or wrote the file. Scores are counted, not
+// merely compared: two attempts equal in every field are two attempts, so an attempt of this
+// history never stands for an equal one another window saved. One it last saw in the file takes
+// the place of an equal one of the file's, so that no score a view may hold is destroyed. Of the
+// file's block only the scores the history lacked are kept, copied, so that a save after every
+// attempt does not keep a whole file each time.
 void TScoreHistory::takeIn(const TScoreBlock& file) {
     const std::vector<TScore>& fileScores = file.scores();
-    // Mostly the file begins with this history's scores in their order, and only what follows
-    // needs looking up.
+    const std::size_t synced = std::min(Synced, Scores.size());
+    // Mostly the file begins with the scores this history last saw in it, in their order, and
+    // only what follows needs looking up.
     std::size_t common = 0;
-    while (common < fileScores.size() && common < Scores.size() &&
+    while (common < fileScores.size() && common < synced &&
            SameRecord(fileScores[common], *Scores[common]))
         ++common;
-    std::unordered_multimap<std::string, std::size_t> own;
-    for (std::size_t i = common; i < Scores.size(); ++i)
-        own.emplace(RecordOf(*Scores[i]), i);
+    std::unordered_multimap<std::string, std::size_t> seen;
+    for (std::size_t i = common; i < synced; ++i)
+        seen.emplace(RecordOf(*Scores[i]), i);
     std::vector<const TScore*> merged;
     merged.reserve(fileScores.size() + Scores.size() - common);
     // The file's scores that join the history, and where they stand in the merged order.
     std::vector<const TScore*> taken;
     std::vector<std::size_t> takenAt;
     for (std::size_t i = 0; i < fileScores.size(); ++i) {
-        const auto same = i < common || own.empty() ? own.end() : own.find(RecordOf(fileScores[i]));
+        const auto same =
+            i < common || seen.empty() ? seen.end() : seen.find(RecordOf(fileScores[i]));
         if (i < common) {
             merged.push_back(std::exchange(Scores[i], nullptr));
-        } else if (same == own.end()) {
+        } else if (same == seen.end()) {
             takenAt.push_back(merged.size());
             taken.push_back(&fileScores[i]);
             merged.push_back(nullptr);
         } else {
             merged.push_back(std::exchange(Scores[same->second], nullptr));
-            own.erase(same);
+            seen.erase(same);
         }
     }
+    // Left: those the file lost, then the new attempts, each in its order.
     for (const TScore* score : Scores)
         if (score) merged.push_back(score);
     if (!taken.empty()) {
@@ -209,14 +224,18 @@ void TScoreHistory::takeIn(const TScoreBlock& file) {
             merged[takenAt[k]] = &copies.scores()[k];
     }
     Scores = std::move(merged);
+    Synced = fileScores.size();
 }
 
 // Keeps the damaged file beside it when the lock is held, and has the student told. True when
 // it is kept.
 bool TScoreHistory::keepDamaged(const std::string& named, const std::string& path, TFileRead& read,
                                 bool locked, TSaveFileOps& files) {
+    FileRefused = FileRefused || read.Foreign;
     const std::string kept =
-        locked ? KeepDamagedFile(path, read.Identity, read.Scores->bytes(), read.Whole, files) : "";
+        locked && !read.Foreign
+            ? KeepDamagedFile(path, read.Identity, read.Scores->bytes(), read.Whole, files)
+            : "";
     // The link that keeps it gave the file a new change time, which is no change of ours to see.
     if (const auto linked = IdentityOf(read.Fd.get()); linked && !kept.empty())
         read.Identity = *linked;
@@ -230,16 +249,25 @@ bool TScoreHistory::keepDamaged(const std::string& named, const std::string& pat
     return !kept.empty();
 }
 
-std::optional<TScoreHistory::TFileRead> TScoreHistory::readFile(const std::string& path) {
-    TUniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+std::optional<TScoreHistory::TFileRead> TScoreHistory::readFile(const std::string& named,
+                                                                 const std::string& path) {
+    // Without O_NONBLOCK a FIFO would hold the program here until something wrote to it.
+    TUniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!fd) return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) return std::nullopt;
     // Taken before reading: a change while reading then shows as a change at the next save.
     const auto identity = IdentityOf(fd.get());
     if (!identity) return std::nullopt;
-    TFileRead read{std::move(fd), *identity, {}, true, {}};
+    TFileRead read{std::move(fd), *identity, {}, true, {}, false};
     std::string bytes;
-    // Refused unread, it goes the way of a damaged file: kept aside, never written over unkept.
-    if (static_cast<std::uint64_t>(identity->Size) > MaxScoreFileSize) {
+    if (!S_ISREG(info.st_mode)) {
+        read.Whole = false;
+        read.Foreign = true;
+        read.Refused = "\"" + Absolute(path) + "\" is not a regular file";
+    } else if (static_cast<std::uint64_t>(identity->Size) > MaxScoreFileSize) {
+        // Refused unread, it goes the way of a damaged file: kept aside, never written over
+        // unkept.
         read.Whole = false;
         read.Refused =
             TFileTooLargeError(Absolute(path), static_cast<std::uint64_t>(identity->Size),
@@ -249,6 +277,15 @@ std::optional<TScoreHistory::TFileRead> TScoreHistory::readFile(const std::strin
         read.Whole = ReadWhole(read.Fd.get(), static_cast<std::size_t>(identity->Size), bytes);
     }
     read.Scores = std::make_unique<TScoreBlock>(std::move(bytes), path);
+    // A link may lead anywhere: a file there that is no whole score file may be anything of the
+    // student's, and is neither kept aside nor replaced, nor read into the history.
+    if (!read.Foreign && named != path && !read.complete()) {
+        read.Foreign = true;
+        if (read.Refused.empty())
+            read.Refused = "\"" + Absolute(path) + "\", where the link " + Absolute(named) +
+                           " leads, is not a score file";
+        read.Scores = std::make_unique<TScoreBlock>(std::string(), path);
+    }
     return read;
 }
 
@@ -282,6 +319,7 @@ void TScoreHistory::clear() {
     Blocks.clear();
     Attempts.clear();
     InFile.reset();
+    Synced = 0;
 }
 
 void TScoreHistory::replaceWith(std::unique_ptr<const TScoreBlock> block) {
@@ -291,6 +329,7 @@ void TScoreHistory::replaceWith(std::unique_ptr<const TScoreBlock> block) {
     Scores.reserve(block->scores().size());
     for (const TScore& score : block->scores())
         Scores.push_back(&score);
+    Synced = Scores.size();
     Blocks.push_back(std::move(block));
 }
 

@@ -49,19 +49,25 @@ public:
     // Replaces the history with the file save directory + "SCORES.SAV". False when the file is
     // absent or cannot be opened (the history is then left as it was), and when it is damaged:
     // the scores read completely are kept, a partly read one is dropped, and the file as it was
-    // is kept beside it before anything can replace it (see takeDamagedFile).
+    // is kept beside it before anything can replace it (see takeDamagedFile). Never waits on
+    // what is not a regular file: see fileRefused.
     bool loadScores(const std::string& saveDirectory, TSaveFileOps& files = PosixSaveFileOps());
     // Writes the history to save directory + "SCORES.SAV" (through a symbolic link to the file it
     // names), taking turns with other programs that save the same file. When the file changed
-    // since this history last read or wrote it, the history first becomes the file's scores
-    // followed by its own scores that the file lacks, in order, so that no window loses another's
-    // attempts; a damaged file is kept first, as a load does, and one that cannot be kept is not
-    // replaced. The new file replaces the old one only once it is complete on disk; on any failure
+    // since this history last read or wrote it, the history first becomes the file's scores,
+    // then those it last saw there that the file has lost, then every attempt added since, in
+    // order, so that no window loses another's attempts and equal attempts are each kept; a
+    // damaged file is kept first, as a load does, and one that cannot be kept is not replaced. The new file replaces the old one only once it is complete on disk; on any failure
     // the old file is left as it was. A file that already holds every score is left alone.
     bool saveScores(const std::string& saveDirectory, TSaveFileOps& files = PosixSaveFileOps());
     // The damaged score file that the last load or save met, until the student has been told of
     // it: taking it clears it, so that each is told once.
     std::optional<TDamagedScoreFile> takeDamagedFile();
+    // Whether the last load or save found, where the score file should be, something that is no
+    // score file of ours: not a regular file (a FIFO or a device), or a symbolic link to a file
+    // that does not read as a whole score file. That is left untouched, unread and unkept, and a
+    // save there fails; the student is told of it as of a damaged file.
+    bool fileRefused() const { return FileRefused; }
 
     // Replaces the history with the scores in the bytes of a score file, as loadScores does.
     bool readScores(std::string_view bytes, const std::string& fileName);
@@ -96,7 +102,8 @@ private:
     // A score file as read: the file, open, and what was read of it.
     struct TFileRead;
     // Nothing, with errno set, when the file cannot be opened.
-    static std::optional<TFileRead> readFile(const std::string& path);
+    // `named` is the score file's name, `path` where its links lead.
+    static std::optional<TFileRead> readFile(const std::string& named, const std::string& path);
     bool fileUnchanged(const std::string& path) const;
     bool fileHoldsAll() const { return InFile && InFile->Whole && InFile->Count == Scores.size(); }
     bool takeInFile(const std::string& named, const std::string& path, TSaveFileOps& files);
@@ -112,12 +119,17 @@ private:
     std::vector<std::unique_ptr<const TScoreBlock>> Blocks;
     std::vector<std::unique_ptr<TScore>> Attempts;
     std::optional<TFileState> InFile;
+    // The first Synced scores are those this history last read from or wrote to the file; those
+    // after are attempts the file has not had from it.
+    std::size_t Synced = 0;
     std::optional<TDamagedScoreFile> Damaged;
     // A damaged file the student has been told could not be kept: told once, not at every save.
     std::optional<TFileIdentity> UnkeptDamage;
+    bool FileRefused = false;
 };
 
-// Reads a whole score file, raising TTruncatedFileError when it ends inside a record.
+// Reads a whole score file, raising TTruncatedFileError when it ends inside a record, and
+// TBookFileError for a negative count or bytes after the counted records.
 TScoreHistory ReadScoreFile(std::string_view bytes, const std::string& fileName);
 
 } // namespace quillara

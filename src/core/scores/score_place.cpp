@@ -116,14 +116,22 @@ bool TScorePlace::load(TScoreHistory& history, const TScoreFolders& folders, TSa
         InUserFolder =
             (inUser || inLegacy) && (!HasScoreFile(folders.Save) || RefusesWrites(folders.Save));
     if (InUserFolder && !inUser && inLegacy) return history.loadScores(folders.Legacy, files);
-    return history.loadScores(directory(folders), files);
+    const bool loaded = history.loadScores(directory(folders), files);
+    if (InUserFolder || !history.fileRefused() || !inUser) return loaded;
+    // What the save directory holds is no score file to write (see fileRefused), so the scores
+    // have gone to the user folder before, and the student was told then.
+    history.takeDamagedFile();
+    InUserFolder = true;
+    return history.loadScores(folders.User, files);
 }
 
 TScorePlace::ESaved TScorePlace::save(TScoreHistory& history, const TScoreFolders& folders,
                                       TSaveFileOps& files) {
     if (InUserFolder && !MakeFolders(folders.User)) return ESaved::Failed;
     if (history.saveScores(directory(folders), files)) return ESaved::Saved;
-    if (InUserFolder || folders.User.empty() || !RefusesWrites(folders.Save)) return ESaved::Failed;
+    if (InUserFolder || folders.User.empty() ||
+        !(history.fileRefused() || RefusesWrites(folders.Save)))
+        return ESaved::Failed;
     if (!MakeFolders(folders.User) || !history.saveScores(folders.User, files))
         return ESaved::Failed;
     InUserFolder = true;

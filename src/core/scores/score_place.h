@@ -36,11 +36,13 @@ struct TScoreFolders {
 };
 
 // Keeps the score file where it can be written. A book whose settings name a save directory
-// keeps its scores there; when that folder refuses writes, in the user folder instead, and from
-// then on reads them from there. A book without one keeps them in the current folder when a
-// score file is there already, else in the user folder. Scores found only in the legacy folder
-// are read from it and saved in the user folder. Every other rule of the score file (locking,
-// taking in another window's scores, keeping a damaged file) holds in every place.
+// keeps its scores there; when that folder refuses writes, or what lies there under the score
+// file's name is no score file to write (TScoreHistory::fileRefused: a FIFO, a device, a link to
+// some other file), in the user folder instead, and from then on reads them from there. A book
+// without one keeps them in the current folder when a score file is there already, else in the
+// user folder. Scores found only in the legacy folder are read from it and saved in the user
+// folder. Every other rule of the score file (locking, taking in another window's scores,
+// keeping a damaged file) holds in every place.
 class TScorePlace {
 public:
     enum class ESaved { Saved, MovedToUserFolder, Failed };
@@ -49,7 +51,8 @@ public:
     bool load(TScoreHistory& history, const TScoreFolders& folders,
               TSaveFileOps& files = PosixSaveFileOps());
     // Saves in the folder in use, made if need be. When that is the save directory and its
-    // folder refuses writes, the history is saved in the user folder: MovedToUserFolder, once.
+    // folder refuses writes, or the history refused the file there, the history is saved in the
+    // user folder: MovedToUserFolder, once.
     ESaved save(TScoreHistory& history, const TScoreFolders& folders,
                 TSaveFileOps& files = PosixSaveFileOps());
     // The prefix of the score file in use.

@@ -85,5 +85,40 @@ TEST(ScoreCsv, ScoresWithNothingAnsweredAreKeptWithoutAPercent) {
                                                "2024-03-07T00:00:00,Empty,4,,0,0,\r\n");
 }
 
+// Texts from the file and the book that a spreadsheet would run as formulas are marked as text;
+// the numbers beside them, negative ones included, stay numbers.
+TEST(ScoreCsv, TextsThatASpreadsheetWouldRunStartWithAnApostrophe) {
+    const struct {
+        const char* Text;
+        const char* Cell;
+    } cases[] = {
+        {"=1+2", "'=1+2"},
+        {"+SUM(A1)", "'+SUM(A1)"},
+        {"-2+3", "'-2+3"},
+        {"@cmd", "'@cmd"},
+        {"\t=1", "'\t=1"},
+        {"\r=1", "\"'\r=1\""},
+        {"Quiz = 1", "Quiz = 1"},
+        {"'quoted", "'quoted"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Text);
+        TBookProperties book;
+        book.ChapterNames = {c.Text};
+        // The file's bytes as they are, without the trimming a new description gets.
+        TByteWriter file;
+        file.WriteInt16(1);
+        file.WriteInt16(1);
+        file.WriteDouble(March7);
+        WriteShortString(file, c.Text);
+        TScoreDetail(1, -1, 3).write(file);
+        TScoreHistory history;
+        ASSERT_TRUE(history.readScores(file.Take(), "SCORES.SAV"));
+        EXPECT_EQ(ScoresCsv(history, &book), std::string(Header) + "2024-03-07T00:00:00," +
+                                                 c.Cell + ",1," + c.Cell + ",-1,3,-50\r\n");
+    }
+}
+
 } // namespace
 } // namespace quillara

@@ -109,14 +109,40 @@ TEST(ScoreFile, AbsentFileLeavesTheHistoryAlone) {
     EXPECT_EQ(history.size(), 1u);
 }
 
+// Only a zero count with nothing after it is an empty history; a negative count, or bytes after
+// the counted records, are damage, which the strict reader names.
 TEST(ScoreFile, ZeroOrNegativeCountLoadsAnEmptyHistory) {
     TempBookDir dir;
-    for (const char* count : {"\x00\x00", "\xFF\xFF", "\x00\x80"}) {
-        dir.Write(ScoreFileName, std::string(count, 2) + "ignored bytes");
+    const struct {
+        std::string Bytes;
+        bool Whole;
+        const char* Said;
+    } cases[] = {
+        {std::string("\x00\x00", 2), true, ""},
+        {std::string("\x00\x00", 2) + "ignored bytes", false, "13 bytes follow the 0 scores"},
+        {std::string("\xFF\xFF", 2), false, "score count -1 at byte 0"},
+        {std::string("\x00\x80", 2), false, "score count -32768 at byte 0"},
+        {std::string("\xFB\xFF", 2) + MakeHistory(5, 0).writeScores().substr(2), false,
+         "score count -5"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Said);
+        dir.Write(ScoreFileName, c.Bytes);
         TScoreHistory history;
         history.addAttempt(MakeScore(1, "old", {{1, 1, 0}}));
-        EXPECT_TRUE(history.loadScores(Prefix(dir)));
+        EXPECT_EQ(history.loadScores(Prefix(dir)), c.Whole);
         EXPECT_TRUE(history.empty());
+        EXPECT_EQ(history.takeDamagedFile().has_value(), !c.Whole);
+        if (c.Whole) {
+            EXPECT_NO_THROW(ReadScoreFile(c.Bytes, ScoreFileName));
+            continue;
+        }
+        try {
+            ReadScoreFile(c.Bytes, ScoreFileName);
+            ADD_FAILURE() << "read as whole";
+        } catch (const TBookFileError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.Said), std::string::npos) << e.what();
+        }
     }
 }
 
@@ -506,6 +532,94 @@ TEST(ScoreFile, ASaveTakesInWhatAnotherWindowSaved) {
     EXPECT_EQ(second.size(), 6u);
 }
 
+// Attempts equal in every field (one quiz, one result, one second) are still separate attempts:
+// a save adds each of its own to the file, whatever equal ones the file holds, and takes back
+// what it saw in the file before but the file has lost.
+TEST(ScoreFile, EqualAttemptsAreCountedNotMerged) {
+    TempBookDir dir;
+    const std::string prefix = Prefix(dir);
+    const auto same = [] { return MakeScore(46000.5, "Chapter 1 Quiz", {{1, 4, 1}}); };
+    const auto other = [] { return MakeScore(46001, "Chapter 2 Quiz", {{2, 1, 0}}); };
+    TScoreHistory seed;
+    seed.addAttempt(same());
+    ASSERT_TRUE(seed.saveScores(prefix));
+
+    TScoreHistory first;
+    TScoreHistory second;
+    ASSERT_TRUE(first.loadScores(prefix));
+    ASSERT_TRUE(second.loadScores(prefix));
+    first.addAttempt(same());
+    second.addAttempt(same());
+    second.addAttempt(same());
+    ASSERT_TRUE(first.saveScores(prefix));
+    EXPECT_EQ(first.size(), 2u);
+    ASSERT_TRUE(second.saveScores(prefix));
+    EXPECT_EQ(second.size(), 4u);
+    // The first has nothing new: it takes in the second's and writes nothing.
+    FailingOps counting;
+    ASSERT_TRUE(first.saveScores(prefix, counting));
+    EXPECT_EQ(counting.Calls[static_cast<int>(Step::Create)], 0);
+    EXPECT_EQ(first.size(), 4u);
+    EXPECT_EQ(ReadScoreFile(dir.Read(ScoreFileName), "x").size(), 4u);
+
+    // The file loses three of the four equal scores the second saw in it: they come back, once
+    // each, before its new attempt.
+    dir.Write(ScoreFileName, seed.writeScores());
+    second.addAttempt(other());
+    ASSERT_TRUE(second.saveScores(prefix));
+    const TScoreHistory onDisk = ReadScoreFile(dir.Read(ScoreFileName), "x");
+    ASSERT_EQ(onDisk.size(), 5u);
+    for (std::size_t i = 0; i < 4; ++i)
+        ExpectSameScore(onDisk.at(i), *same());
+    ExpectSameScore(onDisk.at(4), *other());
+}
+
+// Three windows, as three processes started together, each finish the same quiz with the same
+// result in the same second, ten times, saving after each: the file ends with all thirty, and
+// the one it had before. Windows either keep their history or read it afresh each time.
+TEST(ScoreFile, EqualAttemptsOfSeveralProcessesAreAllSaved) {
+    for (const bool keepHistory : {true, false}) {
+        SCOPED_TRACE(keepHistory ? "one history per window" : "read afresh each time");
+        TempBookDir dir;
+        const std::string prefix = Prefix(dir);
+        const auto same = [] { return MakeScore(46000.5, "Chapter 1 Quiz", {{1, 4, 1}}); };
+        TScoreHistory seed;
+        seed.addAttempt(same());
+        ASSERT_TRUE(seed.saveScores(prefix));
+
+        int go[2];
+        ASSERT_EQ(::pipe(go), 0);
+        std::vector<pid_t> windows;
+        for (int w = 0; w < 3; ++w)
+            windows.push_back(Spawn([&] {
+                char token = 0;
+                if (::read(go[0], &token, 1) != 1) return 2;
+                TScoreHistory history;
+                for (int i = 0; i < 10; ++i) {
+                    if (i == 0 || !keepHistory) {
+                        history = TScoreHistory();
+                        if (!history.loadScores(prefix)) return 3;
+                    }
+                    history.addAttempt(same());
+                    if (!history.saveScores(prefix)) return 4;
+                }
+                return 0;
+            }));
+        ASSERT_EQ(::write(go[1], "ggg", 3), 3);
+        for (const pid_t window : windows)
+            EXPECT_EQ(ExitStatus(window), 0);
+        ::close(go[0]);
+        ::close(go[1]);
+
+        TScoreHistory loaded;
+        ASSERT_TRUE(loaded.loadScores(prefix));
+        ASSERT_EQ(loaded.size(), 31u);
+        for (std::size_t i = 0; i < loaded.size(); ++i)
+            ExpectSameScore(loaded.at(i), *same());
+        EXPECT_EQ(FilesIn(dir.Path()), std::set<std::string>{ScoreFileName});
+    }
+}
+
 // A file that did not load completely is kept beside it, under a dated name that no later copy
 // takes, before anything replaces it; the student is told once; what could be read is saved.
 TEST(ScoreFile, ADamagedFileIsKeptAndToldOfOnce) {
@@ -521,6 +635,9 @@ TEST(ScoreFile, ADamagedFileIsKeptAndToldOfOnce) {
         {whole.substr(0, 7), 0},                           // ends inside the first score
         {whole.substr(0, second + 9), 1},                  // ends inside the second
         {std::string("\x03\x00", 2) + whole.substr(2), 2}, // counts one score too many
+        {std::string("\x01\x00", 2) + whole.substr(2), 1}, // counts one score too few
+        {whole + "\n", 2},                                // a byte after the last score
+        {std::string("\xFE\xFF", 2) + whole.substr(2), 0}, // a negative count
     };
     TempBookDir dir;
     const std::string prefix = Prefix(dir);
@@ -563,8 +680,9 @@ TEST(ScoreFile, ADamagedFileIsKeptAndToldOfOnce) {
     ASSERT_TRUE(running.saveScores(prefix));
     const auto damaged = running.takeDamagedFile();
     ASSERT_TRUE(damaged);
-    EXPECT_EQ(damaged->KeptAs, dated + "-4");
-    EXPECT_EQ(TempBookDir::ReadFile(dated + "-4"), cases[1].bytes);
+    const std::string keptLast = dated + "-" + std::to_string(std::size(cases) + 1);
+    EXPECT_EQ(damaged->KeptAs, keptLast);
+    EXPECT_EQ(TempBookDir::ReadFile(keptLast), cases[1].bytes);
     EXPECT_EQ(dir.Read(ScoreFileName), running.writeScores());
 }
 
@@ -742,6 +860,19 @@ TEST(ScoreFile, ASaveWaitsForTheLock) {
 
     dir.Write("SCORES.SAV.lock", "");
     EXPECT_TRUE(waiting.take(path, std::chrono::milliseconds(30)));
+    waiting.release();
+
+    // A FIFO under the lock's name is no lock: refused at once, and left there.
+    ASSERT_EQ(::mkfifo((path + ".lock").c_str(), 0600), 0);
+    const std::string saved = dir.Read(ScoreFileName);
+    ::alarm(20);
+    EXPECT_FALSE(waiting.take(path, std::chrono::milliseconds(30)));
+    EXPECT_EQ(errno, EINVAL);
+    TScoreHistory blocked = MakeHistory(1, 7);
+    EXPECT_FALSE(blocked.saveScores(prefix));
+    ::alarm(0);
+    EXPECT_TRUE(std::filesystem::is_fifo(path + ".lock"));
+    EXPECT_EQ(dir.Read(ScoreFileName), saved);
 }
 
 // A loaded score views the bytes its history read, and one taken in at a save a copy the history
@@ -758,7 +889,7 @@ TEST(ScoreFile, ScoresHeldAcrossMergesKeepTheirTexts) {
     other.addAttempt(MakeScore(11, "the other's only", {{2, 0, 1}, {3, 1, 0}}));
     ASSERT_TRUE(other.saveScores(prefix));
     mine.addAttempt(MakeScore(12, "mine only", {{1, 0, 1}}));
-    // Equal to one the file now holds: the merge keeps this one and drops the file's.
+    // Equal to one the file now holds, yet an attempt of its own: both are kept.
     mine.addAttempt(MakeScore(10, "the other's, also mine", {{1, 1, 0}}));
     std::vector<const TScore*> held;
     std::vector<std::string> texts;
@@ -768,22 +899,22 @@ TEST(ScoreFile, ScoresHeldAcrossMergesKeepTheirTexts) {
     }
 
     ASSERT_TRUE(mine.saveScores(prefix));
-    ASSERT_EQ(mine.size(), 6u);
-    EXPECT_EQ(&mine.at(3), held[4]);
+    ASSERT_EQ(mine.size(), 7u);
     EXPECT_EQ(&mine.at(5), held[3]);
+    EXPECT_EQ(&mine.at(6), held[4]);
     // Another save replaces the file whose bytes the first three were read from.
     other.addAttempt(MakeScore(13, "the other's again", {{1, 1, 1}}));
     ASSERT_TRUE(other.saveScores(prefix));
     ASSERT_TRUE(mine.saveScores(prefix));
 
-    ASSERT_EQ(mine.size(), 7u);
+    ASSERT_EQ(mine.size(), 8u);
     for (std::size_t i = 0; i < 3; ++i)
         EXPECT_EQ(&mine.at(i), held[i]);
     for (std::size_t i = 0; i < held.size(); ++i)
         EXPECT_EQ(held[i]->description(), texts[i]);
     EXPECT_EQ(DescriptionsFrom(mine, 3),
               (std::vector<std::string>{"the other's, also mine", "the other's only", "mine only",
-                                        "the other's again"}));
+                                        "the other's, also mine", "the other's again"}));
     ASSERT_EQ(mine.at(4).detailCount(), 2);
     EXPECT_EQ(mine.at(4).detail(1).chapter, 3);
     EXPECT_EQ(dir.Read(ScoreFileName), mine.writeScores());

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace quillara {
 namespace {
@@ -106,6 +107,78 @@ TEST(ScorePlace, AMissingSaveDirectoryIsAFailedSave) {
     const ReadOnlyFolder readOnly(book.Path());
     if (!readOnly.Refuses()) GTEST_SKIP() << "this file system lets every write through";
     EXPECT_EQ(place.save(history, {Prefix(book.Path()), ""}), TScorePlace::ESaved::Failed);
+}
+
+// What lies under the score file's name and is no score file of ours (a FIFO, a link to one, a
+// link to some other file of the student's) is never waited on, read into the history, kept
+// aside or written over: the student is told once, the scores go to the user folder, and from
+// then on are read from there. An alarm ends the test program rather than let a FIFO hang it.
+TEST(ScorePlace, WhatIsNoScoreFileIsLeftAloneAndTheScoresGoToTheUserFolder) {
+    TScoreHistory cutHistory;
+    cutHistory.addAttempt(MakeScore(44000, "Elsewhere", {{1, 1, 0}}));
+    const std::string cut = cutHistory.writeScores().substr(0, 9);
+    const struct {
+        const char* Name;
+        // What lies in the other folder as "target", and whether SCORES.SAV links to it.
+        const char* Target; // nullptr: a FIFO
+        bool Linked;
+        const char* Said;
+    } cases[] = {
+        {"FIFO", nullptr, false, "is not a regular file"},
+        {"link to a FIFO", nullptr, true, "is not a regular file"},
+        {"link to notes", "my notes\n", true, "is not a score file"},
+        {"link to a cut score file", "", true, "is not a score file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TempBookDir book;
+        TempBookDir other;
+        TempBookDir home;
+        const fs::path target = c.Linked ? other.Path() / "target" : book.Path() / ScoreFileName;
+        const std::string targetBytes = c.Target ? (*c.Target ? c.Target : cut) : "";
+        if (c.Target)
+            other.Write("target", targetBytes);
+        else
+            ASSERT_EQ(::mkfifo(target.c_str(), 0600), 0);
+        if (c.Linked) fs::create_symlink(target, book.Path() / ScoreFileName);
+        const TScoreFolders folders{Prefix(book.Path()), Prefix(home.Path() / "Bio")};
+
+        ::alarm(20);
+        TScorePlace place;
+        TScoreHistory history;
+        EXPECT_FALSE(place.load(history, folders));
+        EXPECT_TRUE(history.fileRefused());
+        EXPECT_TRUE(history.empty());
+        const auto told = history.takeDamagedFile();
+        ASSERT_TRUE(told);
+        EXPECT_TRUE(told->KeptAs.empty());
+        EXPECT_NE(told->Refused.find(c.Said), std::string::npos) << told->Refused;
+
+        history.addAttempt(MakeScore(45000, "New", {{1, 1, 0}}));
+        EXPECT_EQ(place.save(history, folders), TScorePlace::ESaved::MovedToUserFolder);
+        EXPECT_EQ(place.directory(folders), folders.User);
+        EXPECT_FALSE(history.takeDamagedFile());
+        history.addAttempt(MakeScore(45001, "Newer", {{1, 1, 0}}));
+        EXPECT_EQ(place.save(history, folders), TScorePlace::ESaved::Saved);
+
+        TScorePlace next;
+        TScoreHistory read;
+        EXPECT_TRUE(next.load(read, folders));
+        EXPECT_FALSE(read.takeDamagedFile());
+        ::alarm(0);
+        EXPECT_EQ(next.directory(folders), folders.User);
+        EXPECT_EQ(Descriptions(read), (std::vector<std::string>{"New", "Newer"}));
+
+        // Nothing was written, kept or locked beside either.
+        EXPECT_EQ(TempBookDir::FileNames(book.Path()), std::vector<std::string>{ScoreFileName});
+        EXPECT_EQ(TempBookDir::FileNames(other.Path()),
+                  c.Linked ? std::vector<std::string>{"target"} : std::vector<std::string>{});
+        EXPECT_EQ(fs::is_symlink(book.Path() / ScoreFileName), c.Linked);
+        if (c.Target)
+            EXPECT_EQ(TempBookDir::ReadFile(target), targetBytes);
+        else
+            EXPECT_TRUE(fs::is_fifo(target));
+    }
 }
 
 } // namespace
