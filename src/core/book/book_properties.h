@@ -70,7 +70,6 @@ public:
     static std::string CoverPicture() { return "cover.jpg"; }
     static std::string CoverPictureFull() { return "cover.jpg"; }
     static TColor ChapterHeadColor() { return {255, 255, 255}; }
-    static bool ChapterHasWordProblems(int) { return false; }
     // Whether the chapter lies in 1..min(ChapterCount, 255); never fails.
     bool TopicInChapter(int chapter, std::int32_t topicId) const;
     std::string TopicTitle(std::int32_t topicId) const;

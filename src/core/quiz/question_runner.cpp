@@ -128,8 +128,8 @@ TShownQuestion TQuestionRunner::ShowQuestion(int fontSize) {
     const TQuestion* question = QuestionSet.CurrentQuestion();
     if (!question) return shown;
     shown.Question = question;
-    const std::string text = ExpandText(*question, Book, Regional);
-    shown.Rtf = BuildRtf(*question, text, fontSize);
+    ShownText = ExpandText(*question, Book, Regional);
+    shown.Rtf = BuildRtf(*question, ShownText, fontSize);
     shown.NumberText = "Question " + std::to_string(QuestionSet.Position) + " of " +
                        std::to_string(QuestionSet.Count()) + ", from chapter " +
                        std::to_string(question->Chapter);
@@ -177,6 +177,7 @@ TJudgement TQuestionRunner::SubmitAnswer(std::string_view answer) {
     TJudgement verdict;
     const TQuestion* question = QuestionSet.CurrentQuestion();
     if (!question) return verdict;
+    std::string right(1, question->Answer);
     if (question->Kind == qkWordProblem) {
         Extended typed = 0;
         try {
@@ -188,11 +189,10 @@ TJudgement TQuestionRunner::SubmitAnswer(std::string_view answer) {
         // A number too large to round cannot be the expected answer: it is judged wrong.
         const auto rounded = Rounded(places, typed);
         verdict.Correct = rounded && *rounded == Expected;
+        right = FormatFixed(Expected, 18, std::clamp(places, 0, MaxRoundingPlaces), Regional);
         if (!verdict.Correct)
-            verdict.ExpectedAnswerMessage =
-                FormatFixed(Expected, 18, std::clamp(places, 0, MaxRoundingPlaces), Regional) +
-                " is the expected answer.  If your answer is close, the " +
-                "difference may be due to rounding error.";
+            verdict.ExpectedAnswerMessage = right + " is the expected answer.  If your answer is " +
+                                            "close, the difference may be due to rounding error.";
     } else {
         verdict.Correct = answer.size() == 1 && answer.front() == question->Answer;
         verdict.MayTryAgain = !verdict.Correct && question->Kind == qkMultipleChoice;
@@ -204,7 +204,8 @@ TJudgement TQuestionRunner::SubmitAnswer(std::string_view answer) {
         } else {
             if (Record) Record->addIncorrect(question->Chapter);
             ++QuestionSet.NumIncorrect;
-            Missed.push_back(static_cast<std::size_t>(QuestionSet.Position - 1));
+            Missed.push_back({static_cast<std::size_t>(QuestionSet.Position - 1),
+                              {{}, ShownText, std::string(answer), right}});
         }
     }
     return verdict;
@@ -218,6 +219,19 @@ void TQuestionRunner::AfterResponse(bool tryAgain) {
 }
 
 void TQuestionRunner::EndAttempt(TScoreHistory& history) {
+    Ended = {AttemptTitle,
+             Quiz,
+             QuestionSet.NumCorrect,
+             QuestionSet.NumCorrect + QuestionSet.NumIncorrect,
+             {},
+             {}};
+    if (Record)
+        for (int i = 0; i < Record->detailCount(); ++i)
+            Ended.Chapters.push_back(Record->detail(i));
+    for (const auto& [position, missed] : Missed) {
+        Ended.Missed.push_back(missed);
+        Ended.Missed.back().Question = QuestionSet.Questions()[position];
+    }
     if (Record) history.addAttempt(std::move(Record));
     Record.reset();
     Phase = TRunnerState::Ended;
@@ -225,7 +239,7 @@ void TQuestionRunner::EndAttempt(TScoreHistory& history) {
 
 std::vector<TQuestion> TQuestionRunner::MissedQuestions() const {
     std::vector<TQuestion> missed;
-    for (std::size_t position : Missed)
+    for (const auto& [position, answer] : Missed)
         missed.push_back(QuestionSet.Questions()[position]);
     return missed;
 }

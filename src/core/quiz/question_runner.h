@@ -4,6 +4,7 @@
 #include "formula/formula.h"
 #include "numeric/extended.h"
 #include "platform/regional_settings.h"
+#include "quiz/attempt_results.h"
 #include "quiz/question_set.h"
 #include "scores/score.h"
 
@@ -77,8 +78,11 @@ public:
     // After the answer response: stay on the question to try again, or move to the next one.
     void AfterResponse(bool tryAgain);
     // Hands the score record to the history when anything was answered; the runner is idle.
-    // The questions whose first answer was wrong stay as the attempt's missed questions.
+    // The questions whose first answer was wrong stay as the attempt's missed questions, and the
+    // attempt's results stay until the next attempt.
     void EndAttempt(TScoreHistory& history);
+    // The results of the attempt that ended last; nothing answered before it ends.
+    const TAttemptResults& Results() const { return Ended; }
     // The questions of this attempt whose first answer was wrong, in the order they were asked.
     std::vector<TQuestion> MissedQuestions() const;
 
@@ -116,8 +120,11 @@ private:
     Extended Expected = 0;
     // The answer formulas of this attempt's word problems by their text, each compiled once.
     std::map<std::string, TFormula, std::less<>> AnswerFormulas;
-    // Positions in the set of the questions whose first answer was wrong.
-    std::vector<std::size_t> Missed;
+    // Positions in the set of the questions whose first answer was wrong, with what was given.
+    std::vector<std::pair<std::size_t, TMissedAnswer>> Missed;
+    // The current question's text as shown.
+    std::string ShownText;
+    TAttemptResults Ended;
 };
 
 constexpr std::string_view RetakePrefix = "Retake of ";

@@ -60,6 +60,18 @@ TQuestion QuestionOfChapter(const TQuestionFields& fields, int chapter) {
 
 } // namespace
 
+bool ChapterHasWordProblems(const fs::path& bookDir, int chapter) {
+    bool found = false;
+    std::int16_t position = 0;
+    try {
+        ReadMatching(bookDir, chapter, MakeByteSet({qkWordProblem}), position,
+                     [&found](const TQuestionFields&) { return !(found = true); });
+    } catch (const std::exception&) {
+        // A damaged bank offers what was found before the damage.
+    }
+    return found;
+}
+
 std::string TestTitle(std::string_view description, int lastChapter, const TChapterSet& chapters) {
     std::string text;
     int selected = 0;

@@ -25,6 +25,10 @@ std::string TestTitle(std::string_view description, int lastChapter, const TChap
 // A set of the given members; values outside 0..255 are left out.
 std::bitset<256> MakeByteSet(std::initializer_list<int> members);
 
+// Whether the chapter's bank holds a question of the Word Problem kind: records are looked at
+// where they lie, until the first. False without a bank, and for one that cannot be read.
+bool ChapterHasWordProblems(const std::filesystem::path& bookDir, int chapter);
+
 // The questions of one quiz or test attempt, in the order they are asked, with the attempt's
 // running counts. Every random choice comes from ProgramRandom().
 class TTest {

@@ -181,11 +181,13 @@ TMainViews& TMainForm::MainViews() {
         Made = std::make_unique<TMainViews>(Program, *Host, this);
         Made->Register(*Host);
         if (Chapter > 0) Made->MatchingQuiz->SetChapter(Chapter);
-        for (TTestFrame1* runner : {Made->QuizRunner, Made->TestRunner})
+        for (TTestFrame1* runner : {Made->QuizRunner, Made->TestRunner}) {
             connect(runner, &TTestFrame1::AttemptRecorded, this, [this, runner] {
                 RememberMissed(runner);
                 SaveScores();
             });
+            connect(runner, &TTestFrame1::RetakeChosen, this, &TMainForm::GiveRetake);
+        }
         // Each attempt reaches the disk as it ends, not only when the program does.
         connect(Made->MatchingQuiz, &TMatchingQuizFrame1::QuizRecorded, this,
                 &TMainForm::SaveScores);
@@ -528,7 +530,7 @@ void TMainForm::SelectChapter(int chapter) {
         link->setProperty("TopicId", topic.TopicId);
         link->setVisible(book.TopicInChapter(chapter, topic.TopicId));
     }
-    const bool wordProblems = TBookProperties::ChapterHasWordProblems(chapter);
+    const bool wordProblems = ChapterHasWordProblems(Program.BookDir(), chapter);
     WordProblemsLink->setVisible(wordProblems);
     WordProblemsItem->setVisible(wordProblems);
 }
@@ -626,7 +628,7 @@ void TMainForm::ShowHelpForActiveWindow() {
 void TMainForm::EndAttemptsAndSave() {
     if (Made) {
         for (TTestFrame1* runner : {Made->TestRunner, Made->QuizRunner})
-            if (runner->isVisible() && runner->HasQuestion()) runner->EndAttempt();
+            if (runner->AttemptRunning()) runner->EndAttempt(false);
         if (Made->MatchingQuiz->isVisible()) Made->MatchingQuiz->EndQuiz();
     }
     SaveScores();

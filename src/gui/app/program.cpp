@@ -2,7 +2,6 @@
 
 #include "app/damaged_scores_message.h"
 #include "app/message_boxes.h"
-#include "scores/file_replace.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -23,11 +22,12 @@ QString Absolute(const std::string& path) {
     return QString::fromStdString(error ? path : absolute.lexically_normal().string());
 }
 
+// Names the score file as the student knows it: a folder that refuses writes, or something
+// under that name that is no score file to write, both stop the save there.
 QString MovedScoresMessage(const TScoreFolders& folders) {
-    return QStringLiteral("Quillara cannot save scores in the folder %1, so your scores are kept "
-                          "in %2 instead.")
-        .arg(Absolute(DirectoryOf(ResolveLinks(folders.Save + ScoreFileName))),
-             Absolute(folders.User + ScoreFileName));
+    return QStringLiteral("Quillara cannot save scores as %1, so your scores are kept in %2 "
+                          "instead.")
+        .arg(Absolute(folders.Save + ScoreFileName), Absolute(folders.User + ScoreFileName));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "app/message_boxes.h"
 #include "app/program.h"
 #include "quiz/answer_response_form.h"
+#include "quiz/attempt_results_view.h"
 #include "widgets/accessible_name.h"
 #include "widgets/book_text.h"
 #include "widgets/heading_font.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStackedLayout>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -33,7 +35,15 @@ TTestFrame1::TTestFrame1(TProgram& program, TAnswerResponseForm& responses, QWid
     setObjectName(QStringLiteral("TestFrame1"));
     setMinimumSize(290, 290);
     MakeWhite(this);
-    auto* column = new QVBoxLayout(this);
+    // The attempt's question and answers, and in its place once it has ended, its results.
+    auto* pages = new QStackedLayout(this);
+    AttemptPage = new QWidget(this);
+    ResultsPage = new TAttemptResultsView(this);
+    pages->addWidget(AttemptPage);
+    pages->addWidget(ResultsPage);
+    connect(ResultsPage, &TAttemptResultsView::CloseChosen, this, &TTestFrame1::CloseResults);
+    connect(ResultsPage, &TAttemptResultsView::RetakeChosen, this, &TTestFrame1::RetakeChosen);
+    auto* column = new QVBoxLayout(AttemptPage);
 
     testDescLabel = new QLabel(this);
     testDescLabel->setObjectName(QStringLiteral("testDescLabel"));
@@ -146,7 +156,7 @@ TFrameManager TTestFrame1::Roles() {
             [this] { return ConfirmEnd(); },
             [this] { return HasQuestion(); },
             [this] { StartAttempt(); },
-            [this] { EndAttempt(); },
+            [this] { EndAttempt(false); },
             false};
 }
 
@@ -176,6 +186,7 @@ void TTestFrame1::ShowAttemptTitle() {
 }
 
 void TTestFrame1::StartAttempt() {
+    ShowPage(AttemptPage);
     QWidget* host = parentWidget();
     HostWasHidden = host && !host->isVisible();
     if (HostWasHidden) host->show();
@@ -191,30 +202,47 @@ void TTestFrame1::gotoFirstQuestion() {
     Runner->StartAttempt();
 }
 
+bool TTestFrame1::AttemptRunning() const {
+    return Runner &&
+           (Runner->State() == TRunnerState::Running || Runner->State() == TRunnerState::Retrying);
+}
+
 bool TTestFrame1::ConfirmEnd() {
-    if (!HasQuestion()) return true;
+    if (!AttemptRunning()) return true;
     return TMessageBoxes::Confirm(this, FromBook(Runner->ConfirmEndText()));
 }
 
-void TTestFrame1::EndAttempt() {
-    hide();
-    if (HostWasHidden && parentWidget()) parentWidget()->hide();
+void TTestFrame1::EndAttempt(bool showResults) {
+    const bool recorded = Runner && Runner->Score() && Runner->Score()->totalAnswered() > 0;
+    if (!(showResults && recorded)) CloseResults();
     if (!Runner) return;
-    const bool recorded = Runner->Score() && Runner->Score()->totalAnswered() > 0;
     // An attempt with nothing answered adds nothing, so it needs no history read for it.
     TScoreHistory dropped;
     Runner->EndAttempt(recorded ? Program.Scores() : dropped);
+    if (recorded && showResults) {
+        ResultsPage->ShowResults(Runner->Results(), *Program.Book);
+        ShowPage(ResultsPage);
+    }
     if (recorded) emit AttemptRecorded();
 }
 
+void TTestFrame1::CloseResults() {
+    hide();
+    if (HostWasHidden && parentWidget()) parentWidget()->hide();
+}
+
+void TTestFrame1::ShowPage(QWidget* page) {
+    static_cast<QStackedLayout*>(layout())->setCurrentWidget(page);
+}
+
 void TTestFrame1::QuitButtonClick() {
-    if (ConfirmEnd()) EndAttempt();
+    if (ConfirmEnd()) EndAttempt(true);
 }
 
 void TTestFrame1::FormUpdateQuestion() {
     const TShownQuestion shown = Runner->ShowQuestion(RichEdit1->font().pointSize());
     if (!shown.Question) {
-        EndAttempt();
+        EndAttempt(true);
         return;
     }
     const TQuestion& question = *shown.Question;

@@ -16,6 +16,7 @@ namespace quillara::gui {
 
 struct TProgram;
 class TAnswerResponseForm;
+class TAttemptResultsView;
 
 // The question runner: one question at a time with the answer buttons its kind needs, the
 // running count, and the answer response after every answer. The quiz runner lives in the main
@@ -32,8 +33,13 @@ public:
     void SetupRetake(std::vector<TQuestion> questions, std::string_view description, bool isQuiz);
     bool HasQuestion() const { return Runner && Runner->HasQuestion(); }
     void StartAttempt();
+    // Whether an attempt is under way: started and not yet ended.
+    bool AttemptRunning() const;
     bool ConfirmEnd();
-    void EndAttempt();
+    // Ends the attempt, recording what was answered. With `showResults`, an attempt with
+    // answers shows its results in place of the question until the student closes them.
+    void EndAttempt(bool showResults);
+    void CloseResults();
     // The roles of this view in the main window's view switching.
     TFrameManager Roles();
     // The attempt's state; none before the first attempt was set up.
@@ -47,6 +53,8 @@ public:
 signals:
     // An attempt ended and its score went to the history.
     void AttemptRecorded();
+    // The results' Retake Missed Questions was chosen.
+    void RetakeChosen();
 
 protected:
     // The visible answer buttons also answer from their keys: T, F and A to E.
@@ -58,6 +66,7 @@ private:
     void gotoFirstQuestion();
     void FormUpdateQuestion();
     void FormUpdateScore();
+    void ShowPage(QWidget* page);
     QPushButton* AnswerButton(const QString& caption, const char* name, const QString& answer);
 
     TProgram& Program;
@@ -66,6 +75,8 @@ private:
     std::optional<TQuestionRunner> Runner;
     bool HostWasHidden = false;
 
+    QWidget* AttemptPage;
+    TAttemptResultsView* ResultsPage;
     QLabel* testDescLabel;
     QLabel* QuestionNumber;
     QTextEdit* RichEdit1;

@@ -237,6 +237,27 @@ TEST(MainForm, SaveScoresTellsOnceOfAScoreFileDamagedMeanwhile) {
     EXPECT_TRUE(TMessageBoxes::Shown()[0].contains("SCORES.SAV.damaged-"));
 }
 
+// A score file name that leads to someone else's file is not written through: the scores go to
+// the student's own folder, and the student learns why and where.
+TEST(MainForm, AScoreFileLinkToAnotherFileIsNotWrittenThrough) {
+    GuiBook book;
+    MainWindow window(book);
+    const std::filesystem::path notes = book.Dir.Path() / "notes.txt";
+    book.Dir.Write("notes.txt", "my notes\n");
+    std::filesystem::create_symlink(notes, book.Dir.Path() / "SCORES.SAV");
+    window.program.Scores();
+    TMessageBoxes::Reset();
+    TMessageBoxes::SetUnattended(true);
+    window.Action("SaveScoresItem")->trigger();
+    EXPECT_EQ(testing::TempBookDir::ReadFile(notes), "my notes\n");
+    ASSERT_FALSE(TMessageBoxes::Shown().isEmpty());
+    EXPECT_TRUE(TMessageBoxes::Shown().last().startsWith(
+        "Quillara cannot save scores as " +
+        QString::fromStdString((book.Dir.Path() / "SCORES.SAV").string())))
+        << TMessageBoxes::Shown().join("|").toStdString();
+    EXPECT_TRUE(std::filesystem::exists(window.program.ScoreFilePath()));
+}
+
 TEST(MainForm, GlossaryNotesAndAboutFromTheMenus) {
     GuiBook book;
     MainWindow window(book);

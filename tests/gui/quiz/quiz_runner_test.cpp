@@ -65,6 +65,12 @@ void AnswerResponse(std::vector<Response>& seen, TTestFrame1* runner,
     });
 }
 
+// The results an ended attempt shows in its runner's place, closed: the runner goes.
+void CloseResults(TTestFrame1* runner) {
+    ASSERT_TRUE(In(runner, "AttemptResults")->isVisible());
+    In<QPushButton>(runner, "ResultsCloseButton")->click();
+}
+
 TEST(QuizRunner, ATrueFalseQuizFromTheMenuCountsAndRecords) {
     GuiBook book;
     book.Banks[0] = {Question(qkTrueFalse, 'T'), Question(qkTrueFalse, 'T'),
@@ -95,7 +101,8 @@ TEST(QuizRunner, ATrueFalseQuizFromTheMenuCountsAndRecords) {
     EXPECT_FALSE(seen[1].TryAgainOffered);
     EXPECT_EQ(seen[2].Score, "You have answered 2 of 3 questions correctly");
 
-    // After the last answer's dialog the runner goes without a summary and the cover shows.
+    // After the last answer's dialog the results show; closed, the cover shows.
+    CloseResults(runner);
     EXPECT_TRUE(runner->isHidden());
     ASSERT_EQ(window.program.Scores().size(), 1u);
     const TScore& score = window.program.Scores().at(0);
@@ -138,6 +145,7 @@ TEST(QuizRunner, MultipleChoiceLettersAndTryAgain) {
     EXPECT_TRUE(seen[1].Correct);
     EXPECT_FALSE(seen[1].TryAgainOffered);
     EXPECT_EQ(seen[1].Score, "You have answered 0 of 1 questions correctly");
+    CloseResults(runner);
     EXPECT_TRUE(runner->isHidden());
     ASSERT_EQ(window.program.Scores().size(), 1u);
     EXPECT_EQ(window.program.Scores().at(0).totalIncorrect(), 1);
@@ -210,7 +218,8 @@ TEST(TestWindow, ATestOverChosenChaptersRunsInItsOwnWindow) {
     In<QPushButton>(runner, "ButtonTrue")->click();
     EXPECT_TRUE(testWindow->isVisible());
     In<QPushButton>(runner, "ButtonFalse")->click();
-    EXPECT_FALSE(testWindow->isVisible()) << "the test window closes with the last dialog";
+    CloseResults(runner);
+    EXPECT_FALSE(testWindow->isVisible()) << "the test window closes with its results";
     ASSERT_EQ(window.program.Scores().size(), 1u);
     const TScore& score = window.program.Scores().at(0);
     EXPECT_EQ(score.description(), "True False Test from chapters 1-2");
@@ -281,8 +290,43 @@ TEST(QuizRunner, WordProblemsAreJudgedOnTheRoundedValue) {
                       " is the expected answer.  If your answer is close, the difference may be "
                       "due to rounding error.");
     }
+    CloseResults(runner);
     EXPECT_TRUE(runner->isHidden());
     EXPECT_EQ(window.program.Scores().at(0).totalIncorrect(), 3);
+}
+
+// Word Problems are offered for the chapters whose bank has one, from the menu and the link, and
+// the quiz asks only those, typed answers taking a point or the student's own separator.
+TEST(QuizRunner, WordProblemsAreOfferedWhereAChapterHasThem) {
+    GuiBook book;
+    TQuestion problem = Question(qkWordProblem, 0);
+    problem.Formula = "5/2";
+    problem.RoundTo = 1;
+    book.Banks[1] = {Question(qkTrueFalse, 'T'), problem, problem};
+    MainWindow window(book);
+    window.program.Regional.DecimalSeparator = ",";
+    auto* chooser = window.Child<QComboBox>("ComboBox1");
+    for (const int chapter : {2, 1, 2}) {
+        chooser->setCurrentIndex(chapter - 1);
+        emit chooser->activated(chapter - 1);
+        EXPECT_EQ(window.Action("WordProblemsItem")->isVisible(), chapter == 2) << chapter;
+        EXPECT_EQ(window.Child("WordProblemsLink")->isHidden(), chapter != 2) << chapter;
+    }
+    window.Action("WordProblemsItem")->trigger();
+    TTestFrame1* runner = window.form->QuizRunner();
+    ASSERT_TRUE(runner->isVisible());
+    EXPECT_EQ(In<QLabel>(runner, "testDescLabel")->text(), "Word-Problem Quiz");
+    for (const char* typed : {"2.5", "2,5"}) {
+        TMessageBoxes::QueueDialog([](QDialog* dialog) {
+            In<QPushButton>(dialog, "Button2")->click();
+            return dialog->result();
+        });
+        auto* box = In<QLineEdit>(runner, "wpCorrectAnswer");
+        QTest::keyClicks(box, QString::fromLatin1(typed));
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    EXPECT_EQ(window.program.Scores().at(0).totalCorrect(), 2);
+    EXPECT_EQ(window.program.Scores().at(0).description(), "Word-Problem Quiz from chapter 2");
 }
 
 } // namespace
@@ -322,6 +366,7 @@ TEST(Retake, AsksExactlyTheMissedQuestionsInTheRunnerThatAskedThem) {
             In<QPushButton>(runner, miss ? "buttonB" : "ButtonA")->click();
         }
     }
+    CloseResults(runner);
     ASSERT_TRUE(runner->isHidden());
     EXPECT_TRUE(window.Action("RetakeItem")->isEnabled());
     EXPECT_TRUE(window.Child("RetakeLink")->isEnabled());
@@ -356,6 +401,7 @@ TEST(Retake, ATestIsRetakenInTheTestWindow) {
     TTestFrame1* runner = window.form->TestRunner();
     while (runner->HasQuestion())
         In<QPushButton>(runner, "ButtonTrue")->click();
+    CloseResults(runner);
     ASSERT_FALSE(window.form->TestWindow()->isVisible());
     window.Child("RetakeLink")->setFocus();
     QTest::keyClick(window.Child("RetakeLink"), Qt::Key_Return);

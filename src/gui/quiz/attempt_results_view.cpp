@@ -1,0 +1,135 @@
+#include "quiz/attempt_results_view.h"
+
+#include "book/book_properties.h"
+#include "quiz/attempt_results.h"
+#include "widgets/accessible_name.h"
+#include "widgets/book_text.h"
+#include "widgets/heading_font.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace quillara::gui {
+
+namespace {
+
+// Book text as HTML: escaped, its line breaks kept.
+QString Html(std::string_view bookText) {
+    QString text = FromBook(bookText).toHtmlEscaped();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
+    text.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+    return text;
+}
+
+QString MissedHtml(const TMissedAnswer& missed) {
+    const TQuestion& question = missed.Question;
+    QString html = QStringLiteral("<p>") + Html(missed.ShownText) + QStringLiteral("</p><p>");
+    html += QStringLiteral("Your answer: <b>%1</b><br>Right answer: <b>%2</b>")
+                .arg(Html(AnswerText(question, missed.Given)),
+                     Html(AnswerText(question, missed.Right)));
+    html += QStringLiteral("</p>");
+    if (!question.Explanation.empty()) {
+        html += QStringLiteral("<p>") + Html(question.Explanation) + QStringLiteral("</p>");
+    } else if (question.GlossaryTerms && !question.GlossaryTerms->empty()) {
+        QStringList terms;
+        for (const std::string& term : *question.GlossaryTerms)
+            terms << Html(term);
+        html += QStringLiteral("<p>Related terms: ") + terms.join(QStringLiteral(", ")) +
+                QStringLiteral("</p>");
+    }
+    return html;
+}
+
+} // namespace
+
+TAttemptResultsView::TAttemptResultsView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("AttemptResults"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    Heading = new QLabel(this);
+    Heading->setObjectName(QStringLiteral("ResultsHeading"));
+    Heading->setAlignment(Qt::AlignCenter);
+    Heading->setWordWrap(true);
+    Heading->setTextFormat(Qt::PlainText);
+    QFont title = HeadingFont(20);
+    title.setBold(true);
+    Heading->setFont(title);
+    column->addWidget(Heading);
+
+    ScoreText = new QLabel(this);
+    ScoreText->setObjectName(QStringLiteral("ResultScore"));
+    ScoreText->setAlignment(Qt::AlignCenter);
+    ScoreText->setTextFormat(Qt::PlainText);
+    QFont score = ScoreText->font();
+    score.setPointSizeF(score.pointSizeF() * 1.5);
+    ScoreText->setFont(score);
+    column->addWidget(ScoreText);
+
+    Details = new QTextBrowser(this);
+    Details->setObjectName(QStringLiteral("ResultDetails"));
+    NameControl(Details, QStringLiteral("Results"));
+    Details->setOpenLinks(false);
+    column->addWidget(Details, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    RetakeButton = new QPushButton(QStringLiteral("&Retake Missed Questions"), this);
+    RetakeButton->setObjectName(QStringLiteral("ResultsRetakeButton"));
+    RetakeButton->setAutoDefault(true);
+    CloseButton = new QPushButton(QStringLiteral("&Close"), this);
+    CloseButton->setObjectName(QStringLiteral("ResultsCloseButton"));
+    CloseButton->setAutoDefault(true);
+    buttons->addWidget(RetakeButton);
+    buttons->addWidget(CloseButton);
+    column->addLayout(buttons);
+    connect(RetakeButton, &QPushButton::clicked, this, &TAttemptResultsView::RetakeChosen);
+    connect(CloseButton, &QPushButton::clicked, this, &TAttemptResultsView::CloseChosen);
+
+    setTabOrder(Details, RetakeButton);
+    setTabOrder(RetakeButton, CloseButton);
+}
+
+// Escape puts the results away, as it closes a dialog; the buttons and the list pass it on.
+void TAttemptResultsView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit CloseChosen();
+}
+
+void TAttemptResultsView::ShowResults(const TAttemptResults& results, const TBookProperties& book) {
+    Heading->setText(FromBook(results.Title));
+    ScoreText->setText(QString::fromStdString(ResultText(results.Correct, results.Answered)));
+    ScoreText->setAccessibleName(QStringLiteral("Score ") + ScoreText->text());
+
+    QString html;
+    if (!results.IsQuiz) {
+        html += QStringLiteral("<h3>By chapter</h3><p>");
+        for (const TScoreDetail& chapter : results.Chapters)
+            html +=
+                QStringLiteral("Chapter %1, %2: %3<br>")
+                    .arg(chapter.chapter)
+                    .arg(Html(book.ChapterName(chapter.chapter)),
+                         QString::fromStdString(ResultText(chapter.correct, chapter.answered())));
+        html += QStringLiteral("</p>");
+    }
+    if (results.Missed.empty()) {
+        html += QStringLiteral("<p>Every question was answered right the first time.</p>");
+    } else {
+        html += QStringLiteral("<h3>Missed questions</h3>");
+        for (const TMissedAnswer& missed : results.Missed)
+            html += MissedHtml(missed) + QStringLiteral("<hr>");
+    }
+    Details->setHtml(html);
+    RetakeButton->setVisible(!results.Missed.empty());
+    (results.Missed.empty() ? CloseButton : RetakeButton)->setFocus();
+}
+
+} // namespace quillara::gui
