@@ -27,6 +27,8 @@ struct TAttemptResults {
     int Answered = 0;
     std::vector<TScoreDetail> Chapters;
     std::vector<TMissedAnswer> Missed;
+    // Whether the missed questions can be asked again (the matching quiz's cannot).
+    bool OffersRetake = true;
 };
 
 // "7 of 10, 70%": the whole percent truncated, as the score history counts it.

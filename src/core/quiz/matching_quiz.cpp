@@ -20,6 +20,7 @@ std::string TMatchingQuiz::Description() const {
 
 void TMatchingQuiz::StartQuiz(const TGlossary* glossary, int chapter) {
     QuizChapter = chapter;
+    Missed.clear();
     Record = std::make_unique<TScore>();
     Record->setDescription(Description());
     BuildQuiz(glossary, chapter);
@@ -68,6 +69,10 @@ std::optional<TMatchVerdict> TMatchingQuiz::Answer(int index) {
         verdict.Message = "The term " + std::string(chosen->Term) +
                           " is incorrect.  The correct answer is " +
                           TGlossary::TrimmedTerm(*asked) + ".";
+        Missed.push_back({{},
+                          std::string(asked->DefinitionText),
+                          TGlossary::TrimmedTerm(*chosen),
+                          TGlossary::TrimmedTerm(*asked)});
     }
     std::erase(TermPool, asked);
     DefinitionQueue.erase(DefinitionQueue.begin());
@@ -75,6 +80,14 @@ std::optional<TMatchVerdict> TMatchingQuiz::Answer(int index) {
 }
 
 void TMatchingQuiz::EndQuiz(TScoreHistory& history) {
+    Ended = {Description(),
+             true,
+             Record ? Record->totalCorrect() : 0,
+             Record ? Record->totalAnswered() : 0,
+             {},
+             std::move(Missed),
+             false};
+    Missed.clear();
     if (Record) history.addAttempt(std::move(Record));
     Record.reset();
     TermPool.clear();

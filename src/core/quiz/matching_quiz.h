@@ -1,6 +1,7 @@
 #pragma once
 
 #include "book/glossary.h"
+#include "quiz/attempt_results.h"
 #include "scores/score.h"
 
 #include <memory>
@@ -35,7 +36,10 @@ public:
     // nothing is being asked.
     std::optional<TMatchVerdict> Answer(int index);
     // Hands the score record to the history when anything was answered, and empties the lists.
+    // The quiz's results stay until the next quiz: each missed definition with the term chosen
+    // and the right one.
     void EndQuiz(TScoreHistory& history);
+    const TAttemptResults& Results() const { return Ended; }
 
     // The definition being asked, or none when the quiz is over.
     const TDefinition* Asked() const {
@@ -53,6 +57,8 @@ private:
     std::unique_ptr<TScore> Record;
     std::vector<const TDefinition*> TermPool;
     std::vector<const TDefinition*> DefinitionQueue;
+    std::vector<TMissedAnswer> Missed;
+    TAttemptResults Ended;
 };
 
 } // namespace quillara

@@ -629,7 +629,7 @@ void TMainForm::EndAttemptsAndSave() {
     if (Made) {
         for (TTestFrame1* runner : {Made->TestRunner, Made->QuizRunner})
             if (runner->AttemptRunning()) runner->EndAttempt(false);
-        if (Made->MatchingQuiz->isVisible()) Made->MatchingQuiz->EndQuiz();
+        if (Made->MatchingQuiz->QuizRunning()) Made->MatchingQuiz->EndQuiz(false);
     }
     SaveScores();
 }

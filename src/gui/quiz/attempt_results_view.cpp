@@ -128,8 +128,9 @@ void TAttemptResultsView::ShowResults(const TAttemptResults& results, const TBoo
             html += MissedHtml(missed) + QStringLiteral("<hr>");
     }
     Details->setHtml(html);
-    RetakeButton->setVisible(!results.Missed.empty());
-    (results.Missed.empty() ? CloseButton : RetakeButton)->setFocus();
+    const bool retake = results.OffersRetake && !results.Missed.empty();
+    RetakeButton->setVisible(retake);
+    (retake ? RetakeButton : CloseButton)->setFocus();
 }
 
 } // namespace quillara::gui

@@ -2,6 +2,7 @@
 
 #include "app/message_boxes.h"
 #include "app/program.h"
+#include "quiz/attempt_results_view.h"
 #include "quiz/glos_answer_response.h"
 #include "quiz/score_panel.h"
 #include "widgets/book_text.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStackedLayout>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -24,7 +26,14 @@ TMatchingQuizFrame1::TMatchingQuizFrame1(TProgram& program, TGlosAnswerResponse&
     setObjectName(QStringLiteral("MatchingQuizFrame1"));
     setMinimumSize(290, 290);
     MakeWhite(this);
-    auto* column = new QVBoxLayout(this);
+    // The quiz, and in its place once it has ended, its results.
+    auto* pages = new QStackedLayout(this);
+    QuizPage = new QWidget(this);
+    ResultsPage = new TAttemptResultsView(this);
+    pages->addWidget(QuizPage);
+    pages->addWidget(ResultsPage);
+    connect(ResultsPage, &TAttemptResultsView::CloseChosen, this, &QWidget::hide);
+    auto* column = new QVBoxLayout(QuizPage);
 
     topicLabel = new QLabel(QStringLiteral("Glossary Matching Quiz"), this);
     topicLabel->setObjectName(QStringLiteral("topicLabel"));
@@ -87,11 +96,12 @@ TFrameManager TMatchingQuizFrame1::Roles() {
             [this] { return ConfirmEndQuiz(); },
             {},
             [this] { StartQuiz(); },
-            [this] { EndQuiz(); },
+            [this] { EndQuiz(false); },
             false};
 }
 
 void TMatchingQuizFrame1::StartQuiz() {
+    static_cast<QStackedLayout*>(layout())->setCurrentWidget(QuizPage);
     Matching.StartQuiz(Program.Glossary(), QuizChapter);
     setWindowTitle(QString::fromStdString(Matching.Description()));
     FillTermList();
@@ -109,17 +119,26 @@ bool TMatchingQuizFrame1::ConfirmEndQuiz() {
         this, QStringLiteral("Are you sure you want to end the matching quiz?"));
 }
 
-void TMatchingQuizFrame1::EndQuiz() {
+void TMatchingQuizFrame1::EndQuiz(bool showResults) {
     // A quiz with nothing answered adds nothing, so it needs no history read for it.
     const bool answered = Matching.Score() && Matching.Score()->totalAnswered() > 0;
     TScoreHistory dropped;
     Matching.EndQuiz(answered ? Program.Scores() : dropped);
-    hide();
+    if (showResults && answered) {
+        ResultsPage->ShowResults(Matching.Results(), *Program.Book);
+        static_cast<QStackedLayout*>(layout())->setCurrentWidget(ResultsPage);
+    } else {
+        hide();
+    }
     if (answered) emit QuizRecorded();
 }
 
+bool TMatchingQuizFrame1::QuizRunning() const {
+    return isVisible() && Matching.Score();
+}
+
 void TMatchingQuizFrame1::Button1Click() {
-    if (ConfirmEndQuiz()) EndQuiz();
+    if (ConfirmEndQuiz()) EndQuiz(true);
 }
 
 void TMatchingQuizFrame1::FillTermList() {
@@ -134,7 +153,7 @@ bool TMatchingQuizFrame1::ShowNextDefinition() {
     const TDefinition* asked = Matching.Asked();
     if (!asked) {
         TMessageBoxes::Information(this, QStringLiteral("End of Matching Quiz"));
-        EndQuiz();
+        EndQuiz(true);
         return false;
     }
     MatchingDef->clear();

@@ -13,6 +13,7 @@ class QTextEdit;
 namespace quillara::gui {
 
 struct TProgram;
+class TAttemptResultsView;
 class TGlosAnswerResponse;
 class TScorePanel;
 
@@ -28,7 +29,11 @@ public:
     void SetChapter(int chapter) { QuizChapter = chapter; }
     void StartQuiz();
     bool ConfirmEndQuiz();
-    void EndQuiz();
+    // Ends the quiz, recording what was answered; with `showResults`, a quiz with answers shows
+    // its results in its place until the student closes them.
+    void EndQuiz(bool showResults);
+    // Whether a quiz is on screen and not yet ended.
+    bool QuizRunning() const;
     // The roles of this view in the main window's view switching.
     TFrameManager Roles();
     const TMatchingQuiz& Quiz() const { return Matching; }
@@ -51,6 +56,8 @@ private:
 
     TProgram& Program;
     TGlosAnswerResponse& Responses;
+    QWidget* QuizPage;
+    TAttemptResultsView* ResultsPage;
     TMatchingQuiz Matching;
     int QuizChapter = 1;
 

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -79,11 +80,23 @@ TEST(MatchingQuizFrame, AnswersFromTheKeyboardAndTheMouseUntilTheEnd) {
         QTest::keyClick(terms, Qt::Key_Space);
         EXPECT_EQ(terms->count(), asked == 10 ? 0 : 12 - asked);
     }
-    EXPECT_TRUE(frame->isHidden());
     EXPECT_EQ(TMessageBoxes::Shown().back(), "End of Matching Quiz");
     ASSERT_EQ(window.program.Scores().size(), 1u);
     EXPECT_EQ(window.program.Scores().at(0).totalAnswered(), 10);
-    EXPECT_GE(window.program.Scores().at(0).totalCorrect(), 1);
+    const int correct = window.program.Scores().at(0).totalCorrect();
+    EXPECT_GE(correct, 1);
+
+    // The results list each missed definition with the term chosen and the right one, and offer
+    // no retake; Escape puts them away.
+    ASSERT_TRUE(In(frame, "AttemptResults")->isVisible());
+    EXPECT_EQ(In<QLabel>(frame, "ResultScore")->text().toStdString(),
+              std::to_string(correct) + " of 10, " + std::to_string(correct * 10) + "%");
+    const QString details = In<QTextBrowser>(frame, "ResultDetails")->toPlainText();
+    EXPECT_EQ(details.count("Right answer: Term"), 10 - correct) << details.toStdString();
+    if (correct < 10) EXPECT_TRUE(details.contains("Meaning ")) << details.toStdString();
+    EXPECT_FALSE(In(frame, "ResultsRetakeButton")->isVisible());
+    QTest::keyClick(In(frame, "ResultsCloseButton"), Qt::Key_Escape);
+    EXPECT_TRUE(frame->isHidden());
 }
 
 TEST(MatchingQuizFrame, EndingEarlyAsksAndAChapterWithoutTermsEndsAtOnce) {
