@@ -4,6 +4,7 @@
 #include "temp_book_dir.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 
 namespace quillara {
@@ -357,6 +358,87 @@ TEST(QuestionRunner, RetakesAskExactlyTheMissedQuestions) {
     EXPECT_EQ(runner.Title(), "Retake of Multiple Choice Test from chapter 3");
     runner.SetupRetake({}, runner.Description(), false);
     EXPECT_FALSE(runner.HasQuestion());
+}
+
+} // namespace
+} // namespace quillara
+
+namespace quillara {
+namespace {
+
+// The results keep what the student saw: the text with its drawn values, the answer given and
+// the right one (a word problem's expected value), the score in all and per chapter.
+TEST(AttemptResults, ATestOverTwoChaptersListsWhatWasMissedAsItWasShown) {
+    RunnerBook book;
+    book.Book.Variables.push_back(std::make_unique<TVarible>(
+        "n", vkNumber, TReal48::FromExtended(4), TReal48::FromExtended(4), 0, std::nullopt));
+    TQuestion doubled = WordProblem("{n}*2", 0);
+    doubled.Text = "Twice {n}?";
+    doubled.Explanation = "Add it to itself.";
+    book.Bank(1, {Question(qkTrueFalse, 'T', "one"), doubled});
+    book.Bank(2, {Question(qkMultipleChoice, 'B', "two"), Question(qkTrueFalse, 'F', "three")});
+    TQuestionRunner runner(book.Book, book.Dir.Path(), book.Regional);
+    runner.SetupAttempt(MakeByteSet({qkTrueFalse, qkMultipleChoice, qkWordProblem}), "TF/MC Test",
+                        10, MakeByteSet({1, 2}), false);
+    runner.StartAttempt();
+    while (const TQuestion* q = runner.ShowQuestion(12).Question) {
+        // Right in chapter 1 but for the word problem; wrong in chapter 2 but for "three".
+        const char* answer = q->Kind == qkWordProblem ? "9"
+                             : q->Text == "two"       ? "C"
+                             : q->Answer == 'T'       ? "T"
+                                                      : "F";
+        runner.SubmitAnswer(answer);
+        runner.AfterResponse(false);
+    }
+    runner.EndAttempt(book.History);
+    const TAttemptResults& results = runner.Results();
+    EXPECT_EQ(ResultText(results.Correct, results.Answered), "2 of 4, 50%");
+    EXPECT_FALSE(results.IsQuiz);
+    ASSERT_EQ(results.Chapters.size(), 2u);
+    for (const TScoreDetail& chapter : results.Chapters)
+        EXPECT_EQ(chapter.correct, 1) << chapter.chapter;
+    ASSERT_EQ(results.Missed.size(), 2u);
+    std::map<std::string, const TMissedAnswer*> missed;
+    for (const TMissedAnswer& m : results.Missed)
+        missed[m.ShownText] = &m;
+    ASSERT_TRUE(missed.count("Twice 4?"));
+    EXPECT_EQ(missed["Twice 4?"]->Given, "9");
+    EXPECT_EQ(missed["Twice 4?"]->Right, "8");
+    EXPECT_EQ(missed["Twice 4?"]->Question.Explanation, "Add it to itself.");
+    ASSERT_TRUE(missed.count("two"));
+    EXPECT_EQ(missed["two"]->Given, "C");
+    EXPECT_EQ(AnswerText(missed["two"]->Question, missed["two"]->Right), "B");
+    EXPECT_EQ(AnswerText(Question(qkTrueFalse, 'T'), "F"), "False");
+
+    // A retake's results are its own.
+    runner.SetupRetake(runner.MissedQuestions(), runner.Description(), false);
+    runner.StartAttempt();
+    while (const TQuestion* q = runner.ShowQuestion(12).Question) {
+        runner.SubmitAnswer(q->Kind == qkWordProblem ? "8" : "B");
+        runner.AfterResponse(false);
+    }
+    runner.EndAttempt(book.History);
+    EXPECT_EQ(ResultText(runner.Results().Correct, runner.Results().Answered), "2 of 2, 100%");
+    EXPECT_TRUE(runner.Results().Missed.empty());
+}
+
+// Word Problems are offered for a chapter exactly when its bank holds one, up to damage.
+TEST(AttemptResults, ChapterHasWordProblemsLooksAtTheKinds) {
+    RunnerBook book;
+    book.Bank(1, {Question(qkTrueFalse, 'T'), Question(qkMultipleChoice, 'A')});
+    book.Bank(2, {Question(qkTrueFalse, 'T'), WordProblem("1", 0)});
+    std::string damaged = WriteQuestionBank({WordProblem("1", 0), Question(qkTrueFalse, 'T')});
+    damaged.resize(damaged.size() - 3);
+    book.Dir.Write(QuestionBankName(3), damaged);
+    const std::string broken = WriteQuestionBank({Question(qkTrueFalse, 'T'), WordProblem("1", 0)});
+    book.Dir.Write(QuestionBankName(4), broken.substr(0, broken.size() - 3));
+    const struct {
+        int Chapter;
+        bool Has;
+    } cases[] = {{1, false}, {2, true},  {3, true},   {4, false},
+                 {5, false}, {0, false}, {256, false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ChapterHasWordProblems(book.Dir.Path(), c.Chapter), c.Has) << c.Chapter;
 }
 
 } // namespace
