@@ -2,10 +2,12 @@
 
 #include "widgets/accessible_name.h"
 #include "widgets/find_bar.h"
+#include "widgets/focus_frame.h"
 #include "widgets/screen_fit.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -53,6 +55,8 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     helpBrowser->setOpenExternalLinks(false);
     connect(helpBrowser, &QTextBrowser::anchorClicked, this, &THelpWindow::FollowLink);
 
+    helpBrowser->setFrameShape(QFrame::Box);
+    MarkFocusOn(helpBrowser, helpBrowser);
     FindBar = new TFindBar(helpBrowser, this);
 
     contentsButton = new QPushButton("Contents", this);
@@ -100,6 +104,17 @@ void THelpWindow::Open(const QString& page) {
     show();
     raise();
     activateWindow();
+    helpBrowser->setFocus();
+}
+
+// Escape closes the help, as it does a dialog; an open find bar takes it first.
+void THelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void THelpWindow::FollowLink(const QUrl& link) {

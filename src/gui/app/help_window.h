@@ -26,6 +26,9 @@ public:
     QString CurrentSection() const;
     TFindBar* PageFindBar() const { return FindBar; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void Open(const QString& page);
     void FollowLink(const QUrl& link);

@@ -6,6 +6,7 @@
 #include "widgets/accessible_name.h"
 #include "widgets/book_text.h"
 #include "widgets/find_bar.h"
+#include "widgets/focus_frame.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -40,6 +41,8 @@ TViewAuthorsNotesFrame1::TViewAuthorsNotesFrame1(const TProgram& program, QWidge
     Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
+    Memo1->setFrameShape(QFrame::Box);
+    MarkFocusOn(Memo1, Memo1);
     FindBar = new TFindBar(Memo1, this);
 
     Button1 = new QPushButton(QStringLiteral("Close Notes"), this);
@@ -64,6 +67,8 @@ void TViewAuthorsNotesFrame1::ShowNotes() {
         failure = QString::fromStdString(e.what());
     }
     show();
+    // In the notes, the keys scroll them at once.
+    Memo1->setFocus();
     if (failure) TMessageBoxes::Error(this, *failure);
 }
 

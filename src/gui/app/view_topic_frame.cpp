@@ -6,6 +6,7 @@
 #include "widgets/accessible_name.h"
 #include "widgets/book_text.h"
 #include "widgets/find_bar.h"
+#include "widgets/focus_frame.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -47,6 +48,7 @@ TViewTopicFrame1::TViewTopicFrame1(const TProgram& program, QWidget* parent)
     panelLayout->setContentsMargins(0, 0, 0, 0);
     panelLayout->addWidget(htmlLite1);
 
+    MarkFocusOn(panel1, htmlLite1);
     FindBar = new TFindBar(htmlLite1, this);
 
     Button1 = new QPushButton("Close", this);
@@ -73,6 +75,12 @@ void TViewTopicFrame1::ShowTopic(int chapter, const std::string& title) {
     htmlLite1->SetBookDirectory(Program.BookDir());
     htmlLite1->LoadFromString(page);
     htmlLite1->SetNoSelect(true);
+}
+
+// The page takes the focus as it shows, so that the keys scroll it at once.
+void TViewTopicFrame1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    htmlLite1->setFocus();
 }
 
 void TViewTopicFrame1::Button1Click() {

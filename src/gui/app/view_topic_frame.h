@@ -28,6 +28,9 @@ public:
     TFrameManager Roles() { return {this, {}, {}, {}, {}, false}; }
     TFindBar* PageFindBar() const { return FindBar; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Button1Click();
 

@@ -20,9 +20,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -284,6 +286,45 @@ TEST(MainForm, HelpOpensAtItsContentsOrAtTheMainWindowsSection) {
     EXPECT_EQ(window.form->Help()->CurrentSection(), "main-window");
     EXPECT_EQ(window.Action("ContextHelpAction")->shortcut(),
               QKeySequence(QKeySequence::HelpContents));
+}
+
+} // namespace
+} // namespace quillara::gui
+
+namespace quillara::gui {
+namespace {
+
+// A page opened from the keyboard takes the focus, shows it with its frame, and scrolls with
+// Page Down; Escape closes the help.
+TEST(MainForm, PagesTakeTheFocusAndEscapeClosesTheHelp) {
+    GuiBook book;
+    std::string longPage;
+    for (int i = 0; i < 200; ++i)
+        longPage += "<p>Line " + std::to_string(i) + "</p>";
+    book.Pages[0][0].Page = longPage;
+    book.AuthorsNotes = std::string(4000, 'x');
+    MainWindow window(book);
+    window.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.form.get()));
+    window.Action(("TopicItem" + std::to_string(window.program.Book->Topics[0].TopicId)).c_str())
+        ->trigger();
+    auto* page = window.Child<QTextBrowser>("htmlLite1");
+    ASSERT_TRUE(page->isVisible());
+    EXPECT_EQ(window.form->focusWidget(), page);
+    auto* frame = window.form->TopicView()->findChild<QFrame*>(QStringLiteral("Panel1"));
+    EXPECT_EQ(frame->lineWidth(), 2);
+    QTest::keyClick(page, Qt::Key_PageDown);
+    EXPECT_GT(page->verticalScrollBar()->value(), 0);
+
+    window.Action("AuthorsNotesItem")->trigger();
+    EXPECT_EQ(window.form->focusWidget(), window.Child("Memo1"));
+    EXPECT_EQ(frame->lineWidth(), 1);
+
+    window.Action("HelpContentsItem")->trigger();
+    THelpWindow* help = window.form->Help();
+    ASSERT_TRUE(help->isVisible());
+    QTest::keyClick(help->findChild<QWidget*>("helpBrowser"), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
 }
 
 } // namespace
