@@ -40,7 +40,8 @@ nlohmann::json DumpBytes(FileKind kind, const std::string& bytes, const std::str
 
 // The dump, to the output file when there is one and to the standard output otherwise. Output
 // that cannot be written is a failure, so that a script never takes a cut-off dump for the whole.
-void Emit(const std::function<void(std::ostream&)>& write, const std::optional<std::string>& output) {
+void Emit(const std::function<void(std::ostream&)>& write,
+          const std::optional<std::string>& output) {
     if (output) {
         std::ofstream out(*output, std::ios::binary | std::ios::trunc);
         write(out);
@@ -62,7 +63,8 @@ void WriteRecordList(std::ostream& out, std::string_view key, ForEach forEach) {
     bool any = false;
     forEach([&](const nlohmann::json& record) {
         std::string text = record.dump(2);
-        for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 5))
+        for (std::size_t at = text.find('\n'); at != std::string::npos;
+             at = text.find('\n', at + 5))
             text.insert(at + 1, "    ");
         out << (any ? ",\n    " : "\n    ") << text;
         any = true;

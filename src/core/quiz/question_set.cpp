@@ -32,9 +32,10 @@ std::size_t KeepSurvivors(std::vector<TQuestion>& items, std::size_t slots,
 }
 
 // Reads a chapter's bank in file order, a record at a time, and hands each record of a wanted kind
-// to `take`, where it lies in the bytes held, which returns false once it wants no more. Position becomes 1 as soon
-// as the count of an existing bank has been read. Nothing is reserved from the stored count: a
-// damaged bank may claim far more records than it holds, and the reader stops at its end.
+// to `take`, where it lies in the bytes held, which returns false once it wants no more. Position
+// becomes 1 as soon as the count of an existing bank has been read. Nothing is reserved from the
+// stored count: a damaged bank may claim far more records than it holds, and the reader stops at
+// its end.
 template <typename Take>
 void ReadMatching(const fs::path& bookDir, int chapter, const TKindSet& kinds,
                   std::int16_t& position, Take take) {
