@@ -1,5 +1,6 @@
 // QUESTION.<n> from arbitrary bytes, each question expanded and rendered as the runner would; the
-// same bytes read a record at a time in small pieces give the same questions and failure.
+// same bytes read a record at a time in small pieces, as questions or as fields in place, give the
+// same questions and failure.
 #include "book/question.h"
 #include "book/question_bank_stream.h"
 #include "book/question_text.h"
@@ -60,5 +61,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         streamFailure = e.what();
     }
     if (streamed != records.size() || streamFailure != failure) __builtin_trap();
+
+    std::istringstream again(bytes);
+    std::size_t viewed = 0;
+    try {
+        TQuestionBankStream bank(again, "QUESTION.1", 1 + size % 53);
+        while (const auto fields = bank.NextFields())
+            if (viewed >= records.size() || RecordOf(MakeQuestion(*fields)) != records[viewed++])
+                __builtin_trap();
+    } catch (const TBookFileError& e) {
+        if (e.what() != failure) __builtin_trap();
+    }
+    if (viewed != records.size()) __builtin_trap();
     return 0;
 }

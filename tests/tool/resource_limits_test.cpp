@@ -1,8 +1,12 @@
 // Hostile books cost bounded memory and time, measured on the real programs through the kernel's
 // accounting of each one's peak memory.
 #include "book/book_properties_writer.h"
+#include "book/book_records.h"
+#include "book/glossary.h"
 #include "book/question.h"
+#include "book/topic_pages.h"
 #include "picture/jpeg_encoder.h"
+#include "scores/score_file.h"
 #include "temp_book_dir.h"
 #include "tool_runner.h"
 
@@ -10,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace quillara {
 namespace {
@@ -112,11 +117,11 @@ TEST(ResourceLimits, FortyMegapixelPicturesAreShownAtTheWindowsSizeWithinAHundre
     }
 }
 
-TEST(ResourceLimits, ShowPrintsABankOfLongQuestionsInTheMemoryOfOne) {
+// A bank and a glossary just under their limits, of 1,900 records of 16,000 characters each:
+// check, dump and show read them a record at a time, in far less memory than either file takes.
+TEST(ResourceLimits, LargeBanksAndGlossariesAreReadARecordAtATime) {
     SynthBook book;
-    // 4,000 questions of 16,000 characters: 64 MB that a reading of the whole bank would hold
-    // twice, once as bytes and once as questions.
-    constexpr int Count = 4000;
+    constexpr int Count = 1900;
     {
         std::ofstream bank(book.Dir.Path() / "QUESTION.1", std::ios::binary | std::ios::trunc);
         TByteWriter count;
@@ -132,12 +137,160 @@ TEST(ResourceLimits, ShowPrintsABankOfLongQuestionsInTheMemoryOfOne) {
             bank << record.Bytes();
         }
     }
-    const auto result = RunTool({"show", book.Dir.Path().string(), "1", "--seed", "1"});
-    EXPECT_EQ(result.ExitCode, 0) << result.Err;
-    EXPECT_GT(result.Out.size(), Count * 16000u);
-    EXPECT_NE(result.Out.find("Question 4000 (True/False, answer T)\nLong question 4000 www"),
+    {
+        // The entries view these texts.
+        std::vector<std::string> terms, definitions;
+        for (int n = 1; n <= Count; ++n) {
+            terms.push_back("Term " + std::to_string(n));
+            definitions.push_back("Definition " + std::to_string(n) + " " +
+                                  std::string(16000, 'd'));
+        }
+        std::vector<TDefinition> entries;
+        for (int n = 0; n < Count; ++n)
+            entries.push_back({"", definitions[n], terms[n], "1"});
+        book.Dir.Write("GLOSSARY.DEF", WriteGlossary(entries));
+    }
+    for (const char* name : {"QUESTION.1", "GLOSSARY.DEF"}) {
+        const auto size = std::filesystem::file_size(book.Dir.Path() / name);
+        ASSERT_GT(size, 30'000'000u) << name;
+        ASSERT_LE(size, MaxQuestionBankSize) << name;
+        ASSERT_LE(size, MaxGlossarySize) << name;
+    }
+    // A child's count starts at what this test holds when it forks: the test keeps no output it
+    // no longer looks at, and measures the tool's own memory on a small file.
+    const auto release = [](testing::ToolResult& run) {
+        std::string().swap(run.Out);
+        return run.PeakKiB;
+    };
+    auto small = RunTool({"dump", (book.Dir.Path() / "AUTHORS").string()});
+    const long bound = PeakBound(release(small) + 4 * 1024);
+
+    auto checked = book.Check();
+    EXPECT_NE(checked.Out.find("errors, "), std::string::npos) << checked.Out;
+    EXPECT_EQ(checked.Out.find("QUESTION.1: error"), std::string::npos) << checked.Out;
+    EXPECT_EQ(checked.Out.find("GLOSSARY.DEF: error"), std::string::npos) << checked.Out;
+    EXPECT_LT(release(checked), bound);
+    auto shown = RunTool({"show", book.Dir.Path().string(), "1", "--seed", "1"});
+    EXPECT_EQ(shown.ExitCode, 0) << shown.Err;
+    EXPECT_GT(shown.Out.size(), Count * 16000u);
+    EXPECT_NE(shown.Out.find("Question 1900 (True/False, answer T)\nLong question 1900 www"),
               std::string::npos);
-    EXPECT_LT(result.PeakKiB, PeakBound(24 * 1024));
+    EXPECT_LT(release(shown), bound);
+    auto bank = RunTool({"dump", (book.Dir.Path() / "QUESTION.1").string()});
+    EXPECT_EQ(bank.ExitCode, 0) << bank.Err;
+    EXPECT_NE(bank.Out.find("\"Text\": \"Long question 1900 www"), std::string::npos);
+    EXPECT_LT(release(bank), bound);
+    auto glossary = RunTool({"dump", (book.Dir.Path() / "GLOSSARY.DEF").string()});
+    EXPECT_EQ(glossary.ExitCode, 0) << glossary.Err;
+    EXPECT_NE(glossary.Out.find("\"Term\": \"Term 1900\""), std::string::npos);
+    EXPECT_LT(release(glossary), bound);
+}
+
+// Files of gigabytes, far over the limits of their kinds, are refused unread by name and limit,
+// in the tool's and the window's own memory.
+TEST(ResourceLimits, FilesOverTheirLimitsAreRefusedUnreadByNameAndLimit) {
+    constexpr std::uintmax_t Huge = 2 * Gigabyte;
+    const auto refused = [](const std::string& text, const std::string& name, std::uint64_t limit) {
+        return text.find(name + "\" is " + std::to_string(Huge) + " bytes, more than the " +
+                         std::to_string(limit) + " bytes") != std::string::npos;
+    };
+    SynthBook book;
+    const long small = book.Check().PeakKiB;
+    const struct {
+        const char* Name;
+        std::uint64_t Limit;
+    } files[] = {
+        {"GLOSSARY.DEF", MaxGlossarySize},
+        {"QUESTION.1", MaxQuestionBankSize},
+        {"TOPICS.2", MaxTopicFileSize},
+    };
+    for (const auto& file : files)
+        book.Dir.WriteSparse(file.Name, Huge);
+    const auto checked = book.Check();
+    EXPECT_EQ(checked.ExitCode, 1);
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.Name);
+        EXPECT_NE(checked.Out.find(std::string(file.Name) + ": error: \""), std::string::npos);
+        EXPECT_TRUE(refused(checked.Out, file.Name, file.Limit)) << checked.Out;
+        const auto dumped = RunTool({"dump", (book.Dir.Path() / file.Name).string()});
+        EXPECT_EQ(dumped.ExitCode, 1);
+        EXPECT_TRUE(refused(dumped.Err, file.Name, file.Limit)) << dumped.Err;
+        EXPECT_LT(dumped.PeakKiB, PeakBound(small + 4 * 1024));
+    }
+    EXPECT_LT(checked.PeakKiB, PeakBound(small + 4 * 1024));
+    const auto shown = RunTool({"show", book.Dir.Path().string(), "1"});
+    EXPECT_EQ(shown.ExitCode, 1);
+    EXPECT_TRUE(refused(shown.Err, "QUESTION.1", MaxQuestionBankSize)) << shown.Err;
+
+    book.Dir.WriteSparse("SCORES.SAV", 3 * Gigabyte);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"dump", (book.Dir.Path() / "SCORES.SAV").string()},
+          std::vector<std::string>{"dump", "--csv", (book.Dir.Path() / "SCORES.SAV").string()}}) {
+        const auto dumped = RunTool(args);
+        EXPECT_EQ(dumped.ExitCode, 1);
+        EXPECT_NE(dumped.Err.find("SCORES.SAV\" is " + std::to_string(3 * Gigabyte) +
+                                  " bytes, more than the " + std::to_string(MaxScoreFileSize)),
+                  std::string::npos)
+            << dumped.Err;
+        EXPECT_LT(dumped.PeakKiB, PeakBound(small + 4 * 1024));
+    }
+
+    book.Dir.WriteSparse("BOOK.DEF", Huge);
+    const auto noBook = book.Check();
+    EXPECT_EQ(noBook.ExitCode, 1);
+    EXPECT_TRUE(refused(noBook.Out, "BOOK.DEF", MaxBookDefinitionSize)) << noBook.Out;
+}
+
+TEST(ResourceLimits, TheWindowRefusesGigabyteBanksGlossariesAndScoreFiles) {
+    SynthBook book;
+    book.Dir.WriteSparse("QUESTION.1", 2 * Gigabyte);
+    book.Dir.WriteSparse("SCORES.SAV", 3 * Gigabyte);
+    const auto quiz = book.Shoot({"quiz"});
+    EXPECT_NE(quiz.Err.find("QUESTION.1\" is " + std::to_string(2 * Gigabyte) +
+                            " bytes, more than the " + std::to_string(MaxQuestionBankSize)),
+              std::string::npos)
+        << quiz.Err;
+    EXPECT_LT(quiz.PeakKiB, PeakBound(100 * 1024));
+    // Refused unread, the score file is kept aside like a damaged one, never written over.
+    EXPECT_EQ(std::filesystem::file_size(book.Dir.Path() / "SCORES.SAV"), 3 * Gigabyte);
+
+    book.Dir.WriteSparse("GLOSSARY.DEF", 2 * Gigabyte);
+    const auto glossary = book.Shoot({"glossary"});
+    EXPECT_NE(glossary.Err.find("GLOSSARY.DEF\" is " + std::to_string(2 * Gigabyte) +
+                                " bytes, more than the " + std::to_string(MaxGlossarySize)),
+              std::string::npos)
+        << glossary.Err;
+    EXPECT_LT(glossary.PeakKiB, PeakBound(100 * 1024));
+}
+
+// A FIFO under a book file's name, or named as the file to dump, is refused at once: opened to be
+// read, it would hold the tool until something wrote to it. The alarm fails a tool that waits.
+TEST(ResourceLimits, AFifoNamedAsABookFileIsRefusedAtOnce) {
+    SynthBook book;
+    for (const char* name : {"QUESTION.1", "GLOSSARY.DEF", "TOPICS.1", "SCORES.SAV"}) {
+        std::filesystem::remove(book.Dir.Path() / name);
+        ASSERT_EQ(::mkfifo((book.Dir.Path() / name).c_str(), 0600), 0);
+    }
+    constexpr unsigned TimeLimit = 30;
+    const auto checked = RunTool({"check", book.Dir.Path().string()}, TimeLimit);
+    EXPECT_EQ(checked.ExitCode, 1) << checked.Out;
+    EXPECT_NE(checked.Out.find("GLOSSARY.DEF: error: the book has a glossary but the file is "
+                               "missing"),
+              std::string::npos)
+        << checked.Out;
+    EXPECT_NE(checked.Out.find("QUESTION.1: warning: chapter 1 has no question bank"),
+              std::string::npos)
+        << checked.Out;
+    const auto shown = RunTool({"show", book.Dir.Path().string(), "1"}, TimeLimit);
+    EXPECT_EQ(shown.ExitCode, 1) << shown.Err;
+    for (const char* name : {"QUESTION.1", "GLOSSARY.DEF", "TOPICS.1", "SCORES.SAV"}) {
+        SCOPED_TRACE(name);
+        const std::string path = (book.Dir.Path() / name).string();
+        const auto dumped = RunTool({"dump", path}, TimeLimit);
+        EXPECT_EQ(dumped.ExitCode, 1);
+        EXPECT_NE(dumped.Err.find("Cannot open file \"" + path + "\""), std::string::npos)
+            << dumped.Err;
+    }
 }
 
 TEST(ResourceLimits, AFileLinkedFromOutsideTheBookIsMissingToTheTool) {

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,7 +21,8 @@ std::string Slurp(const std::filesystem::path& path) {
 }
 } // namespace
 
-ToolResult RunProgram(const std::string& program, const std::vector<std::string>& args) {
+ToolResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                      unsigned timeLimitSeconds) {
     TempBookDir scratch;
     const std::string outPath = (scratch.Path() / "out").string();
     const std::string errPath = (scratch.Path() / "err").string();
@@ -33,6 +35,9 @@ ToolResult RunProgram(const std::string& program, const std::vector<std::string>
     pointers.push_back(nullptr);
 
     ToolResult result;
+    // The child's count starts at what this test holds (below): memory the test has freed but
+    // the allocator still keeps would count as the program's.
+    malloc_trim(0);
     const pid_t pid = fork();
     if (pid == 0) {
         // The kernel counts a program's peak memory from the process it replaced: start that
@@ -44,6 +49,7 @@ ToolResult RunProgram(const std::string& program, const std::vector<std::string>
         const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0) _exit(126);
+        if (timeLimitSeconds > 0) alarm(timeLimitSeconds);
         execve(pointers[0], pointers.data(), environ);
         _exit(127);
     }
@@ -60,8 +66,8 @@ ToolResult RunProgram(const std::string& program, const std::vector<std::string>
     return result;
 }
 
-ToolResult RunTool(const std::vector<std::string>& args) {
-    return RunProgram(QUILLARA_BOOK_TOOL, args);
+ToolResult RunTool(const std::vector<std::string>& args, unsigned timeLimitSeconds) {
+    return RunProgram(QUILLARA_BOOK_TOOL, args, timeLimitSeconds);
 }
 
 } // namespace quillara::testing

@@ -121,13 +121,17 @@ json QuestionBankToJson(const std::vector<TQuestion>& questions) {
     return {{"questions", list}};
 }
 
+json GlossaryEntryToJson(const TDefinition& d) {
+    return {{"PageRef", Text(d.PageRef)},
+            {"DefinitionText", Text(d.DefinitionText)},
+            {"Term", Text(d.Term)},
+            {"ChapterRef", Text(d.ChapterRef)}};
+}
+
 json GlossaryToJson(const std::vector<TDefinition>& entries) {
     json list = json::array();
     for (const TDefinition& d : entries)
-        list.push_back({{"PageRef", Text(d.PageRef)},
-                        {"DefinitionText", Text(d.DefinitionText)},
-                        {"Term", Text(d.Term)},
-                        {"ChapterRef", Text(d.ChapterRef)}});
+        list.push_back(GlossaryEntryToJson(d));
     return {{"entries", list}};
 }
 

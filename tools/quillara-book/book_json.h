@@ -17,6 +17,7 @@ nlohmann::json BookToJson(const TBookProperties& book);
 nlohmann::json TopicFileToJson(const std::vector<TTopicEntry>& entries);
 nlohmann::json QuestionToJson(const TQuestion& question);
 nlohmann::json QuestionBankToJson(const std::vector<TQuestion>& questions);
+nlohmann::json GlossaryEntryToJson(const TDefinition& entry);
 nlohmann::json GlossaryToJson(const std::vector<TDefinition>& entries);
 nlohmann::json AuthorsNotesToJson(const std::string& text);
 

@@ -2,7 +2,9 @@
 #include "book/book_files.h"
 #include "book/book_properties.h"
 #include "book/glossary.h"
+#include "book/glossary_stream.h"
 #include "book/question.h"
+#include "book/question_bank_stream.h"
 #include "book/question_text.h"
 #include "book/term_set.h"
 #include "book/topic_pages.h"
@@ -62,6 +64,20 @@ std::optional<std::string> ReadIfPresent(const fs::path& dir, const std::string&
     } catch (const std::exception& e) {
         report.Error(name, "", e.what());
         return std::nullopt;
+    }
+}
+
+// A file opened to be read a record at a time, or nothing when it is missing (reported by the
+// caller as it sees fit).
+std::unique_ptr<TBookFileStream> OpenIfPresent(const fs::path& dir, const std::string& name,
+                                               std::uint64_t maxSize, Report& report) {
+    const auto path = FindBookFile(dir, name);
+    if (!path) return nullptr;
+    try {
+        return std::make_unique<TBookFileStream>(*path, maxSize);
+    } catch (const std::exception& e) {
+        report.Error(name, "", e.what());
+        return nullptr;
     }
 }
 
@@ -227,32 +243,35 @@ int RunCheck(const Arguments& args) {
     CheckDefinition(*book, report);
     const int chapters = std::clamp<int>(book->ChapterCount, 0, 255);
 
-    TGlossary glossary;
+    // Only the terms are kept, for the questions' related terms: the glossary is read an entry at
+    // a time, and what an entry shows is told once the whole file has read.
+    std::vector<std::string> termTexts;
+    std::vector<std::string> withoutChapter;
     bool glossaryRead = false;
     if (book->HasGlossary) {
-        if (auto bytes = ReadIfPresent(dir, "GLOSSARY.DEF", MaxGlossarySize, report)) {
+        if (auto file = OpenIfPresent(dir, "GLOSSARY.DEF", MaxGlossarySize, report)) {
             try {
-                glossary.Read(std::move(*bytes), "GLOSSARY.DEF", false);
+                TGlossaryStream entries(*file, "GLOSSARY.DEF");
+                while (const auto entry = entries.Next()) {
+                    termTexts.emplace_back(entry->Term);
+                    if (!TGlossary::InAnyChapter(*entry, chapters))
+                        withoutChapter.push_back("term " + std::to_string(termTexts.size()) + " " +
+                                                 Quoted(entry->Term));
+                }
                 glossaryRead = true;
             } catch (const std::exception& e) {
                 report.Error("GLOSSARY.DEF", "", e.what());
+                termTexts.clear();
+                withoutChapter.clear();
             }
         } else if (!FindBookFile(dir, "GLOSSARY.DEF")) {
             report.Error("GLOSSARY.DEF", "", "the book has a glossary but the file is missing");
         }
     }
-    std::vector<std::string_view> termTexts;
-    termTexts.reserve(glossary.Entries().size());
-    for (std::size_t i = 0; i < glossary.Entries().size(); ++i) {
-        const TDefinition& entry = glossary.Entries()[i];
-        termTexts.push_back(entry.Term);
-        if (!TGlossary::InAnyChapter(entry, chapters))
-            report.Warning("GLOSSARY.DEF",
-                           "term " + std::to_string(i + 1) + " " + Quoted(entry.Term),
-                           "belongs to no chapter of the book");
-    }
+    for (const std::string& place : withoutChapter)
+        report.Warning("GLOSSARY.DEF", place, "belongs to no chapter of the book");
 
-    const TTermSet terms(termTexts);
+    const TTermSet terms(std::vector<std::string_view>(termTexts.begin(), termTexts.end()));
     BookCheck check{dir, *book, terms, glossaryRead, report};
     for (int chapter = 1; chapter <= chapters; ++chapter) {
         const std::string topicsName = TopicFileName(chapter);
@@ -279,13 +298,12 @@ int RunCheck(const Arguments& args) {
         }
 
         const std::string bankName = QuestionBankName(chapter);
-        if (auto bytes = ReadIfPresent(dir, bankName, MaxQuestionBankSize, report)) {
-            TByteReader in(*bytes, bankName);
+        if (auto file = OpenIfPresent(dir, bankName, MaxQuestionBankSize, report)) {
             std::size_t number = 0;
             try {
-                const std::int16_t count = in.ReadInt16("question count");
-                for (number = 1; static_cast<int>(number) <= count; ++number)
-                    check.Question(bankName, number, ReadQuestionFields(in));
+                TQuestionBankStream bank(*file, bankName);
+                for (number = 1; const auto fields = bank.NextFields(); ++number)
+                    check.Question(bankName, number, *fields);
             } catch (const std::exception& e) {
                 report.Error(bankName, number ? "question " + std::to_string(number) : "",
                              e.what());

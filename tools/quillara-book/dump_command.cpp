@@ -1,6 +1,8 @@
 #include "book/authors_notes.h"
 #include "book/book_files.h"
 #include "book/glossary.h"
+#include "book/glossary_stream.h"
+#include "book/question_bank_stream.h"
 #include "book_json.h"
 #include "book_source.h"
 #include "commands.h"
@@ -10,6 +12,8 @@
 #include "scores_json.h"
 #include "tool_io.h"
 
+#include <fstream>
+#include <functional>
 #include <iostream>
 
 namespace quillara::tool {
@@ -24,12 +28,8 @@ nlohmann::json DumpBytes(FileKind kind, const std::string& bytes, const std::str
     case FileKind::Topics:
         return TopicFileToJson(ReadTopicFile(in));
     case FileKind::Questions:
-        return QuestionBankToJson(ReadQuestionBank(in));
-    case FileKind::Glossary: {
-        TGlossary glossary;
-        glossary.Read(bytes, name, false);
-        return GlossaryToJson(glossary.Entries());
-    }
+    case FileKind::Glossary:
+        break; // printed a record at a time (DumpRecords)
     case FileKind::Authors:
         return AuthorsNotesToJson(ReadAuthorsNotes(in));
     case FileKind::Scores:
@@ -40,13 +40,58 @@ nlohmann::json DumpBytes(FileKind kind, const std::string& bytes, const std::str
 
 // The dump, to the output file when there is one and to the standard output otherwise. Output
 // that cannot be written is a failure, so that a script never takes a cut-off dump for the whole.
-void Emit(const std::string& text, const std::optional<std::string>& output) {
+void Emit(const std::function<void(std::ostream&)>& write,
+          const std::optional<std::string>& output) {
     if (output) {
-        WriteWholeFile(*output, text);
+        std::ofstream out(*output, std::ios::binary | std::ios::trunc);
+        write(out);
+        out.close();
+        if (!out) throw std::runtime_error("cannot write \"" + *output + "\"");
         return;
     }
-    std::cout << text << std::flush;
+    write(std::cout);
+    std::cout << std::flush;
     if (!std::cout) throw std::runtime_error("cannot write to the standard output");
+}
+
+// {"KEY": [records]} as nlohmann::json's dump(2) prints it, a record at a time: forEach(write)
+// calls write with each record's JSON. A JSON text holds no raw line break, so each record's
+// lines are indented as its place in the list needs.
+template <typename ForEach>
+void WriteRecordList(std::ostream& out, std::string_view key, ForEach forEach) {
+    out << "{\n  " << nlohmann::json(key).dump() << ": [";
+    bool any = false;
+    forEach([&](const nlohmann::json& record) {
+        std::string text = record.dump(2);
+        for (std::size_t at = text.find('\n'); at != std::string::npos;
+             at = text.find('\n', at + 5))
+            text.insert(at + 1, "    ");
+        out << (any ? ",\n    " : "\n    ") << text;
+        any = true;
+    });
+    out << (any ? "\n  ]\n}\n" : "]\n}\n");
+}
+
+// A file of records (Records: TQuestionBankStream, TGlossaryStream) printed a record at a time,
+// so that any that reads costs the memory of its largest record. It is read through once first:
+// a damaged file prints nothing.
+template <typename Records, typename ToJson>
+void DumpRecords(const std::string& file, FileKind kind, std::string_view key, ToJson toJson,
+                 const std::optional<std::string>& output) {
+    const auto eachRecord = [&](auto visit) {
+        TBookFileStream in(file, LargestFile(kind));
+        Records records(in, file);
+        while (const auto record = records.Next())
+            visit(*record);
+    };
+    eachRecord([](const auto&) {});
+    Emit(
+        [&](std::ostream& out) {
+            WriteRecordList(out, key, [&](auto write) {
+                eachRecord([&](const auto& record) { write(toJson(record)); });
+            });
+        },
+        output);
 }
 
 // The score file as CSV, its chapters named from the book in bookDirectory when one is given.
@@ -115,11 +160,17 @@ int RunDump(const Arguments& args) {
             text = BookDirectoryToJson(file, manifestFolder).dump(2) + "\n";
         } else if (csv) {
             text = ScoresCsvOf(file, bookDirectory);
+        } else if (*kind == FileKind::Questions) {
+            DumpRecords<TQuestionBankStream>(file, *kind, "questions", QuestionToJson, output);
+            return 0;
+        } else if (*kind == FileKind::Glossary) {
+            DumpRecords<TGlossaryStream>(file, *kind, "entries", GlossaryEntryToJson, output);
+            return 0;
         } else {
             const std::string bytes = ReadWholeFile(file, LargestFile(*kind));
             text = DumpBytes(*kind, bytes, file).dump(2) + "\n";
         }
-        Emit(text, output);
+        Emit([&](std::ostream& out) { out << text; }, output);
         return 0;
     } catch (const std::exception& e) {
         const std::string message = e.what();

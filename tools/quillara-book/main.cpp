@@ -47,7 +47,11 @@ constexpr std::array Commands{
     Command{"check", quillara::tool::RunCheck,
             "usage: quillara-book check DIR\n"
             "Reports everything in the book in DIR that would go wrong or look wrong for a\n"
-            "student; exits 1 when there is an error.\n"},
+            "student; exits 1 when there is an error.\n"
+            "A file larger than its kind may be is refused unread, as the program refuses it,\n"
+            "and reported as an error that names the file and the limit:\n"
+            "  BOOK.DEF 16 MiB, TOPICS.n 16 MiB, QUESTION.n 32 MiB, GLOSSARY.DEF 32 MiB,\n"
+            "  AUTHORS 65537 bytes, each picture 64 MiB.\n"},
     Command{"synth", quillara::tool::RunSynth,
             "usage: quillara-book synth OUTDIR [--chapters N] [--questions N] [--terms N] "
             "[--scores N] [--seed S]\n"

@@ -7,7 +7,6 @@
 #include "text/windows1252.h"
 #include "tool_io.h"
 
-#include <fstream>
 #include <iostream>
 
 namespace quillara::tool {
@@ -89,7 +88,7 @@ int RunShow(const Arguments& args) {
         const std::string name = QuestionBankName(static_cast<int>(chapter));
         // One question at a time, printed as it is read: a bank of any size shows in the memory
         // of its largest question.
-        std::ifstream file = OpenFileOfAtMost(RequireBookFile(dir, name), MaxQuestionBankSize);
+        TBookFileStream file(RequireBookFile(dir, name), MaxQuestionBankSize);
         TQuestionBankStream bank(file, (dir / name).string());
         if (wanted < 0 || wanted > bank.Count())
             throw std::runtime_error(name + " has " + std::to_string(bank.Count()) +

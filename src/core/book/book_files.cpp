@@ -94,6 +94,17 @@ std::string ReadOpenFile(int fd, const struct stat& info, const fs::path& path,
     return bytes;
 }
 
+// The open file and its size, once it is found to be a regular file of at most maxSize bytes.
+std::pair<TUniqueFd, struct stat> OpenRegularFile(const fs::path& path, std::uint64_t maxSize) {
+    TUniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat info {};
+    if (!fd || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        throw TFileOpenError("Cannot open file \"" + path.string() + "\"");
+    const auto size = static_cast<std::uint64_t>(std::max<off_t>(info.st_size, 0));
+    if (size > maxSize) throw TFileTooLargeError(path.string(), size, maxSize);
+    return {std::move(fd), info};
+}
+
 // A name that can only be an entry of the directory itself.
 bool PlainName(std::string_view name) {
     return !name.empty() && name != "." && name != ".." &&
@@ -138,24 +149,30 @@ std::optional<fs::path> FindBookFile(const fs::path& directory, std::string_view
     return current;
 }
 
-std::ifstream OpenFileOfAtMost(const fs::path& path, std::uint64_t maxSize) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) throw TFileOpenError("Cannot open file \"" + path.string() + "\"");
-    const std::streamoff size = in.tellg();
-    if (size > 0 && static_cast<std::uint64_t>(size) > maxSize)
-        throw TFileTooLargeError(path.string(), static_cast<std::uint64_t>(size), maxSize);
-    in.seekg(0);
-    return in;
+TBookFileStream::TBookFileStream(const fs::path& path, std::uint64_t maxSize)
+    : std::istream(nullptr), Pieces(OpenRegularFile(path, maxSize).first, path.string()) {
+    rdbuf(&Pieces);
+}
+
+TBookFileStream::TPieces::TPieces(TUniqueFd fd, std::string fileName)
+    : Fd(std::move(fd)), Name(std::move(fileName)) {}
+
+TBookFileStream::TPieces::int_type TBookFileStream::TPieces::underflow() {
+    for (;;) {
+        const ssize_t n = ::read(Fd.get(), Piece.data(), Piece.size());
+        if (n > 0) {
+            setg(Piece.data(), Piece.data(), Piece.data() + n);
+            return traits_type::to_int_type(Piece[0]);
+        }
+        if (n == 0) return traits_type::eof();
+        // The stream turns this into its bad state, which its reader reports.
+        if (errno != EINTR) throw TFileOpenError("Cannot read file \"" + Name + "\"");
+    }
 }
 
 std::string ReadWholeFile(const fs::path& path, std::uint64_t maxSize) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw TFileOpenError("Cannot open file \"" + path.string() + "\"");
-    const TUniqueFd held(fd);
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode))
-        throw TFileOpenError("Cannot open file \"" + path.string() + "\"");
-    return ReadOpenFile(fd, info, path, maxSize);
+    const auto [fd, info] = OpenRegularFile(path, maxSize);
+    return ReadOpenFile(fd.get(), info, path, maxSize);
 }
 
 fs::path RequireBookFile(const fs::path& directory, std::string_view name) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/unique_fd.h"
+
+#include <array>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
+#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,13 +23,31 @@ constexpr std::uint64_t MaxPictureFileSize = 64ull << 20;
 std::optional<std::filesystem::path> FindBookFile(const std::filesystem::path& directory,
                                                   std::string_view name);
 
-// The file opened for reading from its start, once its size is found to be at most maxSize: a
-// larger file is refused unread (TFileTooLargeError naming it); TFileOpenError when it cannot be
-// opened.
-std::ifstream OpenFileOfAtMost(const std::filesystem::path& path, std::uint64_t maxSize);
+// A file opened for reading from its start, a piece at a time. Only a regular file is opened, and
+// never waited on (a FIFO would hold the program until something wrote to it): anything else
+// raises TFileOpenError, and so does a file that cannot be opened. A file larger than maxSize is
+// refused unread (TFileTooLargeError naming it and maxSize).
+class TBookFileStream : public std::istream {
+public:
+    TBookFileStream(const std::filesystem::path& path, std::uint64_t maxSize);
 
-// The whole content of a file of at most maxSize bytes. A larger file is refused before any of
-// it is read (TFileTooLargeError naming the file); TFileOpenError when it cannot be read.
+private:
+    class TPieces : public std::streambuf {
+    public:
+        TPieces(TUniqueFd fd, std::string fileName);
+
+    protected:
+        int_type underflow() override;
+
+    private:
+        TUniqueFd Fd;
+        std::string Name;
+        std::array<char, 64 * 1024> Piece;
+    };
+    TPieces Pieces;
+};
+
+// The whole content of a file of at most maxSize bytes, opened as TBookFileStream opens it.
 std::string ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxSize);
 
 // FindBookFile then ReadWholeFile; TFileOpenError naming the file when it is missing.

@@ -12,21 +12,9 @@ namespace quillara {
 
 // The four kinds of record inside BOOK.DEF, read and written one at a time.
 
-// The most bytes each record can take. A marker is a short string that reads as the marker once
-// its trailing blanks are dropped, so it may take a whole short string.
-constexpr std::uint64_t MaxTopicRecordSize = ShortStringSize + 1 + ShortStringSize + 2;
-constexpr std::uint64_t MaxVariableRecordSize =
-    ShortStringSize + 1 + ShortStringSize + 2 + 2 * LongStringSize + 2; // bounds outgrow choices
-constexpr std::uint64_t MaxExpressionRecordSize = 1 + 2 * LongStringSize;
-constexpr std::uint64_t MaxFormulaRecordSize = 2 + 2 * LongStringSize;
-
-// The largest BOOK.DEF its layout allows: head, seven texts, seven flags, then the topics,
-// chapter names, variables, expressions and formulas, each list after its count. Nothing after
-// the formulas is read.
-constexpr std::uint64_t MaxBookDefinitionSize =
-    ShortStringSize + 1 + 7 * LongStringSize + 7 + 5 * 2 +
-    MaxRecordCount * (MaxTopicRecordSize + ShortStringSize + MaxVariableRecordSize +
-                      MaxExpressionRecordSize + MaxFormulaRecordSize);
+// The most a BOOK.DEF may be. Its layout would allow 13 GB; the largest real book's, with 255
+// chapter names and a few thousand topics, variables and formulas, is well under a megabyte.
+constexpr std::uint64_t MaxBookDefinitionSize = 16ull << 20;
 
 TChapterTopic ReadTopicRecord(TByteReader& in);
 void WriteTopicRecord(TByteWriter& out, const TChapterTopic& topic);

@@ -14,11 +14,8 @@ namespace quillara {
 
 constexpr std::size_t ShortStringLimit = 255;
 constexpr std::size_t LongStringLimit = 65535;
-// The most bytes each form takes in a file, its length included.
-constexpr std::uint64_t ShortStringSize = 1 + ShortStringLimit;
+// The most bytes a long string takes in a file, its length included.
 constexpr std::uint64_t LongStringSize = 2 + LongStringLimit;
-// Counts of records are signed 16-bit: at most this many records follow one.
-constexpr std::uint64_t MaxRecordCount = 32767;
 
 // Drops trailing characters of code 32 or less.
 inline std::string_view TrimRight(std::string_view text) {

@@ -63,10 +63,8 @@ void TGlossary::Read(std::string bytes, const std::string& fileName, bool sorted
     const std::uint16_t count = in.ReadUInt16("entry count");
     // Every entry takes at least its four length fields, so the bytes left bound the count.
     read.reserve(std::min<std::size_t>(count, in.Remaining() / 8));
-    // The fields of a braced list are read in their order.
     for (unsigned i = 0; i < count; ++i)
-        read.push_back(TDefinition{ReadLongText(in, "PageRef"), ReadLongText(in, "DefinitionText"),
-                                   ReadLongText(in, "Term"), ReadLongText(in, "ChapterRef")});
+        read.push_back(ReadGlossaryEntry(in));
     // A stable sort places every entry exactly where inserting them one by one before the first
     // greater term would, without the quadratic cost.
     if (sorted)
@@ -126,6 +124,12 @@ bool TGlossary::InAnyChapter(const TDefinition& entry, int chapterCount) {
 
 std::string TGlossary::TrimmedTerm(const TDefinition& entry) {
     return std::string(TrimBoth(entry.Term));
+}
+
+TDefinition ReadGlossaryEntry(TByteReader& in) {
+    // The fields of a braced list are read in their order.
+    return TDefinition{ReadLongText(in, "PageRef"), ReadLongText(in, "DefinitionText"),
+                       ReadLongText(in, "Term"), ReadLongText(in, "ChapterRef")};
 }
 
 std::string WriteGlossary(const std::vector<TDefinition>& entries) {

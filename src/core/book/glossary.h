@@ -23,8 +23,9 @@ struct TDefinition {
     std::string_view ChapterRef;
 };
 
-// The largest GLOSSARY.DEF its layout allows: an unsigned count, then four long strings an entry.
-constexpr std::uint64_t MaxGlossarySize = 2 + 65535ull * 4 * LongStringSize;
+// The most a GLOSSARY.DEF may be. Its layout would allow 17 GB; a glossary of a few thousand terms
+// is a few megabytes, and this holds 8,000 terms with definitions of 4,000 characters.
+constexpr std::uint64_t MaxGlossarySize = 32ull << 20;
 
 // The book's glossary, in the order of GLOSSARY.DEF unless loaded sorted. It keeps the file's
 // bytes and its entries view them: reading builds no text of its own. A copy's entries would
@@ -67,6 +68,8 @@ private:
     std::vector<TDefinition> List;
 };
 
+// One entry at the reader's position, its texts views of the reader's bytes.
+TDefinition ReadGlossaryEntry(TByteReader& in);
 std::string WriteGlossary(const std::vector<TDefinition>& entries);
 
 // Upper-cases the letters a to z only, as glossary comparisons do.

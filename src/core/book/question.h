@@ -59,12 +59,10 @@ TQuestion MakeQuestion(const TQuestionFields& fields);
 TQuestion ReadQuestion(TByteReader& in);
 void WriteQuestion(TByteWriter& out, const TQuestion& question);
 
-// The most bytes a record can take: a marker that fills a short string, its version, the texts,
-// four bytes, 255 related terms, the formula and its rounding.
-constexpr std::uint64_t MaxQuestionRecordSize =
-    ShortStringSize + 1 + 2 * LongStringSize + 4 + 255 * ShortStringSize + LongStringSize + 10;
-// The largest question bank its layout allows.
-constexpr std::uint64_t MaxQuestionBankSize = 2 + MaxRecordCount * MaxQuestionRecordSize;
+// The most a question bank may be. Its layout would allow 8 GB; the largest real bank, a few
+// hundred questions with long explanations, is a few megabytes, and this holds 2,000 questions of
+// 16,000 characters.
+constexpr std::uint64_t MaxQuestionBankSize = 32ull << 20;
 
 std::string QuestionBankName(int chapter);
 // Every record of a bank file, in file order.

@@ -1,22 +1,21 @@
 #pragma once
 
 #include "book/question.h"
+#include "book/record_stream.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <istream>
 #include <optional>
 #include <string>
 
 namespace quillara {
 
-// Reads a question bank one record at a time, holding no more of the file than the record being
-// read and one piece of `pieceSize` bytes, so that a bank of any size costs the memory of its
-// largest record. The questions, and the failures, are those ReadQuestionBank gives for the
-// whole file, with the same offsets.
+// Reads a question bank one record at a time (TRecordStream), so that a bank of any size costs
+// the memory of its largest record. The questions, and the failures, are those ReadQuestionBank
+// gives for the whole file, with the same offsets.
 class TQuestionBankStream {
 public:
-    static constexpr std::size_t DefaultPieceSize = 64 * 1024;
+    static constexpr std::size_t DefaultPieceSize = TRecordStream::DefaultPieceSize;
 
     // Reads the question count; TTruncatedFileError when the stream ends inside it.
     TQuestionBankStream(std::istream& in, std::string fileName,
@@ -27,19 +26,12 @@ public:
     // The next question in file order, or nothing after the last one the count gives. Raises as
     // ReadQuestion does, and TFileOpenError when the stream fails.
     std::optional<TQuestion> Next();
+    // The next record as it lies in the bytes held (ReadQuestionFields), valid until the next
+    // call; otherwise as Next.
+    std::optional<TQuestionFields> NextFields();
 
 private:
-    template <typename Read> auto Take(Read read);
-    // Drops what has been read and appends a piece of the stream; false at its end.
-    bool ReadMore();
-
-    std::istream& In;
-    std::string Name;
-    std::size_t PieceSize;
-    std::string Buffer;
-    // Where Buffer begins in the file, and how much of it has been read.
-    std::uint64_t BufferOffset = 0;
-    std::size_t At = 0;
+    TRecordStream Records;
     int Total = 0;
     int Taken = 0;
 };

@@ -1,6 +1,7 @@
 #include "quiz/question_set.h"
 
 #include "book/book_files.h"
+#include "book/question_bank_stream.h"
 #include "platform/random_source.h"
 #include "quiz/random_trim.h"
 
@@ -30,10 +31,11 @@ std::size_t KeepSurvivors(std::vector<TQuestion>& items, std::size_t slots,
     return kept;
 }
 
-// Reads a chapter's bank in file order and hands each record of a wanted kind to `take`, where it
-// lies in the bank's bytes, which returns false once it wants no more. Position becomes 1 as soon
-// as the count of an existing bank has been read. Nothing is reserved from the stored count: a
-// damaged bank may claim far more records than it holds, and the reader stops at its end.
+// Reads a chapter's bank in file order, a record at a time, and hands each record of a wanted kind
+// to `take`, where it lies in the bytes held, which returns false once it wants no more. Position
+// becomes 1 as soon as the count of an existing bank has been read. Nothing is reserved from the
+// stored count: a damaged bank may claim far more records than it holds, and the reader stops at
+// its end.
 template <typename Take>
 void ReadMatching(const fs::path& bookDir, int chapter, const TKindSet& kinds,
                   std::int16_t& position, Take take) {
@@ -41,14 +43,12 @@ void ReadMatching(const fs::path& bookDir, int chapter, const TKindSet& kinds,
     const std::string name = QuestionBankName(chapter);
     const auto path = FindBookFile(bookDir, name);
     if (!path) return;
-    const std::string bytes = ReadWholeFile(*path, MaxQuestionBankSize);
-    TByteReader in(bytes, name);
-    const std::int16_t count = in.ReadInt16("question count");
+    TBookFileStream file(*path, MaxQuestionBankSize);
+    TQuestionBankStream bank(file, name);
     position = 1;
-    for (int i = 0; i < count; ++i) {
-        const TQuestionFields fields = ReadQuestionFields(in);
-        if (!kinds.test(fields.Kind)) continue;
-        if (!take(fields)) return;
+    while (const auto fields = bank.NextFields()) {
+        if (!kinds.test(fields->Kind)) continue;
+        if (!take(*fields)) return;
     }
 }
 

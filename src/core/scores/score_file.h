@@ -19,10 +19,9 @@ namespace quillara {
 
 constexpr const char* ScoreFileName = "SCORES.SAV";
 
-// The largest score file its layout allows: the count, then the most scores it can count, each
-// with its detail count, date, the longest description and the most details that count can say.
-constexpr std::uint64_t MaxScoreFileSize =
-    2 + std::uint64_t{MaxScoreCount} * (2 + 8 + ShortStringSize + std::uint64_t{MaxScoreCount} * 6);
+// The most a score file may be. Its layout would allow 6 GB; the most scores it can count, each a
+// test over all 255 chapters with the longest description, take 59 MB.
+constexpr std::uint64_t MaxScoreFileSize = 64ull << 20;
 
 // A score file that did not load completely, as the student is to be told of it.
 struct TDamagedScoreFile {

@@ -2,6 +2,7 @@
 
 #include "app/damaged_scores_message.h"
 #include "app/message_boxes.h"
+#include "io/book_errors.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -40,8 +41,11 @@ const TGlossary* TProgram::Glossary() {
         auto glossary = std::make_unique<TGlossary>();
         glossary->LoadGlossary(BookDir(), false);
         BookGlossary = std::move(glossary);
-    } catch (const std::exception&) {
-        TMessageBoxes::Error(Window, QString::fromLatin1(GlossaryFailedMessage));
+    } catch (const std::exception& e) {
+        // A file refused for its size is named with the limit: reinstalling would not help.
+        const bool tooLarge = dynamic_cast<const TFileTooLargeError*>(&e) != nullptr;
+        TMessageBoxes::Error(Window, tooLarge ? QString::fromStdString(e.what())
+                                              : QString::fromLatin1(GlossaryFailedMessage));
         // The program does not go on without its glossary.
         if (Window) QTimer::singleShot(0, Window, &QWidget::close);
     }

@@ -7,6 +7,7 @@
 #include "book/term_set.h"
 #include "book/topic_pages.h"
 #include "io/book_errors.h"
+#include "quiz/question_set.h"
 #include "temp_book_dir.h"
 #include "text/utf8.h"
 #include "text/windows1252.h"
@@ -14,6 +15,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace quillara {
 namespace {
@@ -75,12 +77,35 @@ TEST(BookFileLookup, SymbolicLinksCountOnlyWhenTheyStayInsideTheBook) {
               WriteAuthorsNotes("the book's"));
 }
 
+// Every reader of a book file refuses a FIFO, a device or a folder at once: a FIFO opened to be
+// read would hold the program until something wrote to it, /dev/zero would never end. An alarm
+// ends the test program rather than let a regression hang it.
 TEST(BookFileLookup, OnlyRegularFilesAreReadAndAPipeIsNeverWaitedOn) {
+    namespace fs = std::filesystem;
     TempBookDir dir;
-    ASSERT_EQ(::mkfifo((dir.Path() / "AUTHORS").c_str(), 0600), 0);
-    std::filesystem::create_directory(dir.Path() / "TOPICS.1");
+    for (const char* name : {"AUTHORS", "GLOSSARY.DEF", "BOOK.DEF", "QUESTION.1", "pipe"})
+        ASSERT_EQ(::mkfifo((dir.Path() / name).c_str(), 0600), 0);
+    fs::create_symlink("pipe", dir.Path() / "WQUILLARA.INI");
+    fs::create_directory(dir.Path() / "TOPICS.1");
+    TGlossary glossary;
+    TTest quiz;
+
+    ::alarm(20);
     EXPECT_THROW(LoadAuthorsNotes(dir.Path()), TFileOpenError);
+    EXPECT_THROW(glossary.LoadGlossary(dir.Path(), false), TFileOpenError);
+    EXPECT_THROW(LoadBookProperties(dir.Path(), TRegionalSettings{}), TFileOpenError);
     EXPECT_THROW(ReadBookFile(dir.Path(), "TOPICS.1", MaxTopicFileSize), TFileOpenError);
+    EXPECT_THROW(ReadBookFile(dir.Path(), "WQUILLARA.INI", 1 << 20), TFileOpenError);
+    // The quiz takes what is no bank for a missing one.
+    quiz.LoadChapter(dir.Path(), 1, MakeByteSet({qkTrueFalse, qkMultipleChoice}));
+    EXPECT_EQ(quiz.Count(), 0u);
+    for (const fs::path& path : {dir.Path() / "pipe", dir.Path() / "WQUILLARA.INI",
+                                 fs::path("/dev/zero"), fs::path("/dev/null"), dir.Path()}) {
+        SCOPED_TRACE(path.string());
+        EXPECT_THROW(ReadWholeFile(path, MaxTopicFileSize), TFileOpenError);
+        EXPECT_THROW(TBookFileStream(path, MaxQuestionBankSize), TFileOpenError);
+    }
+    ::alarm(0);
 }
 
 TEST(BookFileLookup, FilesLargerThanTheirKindAllowsAreRefusedUnread) {
@@ -99,6 +124,10 @@ TEST(BookFileLookup, FilesLargerThanTheirKindAllowsAreRefusedUnread) {
         {"BOOK.DEF", MaxBookDefinitionSize, [&] { LoadBookProperties(dir.Path(), regional); }},
         {"QUESTION.1", MaxQuestionBankSize,
          [&] { ReadBookFile(dir.Path(), "QUESTION.1", MaxQuestionBankSize); }},
+        {"QUESTION.2", MaxQuestionBankSize,
+         [&] { TTest().LoadChapter(dir.Path(), 2, MakeByteSet({qkTrueFalse})); }},
+        {"QUESTION.3", MaxQuestionBankSize,
+         [&] { TBookFileStream(dir.Path() / "QUESTION.3", MaxQuestionBankSize); }},
         {"TOPICS.1", MaxTopicFileSize,
          [&] { ReadBookFile(dir.Path(), "TOPICS.1", MaxTopicFileSize); }},
         {"CHAP1.JPG", MaxPictureFileSize,
@@ -112,7 +141,9 @@ TEST(BookFileLookup, FilesLargerThanTheirKindAllowsAreRefusedUnread) {
             ADD_FAILURE() << "read";
         } catch (const TFileTooLargeError& e) {
             EXPECT_NE(std::string(e.what()).find(c.Name), std::string::npos) << e.what();
-            EXPECT_NE(std::string(e.what()).find(std::to_string(c.Limit + 1) + " bytes"),
+            EXPECT_NE(std::string(e.what()).find(std::to_string(c.Limit + 1) +
+                                                 " bytes, more than the " +
+                                                 std::to_string(c.Limit) + " bytes"),
                       std::string::npos)
                 << e.what();
         }

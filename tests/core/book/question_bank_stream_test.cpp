@@ -34,13 +34,19 @@ TReading ReadWhole(const std::string& bytes) {
     return reading;
 }
 
-TReading ReadStreamed(const std::string& bytes, std::size_t pieceSize) {
+// Read as questions, or as fields where they lie in the bytes held.
+TReading ReadStreamed(const std::string& bytes, std::size_t pieceSize, bool asFields) {
     TReading reading;
     std::istringstream in(bytes);
     try {
         TQuestionBankStream bank(in, "QUESTION.1", pieceSize);
-        while (const auto question = bank.Next())
-            reading.Records.push_back(RecordOf(*question));
+        if (asFields) {
+            while (const auto fields = bank.NextFields())
+                reading.Records.push_back(RecordOf(MakeQuestion(*fields)));
+        } else {
+            while (const auto question = bank.Next())
+                reading.Records.push_back(RecordOf(*question));
+        }
     } catch (const TBookFileError& e) {
         reading.Failure = e.what();
     }
@@ -88,10 +94,13 @@ TEST(QuestionBankStream, ReadsWhatTheWholeFileReads) {
         const TReading whole = ReadWhole(bytes);
         for (std::size_t piece : {std::size_t{1}, std::size_t{5}, std::size_t{1000},
                                   TQuestionBankStream::DefaultPieceSize}) {
-            SCOPED_TRACE(what + ", pieces of " + std::to_string(piece));
-            const TReading streamed = ReadStreamed(bytes, piece);
-            EXPECT_EQ(streamed.Records, whole.Records);
-            EXPECT_EQ(streamed.Failure, whole.Failure);
+            for (bool asFields : {false, true}) {
+                SCOPED_TRACE(what + ", pieces of " + std::to_string(piece) +
+                             (asFields ? ", fields" : ""));
+                const TReading streamed = ReadStreamed(bytes, piece, asFields);
+                EXPECT_EQ(streamed.Records, whole.Records);
+                EXPECT_EQ(streamed.Failure, whole.Failure);
+            }
         }
     }
     EXPECT_EQ(ReadWhole(bank).Records.size(), 4u);

@@ -1,6 +1,7 @@
 #include "byte_string.h"
 #include "io/book_errors.h"
 #include "scores/score.h"
+#include "scores/score_file.h"
 #include "scripted_random.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,19 @@ namespace quillara {
 namespace {
 
 using testing::Bytes;
+
+// A score file larger than MaxScoreFileSize is refused unread; every history the program writes
+// fits: as many scores as the file can count, each a test over every chapter a book can have,
+// with the longest description.
+TEST(Score, TheLargestHistoryTheProgramWritesFitsTheScoreFileLimit) {
+    std::vector<TScoreDetail> details;
+    for (std::int16_t chapter = 1; chapter <= 255; ++chapter)
+        details.emplace_back(chapter, 100, 100);
+    const std::string description(ShortStringLimit, 'd');
+    TByteWriter out;
+    TScore(45000.5, description, details).write(out);
+    EXPECT_LE(2 + std::uint64_t{MaxScoreCount} * out.Bytes().size(), MaxScoreFileSize);
+}
 
 TEST(Score, NewAttemptIsDatedNowAndKeepsChaptersInOrderOfFirstAnswer) {
     testing::FakeClock clock(45123.375);
