@@ -19,6 +19,16 @@ constexpr double MaxLineSpacing = 1.5;
 // million pixels at 96 dots an inch, half of where the layout stalls.
 constexpr double MaxLayoutHeightPoints = 3'000'000;
 
+// Nor does a text give the layout more characters than this, which it lays out in a few
+// hundred milliseconds whatever their size.
+constexpr int MaxLayoutCharacters = 200'000;
+
+// The layout looks for a line's end afresh from the start of a word for every line the word
+// fills, so a word of many thousand letters takes seconds: one longer than this gets a break
+// opportunity (ZeroWidthSpace, which shows nothing) after this many characters.
+constexpr int MaxUnbrokenCharacters = 1000;
+constexpr char32_t ZeroWidthSpace = 0x200B;
+
 // What takes the place of the part of a text that was cut.
 constexpr std::string_view QuestionCutNote = "(The rest of this question is too long to show.)";
 constexpr std::string_view PageCutNote = "(The rest of this page is too long to show.)";

@@ -18,10 +18,6 @@ namespace {
 constexpr qreal PointsPerPixel = 0.75;
 // Margins, paddings, borders, indents and spacing between letters, words and cells.
 constexpr qreal MaxSpacingPixels = 192;
-// Tab stops, as far as the widest page there is (22 inches), and as many as a word processor
-// gives a paragraph.
-constexpr qreal MaxTabPixels = 2112;
-constexpr qsizetype MaxTabStops = 64;
 // Each level of a nested list or quotation indents by 40 pixels.
 constexpr int MaxIndentLevels = 10;
 // The sides of a picture and the fixed sizes of a table or a column; an unsized picture counts
@@ -55,14 +51,10 @@ QTextLength BoundedLength(const QTextLength& length) {
 QTextCharFormat BoundedChar(QTextCharFormat format) {
     BoundProperty(format, QTextFormat::FontPointSize, MinFontPoints, MaxFontPoints);
     if (format.hasProperty(QTextFormat::FontPixelSize))
-        format.setProperty(QTextFormat::FontPixelSize,
-                           qRound(Bounded(format.intProperty(QTextFormat::FontPixelSize),
-                                          MinFontPoints / PointsPerPixel,
-                                          MaxFontPoints / PointsPerPixel)));
-    // Relative sizes (<font size>, headings) scale the page's own font by at most a few times.
-    if (format.hasProperty(QTextFormat::FontSizeAdjustment))
-        format.setProperty(QTextFormat::FontSizeAdjustment,
-                           std::clamp(format.intProperty(QTextFormat::FontSizeAdjustment), -2, 4));
+        format.setProperty(
+            QTextFormat::FontPixelSize,
+            qRound(Bounded(format.intProperty(QTextFormat::FontPixelSize),
+                           MinFontPoints / PointsPerPixel, MaxFontPoints / PointsPerPixel)));
     BoundProperty(format, QTextFormat::FontWordSpacing, -MaxSpacingPixels, MaxSpacingPixels);
     if (format.hasProperty(QTextFormat::FontLetterSpacing)) {
         const bool percent = format.fontLetterSpacingType() == QFont::PercentageSpacing;
@@ -91,17 +83,10 @@ QTextBlockFormat BoundedBlock(QTextBlockFormat format) {
     if (format.hasProperty(QTextFormat::LineHeight)) {
         const bool proportional = format.lineHeightType() == QTextBlockFormat::ProportionalHeight;
         format.setLineHeight(Bounded(format.lineHeight(), 0,
-                                     proportional ? MaxLineHeightPercent
-                                                  : MaxFontPoints / PointsPerPixel *
-                                                        MaxLineSpacing),
+                                     proportional
+                                         ? MaxLineHeightPercent
+                                         : MaxFontPoints / PointsPerPixel * MaxLineSpacing),
                              format.lineHeightType());
-    }
-    if (format.hasProperty(QTextFormat::TabPositions)) {
-        QList<QTextOption::Tab> tabs = format.tabPositions().first(
-            std::min(format.tabPositions().size(), MaxTabStops));
-        for (QTextOption::Tab& tab : tabs)
-            tab.position = Bounded(tab.position, 0, MaxTabPixels);
-        format.setTabPositions(tabs);
     }
     return format;
 }
@@ -113,8 +98,7 @@ QTextFrameFormat BoundedFrame(QTextFrameFormat format) {
           QTextFormat::FrameRightMargin, QTextFormat::FrameMargin, QTextFormat::TableCellSpacing,
           QTextFormat::TableCellPadding})
         BoundProperty(format, side, 0, MaxSpacingPixels);
-    if (format.hasProperty(QTextFormat::FrameWidth))
-        format.setWidth(BoundedLength(format.width()));
+    if (format.hasProperty(QTextFormat::FrameWidth)) format.setWidth(BoundedLength(format.width()));
     if (format.hasProperty(QTextFormat::FrameHeight))
         format.setHeight(BoundedLength(format.height()));
     if (format.hasProperty(QTextFormat::TableColumnWidthConstraints)) {
@@ -137,12 +121,14 @@ void BoundFrames(QTextFrame* frame) {
 // The height in points of a line of text in that format, at its worst.
 qreal LineHeight(const QTextCharFormat& format, const QTextBlockFormat& block, qreal pagePoints) {
     qreal points = pagePoints;
-    if (format.hasProperty(QTextFormat::FontPointSize))
+    // Relative sizes (<font size>, headings) win over the others, and the layout keeps them
+    // within 0.7 and 2.4 times the page's font.
+    if (format.hasProperty(QTextFormat::FontSizeAdjustment))
+        points = pagePoints * 2.4;
+    else if (format.hasProperty(QTextFormat::FontPointSize))
         points = format.fontPointSize();
     else if (format.hasProperty(QTextFormat::FontPixelSize))
         points = format.intProperty(QTextFormat::FontPixelSize) * PointsPerPixel;
-    else if (format.hasProperty(QTextFormat::FontSizeAdjustment))
-        points = pagePoints * 3; // <font size=7> and the largest headings are a few times it
     qreal line = WorstLineHeightPoints(points);
     if (block.lineHeightType() == QTextBlockFormat::ProportionalHeight)
         line *= std::max<qreal>(block.lineHeight(), 100) / 100;
@@ -158,8 +144,8 @@ qreal FramesAround(const QTextBlock& block) {
     for (const QTextFrame* frame = QTextCursor(block).currentFrame(); frame != nullptr;
          frame = frame->parentFrame()) {
         const QTextFrameFormat format = frame->frameFormat();
-        pixels += 2 * (format.border() + format.padding() + format.topMargin() +
-                       format.bottomMargin());
+        pixels +=
+            2 * (format.border() + format.padding() + format.topMargin() + format.bottomMargin());
         if (format.isTableFormat()) {
             const QTextTableFormat table = format.toTableFormat();
             pixels += 2 * (table.cellSpacing() + table.cellPadding());
@@ -190,7 +176,8 @@ void LeaveTables(QTextCursor& cursor) {
 }
 
 // The first position whose character would take the page, one character a line, past the
-// height the layout can take; -1 when the whole page is within it.
+// height the layout can take, or past MaxLayoutCharacters; -1 when the whole page is within
+// them.
 int CutPosition(const QTextDocument& page) {
     const qreal pagePoints = page.defaultFont().pointSizeF();
     qreal height = 0;
@@ -198,25 +185,50 @@ int CutPosition(const QTextDocument& page) {
         const QTextBlockFormat format = block.blockFormat();
         height += (format.topMargin() + format.bottomMargin()) * PointsPerPixel +
                   FramesAround(block) + LineHeight(block.charFormat(), format, pagePoints);
-        if (height > MaxLayoutHeightPoints) return block.position();
+        if (height > MaxLayoutHeightPoints || block.position() >= MaxLayoutCharacters)
+            return block.position();
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat chars = fragment.charFormat();
             qreal each = LineHeight(chars, format, pagePoints);
             if (chars.isImageFormat()) {
                 const QTextImageFormat image = chars.toImageFormat();
-                each = std::max(each, (image.hasProperty(QTextFormat::ImageHeight)
-                                           ? image.height()
-                                           : MaxObjectPixels) *
-                                          PointsPerPixel);
+                each =
+                    std::max(each, (image.hasProperty(QTextFormat::ImageHeight) ? image.height()
+                                                                                : MaxObjectPixels) *
+                                       PointsPerPixel);
             }
-            if (height + each * fragment.length() > MaxLayoutHeightPoints)
-                return fragment.position() +
-                       static_cast<int>((MaxLayoutHeightPoints - height) / each);
+            const int fits =
+                static_cast<int>(std::min<qreal>((MaxLayoutHeightPoints - height) / each,
+                                                 MaxLayoutCharacters - fragment.position()));
+            if (fragment.length() > fits) return fragment.position() + std::max(fits, 0);
             height += each * fragment.length();
         }
     }
     return -1;
+}
+
+// Gives every word longer than MaxUnbrokenCharacters a break opportunity every so many
+// characters.
+void BreakLongWords(QTextDocument& page) {
+    std::vector<int> breaks;
+    for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        int unbroken = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i].isSpace()) {
+                unbroken = 0;
+            } else if (!text[i].isLowSurrogate() && ++unbroken > MaxUnbrokenCharacters) {
+                breaks.push_back(block.position() + static_cast<int>(i));
+                unbroken = 1;
+            }
+        }
+    }
+    QTextCursor cursor(&page);
+    for (auto at = breaks.rbegin(); at != breaks.rend(); ++at) {
+        cursor.setPosition(*at);
+        cursor.insertText(QString(QChar(ZeroWidthSpace)));
+    }
 }
 
 } // namespace
@@ -254,15 +266,17 @@ bool BoundPageLayout(QTextDocument& page) {
     }
 
     const int cut = CutPosition(page);
-    if (cut < 0) return false;
-    // The cursor cannot split a table: a cut inside one takes the whole table.
-    cursor.setPosition(cut);
-    LeaveTables(cursor);
-    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
-    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    cursor.insertText(QString::fromUtf8(PageCutNote.data(), qsizetype(PageCutNote.size())));
-    return true;
+    if (cut >= 0) {
+        // The cursor cannot split a table: a cut inside one takes the whole table.
+        cursor.setPosition(cut);
+        LeaveTables(cursor);
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        cursor.insertText(QString::fromUtf8(PageCutNote.data(), qsizetype(PageCutNote.size())));
+    }
+    BreakLongWords(page);
+    return cut >= 0;
 }
 
 } // namespace quillara::gui

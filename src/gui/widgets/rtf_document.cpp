@@ -1,6 +1,6 @@
 #include "widgets/rtf_document.h"
 
-#include "rtf/rtf_cut.h"
+#include "rtf/rtf_layout_bounds.h"
 #include "text/layout_bounds.h"
 
 #include <QGuiApplication>
@@ -95,7 +95,7 @@ void FillTextDocument(QTextDocument& document, const TRtfDocument& rtf) {
 
 void LoadRtf(QTextEdit* box, std::string_view rtf) {
     TRtfDocument document = ReadRtf(rtf);
-    CutToLayoutHeight(document, QuestionCutNote);
+    BoundForLayout(document, QuestionCutNote);
     FillTextDocument(*box->document(), document);
     box->moveCursor(QTextCursor::Start);
 }

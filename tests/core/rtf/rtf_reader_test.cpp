@@ -170,6 +170,23 @@ TEST(ReadRtf, HostileInputStaysBounded) {
     EXPECT_EQ(stops.Paragraphs[0].TabStops.back(), 64);
 }
 
+TEST(ReadRtf, SizesKeepWithinSixToNinetySixPoints) {
+    struct TSize {
+        const char* Rtf;
+        int HalfPoints;
+    };
+    const TSize sizes[] = {{"\\fs0", 12},     {"\\fs1", 12},     {"\\fs11", 12},
+                           {"\\fs12", 12},    {"\\fs13", 13},    {"\\fs24", 24},
+                           {"\\fs191", 191},  {"\\fs192", 192},  {"\\fs193", 192},
+                           {"\\fs3276", 192}, {"\\fs-3276", 12}, {"\\fs65535", 192}};
+    for (const TSize& size : sizes) {
+        const TRtfDocument document = ReadRtf(std::string(size.Rtf) + " x\\par");
+        ASSERT_EQ(document.Paragraphs.size(), 1u) << size.Rtf;
+        EXPECT_EQ(document.Paragraphs[0].Runs.at(0).Format.HalfPoints, size.HalfPoints) << size.Rtf;
+        EXPECT_EQ(document.Paragraphs[0].Mark.HalfPoints, size.HalfPoints) << size.Rtf;
+    }
+}
+
 TEST(ReadRtf, EmptyParagraphKeepsTheSizeOfItsMark) {
     const TRtfDocument document = ReadRtf("\\fs20 a\\par\\fs40\\b\\par");
     ASSERT_EQ(document.Paragraphs.size(), 2u);

@@ -1,6 +1,7 @@
-#include "rtf/rtf_cut.h"
+#include "rtf/rtf_layout_bounds.h"
 
 #include "text/layout_bounds.h"
+#include "text/utf8.h"
 
 namespace quillara {
 
@@ -22,15 +23,46 @@ void EndWithNote(TRtfDocument& document, std::size_t kept, std::string_view note
     document.Paragraphs.push_back(std::move(last));
 }
 
+bool IsSpace(char byte) {
+    return byte == ' ' || byte == '\t' || byte == '\n';
+}
+
+// A word may run on from one run into the next, so the count goes on across the paragraph.
+void BreakLongWords(TRtfParagraph& paragraph) {
+    std::string breakHere;
+    AppendUtf8(breakHere, ZeroWidthSpace);
+    int unbroken = 0;
+    for (TRtfRun& run : paragraph.Runs) {
+        std::string text;
+        text.reserve(run.Text.size());
+        for (const char byte : run.Text) {
+            if (IsSpace(byte)) {
+                unbroken = 0;
+            } else if (IsCharacterStart(byte) && ++unbroken > MaxUnbrokenCharacters) {
+                text += breakHere;
+                unbroken = 1;
+            }
+            text += byte;
+        }
+        run.Text = std::move(text);
+    }
+}
+
 } // namespace
 
-bool CutToLayoutHeight(TRtfDocument& document, std::string_view note) {
+bool BoundForLayout(TRtfDocument& document, std::string_view note) {
+    for (TRtfParagraph& paragraph : document.Paragraphs)
+        BreakLongWords(paragraph);
     double height = 0;
+    int characters = 0;
+    const auto tooMuch = [&](double lineHeight) {
+        height += lineHeight;
+        return height > MaxLayoutHeightPoints || ++characters > MaxLayoutCharacters;
+    };
     for (std::size_t p = 0; p < document.Paragraphs.size(); ++p) {
         TRtfParagraph& paragraph = document.Paragraphs[p];
         // An empty paragraph still takes the line its mark gives it.
-        height += LineHeight(paragraph.Mark);
-        if (height > MaxLayoutHeightPoints) {
+        if (tooMuch(LineHeight(paragraph.Mark))) {
             EndWithNote(document, p, note);
             return true;
         }
@@ -38,9 +70,7 @@ bool CutToLayoutHeight(TRtfDocument& document, std::string_view note) {
             std::string& text = paragraph.Runs[r].Text;
             const double line = LineHeight(paragraph.Runs[r].Format);
             for (std::size_t at = 0; at < text.size(); ++at) {
-                if (!IsCharacterStart(text[at])) continue;
-                height += line;
-                if (height <= MaxLayoutHeightPoints) continue;
+                if (!IsCharacterStart(text[at]) || !tooMuch(line)) continue;
                 text.resize(at);
                 paragraph.Runs.resize(text.empty() ? r : r + 1);
                 EndWithNote(document, p + 1, note);
