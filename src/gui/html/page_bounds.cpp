@@ -61,9 +61,6 @@ QTextCharFormat BoundedChar(QTextCharFormat format) {
         BoundProperty(format, QTextFormat::FontLetterSpacing, percent ? 0 : -MaxSpacingPixels,
                       percent ? 400 : MaxSpacingPixels);
     }
-    if (format.hasProperty(QTextFormat::FontStretch))
-        format.setProperty(QTextFormat::FontStretch,
-                           std::clamp(format.intProperty(QTextFormat::FontStretch), 50, 200));
     BoundProperty(format, QTextFormat::ImageWidth, 0, MaxObjectPixels);
     BoundProperty(format, QTextFormat::ImageHeight, 0, MaxObjectPixels);
     for (const int padding :
