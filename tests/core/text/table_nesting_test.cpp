@@ -24,8 +24,7 @@ TEST(FlattenDeepTables, KeepsTablesUpToTheDepthAndTheContentsOfDeeperOnes) {
     const std::vector<TCase> cases = {
         {"no tables", "<p>a &lt; b</p>", "<p>a &lt; b</p>"},
         {"as deep as allowed", Nested(MaxTableNesting, "x"), Nested(MaxTableNesting, "x")},
-        {"one level deeper", Nested(MaxTableNesting + 1, "x"),
-         Nested(MaxTableNesting, "8x")},
+        {"one level deeper", Nested(MaxTableNesting + 1, "x"), Nested(MaxTableNesting, "8x")},
         {"much deeper", Nested(MaxTableNesting + 3, "x"), Nested(MaxTableNesting, "8910x")},
         {"any letter case", Nested(MaxTableNesting + 1, "x", "TaBlE"),
          Nested(MaxTableNesting, "8x", "TaBlE")},
