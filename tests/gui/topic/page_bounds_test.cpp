@@ -312,6 +312,7 @@ TEST(PageBoundsInView, TheHugeFontPageShowsBounded) {
     for (const qreal size : ShownSizes(page))
         ASSERT_LE(size, MaxFontPoints);
     EXPECT_TRUE(page.toPlainText().startsWith("word0 word1 "));
+    EXPECT_TRUE(page.toPlainText().endsWith(CutNote));
     EXPECT_LT(page.documentLayout()->documentSize().height(), 4.2e6);
 }
 
