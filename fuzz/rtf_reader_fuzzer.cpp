@@ -1,6 +1,9 @@
 // The question box's RTF from arbitrary bytes: the model that comes back must be one a window can
-// lay out, and no bigger than the input can justify.
+// lay out, and no bigger than the input can justify; bounded for the layout, it must keep within
+// the characters the layout is given and still be whole UTF-8.
+#include "rtf/rtf_layout_bounds.h"
 #include "rtf/rtf_reader.h"
+#include "text/layout_bounds.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -40,11 +43,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const TRtfRun& run = paragraph.Runs[i];
             if (run.Text.empty() || !IsValidUtf8(run.Text)) __builtin_trap();
             if (i > 0 && paragraph.Runs[i - 1].Format == run.Format) __builtin_trap();
-            if (run.Format.HalfPoints < 2 || run.Format.HalfPoints > 3276) __builtin_trap();
+            if (run.Format.HalfPoints < MinFontPoints * 2 ||
+                run.Format.HalfPoints > MaxFontPoints * 2)
+                __builtin_trap();
             textBytes += run.Text.size();
         }
     }
     // A Windows-1252 byte grows to at most three bytes of UTF-8.
     if (textBytes > 3 * size) __builtin_trap();
+
+    TRtfDocument bounded = document;
+    const bool cut = BoundForLayout(bounded, QuestionCutNote);
+    std::size_t characters = 0;
+    for (std::size_t p = 0; p + (cut ? 1 : 0) < bounded.Paragraphs.size(); ++p)
+        for (const TRtfRun& run : bounded.Paragraphs[p].Runs) {
+            if (run.Text.empty() || !IsValidUtf8(run.Text)) __builtin_trap();
+            for (const char byte : run.Text)
+                characters += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+        }
+    if (characters > static_cast<std::size_t>(MaxLayoutCharacters)) __builtin_trap();
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "rtf/rtf_reader.h"
 
+#include "text/layout_bounds.h"
 #include "text/utf8.h"
 #include "text/windows1252.h"
 
@@ -19,8 +20,8 @@ constexpr std::size_t MaxGroupDepth = 256;
 constexpr std::size_t MaxTabStops = 64;
 // 22 inches, the widest page there is: indents and tab stops stay within it.
 constexpr int MaxTwips = 31680;
-constexpr int MinHalfPoints = 2;
-constexpr int MaxHalfPoints = 3276;
+constexpr int MinHalfPoints = static_cast<int>(MinFontPoints * 2);
+constexpr int MaxHalfPoints = static_cast<int>(MaxFontPoints * 2);
 // Numeric parameters saturate here instead of overflowing.
 constexpr std::int64_t MaxParameter = 1'000'000'000;
 

@@ -1,5 +1,7 @@
 #include "html/html_lite.h"
 
+#include "html/page_bounds.h"
+#include "text/table_nesting.h"
 #include "widgets/book_picture.h"
 #include "widgets/book_text.h"
 
@@ -8,6 +10,7 @@
 #include <QStringList>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
 namespace quillara::gui {
 
@@ -58,7 +61,17 @@ void ThtmlLite::SetBookDirectory(const std::filesystem::path& directory) {
 }
 
 void ThtmlLite::LoadFromString(const std::string& htmlBytes) {
-    setHtml(FromBook(htmlBytes));
+    // The page is read and bounded in a document that nothing lays out, then copied into the
+    // viewer's. It is the viewer's child so that the pictures it names come through
+    // loadResource, should anything ask for them early.
+    QTextDocument page(this);
+    page.setDefaultFont(document()->defaultFont());
+    page.setDefaultStyleSheet(document()->defaultStyleSheet());
+    page.setHtml(FromBook(FlattenDeepTables(htmlBytes)));
+    BoundPageLayout(page);
+    document()->clear();
+    QTextCursor(document()).insertFragment(QTextDocumentFragment(&page));
+    setTextCursor(QTextCursor(document()));
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
 }

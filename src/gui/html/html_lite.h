@@ -17,7 +17,8 @@ public:
 
     // Where the pictures of the pages loaded from now on are looked up.
     void SetBookDirectory(const std::filesystem::path& directory);
-    // Replaces the document with the page (Windows-1252 bytes) and shows its top.
+    // Replaces the document with the page (Windows-1252 bytes) and shows its top. What the page
+    // asks of the layout is bounded first (BoundPageLayout, FlattenDeepTables).
     void LoadFromString(const std::string& htmlBytes);
 
     // With NoSelect on, no text of the page can be selected, by mouse, keyboard or menu.

@@ -1,5 +1,8 @@
 #include "widgets/rtf_document.h"
 
+#include "rtf/rtf_layout_bounds.h"
+#include "text/layout_bounds.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextBlockFormat>
@@ -91,7 +94,9 @@ void FillTextDocument(QTextDocument& document, const TRtfDocument& rtf) {
 }
 
 void LoadRtf(QTextEdit* box, std::string_view rtf) {
-    FillTextDocument(*box->document(), ReadRtf(rtf));
+    TRtfDocument document = ReadRtf(rtf);
+    BoundForLayout(document, QuestionCutNote);
+    FillTextDocument(*box->document(), document);
     box->moveCursor(QTextCursor::Start);
 }
 

@@ -153,7 +153,7 @@ TEST(ReadRtf, HostileInputStaysBounded) {
         {"hex without digits", "a\\'zz\\'4}b", {"[24]azzb"}},
         {"lone backslash at the end", "a\\", {"[24]a"}},
         {"word at the end", "a\\fs", {"[24]a"}},
-        {"huge sizes clamp", "\\fs99999999999999999999 a\\fs-5 b", {"[3276]a[2]b"}},
+        {"huge sizes clamp", "\\fs99999999999999999999 a\\fs-5 b", {"[192]a[12]b"}},
         {"huge indents clamp",
          "\\li99999999999999999999\\fi-99999999999999999999\\tx99999999999 a",
          {"li31680 fi-31680 tx31680 [24]a"}},
@@ -168,6 +168,23 @@ TEST(ReadRtf, HostileInputStaysBounded) {
     ASSERT_EQ(stops.Paragraphs.size(), 1u);
     EXPECT_EQ(stops.Paragraphs[0].TabStops.size(), 64u);
     EXPECT_EQ(stops.Paragraphs[0].TabStops.back(), 64);
+}
+
+TEST(ReadRtf, SizesKeepWithinSixToNinetySixPoints) {
+    struct TSize {
+        const char* Rtf;
+        int HalfPoints;
+    };
+    const TSize sizes[] = {{"\\fs0", 12},     {"\\fs1", 12},     {"\\fs11", 12},
+                           {"\\fs12", 12},    {"\\fs13", 13},    {"\\fs24", 24},
+                           {"\\fs191", 191},  {"\\fs192", 192},  {"\\fs193", 192},
+                           {"\\fs3276", 192}, {"\\fs-3276", 12}, {"\\fs65535", 192}};
+    for (const TSize& size : sizes) {
+        const TRtfDocument document = ReadRtf(std::string(size.Rtf) + " x\\par");
+        ASSERT_EQ(document.Paragraphs.size(), 1u) << size.Rtf;
+        EXPECT_EQ(document.Paragraphs[0].Runs.at(0).Format.HalfPoints, size.HalfPoints) << size.Rtf;
+        EXPECT_EQ(document.Paragraphs[0].Mark.HalfPoints, size.HalfPoints) << size.Rtf;
+    }
 }
 
 TEST(ReadRtf, EmptyParagraphKeepsTheSizeOfItsMark) {

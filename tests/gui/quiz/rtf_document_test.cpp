@@ -1,8 +1,13 @@
 #include "book/question.h"
 #include "book/question_text.h"
+#include "find_child.h"
+#include "main_window.h"
+#include "quiz/test_frame.h"
+#include "text/layout_bounds.h"
 #include "widgets/rtf_document.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextBlock>
@@ -114,6 +119,62 @@ TEST(RtfDocument, LoadRtfReplacesTheBoxContents) {
               QString::fromUtf8("caf\xC3\xA9 one") + QChar::LineSeparator + "two");
     EXPECT_EQ(box.document()->lastBlock().text(), "three");
     EXPECT_EQ(box.textCursor().position(), 0);
+}
+
+std::string Words(int count) {
+    std::string words;
+    for (int i = 0; i < count; ++i)
+        words += "word" + std::to_string(i % 100) + " ";
+    return words;
+}
+
+const QString CutNote =
+    QString::fromUtf8(QuestionCutNote.data(), qsizetype(QuestionCutNote.size()));
+
+TEST(RtfDocument, AQuestionTooLongToLayOutIsShownCutWithANote) {
+    struct TCase {
+        const char* Name;
+        std::string Rtf;
+        bool Cut;
+    };
+    const std::vector<TCase> cases = {
+        {"an ordinary question", MultipleChoiceRtf("Which?\r\nA) one\r\nB) two"), false},
+        {"as long as the box takes", "{\\rtf1\\fs192 " + Words(2500) + "}", false},
+        {"longer", "{\\rtf1\\fs192 " + Words(3500) + "}", true},
+    };
+    for (const TCase& c : cases) {
+        QTextEdit box;
+        box.resize(400, 300);
+        box.show();
+        LoadRtf(&box, c.Rtf);
+        const QString text = box.toPlainText();
+        EXPECT_EQ(text.endsWith("\n" + CutNote), c.Cut) << c.Name;
+        if (c.Cut) EXPECT_TRUE(text.startsWith("word0 word1 word2 ")) << c.Name;
+        EXPECT_LT(box.document()->documentLayout()->documentSize().height(), 4.2e6) << c.Name;
+    }
+}
+
+// The question box of a quiz on the question that froze it: 3,500 words at 1,638 points.
+TEST(RtfDocument, TheHugeFontQuestionShowsBoundedInTheQuestionBox) {
+    testing::GuiBook book;
+    TQuestion question;
+    question.Kind = qkTrueFalse;
+    question.Answer = 'T';
+    question.Text = "\\fs3276 " + Words(3500);
+    book.Banks[0] = {question};
+    testing::MainWindow window(book);
+    window.Action("QuizTrueFalseItem")->trigger();
+    const auto* box = testing::In<QTextEdit>(window.form->QuizRunner(), "RichEdit1");
+    ASSERT_TRUE(box->isVisible());
+    const QTextDocument& document = *box->document();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        EXPECT_LE(block.charFormat().fontPointSize(), MaxFontPoints);
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            ASSERT_LE(it.fragment().charFormat().fontPointSize(), MaxFontPoints);
+    }
+    EXPECT_TRUE(box->toPlainText().startsWith("word0 word1 "));
+    EXPECT_TRUE(box->toPlainText().endsWith(CutNote));
+    EXPECT_LT(document.documentLayout()->documentSize().height(), 4.2e6);
 }
 
 } // namespace
