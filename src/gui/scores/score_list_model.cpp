@@ -53,7 +53,10 @@ QString TScoreListModel::Text(const TScore& score, int column) const {
 
 QVariant TScoreListModel::data(const QModelIndex& index, int role) const {
     const TScore* score = ScoreAt(index.row());
-    if (!score || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) return {};
+    if (!score) return {};
+    // A description elided to fit its column is shown whole where the pointer rests.
+    if (role == Qt::ToolTipRole && index.column() == 1) return Text(*score, 1);
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
     return Text(*score, index.column());
 }
 

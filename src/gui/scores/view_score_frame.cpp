@@ -19,6 +19,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace quillara::gui {
 
@@ -169,20 +170,21 @@ void TViewScoreFrame::ShowScores() {
     ScoreGridClick();
 }
 
-// Each column takes its widest text plus 5 pixels, beside the margins the style draws a cell's
-// text within; room left over is shared out evenly.
+// The date and the score take their widest text plus 5 pixels, beside the margins the style
+// draws a cell's text within; the description takes the rest of the view's width, its text
+// elided where the room is short (its tooltip holds it whole), so the score always shows.
 void TViewScoreFrame::FitColumns() {
     ScoreGrid->verticalHeader()->setDefaultSectionSize(ScoreGrid->fontMetrics().height() + 3);
     const int margins = 2 * (ScoreGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    constexpr int Columns = 3;
-    int total = Columns;
-    for (int width : TextWidths)
-        total += width + 5 + margins;
-    const int client = ScoreGrid->viewport()->width();
-    const int extra = total < client ? (client - total) / Columns : 0;
-    for (int c = 0; c < Columns; ++c)
-        ScoreGrid->horizontalHeader()->resizeSection(c, TextWidths[static_cast<std::size_t>(c)] +
-                                                            5 + margins + extra);
+    const auto fitted = [&](int column) {
+        return TextWidths[static_cast<std::size_t>(column)] + 5 + margins;
+    };
+    const int shortest = std::min(fitted(1), ScoreGrid->fontMetrics().averageCharWidth() * 12);
+    const int rest = ScoreGrid->viewport()->width() - 3 - fitted(0) - fitted(2);
+    QHeaderView* header = ScoreGrid->horizontalHeader();
+    header->resizeSection(0, fitted(0));
+    header->resizeSection(1, std::max(rest, shortest));
+    header->resizeSection(2, fitted(2));
 }
 
 void TViewScoreFrame::resizeEvent(QResizeEvent* event) {

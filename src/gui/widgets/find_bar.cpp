@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace quillara::gui {
@@ -58,14 +59,20 @@ TFindBar::TFindBar(QTextEdit* rich, QPlainTextEdit* plain, QWidget* view)
     for (QPushButton* button : {findPrevious, findNext})
         button->setAutoDefault(false);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 2, 0, 2);
+    // The status has a line of its own, so that a narrow view never cuts it.
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 2, 0, 2);
+    column->setSpacing(2);
+    auto* layout = new QHBoxLayout;
     layout->addWidget(label);
     layout->addWidget(findText, 1);
     layout->addWidget(findPrevious);
     layout->addWidget(findNext);
-    layout->addWidget(findStatus);
     layout->addWidget(findClose);
+    column->addLayout(layout);
+    findStatus->setWordWrap(true);
+    findStatus->hide();
+    column->addWidget(findStatus);
 
     connect(findText, &QLineEdit::textChanged, this, &TFindBar::Refind);
     connect(findText, &QLineEdit::returnPressed, this, &TFindBar::FindNext);
@@ -192,6 +199,7 @@ void TFindBar::ShowCurrent(const QString& note) {
         findStatus->setText(note.isEmpty()
                                 ? tr("%1 of %2").arg(Current + 1).arg(Found.size())
                                 : tr("%1 of %2, %3").arg(Current + 1).arg(Found.size()).arg(note));
+    findStatus->setVisible(!findStatus->text().isEmpty());
     if (Current < 0) return;
 
     // The match is brought into the middle of the page unless it shows already.

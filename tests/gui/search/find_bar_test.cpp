@@ -163,6 +163,9 @@ TEST(FindBar, CtrlFFindsAndF3MovesOnThroughEveryMatchAndRound) {
         Press(host, Qt::Key_Return);
         EXPECT_EQ(host.Bar->CurrentMatch(), 0);
         EXPECT_EQ(Status(host), QString("1 of %1, from the top").arg(count));
+        // Whole even in a narrow view: the status has a line of its own.
+        auto* status = In<QLabel>(host.Bar, "findStatus");
+        EXPECT_GE(status->width(), status->fontMetrics().horizontalAdvance(status->text()));
         Press(host, Qt::Key_Return, Qt::ShiftModifier);
         EXPECT_EQ(host.Bar->CurrentMatch(), count - 1);
 
