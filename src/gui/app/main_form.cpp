@@ -535,6 +535,24 @@ void TMainForm::SelectChapter(int chapter) {
     WordProblemsItem->setVisible(wordProblems);
 }
 
+namespace {
+
+// The mean colour of a picture's rightmost column.
+QColor RightEdgeColour(const QImage& picture) {
+    if (picture.isNull()) return Qt::white;
+    long red = 0, green = 0, blue = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        const QColor pixel = picture.pixelColor(picture.width() - 1, y);
+        red += pixel.red();
+        green += pixel.green();
+        blue += pixel.blue();
+    }
+    const long n = picture.height();
+    return QColor(int(red / n), int(green / n), int(blue / n));
+}
+
+} // namespace
+
 void TMainForm::ShowChapterHeading(int chapter) {
     const TColor colour = TBookProperties::ChapterHeadColor();
     FillBackground(ChapterHeading->parentWidget(), QColor(colour.Red, colour.Green, colour.Blue));
@@ -546,6 +564,9 @@ void TMainForm::ShowChapterHeading(int chapter) {
         const QImage picture =
             LoadBookPicture(Program.BookDir(), name, HeadingRoom(), devicePixelRatioF());
         ChapterHeading->setPixmap(QPixmap::fromImage(picture));
+        // The strip beside the picture takes the colour of its right edge, so that the banner
+        // spans a window of any width.
+        FillBackground(ChapterHeading->parentWidget(), RightEdgeColour(picture));
     } catch (const std::exception& e) {
         // The chapter change goes on without its picture; each missing file is named once.
         if (ReportedPictures.insert(name).second)
