@@ -18,7 +18,12 @@ namespace {
 constexpr std::size_t TextBlockBytes = std::size_t{4} << 20;
 
 constexpr std::size_t OffsetLimit = std::numeric_limits<std::uint32_t>::max();
-constexpr std::size_t TitleLimit = std::size_t{1} << 30;
+// Chapters and entries are kept times 4, beside the place.
+constexpr std::size_t WhereLimit = std::size_t{1} << 30;
+// Titles told as a document's text rather than kept.
+constexpr std::uint32_t TitleOfTextBefore = 0;
+constexpr std::uint32_t TitleOfOwnText = 1;
+constexpr std::uint32_t FirstKeptTitle = 2;
 
 constexpr std::string_view Ellipsis = "\xE2\x80\xA6";
 
@@ -55,23 +60,39 @@ bool AfterSpaceAt(std::string_view text, std::size_t pos) {
 }
 
 // Calls found(word, offset) for every word of a text in order, with its compared form and where
-// its first character starts in the text.
+// its first character starts in the text. White space always ends a word, so no character
+// needs the one before it to say how it folds.
 template <typename Found>
 void ForEachWord(std::string_view text, std::string& word, Found&& found) {
-    TSearchFolder folder;
     std::string folded;
     std::size_t start = 0;
     word.clear();
     for (std::size_t pos = 0; pos < text.size();) {
         const std::size_t at = pos;
-        folded.clear();
-        folder.Append(NextCodePoint(text, pos), folded);
-        // Invisible characters, and white space after white space, fold to nothing.
-        if (folded.empty()) continue;
-        if (IsWordByte(folded[0])) {
-            if (word.empty()) start = at;
-            word += folded;
-        } else if (!word.empty()) {
+        const auto byte = static_cast<unsigned char>(text[pos]);
+        // ASCII, most of any book, needs no decoding: a letter or digit, or no word.
+        if (byte < 0x80) {
+            ++pos;
+            const char c =
+                static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte);
+            if (IsWordByte(c)) {
+                if (word.empty()) start = at;
+                word += c;
+                continue;
+            }
+            folded.clear();
+        } else {
+            folded.clear();
+            TSearchFolder(false).Append(NextCodePoint(text, pos), folded);
+            // Invisible characters fold to nothing, inside a word or not.
+            if (folded.empty()) continue;
+            if (IsWordByte(folded[0])) {
+                if (word.empty()) start = at;
+                word += folded;
+                continue;
+            }
+        }
+        if (!word.empty()) {
             found(std::string_view(word), start);
             word.clear();
         }
@@ -148,6 +169,10 @@ struct TBookSearchIndex::TMatch {
 struct TBookSearchIndex::TFoldWindow {
     std::string Bytes;
     std::vector<std::uint32_t> From;
+    // The document looked at last, where its text starts and ends among all the texts.
+    std::uint32_t Document = 0;
+    std::uint32_t Begin = 0;
+    std::uint32_t End = 0;
 
     void Clear() {
         Bytes.clear();
@@ -189,17 +214,28 @@ TBookSearchIndex::~TBookSearchIndex() = default;
 void TBookSearchIndex::Add(const TSearchDocument& document, std::string_view text) {
     if (!Building) throw std::logic_error("a finished search index takes no more documents");
     const bool page = document.Place == TSearchPlace::TopicPage;
-    if (TextEnd + text.size() >= OffsetLimit || (!page && document.Entry >= OffsetLimit))
+    const std::size_t where = page ? static_cast<std::uint32_t>(document.Chapter) : document.Entry;
+    if (TextEnd + text.size() >= OffsetLimit || where >= WhereLimit)
         throw std::length_error("the book is too large to search");
-    auto title = Building->TitleIds.find(document.Title);
-    if (title == Building->TitleIds.end()) {
-        if (TitleStarts.size() >= TitleLimit)
-            throw std::length_error("the book is too large to search");
-        title = Building->TitleIds
-                    .emplace(document.Title, static_cast<std::uint32_t>(TitleStarts.size()))
-                    .first;
-        TitleStarts.push_back(static_cast<std::uint32_t>(Titles.size()));
-        Titles += document.Title;
+    // A glossary entry's term reads as its title, and its definition's title is that term.
+    std::uint32_t title = TitleOfOwnText;
+    if (document.Title != text) {
+        const std::size_t count = DocumentTexts.Size();
+        if (count > 0 && document.Title == Text(static_cast<std::uint32_t>(count - 1))) {
+            title = TitleOfTextBefore;
+        } else {
+            auto kept = Building->TitleIds.find(document.Title);
+            if (kept == Building->TitleIds.end()) {
+                if (TitleStarts.size() >= OffsetLimit - FirstKeptTitle)
+                    throw std::length_error("the book is too large to search");
+                kept = Building->TitleIds
+                           .emplace(document.Title, static_cast<std::uint32_t>(TitleStarts.size()))
+                           .first;
+                TitleStarts.push_back(static_cast<std::uint32_t>(Titles.size()));
+                Titles += document.Title;
+            }
+            title = FirstKeptTitle + kept->second;
+        }
     }
 
     // Each word's places add up first; Finish writes them where they belong.
@@ -207,6 +243,7 @@ void TBookSearchIndex::Add(const TSearchDocument& document, std::string_view tex
     ForEachWord(text, Building->Word, [&](std::string_view word, std::size_t offset) {
         auto found = Building->Ids.find(word);
         if (found == Building->Ids.end()) {
+            Building->PostingBytes += 5;
             found = Building->Ids
                         .emplace(std::string(word),
                                  static_cast<std::uint32_t>(Building->Tallies.size()))
@@ -216,7 +253,8 @@ void TBookSearchIndex::Add(const TSearchDocument& document, std::string_view tex
         TBuilding::TTally& tally = Building->Tallies[found->second];
         const auto place = static_cast<std::uint32_t>(base + offset);
         const std::size_t bytes = VarintSize(place - tally.Last);
-        if (Building->PostingBytes + bytes >= OffsetLimit)
+        // A word's count takes at most 5 bytes before its places.
+        if (Building->PostingBytes + bytes + 5 >= OffsetLimit)
             throw std::length_error("the book is too large to search");
         Building->PostingBytes += bytes;
         tally.Bytes += static_cast<std::uint32_t>(bytes);
@@ -232,8 +270,10 @@ void TBookSearchIndex::Add(const TSearchDocument& document, std::string_view tex
     }
     Blocks.back().Bytes += text;
     TextEnd += static_cast<std::uint32_t>(text.size());
-    Documents.push_back({base, static_cast<std::uint32_t>(page ? document.Chapter : document.Entry),
-                         title->second, static_cast<std::uint32_t>(document.Place)});
+    DocumentTexts.Push(base);
+    DocumentKeys.Push(
+        static_cast<std::uint32_t>(where * 4 + static_cast<std::size_t>(document.Place)));
+    DocumentTitles.Push(title);
 }
 
 void TBookSearchIndex::Finish() {
@@ -255,18 +295,20 @@ void TBookSearchIndex::Finish() {
     std::uint32_t first = 0;
     for (const auto& [word, id] : order) {
         const TBuilding::TTally& tally = building.Tallies[id];
-        Words.push_back({static_cast<std::uint32_t>(Vocabulary.size()), first, tally.Count});
+        Words.push_back({static_cast<std::uint32_t>(Vocabulary.size()), first});
         Vocabulary += word;
-        next[id] = first;
-        first += tally.Bytes;
+        next[id] = first + static_cast<std::uint32_t>(VarintSize(tally.Count));
+        first = next[id] + tally.Bytes;
     }
-    Words.push_back({static_cast<std::uint32_t>(Vocabulary.size()), first, 0});
+    Words.push_back({static_cast<std::uint32_t>(Vocabulary.size()), first});
     Postings.resize(first);
+    for (std::size_t w = 0; w + 1 < Words.size(); ++w)
+        WriteVarint(Postings.data() + Words[w].First, building.Tallies[order[w].second].Count);
 
     for (TBuilding::TTally& tally : building.Tallies)
         tally.Last = 0;
-    for (std::uint32_t d = 0; d < Documents.size(); ++d) {
-        const std::uint32_t base = Documents[d].Text;
+    for (std::uint32_t d = 0; d < DocumentCount(); ++d) {
+        const std::uint32_t base = DocumentTexts[d];
         ForEachWord(Text(d), building.Word, [&](std::string_view word, std::size_t offset) {
             const std::uint32_t id = building.Ids.find(word)->second;
             const auto place = static_cast<std::uint32_t>(base + offset);
@@ -279,7 +321,9 @@ void TBookSearchIndex::Finish() {
     Building.reset();
     if (!Blocks.empty()) Blocks.back().Bytes.shrink_to_fit();
     Blocks.shrink_to_fit();
-    Documents.shrink_to_fit();
+    DocumentTexts.ShrinkToFit();
+    DocumentKeys.ShrinkToFit();
+    DocumentTitles.ShrinkToFit();
     Titles.shrink_to_fit();
     TitleStarts.push_back(static_cast<std::uint32_t>(Titles.size()));
     TitleStarts.shrink_to_fit();
@@ -289,26 +333,45 @@ std::string_view TBookSearchIndex::WordText(std::size_t word) const {
     return std::string_view(Vocabulary).substr(Words[word].At, Words[word + 1].At - Words[word].At);
 }
 
-TPostingCursor TBookSearchIndex::Places(const TWord& word) const {
-    return TPostingCursor(Postings.data() + word.First, word.Count);
+std::uint32_t TBookSearchIndex::PlaceCount(std::size_t word) const {
+    const std::uint8_t* list = Postings.data() + Words[word].First;
+    return ReadVarint(list);
+}
+
+TPostingCursor TBookSearchIndex::Places(std::size_t word) const {
+    const std::uint8_t* list = Postings.data() + Words[word].First;
+    const std::uint32_t count = ReadVarint(list);
+    return TPostingCursor(list, count);
 }
 
 TSearchDocument TBookSearchIndex::Document(std::uint32_t document) const {
-    const TDocumentRecord& record = Documents.at(document);
-    const auto place = static_cast<TSearchPlace>(record.Place);
+    if (document >= DocumentCount()) throw std::out_of_range("no such document");
+    const std::uint32_t key = DocumentKeys[document];
+    const auto place = static_cast<TSearchPlace>(key % 4);
     const bool page = place == TSearchPlace::TopicPage;
-    // Titles are listed in full once Finish has marked where the last one ends.
-    const std::size_t begin = TitleStarts[record.Title];
-    const std::size_t end =
-        record.Title + 1 < TitleStarts.size() ? TitleStarts[record.Title + 1] : Titles.size();
-    return {place, page ? static_cast<int>(record.Where) : 0, Titles.substr(begin, end - begin),
-            page ? 0 : record.Where};
+    const std::uint32_t title = DocumentTitles[document];
+    std::string_view titleText;
+    if (title == TitleOfTextBefore) {
+        titleText = Text(document - 1);
+    } else if (title == TitleOfOwnText) {
+        titleText = Text(document);
+    } else {
+        // Finish marks where the last title ends.
+        const std::size_t kept = title - FirstKeptTitle;
+        const std::size_t begin = TitleStarts[kept];
+        const std::size_t end =
+            kept + 1 < TitleStarts.size() ? TitleStarts[kept + 1] : Titles.size();
+        titleText = std::string_view(Titles).substr(begin, end - begin);
+    }
+    return {place, page ? static_cast<int>(key / 4) : 0, std::string(titleText),
+            page ? 0 : key / 4};
 }
 
 std::string_view TBookSearchIndex::Text(std::uint32_t document) const {
-    const std::uint32_t begin = Documents.at(document).Text;
+    if (document >= DocumentCount()) throw std::out_of_range("no such document");
+    const std::uint32_t begin = DocumentTexts[document];
     const std::uint32_t end =
-        document + 1 < Documents.size() ? Documents[document + 1].Text : TextEnd;
+        document + 1 < DocumentCount() ? DocumentTexts[document + 1] : TextEnd;
     const auto block = std::upper_bound(Blocks.begin(), Blocks.end(), begin,
                                         [](std::uint32_t offset, const TTextBlock& b) {
                                             return offset < b.Base;
@@ -317,16 +380,12 @@ std::string_view TBookSearchIndex::Text(std::uint32_t document) const {
     return std::string_view(block->Bytes).substr(begin - block->Base, end - begin);
 }
 
-std::string_view TBookSearchIndex::TextAround(std::uint32_t offset, std::uint32_t& document) const {
-    const auto after = std::upper_bound(
-        Documents.begin(), Documents.end(), offset,
-        [](std::uint32_t at, const TDocumentRecord& record) { return at < record.Text; });
-    document = static_cast<std::uint32_t>(after - Documents.begin() - 1);
-    return Text(document);
+std::uint32_t TBookSearchIndex::DocumentAt(std::uint32_t offset) const {
+    return static_cast<std::uint32_t>(DocumentTexts.CountAtMost(offset) - 1);
 }
 
 TSearchHit TBookSearchIndex::MakeHit(const TMatch& match, std::size_t length) const {
-    const std::uint32_t base = Documents[match.Document].Text;
+    const std::uint32_t base = DocumentTexts[match.Document];
     return {match.Document, match.Begin - base, match.End - base,
             static_cast<std::uint32_t>(length), match.Skip};
 }
@@ -335,9 +394,14 @@ TSearchHit TBookSearchIndex::MakeHit(const TMatch& match, std::size_t length) co
 // word), folding only the characters around it.
 bool TBookSearchIndex::MatchAt(std::uint32_t offset, std::int64_t shift, std::string_view query,
                                TFoldWindow& window, TMatch& match) const {
-    std::uint32_t document = 0;
-    const std::string_view text = TextAround(offset, document);
-    const std::uint32_t base = Documents[document].Text;
+    if (offset < window.Begin || offset >= window.End) {
+        window.Document = DocumentAt(offset);
+        window.Begin = DocumentTexts[window.Document];
+        window.End = window.Begin + static_cast<std::uint32_t>(Text(window.Document).size());
+    }
+    const std::uint32_t document = window.Document;
+    const std::uint32_t base = window.Begin;
+    const std::string_view text = Text(document);
     const std::size_t at = offset - base;
     // Back far enough that the match's start is folded too: folded after white space, the
     // characters give at most what they give in place.
@@ -408,7 +472,7 @@ TBookSearchIndex::TCandidates TBookSearchIndex::Candidates(std::string_view quer
         found.Matches.push_back(
             {static_cast<std::uint32_t>(word), static_cast<std::uint32_t>(found.Places.size()), 1});
         found.Places.push_back(static_cast<std::uint32_t>(place));
-        found.Cost += Words[word].Count;
+        found.Cost += PlaceCount(word);
     };
 
     if (part.AtWordStart) {
@@ -444,7 +508,7 @@ TBookSearchIndex::TCandidates TBookSearchIndex::Candidates(std::string_view quer
         if (count == 0) continue;
         found.Matches.push_back({static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(first),
                                  static_cast<std::uint32_t>(count)});
-        found.Cost += static_cast<std::size_t>(Words[w].Count) * count;
+        found.Cost += static_cast<std::size_t>(PlaceCount(w)) * count;
     }
     return found;
 }
@@ -462,7 +526,7 @@ TSearchResult TBookSearchIndex::SearchInWords(const std::string& query,
     cursors.reserve(candidates.Matches.size());
     std::priority_queue<TNext, std::vector<TNext>, std::greater<>> queue;
     for (std::size_t i = 0; i < candidates.Matches.size(); ++i) {
-        cursors.push_back(Places(Words[candidates.Matches[i].Word]));
+        cursors.push_back(Places(candidates.Matches[i].Word));
         if (!cursors[i].Done()) queue.emplace(cursors[i].Read(), i);
     }
     TFoldWindow window;
@@ -488,7 +552,7 @@ TSearchResult TBookSearchIndex::SearchVerified(const std::string& query, const T
     TFoldWindow window;
     TMatch found{};
     for (const TCandidates::TMatch& match : candidates.Matches) {
-        for (TPostingCursor places = Places(Words[match.Word]); !places.Done();) {
+        for (TPostingCursor places = Places(match.Word); !places.Done();) {
             const std::uint32_t place = places.Read();
             for (std::uint32_t p = 0; p < match.PlaceCount; ++p) {
                 const std::int64_t shift = std::int64_t{candidates.Places[match.FirstPlace + p]} -
@@ -515,7 +579,7 @@ TSearchResult TBookSearchIndex::ScanAll(const std::string& query, std::size_t li
     TSearchResult result;
     std::string folded;
     TFoldWindow window;
-    for (std::uint32_t d = 0; d < Documents.size(); ++d) {
+    for (std::uint32_t d = 0; d < DocumentCount(); ++d) {
         const std::string_view text = Text(d);
         folded.clear();
         TSearchFolder folder;
@@ -532,8 +596,8 @@ TSearchResult TBookSearchIndex::ScanAll(const std::string& query, std::size_t li
         for (std::size_t at = window.Bytes.find(query);
              at != std::string::npos && result.Hits.size() < limit;
              at = window.Bytes.find(query, at + query.size()))
-            result.Hits.push_back(MakeHit(
-                window.MatchOf(text, d, Documents[d].Text, at, query.size()), query.size()));
+            result.Hits.push_back(
+                MakeHit(window.MatchOf(text, d, DocumentTexts[d], at, query.size()), query.size()));
     }
     return result;
 }
@@ -597,10 +661,11 @@ std::size_t TBookSearchIndex::OrdinalInDocument(const TSearchHit& hit) const {
 }
 
 std::size_t TBookSearchIndex::MemoryBytes() const {
-    std::size_t bytes = Blocks.capacity() * sizeof(TTextBlock) +
-                        Documents.capacity() * sizeof(TDocumentRecord) + Titles.capacity() +
-                        TitleStarts.capacity() * sizeof(std::uint32_t) + Vocabulary.capacity() +
-                        Words.capacity() * sizeof(TWord) + Postings.capacity();
+    std::size_t bytes = Blocks.capacity() * sizeof(TTextBlock) + DocumentTexts.MemoryBytes() +
+                        DocumentKeys.MemoryBytes() + DocumentTitles.MemoryBytes() +
+                        Titles.capacity() + TitleStarts.capacity() * sizeof(std::uint32_t) +
+                        Vocabulary.capacity() + Words.capacity() * sizeof(TWord) +
+                        Postings.capacity();
     for (const TTextBlock& block : Blocks)
         bytes += block.Bytes.capacity();
     return bytes;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/delta_column.h"
 #include "search/find_text.h"
 #include "search/posting_codec.h"
 
@@ -74,7 +75,7 @@ public:
     // The matches of the query (UTF-8): the first `limit` of them and how many there are.
     TSearchResult Search(std::string_view query, std::size_t limit) const;
 
-    std::size_t DocumentCount() const { return Documents.size(); }
+    std::size_t DocumentCount() const { return DocumentTexts.Size(); }
     TSearchDocument Document(std::uint32_t document) const;
     // The reader's text of a document, as it was added.
     std::string_view Text(std::uint32_t document) const;
@@ -97,20 +98,11 @@ private:
         std::uint32_t Base;
         std::string Bytes;
     };
-    struct TDocumentRecord {
-        // Where the text starts among all the texts.
-        std::uint32_t Text;
-        // The chapter of a page, the entry of a glossary text.
-        std::uint32_t Where;
-        std::uint32_t Title : 30;
-        std::uint32_t Place : 2;
-    };
-    // A distinct word: where its compared form starts in Vocabulary, where its places start in
-    // Postings, and how many there are.
+    // A distinct word: where its compared form starts in Vocabulary, and where its list of
+    // places starts in Postings (their count, then the places).
     struct TWord {
         std::uint32_t At;
         std::uint32_t First;
-        std::uint32_t Count;
     };
     struct TBuilding;
     struct TPart;
@@ -118,10 +110,11 @@ private:
     struct TMatch;
     struct TFoldWindow;
 
-    std::string_view TextAround(std::uint32_t offset, std::uint32_t& document) const;
     std::string_view WordText(std::size_t word) const;
     std::size_t WordCount() const { return Words.empty() ? 0 : Words.size() - 1; }
-    TPostingCursor Places(const TWord& word) const;
+    TPostingCursor Places(std::size_t word) const;
+    std::uint32_t PlaceCount(std::size_t word) const;
+    std::uint32_t DocumentAt(std::uint32_t offset) const;
     TCandidates Candidates(std::string_view query, const TPart& part) const;
     bool MatchAt(std::uint32_t offset, std::int64_t shift, std::string_view query,
                  TFoldWindow& window, TMatch& match) const;
@@ -134,8 +127,13 @@ private:
 
     std::vector<TTextBlock> Blocks;
     std::uint32_t TextEnd = 0;
-    std::vector<TDocumentRecord> Documents;
-    // Each distinct title once, one after the other.
+    // For each document: where its text starts among all the texts; its chapter (a page's) or
+    // entry (a glossary text's) times 4 plus its place; and its title, told as the text of the
+    // document before (0), its own text (1) or a title of its own (2 and on).
+    TDeltaColumn DocumentTexts;
+    TDeltaColumn DocumentKeys;
+    TDeltaColumn DocumentTitles;
+    // The titles that are no document's text, each once, one after the other.
     std::string Titles;
     std::vector<std::uint32_t> TitleStarts;
     // The words' compared forms in sorted order, one after the other; Words ends with one
@@ -143,7 +141,8 @@ private:
     std::string Vocabulary;
     std::vector<TWord> Words;
     // Every word's places (the offsets of its first character among all the texts), a word's
-    // places together, in order, written as distances (posting_codec.h).
+    // places together: their count, then the places in order, written as distances
+    // (posting_codec.h).
     std::vector<std::uint8_t> Postings;
     std::unique_ptr<TBuilding> Building;
 };
