@@ -325,7 +325,6 @@ void TBookSearchIndex::Finish() {
     DocumentKeys.ShrinkToFit();
     DocumentTitles.ShrinkToFit();
     Titles.shrink_to_fit();
-    TitleStarts.push_back(static_cast<std::uint32_t>(Titles.size()));
     TitleStarts.shrink_to_fit();
 }
 
@@ -356,7 +355,6 @@ TSearchDocument TBookSearchIndex::Document(std::uint32_t document) const {
     } else if (title == TitleOfOwnText) {
         titleText = Text(document);
     } else {
-        // Finish marks where the last title ends.
         const std::size_t kept = title - FirstKeptTitle;
         const std::size_t begin = TitleStarts[kept];
         const std::size_t end =
