@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <queue>
 #include <stdexcept>
 #include <unordered_map>
@@ -55,6 +56,30 @@ bool AfterSpaceAt(std::string_view text, std::size_t pos) {
         }
         if (afterSpace.AfterSpace() == afterWord.AfterSpace()) return afterSpace.AfterSpace();
         pos = from;
+    }
+    return true;
+}
+
+// Where a stretch of text is printable ASCII with single spaces between its words, its folded
+// form is its letters in lower case, byte for byte: whether the query lies `shift` bytes after
+// `at` is read in place. Nothing when the stretch holds anything else.
+std::optional<bool> MatchInPlainText(std::string_view text, std::size_t at, std::int64_t shift,
+                                     std::string_view query) {
+    const std::int64_t start = static_cast<std::int64_t>(at) + shift;
+    if (start < 0 || static_cast<std::size_t>(start) + query.size() > text.size()) return {};
+    const auto first = std::min(at, static_cast<std::size_t>(start));
+    const std::size_t end = static_cast<std::size_t>(start) + query.size();
+    for (std::size_t i = first; i < end; ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const bool plain = byte > 0x20 && byte < 0x7F;
+        // A space folds as itself only after a visible character.
+        const bool space = byte == ' ' && i > 0 && text[i - 1] > 0x20 && text[i - 1] < 0x7F;
+        if (!plain && !space) return {};
+    }
+    for (std::size_t i = 0; i < query.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[static_cast<std::size_t>(start) + i]);
+        if (static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte) != query[i])
+            return false;
     }
     return true;
 }
@@ -169,8 +194,10 @@ struct TBookSearchIndex::TMatch {
 struct TBookSearchIndex::TFoldWindow {
     std::string Bytes;
     std::vector<std::uint32_t> From;
-    // The document looked at last, where its text starts and ends among all the texts.
+    std::string Scratch;
+    // The document looked at last, its text, and where that starts and ends among all the texts.
     std::uint32_t Document = 0;
+    std::string_view Text;
     std::uint32_t Begin = 0;
     std::uint32_t End = 0;
 
@@ -394,17 +421,25 @@ bool TBookSearchIndex::MatchAt(std::uint32_t offset, std::int64_t shift, std::st
                                TFoldWindow& window, TMatch& match) const {
     if (offset < window.Begin || offset >= window.End) {
         window.Document = DocumentAt(offset);
+        window.Text = Text(window.Document);
         window.Begin = DocumentTexts[window.Document];
-        window.End = window.Begin + static_cast<std::uint32_t>(Text(window.Document).size());
+        window.End = window.Begin + static_cast<std::uint32_t>(window.Text.size());
     }
     const std::uint32_t document = window.Document;
     const std::uint32_t base = window.Begin;
-    const std::string_view text = Text(document);
+    const std::string_view text = window.Text;
     const std::size_t at = offset - base;
+    if (const auto plain = MatchInPlainText(text, at, shift, query)) {
+        if (!*plain) return false;
+        const auto begin = static_cast<std::uint32_t>(base + at + shift);
+        const auto end = static_cast<std::uint32_t>(begin + query.size());
+        match = {document, begin, end - 1, end, 0, 0};
+        return true;
+    }
     // Back far enough that the match's start is folded too: folded after white space, the
     // characters give at most what they give in place.
     std::size_t from = at;
-    std::string scratch;
+    std::string& scratch = window.Scratch;
     for (std::size_t behind = 0; shift < 0 && from > 0 && behind < std::size_t(-shift);) {
         const std::size_t before = CharacterStartBefore(text, from);
         TSearchFolder folder;
