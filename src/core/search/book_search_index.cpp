@@ -67,18 +67,22 @@ std::optional<bool> MatchInPlainText(std::string_view text, std::size_t at, std:
                                      std::string_view query) {
     const std::int64_t start = static_cast<std::int64_t>(at) + shift;
     if (start < 0 || static_cast<std::size_t>(start) + query.size() > text.size()) return {};
-    const auto first = std::min(at, static_cast<std::size_t>(start));
-    const std::size_t end = static_cast<std::size_t>(start) + query.size();
-    for (std::size_t i = first; i < end; ++i) {
+    const std::size_t from = static_cast<std::size_t>(start);
+    const auto plain = [&](std::size_t i) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        const bool plain = byte > 0x20 && byte < 0x7F;
         // A space folds as itself only after a visible character.
-        const bool space = byte == ' ' && i > 0 && text[i - 1] > 0x20 && text[i - 1] < 0x7F;
-        if (!plain && !space) return {};
-    }
-    for (std::size_t i = 0; i < query.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[static_cast<std::size_t>(start) + i]);
-        if (static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte) != query[i])
+        return (byte > 0x20 && byte < 0x7F) ||
+               (byte == ' ' && i > 0 && text[i - 1] > 0x20 && text[i - 1] < 0x7F);
+    };
+    // Between the word and the query's start every byte counts one, so the query starts at
+    // `from`; there a byte that differs settles it once those before it are plain.
+    for (std::size_t i = std::min(at, from); i < std::max(at, from); ++i)
+        if (!plain(i)) return {};
+    for (std::size_t i = from; i < from + query.size(); ++i) {
+        if (!plain(i)) return {};
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte) !=
+            query[i - from])
             return false;
     }
     return true;

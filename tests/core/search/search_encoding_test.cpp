@@ -1,5 +1,6 @@
 #include "search/book_search_index.h"
 #include "search/delta_column.h"
+#include "search/find_text.h"
 #include "search/posting_codec.h"
 
 #include <gtest/gtest.h>
@@ -127,6 +128,38 @@ TEST(BookSearchIndex, GivesBackEveryDocumentAsAdded) {
     }
     EXPECT_THROW(index.Document(static_cast<std::uint32_t>(added.size())), std::out_of_range);
     EXPECT_EQ(index.Search("coffee", 10).Total, 3u);
+}
+
+// A query is checked in the text where that reads byte for byte as its folded form, and folded
+// where it does not: the two must agree wherever characters that fold shorter, longer or to
+// nothing stand between the looked-up word (the rare "zz") and the query's ends.
+TEST(BookSearchIndex, ChecksQueriesAroundCharactersThatFoldToOtherLengths) {
+    const std::vector<std::string> texts = {
+        "ab\xC2\xA0zz end",     // a no-break space, two bytes folded to one
+        "AB zz end",            // plain, in capitals
+        "a\xC3\x9F zz end",     // a sharp s, two bytes folded to two letters
+        "ab\xC2\xAD zz end",    // a soft hyphen folds to nothing
+        "ab  zz end",           // two spaces fold to one
+        "\xEF\xAC\x81x zz end", // a ligature, three bytes folded to two letters
+        "x\xE2\x80\xA6 zz\xE2\x80\xA6"
+        "end", // ellipses, three bytes folded to three
+        "ab ab ab ab ab ab ab ab ab ab ass ass ass ass fix fix fix fix end end end end",
+    };
+    TBookSearchIndex index;
+    for (const std::string& text : texts)
+        index.Add({}, text);
+    index.Finish();
+    for (const char* query : {"ab zz", "b zz", "ass zz", "fix zz", "x... zz...end", "zz end",
+                              "z end", "ab zz e", "b zz e"}) {
+        std::vector<std::pair<std::uint32_t, TTextRange>> expected;
+        for (std::uint32_t d = 0; d < texts.size(); ++d)
+            for (const TTextRange& range : FindText(texts[d], query))
+                expected.emplace_back(d, range);
+        std::vector<std::pair<std::uint32_t, TTextRange>> found;
+        for (const TSearchHit& hit : index.Search(query, 100).Hits)
+            found.emplace_back(hit.Document, index.HitRange(hit));
+        EXPECT_EQ(found, expected) << query;
+    }
 }
 
 } // namespace
