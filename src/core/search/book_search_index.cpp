@@ -398,19 +398,18 @@ TSearchDocument TBookSearchIndex::Document(std::uint32_t document) const {
 
 std::string_view TBookSearchIndex::Text(std::uint32_t document) const {
     if (document >= DocumentCount()) throw std::out_of_range("no such document");
-    const std::uint32_t begin = DocumentTexts[document];
     const std::uint32_t end =
         document + 1 < DocumentCount() ? DocumentTexts[document + 1] : TextEnd;
+    return TextBetween(DocumentTexts[document], end);
+}
+
+std::string_view TBookSearchIndex::TextBetween(std::uint32_t begin, std::uint32_t end) const {
     const auto block = std::upper_bound(Blocks.begin(), Blocks.end(), begin,
                                         [](std::uint32_t offset, const TTextBlock& b) {
                                             return offset < b.Base;
                                         }) -
                        1;
     return std::string_view(block->Bytes).substr(begin - block->Base, end - begin);
-}
-
-std::uint32_t TBookSearchIndex::DocumentAt(std::uint32_t offset) const {
-    return static_cast<std::uint32_t>(DocumentTexts.CountAtMost(offset) - 1);
 }
 
 TSearchHit TBookSearchIndex::MakeHit(const TMatch& match, std::size_t length) const {
@@ -424,10 +423,12 @@ TSearchHit TBookSearchIndex::MakeHit(const TMatch& match, std::size_t length) co
 bool TBookSearchIndex::MatchAt(std::uint32_t offset, std::int64_t shift, std::string_view query,
                                TFoldWindow& window, TMatch& match) const {
     if (offset < window.Begin || offset >= window.End) {
-        window.Document = DocumentAt(offset);
-        window.Text = Text(window.Document);
-        window.Begin = DocumentTexts[window.Document];
-        window.End = window.Begin + static_cast<std::uint32_t>(window.Text.size());
+        // The document's start and end from one look-up: glossary texts are short, and most
+        // places lie in a document of their own.
+        window.End = TextEnd;
+        window.Document = static_cast<std::uint32_t>(
+            DocumentTexts.CountAtMost(offset, &window.Begin, &window.End) - 1);
+        window.Text = TextBetween(window.Begin, window.End);
     }
     const std::uint32_t document = window.Document;
     const std::uint32_t base = window.Begin;

@@ -114,7 +114,8 @@ private:
     std::size_t WordCount() const { return Words.empty() ? 0 : Words.size() - 1; }
     TPostingCursor Places(std::size_t word) const;
     std::uint32_t PlaceCount(std::size_t word) const;
-    std::uint32_t DocumentAt(std::uint32_t offset) const;
+    // The texts from `begin` to `end`, which lie in one block.
+    std::string_view TextBetween(std::uint32_t begin, std::uint32_t end) const;
     TCandidates Candidates(std::string_view query, const TPart& part) const;
     bool MatchAt(std::uint32_t offset, std::int64_t shift, std::string_view query,
                  TFoldWindow& window, TMatch& match) const;

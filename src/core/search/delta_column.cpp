@@ -38,22 +38,33 @@ std::uint32_t TDeltaColumn::operator[](std::size_t index) const {
     return value;
 }
 
-std::size_t TDeltaColumn::CountAtMost(std::uint32_t value) const {
+std::size_t TDeltaColumn::CountAtMost(std::uint32_t value, std::uint32_t* last,
+                                      std::uint32_t* next) const {
     const auto after =
         std::upper_bound(Blocks.begin(), Blocks.end(), value,
                          [](std::uint32_t v, const TBlock& block) { return v < block.First; });
-    if (after == Blocks.begin()) return 0;
+    if (after == Blocks.begin()) {
+        if (next && Count > 0) *next = Blocks.front().First;
+        return 0;
+    }
     const auto block = static_cast<std::size_t>(after - Blocks.begin() - 1);
     const std::size_t end = std::min(Count, (block + 1) * BlockSize);
     std::size_t index = block * BlockSize;
     std::uint32_t current = Blocks[block].First;
     const std::uint8_t* step = Steps.data() + Blocks[block].Bytes;
+    bool found = false;
     while (index + 1 < end) {
-        const std::uint32_t next = current + Unzigzag(ReadVarint(step));
-        if (next > value) break;
-        current = next;
+        const std::uint32_t following = current + Unzigzag(ReadVarint(step));
+        if (following > value) {
+            if (next) *next = following;
+            found = true;
+            break;
+        }
+        current = following;
         ++index;
     }
+    if (!found && next && after != Blocks.end()) *next = after->First;
+    if (last) *last = current;
     return index + 1;
 }
 

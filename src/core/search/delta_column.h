@@ -20,8 +20,11 @@ public:
     void Push(std::uint32_t value);
     std::size_t Size() const { return Count; }
     std::uint32_t operator[](std::size_t index) const;
-    // For a column that never decreases: how many numbers are at most `value`.
-    std::size_t CountAtMost(std::uint32_t value) const;
+    // For a column that never decreases: how many numbers are at most `value`, with the last
+    // of them in `last` and the number after it in `next` (left as they were when there is
+    // none).
+    std::size_t CountAtMost(std::uint32_t value, std::uint32_t* last = nullptr,
+                            std::uint32_t* next = nullptr) const;
     void ShrinkToFit();
     std::size_t MemoryBytes() const;
 

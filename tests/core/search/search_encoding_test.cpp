@@ -82,11 +82,15 @@ TEST(DeltaColumn, GivesBackEveryNumberAndCountsThoseAtMostAValue) {
             ASSERT_EQ(column[i], list[i]) << i << " of " << list.size();
         if (!std::is_sorted(list.begin(), list.end())) continue;
         for (std::size_t i = 0; i < list.size(); ++i)
-            for (const std::uint32_t probe : {list[i] - 1, list[i], list[i] + 1})
-                ASSERT_EQ(column.CountAtMost(probe),
-                          static_cast<std::size_t>(
-                              std::upper_bound(list.begin(), list.end(), probe) - list.begin()))
-                    << probe;
+            for (const std::uint32_t probe : {list[i] - 1, list[i], list[i] + 1}) {
+                const auto count = static_cast<std::size_t>(
+                    std::upper_bound(list.begin(), list.end(), probe) - list.begin());
+                std::uint32_t last = 12345;
+                std::uint32_t next = 12345;
+                ASSERT_EQ(column.CountAtMost(probe, &last, &next), count) << probe;
+                EXPECT_EQ(last, count > 0 ? list[count - 1] : 12345) << probe;
+                EXPECT_EQ(next, count < list.size() ? list[count] : 12345) << probe;
+            }
     }
     // A rising column of small steps takes about a byte for each.
     TDeltaColumn small;
