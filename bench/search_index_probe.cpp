@@ -6,11 +6,10 @@
 #include "book/book_properties.h"
 #include "search/book_search_build.h"
 
-#include <sys/resource.h>
-
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <sys/resource.h>
 
 int main(int argc, char** argv) {
     using namespace quillara;
@@ -26,7 +25,8 @@ int main(int argc, char** argv) {
 
     const auto start = std::chrono::steady_clock::now();
     const auto index = BuildBookSearchIndex(source, [](int, int) { return true; });
-    const std::chrono::duration<double, std::milli> build = std::chrono::steady_clock::now() - start;
+    const std::chrono::duration<double, std::milli> build =
+        std::chrono::steady_clock::now() - start;
 
     std::size_t text = 0;
     for (std::uint32_t d = 0; d < index->DocumentCount(); ++d)
