@@ -1,3 +1,5 @@
+#include "book/topic_pages.h"
+#include "search/page_text.h"
 #include "temp_book_dir.h"
 #include "tool_runner.h"
 
@@ -39,6 +41,33 @@ TEST(Synth, MakesASoundBookOfTheAskedSizeTheSameWayForTheSameSeed) {
     EXPECT_EQ(scores["scores"][1]["details"][0]["chapter"], 2);
 }
 
+// A page-heavy book: each page its heading and the asked number of words of prose after it,
+// the same for the same seed and another for another seed.
+TEST(Synth, WritesPagesOfTheAskedNumberOfWords) {
+    TempBookDir dir;
+    const auto make = [&](const char* name, const char* seed) {
+        const auto book = dir.Path() / name;
+        EXPECT_EQ(RunTool({"synth", book.string(), "--chapters", "2", "--terms", "0", "--topics",
+                           "4", "--page-words", "300", "--seed", seed})
+                      .ExitCode,
+                  0);
+        return FindTopicTexts(book, 2, {"Summary", "Key Ideas", "Worked Examples", "Topic 4"});
+    };
+    const auto pages = make("a", "1");
+    for (const std::string& page : pages) {
+        ASSERT_FALSE(page.empty());
+        const std::string text = PageText(page);
+        const auto words = std::count(text.begin(), text.end(), ' ') + 1;
+        // The heading ("Summary of chapter 2 Text." and the like) comes first.
+        EXPECT_EQ(words - std::count(text.begin(), text.begin() + text.find("Text.") + 5, ' ') - 1,
+                  300)
+            << text.substr(0, 80);
+    }
+    EXPECT_EQ(make("b", "1"), pages);
+    EXPECT_NE(make("c", "2"), pages);
+    EXPECT_EQ(RunTool({"check", (dir.Path() / "a").string()}).Out, "0 errors, 0 warnings\n");
+}
+
 TEST(Synth, RefusesSizesBeyondWhatTheFilesCanHold) {
     TempBookDir dir;
     for (const auto& [option, value] :
@@ -46,6 +75,8 @@ TEST(Synth, RefusesSizesBeyondWhatTheFilesCanHold) {
                                                           {"--questions", "32768"},
                                                           {"--terms", "65536"},
                                                           {"--scores", "-1"},
+                                                          {"--page-words", "10001"},
+                                                          {"--topics", "0"},
                                                           {"--seed", "x"}})
         EXPECT_EQ(RunTool({"synth", dir.Path().string(), option, value}).ExitCode, 2) << option;
 }

@@ -13,7 +13,7 @@ constexpr const char* Usage =
     "       quillara-book build SOURCE OUTDIR [--pictures DIR]...\n"
     "       quillara-book check DIR\n"
     "       quillara-book synth OUTDIR [--chapters N] [--questions N] [--terms N] [--scores N] "
-    "[--seed S]\n"
+    "[--topics N] [--page-words N] [--seed S]\n"
     "       quillara-book show DIR CHAPTER [N] [--seed S] [--rtf] [--size PT]\n"
     "       quillara-book eval [--book DIR] [--set NAME=VALUE]... [--declare \"f(x) = ...\"]... "
     "EXPRESSION\n";
@@ -54,12 +54,14 @@ constexpr std::array Commands{
             "  AUTHORS 65537 bytes, each picture 64 MiB.\n"},
     Command{"synth", quillara::tool::RunSynth,
             "usage: quillara-book synth OUTDIR [--chapters N] [--questions N] [--terms N] "
-            "[--scores N] [--seed S]\n"
+            "[--scores N] [--topics N] [--page-words N] [--seed S]\n"
             "Writes a generated book of the given size into OUTDIR.\n"
             "  --chapters N   chapters in the book\n"
             "  --questions N  questions in each chapter\n"
             "  --terms N      glossary terms\n"
             "  --scores N     saved scores in SCORES.SAV\n"
+            "  --topics N     topics in the book, each a page in every chapter\n"
+            "  --page-words N words of prose on each topic page, as many as fit\n"
             "  --seed S       seed of the generator; the same seed writes the same book\n"},
     Command{"show", quillara::tool::RunShow,
             "usage: quillara-book show DIR CHAPTER [N] [--seed S] [--rtf] [--size PT]\n"

@@ -22,6 +22,8 @@ struct SynthSize {
     long Questions = 50;
     long Terms = 200;
     long Scores = 0;
+    long Topics = 3;
+    long PageWords = 0;
     long Seed = 1;
 };
 
@@ -66,6 +68,35 @@ std::vector<TQuestion> Bank(int chapter, long count, long terms, TRandomSource& 
     return questions;
 }
 
+// A topic page holds at most this many bytes; prose stops before it.
+constexpr std::size_t PageBytes = 64000;
+
+// Prose of `words` words (as many as fit on a page) over a vocabulary of syllable words, the common
+// ones far more often than the rare ones, with some bold words and accents written as entities.
+std::string Prose(long words, TRandomSource& random) {
+    static constexpr const char* Syllables[] = {"ba", "ce", "di", "fo", "gu", "ha",  "je",
+                                                "ki", "lo", "mu", "na", "pe", "qui", "ro",
+                                                "su", "ta", "ve", "wo", "xy", "zo"};
+    constexpr std::uint32_t Vocabulary = 20 * 20 * 20;
+    if (words == 0) return {};
+    std::string text = "<p>";
+    for (long i = 0; i < words && text.size() < PageBytes; ++i) {
+        // The rank is the cube of a uniform draw, scaled: low ranks come up far more often.
+        const double u = random.uniform(1u << 20) / double(1u << 20);
+        auto rank = static_cast<std::uint32_t>(u * u * u * Vocabulary);
+        std::string word;
+        do {
+            word += Syllables[rank % 20];
+            rank /= 20;
+        } while (rank > 0);
+        if (random.uniform(60) == 0) word = "caf&eacute;";
+        if (random.uniform(40) == 0) word = "<b>" + word + "</b>";
+        text += word;
+        text += i % 120 == 119 ? ".</p>\r\n<p>" : i % 12 == 11 ? ". " : " ";
+    }
+    return text + "</p>";
+}
+
 } // namespace
 
 int RunSynth(const Arguments& args) {
@@ -84,6 +115,10 @@ int RunSynth(const Arguments& args) {
             size.Terms = ParseWholeArgument(value(), "--terms", 0, 65535);
         else if (args[i] == "--scores")
             size.Scores = ParseWholeArgument(value(), "--scores", 0, 32767);
+        else if (args[i] == "--topics")
+            size.Topics = ParseWholeArgument(value(), "--topics", 1, 100);
+        else if (args[i] == "--page-words")
+            size.PageWords = ParseWholeArgument(value(), "--page-words", 0, 10000);
         else if (args[i] == "--seed")
             size.Seed = ParseWholeArgument(value(), "--seed", 0, 1L << 62);
         else if (args[i].starts_with("--"))
@@ -108,6 +143,9 @@ int RunSynth(const Arguments& args) {
         book.HasMatchingQuiz = size.Terms > 0;
         book.HasAuthorsNotes = true;
         book.Topics = {{"Summary", 0, 2, 1}, {"Key Ideas", 0, 2, 1}, {"Worked Examples", 0, 2, 1}};
+        book.Topics.resize(static_cast<std::size_t>(size.Topics), {"", 0, 2, 1});
+        for (std::size_t t = 3; t < book.Topics.size(); ++t)
+            book.Topics[t].Title = "Topic " + std::to_string(t + 1);
         book.Variables.push_back(
             std::make_unique<TVarible>("amount", vkCurrency, TReal48::FromExtended(10),
                                        TReal48::FromExtended(5000), 2, std::nullopt));
@@ -125,7 +163,8 @@ int RunSynth(const Arguments& args) {
             for (const TChapterTopic& topic : book.Topics)
                 pages.push_back({topic.Title, "<h2>" + topic.Title + " of chapter " +
                                                   std::to_string(c) +
-                                                  "</h2><p>Text.</p><img src=\"figure.jpg\">"});
+                                                  "</h2><p>Text.</p><img src=\"figure.jpg\">" +
+                                                  Prose(size.PageWords, random)});
             WriteWholeFile(fs::path(outDir) / TopicFileName(c), WriteTopicFile(pages));
             WriteWholeFile(fs::path(outDir) / QuestionBankName(c),
                            WriteQuestionBank(Bank(c, size.Questions, size.Terms, random)));

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "search/delta_column.h"
 #include "search/find_text.h"
+#include "search/posting_codec.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace quillara {
@@ -18,18 +18,24 @@ enum class TSearchPlace : std::uint8_t { TopicPage, GlossaryTerm, GlossaryDefini
 // A searched text: a chapter's topic page, or a glossary entry's term or definition.
 struct TSearchDocument {
     TSearchPlace Place = TSearchPlace::TopicPage;
+    // A topic page's chapter (glossary entries have none).
     int Chapter = 0;
     // The topic's title, or the entry's term, as the book stores it (Windows-1252).
     std::string Title;
-    // The glossary entry, counted from 0 in the order of the glossary file.
+    // A glossary entry, counted from 0 in the order of the glossary file (pages have none).
     std::size_t Entry = 0;
 };
 
-// A match: its document, and where it lies in the index's folded text.
+// A match: its document, and where it lies in the document's text.
 struct TSearchHit {
     std::uint32_t Document = 0;
+    // The characters of Text() that hold the match.
     std::uint32_t Begin = 0;
     std::uint32_t End = 0;
+    // The match's length in compared form, and how much of its first character's compared
+    // form comes before it (one letter of a ligature may match on its own).
+    std::uint32_t Length = 0;
+    std::uint8_t Skip = 0;
 };
 
 struct TSearchResult {
@@ -49,7 +55,9 @@ struct TSearchSnippet {
 
 // The texts of a book as the reader sees them, searched as FindText searches one text: without
 // case or accents, a match never overlapping the one before it. Every word is indexed, so a
-// search looks only where the query's rarest word lies instead of reading the whole book.
+// search looks only where the query's rarest word lies instead of reading the whole book. The
+// index keeps each text once, as the reader sees it, and folds the few characters around a
+// place when it checks a query there.
 class TBookSearchIndex {
 public:
     TBookSearchIndex();
@@ -59,15 +67,16 @@ public:
 
     // Adds a document's text (UTF-8) after the ones before it. A book too large to index in
     // 32-bit offsets raises std::length_error.
-    void Add(TSearchDocument document, std::string_view text);
-    // Ends the adding: sorts the words. Searching needs it; adding after it is not allowed.
+    void Add(const TSearchDocument& document, std::string_view text);
+    // Ends the adding: lists every word's places. Searching needs it; adding after it is not
+    // allowed.
     void Finish();
 
     // The matches of the query (UTF-8): the first `limit` of them and how many there are.
     TSearchResult Search(std::string_view query, std::size_t limit) const;
 
-    std::size_t DocumentCount() const { return Documents.size(); }
-    const TSearchDocument& Document(std::uint32_t document) const;
+    std::size_t DocumentCount() const { return DocumentTexts.Size(); }
+    TSearchDocument Document(std::uint32_t document) const;
     // The reader's text of a document, as it was added.
     std::string_view Text(std::uint32_t document) const;
     // Where the hit lies in its document's Text().
@@ -77,65 +86,65 @@ public:
     // How many matches come before the hit in its document: FindText over the document's text
     // finds the hit at this place in its list.
     std::size_t OrdinalInDocument(const TSearchHit& hit) const;
-    // What the index holds in memory, in bytes.
+    // What the index holds in memory, in bytes, the texts included.
     std::size_t MemoryBytes() const;
+    // The bytes of the texts alone.
+    std::size_t TextBytes() const { return TextEnd; }
 
 private:
-    struct TSpan {
-        std::uint32_t Text;
-        std::uint32_t Folded;
+    // Texts are kept in blocks of their own, a document never split between two, so that
+    // the texts of a large book are never copied whole to grow.
+    struct TTextBlock {
+        std::uint32_t Base;
+        std::string Bytes;
     };
-    // Where folding may start again in the middle of a document.
-    struct TCheckpoint {
-        std::uint32_t Folded;
-        std::uint32_t Text;
-        bool AfterSpace;
-    };
-    // A distinct word: one of its occurrences in Folded, and its postings.
+    // A distinct word: where its compared form starts in Vocabulary, and where its list of
+    // places starts in Postings (their count, then the places).
     struct TWord {
         std::uint32_t At;
-        std::uint32_t Length;
         std::uint32_t First;
-        std::uint32_t Count;
     };
-    struct TStringHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const {
-            return std::hash<std::string_view>{}(text);
-        }
-    };
-    // While adding: each distinct word's id, and every word of the text in order as an id and
-    // where it starts in Folded.
-    struct TBuilding {
-        std::unordered_map<std::string, std::uint32_t, TStringHash, std::equal_to<>> Ids;
-        std::vector<std::uint32_t> Counts;
-        std::vector<std::uint32_t> TokenIds;
-        std::vector<std::uint32_t> TokenStarts;
-    };
+    struct TBuilding;
     struct TPart;
     struct TCandidates;
+    struct TMatch;
+    struct TFoldWindow;
 
-    void AddWord(std::size_t begin, std::size_t end);
-    std::string_view WordText(const TWord& word) const;
-    std::uint32_t DocumentAt(std::size_t folded) const;
+    std::string_view WordText(std::size_t word) const;
+    std::size_t WordCount() const { return Words.empty() ? 0 : Words.size() - 1; }
+    TPostingCursor Places(std::size_t word) const;
+    std::uint32_t PlaceCount(std::size_t word) const;
+    // The texts from `begin` to `end`, which lie in one block.
+    std::string_view TextBetween(std::uint32_t begin, std::uint32_t end) const;
     TCandidates Candidates(std::string_view query, const TPart& part) const;
+    bool MatchAt(std::uint32_t offset, std::int64_t shift, std::string_view query,
+                 TFoldWindow& window, TMatch& match) const;
     TSearchResult SearchInWords(const std::string& query, const TCandidates& candidates,
                                 std::size_t limit) const;
     TSearchResult SearchVerified(const std::string& query, const TPart& part,
                                  const TCandidates& candidates, std::size_t limit) const;
     TSearchResult ScanAll(const std::string& query, std::size_t limit) const;
-    TSearchHit MakeHit(std::size_t begin, std::size_t length) const;
+    TSearchHit MakeHit(const TMatch& match, std::size_t length) const;
 
-    std::vector<TSearchDocument> Documents;
-    std::vector<TSpan> Spans;
-    // Every document's text one after the other, and every folded text each ended by a NUL,
-    // which no query holds, so that no match runs from one document into the next.
-    std::string Texts;
-    std::string Folded;
-    std::vector<TCheckpoint> Checkpoints;
-    // Sorted by their text; the postings are the offsets in Folded where each word starts.
+    std::vector<TTextBlock> Blocks;
+    std::uint32_t TextEnd = 0;
+    // For each document: where its text starts among all the texts; its chapter (a page's) or
+    // entry (a glossary text's) times 4 plus its place; and its title, told as the text of the
+    // document before (0), its own text (1) or a title of its own (2 and on).
+    TDeltaColumn DocumentTexts;
+    TDeltaColumn DocumentKeys;
+    TDeltaColumn DocumentTitles;
+    // The titles that are no document's text, each once, one after the other.
+    std::string Titles;
+    std::vector<std::uint32_t> TitleStarts;
+    // The words' compared forms in sorted order, one after the other; Words ends with one
+    // more entry that marks where the last word ends.
+    std::string Vocabulary;
     std::vector<TWord> Words;
-    std::vector<std::uint32_t> Postings;
+    // Every word's places (the offsets of its first character among all the texts), a word's
+    // places together: their count, then the places in order, written as distances
+    // (posting_codec.h).
+    std::vector<std::uint8_t> Postings;
     std::unique_ptr<TBuilding> Building;
 };
 
