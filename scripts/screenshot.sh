@@ -2,8 +2,9 @@
 # Pictures of the demo book in the real program for the README, taken on a virtual display into
 # docs/screenshots/: the main window, a topic page, a Multiple Choice question, the answer
 # response to a wrong answer, the glossary matching quiz after one answer, the saved scores, a
-# test's chart by chapter, a chapter's score graph, the retake of missed questions, a search of
-# the book and a page opened on one of its hits.
+# test's chart by chapter, a chapter's score graph, a word problem, a test's results, the main
+# window maximized, the retake of missed questions, a search of the book and a page opened on one
+# of its hits.
 # With --200, the program scaled to 200% as on a high-density screen (QT_SCALE_FACTOR=2), into
 # docs/screenshots/200/: the main window, a Multiple Choice question and a test's chart.
 set -eu
@@ -17,12 +18,13 @@ shot="$top/build/default/tools/window-shot/quillara-window-shot"
 book="$top/build/default/books/demo/BOOK.DEF"
 pictures="$top/docs/screenshots"
 mkdir -p "$pictures"
-# The program keeps scores in the current directory; the quizzes' scores stay out of the checkout.
+# The quizzes' scores and what the program remembers stay in a scratch folder of their own.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 run() {
-    rm -f "$scratch/SCORES.SAV"
-    (cd "$scratch" && QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 1280x1024x24" "$shot" "$book" "$@")
+    rm -rf "$scratch/data" "$scratch/config"
+    (cd "$scratch" && XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config" \
+        QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 1280x1024x24" "$shot" "$book" "$@")
 }
 if [ "$scale" = 2 ]; then
     mkdir -p "$pictures/200"
@@ -38,6 +40,9 @@ run "$pictures/answer-response.png" response
 run "$pictures/matching-quiz.png" matching
 run "$pictures/saved-scores.png" scores
 run "$pictures/score-chart.png" score-chart
+run "$pictures/word-problem.png" word-problem
+run "$pictures/test-results.png" test-results
+run "$pictures/main-window-maximized.png" maximized
 run "$pictures/chapter-graph.png" chapter-graph
 run "$pictures/retake.png" retake
 run "$pictures/search-results.png" search "emergency fund"

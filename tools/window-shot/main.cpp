@@ -1,10 +1,11 @@
 // quillara-window-shot BOOKDIR OUT.png [topic N | glossary | notes | quiz | response | matching |
-// scores | score-chart | chapter-graph | retake | search WORDS [ROW]]: starts the program on the
-// book as the student would, optionally opens a view through its link, answers a quiz through
-// its buttons or searches the book, saves a picture of the main window (for "response", of the
-// answer response dialog; for "search" without ROW, of the search window) and closes it. With
-// ROW, the search opens that line of its list first. The score pictures show a few weeks of a
-// made-up student's scores.
+// scores | score-chart | chapter-graph | retake | word-problem | test-results | maximized |
+// search WORDS [ROW]]: starts the program on the book as the student would, optionally opens a
+// view through its link, answers a quiz or test through its buttons or searches the book, saves
+// a picture of the main window (for "response", of the answer response dialog; for
+// "test-results", of the test window; for "search" without ROW, of the search window) and
+// closes it. With ROW, the search opens that line of its list first. The score pictures show a
+// few weeks of a made-up student's scores.
 #include "app/main_form.h"
 #include "app/message_boxes.h"
 #include "app/startup_steps.h"
@@ -12,6 +13,7 @@
 #include "platform/random_source.h"
 #include "quiz/answer_response_form.h"
 #include "quiz/matching_quiz_frame.h"
+#include "quiz/test_form.h"
 #include "quiz/test_frame.h"
 #include "scores/score_file.h"
 #include "search/book_search_dialog.h"
@@ -24,6 +26,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTableView>
 #include <QTest>
 #include <QTextBlock>
@@ -177,6 +180,38 @@ void AddStudentScores(quillara::TScoreHistory& history) {
     history.addAttempt(std::move(test));
 }
 
+// A test over chapters 1 and 2 answered to its end, every third answer wrong, so that its
+// results show in the test window.
+bool FinishTest(TMainForm* form) {
+    TMessageBoxes::QueueDialog([](QDialog* dialog) {
+        auto* chapters = dialog->findChild<QListWidget*>(QStringLiteral("ChapterList"));
+        for (int row : {0, 1})
+            if (QListWidgetItem* item = chapters ? chapters->item(row) : nullptr)
+                item->setCheckState(Qt::Checked);
+        return int(QDialog::Accepted);
+    });
+    if (auto* item = form->findChild<QAction*>(QStringLiteral("TestMixedItem"))) item->trigger();
+    quillara::gui::TTestFrame1* runner = form->TestRunner();
+    for (int asked = 0; runner->AttemptRunning(); ++asked) {
+        const TQuestion* question = runner->Attempt()->Set().CurrentQuestion();
+        if (!question) break;
+        const bool wrong = asked % 3 == 0;
+        QString button;
+        if (question->Kind == quillara::qkTrueFalse)
+            button = (question->Answer == 'T') != wrong ? "ButtonTrue" : "ButtonFalse";
+        else
+            button = QStringLiteral("Button") +
+                     QChar(wrong ? (question->Answer == 'A' ? 'B' : 'A') : question->Answer);
+        // The letter buttons' names keep one lower-case leftover: buttonB.
+        if (button == "ButtonB") button = "buttonB";
+        auto* press = runner->findChild<QPushButton*>(button);
+        if (!press) return false;
+        press->click();
+        QApplication::processEvents();
+    }
+    return form->TestWindow()->isVisible();
+}
+
 // Brings the window to what the picture shows; false when the book offers no such moment.
 bool Prepare(TMainForm* form, const QStringList& view, quillara::TScoreHistory& scores) {
     const QString mode = view.value(0);
@@ -212,6 +247,16 @@ bool Prepare(TMainForm* form, const QStringList& view, quillara::TScoreHistory& 
         return AnswerMatching(form);
     }
     if (mode == "search") return SearchBook(form, view.value(1), view.value(2)) != nullptr;
+    if (mode == "word-problem") {
+        Click(form, "WordProblemsLink");
+        return Current(form) != nullptr;
+    }
+    if (mode == "test-results") return FinishTest(form);
+    if (mode == "maximized") {
+        // A virtual display has no window manager to maximize it: the window takes the screen.
+        form->showMaximized();
+        form->setGeometry(form->screen()->availableGeometry());
+    }
     return true;
 }
 
@@ -221,7 +266,8 @@ int main(int argc, char** argv) {
     if (argc < 3) {
         std::cerr << "usage: quillara-window-shot BOOKDIR OUT.png "
                      "[topic N | glossary | notes | quiz | response | matching | scores | "
-                     "score-chart | chapter-graph | retake | search WORDS [ROW]]\n";
+                     "score-chart | chapter-graph | retake | word-problem | test-results | "
+                     "maximized | search WORDS [ROW]]\n";
         return 2;
     }
     QApplication app(argc, argv);
@@ -246,6 +292,8 @@ int main(int argc, char** argv) {
                 std::cerr << "quillara-window-shot: the book offers no moment for that picture\n";
             else if (view.value(0) == "response")
                 saved = ShootResponse(form, out);
+            else if (view.value(0) == "test-results")
+                saved = form->TestWindow()->grab().save(out);
             else if (view.value(0) == "search" && view.size() < 3)
                 saved = form->findChild<quillara::gui::TBookSearchDialog*>()->grab().save(out);
             else

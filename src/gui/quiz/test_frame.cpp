@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedLayout>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -147,6 +148,7 @@ QPushButton* TTestFrame1::AnswerButton(const QString& caption, const char* name,
     // Enter presses the focused button, as Space does.
     button->setAutoDefault(true);
     button->hide();
+    button->installEventFilter(this);
     connect(button, &QPushButton::clicked, this, [this, answer] { SubmitAnswer(answer); });
     return button;
 }
@@ -308,6 +310,34 @@ void TTestFrame1::SubmitAnswer(const QString& answer) {
     if (!tryAgain) FormUpdateQuestion();
     // Back to the answer buttons of this window, whatever had the focus while the dialog showed.
     if (isVisible()) window()->activateWindow();
+}
+
+// A letter button reached from the keyboard brings its choice into view: a long question may
+// hold its last choices below the box's fold, and the box itself takes no keyboard focus.
+bool TTestFrame1::eventFilter(QObject* watched, QEvent* event) {
+    const auto tabbed = [event] {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    };
+    if (event->type() == QEvent::FocusIn && tabbed()) {
+        for (int i = 0; i < 5; ++i)
+            if (watched == LetterButtons[i]) ShowChoice(QChar(u'A' + i));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TTestFrame1::ShowChoice(QChar letter) {
+    for (QTextBlock block = RichEdit1->document()->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text().trimmed();
+        if (text.size() >= 2 && text[0].toUpper() == letter &&
+            (text[1] == QLatin1Char(')') || text[1] == QLatin1Char('.'))) {
+            QTextCursor at(block);
+            at.movePosition(QTextCursor::EndOfBlock);
+            RichEdit1->setTextCursor(at);
+            RichEdit1->ensureCursorVisible();
+            return;
+        }
+    }
 }
 
 void TTestFrame1::keyPressEvent(QKeyEvent* event) {

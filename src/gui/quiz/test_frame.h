@@ -59,6 +59,7 @@ signals:
 protected:
     // The visible answer buttons also answer from their keys: T, F and A to E.
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void SubmitAnswer(const QString& answer);
@@ -67,6 +68,8 @@ private:
     void FormUpdateQuestion();
     void FormUpdateScore();
     void ShowPage(QWidget* page);
+    // Scrolls the question box to the choice of the given letter.
+    void ShowChoice(QChar letter);
     QPushButton* AnswerButton(const QString& caption, const char* name, const QString& answer);
 
     TProgram& Program;

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -408,6 +409,43 @@ TEST(Retake, ATestIsRetakenInTheTestWindow) {
     EXPECT_TRUE(window.form->TestWindow()->isVisible());
     EXPECT_EQ(In<QPushButton>(runner, "QuitButton")->text(), "End Test");
     EXPECT_EQ(runner->Attempt()->Set().Count(), 1u);
+}
+
+} // namespace
+} // namespace quillara::gui
+
+namespace quillara::gui {
+namespace {
+
+// In a question too long for its box, Tab to a letter button brings that choice into view.
+TEST(QuizRunner, TabToAChoiceButtonScrollsTheChoiceIntoView) {
+    GuiBook book;
+    TQuestion q = Question(qkMultipleChoice, 'A', 5);
+    q.Text = "A long question\r\n" + std::string(40, '.') + "\r\n";
+    for (int i = 0; i < 40; ++i)
+        q.Text += "More of the question.\r\n";
+    for (char letter = 'A'; letter <= 'E'; ++letter)
+        q.Text += std::string(1, letter) + ") choice " + letter + "\r\n";
+    book.Banks[0] = {q};
+    MainWindow window(book);
+    window.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.form.get()));
+    window.Action("QuizMultipleChoiceItem")->trigger();
+    TTestFrame1* runner = window.form->QuizRunner();
+    auto* box = In<QTextEdit>(runner, "RichEdit1");
+    QApplication::processEvents();
+    EXPECT_EQ(box->verticalScrollBar()->value(), 0) << "the question starts at its top";
+    for (int tab = 0; tab < 4; ++tab)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), In(runner, "ButtonE"));
+    const QTextBlock last = box->document()->findBlockByNumber(box->document()->blockCount() - 1);
+    QTextBlock choiceE = last;
+    while (choiceE.isValid() && !choiceE.text().trimmed().startsWith("E)"))
+        choiceE = choiceE.previous();
+    ASSERT_TRUE(choiceE.isValid());
+    const QRect shown = box->cursorRect(QTextCursor(choiceE));
+    EXPECT_GT(box->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(box->viewport()->rect().contains(shown.center()));
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 #include "picture/jpeg_encoder.h"
 #include "temp_book_dir.h"
 
+#include <QApplication>
 #include <QScrollBar>
+#include <QTextFrame>
 #include <gtest/gtest.h>
 
 using quillara::gui::ThtmlLite;
@@ -123,4 +125,27 @@ TEST_F(HtmlLiteTest, LinksAreNotFollowed) {
         EXPECT_TRUE(viewer.toPlainText().startsWith("Next page"));
         EXPECT_EQ(viewer.verticalScrollBar()->value(), 0);
     }
+}
+
+// A page keeps a readable measure on a wide window, centred, and the whole width on a narrow one.
+TEST_F(HtmlLiteTest, LinesKeepAReadableMeasureOnAWideWindow) {
+    std::string paragraph;
+    for (int i = 0; i < 300; ++i)
+        paragraph += "word ";
+    viewer.LoadFromString("<p>" + paragraph + "</p>");
+    for (const int width : {400, 2000}) {
+        viewer.resize(width, 300);
+        QApplication::processEvents();
+        const QTextFrameFormat format = viewer.document()->rootFrame()->frameFormat();
+        const int text =
+            viewer.viewport()->width() - int(format.leftMargin() + format.rightMargin());
+        EXPECT_EQ(format.leftMargin(), format.rightMargin());
+        if (width == 400)
+            EXPECT_EQ(format.leftMargin(), 0);
+        else
+            EXPECT_NEAR(text, viewer.ReadableMeasure(), 2);
+    }
+    // A new page keeps the measure too.
+    viewer.LoadFromString("<p>" + paragraph + "</p>");
+    EXPECT_GT(viewer.document()->rootFrame()->frameFormat().leftMargin(), 0);
 }
