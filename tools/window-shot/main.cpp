@@ -239,8 +239,12 @@ bool Prepare(TMainForm* form, const QStringList& view, quillara::TScoreHistory& 
     if (mode == "glossary") Click(form, "GlossaryLink");
     if (mode == "notes") Click(form, "AuthorsNotesLink");
     if (mode == "quiz" || mode == "response") Click(form, "MultipleChoiceLink");
+    // A question whose choices wrap shows how they hang under their letters; in a window wide
+    // enough for none to wrap, one with four choices or more.
     if (mode == "quiz")
-        return AnswerUntil(form, [form](const TQuestion&) { return ChoiceWraps(form); });
+        return AnswerUntil(form, [form](const TQuestion& q) {
+            return ChoiceWraps(form) || q.ChoiceCount >= 4;
+        });
     if (mode == "response") return AnswerUntil(form, HasTermsOnly);
     if (mode == "matching") {
         Click(form, "GlossaryMatchingLink");
