@@ -71,13 +71,3 @@ void BM_ResizeSavedScores(benchmark::State& state) {
 BENCHMARK(BM_ResizeSavedScores)->Arg(10)->Arg(MaxScoreCount)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
