@@ -277,6 +277,12 @@ TEST(MainForm, GlossaryNotesAndAboutFromTheMenus) {
     EXPECT_TRUE(window.form->AboutBook()->isVisible());
     window.Action("AboutProgramItem")->trigger();
     EXPECT_TRUE(window.form->AboutProgramDialog()->isVisible());
+    // Escape closes either About window.
+    for (QWidget* about : {static_cast<QWidget*>(window.form->AboutProgramDialog()),
+                           static_cast<QWidget*>(window.form->AboutBook())}) {
+        QTest::keyClick(about, Qt::Key_Escape);
+        EXPECT_FALSE(about->isVisible());
+    }
 }
 
 TEST(MainForm, HelpOpensAtItsContentsOrAtTheMainWindowsSection) {
