@@ -3,6 +3,7 @@
 #include "widgets/accessible_name.h"
 #include "widgets/find_bar.h"
 #include "widgets/focus_frame.h"
+#include "widgets/readable_measure.h"
 #include "widgets/screen_fit.h"
 
 #include <QFileInfo>
@@ -56,6 +57,10 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(helpBrowser, &QTextBrowser::anchorClicked, this, &THelpWindow::FollowLink);
 
     helpBrowser->setFrameShape(QFrame::Box);
+    KeepReadableMeasureAlways(helpBrowser);
+    // Each page, followed or gone back to, is a new document to keep the measure in.
+    connect(helpBrowser, &QTextBrowser::sourceChanged, this,
+            [this] { KeepReadableMeasure(helpBrowser); });
     MarkFocusOn(helpBrowser, helpBrowser);
     FindBar = new TFindBar(helpBrowser, this);
 

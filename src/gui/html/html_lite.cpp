@@ -4,16 +4,14 @@
 #include "text/table_nesting.h"
 #include "widgets/book_picture.h"
 #include "widgets/book_text.h"
+#include "widgets/readable_measure.h"
 
-#include <QFontMetrics>
 #include <QImage>
 #include <QScrollBar>
 #include <QStringList>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
-#include <QTextFrame>
-#include <algorithm>
 
 namespace quillara::gui {
 
@@ -33,6 +31,7 @@ ThtmlLite::ThtmlLite(QWidget* parent) : QTextBrowser(parent) {
     setFrameShape(QFrame::NoFrame);
     setOpenLinks(false);
     setOpenExternalLinks(false);
+    KeepReadableMeasureAlways(this);
 
     QPalette colours = palette();
     colours.setColor(QPalette::Base, Qt::white);
@@ -75,27 +74,9 @@ void ThtmlLite::LoadFromString(const std::string& htmlBytes) {
     document()->clear();
     QTextCursor(document()).insertFragment(QTextDocumentFragment(&page));
     setTextCursor(QTextCursor(document()));
-    KeepReadableMeasure();
+    KeepReadableMeasure(this);
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
-}
-
-int ThtmlLite::ReadableMeasure() const {
-    return 80 * QFontMetrics(document()->defaultFont()).averageCharWidth();
-}
-
-void ThtmlLite::KeepReadableMeasure() {
-    const int side = std::max(0, (viewport()->width() - ReadableMeasure()) / 2);
-    QTextFrameFormat format = document()->rootFrame()->frameFormat();
-    if (format.leftMargin() == side && format.rightMargin() == side) return;
-    format.setLeftMargin(side);
-    format.setRightMargin(side);
-    document()->rootFrame()->setFrameFormat(format);
-}
-
-void ThtmlLite::resizeEvent(QResizeEvent* event) {
-    QTextBrowser::resizeEvent(event);
-    KeepReadableMeasure();
 }
 
 void ThtmlLite::SetNoSelect(bool noSelect) {

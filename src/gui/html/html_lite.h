@@ -28,16 +28,8 @@ public:
     // Pictures come from the book directory only; everything else a page asks for is empty.
     QVariant loadResource(int type, const QUrl& name) override;
 
-    // The widest a line of the page runs, in pixels: about 80 characters of its font.
-    int ReadableMeasure() const;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     void ClearSelection();
-    // On a window wider than the measure, the page keeps it, centred.
-    void KeepReadableMeasure();
 
     std::filesystem::path BookDirectory;
     bool NoSelectOn = false;

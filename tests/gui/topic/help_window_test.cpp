@@ -1,9 +1,13 @@
 #include "app/help_window.h"
 #include "browser_clicks.h"
+#include "widgets/readable_measure.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextFrame>
 #include <gtest/gtest.h>
 
 using quillara::gui::THelpWindow;
@@ -81,3 +85,24 @@ TEST(HelpPages, EveryLinkLeadsToAPageAndAnchorThatExist) {
         }
     }
 }
+
+namespace {
+
+// The help keeps a readable measure on a wide window, on every page it opens.
+TEST(HelpWindow, PagesKeepAReadableMeasureOnAWideWindow) {
+    quillara::gui::THelpWindow help;
+    help.resize(2000, 600);
+    help.ShowContents();
+    QApplication::processEvents();
+    auto* browser = help.findChild<QTextBrowser*>("helpBrowser");
+    for (int page = 0; page < 2; ++page) {
+        const QTextFrameFormat format = browser->document()->rootFrame()->frameFormat();
+        EXPECT_NEAR(browser->viewport()->width() - format.leftMargin() - format.rightMargin(),
+                    quillara::gui::ReadableMeasure(browser), 2)
+            << page;
+        help.ShowContext(10003);
+        QApplication::processEvents();
+    }
+}
+
+} // namespace

@@ -2,6 +2,7 @@
 #include "html/html_lite.h"
 #include "picture/jpeg_encoder.h"
 #include "temp_book_dir.h"
+#include "widgets/readable_measure.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -143,7 +144,7 @@ TEST_F(HtmlLiteTest, LinesKeepAReadableMeasureOnAWideWindow) {
         if (width == 400)
             EXPECT_EQ(format.leftMargin(), 0);
         else
-            EXPECT_NEAR(text, viewer.ReadableMeasure(), 2);
+            EXPECT_NEAR(text, quillara::gui::ReadableMeasure(&viewer), 2);
     }
     // A new page keeps the measure too.
     viewer.LoadFromString("<p>" + paragraph + "</p>");

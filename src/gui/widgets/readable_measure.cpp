@@ -1,0 +1,51 @@
+#include "widgets/readable_measure.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextFrame>
+#include <algorithm>
+
+namespace quillara::gui {
+
+namespace {
+
+class TMeasureKeeper : public QObject {
+public:
+    explicit TMeasureKeeper(QTextEdit* view) : QObject(view), View(view) {
+        view->viewport()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Resize) KeepReadableMeasure(View);
+        return false;
+    }
+
+private:
+    QTextEdit* View;
+};
+
+} // namespace
+
+int ReadableMeasure(const QTextEdit* view) {
+    return 80 * QFontMetrics(view->document()->defaultFont()).averageCharWidth();
+}
+
+void KeepReadableMeasure(QTextEdit* view) {
+    const int side = std::max(0, (view->viewport()->width() - ReadableMeasure(view)) / 2);
+    QTextFrame* root = view->document()->rootFrame();
+    QTextFrameFormat format = root->frameFormat();
+    if (format.leftMargin() == side && format.rightMargin() == side) return;
+    format.setLeftMargin(side);
+    format.setRightMargin(side);
+    root->setFrameFormat(format);
+}
+
+void KeepReadableMeasureAlways(QTextEdit* view) {
+    new TMeasureKeeper(view);
+    KeepReadableMeasure(view);
+}
+
+} // namespace quillara::gui
