@@ -56,7 +56,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     helpBrowser->setOpenExternalLinks(false);
     connect(helpBrowser, &QTextBrowser::anchorClicked, this, &THelpWindow::FollowLink);
 
-    helpBrowser->setFrameShape(QFrame::Box);
+    helpBrowser->setFrameStyle(QFrame::Box | QFrame::Plain);
     KeepReadableMeasureAlways(helpBrowser);
     // Each page, followed or gone back to, is a new document to keep the measure in.
     connect(helpBrowser, &QTextBrowser::sourceChanged, this,

@@ -7,6 +7,7 @@
 #include "widgets/book_text.h"
 #include "widgets/find_bar.h"
 #include "widgets/focus_frame.h"
+#include "widgets/readable_measure.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -35,13 +36,13 @@ TViewAuthorsNotesFrame1::TViewAuthorsNotesFrame1(const TProgram& program, QWidge
     heading.setBold(true);
     Label1->setFont(heading);
 
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new TPlainTextPage(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     NameControl(Memo1, QStringLiteral("Authors Notes"));
     Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    Memo1->setFrameShape(QFrame::Box);
+    Memo1->setFrameStyle(QFrame::Box | QFrame::Plain);
     MarkFocusOn(Memo1, Memo1);
     FindBar = new TFindBar(Memo1, this);
 

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QScrollBar>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextFrame>
@@ -46,6 +47,14 @@ void KeepReadableMeasure(QTextEdit* view) {
 void KeepReadableMeasureAlways(QTextEdit* view) {
     new TMeasureKeeper(view);
     KeepReadableMeasure(view);
+}
+
+void TPlainTextPage::resizeEvent(QResizeEvent* event) {
+    QPlainTextEdit::resizeEvent(event);
+    const int bar = verticalScrollBar()->isVisible() ? verticalScrollBar()->width() : 0;
+    const int measure = 80 * QFontMetrics(document()->defaultFont()).averageCharWidth();
+    const int side = std::max(0, (contentsRect().width() - bar - measure) / 2);
+    if (viewportMargins() != QMargins(side, 0, side, 0)) setViewportMargins(side, 0, side, 0);
 }
 
 } // namespace quillara::gui

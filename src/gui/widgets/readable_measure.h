@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPlainTextEdit>
+
 class QTextEdit;
 
 namespace quillara::gui {
@@ -14,5 +16,15 @@ void KeepReadableMeasure(QTextEdit* view);
 
 // Does so at every resize of the view from now on.
 void KeepReadableMeasureAlways(QTextEdit* view);
+
+// A plain text view that keeps the same measure: on a wide view its text runs in a centred
+// column, the scroll bar staying at the edge.
+class TPlainTextPage : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
 
 } // namespace quillara::gui

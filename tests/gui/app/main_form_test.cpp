@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -330,6 +331,14 @@ TEST(MainForm, PagesTakeTheFocusAndEscapeClosesTheHelp) {
     window.Action("AuthorsNotesItem")->trigger();
     EXPECT_EQ(window.form->focusWidget(), window.Child("Memo1"));
     EXPECT_EQ(frame->lineWidth(), 1);
+    // The notes' own frame shows their focus; on a wide window they run in a readable column.
+    auto* notes = window.Child<QPlainTextEdit>("Memo1");
+    EXPECT_EQ(notes->lineWidth(), 2);
+    EXPECT_EQ(notes->frameShadow(), QFrame::Plain);
+    window.form->resize(2400, 700);
+    QApplication::processEvents();
+    EXPECT_NEAR(notes->viewport()->width(),
+                80 * QFontMetrics(notes->document()->defaultFont()).averageCharWidth(), 2);
 
     window.Action("HelpContentsItem")->trigger();
     THelpWindow* help = window.form->Help();

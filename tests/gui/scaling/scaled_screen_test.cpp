@@ -1,7 +1,9 @@
 // Run on a 1280 x 1024 screen scaled by QT_SCALE_FACTOR (see tests/gui/CMakeLists.txt).
+#include "find_child.h"
 #include "gui_book.h"
 #include "main_window.h"
 #include "picture/jpeg_encoder.h"
+#include "quiz/test_frame.h"
 #include "widgets/link_label.h"
 #include "window_tour.h"
 
@@ -10,7 +12,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -18,6 +22,8 @@ namespace quillara::gui {
 namespace {
 
 using testing::GuiBook;
+using testing::In;
+using testing::MainWindow;
 using testing::ShownWindow;
 
 std::string Text(const QRect& r) {
@@ -113,6 +119,41 @@ TEST(ScaledScreen, APagesPictureTakesItsPlaceInTheScreensOwnPixels) {
     const QImage picture =
         page->document()->resource(QTextDocument::ImageResource, QUrl("scan.jpg")).value<QImage>();
     EXPECT_NEAR(picture.devicePixelRatio(), window.form->devicePixelRatioF(), 0.01);
+}
+
+// On a scaled screen a question may hold its last choices below its box's fold: Tab to a
+// letter button brings that choice into view.
+TEST(ScaledScreen, TabToAChoiceButtonScrollsTheChoiceIntoView) {
+    GuiBook book;
+    TQuestion q;
+    q.Kind = qkMultipleChoice;
+    q.Answer = 'A';
+    q.ChoiceCount = 5;
+    q.Text = "A long question\r\n" + std::string(40, '.') + "\r\n";
+    for (int i = 0; i < 40; ++i)
+        q.Text += "More of the question.\r\n";
+    for (char letter = 'A'; letter <= 'E'; ++letter)
+        q.Text += std::string(1, letter) + ") choice " + letter + "\r\n";
+    book.Banks[0] = {q};
+    MainWindow window(book);
+    window.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.form.get()));
+    window.Action("QuizMultipleChoiceItem")->trigger();
+    TTestFrame1* runner = window.form->QuizRunner();
+    auto* box = In<QTextEdit>(runner, "RichEdit1");
+    QApplication::processEvents();
+    EXPECT_EQ(box->verticalScrollBar()->value(), 0) << "the question starts at its top";
+    for (int tab = 0; tab < 4; ++tab)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), In(runner, "ButtonE"));
+    const QTextBlock last = box->document()->findBlockByNumber(box->document()->blockCount() - 1);
+    QTextBlock choiceE = last;
+    while (choiceE.isValid() && !choiceE.text().trimmed().startsWith("E)"))
+        choiceE = choiceE.previous();
+    ASSERT_TRUE(choiceE.isValid());
+    const QRect shown = box->cursorRect(QTextCursor(choiceE));
+    EXPECT_GT(box->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(box->viewport()->rect().contains(shown.center()));
 }
 
 } // namespace
