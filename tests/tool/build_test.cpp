@@ -137,6 +137,24 @@ TEST_F(BuildFixture, SourceFaultsNameThePlaceAndWriteNothing) {
     EXPECT_EQ(RunTool({"build", "only-one"}).ExitCode, 2);
 }
 
+// A source whose bank would be larger than the program reads is refused, and nothing written.
+TEST_F(BuildFixture, ABookFileOverItsLimitIsNotBuilt) {
+    json manifest = Manifest(5);
+    json& questions = manifest["questions"]["1"]["questions"];
+    json long_question = questions[0];
+    long_question["Text"] = std::string(16000, 'w');
+    for (int i = 0; i < 2100; ++i) // 2,100 x 16,000 characters: over 32 MiB
+        questions.push_back(long_question);
+    const auto target = out.Path() / "big";
+    const auto result = RunTool({"build", WriteSource(manifest).string(), target.string()});
+    EXPECT_EQ(result.ExitCode, 1);
+    EXPECT_NE(result.Err.find("QUESTION.1 would be "), std::string::npos) << result.Err;
+    EXPECT_NE(result.Err.find("more than the 33554432 bytes such a file may have"),
+              std::string::npos)
+        << result.Err;
+    EXPECT_FALSE(std::filesystem::exists(target));
+}
+
 // Every file of a folder by name, with its bytes.
 std::map<std::string, std::string> FilesOf(const std::filesystem::path& dir) {
     std::map<std::string, std::string> files;

@@ -1,6 +1,7 @@
 #include "book/book_files.h"
 #include "book_source.h"
 #include "commands.h"
+#include "file_kind.h"
 #include "tool_io.h"
 
 #include <cstdint>
@@ -34,6 +35,12 @@ int RunBuild(const Arguments& args) {
         const nlohmann::json manifest =
             nlohmann::json::parse(ReadWholeFile(source, std::numeric_limits<std::uint64_t>::max()));
         files = BuildBookFiles(manifest, source.parent_path(), pictureDirs);
+        // A file the program would refuse for its size is no book to write.
+        for (const auto& [name, bytes] : files)
+            if (const auto kind = KindFromFileName(name); kind && bytes.size() > LargestFile(*kind))
+                throw std::runtime_error(
+                    name + " would be " + std::to_string(bytes.size()) + " bytes, more than the " +
+                    std::to_string(LargestFile(*kind)) + " bytes such a file may have");
     } catch (const std::exception& e) {
         // Nothing has been written: the whole book is built in memory first.
         std::cerr << "quillara-book: " << source.string() << ": " << e.what() << "\n";
