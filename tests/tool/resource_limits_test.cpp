@@ -243,24 +243,24 @@ TEST(ResourceLimits, FilesOverTheirLimitsAreRefusedUnreadByNameAndLimit) {
 
 TEST(ResourceLimits, TheWindowRefusesGigabyteBanksGlossariesAndScoreFiles) {
     SynthBook book;
-    book.Dir.WriteSparse("QUESTION.1", 2 * Gigabyte);
     book.Dir.WriteSparse("SCORES.SAV", 3 * Gigabyte);
-    const auto quiz = book.Shoot({"quiz"});
-    EXPECT_NE(quiz.Err.find("QUESTION.1\" is " + std::to_string(2 * Gigabyte) +
-                            " bytes, more than the " + std::to_string(MaxQuestionBankSize)),
-              std::string::npos)
-        << quiz.Err;
-    EXPECT_LT(quiz.PeakKiB, PeakBound(100 * 1024));
+    const struct {
+        const char* File;
+        const char* View;
+        std::uint64_t Limit;
+    } cases[] = {{"QUESTION.1", "quiz", MaxQuestionBankSize},
+                 {"GLOSSARY.DEF", "glossary", MaxGlossarySize}};
+    for (const auto& c : cases) {
+        book.Dir.WriteSparse(c.File, 2 * Gigabyte);
+        const auto shot = book.Shoot({c.View});
+        EXPECT_NE(shot.Err.find(std::string(c.File) + "\" is " + std::to_string(2 * Gigabyte) +
+                                " bytes, more than the " + std::to_string(c.Limit)),
+                  std::string::npos)
+            << shot.Err;
+        EXPECT_LT(shot.PeakKiB, PeakBound(100 * 1024));
+    }
     // Refused unread, the score file is kept aside like a damaged one, never written over.
     EXPECT_EQ(std::filesystem::file_size(book.Dir.Path() / "SCORES.SAV"), 3 * Gigabyte);
-
-    book.Dir.WriteSparse("GLOSSARY.DEF", 2 * Gigabyte);
-    const auto glossary = book.Shoot({"glossary"});
-    EXPECT_NE(glossary.Err.find("GLOSSARY.DEF\" is " + std::to_string(2 * Gigabyte) +
-                                " bytes, more than the " + std::to_string(MaxGlossarySize)),
-              std::string::npos)
-        << glossary.Err;
-    EXPECT_LT(glossary.PeakKiB, PeakBound(100 * 1024));
 }
 
 // A FIFO under a book file's name, or named as the file to dump, is refused at once: opened to be

@@ -530,7 +530,10 @@ void TMainForm::SelectChapter(int chapter) {
         link->setProperty("TopicId", topic.TopicId);
         link->setVisible(book.TopicInChapter(chapter, topic.TopicId));
     }
-    const bool wordProblems = ChapterHasWordProblems(Program.BookDir(), chapter);
+    // A bank is looked through once; choosing its chapter again asks nothing of the disk.
+    const auto [known, added] = WordProblemChapters.try_emplace(chapter, false);
+    if (added) known->second = ChapterHasWordProblems(Program.BookDir(), chapter);
+    const bool wordProblems = known->second;
     WordProblemsLink->setVisible(wordProblems);
     WordProblemsItem->setVisible(wordProblems);
 }

@@ -5,6 +5,7 @@
 #include "quiz/question_set.h"
 
 #include <QMainWindow>
+#include <map>
 #include <memory>
 #include <set>
 #include <string_view>
@@ -132,6 +133,8 @@ private:
     std::vector<QAction*> TopicItems;
     std::vector<TLinkLabel*> TopicLinks;
     TLinkLabel* WordProblemsLink = nullptr;
+    // Whether each chapter chosen so far offers word problems.
+    std::map<int, bool> WordProblemChapters;
     QAction* RetakeItem = nullptr;
     TLinkLabel* RetakeLink = nullptr;
     // What the retake asks: the missed questions of the last recorded attempt and its runner.

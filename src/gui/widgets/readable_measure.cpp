@@ -30,8 +30,12 @@ private:
 
 } // namespace
 
+int ReadableMeasure(const QFont& font) {
+    return 80 * QFontMetrics(font).averageCharWidth();
+}
+
 int ReadableMeasure(const QTextEdit* view) {
-    return 80 * QFontMetrics(view->document()->defaultFont()).averageCharWidth();
+    return ReadableMeasure(view->document()->defaultFont());
 }
 
 void KeepReadableMeasure(QTextEdit* view) {
@@ -52,7 +56,7 @@ void KeepReadableMeasureAlways(QTextEdit* view) {
 void TPlainTextPage::resizeEvent(QResizeEvent* event) {
     QPlainTextEdit::resizeEvent(event);
     const int bar = verticalScrollBar()->isVisible() ? verticalScrollBar()->width() : 0;
-    const int measure = 80 * QFontMetrics(document()->defaultFont()).averageCharWidth();
+    const int measure = ReadableMeasure(document()->defaultFont());
     const int side = std::max(0, (contentsRect().width() - bar - measure) / 2);
     if (viewportMargins() != QMargins(side, 0, side, 0)) setViewportMargins(side, 0, side, 0);
 }

@@ -6,8 +6,10 @@ class QTextEdit;
 
 namespace quillara::gui {
 
-// The widest a line of the view's text runs, in pixels: about 80 characters of its font, past
-// which lines grow hard to follow.
+// The widest a line of text in the font runs, in pixels: about 80 characters, past which lines
+// grow hard to follow.
+int ReadableMeasure(const QFont& font);
+// The same for the view's text.
 int ReadableMeasure(const QTextEdit* view);
 
 // Keeps the view's lines within that measure, centred, whenever the view is wider; a narrower

@@ -16,6 +16,7 @@
 #include "scores/graph_score_frame.h"
 #include "scores/view_score_frame.h"
 #include "scripted_random.h"
+#include "widgets/readable_measure.h"
 
 #include <QAction>
 #include <QApplication>
@@ -337,8 +338,7 @@ TEST(MainForm, PagesTakeTheFocusAndEscapeClosesTheHelp) {
     EXPECT_EQ(notes->frameShadow(), QFrame::Plain);
     window.form->resize(2400, 700);
     QApplication::processEvents();
-    EXPECT_NEAR(notes->viewport()->width(),
-                80 * QFontMetrics(notes->document()->defaultFont()).averageCharWidth(), 2);
+    EXPECT_NEAR(notes->viewport()->width(), ReadableMeasure(notes->document()->defaultFont()), 2);
 
     window.Action("HelpContentsItem")->trigger();
     THelpWindow* help = window.form->Help();
