@@ -3,16 +3,16 @@
 // reading the book's bytes; each search after that is measured in the core beside a plain byte
 // scan of the same text for the same words (what any search without an index costs at the
 // least), and in the search window with the repaint of its list.
-#include "app/main_form.h"
-#include "app/message_boxes.h"
-#include "app/program.h"
-#include "book/book_files.h"
-#include "book/book_properties_writer.h"
-#include "book/glossary.h"
-#include "book/topic_pages.h"
-#include "search/book_search_build.h"
-#include "search/book_search_dialog.h"
-#include "search/search_hit_model.h"
+#include "gui/app/main_form.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/shell/program.h"
+#include "core/book/book_files.h"
+#include "core/book/book_properties_writer.h"
+#include "core/book/glossary.h"
+#include "core/book/topic_pages.h"
+#include "core/search/book_search_build.h"
+#include "gui/search/book_search_dialog.h"
+#include "gui/search/search_hit_model.h"
 #include "temp_book_dir.h"
 
 #include <QApplication>

@@ -2,10 +2,10 @@
 // function, with variables and a power, evaluated as the question runner does (the answer and the
 // function compiled once, then reused). The baseline is the same arithmetic written in C++; a
 // third row compiles the answer afresh at each evaluation, to show what compiling costs.
-#include "formula/evaluator.h"
-#include "formula/formula.h"
-#include "formula/formula_scope.h"
-#include "formula/variable.h"
+#include "core/formula/evaluator.h"
+#include "core/formula/formula.h"
+#include "core/formula/formula_scope.h"
+#include "core/formula/variable.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>

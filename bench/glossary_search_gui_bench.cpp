@@ -1,7 +1,7 @@
 // One keystroke in the glossary view's search box over the largest glossary a book can hold,
 // beside the bare scan of the same upper-cased terms.
-#include "glossary/glossary_box.h"
-#include "glossary/view_glossary_frame.h"
+#include "gui/glossary/glossary_box.h"
+#include "gui/glossary/view_glossary_frame.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 // Building a test over the largest book there can be: 255 chapters whose banks hold 32,767
 // questions each. Reading the banks' bytes alone is the baseline the build is measured against.
-#include "book/book_files.h"
-#include "book/question.h"
-#include "platform/random_source.h"
-#include "quiz/question_set.h"
+#include "core/book/book_files.h"
+#include "core/book/question.h"
+#include "core/platform/random_source.h"
+#include "core/quiz/question_set.h"
 #include "temp_book_dir.h"
 
 #include <benchmark/benchmark.h>

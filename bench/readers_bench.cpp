@@ -1,13 +1,13 @@
 // Every kind of book file read by the program's own reader, each beside a plain read() of the
 // same bytes: the book is the folder named by QUILLARA_BENCH_BOOK (run-all.sh makes the largest
 // synth book for it). Each iteration reads the file, builds what the program keeps and frees it.
-#include "book/book_files.h"
-#include "book/book_properties.h"
-#include "book/glossary.h"
-#include "book/question.h"
-#include "book/topic_pages.h"
-#include "quiz/question_set.h"
-#include "scores/score_file.h"
+#include "core/book/book_files.h"
+#include "core/book/book_properties.h"
+#include "core/book/glossary.h"
+#include "core/book/question.h"
+#include "core/book/topic_pages.h"
+#include "core/quiz/question_set.h"
+#include "core/scores/score_file.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

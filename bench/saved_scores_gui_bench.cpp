@@ -1,8 +1,8 @@
 // The saved scores view shown on the largest history a score file can hold, and one resize of it,
 // beside the same with ten scores.
-#include "platform/regional_settings.h"
-#include "scores/score_file.h"
-#include "scores/view_score_frame.h"
+#include "core/platform/regional_settings.h"
+#include "core/scores/score_file.h"
+#include "gui/scores/view_score_frame.h"
 
 #include <QApplication>
 #include <QTableView>

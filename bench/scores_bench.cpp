@@ -1,5 +1,5 @@
-#include "scores/file_replace.h"
-#include "scores/score_file.h"
+#include "core/scores/file_replace.h"
+#include "core/scores/score_file.h"
 #include "temp_book_dir.h"
 
 #include <benchmark/benchmark.h>

@@ -3,8 +3,8 @@
 // process's peak memory. bench/search_index.sh runs it on three books beside the same program
 // built from an earlier index.
 //   search_index_probe BOOKDIR
-#include "book/book_properties.h"
-#include "search/book_search_build.h"
+#include "core/book/book_properties.h"
+#include "core/search/book_search_build.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // The program's whole start-up on a book until its main window first paints, when it closes:
 // what bench/run-all.sh times against the bare window (bare_window.cpp).
-#include "app/main_form.h"
-#include "app/startup_steps.h"
+#include "gui/app/main_form.h"
+#include "gui/app/startup_steps.h"
 #include "first_paint.h"
 
 #include <QApplication>

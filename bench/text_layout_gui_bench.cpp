@@ -2,10 +2,10 @@
 // page beside the two texts that kept the layout busy for minutes (3,500 words at 1,638 points)
 // and the worst texts the bounds still let through. Each load is what the window does (read,
 // bound, fill the document) followed by the whole layout and a repaint, wall time.
-#include "book/question.h"
-#include "book/question_text.h"
-#include "html/html_lite.h"
-#include "widgets/rtf_document.h"
+#include "core/book/question.h"
+#include "core/book/question_text.h"
+#include "gui/reading/html_lite.h"
+#include "gui/widgets/rtf_document.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // AUTHORS from arbitrary bytes.
-#include "book/authors_notes.h"
-#include "io/book_errors.h"
+#include "core/book/authors_notes.h"
+#include "core/io/book_errors.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // BOOK.DEF from arbitrary bytes: any outcome but a crash, a leak or a runaway is fine.
-#include "book/book_properties.h"
-#include "book/book_properties_writer.h"
-#include "io/book_errors.h"
-#include "io/byte_reader.h"
-#include "numeric/math_errors.h"
-#include "platform/random_source.h"
+#include "core/book/book_properties.h"
+#include "core/book/book_properties_writer.h"
+#include "core/io/book_errors.h"
+#include "core/io/byte_reader.h"
+#include "core/numeric/math_errors.h"
+#include "core/platform/random_source.h"
 
 #include <cstddef>
 #include <cstdint>

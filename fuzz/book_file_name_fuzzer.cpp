@@ -1,8 +1,8 @@
 // Book file names from arbitrary bytes, looked up in a book folder that holds files in several
 // letter cases, a subfolder, and symbolic links that stay inside the book or lead out of it.
 // Whatever the name, the lookup finds a regular file inside the book or nothing.
-#include "book/book_files.h"
-#include "io/book_errors.h"
+#include "core/book/book_files.h"
+#include "core/io/book_errors.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Topic pages and a query from arbitrary bytes (NUL-separated: the query, then the pages): the
 // index must find exactly what FindText finds in each page's text, wherever it looks.
-#include "search/book_search_index.h"
-#include "search/find_text.h"
-#include "search/page_text.h"
+#include "core/search/book_search_index.h"
+#include "core/search/find_text.h"
+#include "core/search/page_text.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Formula text, compiled as a book declaration and as a question's bare expression. A syntax
 // error is an expected outcome; a crash, a leak or a node list that breaks the compiler's
 // promises are the bugs.
-#include "formula/formula.h"
+#include "core/formula/formula.h"
 
 #include <cstddef>
 #include <cstdint>

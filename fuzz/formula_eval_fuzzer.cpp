@@ -3,11 +3,11 @@
 // declared as one more function. Syntax errors and evaluation errors are expected outcomes; a
 // crash, a hang, undefined behaviour, a leak, a non-finite result or a call that leaves its
 // arguments behind are bugs.
-#include "formula/evaluator.h"
-#include "formula/formula.h"
-#include "formula/formula_scope.h"
-#include "formula/variable.h"
-#include "platform/random_source.h"
+#include "core/formula/evaluator.h"
+#include "core/formula/formula.h"
+#include "core/formula/formula_scope.h"
+#include "core/formula/variable.h"
+#include "core/platform/random_source.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,8 +1,8 @@
 // GLOSSARY.DEF from arbitrary bytes, loaded both in file order and sorted; the same bytes read an
 // entry at a time in small pieces give the same entries and failure.
-#include "book/glossary.h"
-#include "book/glossary_stream.h"
-#include "io/book_errors.h"
+#include "core/book/glossary.h"
+#include "core/book/glossary_stream.h"
+#include "core/io/book_errors.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Pictures from arbitrary bytes: decoded within small limits, whole and scaled down to a small
 // box, or refused with an error.
-#include "picture/jpeg_decoder.h"
+#include "core/picture/jpeg_decoder.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,14 +1,14 @@
 // Writes a starting corpus for every fuzzer from the project's own writers, so that fuzzing
 // begins from well-formed files instead of from nothing: make_seeds OUTDIR.
-#include "book/authors_notes.h"
-#include "book/book_properties_writer.h"
-#include "book/glossary.h"
-#include "book/question.h"
-#include "book/question_text.h"
-#include "book/topic_pages.h"
-#include "picture/jpeg_encoder.h"
-#include "platform/random_source.h"
-#include "scores/score_file.h"
+#include "core/book/authors_notes.h"
+#include "core/book/book_properties_writer.h"
+#include "core/book/glossary.h"
+#include "core/book/question.h"
+#include "core/book/question_text.h"
+#include "core/book/topic_pages.h"
+#include "core/picture/jpeg_encoder.h"
+#include "core/platform/random_source.h"
+#include "core/scores/score_file.h"
 
 #include <filesystem>
 #include <fstream>

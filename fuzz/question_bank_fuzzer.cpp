@@ -1,11 +1,11 @@
 // QUESTION.<n> from arbitrary bytes, each question expanded and rendered as the runner would; the
 // same bytes read a record at a time in small pieces, as questions or as fields in place, give the
 // same questions and failure.
-#include "book/question.h"
-#include "book/question_bank_stream.h"
-#include "book/question_text.h"
-#include "io/book_errors.h"
-#include "platform/random_source.h"
+#include "core/book/question.h"
+#include "core/book/question_bank_stream.h"
+#include "core/book/question_text.h"
+#include "core/io/book_errors.h"
+#include "core/platform/random_source.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // The question box's RTF from arbitrary bytes: the model that comes back must be one a window can
 // lay out, and no bigger than the input can justify; bounded for the layout, it must keep within
 // the characters the layout is given and still be whole UTF-8.
-#include "rtf/rtf_layout_bounds.h"
-#include "rtf/rtf_reader.h"
-#include "text/layout_bounds.h"
+#include "core/rtf/rtf_layout_bounds.h"
+#include "core/rtf/rtf_reader.h"
+#include "core/text/layout_bounds.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
-#include "io/book_errors.h"
-#include "scores/score_file.h"
+#include "core/io/book_errors.h"
+#include "core/scores/score_file.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Book titles from arbitrary bytes, made into the folder of the student's own score file.
 // Whatever the title, the folder is one new name under the data folder: no separator, not
 // hidden, not "." or "..", no longer than a file name may be, and whole UTF-8.
-#include "scores/score_place.h"
-#include "text/utf8.h"
+#include "core/scores/score_place.h"
+#include "core/text/utf8.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // Settings files from arbitrary bytes.
-#include "app/settings.h"
+#include "gui/shell/settings.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // TOPICS.<n> from arbitrary bytes.
-#include "book/topic_pages.h"
-#include "io/book_errors.h"
+#include "core/book/topic_pages.h"
+#include "core/io/book_errors.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // A chapter's topic file from arbitrary bytes, shown as the topic viewer shows it: the page is
 // looked up, loaded into the HTML viewer and laid out, which looks up and decodes every picture
 // it names in a book folder of small, large, damaged and outside pictures.
-#include "book/book_files.h"
-#include "book/topic_pages.h"
-#include "html/html_lite.h"
-#include "picture/jpeg_encoder.h"
+#include "core/book/book_files.h"
+#include "core/book/topic_pages.h"
+#include "gui/reading/html_lite.h"
+#include "core/picture/jpeg_encoder.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scores/score.h"
+#include "core/scores/score.h"
 
 #include <array>
 #include <initializer_list>

@@ -1,6 +1,6 @@
 #include "read_only_folder.h"
 
-#include "platform/unique_fd.h"
+#include "core/platform/unique_fd.h"
 
 #include <fcntl.h>
 #include <linux/fs.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/clock.h"
-#include "platform/random_source.h"
+#include "core/platform/clock.h"
+#include "core/platform/random_source.h"
 
 #include <cstdint>
 #include <deque>

@@ -1,4 +1,4 @@
-#include "book/book_properties_writer.h"
+#include "core/book/book_properties_writer.h"
 #include "temp_book_dir.h"
 #include "tool_runner.h"
 

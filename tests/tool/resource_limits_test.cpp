@@ -1,12 +1,12 @@
 // Hostile books cost bounded memory and time, measured on the real programs through the kernel's
 // accounting of each one's peak memory.
-#include "book/book_properties_writer.h"
-#include "book/book_records.h"
-#include "book/glossary.h"
-#include "book/question.h"
-#include "book/topic_pages.h"
-#include "picture/jpeg_encoder.h"
-#include "scores/score_file.h"
+#include "core/book/book_properties_writer.h"
+#include "core/book/book_records.h"
+#include "core/book/glossary.h"
+#include "core/book/question.h"
+#include "core/book/topic_pages.h"
+#include "core/picture/jpeg_encoder.h"
+#include "core/scores/score_file.h"
 #include "temp_book_dir.h"
 #include "tool_runner.h"
 

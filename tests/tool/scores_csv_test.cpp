@@ -1,5 +1,5 @@
-#include "book/book_properties_writer.h"
-#include "scores/score_file.h"
+#include "core/book/book_properties_writer.h"
+#include "core/scores/score_file.h"
 #include "temp_book_dir.h"
 #include "tool_runner.h"
 

@@ -1,5 +1,5 @@
-#include "book/topic_pages.h"
-#include "search/page_text.h"
+#include "core/book/topic_pages.h"
+#include "core/search/page_text.h"
 #include "temp_book_dir.h"
 #include "tool_runner.h"
 

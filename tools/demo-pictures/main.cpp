@@ -3,7 +3,7 @@
 // Draws every picture of the demo book (books/demo): the cover, one heading band per chapter
 // and the charts of the topic pages, and writes them to OUTDIR as JPEG files. The pictures are
 // plain code rather than binary files in the tree; the output is the same bytes on every run.
-#include "picture/jpeg_encoder.h"
+#include "core/picture/jpeg_encoder.h"
 #include "pictures.h"
 
 #include <filesystem>

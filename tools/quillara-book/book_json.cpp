@@ -1,6 +1,6 @@
 #include "book_json.h"
 
-#include "text/windows1252.h"
+#include "core/text/windows1252.h"
 
 namespace quillara::tool {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "book/book_properties.h"
-#include "book/glossary.h"
-#include "book/question.h"
-#include "book/topic_pages.h"
+#include "core/book/book_properties.h"
+#include "core/book/glossary.h"
+#include "core/book/question.h"
+#include "core/book/topic_pages.h"
 
 #include <nlohmann/json.hpp>
 #include <string>

@@ -1,15 +1,15 @@
 #include "book_source.h"
 
-#include "book/authors_notes.h"
-#include "book/book_files.h"
-#include "book/book_properties_writer.h"
-#include "book/book_strings.h"
-#include "book/glossary.h"
-#include "book/question.h"
-#include "book/topic_pages.h"
+#include "core/book/authors_notes.h"
+#include "core/book/book_files.h"
+#include "core/book/book_properties_writer.h"
+#include "core/book/book_strings.h"
+#include "core/book/glossary.h"
+#include "core/book/question.h"
+#include "core/book/topic_pages.h"
 #include "book_json.h"
 #include "commands.h"
-#include "text/windows1252.h"
+#include "core/text/windows1252.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "book/book_files.h"
+#include "core/book/book_files.h"
 #include "book_source.h"
 #include "commands.h"
 #include "file_kind.h"

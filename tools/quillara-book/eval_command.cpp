@@ -1,11 +1,11 @@
 // quillara-book eval: computes a word-problem formula the way the question runner does, with the
 // book's variables and functions at hand and values given on the command line.
-#include "book/book_properties.h"
+#include "core/book/book_properties.h"
 #include "commands.h"
-#include "formula/evaluator.h"
-#include "formula/formula.h"
-#include "formula/formula_scope.h"
-#include "formula/variable.h"
+#include "core/formula/evaluator.h"
+#include "core/formula/formula.h"
+#include "core/formula/formula_scope.h"
+#include "core/formula/variable.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,11 +1,11 @@
 #include "file_kind.h"
 
-#include "book/authors_notes.h"
-#include "book/book_records.h"
-#include "book/glossary.h"
-#include "book/question.h"
-#include "book/topic_pages.h"
-#include "scores/score_file.h"
+#include "core/book/authors_notes.h"
+#include "core/book/book_records.h"
+#include "core/book/glossary.h"
+#include "core/book/question.h"
+#include "core/book/topic_pages.h"
+#include "core/scores/score_file.h"
 
 #include <algorithm>
 

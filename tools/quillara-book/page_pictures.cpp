@@ -1,6 +1,6 @@
 #include "page_pictures.h"
 
-#include "book/glossary.h"
+#include "core/book/glossary.h"
 
 namespace quillara::tool {
 

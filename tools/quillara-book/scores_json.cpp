@@ -1,7 +1,7 @@
 #include "scores_json.h"
 
-#include "scores/score_file.h"
-#include "text/windows1252.h"
+#include "core/scores/score_file.h"
+#include "core/text/windows1252.h"
 
 namespace quillara::tool {
 

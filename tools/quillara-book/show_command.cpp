@@ -1,10 +1,10 @@
-#include "book/book_files.h"
-#include "book/question.h"
-#include "book/question_bank_stream.h"
-#include "book/question_text.h"
+#include "core/book/book_files.h"
+#include "core/book/question.h"
+#include "core/book/question_bank_stream.h"
+#include "core/book/question_text.h"
 #include "commands.h"
-#include "platform/random_source.h"
-#include "text/windows1252.h"
+#include "core/platform/random_source.h"
+#include "core/text/windows1252.h"
 #include "tool_io.h"
 
 #include <iostream>

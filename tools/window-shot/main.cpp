@@ -6,19 +6,19 @@
 // "test-results", of the test window; for "search" without ROW, of the search window) and
 // closes it. With ROW, the search opens that line of its list first. The score pictures show a
 // few weeks of a made-up student's scores.
-#include "app/main_form.h"
-#include "app/message_boxes.h"
-#include "app/startup_steps.h"
-#include "book/question.h"
-#include "platform/random_source.h"
-#include "quiz/answer_response_form.h"
-#include "quiz/matching_quiz_frame.h"
-#include "quiz/test_form.h"
-#include "quiz/test_frame.h"
-#include "scores/score_file.h"
-#include "search/book_search_dialog.h"
-#include "search/search_hit_model.h"
-#include "widgets/link_label.h"
+#include "gui/app/main_form.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/app/startup_steps.h"
+#include "core/book/question.h"
+#include "core/platform/random_source.h"
+#include "gui/quiz/answer_response_form.h"
+#include "gui/quiz/matching_quiz_frame.h"
+#include "gui/quiz/test_window.h"
+#include "gui/quiz/attempt_frame.h"
+#include "core/scores/score_file.h"
+#include "gui/search/book_search_dialog.h"
+#include "gui/search/search_hit_model.h"
+#include "gui/widgets/link_label.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "book/authors_notes.h"
+#include "core/book/authors_notes.h"
 
-#include "book/book_files.h"
-#include "book/book_strings.h"
+#include "core/book/book_files.h"
+#include "core/book/book_strings.h"
 
 namespace quillara {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "book/book_strings.h"
-#include "io/byte_reader.h"
+#include "core/book/book_strings.h"
+#include "core/io/byte_reader.h"
 
 #include <filesystem>
 #include <string>

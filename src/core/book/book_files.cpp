@@ -1,7 +1,7 @@
-#include "book/book_files.h"
+#include "core/book/book_files.h"
 
-#include "io/book_errors.h"
-#include "platform/unique_fd.h"
+#include "core/io/book_errors.h"
+#include "core/platform/unique_fd.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/unique_fd.h"
+#include "core/platform/unique_fd.h"
 
 #include <array>
 #include <cstdint>

@@ -1,9 +1,9 @@
-#include "book/book_properties.h"
+#include "core/book/book_properties.h"
 
-#include "book/book_files.h"
-#include "book/book_records.h"
-#include "book/book_strings.h"
-#include "io/book_errors.h"
+#include "core/book/book_files.h"
+#include "core/book/book_records.h"
+#include "core/book/book_strings.h"
+#include "core/io/book_errors.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "formula/formula.h"
-#include "formula/formula_scope.h"
-#include "formula/variable.h"
-#include "platform/regional_settings.h"
+#include "core/formula/formula.h"
+#include "core/formula/formula_scope.h"
+#include "core/formula/variable.h"
+#include "core/platform/regional_settings.h"
 
 #include <array>
 #include <cstdint>

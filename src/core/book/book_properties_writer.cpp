@@ -1,7 +1,7 @@
-#include "book/book_properties_writer.h"
+#include "core/book/book_properties_writer.h"
 
-#include "book/book_records.h"
-#include "book/book_strings.h"
+#include "core/book/book_records.h"
+#include "core/book/book_strings.h"
 
 #include <algorithm>
 

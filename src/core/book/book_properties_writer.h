@@ -1,6 +1,6 @@
 #pragma once
 
-#include "book/book_properties.h"
+#include "core/book/book_properties.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
-#include "book/book_records.h"
+#include "core/book/book_records.h"
 
-#include "book/book_strings.h"
-#include "text/number_text.h"
+#include "core/book/book_strings.h"
+#include "core/text/number_text.h"
 
 namespace quillara {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "book/book_properties.h"
-#include "book/book_strings.h"
-#include "io/byte_reader.h"
-#include "io/byte_writer.h"
+#include "core/book/book_properties.h"
+#include "core/book/book_strings.h"
+#include "core/io/byte_reader.h"
+#include "core/io/byte_writer.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "book/book_strings.h"
+#include "core/book/book_strings.h"
 
 namespace quillara {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "io/byte_reader.h"
-#include "io/byte_writer.h"
+#include "core/io/byte_reader.h"
+#include "core/io/byte_writer.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
-#include "book/glossary.h"
+#include "core/book/glossary.h"
 
-#include "book/book_files.h"
-#include "book/book_strings.h"
+#include "core/book/book_files.h"
+#include "core/book/book_strings.h"
 
 #include <algorithm>
 

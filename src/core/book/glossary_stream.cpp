@@ -1,4 +1,4 @@
-#include "book/glossary_stream.h"
+#include "core/book/glossary_stream.h"
 
 namespace quillara {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "book/glossary.h"
-#include "book/record_stream.h"
+#include "core/book/glossary.h"
+#include "core/book/record_stream.h"
 
 #include <cstddef>
 #include <istream>

@@ -1,7 +1,7 @@
-#include "book/question.h"
+#include "core/book/question.h"
 
-#include "book/book_strings.h"
-#include "io/book_errors.h"
+#include "core/book/book_strings.h"
+#include "core/io/book_errors.h"
 
 #include <algorithm>
 

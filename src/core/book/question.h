@@ -1,9 +1,9 @@
 #pragma once
 
-#include "book/book_strings.h"
-#include "io/byte_reader.h"
-#include "io/byte_writer.h"
-#include "numeric/extended.h"
+#include "core/book/book_strings.h"
+#include "core/io/byte_reader.h"
+#include "core/io/byte_writer.h"
+#include "core/numeric/extended.h"
 
 #include <cstdint>
 #include <optional>

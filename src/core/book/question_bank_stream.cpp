@@ -1,4 +1,4 @@
-#include "book/question_bank_stream.h"
+#include "core/book/question_bank_stream.h"
 
 #include <algorithm>
 

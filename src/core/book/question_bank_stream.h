@@ -1,7 +1,7 @@
 #pragma once
 
-#include "book/question.h"
-#include "book/record_stream.h"
+#include "core/book/question.h"
+#include "core/book/record_stream.h"
 
 #include <cstddef>
 #include <istream>

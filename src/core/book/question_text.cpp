@@ -1,4 +1,4 @@
-#include "book/question_text.h"
+#include "core/book/question_text.h"
 
 namespace quillara {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "book/book_properties.h"
-#include "book/question.h"
-#include "platform/regional_settings.h"
+#include "core/book/book_properties.h"
+#include "core/book/question.h"
+#include "core/platform/regional_settings.h"
 
 #include <string>
 #include <string_view>

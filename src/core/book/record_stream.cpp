@@ -1,4 +1,4 @@
-#include "book/record_stream.h"
+#include "core/book/record_stream.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "io/book_errors.h"
-#include "io/byte_reader.h"
+#include "core/io/book_errors.h"
+#include "core/io/byte_reader.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "book/term_set.h"
+#include "core/book/term_set.h"
 
-#include "book/glossary.h"
+#include "core/book/glossary.h"
 
 #include <bit>
 

@@ -1,8 +1,8 @@
-#include "book/topic_pages.h"
+#include "core/book/topic_pages.h"
 
-#include "book/book_files.h"
-#include "book/book_strings.h"
-#include "io/book_errors.h"
+#include "core/book/book_files.h"
+#include "core/book/book_strings.h"
+#include "core/io/book_errors.h"
 
 #include <algorithm>
 

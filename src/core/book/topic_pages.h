@@ -1,6 +1,6 @@
 #pragma once
 
-#include "io/byte_reader.h"
+#include "core/io/byte_reader.h"
 
 #include <cstdint>
 #include <filesystem>

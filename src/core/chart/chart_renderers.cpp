@@ -1,7 +1,7 @@
-#include "chart/chart_renderers.h"
+#include "core/chart/chart_renderers.h"
 
-#include "chart/grapher.h"
-#include "numeric/round_to_places.h"
+#include "core/chart/grapher.h"
+#include "core/numeric/round_to_places.h"
 
 #include <array>
 #include <exception>

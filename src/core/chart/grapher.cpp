@@ -1,8 +1,8 @@
-#include "chart/grapher.h"
+#include "core/chart/grapher.h"
 
-#include "chart/chart_renderers.h"
-#include "numeric/math_errors.h"
-#include "text/number_text.h"
+#include "core/chart/chart_renderers.h"
+#include "core/numeric/math_errors.h"
+#include "core/text/number_text.h"
 
 #include <cmath>
 #include <cstdio>

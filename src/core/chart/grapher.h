@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chart/chart_canvas.h"
-#include "platform/regional_settings.h"
+#include "core/chart/chart_canvas.h"
+#include "core/platform/regional_settings.h"
 
 #include <cstdint>
 #include <functional>

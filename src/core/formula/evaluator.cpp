@@ -1,4 +1,4 @@
-#include "formula/evaluator.h"
+#include "core/formula/evaluator.h"
 
 #include <cmath>
 #include <cstdint>

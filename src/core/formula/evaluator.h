@@ -1,8 +1,8 @@
 #pragma once
 
-#include "formula/formula.h"
-#include "formula/formula_scope.h"
-#include "numeric/extended.h"
+#include "core/formula/formula.h"
+#include "core/formula/formula_scope.h"
+#include "core/numeric/extended.h"
 
 #include <stdexcept>
 

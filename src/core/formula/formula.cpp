@@ -1,4 +1,4 @@
-#include "formula/formula.h"
+#include "core/formula/formula.h"
 
 #include <algorithm>
 #include <charconv>

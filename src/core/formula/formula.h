@@ -1,6 +1,6 @@
 #pragma once
 
-#include "numeric/extended.h"
+#include "core/numeric/extended.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "formula/formula_scope.h"
+#include "core/formula/formula_scope.h"
 
 namespace quillara {
 

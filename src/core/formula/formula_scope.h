@@ -1,7 +1,7 @@
 #pragma once
 
-#include "formula/formula.h"
-#include "formula/variable.h"
+#include "core/formula/formula.h"
+#include "core/formula/variable.h"
 
 #include <memory>
 #include <string_view>

@@ -1,9 +1,9 @@
-#include "formula/variable.h"
+#include "core/formula/variable.h"
 
-#include "numeric/math_errors.h"
-#include "numeric/round_to_places.h"
-#include "platform/random_source.h"
-#include "text/number_text.h"
+#include "core/numeric/math_errors.h"
+#include "core/numeric/round_to_places.h"
+#include "core/platform/random_source.h"
+#include "core/text/number_text.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "numeric/extended.h"
-#include "numeric/real48.h"
-#include "platform/regional_settings.h"
+#include "core/numeric/extended.h"
+#include "core/numeric/real48.h"
+#include "core/platform/regional_settings.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "io/book_errors.h"
+#include "core/io/book_errors.h"
 
 namespace quillara {
 

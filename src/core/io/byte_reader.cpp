@@ -1,6 +1,6 @@
-#include "io/byte_reader.h"
+#include "core/io/byte_reader.h"
 
-#include "io/book_errors.h"
+#include "core/io/book_errors.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "io/byte_writer.h"
+#include "core/io/byte_writer.h"
 
 #include <bit>
 

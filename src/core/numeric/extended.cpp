@@ -1,4 +1,4 @@
-#include "numeric/extended.h"
+#include "core/numeric/extended.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "numeric/real48.h"
+#include "core/numeric/real48.h"
 
-#include "numeric/math_errors.h"
+#include "core/numeric/math_errors.h"
 
 #include <cmath>
 

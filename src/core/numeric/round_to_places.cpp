@@ -1,7 +1,7 @@
-#include "numeric/round_to_places.h"
+#include "core/numeric/round_to_places.h"
 
-#include "numeric/extended.h"
-#include "numeric/math_errors.h"
+#include "core/numeric/extended.h"
+#include "core/numeric/math_errors.h"
 
 #include <cmath>
 #include <cstdint>

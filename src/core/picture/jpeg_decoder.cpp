@@ -1,4 +1,4 @@
-#include "picture/jpeg_decoder.h"
+#include "core/picture/jpeg_decoder.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "picture/jpeg_encoder.h"
+#include "core/picture/jpeg_encoder.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "platform/clock.h"
+#include "core/platform/clock.h"
 
 #include <ctime>
 

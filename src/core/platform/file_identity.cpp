@@ -1,4 +1,4 @@
-#include "platform/file_identity.h"
+#include "core/platform/file_identity.h"
 
 #include <sys/stat.h>
 

@@ -1,4 +1,4 @@
-#include "platform/random_source.h"
+#include "core/platform/random_source.h"
 
 #include <chrono>
 

@@ -1,4 +1,4 @@
-#include "quiz/attempt_results.h"
+#include "core/quiz/attempt_results.h"
 
 namespace quillara {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "book/question.h"
-#include "scores/score.h"
+#include "core/book/question.h"
+#include "core/scores/score.h"
 
 #include <string>
 #include <vector>

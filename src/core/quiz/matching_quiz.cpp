@@ -1,8 +1,8 @@
-#include "quiz/matching_quiz.h"
+#include "core/quiz/matching_quiz.h"
 
-#include "platform/random_source.h"
-#include "quiz/random_trim.h"
-#include "scores/score_file.h"
+#include "core/platform/random_source.h"
+#include "core/quiz/random_trim.h"
+#include "core/scores/score_file.h"
 
 #include <algorithm>
 

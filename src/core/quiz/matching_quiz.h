@@ -1,8 +1,8 @@
 #pragma once
 
-#include "book/glossary.h"
-#include "quiz/attempt_results.h"
-#include "scores/score.h"
+#include "core/book/glossary.h"
+#include "core/quiz/attempt_results.h"
+#include "core/scores/score.h"
 
 #include <memory>
 #include <optional>

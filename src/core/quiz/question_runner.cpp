@@ -1,12 +1,12 @@
-#include "quiz/question_runner.h"
+#include "core/quiz/question_runner.h"
 
-#include "book/question_text.h"
-#include "formula/evaluator.h"
-#include "formula/formula.h"
-#include "io/book_errors.h"
-#include "numeric/round_to_places.h"
-#include "scores/score_file.h"
-#include "text/number_text.h"
+#include "core/book/question_text.h"
+#include "core/formula/evaluator.h"
+#include "core/formula/formula.h"
+#include "core/io/book_errors.h"
+#include "core/numeric/round_to_places.h"
+#include "core/scores/score_file.h"
+#include "core/text/number_text.h"
 
 #include <algorithm>
 #include <array>

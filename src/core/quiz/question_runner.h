@@ -1,12 +1,12 @@
 #pragma once
 
-#include "book/book_properties.h"
-#include "formula/formula.h"
-#include "numeric/extended.h"
-#include "platform/regional_settings.h"
-#include "quiz/attempt_results.h"
-#include "quiz/question_set.h"
-#include "scores/score.h"
+#include "core/book/book_properties.h"
+#include "core/formula/formula.h"
+#include "core/numeric/extended.h"
+#include "core/platform/regional_settings.h"
+#include "core/quiz/attempt_results.h"
+#include "core/quiz/question_set.h"
+#include "core/scores/score.h"
 
 #include <filesystem>
 #include <map>

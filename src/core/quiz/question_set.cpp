@@ -1,9 +1,9 @@
-#include "quiz/question_set.h"
+#include "core/quiz/question_set.h"
 
-#include "book/book_files.h"
-#include "book/question_bank_stream.h"
-#include "platform/random_source.h"
-#include "quiz/random_trim.h"
+#include "core/book/book_files.h"
+#include "core/book/question_bank_stream.h"
+#include "core/platform/random_source.h"
+#include "core/quiz/random_trim.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "quiz/random_trim.h"
+#include "core/quiz/random_trim.h"
 
-#include "platform/random_source.h"
+#include "core/platform/random_source.h"
 
 #include <algorithm>
 #include <bit>

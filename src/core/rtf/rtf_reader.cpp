@@ -1,8 +1,8 @@
-#include "rtf/rtf_reader.h"
+#include "core/rtf/rtf_reader.h"
 
-#include "text/layout_bounds.h"
-#include "text/utf8.h"
-#include "text/windows1252.h"
+#include "core/text/layout_bounds.h"
+#include "core/text/utf8.h"
+#include "core/text/windows1252.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
-#include "scores/damaged_copy.h"
+#include "core/scores/damaged_copy.h"
 
-#include "platform/clock.h"
-#include "scores/file_replace.h"
-#include "scores/score_summary.h"
+#include "core/platform/clock.h"
+#include "core/scores/file_replace.h"
+#include "core/scores/score_summary.h"
 
 #include <algorithm>
 #include <cerrno>

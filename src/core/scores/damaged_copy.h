@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/file_identity.h"
-#include "scores/save_file_ops.h"
+#include "core/platform/file_identity.h"
+#include "core/scores/save_file_ops.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "scores/file_lock.h"
+#include "core/scores/file_lock.h"
 
-#include "platform/file_identity.h"
+#include "core/platform/file_identity.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "scores/file_replace.h"
+#include "core/scores/file_replace.h"
 
 #include <cerrno>
 #include <charconv>

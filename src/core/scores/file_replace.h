@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scores/save_file_ops.h"
+#include "core/scores/save_file_ops.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "scores/save_file_ops.h"
+#include "core/scores/save_file_ops.h"
 
 #include <cerrno>
 #include <fcntl.h>

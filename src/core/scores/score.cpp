@@ -1,7 +1,7 @@
-#include "scores/score.h"
+#include "core/scores/score.h"
 
-#include "book/book_strings.h"
-#include "platform/clock.h"
+#include "core/book/book_strings.h"
+#include "core/platform/clock.h"
 
 #include <algorithm>
 #include <climits>

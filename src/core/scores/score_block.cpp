@@ -1,6 +1,6 @@
-#include "scores/score_block.h"
+#include "core/scores/score_block.h"
 
-#include "io/book_errors.h"
+#include "core/io/book_errors.h"
 
 #include <algorithm>
 #include <string>

@@ -1,9 +1,9 @@
-#include "scores/score_csv.h"
+#include "core/scores/score_csv.h"
 
-#include "book/book_properties.h"
-#include "scores/score_file.h"
-#include "scores/score_summary.h"
-#include "text/windows1252.h"
+#include "core/book/book_properties.h"
+#include "core/scores/score_file.h"
+#include "core/scores/score_summary.h"
+#include "core/text/windows1252.h"
 
 #include <cmath>
 #include <cstdio>

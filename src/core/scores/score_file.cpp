@@ -1,10 +1,10 @@
-#include "scores/score_file.h"
+#include "core/scores/score_file.h"
 
-#include "book/book_strings.h"
-#include "io/book_errors.h"
-#include "scores/damaged_copy.h"
-#include "scores/file_lock.h"
-#include "scores/file_replace.h"
+#include "core/book/book_strings.h"
+#include "core/io/book_errors.h"
+#include "core/scores/damaged_copy.h"
+#include "core/scores/file_lock.h"
+#include "core/scores/file_replace.h"
 
 #include <algorithm>
 #include <bit>

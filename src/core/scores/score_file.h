@@ -1,11 +1,11 @@
 #pragma once
 
-#include "book/book_strings.h"
-#include "platform/file_identity.h"
-#include "platform/unique_fd.h"
-#include "scores/save_file_ops.h"
-#include "scores/score.h"
-#include "scores/score_block.h"
+#include "core/book/book_strings.h"
+#include "core/platform/file_identity.h"
+#include "core/platform/unique_fd.h"
+#include "core/scores/save_file_ops.h"
+#include "core/scores/score.h"
+#include "core/scores/score_block.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "scores/score_place.h"
+#include "core/scores/score_place.h"
 
-#include "scores/file_replace.h"
-#include "text/windows1252.h"
+#include "core/scores/file_replace.h"
+#include "core/text/windows1252.h"
 
 #include <cerrno>
 #include <cstdio>

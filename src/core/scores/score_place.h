@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scores/score_file.h"
+#include "core/scores/score_file.h"
 
 #include <filesystem>
 #include <string>

@@ -1,6 +1,6 @@
-#include "scores/score_summary.h"
+#include "core/scores/score_summary.h"
 
-#include "scores/score_file.h"
+#include "core/scores/score_file.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/regional_settings.h"
-#include "scores/score.h"
+#include "core/platform/regional_settings.h"
+#include "core/scores/score.h"
 
 #include <cstddef>
 #include <string>

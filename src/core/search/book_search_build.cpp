@@ -1,8 +1,8 @@
-#include "search/book_search_build.h"
+#include "core/search/book_search_build.h"
 
-#include "book/glossary.h"
-#include "book/topic_pages.h"
-#include "search/page_text.h"
+#include "core/book/glossary.h"
+#include "core/book/topic_pages.h"
+#include "core/search/page_text.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/book_search_index.h"
+#include "core/search/book_search_index.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "search/book_search_index.h"
+#include "core/search/book_search_index.h"
 
-#include "search/search_fold.h"
-#include "text/utf8.h"
+#include "core/search/search_fold.h"
+#include "core/text/utf8.h"
 
 #include <algorithm>
 #include <functional>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "search/delta_column.h"
-#include "search/find_text.h"
-#include "search/posting_codec.h"
+#include "core/search/delta_column.h"
+#include "core/search/find_text.h"
+#include "core/search/posting_codec.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "search/delta_column.h"
+#include "core/search/delta_column.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/posting_codec.h"
+#include "core/search/posting_codec.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "search/find_text.h"
+#include "core/search/find_text.h"
 
-#include "search/search_fold.h"
-#include "text/utf8.h"
+#include "core/search/search_fold.h"
+#include "core/text/utf8.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "search/html_entities.h"
+#include "core/search/html_entities.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,8 +1,8 @@
-#include "search/page_text.h"
+#include "core/search/page_text.h"
 
-#include "search/html_entities.h"
-#include "text/utf8.h"
-#include "text/windows1252.h"
+#include "core/search/html_entities.h"
+#include "core/text/utf8.h"
+#include "core/text/windows1252.h"
 
 #include <algorithm>
 #include <array>

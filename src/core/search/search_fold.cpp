@@ -1,6 +1,6 @@
-#include "search/search_fold.h"
+#include "core/search/search_fold.h"
 
-#include "text/utf8.h"
+#include "core/text/utf8.h"
 
 #include <array>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "text/number_text.h"
+#include "core/text/number_text.h"
 
-#include "io/book_errors.h"
+#include "core/io/book_errors.h"
 
 #include <algorithm>
 #include <charconv>

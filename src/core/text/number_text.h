@@ -1,7 +1,7 @@
 #pragma once
 
-#include "numeric/extended.h"
-#include "platform/regional_settings.h"
+#include "core/numeric/extended.h"
+#include "core/platform/regional_settings.h"
 
 #include <string>
 #include <string_view>

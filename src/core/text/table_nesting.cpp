@@ -1,4 +1,4 @@
-#include "text/table_nesting.h"
+#include "core/text/table_nesting.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "text/utf8.h"
+#include "core/text/utf8.h"
 
 namespace quillara {
 

@@ -1,6 +1,6 @@
-#include "text/windows1252.h"
+#include "core/text/windows1252.h"
 
-#include "text/utf8.h"
+#include "core/text/utf8.h"
 
 #include <array>
 #include <cstdint>

@@ -1,30 +1,31 @@
-#include "app/main_form.h"
+#include "gui/app/main_form.h"
 
-#include "app/about_box.h"
-#include "app/about_program.h"
-#include "app/help_window.h"
-#include "app/main_views.h"
-#include "app/message_boxes.h"
-#include "app/remembered.h"
-#include "app/view_authors_notes_frame.h"
-#include "app/view_host.h"
-#include "app/view_topic_frame.h"
-#include "glossary/view_glossary_frame.h"
-#include "quiz/answer_response_form.h"
-#include "quiz/matching_quiz_frame.h"
-#include "quiz/select_chapter_form.h"
-#include "quiz/test_form.h"
-#include "quiz/test_frame.h"
-#include "scores/export_scores.h"
-#include "scores/graph_score_frame.h"
-#include "scores/view_score_frame.h"
-#include "search/book_search_dialog.h"
-#include "widgets/accessible_name.h"
-#include "widgets/book_picture.h"
-#include "widgets/book_text.h"
-#include "widgets/link_label.h"
-#include "widgets/screen_fit.h"
-#include "widgets/white_background.h"
+#include "gui/help/about_box.h"
+#include "gui/help/about_program.h"
+#include "gui/help/help_window.h"
+#include "gui/app/main_views.h"
+#include "gui/app/open_search_hit.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/app/remembered.h"
+#include "gui/reading/view_authors_notes_frame.h"
+#include "gui/shell/view_host.h"
+#include "gui/reading/view_topic_frame.h"
+#include "gui/glossary/view_glossary_frame.h"
+#include "gui/quiz/answer_response_form.h"
+#include "gui/quiz/matching_quiz_frame.h"
+#include "gui/quiz/select_chapter_form.h"
+#include "gui/quiz/test_window.h"
+#include "gui/quiz/attempt_frame.h"
+#include "gui/scores/export_scores.h"
+#include "gui/scores/graph_score_frame.h"
+#include "gui/scores/view_score_frame.h"
+#include "gui/search/book_search_dialog.h"
+#include "gui/widgets/accessible_name.h"
+#include "gui/widgets/book_picture.h"
+#include "gui/widgets/book_text.h"
+#include "gui/widgets/link_label.h"
+#include "gui/widgets/screen_fit.h"
+#include "gui/widgets/white_background.h"
 
 #include <QAction>
 #include <QApplication>
@@ -615,6 +616,11 @@ void TMainForm::ShowTopicCommand(std::int32_t topicId) {
 }
 
 // The search window is made the first time it is asked for, and keeps what it prepared.
+void TMainForm::OpenSearchHit(const TBookSearchIndex& index, const TSearchHit& hit,
+                              const QString& query) {
+    gui::OpenSearchHit(*this, index, hit, query);
+}
+
 void TMainForm::SearchTheBook() {
     // An unreadable glossary is told of, and ends the program, before the search opens on it.
     if (Program.Book->HasGlossary && !Program.Glossary()) return;

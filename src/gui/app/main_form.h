@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/frame_manager.h"
-#include "app/program.h"
-#include "quiz/question_set.h"
+#include "gui/shell/frame_manager.h"
+#include "gui/shell/program.h"
+#include "gui/search/search_navigator.h"
+#include "core/quiz/question_set.h"
 
 #include <QMainWindow>
 #include <map>
@@ -37,7 +38,7 @@ struct TMainViews;
 
 // The program's only main window: the chapter chooser and heading, the menus and the links of
 // the navigation panel, and a client area that shows the cover or one view at a time.
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public TSearchNavigator {
     Q_OBJECT
 public:
     explicit TMainForm(TProgram& program, QWidget* parent = nullptr);
@@ -86,6 +87,10 @@ public:
     void EndAttemptsAndSave();
     // A registered view that is not part of the program, for tests of the view switching.
     void RegisterView(const TFrameManager& view);
+
+    void OpenSearchHit(const TBookSearchIndex& index, const TSearchHit& hit,
+                       const QString& query) override;
+    QWidget* SearchOwner() override { return this; }
 
     static constexpr int HelpContext = 10000;
     static constexpr int QuizHelpContext = 10003;

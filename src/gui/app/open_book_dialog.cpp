@@ -1,10 +1,10 @@
-#include "app/open_book_dialog.h"
+#include "gui/app/open_book_dialog.h"
 
-#include "app/message_boxes.h"
-#include "book/book_files.h"
-#include "book/book_properties.h"
-#include "widgets/accessible_name.h"
-#include "widgets/book_text.h"
+#include "gui/shell/message_boxes.h"
+#include "core/book/book_files.h"
+#include "core/book/book_properties.h"
+#include "gui/widgets/accessible_name.h"
+#include "gui/widgets/book_text.h"
 
 #include <QComboBox>
 #include <QDir>

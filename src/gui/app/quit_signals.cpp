@@ -1,4 +1,4 @@
-#include "app/quit_signals.h"
+#include "gui/app/quit_signals.h"
 
 #include <QApplication>
 #include <QDialog>

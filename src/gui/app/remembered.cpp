@@ -1,6 +1,6 @@
-#include "app/remembered.h"
+#include "gui/app/remembered.h"
 
-#include "widgets/screen_fit.h"
+#include "gui/widgets/screen_fit.h"
 
 #include <QGuiApplication>
 #include <QScreen>

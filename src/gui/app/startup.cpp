@@ -1,10 +1,10 @@
-#include "app/startup.h"
+#include "gui/app/startup.h"
 
-#include "app/about_program.h"
-#include "app/command_line.h"
-#include "app/program.h"
-#include "app/regional_from_locale.h"
-#include "app/startup_steps.h"
+#include "gui/help/about_program.h"
+#include "gui/app/command_line.h"
+#include "gui/shell/program.h"
+#include "gui/shell/regional_from_locale.h"
+#include "gui/app/startup_steps.h"
 
 #include <QApplication>
 #include <QLocale>

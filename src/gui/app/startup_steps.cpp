@@ -1,13 +1,13 @@
-#include "app/startup_steps.h"
+#include "gui/app/startup_steps.h"
 
-#include "app/main_form.h"
-#include "app/message_boxes.h"
-#include "app/open_book_dialog.h"
-#include "app/quit_signals.h"
-#include "app/regional_from_locale.h"
-#include "app/remembered.h"
-#include "app/settings.h"
-#include "book/book_files.h"
+#include "gui/app/main_form.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/app/open_book_dialog.h"
+#include "gui/app/quit_signals.h"
+#include "gui/shell/regional_from_locale.h"
+#include "gui/app/remembered.h"
+#include "gui/shell/settings.h"
+#include "core/book/book_files.h"
 
 #include <QApplication>
 #include <QDialog>

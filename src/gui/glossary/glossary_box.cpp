@@ -1,6 +1,6 @@
-#include "glossary/glossary_box.h"
+#include "gui/glossary/glossary_box.h"
 
-#include "widgets/book_text.h"
+#include "gui/widgets/book_text.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

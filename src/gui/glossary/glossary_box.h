@@ -1,6 +1,6 @@
 #pragma once
 
-#include "book/glossary.h"
+#include "core/book/glossary.h"
 
 #include <QAbstractListModel>
 #include <QListView>

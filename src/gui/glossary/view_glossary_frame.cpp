@@ -1,8 +1,8 @@
-#include "glossary/view_glossary_frame.h"
+#include "gui/glossary/view_glossary_frame.h"
 
-#include "glossary/glossary_box.h"
-#include "widgets/accessible_name.h"
-#include "widgets/book_text.h"
+#include "gui/glossary/glossary_box.h"
+#include "gui/widgets/accessible_name.h"
+#include "gui/widgets/book_text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/frame_manager.h"
-#include "book/glossary.h"
+#include "gui/shell/frame_manager.h"
+#include "core/book/glossary.h"
 
 #include <QWidget>
 #include <functional>

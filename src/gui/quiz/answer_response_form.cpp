@@ -1,11 +1,11 @@
-#include "quiz/answer_response_form.h"
+#include "gui/quiz/answer_response_form.h"
 
-#include "app/message_boxes.h"
-#include "book/glossary.h"
-#include "book/question.h"
-#include "widgets/book_text.h"
-#include "widgets/heading_font.h"
-#include "widgets/white_background.h"
+#include "gui/shell/message_boxes.h"
+#include "core/book/glossary.h"
+#include "core/book/question.h"
+#include "gui/widgets/book_text.h"
+#include "gui/widgets/heading_font.h"
+#include "gui/widgets/white_background.h"
 
 #include <QFrame>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
-#include "quiz/attempt_results_view.h"
+#include "gui/quiz/attempt_results_view.h"
 
-#include "book/book_properties.h"
-#include "quiz/attempt_results.h"
-#include "widgets/accessible_name.h"
-#include "widgets/book_text.h"
-#include "widgets/heading_font.h"
+#include "core/book/book_properties.h"
+#include "core/quiz/attempt_results.h"
+#include "gui/widgets/accessible_name.h"
+#include "gui/widgets/book_text.h"
+#include "gui/widgets/heading_font.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

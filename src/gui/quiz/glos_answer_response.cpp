@@ -1,8 +1,8 @@
-#include "quiz/glos_answer_response.h"
+#include "gui/quiz/glos_answer_response.h"
 
-#include "app/message_boxes.h"
-#include "widgets/heading_font.h"
-#include "widgets/white_background.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/widgets/heading_font.h"
+#include "gui/widgets/white_background.h"
 
 #include <QFrame>
 #include <QGuiApplication>

@@ -1,13 +1,13 @@
-#include "quiz/matching_quiz_frame.h"
+#include "gui/quiz/matching_quiz_frame.h"
 
-#include "app/message_boxes.h"
-#include "app/program.h"
-#include "quiz/attempt_results_view.h"
-#include "quiz/glos_answer_response.h"
-#include "quiz/score_panel.h"
-#include "widgets/book_text.h"
-#include "widgets/heading_font.h"
-#include "widgets/white_background.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/shell/program.h"
+#include "gui/quiz/attempt_results_view.h"
+#include "gui/quiz/glos_answer_response.h"
+#include "gui/quiz/score_panel.h"
+#include "gui/widgets/book_text.h"
+#include "gui/widgets/heading_font.h"
+#include "gui/widgets/white_background.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/frame_manager.h"
-#include "quiz/matching_quiz.h"
+#include "gui/shell/frame_manager.h"
+#include "core/quiz/matching_quiz.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
-#include "quiz/select_chapter_form.h"
+#include "gui/quiz/select_chapter_form.h"
 
-#include "app/message_boxes.h"
-#include "book/book_properties.h"
-#include "widgets/accessible_name.h"
-#include "widgets/book_text.h"
-#include "widgets/white_background.h"
+#include "gui/shell/message_boxes.h"
+#include "core/book/book_properties.h"
+#include "gui/widgets/accessible_name.h"
+#include "gui/widgets/book_text.h"
+#include "gui/widgets/white_background.h"
 
 #include <QComboBox>
 #include <QFrame>

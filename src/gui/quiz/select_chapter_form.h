@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quiz/question_set.h"
+#include "core/quiz/question_set.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
-#include "scores/export_scores.h"
+#include "gui/scores/export_scores.h"
 
-#include "app/message_boxes.h"
-#include "app/program.h"
-#include "scores/score_csv.h"
-#include "widgets/book_text.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/shell/program.h"
+#include "core/scores/score_csv.h"
+#include "gui/widgets/book_text.h"
 
 #include <QDir>
 #include <QSaveFile>

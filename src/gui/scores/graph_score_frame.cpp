@@ -1,10 +1,10 @@
-#include "scores/graph_score_frame.h"
+#include "gui/scores/graph_score_frame.h"
 
-#include "scores/grapher_widget.h"
-#include "scores/score_chart.h"
-#include "scores/score_summary.h"
-#include "widgets/accessible_name.h"
-#include "widgets/white_background.h"
+#include "gui/scores/grapher_widget.h"
+#include "gui/scores/score_chart.h"
+#include "core/scores/score_summary.h"
+#include "gui/widgets/accessible_name.h"
+#include "gui/widgets/white_background.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

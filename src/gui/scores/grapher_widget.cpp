@@ -1,7 +1,7 @@
-#include "scores/grapher_widget.h"
+#include "gui/scores/grapher_widget.h"
 
-#include "app/regional_from_locale.h"
-#include "scores/painter_canvas.h"
+#include "gui/shell/regional_from_locale.h"
+#include "gui/scores/painter_canvas.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/grapher.h"
+#include "core/chart/grapher.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "scores/painter_canvas.h"
+#include "gui/scores/painter_canvas.h"
 
 #include <QFontInfo>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/chart_canvas.h"
+#include "core/chart/chart_canvas.h"
 
 #include <QColor>
 #include <QFontMetrics>

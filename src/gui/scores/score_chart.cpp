@@ -1,6 +1,6 @@
-#include "scores/score_chart.h"
+#include "gui/scores/score_chart.h"
 
-#include "chart/grapher.h"
+#include "core/chart/grapher.h"
 
 namespace quillara::gui {
 

@@ -1,8 +1,8 @@
-#include "scores/score_list_model.h"
+#include "gui/scores/score_list_model.h"
 
-#include "scores/score_file.h"
-#include "scores/score_summary.h"
-#include "widgets/book_text.h"
+#include "core/scores/score_file.h"
+#include "core/scores/score_summary.h"
+#include "gui/widgets/book_text.h"
 
 #include <QFontMetrics>
 #include <QHash>

@@ -1,12 +1,12 @@
-#include "scores/view_score_frame.h"
+#include "gui/scores/view_score_frame.h"
 
-#include "scores/grapher_widget.h"
-#include "scores/score_chart.h"
-#include "scores/score_file.h"
-#include "scores/score_list_model.h"
-#include "scores/score_summary.h"
-#include "widgets/accessible_name.h"
-#include "widgets/white_background.h"
+#include "gui/scores/grapher_widget.h"
+#include "gui/scores/score_chart.h"
+#include "core/scores/score_file.h"
+#include "gui/scores/score_list_model.h"
+#include "core/scores/score_summary.h"
+#include "gui/widgets/accessible_name.h"
+#include "gui/widgets/white_background.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

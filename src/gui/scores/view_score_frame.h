@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frame_manager.h"
+#include "gui/shell/frame_manager.h"
 
 #include <QWidget>
 #include <array>

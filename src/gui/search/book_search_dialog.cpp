@@ -1,12 +1,10 @@
-#include "search/book_search_dialog.h"
+#include "gui/search/book_search_dialog.h"
 
-#include "app/main_form.h"
-#include "app/program.h"
-#include "search/open_search_hit.h"
-#include "search/search_hit_model.h"
-#include "search/search_index_builder.h"
-#include "search/snippet_delegate.h"
-#include "widgets/screen_fit.h"
+#include "gui/shell/program.h"
+#include "gui/search/search_hit_model.h"
+#include "gui/search/search_index_builder.h"
+#include "gui/search/snippet_delegate.h"
+#include "gui/widgets/screen_fit.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,8 +18,8 @@
 
 namespace quillara::gui {
 
-TBookSearchDialog::TBookSearchDialog(const TProgram& program, TMainForm& form)
-    : QDialog(&form), Program(program), Form(form) {
+TBookSearchDialog::TBookSearchDialog(const TProgram& program, TSearchNavigator& navigator)
+    : QDialog(navigator.SearchOwner()), Program(program), Navigator(navigator) {
     setObjectName(QStringLiteral("BookSearchDialog"));
     setWindowTitle(tr("Search the Book"));
     setModal(false);
@@ -172,7 +170,7 @@ void TBookSearchDialog::RunSearch() {
 void TBookSearchDialog::OpenHit(const QModelIndex& index) {
     const TSearchHit* hit = Model->Hit(index.row());
     if (!hit || !Index) return;
-    OpenSearchHit(Form, *Index, *hit, Query);
+    Navigator.OpenSearchHit(*Index, *hit, Query);
 }
 
 } // namespace quillara::gui

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "search/book_search_index.h"
+#include "core/search/book_search_index.h"
+#include "gui/search/search_navigator.h"
 
 #include <QDialog>
 #include <memory>
@@ -15,7 +16,6 @@ class QTreeView;
 namespace quillara::gui {
 
 struct TProgram;
-class TMainForm;
 class TSearchHitModel;
 class TSearchIndexBuilder;
 
@@ -30,7 +30,7 @@ public:
     // Hits listed at most; the count says how many there are in all.
     static constexpr std::size_t ListedHits = 1000;
 
-    TBookSearchDialog(const TProgram& program, TMainForm& form);
+    TBookSearchDialog(const TProgram& program, TSearchNavigator& navigator);
     ~TBookSearchDialog() override;
 
     // Shows the window with its search text selected, preparing the book if it is not yet.
@@ -49,7 +49,7 @@ private:
     void OpenHit(const QModelIndex& index);
 
     const TProgram& Program;
-    TMainForm& Form;
+    TSearchNavigator& Navigator;
     std::shared_ptr<const TBookSearchIndex> Index;
     TSearchIndexBuilder* Builder;
     TSearchHitModel* Model;

@@ -1,6 +1,6 @@
-#include "search/search_hit_model.h"
+#include "gui/search/search_hit_model.h"
 
-#include "widgets/book_text.h"
+#include "gui/widgets/book_text.h"
 
 namespace quillara::gui {
 

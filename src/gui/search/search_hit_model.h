@@ -1,7 +1,7 @@
 #pragma once
 
-#include "book/book_properties.h"
-#include "search/book_search_index.h"
+#include "core/book/book_properties.h"
+#include "core/search/book_search_index.h"
 
 #include <QAbstractTableModel>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "search/search_index_builder.h"
+#include "gui/search/search_index_builder.h"
 
 #include <exception>
 

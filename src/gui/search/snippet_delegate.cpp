@@ -1,6 +1,6 @@
-#include "search/snippet_delegate.h"
+#include "gui/search/snippet_delegate.h"
 
-#include "search/search_hit_model.h"
+#include "gui/search/search_hit_model.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "widgets/accessible_name.h"
+#include "gui/widgets/accessible_name.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

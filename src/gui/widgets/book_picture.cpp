@@ -1,8 +1,8 @@
-#include "widgets/book_picture.h"
+#include "gui/widgets/book_picture.h"
 
-#include "book/book_files.h"
-#include "io/book_errors.h"
-#include "widgets/screen_fit.h"
+#include "core/book/book_files.h"
+#include "core/io/book_errors.h"
+#include "gui/widgets/screen_fit.h"
 
 #include <QBuffer>
 #include <QByteArray>

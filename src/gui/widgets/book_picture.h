@@ -1,6 +1,6 @@
 #pragma once
 
-#include "picture/jpeg_decoder.h"
+#include "core/picture/jpeg_decoder.h"
 
 #include <QImage>
 #include <QSize>

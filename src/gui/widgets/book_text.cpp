@@ -1,6 +1,6 @@
-#include "widgets/book_text.h"
+#include "gui/widgets/book_text.h"
 
-#include "text/windows1252.h"
+#include "core/text/windows1252.h"
 
 namespace quillara::gui {
 

@@ -1,6 +1,6 @@
-#include "widgets/document_matches.h"
+#include "gui/widgets/document_matches.h"
 
-#include "search/find_text.h"
+#include "core/search/find_text.h"
 
 #include <QTextDocument>
 

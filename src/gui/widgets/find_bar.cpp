@@ -1,4 +1,4 @@
-#include "widgets/find_bar.h"
+#include "gui/widgets/find_bar.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

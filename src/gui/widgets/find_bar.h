@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/document_matches.h"
+#include "gui/widgets/document_matches.h"
 
 #include <QWidget>
 #include <cstddef>

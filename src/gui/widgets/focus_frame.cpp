@@ -1,4 +1,4 @@
-#include "widgets/focus_frame.h"
+#include "gui/widgets/focus_frame.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -1,4 +1,4 @@
-#include "widgets/heading_font.h"
+#include "gui/widgets/heading_font.h"
 
 #include <QStringList>
 

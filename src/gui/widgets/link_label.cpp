@@ -1,4 +1,4 @@
-#include "widgets/link_label.h"
+#include "gui/widgets/link_label.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "widgets/readable_measure.h"
+#include "gui/widgets/readable_measure.h"
 
 #include <QEvent>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
-#include "widgets/rtf_document.h"
+#include "gui/widgets/rtf_document.h"
 
-#include "rtf/rtf_layout_bounds.h"
-#include "text/layout_bounds.h"
+#include "core/rtf/rtf_layout_bounds.h"
+#include "core/text/layout_bounds.h"
 
 #include <QGuiApplication>
 #include <QScreen>

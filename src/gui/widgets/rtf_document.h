@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rtf/rtf_reader.h"
+#include "core/rtf/rtf_reader.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "widgets/screen_fit.h"
+#include "gui/widgets/screen_fit.h"
 
 #include <QScreen>
 #include <QWidget>

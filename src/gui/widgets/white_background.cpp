@@ -1,4 +1,4 @@
-#include "widgets/white_background.h"
+#include "gui/widgets/white_background.h"
 
 #include <QWidget>
 

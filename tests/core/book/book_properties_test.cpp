@@ -1,8 +1,8 @@
-#include "book/book_properties.h"
-#include "book/book_properties_writer.h"
-#include "book/book_strings.h"
-#include "formula/evaluator.h"
-#include "io/book_errors.h"
+#include "core/book/book_properties.h"
+#include "core/book/book_properties_writer.h"
+#include "core/book/book_strings.h"
+#include "core/formula/evaluator.h"
+#include "core/io/book_errors.h"
 #include "scripted_random.h"
 #include "temp_book_dir.h"
 

@@ -1,6 +1,6 @@
-#include "book/book_strings.h"
+#include "core/book/book_strings.h"
 #include "byte_string.h"
-#include "io/book_errors.h"
+#include "core/io/book_errors.h"
 
 #include <gtest/gtest.h>
 

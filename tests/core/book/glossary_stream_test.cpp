@@ -1,5 +1,5 @@
-#include "book/glossary_stream.h"
-#include "io/book_errors.h"
+#include "core/book/glossary_stream.h"
+#include "core/io/book_errors.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

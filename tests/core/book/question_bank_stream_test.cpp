@@ -1,6 +1,6 @@
-#include "book/book_strings.h"
-#include "book/question_bank_stream.h"
-#include "io/book_errors.h"
+#include "core/book/book_strings.h"
+#include "core/book/question_bank_stream.h"
+#include "core/io/book_errors.h"
 #include "sample_questions.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "book/book_properties.h"
-#include "book/book_strings.h"
-#include "book/question.h"
-#include "book/question_text.h"
-#include "io/book_errors.h"
+#include "core/book/book_properties.h"
+#include "core/book/book_strings.h"
+#include "core/book/question.h"
+#include "core/book/question_text.h"
+#include "core/io/book_errors.h"
 #include "sample_questions.h"
 #include "scripted_random.h"
 

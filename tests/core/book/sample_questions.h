@@ -1,6 +1,6 @@
 #pragma once
 
-#include "book/question.h"
+#include "core/book/question.h"
 
 namespace quillara::testing {
 

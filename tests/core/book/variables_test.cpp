@@ -1,8 +1,8 @@
-#include "formula/variable.h"
-#include "io/book_errors.h"
-#include "numeric/math_errors.h"
+#include "core/formula/variable.h"
+#include "core/io/book_errors.h"
+#include "core/numeric/math_errors.h"
 #include "scripted_random.h"
-#include "text/number_text.h"
+#include "core/text/number_text.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "chart/grapher.h"
+#include "core/chart/grapher.h"
 #include "recording_canvas.h"
 
 #include <cmath>

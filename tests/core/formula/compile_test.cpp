@@ -1,4 +1,4 @@
-#include "formula/formula.h"
+#include "core/formula/formula.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>

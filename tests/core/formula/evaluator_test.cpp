@@ -1,6 +1,6 @@
-#include "formula/evaluator.h"
-#include "formula/formula_scope.h"
-#include "formula/variable.h"
+#include "core/formula/evaluator.h"
+#include "core/formula/formula_scope.h"
+#include "core/formula/variable.h"
 #include "scripted_random.h"
 
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "formula/formula_scope.h"
+#include "core/formula/formula_scope.h"
 #include "scripted_random.h"
 
 #include <gtest/gtest.h>

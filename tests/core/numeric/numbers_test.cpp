@@ -1,7 +1,7 @@
-#include "numeric/extended.h"
-#include "numeric/math_errors.h"
-#include "numeric/real48.h"
-#include "numeric/round_to_places.h"
+#include "core/numeric/extended.h"
+#include "core/numeric/math_errors.h"
+#include "core/numeric/real48.h"
+#include "core/numeric/round_to_places.h"
 
 #include <array>
 #include <cmath>

@@ -1,5 +1,5 @@
-#include "picture/jpeg_decoder.h"
-#include "picture/jpeg_encoder.h"
+#include "core/picture/jpeg_decoder.h"
+#include "core/picture/jpeg_encoder.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "platform/random_source.h"
-#include "quiz/matching_quiz.h"
-#include "scores/score_file.h"
+#include "core/platform/random_source.h"
+#include "core/quiz/matching_quiz.h"
+#include "core/scores/score_file.h"
 #include "scripted_random.h"
 
 #include <gtest/gtest.h>

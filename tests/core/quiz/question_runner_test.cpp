@@ -1,6 +1,6 @@
-#include "platform/random_source.h"
-#include "quiz/question_runner.h"
-#include "scores/score_file.h"
+#include "core/platform/random_source.h"
+#include "core/quiz/question_runner.h"
+#include "core/scores/score_file.h"
 #include "temp_book_dir.h"
 
 #include <gtest/gtest.h>

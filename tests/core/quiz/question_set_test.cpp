@@ -1,5 +1,5 @@
-#include "io/book_errors.h"
-#include "quiz/question_set.h"
+#include "core/io/book_errors.h"
+#include "core/quiz/question_set.h"
 #include "scripted_random.h"
 #include "temp_book_dir.h"
 

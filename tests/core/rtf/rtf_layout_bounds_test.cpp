@@ -1,6 +1,6 @@
-#include "rtf/rtf_layout_bounds.h"
-#include "text/layout_bounds.h"
-#include "text/utf8.h"
+#include "core/rtf/rtf_layout_bounds.h"
+#include "core/text/layout_bounds.h"
+#include "core/text/utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "book/question.h"
-#include "book/question_text.h"
-#include "rtf/rtf_reader.h"
+#include "core/book/question.h"
+#include "core/book/question_text.h"
+#include "core/rtf/rtf_reader.h"
 
 #include <gtest/gtest.h>
 

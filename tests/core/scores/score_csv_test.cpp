@@ -1,8 +1,8 @@
-#include "book/book_properties.h"
-#include "book/book_strings.h"
-#include "io/byte_writer.h"
-#include "scores/score_csv.h"
-#include "scores/score_file.h"
+#include "core/book/book_properties.h"
+#include "core/book/book_strings.h"
+#include "core/io/byte_writer.h"
+#include "core/scores/score_csv.h"
+#include "core/scores/score_file.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,7 +1,7 @@
-#include "io/book_errors.h"
+#include "core/io/book_errors.h"
 #include "make_score.h"
-#include "scores/file_lock.h"
-#include "scores/score_file.h"
+#include "core/scores/file_lock.h"
+#include "core/scores/score_file.h"
 #include "scripted_random.h"
 #include "temp_book_dir.h"
 

@@ -1,6 +1,6 @@
 #include "make_score.h"
 #include "read_only_folder.h"
-#include "scores/score_place.h"
+#include "core/scores/score_place.h"
 #include "temp_book_dir.h"
 
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "make_score.h"
-#include "scores/score_file.h"
-#include "scores/score_summary.h"
+#include "core/scores/score_file.h"
+#include "core/scores/score_summary.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

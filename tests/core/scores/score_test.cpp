@@ -1,7 +1,7 @@
 #include "byte_string.h"
-#include "io/book_errors.h"
-#include "scores/score.h"
-#include "scores/score_file.h"
+#include "core/io/book_errors.h"
+#include "core/scores/score.h"
+#include "core/scores/score_file.h"
 #include "scripted_random.h"
 
 #include <gtest/gtest.h>

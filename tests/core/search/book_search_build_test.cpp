@@ -1,7 +1,7 @@
-#include "book/glossary.h"
-#include "book/topic_pages.h"
-#include "io/book_errors.h"
-#include "search/book_search_build.h"
+#include "core/book/glossary.h"
+#include "core/book/topic_pages.h"
+#include "core/io/book_errors.h"
+#include "core/search/book_search_build.h"
 #include "temp_book_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "search/book_search_index.h"
-#include "search/find_text.h"
-#include "search/page_text.h"
+#include "core/search/book_search_index.h"
+#include "core/search/find_text.h"
+#include "core/search/page_text.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,5 +1,5 @@
-#include "search/find_text.h"
-#include "search/search_fold.h"
+#include "core/search/find_text.h"
+#include "core/search/search_fold.h"
 
 #include <gtest/gtest.h>
 #include <string>

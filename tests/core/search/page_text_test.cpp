@@ -1,4 +1,4 @@
-#include "search/page_text.h"
+#include "core/search/page_text.h"
 
 #include <gtest/gtest.h>
 

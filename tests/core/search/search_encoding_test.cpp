@@ -1,7 +1,7 @@
-#include "search/book_search_index.h"
-#include "search/delta_column.h"
-#include "search/find_text.h"
-#include "search/posting_codec.h"
+#include "core/search/book_search_index.h"
+#include "core/search/delta_column.h"
+#include "core/search/find_text.h"
+#include "core/search/posting_codec.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,10 +1,10 @@
-#include "app/main_form.h"
+#include "gui/app/main_form.h"
 #include "find_child.h"
-#include "glossary/view_glossary_frame.h"
+#include "gui/glossary/view_glossary_frame.h"
 #include "gui_book.h"
 #include "main_window.h"
-#include "quiz/test_frame.h"
-#include "widgets/link_label.h"
+#include "gui/quiz/attempt_frame.h"
+#include "gui/widgets/link_label.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,11 +1,11 @@
 // About Book, About Program and the link label they share with the navigation panel.
-#include "app/about_box.h"
-#include "app/about_program.h"
-#include "app/message_boxes.h"
-#include "app/program.h"
+#include "gui/help/about_box.h"
+#include "gui/help/about_program.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/shell/program.h"
 #include "gui_book.h"
-#include "picture/jpeg_encoder.h"
-#include "widgets/link_label.h"
+#include "core/picture/jpeg_encoder.h"
+#include "gui/widgets/link_label.h"
 
 #include <QDesktopServices>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "app/message_boxes.h"
-#include "app/program.h"
-#include "app/view_authors_notes_frame.h"
-#include "book/authors_notes.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/shell/program.h"
+#include "gui/reading/view_authors_notes_frame.h"
+#include "core/book/authors_notes.h"
 #include "gui_book.h"
 
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include "app/message_boxes.h"
-#include "app/open_book_dialog.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/app/open_book_dialog.h"
 #include "gui_book.h"
 
 #include <QComboBox>

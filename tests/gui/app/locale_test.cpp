@@ -1,10 +1,10 @@
 // Book files read the same in every locale; money stays in the book's currency.
-#include "app/regional_from_locale.h"
-#include "app/settings.h"
-#include "book/book_properties.h"
-#include "book/book_properties_writer.h"
-#include "io/byte_reader.h"
-#include "text/number_text.h"
+#include "gui/shell/regional_from_locale.h"
+#include "gui/shell/settings.h"
+#include "core/book/book_properties.h"
+#include "core/book/book_properties_writer.h"
+#include "core/io/byte_reader.h"
+#include "core/text/number_text.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

@@ -1,15 +1,15 @@
-#include "app/main_form.h"
-#include "app/message_boxes.h"
-#include "app/open_book_dialog.h"
-#include "app/settings.h"
-#include "app/startup_steps.h"
+#include "gui/app/main_form.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/app/open_book_dialog.h"
+#include "gui/shell/settings.h"
+#include "gui/app/startup_steps.h"
 #include "find_child.h"
 #include "gui_book.h"
 #include "main_window.h"
 #include "make_score.h"
-#include "quiz/test_frame.h"
+#include "gui/quiz/attempt_frame.h"
 #include "read_only_folder.h"
-#include "search/book_search_dialog.h"
+#include "gui/search/book_search_dialog.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,14 +1,14 @@
 // What a student did is kept however the program is left, and the test window keeps the focus
 // and its dialogs.
-#include "app/message_boxes.h"
-#include "app/quit_signals.h"
-#include "app/remembered.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/app/quit_signals.h"
+#include "gui/app/remembered.h"
 #include "find_child.h"
 #include "main_window.h"
-#include "quiz/answer_response_form.h"
-#include "quiz/test_form.h"
-#include "quiz/test_frame.h"
-#include "scores/score_file.h"
+#include "gui/quiz/answer_response_form.h"
+#include "gui/quiz/test_window.h"
+#include "gui/quiz/attempt_frame.h"
+#include "core/scores/score_file.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "glossary/glossary_box.h"
+#include "gui/glossary/glossary_box.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

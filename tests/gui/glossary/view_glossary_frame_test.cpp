@@ -1,5 +1,5 @@
-#include "glossary/glossary_box.h"
-#include "glossary/view_glossary_frame.h"
+#include "gui/glossary/glossary_box.h"
+#include "gui/glossary/view_glossary_frame.h"
 
 #include <QApplication>
 #include <QLabel>

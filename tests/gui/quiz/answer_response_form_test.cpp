@@ -1,8 +1,8 @@
-#include "app/message_boxes.h"
-#include "book/glossary.h"
-#include "book/question.h"
-#include "quiz/answer_response_form.h"
-#include "quiz/glos_answer_response.h"
+#include "gui/shell/message_boxes.h"
+#include "core/book/glossary.h"
+#include "core/book/question.h"
+#include "gui/quiz/answer_response_form.h"
+#include "gui/quiz/glos_answer_response.h"
 
 #include <QLabel>
 #include <QListWidget>

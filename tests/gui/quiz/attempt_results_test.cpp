@@ -1,9 +1,9 @@
 // After a quiz or test, the window that asked shows its results until the student closes them.
-#include "app/message_boxes.h"
+#include "gui/shell/message_boxes.h"
 #include "find_child.h"
 #include "main_window.h"
-#include "quiz/test_form.h"
-#include "quiz/test_frame.h"
+#include "gui/quiz/test_window.h"
+#include "gui/quiz/attempt_frame.h"
 
 #include <QDialog>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "app/message_boxes.h"
+#include "gui/shell/message_boxes.h"
 #include "find_child.h"
 #include "main_window.h"
-#include "quiz/matching_quiz_frame.h"
-#include "scores/score_file.h"
+#include "gui/quiz/matching_quiz_frame.h"
+#include "core/scores/score_file.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,12 +1,12 @@
-#include "app/message_boxes.h"
-#include "app/view_host.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/shell/view_host.h"
 #include "find_child.h"
-#include "glossary/view_glossary_frame.h"
+#include "gui/glossary/view_glossary_frame.h"
 #include "main_window.h"
-#include "quiz/select_chapter_form.h"
-#include "quiz/test_form.h"
-#include "quiz/test_frame.h"
-#include "scores/score_file.h"
+#include "gui/quiz/select_chapter_form.h"
+#include "gui/quiz/test_window.h"
+#include "gui/quiz/attempt_frame.h"
+#include "core/scores/score_file.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,10 +1,10 @@
-#include "book/question.h"
-#include "book/question_text.h"
+#include "core/book/question.h"
+#include "core/book/question_text.h"
 #include "find_child.h"
 #include "main_window.h"
-#include "quiz/test_frame.h"
-#include "text/layout_bounds.h"
-#include "widgets/rtf_document.h"
+#include "gui/quiz/attempt_frame.h"
+#include "core/text/layout_bounds.h"
+#include "gui/widgets/rtf_document.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "quiz/score_panel.h"
+#include "gui/quiz/score_panel.h"
 
 #include <climits>
 #include <functional>

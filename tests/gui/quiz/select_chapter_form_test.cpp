@@ -1,6 +1,6 @@
-#include "app/message_boxes.h"
-#include "book/book_properties.h"
-#include "quiz/select_chapter_form.h"
+#include "gui/shell/message_boxes.h"
+#include "core/book/book_properties.h"
+#include "gui/quiz/select_chapter_form.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,9 +2,9 @@
 #include "find_child.h"
 #include "gui_book.h"
 #include "main_window.h"
-#include "picture/jpeg_encoder.h"
-#include "quiz/test_frame.h"
-#include "widgets/link_label.h"
+#include "core/picture/jpeg_encoder.h"
+#include "gui/quiz/attempt_frame.h"
+#include "gui/widgets/link_label.h"
 #include "window_tour.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
-#include "app/message_boxes.h"
+#include "gui/shell/message_boxes.h"
 #include "main_window.h"
-#include "scores/score_file.h"
+#include "core/scores/score_file.h"
 #include "temp_book_dir.h"
 
 #include <QDir>

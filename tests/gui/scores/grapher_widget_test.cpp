@@ -1,4 +1,4 @@
-#include "scores/grapher_widget.h"
+#include "gui/scores/grapher_widget.h"
 
 #include <QFont>
 #include <QImage>

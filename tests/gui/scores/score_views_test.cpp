@@ -1,12 +1,12 @@
-#include "app/message_boxes.h"
-#include "chart/grapher.h"
+#include "gui/shell/message_boxes.h"
+#include "core/chart/grapher.h"
 #include "find_child.h"
 #include "main_window.h"
 #include "make_score.h"
-#include "scores/graph_score_frame.h"
-#include "scores/grapher_widget.h"
-#include "scores/score_file.h"
-#include "scores/view_score_frame.h"
+#include "gui/scores/graph_score_frame.h"
+#include "gui/scores/grapher_widget.h"
+#include "core/scores/score_file.h"
+#include "gui/scores/view_score_frame.h"
 
 #include <QHeaderView>
 #include <QLabel>

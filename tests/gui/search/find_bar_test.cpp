@@ -1,11 +1,11 @@
-#include "app/help_window.h"
-#include "app/program.h"
-#include "app/view_authors_notes_frame.h"
-#include "app/view_topic_frame.h"
+#include "gui/help/help_window.h"
+#include "gui/shell/program.h"
+#include "gui/reading/view_authors_notes_frame.h"
+#include "gui/reading/view_topic_frame.h"
 #include "find_child.h"
 #include "gui_book.h"
-#include "html/html_lite.h"
-#include "widgets/find_bar.h"
+#include "gui/reading/html_lite.h"
+#include "gui/widgets/find_bar.h"
 
 #include <QApplication>
 #include <QLabel>

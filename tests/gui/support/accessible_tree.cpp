@@ -1,6 +1,6 @@
 #include "accessible_tree.h"
 
-#include "widgets/link_label.h"
+#include "gui/widgets/link_label.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,8 +1,8 @@
 #include "gui_book.h"
 
-#include "book/authors_notes.h"
-#include "book/book_properties_writer.h"
-#include "picture/jpeg_encoder.h"
+#include "core/book/authors_notes.h"
+#include "core/book/book_properties_writer.h"
+#include "core/picture/jpeg_encoder.h"
 
 namespace quillara::testing {
 

@@ -1,6 +1,6 @@
 // GoogleTest inside a QApplication on the offscreen platform; message boxes and modal dialogs
 // are answered from queues, and one left unanswered is recorded instead of blocking.
-#include "app/message_boxes.h"
+#include "gui/shell/message_boxes.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/main_form.h"
+#include "gui/app/main_form.h"
 #include "gui_book.h"
 
 #include <QAction>

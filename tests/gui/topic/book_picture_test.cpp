@@ -1,8 +1,8 @@
-#include "io/book_errors.h"
-#include "picture/jpeg_encoder.h"
+#include "core/io/book_errors.h"
+#include "core/picture/jpeg_encoder.h"
 #include "temp_book_dir.h"
-#include "widgets/book_picture.h"
-#include "widgets/screen_fit.h"
+#include "gui/widgets/book_picture.h"
+#include "gui/widgets/screen_fit.h"
 
 #include <QWidget>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "app/help_window.h"
+#include "gui/help/help_window.h"
 #include "browser_clicks.h"
-#include "widgets/readable_measure.h"
+#include "gui/widgets/readable_measure.h"
 
 #include <QApplication>
 #include <QDir>

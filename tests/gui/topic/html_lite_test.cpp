@@ -1,8 +1,8 @@
 #include "browser_clicks.h"
-#include "html/html_lite.h"
-#include "picture/jpeg_encoder.h"
+#include "gui/reading/html_lite.h"
+#include "core/picture/jpeg_encoder.h"
 #include "temp_book_dir.h"
-#include "widgets/readable_measure.h"
+#include "gui/widgets/readable_measure.h"
 
 #include <QApplication>
 #include <QScrollBar>

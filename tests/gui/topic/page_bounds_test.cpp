@@ -1,9 +1,9 @@
-#include "app/program.h"
-#include "app/view_topic_frame.h"
+#include "gui/shell/program.h"
+#include "gui/reading/view_topic_frame.h"
 #include "gui_book.h"
-#include "html/html_lite.h"
-#include "text/layout_bounds.h"
-#include "widgets/book_text.h"
+#include "gui/reading/html_lite.h"
+#include "core/text/layout_bounds.h"
+#include "gui/widgets/book_text.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>

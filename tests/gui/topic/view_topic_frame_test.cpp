@@ -1,9 +1,9 @@
-#include "app/message_boxes.h"
-#include "app/program.h"
-#include "app/view_topic_frame.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/shell/program.h"
+#include "gui/reading/view_topic_frame.h"
 #include "gui_book.h"
-#include "html/html_lite.h"
-#include "picture/jpeg_encoder.h"
+#include "gui/reading/html_lite.h"
+#include "core/picture/jpeg_encoder.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,10 +1,10 @@
-#include "html/html_lite.h"
+#include "gui/reading/html_lite.h"
 
-#include "html/page_bounds.h"
-#include "text/table_nesting.h"
-#include "widgets/book_picture.h"
-#include "widgets/book_text.h"
-#include "widgets/readable_measure.h"
+#include "gui/reading/page_bounds.h"
+#include "core/text/table_nesting.h"
+#include "gui/widgets/book_picture.h"
+#include "gui/widgets/book_text.h"
+#include "gui/widgets/readable_measure.h"
 
 #include <QImage>
 #include <QScrollBar>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/frame_manager.h"
-#include "app/program.h"
+#include "gui/shell/frame_manager.h"
+#include "gui/shell/program.h"
 
 #include <QWidget>
 #include <string>

@@ -1,12 +1,12 @@
-#include "app/view_topic_frame.h"
+#include "gui/reading/view_topic_frame.h"
 
-#include "app/message_boxes.h"
-#include "book/topic_pages.h"
-#include "html/html_lite.h"
-#include "widgets/accessible_name.h"
-#include "widgets/book_text.h"
-#include "widgets/find_bar.h"
-#include "widgets/focus_frame.h"
+#include "gui/shell/message_boxes.h"
+#include "core/book/topic_pages.h"
+#include "gui/reading/html_lite.h"
+#include "gui/widgets/accessible_name.h"
+#include "gui/widgets/book_text.h"
+#include "gui/widgets/find_bar.h"
+#include "gui/widgets/focus_frame.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/message_boxes.h"
+#include "gui/shell/message_boxes.h"
 
 #include <QDialog>
 #include <QFileDialog>

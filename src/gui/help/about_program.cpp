@@ -1,7 +1,7 @@
-#include "app/about_program.h"
+#include "gui/help/about_program.h"
 
-#include "widgets/accessible_name.h"
-#include "widgets/link_label.h"
+#include "gui/widgets/accessible_name.h"
+#include "gui/widgets/link_label.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>

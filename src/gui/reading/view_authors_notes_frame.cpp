@@ -1,13 +1,13 @@
-#include "app/view_authors_notes_frame.h"
+#include "gui/reading/view_authors_notes_frame.h"
 
-#include "app/message_boxes.h"
-#include "app/program.h"
-#include "book/authors_notes.h"
-#include "widgets/accessible_name.h"
-#include "widgets/book_text.h"
-#include "widgets/find_bar.h"
-#include "widgets/focus_frame.h"
-#include "widgets/readable_measure.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/shell/program.h"
+#include "core/book/authors_notes.h"
+#include "gui/widgets/accessible_name.h"
+#include "gui/widgets/book_text.h"
+#include "gui/widgets/find_bar.h"
+#include "gui/widgets/focus_frame.h"
+#include "gui/widgets/readable_measure.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
-#include "app/view_host.h"
+#include "gui/shell/view_host.h"
 
-#include "widgets/accessible_name.h"
-#include "widgets/white_background.h"
+#include "gui/widgets/accessible_name.h"
+#include "gui/widgets/white_background.h"
 
 #include <QGridLayout>
 #include <QLabel>

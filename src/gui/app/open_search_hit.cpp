@@ -1,10 +1,10 @@
-#include "search/open_search_hit.h"
+#include "gui/app/open_search_hit.h"
 
-#include "app/main_form.h"
-#include "app/view_topic_frame.h"
-#include "glossary/view_glossary_frame.h"
-#include "widgets/document_matches.h"
-#include "widgets/find_bar.h"
+#include "gui/app/main_form.h"
+#include "gui/reading/view_topic_frame.h"
+#include "gui/glossary/view_glossary_frame.h"
+#include "gui/widgets/document_matches.h"
+#include "gui/widgets/find_bar.h"
 
 #include <QTextEdit>
 

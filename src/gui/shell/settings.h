@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/program.h"
+#include "gui/shell/program.h"
 
 #include <string_view>
 

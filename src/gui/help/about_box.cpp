@@ -1,11 +1,11 @@
-#include "app/about_box.h"
+#include "gui/help/about_box.h"
 
-#include "app/program.h"
-#include "widgets/accessible_name.h"
-#include "widgets/book_picture.h"
-#include "widgets/book_text.h"
-#include "widgets/screen_fit.h"
-#include "widgets/white_background.h"
+#include "gui/shell/program.h"
+#include "gui/widgets/accessible_name.h"
+#include "gui/widgets/book_picture.h"
+#include "gui/widgets/book_text.h"
+#include "gui/widgets/screen_fit.h"
+#include "gui/widgets/white_background.h"
 
 #include <QFrame>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "quiz/test_form.h"
+#include "gui/quiz/test_window.h"
 
-#include "quiz/test_frame.h"
-#include "widgets/screen_fit.h"
+#include "gui/quiz/attempt_frame.h"
+#include "gui/widgets/screen_fit.h"
 
 #include <QVBoxLayout>
 

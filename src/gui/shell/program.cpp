@@ -1,8 +1,8 @@
-#include "app/program.h"
+#include "gui/shell/program.h"
 
-#include "app/damaged_scores_message.h"
-#include "app/message_boxes.h"
-#include "io/book_errors.h"
+#include "gui/shell/damaged_scores_message.h"
+#include "gui/shell/message_boxes.h"
+#include "core/io/book_errors.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/regional_settings.h"
+#include "core/platform/regional_settings.h"
 
 #include <QLocale>
 

@@ -1,14 +1,14 @@
-#include "quiz/test_frame.h"
+#include "gui/quiz/attempt_frame.h"
 
-#include "app/message_boxes.h"
-#include "app/program.h"
-#include "quiz/answer_response_form.h"
-#include "quiz/attempt_results_view.h"
-#include "widgets/accessible_name.h"
-#include "widgets/book_text.h"
-#include "widgets/heading_font.h"
-#include "widgets/rtf_document.h"
-#include "widgets/white_background.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/shell/program.h"
+#include "gui/quiz/answer_response_form.h"
+#include "gui/quiz/attempt_results_view.h"
+#include "gui/widgets/accessible_name.h"
+#include "gui/widgets/book_text.h"
+#include "gui/widgets/heading_font.h"
+#include "gui/widgets/rtf_document.h"
+#include "gui/widgets/white_background.h"
 
 #include <QFrame>
 #include <QGridLayout>

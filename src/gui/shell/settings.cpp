@@ -1,7 +1,7 @@
-#include "app/settings.h"
+#include "gui/shell/settings.h"
 
-#include "book/book_files.h"
-#include "book/glossary.h"
+#include "core/book/book_files.h"
+#include "core/book/glossary.h"
 
 #include <filesystem>
 #include <ini.h>

@@ -1,6 +1,6 @@
-#include "app/damaged_scores_message.h"
+#include "gui/shell/damaged_scores_message.h"
 
-#include "app/message_boxes.h"
+#include "gui/shell/message_boxes.h"
 
 namespace quillara::gui {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "book/book_properties.h"
-#include "book/glossary.h"
-#include "platform/regional_settings.h"
-#include "scores/score_file.h"
-#include "scores/score_place.h"
+#include "core/book/book_properties.h"
+#include "core/book/glossary.h"
+#include "core/platform/regional_settings.h"
+#include "core/scores/score_file.h"
+#include "core/scores/score_place.h"
 
 #include <filesystem>
 #include <memory>

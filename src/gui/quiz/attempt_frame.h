@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/frame_manager.h"
-#include "quiz/question_runner.h"
+#include "gui/shell/frame_manager.h"
+#include "core/quiz/question_runner.h"
 
 #include <QWidget>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "app/regional_from_locale.h"
+#include "gui/shell/regional_from_locale.h"
 
-#include "widgets/book_text.h"
+#include "gui/widgets/book_text.h"
 
 #include <QStringList>
 

@@ -1,10 +1,10 @@
-#include "app/help_window.h"
+#include "gui/help/help_window.h"
 
-#include "widgets/accessible_name.h"
-#include "widgets/find_bar.h"
-#include "widgets/focus_frame.h"
-#include "widgets/readable_measure.h"
-#include "widgets/screen_fit.h"
+#include "gui/widgets/accessible_name.h"
+#include "gui/widgets/find_bar.h"
+#include "gui/widgets/focus_frame.h"
+#include "gui/widgets/readable_measure.h"
+#include "gui/widgets/screen_fit.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "html/page_bounds.h"
+#include "gui/reading/page_bounds.h"
 
-#include "text/layout_bounds.h"
+#include "core/text/layout_bounds.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
