@@ -5,7 +5,7 @@
 // least), and in the search window with the repaint of its list.
 #include "gui/app/main_form.h"
 #include "gui/shell/message_boxes.h"
-#include "gui/shell/program.h"
+#include "gui/shell/study_session.h"
 #include "core/book/book_files.h"
 #include "core/book/book_properties_writer.h"
 #include "core/book/glossary.h"
@@ -210,11 +210,10 @@ void BM_ByteScan(benchmark::State& state, const char* query) {
 // The main window of the program on the largest book, never shown: the search window's owner.
 struct TWindow {
     TWindow() {
-        Program.ProgramDirectory = LargestBook().Path();
-        Program.Book = LoadBookProperties(Program.ProgramDirectory, Program.Regional);
-        Form = std::make_unique<gui::TMainForm>(Program);
+        Session.Open(Session.ReadBook(LargestBook().Path()));
+        Form = std::make_unique<gui::TMainForm>(Session);
     }
-    gui::TProgram Program;
+    gui::TStudySession Session;
     std::unique_ptr<gui::TMainForm> Form;
 };
 
@@ -235,7 +234,7 @@ void BM_FirstSearchInWindow(benchmark::State& state) {
     LargestBook();
     for (auto _ : state) {
         TWindow window;
-        gui::TBookSearchDialog dialog(window.Program, *window.Form);
+        gui::TBookSearchDialog dialog(window.Session, *window.Form);
         dialog.ShowSearch();
         SearchInWindow(dialog, "zymurgical");
         while (!dialog.Ready())
@@ -251,7 +250,7 @@ void BM_SearchInWindow(benchmark::State& state, const char* query) {
     if (!SharedDialog) {
         SharedWindow = std::make_unique<TWindow>();
         SharedDialog =
-            std::make_unique<gui::TBookSearchDialog>(SharedWindow->Program, *SharedWindow->Form);
+            std::make_unique<gui::TBookSearchDialog>(SharedWindow->Session, *SharedWindow->Form);
         SharedDialog->ShowSearch();
         while (!SharedDialog->Ready())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     bench::TFirstPaint firstPaint(
         [](QWidget* window) { return qobject_cast<quillara::gui::TMainForm*>(window) != nullptr; });
-    quillara::gui::TProgram program;
+    quillara::gui::TStudySession program;
     return quillara::gui::RunStartup(program, std::vector<std::string>(argv + 1, argv + argc),
                                      argv[0]);
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    quillara::gui::TProgram program;
+    quillara::gui::TBookSettings program;
     program.SettingsSection = "Book";
     quillara::gui::ReadSettingsText(program,
                                     std::string_view(reinterpret_cast<const char*>(data), size));

@@ -285,7 +285,7 @@ int main(int argc, char** argv) {
     // Nobody can answer a box on a virtual display: it closes at once and is reported below.
     TMessageBoxes::SetUnattended(true);
 
-    quillara::gui::TProgram program;
+    quillara::gui::TStudySession program;
     QTimer::singleShot(300, [&] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             auto* form = qobject_cast<TMainForm*>(window);

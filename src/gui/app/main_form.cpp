@@ -4,6 +4,7 @@
 #include "gui/help/about_program.h"
 #include "gui/help/help_window.h"
 #include "gui/app/main_views.h"
+#include "gui/app/open_book_dialog.h"
 #include "gui/app/open_search_hit.h"
 #include "gui/shell/message_boxes.h"
 #include "gui/app/remembered.h"
@@ -36,6 +37,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -94,10 +96,10 @@ QLabel* Heading(const QString& text, const char* name, QWidget* parent) {
 
 } // namespace
 
-TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), Program(program) {
+TMainForm::TMainForm(TStudySession& session, QWidget* parent)
+    : QMainWindow(parent), Session(session) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Quillara"));
-    Program.Window = this;
     setProperty("HelpContext", HelpContext);
     setMinimumSize(520, 440);
     resize(520, 440);
@@ -117,7 +119,7 @@ TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), 
     ChapterChooser->setMaxVisibleItems(15);
     ChapterChooser->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     toolBar->addWidget(ChapterChooser);
-    connect(ChapterChooser, &QComboBox::activated, this, &TMainForm::ComboBox1Change);
+    connect(ChapterChooser, &QComboBox::activated, this, &TMainForm::ChapterChosen);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("CentralWidget"));
@@ -156,11 +158,18 @@ TMainForm::TMainForm(TProgram& program, QWidget* parent) : QMainWindow(parent), 
     setCentralWidget(central);
 
     BuildMenus();
+
+    connect(&Session, &TStudySession::Failed, this,
+            [this](const QString& message) { TMessageBoxes::Error(this, message); });
+    connect(&Session, &TStudySession::Told, this,
+            [this](const QString& message) { TMessageBoxes::Information(this, message); });
+    // The program does not go on with a book it cannot study.
+    connect(&Session, &TStudySession::BookUnusable, this,
+            [this] { QTimer::singleShot(0, this, &QWidget::close); });
+    connect(&Session, &TStudySession::ChapterChanged, this, &TMainForm::ShowChapter);
 }
 
-TMainForm::~TMainForm() {
-    if (Program.Window == this) Program.Window = nullptr;
-}
+TMainForm::~TMainForm() = default;
 
 void TMainForm::RememberMissed(TTestFrame1* runner) {
     RetakeRunner = runner;
@@ -179,19 +188,13 @@ const std::vector<TFrameManager>& TMainForm::Views() const {
 // every view is hidden, as after FormShow, and nothing is asked of them.
 TMainViews& TMainForm::MainViews() {
     if (!Made) {
-        Made = std::make_unique<TMainViews>(Program, *Host, this);
+        Made = std::make_unique<TMainViews>(Session, *Host, this);
         Made->Register(*Host);
-        if (Chapter > 0) Made->MatchingQuiz->SetChapter(Chapter);
         for (TTestFrame1* runner : {Made->QuizRunner, Made->TestRunner}) {
-            connect(runner, &TTestFrame1::AttemptRecorded, this, [this, runner] {
-                RememberMissed(runner);
-                SaveScores();
-            });
+            connect(runner, &TTestFrame1::AttemptRecorded, this,
+                    [this, runner] { RememberMissed(runner); });
             connect(runner, &TTestFrame1::RetakeChosen, this, &TMainForm::GiveRetake);
         }
-        // Each attempt reaches the disk as it ends, not only when the program does.
-        connect(Made->MatchingQuiz, &TMatchingQuizFrame1::QuizRecorded, this,
-                &TMainForm::SaveScores);
     }
     return *Made;
 }
@@ -227,7 +230,7 @@ TTGraphScoreFrame1* TMainForm::ScoreGraph() {
 // The dialogs and the help window are made the first time they are asked for, so that they cost
 // nothing at start-up.
 TAboutBox* TMainForm::AboutBook() {
-    if (!AboutBox) AboutBox = new TAboutBox(Program, this);
+    if (!AboutBox) AboutBox = new TAboutBox(Session, this);
     return AboutBox;
 }
 
@@ -251,8 +254,14 @@ QAction* TMainForm::AddAction(QMenu* menu, const QString& caption, const char* n
 }
 
 void TMainForm::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("FileMenu"));
+    OpenBookItem = AddAction(file, QStringLiteral("&Open Book…"), "OpenBookItem");
+    OpenBookItem->setShortcut(QKeySequence::Open);
+    connect(OpenBookItem, &QAction::triggered, this, &TMainForm::ChooseBook);
+    // The books used before follow, listed afresh each time the menu opens.
+    connect(file, &QMenu::aboutToShow, this, &TMainForm::ListRecentBooks);
+    file->addSeparator();
     QAction* save = AddAction(file, QStringLiteral("Save Scores"), "SaveScoresItem");
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &TMainForm::SaveScoresCommand);
@@ -267,6 +276,10 @@ void TMainForm::BuildMenus() {
     connect(GlossaryItem, &QAction::triggered, this,
             [this] { SwitchToView(MainViews().Glossary); });
     GlossarySeparator = ViewMenu->addSeparator();
+    TopicsEnd = ViewMenu->addSeparator();
+    QAction* search = AddAction(ViewMenu, QStringLiteral("Search the Book…"), "SearchBookItem");
+    search->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    connect(search, &QAction::triggered, this, &TMainForm::SearchTheBook);
 
     QMenu* quiz = menuBar()->addMenu(QStringLiteral("&Quiz"));
     quiz->setObjectName(QStringLiteral("QuizMenu"));
@@ -302,7 +315,7 @@ void TMainForm::BuildMenus() {
         &QAction::triggered, this, &TMainForm::GraphChapterScores);
     scores->addSeparator();
     connect(AddAction(scores, QStringLiteral("&Export Scores…"), "ExportScoresItem"),
-            &QAction::triggered, this, [this] { ExportScores(this, Program); });
+            &QAction::triggered, this, [this] { ExportScores(this, Session); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));
@@ -386,10 +399,10 @@ void TMainForm::BuildNavigation(QWidget* panel) {
 }
 
 void TMainForm::SetUpBook() {
-    const TBookProperties& book = *Program.Book;
+    const TBookProperties& book = Session.Book();
     try {
-        const QImage cover = LoadBookPicture(Program.BookDir(), TBookProperties::CoverPictureFull(),
-                                             CoverRoom(), devicePixelRatioF());
+        const QImage cover = Session.Picture(TBookProperties::CoverPictureFull(), CoverRoom(),
+                                             devicePixelRatioF());
         Host->Cover()->setPixmap(QPixmap::fromImage(cover));
         const QSize shown = cover.deviceIndependentSize().toSize();
         Host->Cover()->setMinimumSize(shown.width() + 10, shown.height() + 20);
@@ -402,7 +415,7 @@ void TMainForm::SetUpBook() {
     // doubled one shows as the book has it.
     setWindowTitle(
         QStringLiteral("Quillara for ") +
-        FromBook(Program.SettingsSection).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+        FromBook(Session.Settings().SettingsSection).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
     ChapterChooser->clear();
     for (int n = 1; n <= std::min<int>(book.ChapterCount, 255); ++n)
         ChapterChooser->addItem(
@@ -417,29 +430,35 @@ void TMainForm::showEvent(QShowEvent* event) {
     }
 }
 
-void TMainForm::FormShow() {
-    const TBookProperties& book = *Program.Book;
+void TMainForm::ShowBook() {
+    const TBookProperties& book = Session.Book();
+    for (QAction* item : TopicItems) delete item;
+    TopicItems.clear();
     for (const TChapterTopic& topic : book.Topics) {
-        QAction* item = ViewMenu->addAction(FromBook(topic.Title));
+        auto* item = new QAction(FromBook(topic.Title), ViewMenu);
         item->setObjectName(QStringLiteral("TopicItem%1").arg(topic.TopicId));
         item->setData(topic.TopicId);
         connect(item, &QAction::triggered, this,
                 [this, id = topic.TopicId] { ShowTopicCommand(id); });
+        ViewMenu->insertAction(TopicsEnd, item);
         TopicItems.push_back(item);
     }
-    ViewMenu->addSeparator();
-    QAction* search = AddAction(ViewMenu, QStringLiteral("Search the Book…"), "SearchBookItem");
-    search->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-    connect(search, &QAction::triggered, this, &TMainForm::SearchTheBook);
     MatchingItem->setVisible(book.HasMatchingQuiz);
     MatchingSeparator->setVisible(book.HasMatchingQuiz);
     AuthorsNotesItem->setVisible(book.HasAuthorsNotes);
     GlossaryItem->setVisible(book.HasGlossary);
     GlossarySeparator->setVisible(book.HasGlossary);
-    if (!book.HasGlossary && book.Topics.empty()) ViewMenu->menuAction()->setVisible(false);
-
-    HideViews();
+    ViewMenu->menuAction()->setVisible(book.HasGlossary || !book.Topics.empty());
     SelectChapter(1);
+}
+
+void TMainForm::FormShow() {
+    HideViews();
+    ShowBook();
+    FitToBook();
+}
+
+void TMainForm::FitToBook() {
     // Never smaller than 520 x 440, nor than the cover and the chapter heading need.
     const QSize smallest(520, 440);
     setMinimumSize(minimumSizeHint().expandedTo(smallest));
@@ -474,7 +493,7 @@ void TMainForm::GiveQuiz(const TKindSet& kinds, std::string_view description) {
     runner->setProperty("HelpContext", QuizHelpContext);
     HideViews();
     TChapterSet chapter;
-    chapter.set(static_cast<std::size_t>(Chapter));
+    chapter.set(static_cast<std::size_t>(Session.Chapter()));
     runner->SetupAttempt(kinds, description, 10, chapter, true);
     ShowView(runner);
 }
@@ -502,18 +521,20 @@ void TMainForm::GiveRetake() {
 
 TMainForm::TChosenChapters TMainForm::AskChapters() {
     TSelectChapterForm* dialog = MainViews().ChapterDialog;
-    if (!dialog->ExecuteDialog(*Program.Book)) return {};
-    return {dialog->SelectedChapters(Program.Book->ChapterCount), dialog->TestSize()};
+    if (!dialog->ExecuteDialog(Session.Book())) return {};
+    return {dialog->SelectedChapters(Session.Book().ChapterCount), dialog->TestSize()};
 }
 
 void TMainForm::SelectChapter(int chapter) {
-    const TBookProperties& book = *Program.Book;
-    Chapter = chapter;
+    Session.SelectChapter(chapter);
+}
+
+void TMainForm::ShowChapter(int chapter) {
+    const TBookProperties& book = Session.Book();
     {
         const QSignalBlocker quiet(ChapterChooser);
         ChapterChooser->setCurrentIndex(chapter - 1);
     }
-    if (Made) Made->MatchingQuiz->SetChapter(chapter);
     ShowChapterHeading(chapter);
     for (QAction* item : TopicItems)
         item->setVisible(book.TopicInChapter(chapter, item->data().toInt()));
@@ -531,10 +552,7 @@ void TMainForm::SelectChapter(int chapter) {
         link->setProperty("TopicId", topic.TopicId);
         link->setVisible(book.TopicInChapter(chapter, topic.TopicId));
     }
-    // A bank is looked through once; choosing its chapter again asks nothing of the disk.
-    const auto [known, added] = WordProblemChapters.try_emplace(chapter, false);
-    if (added) known->second = ChapterHasWordProblems(Program.BookDir(), chapter);
-    const bool wordProblems = known->second;
+    const bool wordProblems = Session.ChapterHasWordProblems(chapter);
     WordProblemsLink->setVisible(wordProblems);
     WordProblemsItem->setVisible(wordProblems);
 }
@@ -562,11 +580,10 @@ void TMainForm::ShowChapterHeading(int chapter) {
     FillBackground(ChapterHeading->parentWidget(), QColor(colour.Red, colour.Green, colour.Blue));
     ChapterHeading->clear();
     ChapterHeading->setAccessibleDescription(ChapterChooser->itemText(chapter - 1));
-    if (chapter < 1 || chapter > Program.Book->ChapterCount) return;
+    if (chapter < 1 || chapter > Session.Book().ChapterCount) return;
     const std::string name = TBookProperties::ChapterPicture(chapter);
     try {
-        const QImage picture =
-            LoadBookPicture(Program.BookDir(), name, HeadingRoom(), devicePixelRatioF());
+        const QImage picture = Session.Picture(name, HeadingRoom(), devicePixelRatioF());
         ChapterHeading->setPixmap(QPixmap::fromImage(picture));
         // The strip beside the picture takes the colour of its right edge, so that the banner
         // spans a window of any width.
@@ -595,23 +612,23 @@ QSize TMainForm::CoverRoom() const {
     return ScreenRoom(this, {beside, above});
 }
 
-void TMainForm::ComboBox1Change(int index) {
-    if (index < 0 || index >= Program.Book->ChapterCount) return;
+void TMainForm::ChapterChosen(int index) {
+    if (index < 0 || index >= Session.Book().ChapterCount) return;
     if (CanLeaveViews()) {
         HideViews();
         SelectChapter(index + 1);
     } else {
-        SelectChapter(Chapter);
+        SelectChapter(Session.Chapter());
     }
 }
 
 void TMainForm::GraphChapterScores() {
-    MainViews().ScoreGraph->Fill(Chapter);
+    MainViews().ScoreGraph->Fill(Session.Chapter());
     SwitchToView(MainViews().ScoreGraph);
 }
 
 void TMainForm::ShowTopicCommand(std::int32_t topicId) {
-    MainViews().Topic->ShowTopic(Chapter, Program.Book->TopicTitle(topicId));
+    MainViews().Topic->ShowTopic(Session.Chapter(), Session.Book().TopicTitle(topicId));
     SwitchToView(MainViews().Topic);
 }
 
@@ -623,26 +640,15 @@ void TMainForm::OpenSearchHit(const TBookSearchIndex& index, const TSearchHit& h
 
 void TMainForm::SearchTheBook() {
     // An unreadable glossary is told of, and ends the program, before the search opens on it.
-    if (Program.Book->HasGlossary && !Program.Glossary()) return;
-    if (!BookSearch) BookSearch = new TBookSearchDialog(Program, *this);
+    if (Session.Book().HasGlossary && !Session.Glossary()) return;
+    if (!BookSearch) BookSearch = new TBookSearchDialog(Session, *this);
     BookSearch->ShowSearch();
 }
 
 // Asked for, a save writes the score file even when nothing has read it yet.
 void TMainForm::SaveScoresCommand() {
-    Program.Scores();
-    SaveScores();
-}
-
-void TMainForm::SaveScores() {
-    // The save may take in attempts that another window saved; a list on screen shows them. A
-    // list on screen has read the history.
-    TViewScoreFrame* list = Made ? Made->Scores : nullptr;
-    const bool listed = list && list->isVisible() && !list->ChartShown();
-    const std::size_t before = listed ? Program.Scores().size() : 0;
-    if (!Program.SaveScores(this))
-        TMessageBoxes::Error(this, QStringLiteral("Unable to save scores"));
-    if (listed && Program.Scores().size() != before) list->ShowScores();
+    Session.Scores();
+    Session.SaveScores();
 }
 
 // The context of the nearest widget around the focus that has one: a runner inside the main
@@ -655,13 +661,79 @@ void TMainForm::ShowHelpForActiveWindow() {
     Help()->ShowContext(widget ? widget->property("HelpContext").toInt() : HelpContext);
 }
 
-void TMainForm::EndAttemptsAndSave() {
-    if (Made) {
-        for (TTestFrame1* runner : {Made->TestRunner, Made->QuizRunner})
-            if (runner->AttemptRunning()) runner->EndAttempt(false);
-        if (Made->MatchingQuiz->QuizRunning()) Made->MatchingQuiz->EndQuiz(false);
+bool TMainForm::EndAttemptsAndSave() {
+    Session.EndRunningAttempt();
+    return Session.SaveScores();
+}
+
+void TMainForm::ChooseBook() {
+    TOpenBookDlg chooser(this);
+    if (chooser.ChooseBook() == QDialog::Accepted) OpenBook(chooser.SelectedDirectory());
+}
+
+void TMainForm::ListRecentBooks() {
+    for (QAction* item : RecentBookItems) delete item;
+    RecentBookItems.clear();
+    std::error_code error;
+    const std::filesystem::path folder = Session.Folder().empty() ? "." : Session.Folder();
+    const auto open = std::filesystem::weakly_canonical(std::filesystem::absolute(folder), error);
+    QAction* after = FileMenu->actions().value(FileMenu->actions().indexOf(OpenBookItem) + 1);
+    int n = 0;
+    for (const TRecentBook& book : RecentBooks()) {
+        if (std::filesystem::weakly_canonical(book.Directory, error) == open || n == 9) continue;
+        ++n;
+        const QString folder = QString::fromStdString(book.Directory.string());
+        auto* item = new QAction(
+            QStringLiteral("&%1 %2 (%3)").arg(n).arg(QString(book.Title).replace('&', "&&"), folder),
+            FileMenu);
+        item->setObjectName(QStringLiteral("RecentBook%1").arg(n));
+        item->setToolTip(folder);
+        connect(item, &QAction::triggered, this, [this, dir = book.Directory] { OpenBook(dir); });
+        FileMenu->insertAction(after, item);
+        RecentBookItems.push_back(item);
     }
-    SaveScores();
+}
+
+bool TMainForm::OpenBook(const std::filesystem::path& directory) {
+    // The book is read before anything of the open one is let go.
+    TStudySession::TReadBook read;
+    try {
+        read = Session.ReadBook(directory);
+    } catch (const std::exception& e) {
+        TMessageBoxes::Error(this, QStringLiteral("Quillara could not open a book in %1.\n\n%2")
+                                       .arg(QString::fromStdString(directory.string()),
+                                            QString::fromStdString(e.what())));
+        return false;
+    }
+    // Scores that could not be saved keep their book open: switching would lose them.
+    if (!EndAttemptsAndSave()) return false;
+    ForgetViews();
+    Session.Open(std::move(read));
+    SetUpBook();
+    HideViews();
+    ShowBook();
+    FitToBook();
+    RememberBook(Session.Folder(), FromBook(Session.Book().Title));
+    // What the first window of a book does not show is read once it is drawn, as at start-up.
+    QTimer::singleShot(0, this, [this] {
+        Session.Glossary();
+        Session.Scores();
+    });
+    return true;
+}
+
+// Every view and dialog that showed the old book goes; each is made again for the new one the
+// first time it is asked for.
+void TMainForm::ForgetViews() {
+    Host->ForgetViews();
+    Made.reset();
+    delete std::exchange(AboutBox, nullptr);
+    delete std::exchange(BookSearch, nullptr);
+    RetakeRunner = nullptr;
+    RetakeQuestions.clear();
+    RetakeItem->setEnabled(false);
+    RetakeLink->setEnabled(false);
+    ReportedPictures.clear();
 }
 
 // However the program is left, what was answered is kept: a running attempt is ended and

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "gui/shell/frame_manager.h"
-#include "gui/shell/program.h"
+#include "gui/shell/study_session.h"
 #include "gui/search/search_navigator.h"
 #include "core/quiz/question_set.h"
 
 #include <QMainWindow>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <set>
@@ -41,13 +42,17 @@ struct TMainViews;
 class TMainForm : public QMainWindow, public TSearchNavigator {
     Q_OBJECT
 public:
-    explicit TMainForm(TProgram& program, QWidget* parent = nullptr);
+    explicit TMainForm(TStudySession& session, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // Once, before the window is first shown: cover, caption, chapter chooser.
     void SetUpBook();
     void SelectChapter(int chapter);
-    int CurrentChapter() const { return Chapter; }
+    int CurrentChapter() const { return Session.Chapter(); }
+    // Switches the window to the book in the directory, ending a running attempt and saving
+    // the scores first, as closing would. A book that cannot be opened is told of and leaves
+    // the open one as it was; false then, or when the scores could not be saved.
+    bool OpenBook(const std::filesystem::path& directory);
 
     bool CanLeaveViews();
     void HideViews();
@@ -83,8 +88,8 @@ public:
     TAboutProgram* AboutProgramDialog();
     THelpWindow* Help();
     // Ends a running quiz or test, recording what was answered, and saves the scores: the way
-    // out of the program, whichever way it is taken.
-    void EndAttemptsAndSave();
+    // out of the program, whichever way it is taken. False when the scores could not be saved.
+    bool EndAttemptsAndSave();
     // A registered view that is not part of the program, for tests of the view switching.
     void RegisterView(const TFrameManager& view);
 
@@ -105,12 +110,18 @@ private:
     void BuildMenus();
     void BuildNavigation(QWidget* panel);
     void FormShow();
-    void ComboBox1Change(int index);
+    // The menu items, links and views that show the open book.
+    void ShowBook();
+    void FitToBook();
+    void ForgetViews();
+    void ChooseBook();
+    void ListRecentBooks();
+    void ShowChapter(int chapter);
+    void ChapterChosen(int index);
     void ShowTopicCommand(std::int32_t topicId);
     void GraphChapterScores();
     void RememberMissed(TTestFrame1* runner);
     void SaveScoresCommand();
-    void SaveScores();
     void SearchTheBook();
     void ShowHelpForActiveWindow();
     void ShowChapterHeading(int chapter);
@@ -118,8 +129,7 @@ private:
     QSize CoverRoom() const;
     QAction* AddAction(QMenu* menu, const QString& caption, const char* name);
 
-    TProgram& Program;
-    int Chapter = 0;
+    TStudySession& Session;
     bool Shown = false;
     std::set<std::string> ReportedPictures;
 
@@ -128,7 +138,12 @@ private:
     TViewHost* Host = nullptr;
     // The views, once MainViews() has made them.
     std::unique_ptr<TMainViews> Made;
+    QMenu* FileMenu = nullptr;
+    QAction* OpenBookItem = nullptr;
+    std::vector<QAction*> RecentBookItems;
     QMenu* ViewMenu = nullptr;
+    // The topics' items go before this separator.
+    QAction* TopicsEnd = nullptr;
     QAction* GlossaryItem = nullptr;
     QAction* GlossarySeparator = nullptr;
     QAction* MatchingItem = nullptr;
@@ -138,8 +153,6 @@ private:
     std::vector<QAction*> TopicItems;
     std::vector<TLinkLabel*> TopicLinks;
     TLinkLabel* WordProblemsLink = nullptr;
-    // Whether each chapter chosen so far offers word problems.
-    std::map<int, bool> WordProblemChapters;
     QAction* RetakeItem = nullptr;
     TLinkLabel* RetakeLink = nullptr;
     // What the retake asks: the missed questions of the last recorded attempt and its runner.

@@ -1,6 +1,6 @@
 #include "gui/app/main_views.h"
 
-#include "gui/shell/program.h"
+#include "gui/shell/study_session.h"
 #include "gui/reading/view_authors_notes_frame.h"
 #include "gui/shell/view_host.h"
 #include "gui/reading/view_topic_frame.h"
@@ -16,29 +16,40 @@
 
 namespace quillara::gui {
 
-TMainViews::TMainViews(TProgram& program, TViewHost& host, QWidget* mainWindow)
+TMainViews::TMainViews(TStudySession& session, TViewHost& host, QWidget* mainWindow)
     : Responses(new TAnswerResponseForm(mainWindow)),
       GlossaryResponses(new TGlosAnswerResponse(mainWindow)),
       ChapterDialog(new TSelectChapterForm(mainWindow)),
-      TestForm(new TTestForm1(program, *Responses, mainWindow)), TestRunner(TestForm->Runner()),
-      QuizRunner(new TTestFrame1(program, *Responses, &host)),
-      MatchingQuiz(new TMatchingQuizFrame1(program, *GlossaryResponses, &host)),
-      Notes(new TViewAuthorsNotesFrame1(program, &host)),
-      Scores(new TViewScoreFrame(program.Regional, &host)),
+      TestForm(new TTestForm1(session, *Responses, mainWindow)), TestRunner(TestForm->Runner()),
+      QuizRunner(new TTestFrame1(session, *Responses, &host)),
+      MatchingQuiz(new TMatchingQuizFrame1(session, *GlossaryResponses, &host)),
+      Notes(new TViewAuthorsNotesFrame1(session, &host)),
+      Scores(new TViewScoreFrame(session.Regional(), &host)),
       Glossary(new TViewGlossaryFrame1(&host)),
       ScoreGraph(
-          new TTGraphScoreFrame1([&program]() -> const TScoreHistory& { return program.Scores(); },
-                                 program.Regional, &host)),
-      Topic(new TViewTopicFrame1(program, &host)) {
-    // The program reads the glossary and the scores the first time a view needs them.
-    Responses->SetGlossary([&program] { return program.Glossary(); });
-    Glossary->SetGlossary([&program] { return program.Glossary(); });
-    Scores->SetScoreList([&program] { return &program.Scores(); });
+          new TTGraphScoreFrame1([&session]() -> const TScoreHistory& { return session.Scores(); },
+                                 session.Regional(), &host)),
+      Topic(new TViewTopicFrame1(session, &host)) {
+    // The session reads the glossary and the scores the first time a view needs them.
+    Responses->SetGlossary([&session] { return session.Glossary(); });
+    Glossary->SetGlossary([&session] { return session.Glossary(); });
+    Scores->SetScoreList([&session] { return &session.Scores(); });
+    // Scores another window saved show in a list on screen as they come in.
+    QObject::connect(&session, &TStudySession::ScoresChanged, Scores, [list = Scores] {
+        if (list->isVisible() && !list->ChartShown()) list->ShowScores();
+    });
     for (QWidget* view : {static_cast<QWidget*>(QuizRunner), static_cast<QWidget*>(MatchingQuiz),
                           static_cast<QWidget*>(Notes), static_cast<QWidget*>(Scores),
                           static_cast<QWidget*>(Glossary), static_cast<QWidget*>(ScoreGraph),
                           static_cast<QWidget*>(Topic)})
         host.Place(view);
+}
+
+TMainViews::~TMainViews() {
+    for (QWidget* made : std::initializer_list<QWidget*>{
+             Responses, GlossaryResponses, ChapterDialog, TestForm, QuizRunner, MatchingQuiz, Notes,
+             Scores, Glossary, ScoreGraph, Topic})
+        delete made;
 }
 
 void TMainViews::Register(TViewHost& host) const {

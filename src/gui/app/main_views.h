@@ -4,7 +4,7 @@ class QWidget;
 
 namespace quillara::gui {
 
-struct TProgram;
+class TStudySession;
 class TAnswerResponseForm;
 class TGlosAnswerResponse;
 class TMatchingQuizFrame1;
@@ -22,7 +22,11 @@ class TViewTopicFrame1;
 // window first needs one of them. Placing a view in the client area and registering its roles
 // happen here, so that a new view is a new class and a line in each of the two lists below.
 struct TMainViews {
-    TMainViews(TProgram& program, TViewHost& host, QWidget* mainWindow);
+    TMainViews(TStudySession& session, TViewHost& host, QWidget* mainWindow);
+    // The views and dialogs go with the book they showed.
+    ~TMainViews();
+    TMainViews(const TMainViews&) = delete;
+    TMainViews& operator=(const TMainViews&) = delete;
     // Registers every view with the host in the program's fixed order.
     void Register(TViewHost& host) const;
 

@@ -14,6 +14,7 @@ namespace quillara::gui {
 namespace {
 
 const QString LastBookKey = QStringLiteral("LastBook");
+const QString RecentKey = QStringLiteral("RecentBooks");
 const QString WindowKey = QStringLiteral("MainWindow/Geometry");
 
 // Named by path rather than by organization, so that the folder follows $XDG_CONFIG_HOME as it
@@ -27,14 +28,67 @@ std::unique_ptr<QSettings> Remembered() {
 
 } // namespace
 
+namespace {
+
+std::filesystem::path Absolute(const std::filesystem::path& directory) {
+    std::error_code error;
+    auto absolute = std::filesystem::absolute(directory, error).lexically_normal();
+    // "books/demo/" and "books/demo" are one folder.
+    if (!absolute.has_filename() && absolute.has_parent_path()) absolute = absolute.parent_path();
+    return absolute;
+}
+
+void WriteRecentBooks(const std::vector<TRecentBook>& books) {
+    const auto settings = Remembered();
+    settings->remove(RecentKey);
+    settings->beginWriteArray(RecentKey, int(books.size()));
+    for (int i = 0; i < int(books.size()); ++i) {
+        settings->setArrayIndex(i);
+        settings->setValue(QStringLiteral("Folder"), QString::fromStdString(books[i].Directory));
+        settings->setValue(QStringLiteral("Title"), books[i].Title);
+    }
+    settings->endArray();
+    // Kept for the versions that remember only the last book.
+    settings->setValue(LastBookKey, books.empty() ? QString()
+                                                  : QString::fromStdString(books[0].Directory));
+}
+
+} // namespace
+
 std::filesystem::path RememberedBook() {
+    const auto recent = RecentBooks();
+    if (!recent.empty()) return recent.front().Directory;
     return Remembered()->value(LastBookKey).toString().toStdString();
 }
 
-void RememberBook(const std::filesystem::path& bookDirectory) {
-    std::error_code error;
-    const auto absolute = std::filesystem::absolute(bookDirectory, error).lexically_normal();
-    Remembered()->setValue(LastBookKey, QString::fromStdString(absolute.string()));
+std::vector<TRecentBook> RecentBooks() {
+    const auto settings = Remembered();
+    std::vector<TRecentBook> books;
+    const int count = std::min(settings->beginReadArray(RecentKey), RecentBookCount);
+    for (int i = 0; i < count; ++i) {
+        settings->setArrayIndex(i);
+        const QString folder = settings->value(QStringLiteral("Folder")).toString();
+        if (folder.isEmpty()) continue;
+        books.push_back({folder.toStdString(), settings->value(QStringLiteral("Title")).toString()});
+    }
+    settings->endArray();
+    return books;
+}
+
+void RememberBook(const std::filesystem::path& bookDirectory, const QString& title) {
+    const auto folder = Absolute(bookDirectory);
+    std::vector<TRecentBook> books{{folder, title}};
+    for (TRecentBook& book : RecentBooks())
+        if (book.Directory != folder && int(books.size()) < RecentBookCount)
+            books.push_back(std::move(book));
+    WriteRecentBooks(books);
+}
+
+void ForgetBook(const std::filesystem::path& bookDirectory) {
+    const auto folder = Absolute(bookDirectory);
+    auto books = RecentBooks();
+    std::erase_if(books, [&](const TRecentBook& book) { return book.Directory == folder; });
+    WriteRecentBooks(books);
 }
 
 void PlaceMainWindow(QWidget& window) {

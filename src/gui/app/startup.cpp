@@ -2,7 +2,7 @@
 
 #include "gui/help/about_program.h"
 #include "gui/app/command_line.h"
-#include "gui/shell/program.h"
+#include "gui/shell/study_session.h"
 #include "gui/shell/regional_from_locale.h"
 #include "gui/app/startup_steps.h"
 
@@ -47,10 +47,9 @@ int RunQuillara(int argc, char** argv) {
     const TCommandLine line = ParseCommandLine(QApplication::arguments());
     if (line.Action != TCommandLine::EAction::Run) return Answer(line);
 
-    TProgram program;
-    program.Regional = RegionalFromLocale(QLocale());
+    TStudySession session(RegionalFromLocale(QLocale()));
     const std::string self = QCoreApplication::applicationFilePath().toStdString();
-    return RunStartup(program, line.Book, self);
+    return RunStartup(session, line.Book, self);
 }
 
 } // namespace quillara::gui

@@ -4,9 +4,8 @@
 #include "gui/shell/message_boxes.h"
 #include "gui/app/open_book_dialog.h"
 #include "gui/app/quit_signals.h"
-#include "gui/shell/regional_from_locale.h"
 #include "gui/app/remembered.h"
-#include "gui/shell/settings.h"
+#include "gui/widgets/book_text.h"
 #include "core/book/book_files.h"
 
 #include <QApplication>
@@ -31,45 +30,29 @@ fs::path DirectoryPart(const std::string& path) {
     return separator == std::string::npos ? fs::path() : fs::path(path.substr(0, separator + 1));
 }
 
-class EUnknownBookVersion : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using TReadBook = TStudySession::TReadBook;
 
-// Raises when the definition is missing or unreadable, and when its version is unknown.
-std::unique_ptr<TBookProperties> LoadBook(const TProgram& program) {
-    auto book = LoadBookProperties(program.BookDir(), program.Regional);
-    if (book->LoadFailed) throw EUnknownBookVersion(book->LoadError);
-    return book;
-}
-
-// Whether the book in the program directory loads, without a word when it does not.
-bool LoadsQuietly(TProgram& program) {
-    try {
-        program.Book = LoadBook(program);
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
-// Loads the book, or says why not and lets the student choose another directory. Started with no
+// Reads the book, or says why not and lets the student choose another directory. Started with no
 // book named and none beside the program, as from the desktop's menu, the book used last opens,
-// and without one the choice of a book comes first, with nothing to apologise for. False when
+// and without one the choice of a book comes first, with nothing to apologise for. None when
 // the student cancels; a second failure raises.
-bool LoadBookOrAsk(TProgram& program, QWidget* parent, const std::string& programPath,
-                   bool bookNamed) {
-    const bool bookThere = bookNamed || FindBookFile(program.BookDir(), "BOOK.DEF");
+std::optional<TReadBook> ReadBookOrAsk(const TStudySession& session, const fs::path& directory,
+                                       QWidget* parent, const std::string& programPath,
+                                       bool bookNamed) {
+    const bool bookThere =
+        bookNamed || FindBookFile(directory.empty() ? fs::path(".") : directory, "BOOK.DEF");
     if (!bookThere) {
         if (const fs::path last = RememberedBook(); !last.empty()) {
-            program.ProgramDirectory = last;
-            if (LoadsQuietly(program)) return true;
+            try {
+                return session.ReadBook(last);
+            } catch (const std::exception&) {
+                // The book used last has gone: the choice of a book comes first, without a word.
+            }
         }
     } else {
         try {
-            program.Book = LoadBook(program);
-            return true;
-        } catch (const EUnknownBookVersion& unknown) {
+            return session.ReadBook(directory);
+        } catch (const TUnknownBookVersion& unknown) {
             TMessageBoxes::Error(nullptr, QString::fromLatin1(MissingBookMessage) +
                                               QStringLiteral("\n\n") +
                                               QString::fromStdString(unknown.what()));
@@ -79,10 +62,8 @@ bool LoadBookOrAsk(TProgram& program, QWidget* parent, const std::string& progra
     }
     TOpenBookDlg openBook(parent);
     openBook.StartInWhenNoBook(InstalledDemoBook(programPath));
-    if (openBook.ChooseBook() != QDialog::Accepted) return false;
-    program.ProgramDirectory = openBook.SelectedDirectory();
-    program.Book = LoadBook(program);
-    return true;
+    if (openBook.ChooseBook() != QDialog::Accepted) return std::nullopt;
+    return session.ReadBook(openBook.SelectedDirectory());
 }
 
 // Reads what the first window does not show, the glossary and the scores, once that window has
@@ -90,7 +71,8 @@ bool LoadBookOrAsk(TProgram& program, QWidget* parent, const std::string& progra
 // shown, so that no expose goes by unseen.
 class TReadWhenDrawn : public QObject {
 public:
-    TReadWhenDrawn(const QWidget& window, TProgram& program) : Window(window), Program(program) {
+    TReadWhenDrawn(const QWidget& window, TStudySession& session)
+        : Window(window), Session(session) {
         qApp->installEventFilter(this);
     }
 
@@ -100,8 +82,8 @@ protected:
         if (event->type() == QEvent::Expose && watched == drawn && drawn->isExposed()) {
             qApp->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
-                Program.Glossary();
-                Program.Scores();
+                Session.Glossary();
+                Session.Scores();
             });
         }
         return false;
@@ -109,7 +91,7 @@ protected:
 
 private:
     const QWidget& Window;
-    TProgram& Program;
+    TStudySession& Session;
 };
 
 } // namespace
@@ -127,25 +109,21 @@ fs::path BookDirectoryFromCommandLine(const std::vector<std::string>& arguments,
     return DirectoryPart(arguments.front());
 }
 
-int RunStartup(TProgram& program, const std::vector<std::string>& arguments,
+int RunStartup(TStudySession& session, const std::vector<std::string>& arguments,
                const std::string& programPath) {
-    TMainForm mainForm(program);
+    TMainForm mainForm(session);
 
-    program.ProgramDirectory = BookDirectoryFromCommandLine(arguments, programPath);
     try {
-        if (!LoadBookOrAsk(program, &mainForm, programPath, !arguments.empty())) return 0;
+        auto read = ReadBookOrAsk(session, BookDirectoryFromCommandLine(arguments, programPath),
+                                  &mainForm, programPath, !arguments.empty());
+        if (!read) return 0;
+        session.Open(std::move(*read));
+        RememberBook(session.Folder(), FromBook(session.Book().Title));
     } catch (const std::exception& second) {
         // The second failure ends the program, with its own reason rather than silently.
         TMessageBoxes::Error(nullptr, QString::fromStdString(second.what()));
         return 1;
     }
-
-    RememberBook(program.BookDir());
-
-    program.SettingsSection = program.Book->Title;
-    ReadSettings(program);
-    if (!program.BookCurrency.empty())
-        UseBookCurrency(program.Regional, QString::fromStdString(program.BookCurrency));
     QApplication::processEvents();
     mainForm.SetUpBook();
     PlaceMainWindow(mainForm);
@@ -156,11 +134,11 @@ int RunStartup(TProgram& program, const std::vector<std::string>& arguments,
                      [&mainForm] { mainForm.EndAttemptsAndSave(); });
     const TQuitSignals quitSignals([&mainForm] { CloseWhenUnblocked(mainForm); });
 
-    const TReadWhenDrawn reads(mainForm, program);
+    const TReadWhenDrawn reads(mainForm, session);
     mainForm.show();
     QApplication::exec();
     // Closing the window has saved already; this finds nothing to do unless that save failed.
-    program.SaveScores(nullptr);
+    session.SaveScores();
     return 0;
 }
 

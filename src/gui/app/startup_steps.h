@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/shell/program.h"
+#include "gui/shell/study_session.h"
 
 #include <filesystem>
 #include <string>
@@ -24,7 +24,7 @@ extern const char* const MissingBookMessage;
 // main window, reads the glossary and the scores once it is drawn (unless something asked for
 // them sooner), and saves the scores at the end. Returns the exit status: 0 also when the student
 // cancels the choice of a book.
-int RunStartup(TProgram& program, const std::vector<std::string>& arguments,
+int RunStartup(TStudySession& session, const std::vector<std::string>& arguments,
                const std::string& programPath);
 
 } // namespace quillara::gui

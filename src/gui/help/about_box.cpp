@@ -1,6 +1,6 @@
 #include "gui/help/about_box.h"
 
-#include "gui/shell/program.h"
+#include "gui/shell/study_session.h"
 #include "gui/widgets/accessible_name.h"
 #include "gui/widgets/book_picture.h"
 #include "gui/widgets/book_text.h"
@@ -26,8 +26,8 @@ constexpr QSize EmptyPictureSize(320, 240);
 
 } // namespace
 
-TAboutBox::TAboutBox(const TProgram& program, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), Program(program) {
+TAboutBox::TAboutBox(const TStudySession& session, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), Session(session) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About Book"));
     MakeWhite(this);
@@ -81,7 +81,7 @@ void TAboutBox::ShowAbout() {
                    BottomPanelHeight / 2 - button.height() / 2);
     Copyright->setGeometry(0, 0, std::max(0, static_cast<int>(width - button.width() * 1.4)),
                            BottomPanelHeight);
-    Copyright->setText(Program.Book ? FromBook(Program.Book->Copyright) : QString());
+    Copyright->setText(Session.IsOpen() ? FromBook(Session.Book().Copyright) : QString());
     ImagePanel->setGeometry(0, 0, width, pictureSize.height());
     Image1->setGeometry(ImagePanel->contentsRect());
 
@@ -102,7 +102,7 @@ void TAboutBox::loadPicture() {
     if (FPictureLoaded) return;
     try {
         Image1->setPixmap(QPixmap::fromImage(
-            LoadBookPicture(Program.BookDir(), TBookProperties::CoverPictureFull(),
+            Session.Picture(TBookProperties::CoverPictureFull(),
                             ScreenRoom(this, {0, BottomPanelHeight}), devicePixelRatioF())));
         FPictureLoaded = true;
     } catch (const std::exception&) {

@@ -8,7 +8,7 @@ class QPushButton;
 
 namespace quillara::gui {
 
-struct TProgram;
+class TStudySession;
 
 // About Book: the book's cover with its copyright under it. Created once and shown without
 // blocking the main window; the cover is read from disk only until it has loaded once.
@@ -16,7 +16,7 @@ class TAboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TAboutBox(const TProgram& program, QWidget* parent = nullptr);
+    explicit TAboutBox(const TStudySession& session, QWidget* parent = nullptr);
 
     void ShowAbout();
     bool PictureLoaded() const { return FPictureLoaded; }
@@ -27,7 +27,7 @@ public slots:
 private:
     void loadPicture();
 
-    const TProgram& Program;
+    const TStudySession& Session;
     QFrame* ImagePanel;
     QLabel* Image1;
     QFrame* BottomPanel;

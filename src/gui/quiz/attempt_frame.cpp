@@ -1,7 +1,7 @@
 #include "gui/quiz/attempt_frame.h"
 
 #include "gui/shell/message_boxes.h"
-#include "gui/shell/program.h"
+#include "gui/shell/study_session.h"
 #include "gui/quiz/answer_response_form.h"
 #include "gui/quiz/attempt_results_view.h"
 #include "gui/widgets/accessible_name.h"
@@ -31,8 +31,8 @@ constexpr int QuestionPointSize = 12;
 
 } // namespace
 
-TTestFrame1::TTestFrame1(TProgram& program, TAnswerResponseForm& responses, QWidget* parent)
-    : QWidget(parent), Program(program), Responses(responses) {
+TTestFrame1::TTestFrame1(TStudySession& session, TAnswerResponseForm& responses, QWidget* parent)
+    : QWidget(parent), Session(session), Responses(responses) {
     setObjectName(QStringLiteral("TestFrame1"));
     setMinimumSize(290, 290);
     MakeWhite(this);
@@ -164,7 +164,7 @@ TFrameManager TTestFrame1::Roles() {
 
 void TTestFrame1::SetupAttempt(const TKindSet& kinds, std::string_view description, int size,
                                const TChapterSet& chapters, bool isQuiz) {
-    if (!Runner) Runner.emplace(*Program.Book, Program.BookDir(), Program.Regional);
+    if (!Runner) Runner.emplace(Session.Book(), Session.BookDir(), Session.Regional());
     try {
         Runner->SetupAttempt(kinds, description, size, chapters, isQuiz);
     } catch (const std::exception& e) {
@@ -175,7 +175,7 @@ void TTestFrame1::SetupAttempt(const TKindSet& kinds, std::string_view descripti
 
 void TTestFrame1::SetupRetake(std::vector<TQuestion> questions, std::string_view description,
                               bool isQuiz) {
-    if (!Runner) Runner.emplace(*Program.Book, Program.BookDir(), Program.Regional);
+    if (!Runner) Runner.emplace(Session.Book(), Session.BookDir(), Session.Regional());
     Runner->SetupRetake(std::move(questions), description, isQuiz);
     ShowAttemptTitle();
 }
@@ -196,6 +196,7 @@ void TTestFrame1::StartAttempt() {
     window()->raise();
     window()->activateWindow();
     gotoFirstQuestion();
+    Session.StartAttempt([this] { EndAttempt(false); });
     FormUpdateScore();
     FormUpdateQuestion();
 }
@@ -215,16 +216,18 @@ bool TTestFrame1::ConfirmEnd() {
 }
 
 void TTestFrame1::EndAttempt(bool showResults) {
+    const bool running = AttemptRunning();
     const bool recorded = Runner && Runner->Score() && Runner->Score()->totalAnswered() > 0;
     if (!(showResults && recorded)) CloseResults();
     if (!Runner) return;
     // An attempt with nothing answered adds nothing, so it needs no history read for it.
     TScoreHistory dropped;
-    Runner->EndAttempt(recorded ? Program.Scores() : dropped);
+    Runner->EndAttempt(recorded ? Session.Scores() : dropped);
     if (recorded && showResults) {
-        ResultsPage->ShowResults(Runner->Results(), *Program.Book);
+        ResultsPage->ShowResults(Runner->Results(), Session.Book());
         ShowPage(ResultsPage);
     }
+    if (running || recorded) Session.EndAttempt(recorded);
     if (recorded) emit AttemptRecorded();
 }
 

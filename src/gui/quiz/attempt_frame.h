@@ -14,7 +14,7 @@ class QTextEdit;
 
 namespace quillara::gui {
 
-struct TProgram;
+class TStudySession;
 class TAnswerResponseForm;
 class TAttemptResultsView;
 
@@ -25,7 +25,7 @@ class TAttemptResultsView;
 class TTestFrame1 : public QWidget {
     Q_OBJECT
 public:
-    TTestFrame1(TProgram& program, TAnswerResponseForm& responses, QWidget* parent = nullptr);
+    TTestFrame1(TStudySession& session, TAnswerResponseForm& responses, QWidget* parent = nullptr);
 
     void SetupAttempt(const TKindSet& kinds, std::string_view description, int size,
                       const TChapterSet& chapters, bool isQuiz);
@@ -72,7 +72,7 @@ private:
     void ShowChoice(QChar letter);
     QPushButton* AnswerButton(const QString& caption, const char* name, const QString& answer);
 
-    TProgram& Program;
+    TStudySession& Session;
     TAnswerResponseForm& Responses;
     // Made with the first attempt: the window exists before the book is read.
     std::optional<TQuestionRunner> Runner;

@@ -1,7 +1,7 @@
 #include "gui/quiz/matching_quiz_frame.h"
 
 #include "gui/shell/message_boxes.h"
-#include "gui/shell/program.h"
+#include "gui/shell/study_session.h"
 #include "gui/quiz/attempt_results_view.h"
 #include "gui/quiz/glos_answer_response.h"
 #include "gui/quiz/score_panel.h"
@@ -20,9 +20,11 @@
 
 namespace quillara::gui {
 
-TMatchingQuizFrame1::TMatchingQuizFrame1(TProgram& program, TGlosAnswerResponse& responses,
+TMatchingQuizFrame1::TMatchingQuizFrame1(TStudySession& session, TGlosAnswerResponse& responses,
                                          QWidget* parent)
-    : QWidget(parent), Program(program), Responses(responses) {
+    : QWidget(parent), Session(session), Responses(responses) {
+    connect(&Session, &TStudySession::ChapterChanged, this, &TMatchingQuizFrame1::SetChapter);
+    QuizChapter = Session.Chapter();
     setObjectName(QStringLiteral("MatchingQuizFrame1"));
     setMinimumSize(290, 290);
     MakeWhite(this);
@@ -102,13 +104,14 @@ TFrameManager TMatchingQuizFrame1::Roles() {
 
 void TMatchingQuizFrame1::StartQuiz() {
     static_cast<QStackedLayout*>(layout())->setCurrentWidget(QuizPage);
-    Matching.StartQuiz(Program.Glossary(), QuizChapter);
+    Matching.StartQuiz(Session.Glossary(), QuizChapter);
     setWindowTitle(QString::fromStdString(Matching.Description()));
     FillTermList();
     const bool going = ShowNextDefinition();
     ScorePanel->setCorrect(0);
     ScorePanel->setIncorrect(0);
     if (!going) return;
+    Session.StartAttempt([this] { EndQuiz(false); });
     show();
     TermList->setFocus();
 }
@@ -121,15 +124,17 @@ bool TMatchingQuizFrame1::ConfirmEndQuiz() {
 
 void TMatchingQuizFrame1::EndQuiz(bool showResults) {
     // A quiz with nothing answered adds nothing, so it needs no history read for it.
+    const bool running = QuizRunning();
     const bool answered = Matching.Score() && Matching.Score()->totalAnswered() > 0;
     TScoreHistory dropped;
-    Matching.EndQuiz(answered ? Program.Scores() : dropped);
+    Matching.EndQuiz(answered ? Session.Scores() : dropped);
     if (showResults && answered) {
-        ResultsPage->ShowResults(Matching.Results(), *Program.Book);
+        ResultsPage->ShowResults(Matching.Results(), Session.Book());
         static_cast<QStackedLayout*>(layout())->setCurrentWidget(ResultsPage);
     } else {
         hide();
     }
+    if (running || answered) Session.EndAttempt(answered);
     if (answered) emit QuizRecorded();
 }
 

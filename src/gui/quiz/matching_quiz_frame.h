@@ -12,7 +12,7 @@ class QTextEdit;
 
 namespace quillara::gui {
 
-struct TProgram;
+class TStudySession;
 class TAttemptResultsView;
 class TGlosAnswerResponse;
 class TScorePanel;
@@ -23,7 +23,7 @@ class TScorePanel;
 class TMatchingQuizFrame1 : public QWidget {
     Q_OBJECT
 public:
-    TMatchingQuizFrame1(TProgram& program, TGlosAnswerResponse& responses,
+    TMatchingQuizFrame1(TStudySession& session, TGlosAnswerResponse& responses,
                         QWidget* parent = nullptr);
 
     void SetChapter(int chapter) { QuizChapter = chapter; }
@@ -54,7 +54,7 @@ private:
     bool ShowNextDefinition();
     void Answer(int index);
 
-    TProgram& Program;
+    TStudySession& Session;
     TGlosAnswerResponse& Responses;
     QWidget* QuizPage;
     TAttemptResultsView* ResultsPage;

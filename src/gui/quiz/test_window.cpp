@@ -8,15 +8,15 @@
 namespace quillara::gui {
 
 // A window with the main window as its parent stays above it and closes without ending the
-// program.
-TTestForm1::TTestForm1(TProgram& program, TAnswerResponseForm& responses, QWidget* mainWindow)
+// session.
+TTestForm1::TTestForm1(TStudySession& session, TAnswerResponseForm& responses, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window) {
     setObjectName(QStringLiteral("TestForm1"));
     setWindowTitle(QStringLiteral("Test"));
     resize(401, 344);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    TestFrame = new TTestFrame1(program, responses, this);
+    TestFrame = new TTestFrame1(session, responses, this);
     TestFrame->hide();
     layout->addWidget(TestFrame);
 }

@@ -4,7 +4,7 @@
 
 namespace quillara::gui {
 
-struct TProgram;
+class TStudySession;
 class TAnswerResponseForm;
 class TTestFrame1;
 
@@ -13,7 +13,7 @@ class TTestFrame1;
 class TTestForm1 : public QWidget {
     Q_OBJECT
 public:
-    TTestForm1(TProgram& program, TAnswerResponseForm& responses, QWidget* mainWindow);
+    TTestForm1(TStudySession& session, TAnswerResponseForm& responses, QWidget* mainWindow);
     TTestFrame1* Runner() const { return TestFrame; }
 
 protected:

@@ -1,8 +1,7 @@
 #include "gui/reading/view_authors_notes_frame.h"
 
 #include "gui/shell/message_boxes.h"
-#include "gui/shell/program.h"
-#include "core/book/authors_notes.h"
+#include "gui/shell/study_session.h"
 #include "gui/widgets/accessible_name.h"
 #include "gui/widgets/book_text.h"
 #include "gui/widgets/find_bar.h"
@@ -18,8 +17,8 @@
 
 namespace quillara::gui {
 
-TViewAuthorsNotesFrame1::TViewAuthorsNotesFrame1(const TProgram& program, QWidget* parent)
-    : QWidget(parent), Program(program) {
+TViewAuthorsNotesFrame1::TViewAuthorsNotesFrame1(const TStudySession& session, QWidget* parent)
+    : QWidget(parent), Session(session) {
     setObjectName(QStringLiteral("ViewAuthorsNotesFrame1"));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -63,7 +62,7 @@ void TViewAuthorsNotesFrame1::ShowNotes() {
     Memo1->setReadOnly(true);
     std::optional<QString> failure;
     try {
-        Memo1->setPlainText(FromBook(LoadAuthorsNotes(Program.BookDir())));
+        Memo1->setPlainText(FromBook(Session.AuthorsNotes()));
     } catch (const std::exception& e) {
         failure = QString::fromStdString(e.what());
     }

@@ -10,7 +10,7 @@ class QPushButton;
 
 namespace quillara::gui {
 
-struct TProgram;
+class TStudySession;
 class TFindBar;
 
 // The author's notes of the book as read-only text, one of the main window's views.
@@ -18,7 +18,7 @@ class TViewAuthorsNotesFrame1 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TViewAuthorsNotesFrame1(const TProgram& program, QWidget* parent = nullptr);
+    explicit TViewAuthorsNotesFrame1(const TStudySession& session, QWidget* parent = nullptr);
 
     // Reads AUTHORS. afresh and shows the view, also when the file cannot be read; that failure
     // is then reported in a message box.
@@ -32,7 +32,7 @@ public slots:
     void Button1Click();
 
 private:
-    const TProgram& Program;
+    const TStudySession& Session;
     QLabel* Label1;
     QPlainTextEdit* Memo1;
     TFindBar* FindBar;

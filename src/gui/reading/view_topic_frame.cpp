@@ -1,7 +1,6 @@
 #include "gui/reading/view_topic_frame.h"
 
 #include "gui/shell/message_boxes.h"
-#include "core/book/topic_pages.h"
 #include "gui/reading/html_lite.h"
 #include "gui/widgets/accessible_name.h"
 #include "gui/widgets/book_text.h"
@@ -15,8 +14,8 @@
 
 namespace quillara::gui {
 
-TViewTopicFrame1::TViewTopicFrame1(const TProgram& program, QWidget* parent)
-    : QWidget(parent), Program(program) {
+TViewTopicFrame1::TViewTopicFrame1(const TStudySession& session, QWidget* parent)
+    : QWidget(parent), Session(session) {
     setObjectName("ViewTopicFrame1");
     setMinimumSize(290, 290);
     setAutoFillBackground(true);
@@ -63,7 +62,7 @@ TViewTopicFrame1::TViewTopicFrame1(const TProgram& program, QWidget* parent)
 }
 
 void TViewTopicFrame1::ShowTopic(int chapter, const std::string& title) {
-    const std::string page = FindTopicText(Program.BookDir(), chapter, title);
+    const std::string page = Session.TopicText(chapter, title);
     if (page.empty()) {
         TMessageBoxes::Error(this, "Unable to load the specified files, please make sure the "
                                    "software was installed properly");
@@ -72,7 +71,7 @@ void TViewTopicFrame1::ShowTopic(int chapter, const std::string& title) {
     topicLabel->setText(FromBook(title));
     htmlLite1->setAccessibleDescription(FromBook(title));
     // The book directory is settled only after the windows are made, so it is taken at each page.
-    htmlLite1->SetBookDirectory(Program.BookDir());
+    htmlLite1->SetBookDirectory(Session.BookDir());
     htmlLite1->LoadFromString(page);
     htmlLite1->SetNoSelect(true);
 }

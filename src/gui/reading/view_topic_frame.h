@@ -1,7 +1,7 @@
 #pragma once
 
 #include "gui/shell/frame_manager.h"
-#include "gui/shell/program.h"
+#include "gui/shell/study_session.h"
 
 #include <QWidget>
 #include <string>
@@ -19,7 +19,7 @@ class TViewTopicFrame1 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TViewTopicFrame1(const TProgram& program, QWidget* parent = nullptr);
+    explicit TViewTopicFrame1(const TStudySession& session, QWidget* parent = nullptr);
 
     // Shows the page of the topic for the chapter; a page that cannot be found is reported and
     // the view keeps what it showed.
@@ -34,7 +34,7 @@ protected:
 private:
     void Button1Click();
 
-    const TProgram& Program;
+    const TStudySession& Session;
     QLabel* topicLabel;
     ThtmlLite* htmlLite1;
     TFindBar* FindBar;

@@ -1,7 +1,7 @@
 #include "gui/scores/export_scores.h"
 
 #include "gui/shell/message_boxes.h"
-#include "gui/shell/program.h"
+#include "gui/shell/study_session.h"
 #include "core/scores/score_csv.h"
 #include "gui/widgets/book_text.h"
 
@@ -31,10 +31,10 @@ QString DefaultExportPath(const std::string& bookTitle) {
     return QDir(folder).filePath(name);
 }
 
-bool IsScoreFile(const QString& path, const TProgram& program) {
+bool IsScoreFile(const QString& path, const TStudySession& session) {
     std::error_code error;
     return std::filesystem::equivalent(QFile::encodeName(path).toStdString(),
-                                       program.ScoreFilePath(), error);
+                                       session.ScoreFilePath(), error);
 }
 
 // QSaveFile writes beside the target and renames only once everything is on disk, so a failure
@@ -50,19 +50,19 @@ QString WriteWholeFile(const QString& path, const std::string& bytes) {
 
 } // namespace
 
-void ExportScores(QWidget* parent, TProgram& program) {
+void ExportScores(QWidget* parent, TStudySession& session) {
     // Read first: the history read tells where the score file is.
-    const TScoreHistory& history = program.Scores();
+    const TScoreHistory& history = session.Scores();
     const QString path = TMessageBoxes::SaveFileName(
-        parent, QStringLiteral("Export Scores"), DefaultExportPath(program.SettingsSection),
+        parent, QStringLiteral("Export Scores"), DefaultExportPath(session.Settings().SettingsSection),
         QStringLiteral("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty()) return;
-    if (IsScoreFile(path, program)) {
+    if (IsScoreFile(path, session)) {
         TMessageBoxes::Error(parent, QStringLiteral("The scores cannot be exported over the score "
                                                     "file itself. Choose another name."));
         return;
     }
-    const QString error = WriteWholeFile(path, ScoresCsv(history, program.Book.get()));
+    const QString error = WriteWholeFile(path, ScoresCsv(history, session.IsOpen() ? &session.Book() : nullptr));
     if (!error.isEmpty())
         TMessageBoxes::Error(parent, QStringLiteral("Unable to export scores to \"%1\".\n%2")
                                          .arg(QDir::toNativeSeparators(path), error));

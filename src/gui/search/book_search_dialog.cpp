@@ -1,6 +1,6 @@
 #include "gui/search/book_search_dialog.h"
 
-#include "gui/shell/program.h"
+#include "gui/shell/study_session.h"
 #include "gui/search/search_hit_model.h"
 #include "gui/search/search_index_builder.h"
 #include "gui/search/snippet_delegate.h"
@@ -18,8 +18,8 @@
 
 namespace quillara::gui {
 
-TBookSearchDialog::TBookSearchDialog(const TProgram& program, TSearchNavigator& navigator)
-    : QDialog(navigator.SearchOwner()), Program(program), Navigator(navigator) {
+TBookSearchDialog::TBookSearchDialog(const TStudySession& session, TSearchNavigator& navigator)
+    : QDialog(navigator.SearchOwner()), Session(session), Navigator(navigator) {
     setObjectName(QStringLiteral("BookSearchDialog"));
     setWindowTitle(tr("Search the Book"));
     setModal(false);
@@ -47,7 +47,7 @@ TBookSearchDialog::TBookSearchDialog(const TProgram& program, TSearchNavigator& 
     searchStatus->setObjectName(QStringLiteral("searchStatus"));
     searchStatus->setWordWrap(true);
 
-    Model = new TSearchHitModel(*Program.Book, this);
+    Model = new TSearchHitModel(Session.Book(), this);
     hitList = new QTreeView(this);
     hitList->setObjectName(QStringLiteral("hitList"));
     hitList->setAccessibleName(tr("Matches"));
@@ -100,8 +100,8 @@ void TBookSearchDialog::ShowSearch() {
 
 void TBookSearchDialog::Prepare() {
     if (Builder->Running()) return;
-    const TBookProperties& book = *Program.Book;
-    TBookSearchSource source{Program.BookDir(), book.ChapterCount, {}, book.HasGlossary};
+    const TBookProperties& book = Session.Book();
+    TBookSearchSource source{Session.BookDir(), book.ChapterCount, {}, book.HasGlossary};
     for (const TChapterTopic& topic : book.Topics)
         source.TopicTitles.push_back(topic.Title);
     buildProgress->setRange(0, 0);

@@ -15,7 +15,7 @@ class QTreeView;
 
 namespace quillara::gui {
 
-struct TProgram;
+class TStudySession;
 class TSearchHitModel;
 class TSearchIndexBuilder;
 
@@ -30,7 +30,7 @@ public:
     // Hits listed at most; the count says how many there are in all.
     static constexpr std::size_t ListedHits = 1000;
 
-    TBookSearchDialog(const TProgram& program, TSearchNavigator& navigator);
+    TBookSearchDialog(const TStudySession& session, TSearchNavigator& navigator);
     ~TBookSearchDialog() override;
 
     // Shows the window with its search text selected, preparing the book if it is not yet.
@@ -48,7 +48,7 @@ private:
     void RunSearch();
     void OpenHit(const QModelIndex& index);
 
-    const TProgram& Program;
+    const TStudySession& Session;
     TSearchNavigator& Navigator;
     std::shared_ptr<const TBookSearchIndex> Index;
     TSearchIndexBuilder* Builder;

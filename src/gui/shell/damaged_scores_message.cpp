@@ -1,7 +1,5 @@
 #include "gui/shell/damaged_scores_message.h"
 
-#include "gui/shell/message_boxes.h"
-
 namespace quillara::gui {
 
 QString DamagedScoresMessage(const TDamagedScoreFile& damaged) {
@@ -21,11 +19,6 @@ QString DamagedScoresMessage(const TDamagedScoreFile& damaged) {
     return found + QStringLiteral(" The file as it was is kept as %1. The scores that could be "
                                   "read, and those you add, will be saved in %2.")
                        .arg(QString::fromStdString(damaged.KeptAs), file);
-}
-
-void TellOfDamagedScores(QWidget* parent, TScoreHistory& history) {
-    if (const auto damaged = history.takeDamagedFile())
-        TMessageBoxes::Error(parent, DamagedScoresMessage(*damaged));
 }
 
 } // namespace quillara::gui

@@ -43,22 +43,22 @@ std::string AsSavePrefix(std::string value) {
 
 } // namespace
 
-void ReadSettingsText(TProgram& program, std::string_view text) {
-    Found found{program.SettingsSection, {}, {}, {}};
+void ReadSettingsText(TBookSettings& settings, std::string_view text) {
+    Found found{settings.SettingsSection, {}, {}, {}};
     const std::string copy(text);
     ini_parse_string(copy.c_str(), OnValue, &found);
-    if (found.ProgramDirectory) program.ProgramDirectory = *found.ProgramDirectory;
+    if (found.ProgramDirectory) settings.ProgramDirectory = *found.ProgramDirectory;
     if (found.SaveDirectory) {
-        program.SaveDirectory = AsSavePrefix(*found.SaveDirectory);
-        program.SaveDirectoryNamed = true;
+        settings.SaveDirectory = AsSavePrefix(*found.SaveDirectory);
+        settings.SaveDirectoryNamed = true;
     }
-    if (found.Currency) program.BookCurrency = *found.Currency;
+    if (found.Currency) settings.BookCurrency = *found.Currency;
 }
 
-void ReadSettings(TProgram& program) {
+void ReadSettings(TBookSettings& settings) {
     try {
-        ReadSettingsText(program,
-                         ReadBookFile(program.BookDir(), SettingsFileName, MaxSettingsFileSize));
+        ReadSettingsText(settings,
+                         ReadBookFile(settings.BookDir(), SettingsFileName, MaxSettingsFileSize));
     } catch (const std::exception&) {
         // No settings file, or one that cannot be read: the directories stay as they are.
     }

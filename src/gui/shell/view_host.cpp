@@ -3,7 +3,7 @@
 #include "gui/widgets/accessible_name.h"
 #include "gui/widgets/white_background.h"
 
-#include <QGridLayout>
+#include <QStackedLayout>
 #include <QLabel>
 
 namespace quillara::gui {
@@ -11,19 +11,22 @@ namespace quillara::gui {
 TViewHost::TViewHost(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ClientArea"));
     MakeWhite(this);
-    auto* stack = new QGridLayout(this);
+    // Every view is laid over the cover, each showing and hiding itself; the one shown is raised.
+    auto* stack = new QStackedLayout(this);
+    stack->setStackingMode(QStackedLayout::StackAll);
     stack->setContentsMargins(0, 0, 0, 0);
     CoverLabel = new QLabel(this);
     CoverLabel->setObjectName(QStringLiteral("Cover"));
     NameControl(CoverLabel, QStringLiteral("Cover of the book"));
     CoverLabel->setAlignment(Qt::AlignCenter);
-    stack->addWidget(CoverLabel, 0, 0);
+    stack->addWidget(CoverLabel);
 }
 
 void TViewHost::Place(QWidget* view) {
     MakeWhite(view);
     view->hide();
-    static_cast<QGridLayout*>(layout())->addWidget(view, 0, 0);
+    static_cast<QStackedLayout*>(layout())->addWidget(view);
+    view->hide();
 }
 
 void TViewHost::Register(const TFrameManager& view) {
@@ -62,6 +65,8 @@ void TViewHost::ShowView(QWidget* frame) {
             view.ShowHandler();
         else
             view.Frame->show();
+        if (view.Frame->parentWidget() == this)
+            static_cast<QStackedLayout*>(layout())->setCurrentWidget(view.Frame);
         view.LeaveConfirmed = false;
     }
 }

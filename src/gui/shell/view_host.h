@@ -24,6 +24,8 @@ public:
     // Registration order is the order in which visible views are asked and hidden.
     void Register(const TFrameManager& view);
     const std::vector<TFrameManager>& Views() const { return Registered; }
+    // Forgets every registered view, as another book replaces them.
+    void ForgetViews() { Registered.clear(); }
 
     bool CanLeaveViews();
     void HideViews();

@@ -16,19 +16,22 @@ public:
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-            const bool focused = event->type() == QEvent::FocusIn;
-            QPalette palette = Frame->palette();
-            palette.setColor(QPalette::WindowText,
-                             focused ? palette.color(QPalette::Highlight) : Qt::black);
-            Frame->setPalette(palette);
-            Frame->setLineWidth(focused ? 2 : 1);
-        }
+        if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) return false;
+        // A page losing the focus as it is destroyed may find its frame half gone: by then the
+        // frame is no longer a QFrame.
+        auto* frame = qobject_cast<QFrame*>(Frame);
+        if (!frame) return false;
+        const bool focused = event->type() == QEvent::FocusIn;
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::WindowText,
+                         focused ? palette.color(QPalette::Highlight) : Qt::black);
+        frame->setPalette(palette);
+        frame->setLineWidth(focused ? 2 : 1);
         return false;
     }
 
 private:
-    QFrame* Frame;
+    QObject* Frame;
 };
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "gui/help/about_box.h"
 #include "gui/help/about_program.h"
 #include "gui/shell/message_boxes.h"
-#include "gui/shell/program.h"
+#include "gui/shell/study_session.h"
 #include "gui_book.h"
 #include "core/picture/jpeg_encoder.h"
 #include "gui/widgets/link_label.h"
@@ -27,14 +27,12 @@ std::string Cover(int width, int height) {
 
 struct AboutBook : ::testing::Test {
     void Load() {
-        Book.Write();
-        Program.ProgramDirectory = Book.Dir.Path();
-        Program.Book = LoadBookProperties(Book.Dir.Path(), TRegionalSettings{});
+        Program.Open(Program.ReadBook(Book.Write()));
     }
     template <typename T> T* Child(const char* name) { return Box->findChild<T*>(name); }
 
     GuiBook Book;
-    TProgram Program;
+    TStudySession Program;
     std::unique_ptr<TAboutBox> Box;
 };
 

@@ -1,5 +1,5 @@
 #include "gui/shell/message_boxes.h"
-#include "gui/shell/program.h"
+#include "gui/shell/study_session.h"
 #include "gui/reading/view_authors_notes_frame.h"
 #include "core/book/authors_notes.h"
 #include "gui_book.h"
@@ -15,14 +15,14 @@ namespace {
 
 struct AuthorsNotes : ::testing::Test {
     AuthorsNotes() {
-        Program.ProgramDirectory = Book.Dir.Path();
+        Program.Open(Program.ReadBook(Book.Write()));
         Notes = new TViewAuthorsNotesFrame1(Program, &Client);
         Memo = Notes->findChild<QPlainTextEdit*>("Memo1");
         Client.show();
     }
 
     testing::GuiBook Book;
-    TProgram Program;
+    TStudySession Program;
     QWidget Client;
     TViewAuthorsNotesFrame1* Notes;
     QPlainTextEdit* Memo;

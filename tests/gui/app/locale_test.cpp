@@ -53,7 +53,7 @@ TEST(Locales, BookNumbersReadAlikeTypedAnswersTakeEitherSeparatorMoneyKeepsItsCu
 }
 
 TEST(Locales, TheSettingsSectionNamesTheBooksCurrency) {
-    TProgram program;
+    TBookSettings program;
     program.SettingsSection = "Personal Finance";
     ReadSettingsText(program, "[Other]\nCurrency=de_DE\n[personal finance]\ncurrency = en_US\n");
     EXPECT_EQ(program.BookCurrency, "en_US");

@@ -223,22 +223,19 @@ TEST(MainForm, MissingPicturesAreNamedOnceAndTheChapterStillChanges) {
 TEST(MainForm, SaveScoresReportsAFailure) {
     GuiBook book;
     MainWindow window(book);
-    window.program.SaveDirectory = (window.program.ProgramDirectory / "no-such-folder/").string();
-    window.program.SaveDirectoryNamed = true;
+    window.session.SetSaveDirectory((window.session.Folder() / "no-such-folder/").string());
     window.Action("SaveScoresItem")->trigger();
     ASSERT_EQ(TMessageBoxes::Shown().size(), 1);
     EXPECT_EQ(TMessageBoxes::Shown()[0], "Unable to save scores");
-    window.program.SaveDirectory = (window.program.ProgramDirectory / "").string();
-    window.program.SaveDirectoryNamed = true;
+    window.session.SetSaveDirectory((window.session.Folder() / "").string());
     window.form->close();
-    EXPECT_TRUE(std::filesystem::exists(window.program.ProgramDirectory / "SCORES.SAV"));
+    EXPECT_TRUE(std::filesystem::exists(window.session.Folder() / "SCORES.SAV"));
 }
 
 TEST(MainForm, SaveScoresTellsOnceOfAScoreFileDamagedMeanwhile) {
     GuiBook book;
     MainWindow window(book);
-    window.program.SaveDirectory = (window.program.ProgramDirectory / "").string();
-    window.program.SaveDirectoryNamed = true;
+    window.session.SetSaveDirectory((window.session.Folder() / "").string());
     book.Dir.Write("SCORES.SAV", std::string("\x02\x00\x01", 3));
     window.Action("SaveScoresItem")->trigger();
     window.Action("SaveScoresItem")->trigger();
@@ -254,7 +251,7 @@ TEST(MainForm, AScoreFileLinkToAnotherFileIsNotWrittenThrough) {
     const std::filesystem::path notes = book.Dir.Path() / "notes.txt";
     book.Dir.Write("notes.txt", "my notes\n");
     std::filesystem::create_symlink(notes, book.Dir.Path() / "SCORES.SAV");
-    window.program.Scores();
+    window.session.Scores();
     TMessageBoxes::Reset();
     TMessageBoxes::SetUnattended(true);
     window.Action("SaveScoresItem")->trigger();
@@ -264,7 +261,7 @@ TEST(MainForm, AScoreFileLinkToAnotherFileIsNotWrittenThrough) {
         "Quillara cannot save scores as " +
         QString::fromStdString((book.Dir.Path() / "SCORES.SAV").string())))
         << TMessageBoxes::Shown().join("|").toStdString();
-    EXPECT_TRUE(std::filesystem::exists(window.program.ScoreFilePath()));
+    EXPECT_TRUE(std::filesystem::exists(window.session.ScoreFilePath()));
 }
 
 TEST(MainForm, GlossaryNotesAndAboutFromTheMenus) {
@@ -319,7 +316,7 @@ TEST(MainForm, PagesTakeTheFocusAndEscapeClosesTheHelp) {
     MainWindow window(book);
     window.form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.form.get()));
-    window.Action(("TopicItem" + std::to_string(window.program.Book->Topics[0].TopicId)).c_str())
+    window.Action(("TopicItem" + std::to_string(window.session.Book().Topics[0].TopicId)).c_str())
         ->trigger();
     auto* page = window.Child<QTextBrowser>("htmlLite1");
     ASSERT_TRUE(page->isVisible());

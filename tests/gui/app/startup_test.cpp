@@ -75,7 +75,7 @@ private:
 // Runs start-up with the current directory set to `cwd`, restoring it afterwards, and closes the
 // main window as soon as it has been drawn so that start-up returns from its event loop.
 // `shownBeforeTheWindow` receives the messages shown before the main window showed.
-int Start(TProgram& program, const std::vector<std::string>& arguments, const std::string& self,
+int Start(TStudySession& program, const std::vector<std::string>& arguments, const std::string& self,
           const fs::path& cwd, QStringList* shownBeforeTheWindow = nullptr) {
     const fs::path before = fs::current_path();
     fs::current_path(cwd);
@@ -118,10 +118,10 @@ TEST(Startup, OpensTheBookNamedByAFileInItAndSavesTheScoresThere) {
     GuiBook book;
     const fs::path dir = book.Write();
     TempBookDir elsewhere;
-    TProgram program;
+    TStudySession program;
     EXPECT_EQ(Start(program, {(dir / "BOOK.DEF").string()}, "/usr/bin/quillara", dir), 0);
-    ASSERT_TRUE(program.Book);
-    EXPECT_EQ(program.Book->Title, "Test Book");
+    ASSERT_TRUE(program.IsOpen());
+    EXPECT_EQ(program.Book().Title, "Test Book");
     ASSERT_TRUE(program.Glossary());
     EXPECT_EQ(program.Glossary()->Entries().size(), 3u);
     // No save directory named and no score file here: the student's own folder for the book.
@@ -133,39 +133,39 @@ TEST(Startup, OpensTheBookNamedByAFileInItAndSavesTheScoresThere) {
 TEST(Startup, ABareNameLooksInTheCurrentDirectoryAndNoArgumentInTheProgramsOwn) {
     GuiBook book;
     const fs::path dir = book.Write();
-    TProgram bare;
+    TStudySession bare;
     EXPECT_EQ(Start(bare, {"BOOK.DEF"}, "/usr/bin/quillara", dir), 0);
-    ASSERT_TRUE(bare.Book);
-    EXPECT_TRUE(bare.ProgramDirectory.empty());
-    TProgram none;
+    ASSERT_TRUE(bare.IsOpen());
+    EXPECT_TRUE(bare.Folder().empty());
+    TStudySession none;
     EXPECT_EQ(Start(none, {}, (dir / "quillara").string(), fs::temp_directory_path()), 0);
-    ASSERT_TRUE(none.Book);
-    EXPECT_EQ(none.Book->Title, "Test Book");
+    ASSERT_TRUE(none.IsOpen());
+    EXPECT_EQ(none.Book().Title, "Test Book");
 }
 
 TEST(Startup, NoBookThenCancelEndsWithoutAScoreFile) {
     TempBookDir empty;
-    TProgram program;
+    TStudySession program;
     TMessageBoxes::QueueDialog([](QDialog*) { return int(QDialog::Rejected); });
     EXPECT_EQ(Start(program, {empty.Path().string()}, "x", empty.Path()), 0);
     ASSERT_EQ(TMessageBoxes::Shown().size(), 1);
     EXPECT_EQ(TMessageBoxes::Shown()[0].toStdString(), MissingBookMessage);
     EXPECT_FALSE(fs::exists(empty.Path() / "SCORES.SAV"));
-    EXPECT_FALSE(program.Book);
+    EXPECT_FALSE(program.IsOpen());
 }
 
 TEST(Startup, NoBookThenAnotherDirectoryChosenInTheDialog) {
     TempBookDir empty;
     GuiBook book;
     const fs::path dir = book.Write();
-    TProgram program;
+    TStudySession program;
     TMessageBoxes::QueueDialog([&](QDialog* dialog) {
         static_cast<TOpenBookDlg*>(dialog)->SelectDirectory(dir);
         return int(QDialog::Accepted);
     });
     EXPECT_EQ(Start(program, {empty.Path().string()}, "x", empty.Path()), 0);
-    ASSERT_TRUE(program.Book);
-    EXPECT_EQ(program.ProgramDirectory, dir);
+    ASSERT_TRUE(program.IsOpen());
+    EXPECT_EQ(program.Folder(), dir);
 }
 
 TEST(Startup, FromTheMenuWithNoBookTheDialogStartsInTheInstalledDemoBook) {
@@ -188,15 +188,15 @@ TEST(Startup, FromTheMenuWithNoBookTheDialogStartsInTheInstalledDemoBook) {
         currentThen = fs::current_path();
         return int(QDialog::Accepted);
     });
-    TProgram program;
+    TStudySession program;
     EXPECT_EQ(Start(program, {}, self, home.Path()), 0);
     // Nothing remembered: the choice comes first, with no message about a missing book.
     EXPECT_TRUE(TMessageBoxes::Shown().isEmpty()) << TMessageBoxes::Shown().join("|").toStdString();
     EXPECT_EQ(startedIn, fs::canonical(demo));
     // Only the student's own browsing moves the current directory, where the scores are kept.
     EXPECT_EQ(currentThen, fs::canonical(home.Path()));
-    ASSERT_TRUE(program.Book);
-    EXPECT_EQ(program.Book->Title, "Test Book");
+    ASSERT_TRUE(program.IsOpen());
+    EXPECT_EQ(program.Book().Title, "Test Book");
     EXPECT_TRUE(fs::exists(BookScores(demo)));
     EXPECT_FALSE(fs::exists(home.Path() / "SCORES.SAV"));
     EXPECT_FALSE(fs::exists(demo / "SCORES.SAV"));
@@ -208,7 +208,7 @@ TEST(Startup, FromTheMenuWithNoBookTheDialogStartsInTheInstalledDemoBook) {
         startedIn = static_cast<TOpenBookDlg*>(dialog)->SelectedDirectory();
         return int(QDialog::Rejected);
     });
-    TProgram second;
+    TStudySession second;
     EXPECT_EQ(Start(second, {home.Path().string()}, self, here), 0);
     EXPECT_EQ(startedIn, fs::canonical(here));
 }
@@ -224,20 +224,20 @@ TEST(Startup, TheBookUsedLastReopensWithItsOwnHistoryFromAnyFolder) {
     const fs::path twinDir = twin.Write();
     TempBookDir cwd1, cwd2;
     {
-        TProgram first;
+        TStudySession first;
         ASSERT_EQ(Start(first, {dir.string()}, "/usr/bin/quillara", cwd1.Path()), 0);
         first.Scores().addAttempt(MakeScore(45000, "Mine", {{1, 1, 0}}));
-        ASSERT_TRUE(first.SaveScores(nullptr));
+        ASSERT_TRUE(first.SaveScores());
     }
-    TProgram again;
+    TStudySession again;
     ASSERT_EQ(Start(again, {}, "/usr/bin/quillara", cwd2.Path()), 0);
     EXPECT_TRUE(TMessageBoxes::Shown().isEmpty()) << TMessageBoxes::Shown().join("|").toStdString();
-    ASSERT_TRUE(again.Book);
+    ASSERT_TRUE(again.IsOpen());
     EXPECT_EQ(fs::canonical(again.BookDir()), fs::canonical(dir));
     EXPECT_EQ(again.Scores().size(), 1u);
     EXPECT_FALSE(fs::exists(cwd1.Path() / ScoreFileName));
 
-    TProgram other;
+    TStudySession other;
     ASSERT_EQ(Start(other, {twinDir.string()}, "/usr/bin/quillara", cwd2.Path()), 0);
     EXPECT_EQ(other.Scores().size(), 0u);
     EXPECT_NE(BookScores(dir), BookScores(twinDir));
@@ -246,7 +246,7 @@ TEST(Startup, TheBookUsedLastReopensWithItsOwnHistoryFromAnyFolder) {
     TScoreHistory here;
     here.addAttempt(MakeScore(45001, "Here", {{1, 0, 1}}));
     ASSERT_TRUE(here.saveScores((cwd2.Path() / "").string()));
-    TProgram local;
+    TStudySession local;
     ASSERT_EQ(Start(local, {dir.string()}, "/usr/bin/quillara", cwd2.Path()), 0);
     ASSERT_EQ(local.Scores().size(), 1u);
     EXPECT_EQ(local.Scores().at(0).description(), "Here");
@@ -258,7 +258,7 @@ TEST(Startup, UnknownVersionIsReportedAndASecondFailureEndsWithItsReason) {
                                       "BPQZ\x09",
                                       6));
     TempBookDir empty;
-    TProgram program;
+    TStudySession program;
     TMessageBoxes::QueueDialog([&](QDialog* dialog) {
         static_cast<TOpenBookDlg*>(dialog)->SelectDirectory(empty.Path());
         return int(QDialog::Accepted);
@@ -275,13 +275,13 @@ TEST(Startup, SettingsMoveTheSaveDirectoryAndAFailedGlossaryEndsAtOnce) {
     TempBookDir saves;
     book.Dir.Write("wquillara.ini",
                    "[test book]\nsave directory = " + saves.Path().string() + "/\n");
-    TProgram program;
+    TStudySession program;
     EXPECT_EQ(Start(program, {dir.string()}, "x", dir), 0);
     EXPECT_TRUE(fs::exists(saves.Path() / "SCORES.SAV"));
     EXPECT_FALSE(fs::exists(dir / "SCORES.SAV"));
 
     book.Dir.Write("GLOSSARY.DEF", "\x05");
-    TProgram broken;
+    TStudySession broken;
     EXPECT_EQ(Start(broken, {dir.string()}, "x", dir), 0);
     ASSERT_FALSE(TMessageBoxes::Shown().isEmpty());
     EXPECT_EQ(TMessageBoxes::Shown().back().toStdString(), GlossaryFailedMessage);
@@ -302,7 +302,7 @@ TEST(Startup, ADamagedScoreFileIsKeptAndToldOfOnce) {
     const std::string cut = two.writeScores().substr(0, 12);
     book.Dir.Write("SCORES.SAV", cut);
     for (int run = 0; run < 2; ++run) {
-        TProgram program;
+        TStudySession program;
         const QStringList earlier = TMessageBoxes::Shown();
         QStringList beforeWindow{"not drawn"};
         EXPECT_EQ(Start(program, {dir.string()}, "x", dir, &beforeWindow), 0);
@@ -330,7 +330,7 @@ TEST(Startup, AScoreFileTooLargeToReadIsToldOfAndKept) {
     GuiBook book;
     const fs::path dir = book.Write();
     book.Dir.WriteSparse("SCORES.SAV", MaxScoreFileSize + 1);
-    TProgram program;
+    TStudySession program;
     EXPECT_EQ(Start(program, {dir.string()}, "x", dir), 0);
     ASSERT_EQ(TMessageBoxes::Shown().size(), 1);
     const std::string told = TMessageBoxes::Shown()[0].toStdString();
@@ -373,7 +373,7 @@ TEST(Startup, AStartThatAddsNothingLeavesTheScoreFileAlone) {
     fs::last_write_time(scoreFile, longAgo);
     const std::vector<std::string> files = TempBookDir::FileNames(dir);
 
-    TProgram started;
+    TStudySession started;
     EXPECT_EQ(Start(started, {dir.string()}, "x", dir), 0);
     EXPECT_EQ(started.Scores().size(), 2u);
     {
@@ -408,7 +408,7 @@ TEST(Startup, AGlossaryReadLateIsToldOfOnce) {
     // At start-up, it is read once the window is drawn, and told of once.
     TMessageBoxes::Reset();
     TMessageBoxes::SetUnattended(true);
-    TProgram started;
+    TStudySession started;
     QStringList beforeWindow{"not drawn"};
     EXPECT_EQ(Start(started, {book.Dir.Path().string()}, "x", book.Dir.Path(), &beforeWindow), 0);
     EXPECT_TRUE(beforeWindow.isEmpty()) << beforeWindow.join("|").toStdString();
@@ -449,9 +449,9 @@ TEST(Startup, TheScoresOfAReadOnlyBookAreKeptInTheDataFolder) {
     const fs::path kept = BookScores(dir);
     {
         MainWindow window(book);
-        window.program.Scores().addAttempt(MakeScore(45000, "Mine", {{1, 1, 0}}));
+        window.session.Scores().addAttempt(MakeScore(45000, "Mine", {{1, 1, 0}}));
         window.Action("SaveScoresItem")->trigger();
-        window.program.Scores().addAttempt(MakeScore(45001, "Mine too", {{1, 0, 1}}));
+        window.session.Scores().addAttempt(MakeScore(45001, "Mine too", {{1, 0, 1}}));
         window.form->close();
     }
     ASSERT_EQ(TMessageBoxes::Shown().size(), 1) << TMessageBoxes::Shown().join("|").toStdString();
@@ -462,14 +462,14 @@ TEST(Startup, TheScoresOfAReadOnlyBookAreKeptInTheDataFolder) {
 
     TMessageBoxes::Reset();
     TMessageBoxes::SetUnattended(true);
-    TProgram next;
+    TStudySession next;
     EXPECT_EQ(Start(next, {dir.string()}, "x", dir), 0);
     EXPECT_EQ(next.Scores().size(), 2u);
     EXPECT_TRUE(TMessageBoxes::Shown().isEmpty()) << TMessageBoxes::Shown().join("|").toStdString();
 }
 
 TEST(Settings, SectionAndKeysIgnoreCaseAndValuesStayAsWritten) {
-    TProgram program;
+    TBookSettings program;
     program.SettingsSection = "Biology";
     program.SaveDirectory = "keep/";
     ReadSettingsText(

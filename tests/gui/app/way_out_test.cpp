@@ -38,9 +38,9 @@ void AskThree(GuiBook& book) {
 }
 
 // The attempts in the score file on disk, as another window would read them.
-std::vector<std::string> OnDisk(const TProgram& program) {
+std::vector<std::string> OnDisk(const TStudySession& session) {
     TScoreHistory history;
-    history.loadScores(program.SaveDirectory);
+    history.loadScores(session.Settings().SaveDirectory);
     std::vector<std::string> found;
     for (std::size_t i = 0; i < history.size(); ++i)
         found.push_back(std::string(history.at(i).description()) + " " +
@@ -90,7 +90,7 @@ TEST(WayOut, EveryWayOutKeepsWhatWasAnswered) {
         // A finished quiz shows its results; every other way out ends with the window.
         EXPECT_EQ(runner->isVisible(), way == EWay::Finished);
         EXPECT_EQ(
-            OnDisk(window.program),
+            OnDisk(window.session),
             std::vector<std::string>{"True False Quiz from chapter 1 " + std::to_string(answers)});
         EXPECT_TRUE(TMessageBoxes::Shown().isEmpty())
             << TMessageBoxes::Shown().join("|").toStdString();
@@ -111,7 +111,7 @@ TEST(WayOut, ASignalDuringAnAnswerDialogStillEndsAndKeeps) {
     });
     In<QPushButton>(runner, "ButtonTrue")->click();
     QTRY_VERIFY(!window.form->isVisible());
-    EXPECT_EQ(OnDisk(window.program), std::vector<std::string>{"True False Quiz from chapter 1 1"});
+    EXPECT_EQ(OnDisk(window.session), std::vector<std::string>{"True False Quiz from chapter 1 1"});
 }
 
 // The answer dialog belongs to the window that asked, and the focus goes back to that window's
@@ -157,7 +157,7 @@ TEST(WindowPlace, TheFirstStartFillsTwoThirdsAndLaterStartsRestoreWhatWasLeft) {
     const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
     {
         MainWindow first(book);
-        TMainForm fresh(first.program);
+        TMainForm fresh(first.session);
         QSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                       QStringLiteral("/quillara/quillara.conf"),
                   QSettings::IniFormat)
@@ -169,12 +169,12 @@ TEST(WindowPlace, TheFirstStartFillsTwoThirdsAndLaterStartsRestoreWhatWasLeft) {
         fresh.close();
     }
     MainWindow second(book);
-    TMainForm again(second.program);
+    TMainForm again(second.session);
     PlaceMainWindow(again);
     EXPECT_EQ(again.geometry().size(), QSize(700, 500));
     again.showMaximized();
     again.close();
-    TMainForm third(second.program);
+    TMainForm third(second.session);
     PlaceMainWindow(third);
     EXPECT_TRUE(third.windowState() & Qt::WindowMaximized);
 }

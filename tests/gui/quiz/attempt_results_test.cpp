@@ -65,7 +65,7 @@ TEST(AttemptResults, AQuizShowsWhatWasMissedAndRetakesIt) {
     EXPECT_EQ(runner->window()->focusWidget(), retake);
 
     // The record is on disk already, the results on screen or not.
-    EXPECT_EQ(window.program.Scores().size(), 1u);
+    EXPECT_EQ(window.session.Scores().size(), 1u);
     QTest::keyClick(retake, Qt::Key_Return);
     ASSERT_TRUE(runner->isVisible());
     EXPECT_FALSE(In(runner, "AttemptResults")->isVisible());
@@ -104,7 +104,7 @@ TEST(AttemptResults, ATestEndedEarlyShowsEachChapterInItsWindow) {
     In<QPushButton>(runner, "QuitButton")->click();
     ASSERT_TRUE(testWindow->isVisible());
     ASSERT_TRUE(In(runner, "AttemptResults")->isVisible());
-    const int correct = window.program.Scores().at(0).totalCorrect();
+    const int correct = window.session.Scores().at(0).totalCorrect();
     EXPECT_EQ(In<QLabel>(runner, "ResultScore")->text().toStdString(),
               std::to_string(correct) + " of 2, " + std::to_string(correct * 50) + "%");
     const QString details = In<QTextBrowser>(runner, "ResultDetails")->toPlainText();

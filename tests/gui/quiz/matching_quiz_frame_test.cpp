@@ -81,9 +81,9 @@ TEST(MatchingQuizFrame, AnswersFromTheKeyboardAndTheMouseUntilTheEnd) {
         EXPECT_EQ(terms->count(), asked == 10 ? 0 : 12 - asked);
     }
     EXPECT_EQ(TMessageBoxes::Shown().back(), "End of Matching Quiz");
-    ASSERT_EQ(window.program.Scores().size(), 1u);
-    EXPECT_EQ(window.program.Scores().at(0).totalAnswered(), 10);
-    const int correct = window.program.Scores().at(0).totalCorrect();
+    ASSERT_EQ(window.session.Scores().size(), 1u);
+    EXPECT_EQ(window.session.Scores().at(0).totalAnswered(), 10);
+    const int correct = window.session.Scores().at(0).totalCorrect();
     EXPECT_GE(correct, 1);
 
     // The results list each missed definition with the term chosen and the right one, and offer
@@ -115,13 +115,13 @@ TEST(MatchingQuizFrame, EndingEarlyAsksAndAChapterWithoutTermsEndsAtOnce) {
     EXPECT_TRUE(frame->isHidden());
     EXPECT_EQ(TMessageBoxes::Shown(),
               QStringList(2, "Are you sure you want to end the matching quiz?"));
-    EXPECT_TRUE(window.program.Scores().empty());
+    EXPECT_TRUE(window.session.Scores().empty());
 
     window.form->SelectChapter(2);
     window.Action("GlossaryMatchingItem")->trigger();
     EXPECT_TRUE(frame->isHidden());
     EXPECT_EQ(TMessageBoxes::Shown().back(), "End of Matching Quiz");
-    EXPECT_TRUE(window.program.Scores().empty());
+    EXPECT_TRUE(window.session.Scores().empty());
 }
 
 } // namespace

@@ -105,8 +105,8 @@ TEST(QuizRunner, ATrueFalseQuizFromTheMenuCountsAndRecords) {
     // After the last answer's dialog the results show; closed, the cover shows.
     CloseResults(runner);
     EXPECT_TRUE(runner->isHidden());
-    ASSERT_EQ(window.program.Scores().size(), 1u);
-    const TScore& score = window.program.Scores().at(0);
+    ASSERT_EQ(window.session.Scores().size(), 1u);
+    const TScore& score = window.session.Scores().at(0);
     EXPECT_EQ(score.description(), "True False Quiz from chapter 1");
     EXPECT_EQ(score.detail(0).correct, 2);
     EXPECT_EQ(score.detail(0).incorrect, 1);
@@ -148,9 +148,9 @@ TEST(QuizRunner, MultipleChoiceLettersAndTryAgain) {
     EXPECT_EQ(seen[1].Score, "You have answered 0 of 1 questions correctly");
     CloseResults(runner);
     EXPECT_TRUE(runner->isHidden());
-    ASSERT_EQ(window.program.Scores().size(), 1u);
-    EXPECT_EQ(window.program.Scores().at(0).totalIncorrect(), 1);
-    EXPECT_EQ(window.program.Scores().at(0).totalCorrect(), 0);
+    ASSERT_EQ(window.session.Scores().size(), 1u);
+    EXPECT_EQ(window.session.Scores().at(0).totalIncorrect(), 1);
+    EXPECT_EQ(window.session.Scores().at(0).totalCorrect(), 0);
 }
 
 TEST(QuizRunner, EndingOrLeavingAQuizAsksFirst) {
@@ -175,7 +175,7 @@ TEST(QuizRunner, EndingOrLeavingAQuizAsksFirst) {
               (QStringList{"Are you sure you want to end the current True False Quiz?",
                            "Are you sure you want to end the current True False Quiz?"}));
     EXPECT_TRUE(runner->isHidden());
-    EXPECT_TRUE(window.program.Scores().empty()) << "nothing answered, nothing recorded";
+    EXPECT_TRUE(window.session.Scores().empty()) << "nothing answered, nothing recorded";
 
     // A chapter without questions of the kind starts nothing.
     window.Action("QuizMultipleChoiceItem")->trigger();
@@ -221,8 +221,8 @@ TEST(TestWindow, ATestOverChosenChaptersRunsInItsOwnWindow) {
     In<QPushButton>(runner, "ButtonFalse")->click();
     CloseResults(runner);
     EXPECT_FALSE(testWindow->isVisible()) << "the test window closes with its results";
-    ASSERT_EQ(window.program.Scores().size(), 1u);
-    const TScore& score = window.program.Scores().at(0);
+    ASSERT_EQ(window.session.Scores().size(), 1u);
+    const TScore& score = window.session.Scores().at(0);
     EXPECT_EQ(score.description(), "True False Test from chapters 1-2");
     EXPECT_EQ(score.totalCorrect() + score.totalIncorrect(), 2);
     EXPECT_EQ(score.detailCount(), 2);
@@ -245,7 +245,7 @@ TEST(TestWindow, ClosingTheWindowKeepsTheTestForTheNextCommandToAsk) {
     EXPECT_EQ(TMessageBoxes::Shown(),
               QStringList{"Are you sure you want to end the current True False Test?"});
     EXPECT_FALSE(window.form->GlossaryView()->isHidden());
-    ASSERT_EQ(window.program.Scores().size(), 1u) << "the answer given was kept";
+    ASSERT_EQ(window.session.Scores().size(), 1u) << "the answer given was kept";
 }
 
 TEST(QuizRunner, WordProblemsAreJudgedOnTheRoundedValue) {
@@ -293,7 +293,7 @@ TEST(QuizRunner, WordProblemsAreJudgedOnTheRoundedValue) {
     }
     CloseResults(runner);
     EXPECT_TRUE(runner->isHidden());
-    EXPECT_EQ(window.program.Scores().at(0).totalIncorrect(), 3);
+    EXPECT_EQ(window.session.Scores().at(0).totalIncorrect(), 3);
 }
 
 // Word Problems are offered for the chapters whose bank has one, from the menu and the link, and
@@ -304,8 +304,9 @@ TEST(QuizRunner, WordProblemsAreOfferedWhereAChapterHasThem) {
     problem.Formula = "5/2";
     problem.RoundTo = 1;
     book.Banks[1] = {Question(qkTrueFalse, 'T'), problem, problem};
-    MainWindow window(book);
-    window.program.Regional.DecimalSeparator = ",";
+    TRegionalSettings comma;
+    comma.DecimalSeparator = ",";
+    MainWindow window(book, comma);
     auto* chooser = window.Child<QComboBox>("ComboBox1");
     for (const int chapter : {2, 1, 2}) {
         chooser->setCurrentIndex(chapter - 1);
@@ -326,8 +327,8 @@ TEST(QuizRunner, WordProblemsAreOfferedWhereAChapterHasThem) {
         QTest::keyClicks(box, QString::fromLatin1(typed));
         QTest::keyClick(box, Qt::Key_Return);
     }
-    EXPECT_EQ(window.program.Scores().at(0).totalCorrect(), 2);
-    EXPECT_EQ(window.program.Scores().at(0).description(), "Word-Problem Quiz from chapter 2");
+    EXPECT_EQ(window.session.Scores().at(0).totalCorrect(), 2);
+    EXPECT_EQ(window.session.Scores().at(0).description(), "Word-Problem Quiz from chapter 2");
 }
 
 } // namespace
@@ -383,10 +384,10 @@ TEST(Retake, AsksExactlyTheMissedQuestionsInTheRunnerThatAskedThem) {
     asked.sort();
     missed.sort();
     EXPECT_EQ(asked, missed);
-    ASSERT_EQ(window.program.Scores().size(), 2u);
-    EXPECT_EQ(window.program.Scores().at(1).description(),
+    ASSERT_EQ(window.session.Scores().size(), 2u);
+    EXPECT_EQ(window.session.Scores().at(1).description(),
               "Retake of Multiple Choice Quiz from chapter 1");
-    EXPECT_EQ(window.program.Scores().at(1).totalCorrect(), 2);
+    EXPECT_EQ(window.session.Scores().at(1).totalCorrect(), 2);
     EXPECT_FALSE(window.Action("RetakeItem")->isEnabled()) << "nothing missed this time";
 }
 

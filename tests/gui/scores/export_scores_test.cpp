@@ -22,15 +22,14 @@ constexpr const char* Header =
 // A window with two attempts in its history and its score file in a folder of its own.
 struct ExportWindow {
     explicit ExportWindow(GuiBook& book) : window(book) {
-        window.program.SaveDirectory = (saveDir.Path() / "").string();
-        window.program.SaveDirectoryNamed = true;
+        window.session.SetSaveDirectory((saveDir.Path() / "").string());
         for (const auto& [date, chapter] : {std::pair{45358.25, 2}, std::pair{45359.5, 1}}) {
             auto score = std::make_unique<TScore>();
             score->date = date;
             score->setDescription("Test, \"chapters\"");
             score->addCorrect(static_cast<std::int16_t>(chapter));
             score->addIncorrect(static_cast<std::int16_t>(chapter));
-            window.program.Scores().addAttempt(std::move(score));
+            window.session.Scores().addAttempt(std::move(score));
         }
     }
     // Runs the menu command, answering the save dialog with `chosen` (empty cancels); returns the
@@ -71,7 +70,7 @@ TEST(ExportScores, TheMenuCommandWritesTheHistoryAndNothingElse) {
     EXPECT_TRUE(TempBookDir::FileNames(w.saveDir.Path()).empty()); // no score file was saved
 
     w.Export({});
-    w.window.program.Scores().clear();
+    w.window.session.Scores().clear();
     w.Export(w.exportDir.Path() / "empty.csv");
     EXPECT_EQ(TempBookDir::FileNames(w.exportDir.Path()),
               (std::vector<std::string>{"empty.csv", "mine.csv"}));
@@ -89,7 +88,7 @@ TEST(ExportScores, TheDefaultNameIsOneEveryFileSystemTakes) {
 TEST(ExportScores, RefusedAndFailedWritesAreReportedAndChangeNothing) {
     GuiBook book;
     ExportWindow w(book);
-    ASSERT_TRUE(w.window.program.Scores().saveScores(w.window.program.SaveDirectory));
+    ASSERT_TRUE(w.window.session.Scores().saveScores(w.window.session.Settings().SaveDirectory));
     const fs::path scoreFile = w.saveDir.Path() / ScoreFileName;
     const std::string saved = TempBookDir::ReadFile(scoreFile);
     fs::create_directory(w.exportDir.Path() / "folder");

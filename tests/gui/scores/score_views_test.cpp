@@ -71,7 +71,7 @@ TEST(SavedScores, AnEmptyHistoryHasOnlyItsMessage) {
 TEST(SavedScores, ListsNewestFirstAndGraphsAScoreOfSeveralChapters) {
     GuiBook book;
     MainWindow window(book);
-    TScoreHistory& history = window.program.Scores();
+    TScoreHistory& history = window.session.Scores();
     AddScore(history, 46000, "True False Quiz from chapter 1", {{1, 2, 1}});
     AddScore(history, 46001.5, "TF/MC Test from chapters 1-2, 5",
              {{2, 3, 1}, {5, 1, 3}, {1, 2, 2}});
@@ -132,7 +132,7 @@ TEST(SavedScores, TheDescriptionTakesWhatIsLeftAndTheScoreAlwaysShows) {
     MainWindow window(book);
     const QString longest = QStringLiteral(
         "A rather long description of a test over many chapters, longer than a narrow view");
-    AddScore(window.program.Scores(), 46000, longest.toStdString(), {{1, 1, 0}});
+    AddScore(window.session.Scores(), 46000, longest.toStdString(), {{1, 1, 0}});
     TViewScoreFrame* view = window.form->SavedScores();
     window.form->SwitchToView(view);
     auto* grid = In<QTableView>(view, "ScoreGrid");
@@ -158,7 +158,7 @@ TEST(SavedScores, TheDescriptionTakesWhatIsLeftAndTheScoreAlwaysShows) {
 TEST(ChapterGraph, TheTenNewestScoresOfTheChapterOldestFirst) {
     GuiBook book;
     MainWindow window(book);
-    TScoreHistory& history = window.program.Scores();
+    TScoreHistory& history = window.session.Scores();
     // Day 46000 is 2025-12-09; one score a day, the chapter's share going up.
     for (int i = 0; i < 12; ++i)
         AddScore(history, 46000 + i, "Quiz", {{2, 1, 1}, {1, i, 11 - i}});
@@ -180,7 +180,7 @@ TEST(ChapterGraph, TheTenNewestScoresOfTheChapterOldestFirst) {
     // One score: a single 3D bar, red where it stands.
     GuiBook other;
     MainWindow single(other);
-    AddScore(single.program.Scores(), 46000, "Quiz", {{1, 2, 1}});
+    AddScore(single.session.Scores(), 46000, "Quiz", {{1, 2, 1}});
     single.Action("GraphScoresItem")->trigger();
     auto* bar = In<TGrapherWidget>(single.form->ScoreGraph(), "Grapher1");
     const TGrapher& one = bar->Chart();
@@ -195,12 +195,11 @@ TEST(ChapterGraph, TheTenNewestScoresOfTheChapterOldestFirst) {
 TEST(SavedScores, SaveScoresListsWhatAnotherWindowSaved) {
     GuiBook book;
     MainWindow window(book);
-    window.program.SaveDirectory = (window.program.ProgramDirectory / "").string();
-    window.program.SaveDirectoryNamed = true;
-    AddScore(window.program.Scores(), 45000, "Mine", {{1, 1, 0}});
+    window.session.SetSaveDirectory((window.session.Folder() / "").string());
+    AddScore(window.session.Scores(), 45000, "Mine", {{1, 1, 0}});
     TScoreHistory other;
     AddScore(other, 45001, "Theirs", {{2, 1, 0}});
-    ASSERT_TRUE(other.saveScores(window.program.SaveDirectory));
+    ASSERT_TRUE(other.saveScores(window.session.Settings().SaveDirectory));
     window.Action("ViewSavedScoresItem")->trigger();
     auto* grid = In<QTableView>(window.form->SavedScores(), "ScoreGrid");
     ASSERT_EQ(grid->verticalHeader()->count(), 1);

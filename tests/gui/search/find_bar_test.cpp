@@ -1,5 +1,5 @@
 #include "gui/help/help_window.h"
-#include "gui/shell/program.h"
+#include "gui/shell/study_session.h"
 #include "gui/reading/view_authors_notes_frame.h"
 #include "gui/reading/view_topic_frame.h"
 #include "find_child.h"
@@ -63,7 +63,7 @@ void Press(const Host& host, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::
 
 struct HostCase {
     const char* Name;
-    std::function<Host(GuiBook&, TProgram&)> Make;
+    std::function<Host(GuiBook&, TStudySession&)> Make;
     const char* Query;
     QStringList Found; // the page's matches in order, as it shows them
 };
@@ -78,9 +78,9 @@ std::string LongTopicPage() {
 
 const HostCase HostCases[] = {
     {"topic page",
-     [](GuiBook& book, TProgram& program) {
+     [](GuiBook& book, TStudySession& program) {
          book.Pages[0][0].Page = LongTopicPage();
-         program.ProgramDirectory = book.Write();
+         program.Open(program.ReadBook(book.Write()));
          auto* view = new TViewTopicFrame1(program);
          Host host{std::unique_ptr<QWidget>(view), view->PageFindBar(),
                    In<ThtmlLite>(view, "htmlLite1"), nullptr};
@@ -92,9 +92,9 @@ const HostCase HostCases[] = {
      "cell",
      {"cell", "CELL", "cell"}},
     {"author's notes",
-     [](GuiBook& book, TProgram& program) {
+     [](GuiBook& book, TStudySession& program) {
          book.AuthorsNotes = "Na\xEFve readers\r\nmeet naive ideas; NA\xCFVE again.";
-         program.ProgramDirectory = book.Write();
+         program.Open(program.ReadBook(book.Write()));
          auto* view = new TViewAuthorsNotesFrame1(program);
          Host host{std::unique_ptr<QWidget>(view), view->NotesFindBar(),
                    In<QPlainTextEdit>(view, "Memo1"), nullptr};
@@ -106,7 +106,7 @@ const HostCase HostCases[] = {
      "naive",
      {"Na\u00EFve", "naive", "NA\u00CFVE"}},
     {"help",
-     [](GuiBook&, TProgram&) {
+     [](GuiBook&, TStudySession&) {
          auto* help = new THelpWindow;
          help->ShowContents();
          Host host{std::unique_ptr<QWidget>(help), help->PageFindBar(),
@@ -123,7 +123,7 @@ TEST(FindBar, CtrlFFindsAndF3MovesOnThroughEveryMatchAndRound) {
     for (const HostCase& c : HostCases) {
         SCOPED_TRACE(c.Name);
         GuiBook book;
-        TProgram program;
+        TStudySession program;
         const Host host = c.Make(book, program);
         EXPECT_TRUE(host.Bar->isHidden());
 
@@ -182,7 +182,7 @@ TEST(FindBar, CtrlFFindsAndF3MovesOnThroughEveryMatchAndRound) {
 
 TEST(FindBar, TypingKeepsTheCurrentMatchAndANewPageIsSearchedAfresh) {
     GuiBook book;
-    TProgram program;
+    TStudySession program;
     const Host host = HostCases[0].Make(book, program);
     auto* view = static_cast<TViewTopicFrame1*>(host.Window.get());
     auto* box = In<QLineEdit>(host.Bar, "findText");

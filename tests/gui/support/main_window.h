@@ -11,14 +11,14 @@ namespace quillara::testing {
 
 // A main window on a book written in the test, shown offscreen as start-up would show it.
 struct MainWindow {
-    explicit MainWindow(GuiBook& book) {
-        program.ProgramDirectory = book.Write();
-        program.Book = LoadBookProperties(program.ProgramDirectory, program.Regional);
-        program.SettingsSection = program.Book->Title;
+    // `regional` is the student's conventions.
+    explicit MainWindow(GuiBook& book, TRegionalSettings regional = {}) : session(regional) {
+        auto read = session.ReadBook(book.Write());
         // The scores of the test's own book, never those of the current directory.
-        program.SaveDirectory = (program.ProgramDirectory / "").string();
-        program.SaveDirectoryNamed = true;
-        form = std::make_unique<gui::TMainForm>(program);
+        read.Settings.SaveDirectory = (read.Folder / "").string();
+        read.Settings.SaveDirectoryNamed = true;
+        session.Open(std::move(read));
+        form = std::make_unique<gui::TMainForm>(session);
         form->SetUpBook();
         form->show();
     }
@@ -30,7 +30,7 @@ struct MainWindow {
     }
     QMenu* Menu(const char* name) const { return Child<QMenu>(name); }
 
-    gui::TProgram program;
+    gui::TStudySession session;
     std::unique_ptr<gui::TMainForm> form;
 };
 

@@ -1,4 +1,4 @@
-#include "gui/shell/program.h"
+#include "gui/shell/study_session.h"
 #include "gui/reading/view_topic_frame.h"
 #include "gui_book.h"
 #include "gui/reading/html_lite.h"
@@ -302,8 +302,8 @@ TEST_F(PageBoundsTest, TablesNestedTooDeepLoseTheirInnerTables) {
 TEST(PageBoundsInView, TheHugeFontPageShowsBounded) {
     testing::GuiBook book;
     book.Pages[0][0].Page = "<p style=\"font-size:1638pt\">" + Words(3500) + "</p>";
-    TProgram program;
-    program.ProgramDirectory = book.Write();
+    TStudySession program;
+    program.Open(program.ReadBook(book.Write()));
     TViewTopicFrame1 view(program);
     view.resize(600, 500);
     view.show();

@@ -1,5 +1,5 @@
 #include "gui/shell/message_boxes.h"
-#include "gui/shell/program.h"
+#include "gui/shell/study_session.h"
 #include "gui/reading/view_topic_frame.h"
 #include "gui_book.h"
 #include "gui/reading/html_lite.h"
@@ -23,7 +23,7 @@ struct ViewTopicFrameTest : ::testing::Test {
         book.Book.ChapterNames.push_back("Motion");
         book.Pages.push_back({{"Summary", "<p>Summary of chapter 3</p>"}});
         book.Pages[1][1].Page = "<h2>Key ideas of chapter 2</h2><p><img src=\"chart.jpg\"></p>";
-        program.ProgramDirectory = book.Write();
+        program.Open(program.ReadBook(book.Write()));
         book.Dir.Write("chart.jpg",
                        quillara::EncodeJpeg({30, 20, std::vector<std::uint8_t>(1800, 90)}));
         view.show();
@@ -34,7 +34,7 @@ struct ViewTopicFrameTest : ::testing::Test {
     }
 
     quillara::testing::GuiBook book;
-    quillara::gui::TProgram program;
+    quillara::gui::TStudySession program;
     TViewTopicFrame1 view{program};
 };
 

@@ -1,0 +1,180 @@
+#include "gui/shell/study_session.h"
+
+#include "core/book/authors_notes.h"
+#include "core/book/topic_pages.h"
+#include "core/io/book_errors.h"
+#include "core/quiz/question_set.h"
+#include "gui/shell/damaged_scores_message.h"
+#include "gui/shell/regional_from_locale.h"
+#include "gui/widgets/book_picture.h"
+
+#include <cstdlib>
+
+namespace quillara::gui {
+
+const char* const GlossaryFailedMessage =
+    "Quillara was unable to read the glossary for this book. It is possible that parts of the "
+    "program are corrupted or were not installed. If this error persists, please reinstall the "
+    "software";
+
+const char* const ScoresNotSavedMessage = "Unable to save scores";
+
+namespace {
+
+QString Absolute(const std::string& path) {
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(path, error);
+    return QString::fromStdString(error ? path : absolute.lexically_normal().string());
+}
+
+// Names the score file as the student knows it: a folder that refuses writes, or something
+// under that name that is no score file to write, both stop the save there.
+QString MovedScoresMessage(const TScoreFolders& folders) {
+    return QStringLiteral("Quillara cannot save scores as %1, so your scores are kept in %2 "
+                          "instead.")
+        .arg(Absolute(folders.Save + ScoreFileName), Absolute(folders.User + ScoreFileName));
+}
+
+} // namespace
+
+TStudySession::TStudySession(TRegionalSettings regional)
+    : StudentRegional(regional), BookRegional(regional) {}
+
+TStudySession::TReadBook TStudySession::ReadBook(const std::filesystem::path& directory) const {
+    TReadBook read;
+    read.Folder = directory;
+    read.Settings.ProgramDirectory = directory;
+    read.Book = LoadBookProperties(read.Settings.BookDir(), StudentRegional);
+    if (read.Book->LoadFailed) throw TUnknownBookVersion(read.Book->LoadError);
+    read.Settings.SettingsSection = read.Book->Title;
+    ReadSettings(read.Settings);
+    return read;
+}
+
+void TStudySession::Open(TReadBook book) {
+    OpenFolder = std::move(book.Folder);
+    OpenBook = std::move(book.Book);
+    BookSettings = std::move(book.Settings);
+    BookRegional = StudentRegional;
+    if (!BookSettings.BookCurrency.empty())
+        UseBookCurrency(BookRegional, QString::fromStdString(BookSettings.BookCurrency));
+    CurrentChapter = 0;
+    WordProblemChapters.clear();
+    GlossaryAsked = false;
+    BookGlossary.reset();
+    ScoresRead = false;
+    History = TScoreHistory();
+    Place = TScorePlace();
+    EndRunning = nullptr;
+    emit BookOpened();
+}
+
+void TStudySession::SetSaveDirectory(std::string directory) {
+    BookSettings.SaveDirectory = std::move(directory);
+    BookSettings.SaveDirectoryNamed = true;
+}
+
+void TStudySession::SelectChapter(int chapter) {
+    CurrentChapter = chapter;
+    emit ChapterChanged(chapter);
+}
+
+std::string TStudySession::TopicText(int chapter, const std::string& title) const {
+    return FindTopicText(BookDir(), chapter, title);
+}
+
+std::string TStudySession::AuthorsNotes() const {
+    return LoadAuthorsNotes(BookDir());
+}
+
+// A bank is looked through once; asking again about its chapter asks nothing of the disk.
+bool TStudySession::ChapterHasWordProblems(int chapter) {
+    const auto [known, added] = WordProblemChapters.try_emplace(chapter, false);
+    if (added) known->second = quillara::ChapterHasWordProblems(BookDir(), chapter);
+    return known->second;
+}
+
+QImage TStudySession::Picture(const std::string& name, QSize room, qreal pixelRatio) const {
+    return LoadBookPicture(BookDir(), name, room, pixelRatio);
+}
+
+const TGlossary* TStudySession::Glossary() {
+    if (GlossaryAsked) return BookGlossary.get();
+    GlossaryAsked = true;
+    if (!OpenBook || !OpenBook->HasGlossary) return nullptr;
+    try {
+        auto glossary = std::make_unique<TGlossary>();
+        glossary->LoadGlossary(BookDir(), false);
+        BookGlossary = std::move(glossary);
+    } catch (const std::exception& e) {
+        // A file refused for its size is named with the limit: reinstalling would not help.
+        const bool tooLarge = dynamic_cast<const TFileTooLargeError*>(&e) != nullptr;
+        emit Failed(tooLarge ? QString::fromStdString(e.what())
+                             : QString::fromLatin1(GlossaryFailedMessage));
+        emit BookUnusable();
+    }
+    return BookGlossary.get();
+}
+
+TScoreHistory& TStudySession::Scores() {
+    if (!ScoresRead) {
+        // Set first: the message below lets events run, which may ask for the scores again.
+        ScoresRead = true;
+        Place.load(History, ScoreFolders());
+        TellOfDamagedScores();
+    }
+    return History;
+}
+
+bool TStudySession::SaveScores() {
+    // A history never read has had nothing added: the file already holds all of it.
+    if (!ScoresRead) return true;
+    const TScoreFolders folders = ScoreFolders();
+    const std::size_t before = History.size();
+    const TScorePlace::ESaved saved = Place.save(History, folders);
+    // A damaged file found on the way is told of first: it says why a save may have failed.
+    TellOfDamagedScores();
+    if (saved == TScorePlace::ESaved::MovedToUserFolder) emit Told(MovedScoresMessage(folders));
+    if (saved == TScorePlace::ESaved::Failed)
+        emit Failed(QString::fromLatin1(ScoresNotSavedMessage));
+    // The save may have taken in attempts another window saved.
+    if (History.size() != before) emit ScoresChanged();
+    return saved != TScorePlace::ESaved::Failed;
+}
+
+std::string TStudySession::ScoreFilePath() const {
+    return Place.directory(ScoreFolders()) + ScoreFileName;
+}
+
+void TStudySession::StartAttempt(std::function<void()> endKeepingAnswers) {
+    EndRunning = std::move(endKeepingAnswers);
+    emit AttemptStarted();
+}
+
+void TStudySession::EndAttempt(bool recorded) {
+    EndRunning = nullptr;
+    emit AttemptEnded(recorded);
+    if (!recorded) return;
+    emit ScoresChanged();
+    // Each attempt reaches the disk as it ends, not only when the program does.
+    SaveScores();
+}
+
+void TStudySession::EndRunningAttempt() {
+    // The view's own ending reports back through EndAttempt.
+    if (const auto end = std::exchange(EndRunning, nullptr)) end();
+}
+
+TScoreFolders TStudySession::ScoreFolders() const {
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    const std::string& title = BookSettings.SettingsSection;
+    return {BookSettings.SaveDirectory, BookScoresDirectory(title, BookDir(), dataHome, home),
+            UserScoresDirectory(title, dataHome, home), !BookSettings.SaveDirectoryNamed};
+}
+
+void TStudySession::TellOfDamagedScores() {
+    if (const auto damaged = History.takeDamagedFile()) emit Failed(DamagedScoresMessage(*damaged));
+}
+
+} // namespace quillara::gui
