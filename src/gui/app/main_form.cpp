@@ -688,7 +688,11 @@ void TMainForm::ListRecentBooks() {
             FileMenu);
         item->setObjectName(QStringLiteral("RecentBook%1").arg(n));
         item->setToolTip(folder);
-        connect(item, &QAction::triggered, this, [this, dir = book.Directory] { OpenBook(dir); });
+        connect(item, &QAction::triggered, this, [this, dir = book.Directory] {
+            // A book whose folder has gone is forgotten, as editors forget a file gone.
+            std::error_code gone;
+            if (!OpenBook(dir) && !std::filesystem::is_directory(dir, gone)) ForgetBook(dir);
+        });
         FileMenu->insertAction(after, item);
         RecentBookItems.push_back(item);
     }
