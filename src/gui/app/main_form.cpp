@@ -388,7 +388,7 @@ void TMainForm::BuildNavigation(QWidget* panel) {
 void TMainForm::SetUpBook() {
     const TBookProperties& book = *Program.Book;
     try {
-        const QImage cover = LoadBookPicture(Program.BookDir(), TBookProperties::CoverPictureFull(),
+        const QImage cover = LoadBookPicture(Program.BookDir(), CoverPictureFull,
                                              CoverRoom(), devicePixelRatioF());
         Host->Cover()->setPixmap(QPixmap::fromImage(cover));
         const QSize shown = cover.deviceIndependentSize().toSize();
@@ -558,7 +558,7 @@ QColor RightEdgeColour(const QImage& picture) {
 } // namespace
 
 void TMainForm::ShowChapterHeading(int chapter) {
-    const TColor colour = TBookProperties::ChapterHeadColor();
+    const TColor colour = ChapterHeadColor;
     FillBackground(ChapterHeading->parentWidget(), QColor(colour.Red, colour.Green, colour.Blue));
     ChapterHeading->clear();
     ChapterHeading->setAccessibleDescription(ChapterChooser->itemText(chapter - 1));
