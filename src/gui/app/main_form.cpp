@@ -388,8 +388,8 @@ void TMainForm::BuildNavigation(QWidget* panel) {
 void TMainForm::SetUpBook() {
     const TBookProperties& book = *Program.Book;
     try {
-        const QImage cover = LoadBookPicture(Program.BookDir(), CoverPictureFull,
-                                             CoverRoom(), devicePixelRatioF());
+        const QImage cover =
+            LoadBookPicture(Program.BookDir(), CoverPictureFull, CoverRoom(), devicePixelRatioF());
         Host->Cover()->setPixmap(QPixmap::fromImage(cover));
         const QSize shown = cover.deviceIndependentSize().toSize();
         Host->Cover()->setMinimumSize(shown.width() + 10, shown.height() + 20);
