@@ -22,7 +22,8 @@ constexpr Extended Principal = 2500, Rate = 0.045L, Periods = 12, Years = 10;
 struct WordProblem {
     TVariableList Variables;
     TFormulaList Formulas;
-    TFormulaScope Scope{Variables, Formulas};
+    TVariableValues Values;
+    TFormulaScope Scope{Variables, Formulas, Values};
     TFormula Answer{2};
 
     WordProblem() {
@@ -33,7 +34,7 @@ struct WordProblem {
         for (const auto& [name, value] : values) {
             Variables.push_back(
                 std::make_unique<TVarible>(name, vkNumber, TReal48{}, TReal48{}, 0, std::nullopt));
-            Variables.back()->Value = value;
+            Values.Set(*Variables.back(), value);
         }
         Answer.Source = "compound({principal}, {rate}, {periods}, {years}) - {principal}";
     }

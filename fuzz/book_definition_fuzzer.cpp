@@ -23,10 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         for (const auto& topic : book->Topics)
             book->TopicTitle(topic.TopicId);
-        for (const auto& variable : book->Variables) {
-            variable->DrawValue();
-            variable->DisplayText(regional);
-        }
+        TVariableValues values;
+        for (const auto& variable : book->Variables)
+            variable->DisplayText(values.Draw(*variable), regional);
         // What was read writes back and reads again.
         const std::string again =
             WriteBookProperties(*book, book->LoadFailed ? 5 : book->Version, regional);

@@ -29,7 +29,8 @@ struct Book {
     TSeededRandom Random{1};
     TVariableList Variables;
     TFormulaList Formulas;
-    TFormulaScope Scope{Variables, Formulas};
+    TVariableValues Values;
+    TFormulaScope Scope{Variables, Formulas, Values};
 
     Book() {
         SetProgramRandom(&Random);
@@ -39,11 +40,12 @@ struct Book {
         for (const auto& [name, value] : numbers) {
             Variables.push_back(
                 std::make_unique<TVarible>(name, vkNumber, TReal48{}, TReal48{}, 0, std::nullopt));
-            Variables.back()->Value = value;
+            Values.Set(*Variables.back(), value);
         }
         Variables.push_back(
             std::make_unique<TVarible>("colour", vkChoice, TReal48{}, TReal48{}, 0,
                                        std::vector<std::string>{"red", "green", "blue"}));
+        Values.Draw(*Variables.back());
         for (const char* source : {
                  "area(w,h) = {1}*{2}",
                  "half(x) = {1}/2",

@@ -34,6 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return b;
     }();
     TRegionalSettings regional;
+    TVariableValues values(book.Variables);
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     TByteReader in(bytes, "QUESTION.1");
     std::vector<std::string> records;
@@ -42,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::int16_t count = in.ReadInt16("question count");
         for (int i = 0; i < count; ++i) {
             const TQuestion question = ReadQuestion(in);
-            BuildRtf(question, ExpandText(question, book, regional), 10);
+            BuildRtf(question, ExpandText(question, book, values, regional), 10);
             records.push_back(RecordOf(question));
         }
     } catch (const TBookFileError& e) {

@@ -110,6 +110,8 @@ struct BookCheck {
     const TTermSet& GlossaryTerms;
     bool HasGlossary;
     Report& Out;
+    // The figures word problems are checked with, drawn as an attempt draws them.
+    TVariableValues Values{Book.Variables};
 
     // Looks at a record where it lies in the bank's bytes: no question is built for it.
     void Question(const std::string& file, std::size_t number, const TQuestionFields& q) {
@@ -152,7 +154,7 @@ struct BookCheck {
 
     void WordProblem(const std::string& file, const std::string& place, const TQuestionFields& q) {
         ForEachPlaceholderName(q.Text, [&](std::string_view name) {
-            if (TVarible* variable = Book.FindVariable(name)) variable->DrawValue();
+            if (const TVarible* variable = Book.FindVariable(name)) Values.Draw(*variable);
         });
         TFormula formula(2);
         formula.Source = q.Formula;
@@ -161,7 +163,7 @@ struct BookCheck {
                 Out.Error(file, place, "the formula " + Quoted(q.Formula) + " does not compile");
                 return;
             }
-            Evaluate(formula, Book.Scope());
+            Evaluate(formula, Book.Scope(Values));
         } catch (const EFormulaSyntaxError& e) {
             Out.Error(file, place,
                       "the formula " + Quoted(q.Formula) + " does not compile: " + e.what());
@@ -315,7 +317,7 @@ int RunCheck(const Arguments& args) {
         CheckPicture(dir, TBookProperties::ChapterPicture(chapter),
                      "chapter " + std::to_string(chapter), report);
     }
-    CheckPicture(dir, TBookProperties::CoverPictureFull(), "cover", report);
+    CheckPicture(dir, CoverPictureFull, "cover", report);
 
     if (book->HasAuthorsNotes) {
         if (auto bytes = ReadIfPresent(dir, "AUTHORS.", MaxAuthorsNotesSize, report)) {

@@ -6,6 +6,7 @@
 #include "core/formula/formula.h"
 #include "core/formula/formula_scope.h"
 #include "core/formula/variable.h"
+#include "core/formula/variable_values.h"
 
 #include <charconv>
 #include <cmath>
@@ -90,7 +91,8 @@ int RunEval(const Arguments& args) {
             return 1;
         }
     }
-    const TFormulaScope scope = book->Scope();
+    TVariableValues values(book->Variables);
+    const TFormulaScope scope = book->Scope(values);
 
     for (const std::string& text : options.Declarations) {
         try {
@@ -113,13 +115,13 @@ int RunEval(const Arguments& args) {
     }
 
     for (const auto& [name, value] : options.Settings) {
-        TVarible* variable = scope.FindVariable("{" + name + "}");
+        const TVarible* variable = scope.FindVariable("{" + name + "}");
         if (!variable) {
             book->Variables.push_back(
                 std::make_unique<TVarible>(name, vkNumber, TReal48{}, TReal48{}, 0, std::nullopt));
             variable = book->Variables.back().get();
         }
-        variable->Value = value;
+        values.Set(*variable, value);
     }
 
     TFormula expression(2);

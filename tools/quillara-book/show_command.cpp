@@ -26,9 +26,9 @@ const char* KindName(std::uint8_t kind) {
     }
 }
 
-void ShowQuestion(const TQuestion& q, long number, const TBookProperties& book, bool rtf,
-                  int size) {
-    const std::string expanded = ExpandText(q, book, ToolRegionalSettings());
+void ShowQuestion(const TQuestion& q, long number, const TBookProperties& book,
+                  TVariableValues& values, bool rtf, int size) {
+    const std::string expanded = ExpandText(q, book, values, ToolRegionalSettings());
     if (rtf) {
         // The RTF document is what the question box loads: its bytes go out unchanged.
         std::cout << BuildRtf(q, expanded, size) << "\n";
@@ -85,6 +85,7 @@ int RunShow(const Arguments& args) {
     if (seed) SetProgramRandom(&seeded);
     try {
         const auto book = LoadBookProperties(dir, ToolRegionalSettings());
+        TVariableValues values(book->Variables);
         const std::string name = QuestionBankName(static_cast<int>(chapter));
         // One question at a time, printed as it is read: a bank of any size shows in the memory
         // of its largest question.
@@ -94,7 +95,7 @@ int RunShow(const Arguments& args) {
             throw std::runtime_error(name + " has " + std::to_string(bank.Count()) +
                                      " questions, not " + std::to_string(wanted));
         for (long n = 1; const auto question = bank.Next(); ++n) {
-            if (wanted == 0 || wanted == n) ShowQuestion(*question, n, *book, rtf, size);
+            if (wanted == 0 || wanted == n) ShowQuestion(*question, n, *book, values, rtf, size);
             if (wanted == n) break;
         }
     } catch (const std::exception& e) {

@@ -11,8 +11,6 @@ namespace quillara {
 
 namespace {
 
-std::int32_t TopicCounter = 1;
-
 // Counts are signed; 0 or less means no records. -32768 has no positive counterpart and is
 // refused like a damaged file.
 int ReadCount(TByteReader& in, const char* field) {
@@ -25,10 +23,6 @@ int ReadCount(TByteReader& in, const char* field) {
 }
 
 } // namespace
-
-std::int32_t TakeNextTopicId() {
-    return TopicCounter++;
-}
 
 std::string TBookProperties::ChapterName(int chapter) const {
     if (chapter < 1 || static_cast<std::size_t>(chapter) > ChapterNames.size()) return {};
@@ -50,7 +44,7 @@ std::string TBookProperties::TopicTitle(std::int32_t topicId) const {
     return title;
 }
 
-TVarible* TBookProperties::FindVariable(std::string_view name) const {
+const TVarible* TBookProperties::FindVariable(std::string_view name) const {
     for (const auto& variable : Variables)
         if (variable->Name == name) return variable.get();
     return nullptr;
@@ -101,7 +95,7 @@ std::unique_ptr<TBookProperties> ReadBookProperties(TByteReader& in,
     const int topicCount = ReadCount(in, "topic count");
     book->Topics.reserve(std::min<std::size_t>(std::max(topicCount, 0), in.Remaining()));
     for (int i = 0; i < topicCount; ++i)
-        book->Topics.push_back(ReadTopicRecord(in));
+        book->Topics.push_back(ReadTopicRecord(in, i + 1));
 
     const int chapterCount = ReadCount(in, "ChapterCount");
     book->ChapterCount = static_cast<std::int16_t>(chapterCount);

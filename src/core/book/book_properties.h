@@ -19,6 +19,7 @@ class TByteReader;
 
 struct TChapterTopic {
     std::string Title;
+    // The topic's place among the book's topic records, from 1.
     std::int32_t TopicId = 0;
     std::uint16_t TopicAttribute = 0;
     // The stored form: 0 unmarked, 1 "CTI" version 1, else a marked record of unknown version.
@@ -35,8 +36,14 @@ struct TColor {
     std::uint8_t Red = 0, Green = 0, Blue = 0;
 };
 
-// The book definition, read once from BOOK.DEF. It owns its variables and formulas; a formula
-// evaluated for this book sees them, in file order, through Scope() and sees nothing else.
+// The name of the cover picture in the book's folder, shown on every display.
+inline constexpr char CoverPictureFull[] = "cover.jpg";
+// The colour of the chapter heading strip.
+inline constexpr TColor ChapterHeadColor{255, 255, 255};
+
+// The book definition, read once from BOOK.DEF and not changed afterwards. It owns its variables
+// and formulas; a formula evaluated for this book sees them, in file order, through Scope() and
+// sees nothing else. The figures drawn for its variables belong to each attempt.
 class TBookProperties {
 public:
     std::string Text6;
@@ -67,16 +74,17 @@ public:
     std::string ChapterName(int chapter) const;
     // The file name of a chapter's heading picture, "CHAP3.JPG" for chapter 3.
     static std::string ChapterPicture(int chapter);
-    static std::string CoverPicture() { return "cover.jpg"; }
-    static std::string CoverPictureFull() { return "cover.jpg"; }
-    static TColor ChapterHeadColor() { return {255, 255, 255}; }
     // Whether the chapter lies in 1..min(ChapterCount, 255); never fails.
     bool TopicInChapter(int chapter, std::int32_t topicId) const;
     std::string TopicTitle(std::int32_t topicId) const;
     // The first variable named exactly `name`, without braces, as question text names it.
-    TVarible* FindVariable(std::string_view name) const;
-    // What the book's formulas and a question's answer formula are evaluated in.
-    TFormulaScope Scope() const { return {Variables, Formulas}; }
+    const TVarible* FindVariable(std::string_view name) const;
+    // What the book's formulas and a question's answer formula are evaluated in, reading the
+    // figures an attempt drew.
+    TFormulaScope Scope(const TVariableValues& values) const {
+        return {Variables, Formulas, values};
+    }
+    TFormulaScope Scope(TVariableValues&&) const = delete;
 };
 
 // Reads BOOK.DEF from its bytes. Stream failures, a truncated file, a number that does not
@@ -86,8 +94,5 @@ std::unique_ptr<TBookProperties> ReadBookProperties(TByteReader& in,
 // Reads the directory's BOOK.DEF; a missing file raises TFileOpenError.
 std::unique_ptr<TBookProperties> LoadBookProperties(const std::filesystem::path& directory,
                                                     const TRegionalSettings& regional);
-
-// Topic ids run program-wide from 1; every topic record read takes the next one.
-std::int32_t TakeNextTopicId();
 
 } // namespace quillara

@@ -29,10 +29,10 @@ TReal48 ReadBound(TByteReader& in, const char* field, const TRegionalSettings& r
 
 } // namespace
 
-TChapterTopic ReadTopicRecord(TByteReader& in) {
+TChapterTopic ReadTopicRecord(TByteReader& in, std::int32_t topicId) {
     TChapterTopic topic;
     const bool marked = StartsWithMarker(in, "CTI", "topic record");
-    topic.TopicId = TakeNextTopicId();
+    topic.TopicId = topicId;
     if (marked) {
         topic.RecordVersion = in.ReadByte("topic record version");
         if (topic.RecordVersion == 1) {

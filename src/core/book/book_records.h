@@ -16,7 +16,8 @@ namespace quillara {
 // chapter names and a few thousand topics, variables and formulas, is well under a megabyte.
 constexpr std::uint64_t MaxBookDefinitionSize = 16ull << 20;
 
-TChapterTopic ReadTopicRecord(TByteReader& in);
+// The record of the book's topicId-th topic.
+TChapterTopic ReadTopicRecord(TByteReader& in, std::int32_t topicId);
 void WriteTopicRecord(TByteWriter& out, const TChapterTopic& topic);
 
 // Version 1 records store the bounds as text. They are read with a point in every locale; a book

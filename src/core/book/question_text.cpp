@@ -3,10 +3,10 @@
 namespace quillara {
 
 std::string ExpandText(const TQuestion& question, const TBookProperties& book,
-                       const TRegionalSettings& regional) {
+                       TVariableValues& values, const TRegionalSettings& regional) {
     const std::string& text = question.Text;
     ForEachPlaceholderName(text, [&](std::string_view name) {
-        if (TVarible* variable = book.FindVariable(name)) variable->DrawValue();
+        if (const TVarible* variable = book.FindVariable(name)) values.Draw(*variable);
     });
 
     std::string result;
@@ -19,7 +19,7 @@ std::string ExpandText(const TQuestion& question, const TBookProperties& book,
         } else if (c == '}' && collecting) {
             collecting = false;
             if (const TVarible* variable = book.FindVariable(name))
-                result += variable->DisplayText(regional);
+                result += variable->DisplayText(values.ValueOf(*variable), regional);
         } else if (collecting) {
             name += c;
         } else {

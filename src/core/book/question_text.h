@@ -2,6 +2,7 @@
 
 #include "core/book/book_properties.h"
 #include "core/book/question.h"
+#include "core/formula/variable_values.h"
 #include "core/platform/regional_settings.h"
 
 #include <string>
@@ -22,10 +23,11 @@ template <typename Visit> void ForEachPlaceholderName(std::string_view text, Vis
     }
 }
 
-// The question's text with every {name} of a book variable replaced by a freshly drawn value.
-// All draws happen before any substitution, so every occurrence of a variable shows one value.
+// The question's text with every {name} of a book variable replaced by a figure freshly drawn
+// into the attempt's `values`. All draws happen before any substitution, so every occurrence of a
+// variable shows one figure, the one the answer formula then reads.
 std::string ExpandText(const TQuestion& question, const TBookProperties& book,
-                       const TRegionalSettings& regional);
+                       TVariableValues& values, const TRegionalSettings& regional);
 
 // The RTF document of the question box for an expanded text: choices of a Multiple Choice
 // question each start a paragraph with a hanging indent.

@@ -266,7 +266,7 @@ Extended EvaluateNode(const TFormula& formula, const TFormulaNode& node,
     case nkVariable: {
         const TVarible* variable = scope.FindVariable(node.Text);
         if (!variable) throw EInvalidOperation("EvalNode: unknown varible (" + node.Text + ")");
-        return variable->Value;
+        return scope.ValueOf(*variable);
     }
     default:
         throw EInvalidOperation("(result), unknown node type: " + std::to_string(node.NodeKind));

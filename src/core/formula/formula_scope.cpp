@@ -2,7 +2,7 @@
 
 namespace quillara {
 
-TVarible* TFormulaScope::FindVariable(std::string_view bracedName) const {
+const TVarible* TFormulaScope::FindVariable(std::string_view bracedName) const {
     for (const auto& variable : *Variables) {
         const std::string& name = variable->Name;
         if (bracedName.size() == name.size() + 2 && bracedName.front() == '{' &&

@@ -24,15 +24,12 @@ TVarible::TVarible(std::string name, std::int16_t kind, TReal48 min, TReal48 max
       Choices(std::move(choices)) {
     if (Kind == vkChoice && !Choices) Choices.emplace();
     if (Kind != vkChoice) Choices.reset();
-    DrawValue();
 }
 
-void TVarible::DrawValue() {
+Extended TVarible::DrawValue() const {
     TRandomSource& random = ProgramRandom();
-    if (Kind == vkChoice) {
-        Value = random.uniform(static_cast<std::uint32_t>(Choices->size()));
-        return;
-    }
+    if (Kind == vkChoice) return random.uniform(static_cast<std::uint32_t>(Choices->size()));
+    Extended value = 0;
     try {
         // Decimals above 9 overflow a 32-bit scale: such a scale is treated as a failed draw.
         if (Decimals > 9) throw EOverflow();
@@ -44,29 +41,29 @@ void TVarible::DrawValue() {
         const auto range = static_cast<std::int32_t>(
             static_cast<std::uint32_t>(static_cast<std::uint64_t>(TruncateToInt64(hi - lo))));
         const std::uint32_t r = range > 0 ? random.uniform(static_cast<std::uint32_t>(range)) : 0;
-        Value = (static_cast<Extended>(r) + lo) / scale;
-        if (!std::isfinite(Value)) throw EOverflow();
+        value = (static_cast<Extended>(r) + lo) / scale;
+        if (!std::isfinite(value)) throw EOverflow();
     } catch (const EMathError&) {
-        Value = 0;
+        value = 0;
     }
     try {
-        Value = RoundToPlaces(Decimals, static_cast<double>(Value));
+        return RoundToPlaces(Decimals, static_cast<double>(value));
     } catch (const EMathError&) {
-        Value = 0;
+        return 0;
     }
 }
 
-std::string TVarible::DisplayText(const TRegionalSettings& regional) const {
+std::string TVarible::DisplayText(Extended value, const TRegionalSettings& regional) const {
     if (Kind == vkChoice) {
-        if (!(Value > -1)) return {};
-        const auto index = static_cast<std::size_t>(std::trunc(Value));
+        if (!(value > -1)) return {};
+        const auto index = static_cast<std::size_t>(std::trunc(value));
         return index < Choices->size() ? (*Choices)[index] : std::string();
     }
     double shown = 0;
     try {
-        shown = RoundToPlaces(Decimals, static_cast<double>(Value));
+        shown = RoundToPlaces(Decimals, static_cast<double>(value));
     } catch (const EMathError&) {
-        shown = static_cast<double>(Value);
+        shown = static_cast<double>(value);
     }
     const int digits = Decimals > 0 ? Decimals : 0;
     switch (Kind) {

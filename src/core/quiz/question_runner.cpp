@@ -74,6 +74,7 @@ void TQuestionRunner::SetupAttempt(const TKindSet& kinds, std::string_view descr
     AttemptDescription = description;
     Record = std::make_unique<TScore>();
     Record->setDescription(AttemptTitle);
+    Values = TVariableValues(Book.Variables);
     Phase = TRunnerState::Ready;
 }
 
@@ -102,6 +103,7 @@ void TQuestionRunner::SetupRetake(std::vector<TQuestion> questions, std::string_
     AttemptTitle = TestTitle(AttemptDescription, 255, chapters);
     Record = std::make_unique<TScore>();
     Record->setDescription(AttemptTitle);
+    Values = TVariableValues(Book.Variables);
     Phase = TRunnerState::Ready;
 }
 
@@ -128,7 +130,7 @@ TShownQuestion TQuestionRunner::ShowQuestion(int fontSize) {
     const TQuestion* question = QuestionSet.CurrentQuestion();
     if (!question) return shown;
     shown.Question = question;
-    ShownText = ExpandText(*question, Book, Regional);
+    ShownText = ExpandText(*question, Book, Values, Regional);
     shown.Rtf = BuildRtf(*question, ShownText, fontSize);
     shown.NumberText = "Question " + std::to_string(QuestionSet.Position) + " of " +
                        std::to_string(QuestionSet.Count()) + ", from chapter " +
@@ -140,7 +142,7 @@ TShownQuestion TQuestionRunner::ShowQuestion(int fontSize) {
     return shown;
 }
 
-// Computed after the text was expanded, so the formula reads the values the student sees. A
+// Computed after the text was expanded, so the formula reads the figures the student sees. A
 // formula that fails leaves the last expected value in place.
 void TQuestionRunner::ComputeExpectedAnswer(const TQuestion& question, TShownQuestion& shown) {
     auto [at, added] = AnswerFormulas.try_emplace(question.Formula, 2);
@@ -157,7 +159,7 @@ void TQuestionRunner::ComputeExpectedAnswer(const TQuestion& question, TShownQue
     }
     try {
         if (const auto value =
-                Rounded(RoundToPlacesOf(question), Evaluate(formula, Book.Scope()))) {
+                Rounded(RoundToPlacesOf(question), Evaluate(formula, Book.Scope(Values)))) {
             Expected = *value;
             return;
         }

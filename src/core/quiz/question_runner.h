@@ -2,6 +2,7 @@
 
 #include "core/book/book_properties.h"
 #include "core/formula/formula.h"
+#include "core/formula/variable_values.h"
 #include "core/numeric/extended.h"
 #include "core/platform/regional_settings.h"
 #include "core/quiz/attempt_results.h"
@@ -21,7 +22,7 @@ class TScoreHistory;
 
 enum class TRunnerState { Idle, Ready, Running, Retrying, Ended };
 
-// The current question as the runner shows it, with its variables freshly drawn.
+// The current question as the runner shows it, with its figures freshly drawn.
 struct TShownQuestion {
     const TQuestion* Question = nullptr;
     // The question box's RTF document.
@@ -50,9 +51,10 @@ public:
     explicit EAnswerNotANumber(std::string_view answer);
 };
 
-// One quiz or test attempt: the question set, which question is on screen, the verdicts and
-// counts, and the score record that the history receives when the attempt ends. The windows
-// render this state and forward the student's answers; every decision is made here.
+// One quiz or test attempt: the question set, which question is on screen, the figures drawn for
+// its word problems, the verdicts and counts, and the score record that the history receives
+// when the attempt ends. The windows render this state and forward the student's answers; every
+// decision is made here.
 class TQuestionRunner {
 public:
     TQuestionRunner(const TBookProperties& book, std::filesystem::path bookDir,
@@ -118,6 +120,8 @@ private:
     bool Quiz = true;
     TRunnerState Phase = TRunnerState::Idle;
     Extended Expected = 0;
+    // The figures drawn for this attempt's word problems.
+    TVariableValues Values;
     // The answer formulas of this attempt's word problems by their text, each compiled once.
     std::map<std::string, TFormula, std::less<>> AnswerFormulas;
     // Positions in the set of the questions whose first answer was wrong, with what was given.

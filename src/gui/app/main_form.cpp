@@ -401,7 +401,7 @@ void TMainForm::BuildNavigation(QWidget* panel) {
 void TMainForm::SetUpBook() {
     const TBookProperties& book = Session.Book();
     try {
-        const QImage cover = Session.Picture(TBookProperties::CoverPictureFull(), CoverRoom(),
+        const QImage cover = Session.Picture(CoverPictureFull, CoverRoom(),
                                              devicePixelRatioF());
         Host->Cover()->setPixmap(QPixmap::fromImage(cover));
         const QSize shown = cover.deviceIndependentSize().toSize();
@@ -576,7 +576,7 @@ QColor RightEdgeColour(const QImage& picture) {
 } // namespace
 
 void TMainForm::ShowChapterHeading(int chapter) {
-    const TColor colour = TBookProperties::ChapterHeadColor();
+    const TColor colour = ChapterHeadColor;
     FillBackground(ChapterHeading->parentWidget(), QColor(colour.Red, colour.Green, colour.Blue));
     ChapterHeading->clear();
     ChapterHeading->setAccessibleDescription(ChapterChooser->itemText(chapter - 1));

@@ -102,7 +102,7 @@ void TAboutBox::loadPicture() {
     if (FPictureLoaded) return;
     try {
         Image1->setPixmap(QPixmap::fromImage(
-            Session.Picture(TBookProperties::CoverPictureFull(),
+            Session.Picture(CoverPictureFull,
                             ScreenRoom(this, {0, BottomPanelHeight}), devicePixelRatioF())));
         FPictureLoaded = true;
     } catch (const std::exception&) {

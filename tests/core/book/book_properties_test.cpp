@@ -1,6 +1,7 @@
 #include "core/book/book_properties.h"
 #include "core/book/book_properties_writer.h"
 #include "core/book/book_strings.h"
+#include "core/book/question_text.h"
 #include "core/formula/evaluator.h"
 #include "core/io/book_errors.h"
 #include "scripted_random.h"
@@ -156,7 +157,7 @@ TEST(BookDefinition, HostileCountsCostOnlyTheBytesThatAreThere) {
     EXPECT_THROW(Read(negative.Bytes()), TBookFileError);
 }
 
-TEST(BookDefinition, TopicRecordsInEveryFormTakeRunningIds) {
+TEST(BookDefinition, TopicRecordsInEveryFormAreNumberedWithinTheBook) {
     TByteWriter out;
     for (int i = 0; i < 7; ++i)
         WriteLongString(out, "");
@@ -181,14 +182,16 @@ TEST(BookDefinition, TopicRecordsInEveryFormTakeRunningIds) {
     EXPECT_EQ(book->Topics[2].Title, "");
     EXPECT_EQ(book->Topics[2].TopicAttribute, 0);
     EXPECT_EQ(book->Topics[3].Title, "Last");
-    for (int i = 1; i < 4; ++i)
-        EXPECT_EQ(book->Topics[i].TopicId, book->Topics[0].TopicId + i);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(book->Topics[i].TopicId, i + 1);
+    EXPECT_EQ(book->TopicTitle(4), "Last");
+    EXPECT_EQ(book->TopicTitle(5), "");
 
-    // Ids keep running across books: a second reading continues after the first.
+    // Another reading of the same book, after other books were read, gives the same ids.
+    Read(WriteBookProperties(*SampleBook(), 5, UsSettings));
     const auto again = Read(out.Bytes());
-    EXPECT_EQ(again->Topics[0].TopicId, book->Topics[3].TopicId + 1);
-    EXPECT_EQ(book->TopicTitle(book->Topics[3].TopicId), "Last");
-    EXPECT_EQ(book->TopicTitle(again->Topics[0].TopicId), "");
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(again->Topics[i].TopicId, book->Topics[i].TopicId);
 }
 
 TEST(BookDefinition, VariableRecordsInBothLayoutsAndRegionalBounds) {
@@ -275,7 +278,8 @@ TEST(BookDefinition, FormulaAndExpressionRecords) {
     EXPECT_TRUE(book->Formulas[1]->Compiled);
     EXPECT_EQ(book->Formulas[1]->SecondText, "twice");
     EXPECT_FALSE(book->Formulas[2]->HasDeclaration);
-    EXPECT_EQ(book->Scope().FindFormula("double"), book->Formulas[1].get());
+    const TVariableValues values;
+    EXPECT_EQ(book->Scope(values).FindFormula("double"), book->Formulas[1].get());
 }
 
 TEST(BookDefinition, MalformedFormulaFailsTheLoad) {
@@ -328,11 +332,12 @@ std::unique_ptr<TBookProperties> BookWith(const std::string& name, Extended valu
 
 // What the question runner does with a word problem's formula.
 std::string Answer(const std::string& source, const TBookProperties& book) {
+    const TVariableValues values(book.Variables);
     TFormula formula(2);
     formula.Source = source;
     if (!formula.Compile(nullptr)) return "does not compile";
     try {
-        const double value = static_cast<double>(Evaluate(formula, book.Scope()));
+        const double value = static_cast<double>(Evaluate(formula, book.Scope(values)));
         char text[32];
         std::snprintf(text, sizeof text, "%g", value);
         return text;
@@ -371,6 +376,37 @@ TEST(BookDefinition, EachBooksFormulasSeeOnlyThatBooksSymbols) {
     loans.reset();
     EXPECT_EQ(Answer("next({rate})", *rival), "1.75");
     EXPECT_EQ(Answer("{rate}", *taxes), "EvalNode: unknown varible ({rate})");
+}
+
+// Each attempt draws into figures of its own; the book it reads stays as it was read.
+TEST(BookDefinition, AttemptsOverOneBookKeepTheirOwnFigures) {
+    TBookProperties written;
+    written.ChapterNames = {"One"};
+    written.Variables.push_back(std::make_unique<TVarible>(
+        "n", vkNumber, TReal48::FromExtended(1), TReal48::FromExtended(100), 0, std::nullopt));
+    written.Formulas.push_back(std::make_unique<TFormula>(true, "twice(x) = {1}*2", ""));
+    const std::unique_ptr<const TBookProperties> book =
+        Read(WriteBookProperties(written, 5, UsSettings));
+    const TVarible& n = *book->Variables[0];
+    TFormula answer(2);
+    answer.Source = "twice({n})";
+    TQuestion question;
+    question.Text = "Twice {n}?";
+
+    ScriptedRandom random({4, 9, 29});
+    TVariableValues quiz(book->Variables); // draws 5
+    TVariableValues test(book->Variables); // draws 10
+    EXPECT_EQ(Evaluate(answer, book->Scope(quiz)), 10);
+    EXPECT_EQ(Evaluate(answer, book->Scope(test)), 20);
+    EXPECT_EQ(ExpandText(question, *book, quiz, UsSettings), "Twice 30?");
+    EXPECT_EQ(Evaluate(answer, book->Scope(quiz)), 60);
+    EXPECT_EQ(Evaluate(answer, book->Scope(test)), 20);
+    // A figure given, as the book tool's --set gives it; a variable with none reads 0.
+    test.Set(n, 7);
+    EXPECT_EQ(Evaluate(answer, book->Scope(test)), 14);
+    EXPECT_EQ(Evaluate(answer, book->Scope(quiz)), 60);
+    const TVariableValues none;
+    EXPECT_EQ(Evaluate(answer, book->Scope(none)), 0);
 }
 
 } // namespace

@@ -128,6 +128,7 @@ struct ExpandFixture : ::testing::Test {
     }
     ScriptedRandom random;
     TBookProperties book;
+    TVariableValues values;
     TRegionalSettings regional;
 };
 
@@ -137,7 +138,7 @@ TEST_F(ExpandFixture, EveryOccurrenceShowsTheLastOfItsDraws) {
     random.Push(6);
     TQuestion q;
     q.Text = "Pick {x} and {x}{unknown}.";
-    EXPECT_EQ(ExpandText(q, book, regional), "Pick 7 and 7.");
+    EXPECT_EQ(ExpandText(q, book, values, regional), "Pick 7 and 7.");
     EXPECT_EQ(random.Asked, (std::vector<std::uint32_t>{9, 9}));
 }
 
@@ -146,7 +147,7 @@ TEST_F(ExpandFixture, FormatsPercentMoneyAndNumbersWithTheRegionalSettings) {
     random.Push(23456); // price: 1000 + 234.56
     TQuestion q;
     q.Text = "At {rate} on {price}, {unclosed";
-    EXPECT_EQ(ExpandText(q, book, regional), "At 8.25% on $1,234.56, ");
+    EXPECT_EQ(ExpandText(q, book, values, regional), "At 8.25% on $1,234.56, ");
 
     TRegionalSettings euro;
     euro.DecimalSeparator = ",";
@@ -156,17 +157,16 @@ TEST_F(ExpandFixture, FormatsPercentMoneyAndNumbersWithTheRegionalSettings) {
     euro.NegativeCurrencyFormat = 8;
     random.Push(325);
     random.Push(23456);
-    EXPECT_EQ(ExpandText(q, book, euro), "At 8,25% on 1.234,56 \x80, ");
-    book.Variables[2]->Value = -1234.5L;
-    EXPECT_EQ(book.Variables[2]->DisplayText(euro), "-1.234,50 \x80");
-    EXPECT_EQ(book.Variables[2]->DisplayText(regional), "($1,234.50)");
+    EXPECT_EQ(ExpandText(q, book, values, euro), "At 8,25% on 1.234,56 \x80, ");
+    EXPECT_EQ(book.Variables[2]->DisplayText(-1234.5L, euro), "-1.234,50 \x80");
+    EXPECT_EQ(book.Variables[2]->DisplayText(-1234.5L, regional), "($1,234.50)");
 }
 
 TEST_F(ExpandFixture, BracesOutsideANameAreShownAsWritten) {
     TQuestion q;
     q.Text = "a } b {x}";
     random.Push(0);
-    EXPECT_EQ(ExpandText(q, book, regional), "a } b 1");
+    EXPECT_EQ(ExpandText(q, book, values, regional), "a } b 1");
 }
 
 TEST(BuildRtf, MultipleChoiceLabelsStartHangingParagraphs) {

@@ -25,46 +25,38 @@ TEST(VariableDraws, MaxIsNeverDrawnAndStepsFollowTheDecimals) {
     {
         TVarible v = Number(1, 10, 0);
         std::set<long double> seen;
-        for (int i = 0; i < 500; ++i) {
-            v.DrawValue();
-            seen.insert(v.Value);
-        }
+        for (int i = 0; i < 500; ++i)
+            seen.insert(v.DrawValue());
         EXPECT_EQ(seen, (std::set<long double>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
     }
     SetProgramRandom(nullptr);
 
     ScriptedRandom random;
     TVarible same = Number(4.5L, 4.5L, 1);
-    EXPECT_EQ(same.Value, 4.5L);
+    EXPECT_EQ(same.DrawValue(), 4.5L);
     TVarible cents = Number(0, 1, 2);
-    EXPECT_EQ(random.Asked.back(), 100u);
     random.Push(99);
-    cents.DrawValue();
-    EXPECT_EQ(static_cast<double>(cents.Value), 0.99);
+    EXPECT_EQ(static_cast<double>(cents.DrawValue()), 0.99);
+    EXPECT_EQ(random.Asked.back(), 100u);
 }
 
 TEST(VariableDraws, NegativeDecimalsRoundToTensWithTiesToEven) {
     ScriptedRandom random({5, 15, 95});
-    TVarible v = Number(0, 100, -1);
+    const TVarible v = Number(0, 100, -1);
+    EXPECT_EQ(v.DrawValue(), 0.0L);
     EXPECT_EQ(random.Asked.back(), 100u);
-    EXPECT_EQ(v.Value, 0.0L);
-    v.DrawValue();
-    EXPECT_EQ(v.Value, 20.0L);
-    v.DrawValue();
-    EXPECT_EQ(v.Value, 100.0L);
+    EXPECT_EQ(v.DrawValue(), 20.0L);
+    EXPECT_EQ(v.DrawValue(), 100.0L);
 }
 
 TEST(VariableDraws, MeaninglessBoundsGiveAValueWithoutFailing) {
     ScriptedRandom random;
-    TVarible backwards = Number(10, 1, 0);
-    EXPECT_EQ(backwards.Value, 10.0L);
-    TVarible huge = Number(0, 1e30L, 0);
-    EXPECT_EQ(huge.Value, 0.0L);
-    TVarible tooPrecise = Number(0, 1, 12);
-    EXPECT_EQ(tooPrecise.Value, 0.0L);
-    TVarible emptyChoice("c", vkChoice, {}, {}, 0, std::nullopt);
-    EXPECT_EQ(emptyChoice.Value, 0.0L);
-    EXPECT_EQ(emptyChoice.DisplayText({}), "");
+    EXPECT_EQ(Number(10, 1, 0).DrawValue(), 10.0L);
+    EXPECT_EQ(Number(0, 1e30L, 0).DrawValue(), 0.0L);
+    EXPECT_EQ(Number(0, 1, 12).DrawValue(), 0.0L);
+    const TVarible emptyChoice("c", vkChoice, {}, {}, 0, std::nullopt);
+    EXPECT_EQ(emptyChoice.DrawValue(), 0.0L);
+    EXPECT_EQ(emptyChoice.DisplayText(0, {}), "");
 }
 
 TEST(VariableDraws, EveryArithmeticFailureOfADrawGivesZero) {
@@ -75,11 +67,11 @@ TEST(VariableDraws, EveryArithmeticFailureOfADrawGivesZero) {
          {std::int16_t(-5000), std::int16_t(-32768), std::int16_t(5000), std::int16_t(32767)}) {
         SCOPED_TRACE(decimals);
         for (std::int16_t kind : {vkPercent, vkCurrency, vkNumber}) {
-            TVarible v = Number(1, 1000, decimals, kind);
+            const TVarible v = Number(1, 1000, decimals, kind);
             random.Push(500);
-            v.DrawValue();
-            EXPECT_EQ(v.Value, 0.0L);
-            const std::string text = v.DisplayText({});
+            const Extended value = v.DrawValue();
+            EXPECT_EQ(value, 0.0L);
+            const std::string text = v.DisplayText(value, {});
             EXPECT_EQ(text.find_first_not_of("0.%$"), std::string::npos) << text.substr(0, 40);
         }
     }
@@ -92,21 +84,19 @@ TEST(VariableText, AnyNumberOfDecimalsShowsThatManyDigits) {
                                   std::int16_t(400), std::int16_t(32767)}) {
         SCOPED_TRACE(decimals);
         const auto places = static_cast<std::size_t>(decimals);
-        TVarible number = Number(0, 1, decimals);
-        EXPECT_EQ(number.DisplayText(us), "0." + std::string(places, '0'));
-        TVarible percent = Number(0, 1, decimals, vkPercent);
-        EXPECT_EQ(percent.DisplayText(us), "0." + std::string(places - 2, '0') + "%");
-        TVarible money = Number(0, 1, decimals, vkCurrency);
-        EXPECT_EQ(money.DisplayText(us), "$0." + std::string(places, '0'));
+        EXPECT_EQ(Number(0, 1, decimals).DisplayText(0, us), "0." + std::string(places, '0'));
+        EXPECT_EQ(Number(0, 1, decimals, vkPercent).DisplayText(0, us),
+                  "0." + std::string(places - 2, '0') + "%");
+        EXPECT_EQ(Number(0, 1, decimals, vkCurrency).DisplayText(0, us),
+                  "$0." + std::string(places, '0'));
     }
     // A value that cannot be rounded to its places is shown unrounded, its significant digits in
     // place and zeros after them.
     TVarible small = Number(0, 1, 30);
-    small.Value = std::ldexp(1.0L, -20); // 0.00000095367431640625 exactly
-    EXPECT_EQ(small.DisplayText(us), "0.000000953674316406250000000000");
-    small.Value = 1.5L;
+    // 0.00000095367431640625 exactly
+    EXPECT_EQ(small.DisplayText(std::ldexp(1.0L, -20), us), "0.000000953674316406250000000000");
     small.Decimals = 200;
-    EXPECT_EQ(small.DisplayText(us), "1.5" + std::string(199, '0'));
+    EXPECT_EQ(small.DisplayText(1.5L, us), "1.5" + std::string(199, '0'));
 }
 
 TEST(VariableText, PercentNumberAndChoice) {
@@ -115,32 +105,24 @@ TEST(VariableText, PercentNumberAndChoice) {
     TRegionalSettings comma;
     comma.DecimalSeparator = ",";
     TVarible percent = Number(0, 1, 2, vkPercent);
-    percent.Value = 0.07L;
-    EXPECT_EQ(percent.DisplayText(us), "7%");
+    EXPECT_EQ(percent.DisplayText(0.07L, us), "7%");
     percent.Decimals = 3;
-    percent.Value = 0.125L;
-    EXPECT_EQ(percent.DisplayText(comma), "12,5%");
+    EXPECT_EQ(percent.DisplayText(0.125L, comma), "12,5%");
     percent.Decimals = 0; // no places at all: a whole percentage
-    percent.Value = 1;
-    EXPECT_EQ(percent.DisplayText(us), "100%");
+    EXPECT_EQ(percent.DisplayText(1, us), "100%");
 
     TVarible number = Number(0, 10, 2);
-    number.Value = 3;
-    EXPECT_EQ(number.DisplayText(us), "3.00");
-    EXPECT_EQ(number.DisplayText(comma), "3,00");
-    number.Value = -0.001L;
-    EXPECT_EQ(number.DisplayText(us), "0.00");
+    EXPECT_EQ(number.DisplayText(3, us), "3.00");
+    EXPECT_EQ(number.DisplayText(3, comma), "3,00");
+    EXPECT_EQ(number.DisplayText(-0.001L, us), "0.00");
     number.Decimals = -2;
-    number.Value = 1234567;
-    EXPECT_EQ(number.DisplayText(us), "1234600");
+    EXPECT_EQ(number.DisplayText(1234567, us), "1234600");
 
     TVarible choice("c", vkChoice, {}, {}, 0, std::vector<std::string>{"red", "green", "blue"});
-    choice.Value = 2;
-    EXPECT_EQ(choice.DisplayText(us), "blue");
-    choice.Value = -1;
-    EXPECT_EQ(choice.DisplayText(us), "");
+    EXPECT_EQ(choice.DisplayText(2, us), "blue");
+    EXPECT_EQ(choice.DisplayText(-1, us), "");
     TVarible other("o", 9, TReal48::FromExtended(1), TReal48::FromExtended(5), 0, std::nullopt);
-    EXPECT_EQ(other.DisplayText(us), "");
+    EXPECT_EQ(other.DisplayText(3, us), "");
 }
 
 TEST(NumberText, ParsesOnlyTheUsersDecimalSeparator) {

@@ -18,12 +18,13 @@ namespace {
 struct Symbols {
     TVariableList Variables;
     TFormulaList Formulas;
-    TFormulaScope Scope{Variables, Formulas};
+    TVariableValues Values;
+    TFormulaScope Scope{Variables, Formulas, Values};
 
     TVarible& Number(const std::string& name, Extended value) {
         Variables.push_back(std::make_unique<TVarible>(name, vkNumber, TReal48::FromExtended(0),
                                                        TReal48::FromExtended(0), 0, std::nullopt));
-        Variables.back()->Value = value;
+        Values.Set(*Variables.back(), value);
         return *Variables.back();
     }
 
@@ -108,6 +109,7 @@ TEST(Evaluate, ChoiceVariableContributesItsEntryNumber) {
     s.Variables.push_back(std::make_unique<TVarible>(
         "colour", vkChoice, TReal48::FromExtended(0), TReal48::FromExtended(0), 0,
         std::vector<std::string>{"red", "green", "blue"}));
+    s.Values.Draw(*s.Variables.back());
     EXPECT_EQ(s.Eval("{colour}*10+1"), 21);
 }
 
@@ -345,7 +347,7 @@ TEST(Evaluate, CompiledFormsAreReusedUntilTheSourceChanges) {
     answer.Source = "area({x}, 4) + twice({x})";
     EXPECT_EQ(Evaluate(answer, s.Scope), 18);
     const TFormulaNode* built = answer.Nodes.data();
-    s.Variables.front()->Value = 5;
+    s.Values.Set(*s.Variables.front(), 5);
     EXPECT_EQ(Evaluate(answer, s.Scope), 30) << "variables are read at each evaluation";
     EXPECT_EQ(answer.Compilations(), 1);
     EXPECT_EQ(answer.Nodes.data(), built) << "the same compiled list serves again";

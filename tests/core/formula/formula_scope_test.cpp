@@ -12,7 +12,8 @@ TEST(FormulaScope, FindsTheFirstSymbolWhoseNameMatchesExactly) {
     testing::ScriptedRandom random;
     TVariableList variables;
     TFormulaList formulas;
-    const TFormulaScope scope(variables, formulas);
+    const TVariableValues values;
+    const TFormulaScope scope(variables, formulas, values);
     // The lists are read at each look-up, so symbols added after the scope was made count.
     for (const char* name : {"rate", "rate", "r", ""})
         variables.push_back(

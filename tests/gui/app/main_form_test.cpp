@@ -206,7 +206,7 @@ TEST(MainForm, MissingPicturesAreNamedOnceAndTheChapterStillChanges) {
     ASSERT_GE(TMessageBoxes::Shown().size(), 2);
     EXPECT_TRUE(TMessageBoxes::Shown()[0].contains("cover.jpg"));
     EXPECT_TRUE(TMessageBoxes::Shown()[1].contains("CHAP1.JPG"));
-    const TColor colour = TBookProperties::ChapterHeadColor();
+    const TColor colour = ChapterHeadColor;
     EXPECT_EQ(window.Child("ChapterHeadPanel")->grab().toImage().pixelColor(2, 1),
               QColor(colour.Red, colour.Green, colour.Blue));
     auto* chooser = window.Child<QComboBox>("ComboBox1");

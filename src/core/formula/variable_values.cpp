@@ -1,0 +1,24 @@
+#include "core/formula/variable_values.h"
+
+namespace quillara {
+
+TVariableValues::TVariableValues(const TVariableList& variables) {
+    Values.reserve(variables.size());
+    for (const auto& variable : variables)
+        Draw(*variable);
+}
+
+Extended TVariableValues::Draw(const TVarible& variable) {
+    return Values[&variable] = variable.DrawValue();
+}
+
+void TVariableValues::Set(const TVarible& variable, Extended value) {
+    Values[&variable] = value;
+}
+
+Extended TVariableValues::ValueOf(const TVarible& variable) const {
+    const auto found = Values.find(&variable);
+    return found == Values.end() ? 0 : found->second;
+}
+
+} // namespace quillara
