@@ -280,19 +280,22 @@ TSearchDocument TBookSearchIndex::Document(std::uint32_t document) const {
 
 std::shared_ptr<const TBookSearchIndex::TReadDocument>
 TBookSearchIndex::Read(std::uint32_t document) const {
+    const TSearchDocument where = Where(document);
     {
         const std::lock_guard lock(Cache->Lock);
         auto& kept = Cache->Kept;
         const auto found = std::find_if(kept.begin(), kept.end(),
                                         [&](const auto& read) { return read->Document == document; });
-        if (found != kept.end()) {
+        // A text read before is read again once its file has changed.
+        if (found != kept.end() && (!(*found)->Intact || Texts->Unchanged(document, where))) {
             std::rotate(kept.begin(), found, found + 1);
             return kept.front();
         }
+        if (found != kept.end()) kept.erase(found);
     }
     auto read = std::make_shared<TReadDocument>();
     read->Document = document;
-    if (std::optional<std::string> text = Texts->Text(document, Where(document))) {
+    if (std::optional<std::string> text = Texts->Text(document, where)) {
         read->Text = std::move(*text);
         std::string scratch;
         ForEachSearchToken(read->Text, scratch, [&](std::string_view, std::size_t start) {

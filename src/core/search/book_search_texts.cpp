@@ -73,18 +73,20 @@ std::optional<TDefinition> TBookSearchTexts::NextEntry() {
     return entry;
 }
 
-std::optional<std::string> TBookSearchTexts::Text(std::uint32_t,
+bool TBookSearchTexts::Unchanged(std::uint32_t, const TSearchDocument& document) const {
+    if (document.Place != TSearchPlace::TopicPage)
+        return document.Entry < EntryOffsets.Size() && Unchanged(GlossaryFileName, GlossaryFile);
+    const auto chapter = static_cast<std::size_t>(document.Chapter);
+    return chapter < TopicFiles.size() &&
+           Unchanged(TopicFileName(document.Chapter), TopicFiles[chapter]);
+}
+
+std::optional<std::string> TBookSearchTexts::Text(std::uint32_t number,
                                                   const TSearchDocument& document) const {
+    if (!Unchanged(number, document)) return std::nullopt;
     try {
-        if (document.Place == TSearchPlace::TopicPage) {
-            const auto chapter = static_cast<std::size_t>(document.Chapter);
-            if (chapter >= TopicFiles.size() ||
-                !Unchanged(TopicFileName(document.Chapter), TopicFiles[chapter]))
-                return std::nullopt;
+        if (document.Place == TSearchPlace::TopicPage)
             return PageText(FindTopicText(Directory, document.Chapter, document.Title));
-        }
-        if (document.Entry >= EntryOffsets.Size() || !Unchanged(GlossaryFileName, GlossaryFile))
-            return std::nullopt;
         TBookFileStream file(RequireBookFile(Directory, GlossaryFileName), MaxGlossarySize);
         if (!file.seekg(EntryOffsets[document.Entry])) return std::nullopt;
         TRecordStream record(file, std::string(GlossaryFileName));

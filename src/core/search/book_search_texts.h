@@ -39,6 +39,7 @@ public:
 
     std::optional<std::string> Text(std::uint32_t number,
                                     const TSearchDocument& document) const override;
+    bool Unchanged(std::uint32_t number, const TSearchDocument& document) const override;
     std::size_t MemoryBytes() const override;
 
 private:

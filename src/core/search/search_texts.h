@@ -32,6 +32,8 @@ public:
     // A topic page's document names its title.
     virtual std::optional<std::string> Text(std::uint32_t number,
                                             const TSearchDocument& document) const = 0;
+    // Whether a text Text gave before still is the document's (its file has not changed since).
+    virtual bool Unchanged(std::uint32_t number, const TSearchDocument& document) const = 0;
     // What finding the texts again holds in memory, in bytes.
     virtual std::size_t MemoryBytes() const = 0;
 };
@@ -42,6 +44,7 @@ public:
     void Keep(std::string_view text);
     std::optional<std::string> Text(std::uint32_t number,
                                     const TSearchDocument& document) const override;
+    bool Unchanged(std::uint32_t, const TSearchDocument&) const override { return true; }
     std::size_t MemoryBytes() const override;
 
 private:
