@@ -28,6 +28,7 @@ std::unique_ptr<TBookSearchIndex> BuildBookSearchIndex(const TBookSearchSource& 
     for (const std::string& title : source.TopicTitles)
         if (std::find(titles.begin(), titles.end(), title) == titles.end()) titles.push_back(title);
 
+    // The index holds the texts' source from the start; the source notes what the build reads.
     TBookSearchTexts& reading = *texts;
     auto index = std::make_unique<TBookSearchIndex>(std::move(texts));
     for (int chapter = 1; chapter <= chapters; ++chapter) {

@@ -464,27 +464,44 @@ TSearchResult TBookSearchIndex::SearchSlots(const std::vector<TSlot>& slots, std
     while (!starts.empty() && starts.back() + last >= TokenEnd)
         starts.pop_back();
 
+    // Slots alike (a word the query repeats) are checked together, their tokens' places read
+    // once; rarer slots first, so that few matches may be left for the common ones.
+    std::vector<std::vector<std::uint32_t>> alike;
+    for (std::size_t o = 1; o < order.size(); ++o) {
+        const TSlot& slot = slots[order[o]];
+        const auto same = std::find_if(alike.begin(), alike.end(), [&](const auto& group) {
+            return slots[group.front()].Text == slot.Text && slots[group.front()].Kind == slot.Kind;
+        });
+        if (same == alike.end())
+            alike.push_back({static_cast<std::uint32_t>(order[o])});
+        else
+            same->push_back(static_cast<std::uint32_t>(order[o]));
+    }
     TTokenBits found(TokenEnd);
-    for (std::size_t o = 1; o < order.size() && !starts.empty(); ++o) {
-        const auto slot = static_cast<std::uint32_t>(order[o]);
-        for (const std::uint32_t start : starts)
-            marked.Set(start + slot);
-        const std::uint32_t furthest = starts.back() + slot;
-        for (const TCandidates::TMatch& match : candidates[slot].Matches)
+    for (const std::vector<std::uint32_t>& group : alike) {
+        if (starts.empty()) break;
+        for (const std::uint32_t slot : group)
+            for (const std::uint32_t start : starts)
+                marked.Set(start + slot);
+        const std::uint32_t furthest = starts.back() + last;
+        for (const TCandidates::TMatch& match : candidates[group.front()].Matches)
             for (TPostingCursor places = Places(match.Token); !places.Done();) {
                 const std::uint32_t place = places.Read();
                 if (place > furthest) break;
                 if (marked.Has(place)) found.Set(place);
             }
-        std::size_t kept = 0;
-        for (const std::uint32_t start : starts) {
-            marked.Clear(start + slot);
-            if (found.Has(start + slot)) {
+        // Two matches may look at one place: every match is judged before any bit is cleared.
+        std::vector<std::uint32_t> left;
+        for (const std::uint32_t start : starts)
+            if (std::all_of(group.begin(), group.end(),
+                            [&](std::uint32_t slot) { return found.Has(start + slot); }))
+                left.push_back(start);
+        for (const std::uint32_t start : starts)
+            for (const std::uint32_t slot : group) {
+                marked.Clear(start + slot);
                 found.Clear(start + slot);
-                starts[kept++] = start;
             }
-        }
-        starts.resize(kept);
+        starts = std::move(left);
     }
 
     // A match that starts at the end of its first token starts as far into it as that token

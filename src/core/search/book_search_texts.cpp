@@ -1,5 +1,7 @@
 #include "core/search/book_search_texts.h"
 
+#include "core/book/book_files.h"
+#include "core/book/glossary_stream.h"
 #include "core/book/record_stream.h"
 #include "core/book/topic_pages.h"
 #include "core/io/book_errors.h"

@@ -1,8 +1,6 @@
 #pragma once
 
 #include "core/book/glossary.h"
-#include "core/book/glossary_stream.h"
-#include "core/book/book_files.h"
 #include "core/platform/file_identity.h"
 #include "core/search/delta_column.h"
 #include "core/search/search_texts.h"

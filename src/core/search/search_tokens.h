@@ -16,11 +16,6 @@ namespace quillara {
 // neighbouring words, give back the whole compared form, so a query is matched against tokens
 // and where they lie in the list without the text.
 
-// Whether a token is a word (else signs and white space).
-inline bool IsWordToken(std::string_view token) {
-    return !token.empty() && IsWordByte(token.front());
-}
-
 // Calls found(token, start) for every token of a UTF-8 text in order, with its compared form and
 // where the character that begins it starts in the text. `token` is scratch space.
 template <typename Found>
