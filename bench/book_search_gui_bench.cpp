@@ -11,6 +11,7 @@
 #include "core/book/glossary.h"
 #include "core/book/topic_pages.h"
 #include "core/search/book_search_build.h"
+#include "core/search/page_text.h"
 #include "gui/search/book_search_dialog.h"
 #include "gui/search/search_hit_model.h"
 #include "temp_book_dir.h"
@@ -133,12 +134,18 @@ const TBookSearchIndex& Index() {
     return *index;
 }
 
-// Every document's reader text, one after the other: what a search without an index reads.
+// Every document's reader text, one after the other, read from the book's files as the index
+// reads them: what a search without an index reads.
 const std::string& AllText() {
     static const std::string text = [] {
         std::string all;
-        for (std::uint32_t d = 0; d < Index().DocumentCount(); ++d)
-            all += Index().Text(d);
+        for (int c = 1; c <= Chapters; ++c)
+            for (const std::string& page : FindTopicTexts(LargestBook().Path(), c, Titles))
+                all += PageText(page);
+        TGlossary glossary;
+        glossary.LoadGlossary(LargestBook().Path(), false);
+        for (const TDefinition& entry : glossary.Entries())
+            all += PlainText(entry.Term) + PlainText(entry.DefinitionText);
         return all;
     }();
     return text;

@@ -28,9 +28,7 @@ int main(int argc, char** argv) {
     const std::chrono::duration<double, std::milli> build =
         std::chrono::steady_clock::now() - start;
 
-    std::size_t text = 0;
-    for (std::uint32_t d = 0; d < index->DocumentCount(); ++d)
-        text += index->Text(d).size();
+    const auto text = static_cast<std::size_t>(index->TextBytes());
     // The searches of the book search benchmark, each hit listed with its snippet.
     std::size_t hits = 0;
     std::size_t shown = 0;

@@ -170,6 +170,25 @@ TBookFileStream::TPieces::int_type TBookFileStream::TPieces::underflow() {
     }
 }
 
+TBookFileStream::TPieces::pos_type
+TBookFileStream::TPieces::seekoff(off_type offset, std::ios_base::seekdir from,
+                                  std::ios_base::openmode) {
+    // The piece held is read ahead of the stream's place.
+    if (from == std::ios_base::cur) offset -= egptr() - gptr();
+    const int whence = from == std::ios_base::beg   ? SEEK_SET
+                       : from == std::ios_base::cur ? SEEK_CUR
+                                                    : SEEK_END;
+    const off_t place = ::lseek(Fd.get(), static_cast<off_t>(offset), whence);
+    if (place < 0) return pos_type(off_type(-1));
+    setg(Piece.data(), Piece.data(), Piece.data());
+    return pos_type(static_cast<off_type>(place));
+}
+
+TBookFileStream::TPieces::pos_type TBookFileStream::TPieces::seekpos(pos_type place,
+                                                                     std::ios_base::openmode which) {
+    return seekoff(off_type(place), std::ios_base::beg, which);
+}
+
 std::string ReadWholeFile(const fs::path& path, std::uint64_t maxSize) {
     const auto [fd, info] = OpenRegularFile(path, maxSize);
     return ReadOpenFile(fd.get(), info, path, maxSize);

@@ -20,6 +20,8 @@ public:
                     std::size_t pieceSize = TRecordStream::DefaultPieceSize);
 
     int Count() const { return Total; }
+    // Where the next entry starts in the file.
+    std::uint64_t Offset() const { return Records.Offset(); }
     // The next entry in file order, its texts valid until the next call; nothing after the last.
     std::optional<TDefinition> Next();
 

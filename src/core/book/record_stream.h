@@ -25,6 +25,8 @@ public:
     template <typename Read> auto Take(Read read);
 
     const std::string& FileName() const { return Name; }
+    // Where the next record starts, counted from where the stream stood when it was given.
+    std::uint64_t Offset() const { return BufferOffset + At; }
 
 private:
     // Drops what has been read and appends a piece of the stream; false at its end.

@@ -1,7 +1,6 @@
 #include "core/search/book_search_build.h"
 
-#include "core/book/glossary.h"
-#include "core/book/topic_pages.h"
+#include "core/search/book_search_texts.h"
 #include "core/search/page_text.h"
 
 #include <algorithm>
@@ -11,20 +10,16 @@ namespace quillara {
 namespace {
 
 // Glossary entries indexed between two reports of progress.
-constexpr std::size_t EntriesPerStep = 4096;
+constexpr int EntriesPerStep = 4096;
 
 } // namespace
 
 std::unique_ptr<TBookSearchIndex> BuildBookSearchIndex(const TBookSearchSource& source,
                                                        const TSearchBuildProgress& progress) {
-    TGlossary glossary;
-    if (source.HasGlossary) glossary.LoadGlossary(source.Directory, false);
+    auto texts = std::make_unique<TBookSearchTexts>(source.Directory);
+    const int entries = source.HasGlossary ? texts->OpenGlossary() : 0;
     const int chapters = std::clamp(source.ChapterCount, 0, 255);
-    const int glossarySteps =
-        source.HasGlossary
-            ? static_cast<int>((glossary.Entries().size() + EntriesPerStep - 1) / EntriesPerStep)
-            : 0;
-    const int total = chapters + glossarySteps;
+    const int total = chapters + (entries + EntriesPerStep - 1) / EntriesPerStep;
     int done = 0;
     if (!progress(done, total)) return nullptr;
 
@@ -33,23 +28,29 @@ std::unique_ptr<TBookSearchIndex> BuildBookSearchIndex(const TBookSearchSource& 
     for (const std::string& title : source.TopicTitles)
         if (std::find(titles.begin(), titles.end(), title) == titles.end()) titles.push_back(title);
 
-    auto index = std::make_unique<TBookSearchIndex>();
+    // The index holds the texts' source from the start; the source notes what the build reads.
+    TBookSearchTexts& reading = *texts;
+    auto index = std::make_unique<TBookSearchIndex>(std::move(texts));
     for (int chapter = 1; chapter <= chapters; ++chapter) {
-        const std::vector<std::string> pages = FindTopicTexts(source.Directory, chapter, titles);
+        const std::vector<std::string> pages = reading.ReadPages(chapter, titles);
         for (std::size_t i = 0; i < titles.size(); ++i)
             if (!pages[i].empty())
                 index->Add({TSearchPlace::TopicPage, chapter, titles[i], 0}, PageText(pages[i]));
         if (!progress(++done, total)) return nullptr;
     }
-    for (std::size_t entry = 0; entry < glossary.Entries().size(); ++entry) {
-        const TDefinition& definition = glossary.Entries()[entry];
-        const std::string term(definition.Term);
-        index->Add({TSearchPlace::GlossaryTerm, 0, term, entry}, PlainText(definition.Term));
-        index->Add({TSearchPlace::GlossaryDefinition, 0, term, entry},
-                   PlainText(definition.DefinitionText));
-        if ((entry + 1) % EntriesPerStep == 0 || entry + 1 == glossary.Entries().size())
+    for (int entry = 0; entry < entries; ++entry) {
+        const std::optional<TDefinition> definition = reading.NextEntry();
+        const std::string term(definition->Term);
+        const auto number = static_cast<std::size_t>(entry);
+        index->Add({TSearchPlace::GlossaryTerm, 0, term, number},
+                   GlossaryEntryText(*definition, TSearchPlace::GlossaryTerm));
+        index->Add({TSearchPlace::GlossaryDefinition, 0, term, number},
+                   GlossaryEntryText(*definition, TSearchPlace::GlossaryDefinition));
+        if ((entry + 1) % EntriesPerStep == 0 || entry + 1 == entries)
             if (!progress(++done, total)) return nullptr;
     }
+    // Past the last entry the glossary's file is closed.
+    if (entries > 0) reading.NextEntry();
     index->Finish();
     return index;
 }

@@ -158,6 +158,29 @@ TEST(BookFileLookup, FilesLargerThanTheirKindAllowsAreRefusedUnread) {
     EXPECT_THROW(LoadAuthorsNotes(dir.Path()), TFileTooLargeError);
 }
 
+// A reader moved to another place reads on from there, within the piece held or beyond it.
+TEST(BookFileLookup, AStreamReadsOnFromWhereItIsMoved) {
+    TempBookDir dir;
+    std::string bytes;
+    for (int i = 0; bytes.size() < 200000; ++i)
+        bytes += std::to_string(i) + ",";
+    TBookFileStream in(dir.Write("GLOSSARY.DEF", bytes), MaxGlossarySize);
+    char first[10] = {};
+    ASSERT_TRUE(in.read(first, sizeof first));
+    for (const std::size_t place : {std::size_t{5}, std::size_t{70000}, std::size_t{0},
+                                    std::size_t{131072}, bytes.size() - 8}) {
+        SCOPED_TRACE(place);
+        ASSERT_TRUE(in.seekg(static_cast<std::streamoff>(place)));
+        char read[8] = {};
+        ASSERT_TRUE(in.read(read, sizeof read));
+        EXPECT_EQ(std::string(read, sizeof read), bytes.substr(place, sizeof read));
+        EXPECT_EQ(static_cast<std::size_t>(in.tellg()), place + sizeof read);
+    }
+    // Past the end, a read finds nothing.
+    ASSERT_TRUE(in.seekg(static_cast<std::streamoff>(bytes.size())));
+    EXPECT_EQ(in.get(), std::char_traits<char>::eof());
+}
+
 TEST(TopicPages, LastExactKeyWinsAndFailuresEndQuietly) {
     TempBookDir dir;
     dir.Write("TOPICS.1", WriteTopicFile({{"Summary", "<p>first</p>"},
