@@ -190,7 +190,7 @@ public:
         });
         Each(root, "Functions", [&](const TAuthorNode& f, std::size_t i) {
             book["Formulas"].push_back(Function(f));
-            const TAuthorNode source = f.Value.is_string() ? f : f.At("Formula");
+            const TAuthorNode source = f.Has("Formula") ? f.At("Formula") : f;
             Place(Pointer("/book/Formulas") / i, f);
             Place(Pointer("/book/Formulas") / i / "Source", source);
         });

@@ -7,8 +7,8 @@
 namespace quillara::tool {
 
 void PrintFunctions(std::ostream& out, const TBookProperties& book) {
-    out << "Computed by the program; a book declares one (\"sqrt(x) = 0\") for its formulas to "
-           "call it:\n";
+    out << "Computed by the program; a book declares one, as \"name(parameters) = 0\", for its "
+           "formulas to call it:\n";
     for (const TBuiltinFunction& function : BuiltinFunctions())
         out << "  " << function.Name << "(" << function.Parameters << ")  " << function.Description
             << "\n";
