@@ -123,6 +123,16 @@ TEST(AuthorsForm, DumpSourceKeepsEveryOddRecordOfABook) {
     const auto built = RunTool({"build", source.string(), again.string()});
     ASSERT_EQ(built.ExitCode, 0) << built.Err;
     ExpectSameFiles(first, again);
+
+    // A bank of a chapter the book does not have has no place in the author's form: said, not
+    // dropped.
+    fs::copy_file(first / "QUESTION.2", first / "QUESTION.3");
+    const auto beyond = RunTool({"dump", first.string(), "--source"});
+    EXPECT_EQ(beyond.ExitCode, 1);
+    EXPECT_NE(beyond.Err.find("QUESTION.3 belongs to no chapter of the book, which has 2"),
+              std::string::npos)
+        << beyond.Err;
+    EXPECT_EQ(beyond.Out, "");
 }
 
 struct AuthorsSource : ::testing::Test {

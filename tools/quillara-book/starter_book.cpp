@@ -164,7 +164,7 @@ demo::Canvas Cover() {
         y += 46;
     }
     DrawBeaker(c, 100, 190, 100, 130);
-    c.TextCentred(width / 2.0, 350, "A Quillara starting book", 2, demo::colour::Gold);
+    c.TextCentred(width / 2.0, 352, "A Quillara starting book", 1.5, demo::colour::Gold);
     return c;
 }
 
