@@ -1,6 +1,9 @@
-// Book sources from arbitrary bytes: parsed as JSON and built into a book in memory, or refused
-// with a fault that names its place. The same bytes also go through the page picture finder.
+// Book sources from arbitrary bytes, in either form: parsed as JSON and built into a book in
+// memory, or refused with a fault that names its place. The same bytes also go through the page
+// picture finder and, as a declaration, through the naming of parameters.
+#include "authors_form.h"
 #include "book_source.h"
+#include "named_parameters.h"
 #include "page_pictures.h"
 
 #include <cstddef>
@@ -13,13 +16,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& picture : PicturesOfPage(text))
         if (picture.size() > size) __builtin_trap();
 
+    try {
+        // Naming the parameters must give back what it was given, or nothing.
+        if (const auto named = NamedDeclaration(text);
+            named && PositionalDeclaration(*named) != text)
+            __builtin_trap();
+    } catch (const std::invalid_argument&) {
+    }
+
     const auto manifest = nlohmann::json::parse(text, nullptr, false);
     if (manifest.is_discarded()) return 0;
     // Files the source names are looked for in an empty folder, so only inline content builds.
     static const std::filesystem::path nowhere =
         std::filesystem::temp_directory_path() / "quillara-fuzz-none";
     try {
-        BuildBookFiles(manifest, nowhere, {});
+        BuildBookFilesOfSource(manifest, nowhere, {});
     } catch (const std::exception&) {
         // Every fault of a source is an exception with its place; crashes and leaks are the bugs.
     }

@@ -125,6 +125,18 @@ int main(int argc, char** argv) {
              "questions": {"1": {"questions": [{"Kind": 1, "Answer": "T", "Text": "{x}?"}]}},
              "glossary": {"entries": [{"Term": "Term", "ChapterRef": "1"}]},
              "authors": {"text": "Notes"}})");
+    Seed(dir, "book_source_fuzzer", "authors-form",
+         R"json({"//": "note", "Title": "Seed", "Topics": ["Summary"],
+             "Variables": [{"Name": "x", "Kind": "number", "Min": 1, "Max": 9},
+                           {"Name": "c", "Kind": "choice", "Choices": ["a", "b"]}],
+             "Functions": ["f(a, b) = a*b+{x}",
+                           {"Formula": "g(y) = {1}", "ParametersByName": false}],
+             "Glossary": [{"Term": "Term", "Chapters": "1"}], "AuthorsNotes": ["Notes", ""],
+             "Chapters": [{"Name": "One",
+               "Pages": [{"Topic": "Summary", "Html": ["<p>", "x</p>"]}],
+               "Questions": [{"Kind": "Word Problem", "Formula": "f({x}, 2)", "RoundTo": 1},
+                 {"Kind": "Multiple Choice", "Choices": ["a", "b"], "Answer": "B"},
+                 {"Kind": "True/False", "Text": "{x}?\nYes", "Answer": true}]}]})json");
     const char* names[] = {"AUTHORS.",          "authors",     "pictures\\chart.jpg",
                            "Figures/chart.JPG", "away/secret", "TOPICS.2",
                            "../book/AUTHORS",   "loop",        "a b.gif"};

@@ -10,7 +10,7 @@
 namespace quillara::testing {
 namespace {
 
-const std::vector<std::string> Commands{"dump", "build", "check", "synth", "show", "eval"};
+const std::vector<std::string> Commands{"dump", "build", "check", "new", "synth", "show", "eval"};
 
 TEST(BookToolCommandLine, HelpShowsEveryCommandAndEachCommandItsOwnUse) {
     const auto all = RunTool({"--help"});

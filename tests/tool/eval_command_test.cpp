@@ -1,4 +1,5 @@
 #include "core/book/book_properties_writer.h"
+#include "core/formula/builtin_functions.h"
 #include "temp_book_dir.h"
 #include "tool_runner.h"
 
@@ -51,6 +52,28 @@ TEST(EvalCommand, UsesTheBooksVariablesAndFunctions) {
     EXPECT_NE(missing.Err.find("nowhere"), std::string::npos);
     EXPECT_EQ(std::count(missing.Err.begin(), missing.Err.end(), '\n'), 1);
     EXPECT_EQ(missing.Out, "");
+}
+
+TEST(EvalCommand, FunctionsListsTheComputedOnesAndTheBooks) {
+    const auto alone = RunTool({"eval", "--functions", "--declare", "area(w, h) = {1}*{2}"});
+    ASSERT_EQ(alone.ExitCode, 0) << alone.Err;
+    ASSERT_FALSE(BuiltinFunctions().empty());
+    for (const TBuiltinFunction& function : BuiltinFunctions()) {
+        const std::string line = "  " + std::string(function.Name) + "(" +
+                                 std::string(function.Parameters) + ")  " +
+                                 std::string(function.Description) + "\n";
+        EXPECT_NE(alone.Out.find(line), std::string::npos) << alone.Out;
+    }
+    EXPECT_NE(alone.Out.find("Declared by the book:\n  area(w, h) = w*h\n"), std::string::npos)
+        << alone.Out;
+
+    const auto demo = RunTool({"eval", "--functions", "--book", QUILLARA_DEMO_BOOK});
+    ASSERT_EQ(demo.ExitCode, 0) << demo.Err;
+    for (const char* declared :
+         {"  interest(p, r, t) = p*r*t\n", "  future_value(p, r, n) = p*(1+r)^n\n",
+          "  doubling_years(r) = 72/(r*100)\n"})
+        EXPECT_NE(demo.Out.find(declared), std::string::npos) << demo.Out;
+    EXPECT_EQ(RunTool({"eval", "--functions", "1+1"}).ExitCode, 2);
 }
 
 TEST(EvalCommand, CompileAndEvaluationFailuresExitOne) {

@@ -14,7 +14,10 @@ namespace quillara::tool {
 class SourceError : public std::runtime_error {
 public:
     SourceError(const std::string& pointer, const std::string& message)
-        : std::runtime_error(pointer + ": " + message) {}
+        : std::runtime_error(pointer + ": " + message), Pointer(pointer), Message(message) {}
+
+    std::string Pointer;
+    std::string Message;
 };
 
 // Every file of a book directory, by file name, built from a source manifest. Files named by

@@ -1,5 +1,5 @@
+#include "authors_form.h"
 #include "core/book/book_files.h"
-#include "book_source.h"
 #include "commands.h"
 #include "file_kind.h"
 #include "tool_io.h"
@@ -31,10 +31,10 @@ int RunBuild(const Arguments& args) {
 
     std::map<std::string, std::string> files;
     try {
-        // The author's own manifest, not a book file: read whatever its size.
+        // The author's own source, not a book file: read whatever its size.
         const nlohmann::json manifest =
             nlohmann::json::parse(ReadWholeFile(source, std::numeric_limits<std::uint64_t>::max()));
-        files = BuildBookFiles(manifest, source.parent_path(), pictureDirs);
+        files = BuildBookFilesOfSource(manifest, source.parent_path(), pictureDirs);
         // A file the program would refuse for its size is no book to write.
         for (const auto& [name, bytes] : files)
             if (const auto kind = KindFromFileName(name); kind && bytes.size() > LargestFile(*kind))

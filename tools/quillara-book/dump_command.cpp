@@ -1,3 +1,4 @@
+#include "authors_form.h"
 #include "core/book/authors_notes.h"
 #include "core/book/book_files.h"
 #include "core/book/glossary.h"
@@ -120,6 +121,7 @@ int RunDump(const Arguments& args) {
     bool csv = false;
     std::optional<std::string> bookDirectory;
     std::optional<std::string> output;
+    bool source = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--kind") {
             if (++i == args.size()) throw UsageError("--kind needs a value");
@@ -127,6 +129,8 @@ int RunDump(const Arguments& args) {
             if (!kind) throw UsageError("unknown kind \"" + args[i] + "\"");
         } else if (args[i] == "--csv") {
             csv = true;
+        } else if (args[i] == "--source") {
+            source = true;
         } else if (args[i] == "--book") {
             if (++i == args.size()) throw UsageError("--book needs a directory");
             bookDirectory = args[i];
@@ -142,6 +146,7 @@ int RunDump(const Arguments& args) {
     if (file.empty()) throw UsageError("dump needs a FILE");
     if (bookDirectory && !csv) throw UsageError("--book names chapters only in --csv output");
     const bool wholeBook = !kind && !csv && std::filesystem::is_directory(file);
+    if (source && !wholeBook) throw UsageError("--source prints a whole book: give its DIR");
     if (!wholeBook) {
         if (!kind) kind = KindFromFileName(std::filesystem::path(file).filename().string());
         // Only scores are printed as CSV, so with --csv a score file may have any name.
@@ -157,7 +162,9 @@ int RunDump(const Arguments& args) {
             const auto manifestFolder =
                 output ? std::optional(std::filesystem::absolute(*output).parent_path())
                        : std::nullopt;
-            text = BookDirectoryToJson(file, manifestFolder).dump(2) + "\n";
+            text = (source ? AuthorsFormOfDirectory(file, manifestFolder).dump(2)
+                           : BookDirectoryToJson(file, manifestFolder).dump(2)) +
+                   "\n";
         } else if (csv) {
             text = ScoresCsvOf(file, bookDirectory);
         } else if (*kind == FileKind::Questions) {

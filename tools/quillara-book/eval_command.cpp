@@ -2,6 +2,7 @@
 // book's variables and functions at hand and values given on the command line.
 #include "core/book/book_properties.h"
 #include "commands.h"
+#include "function_list.h"
 #include "core/formula/evaluator.h"
 #include "core/formula/formula.h"
 #include "core/formula/formula_scope.h"
@@ -26,6 +27,7 @@ struct EvalOptions {
     std::vector<std::pair<std::string, Extended>> Settings;
     std::vector<std::string> Declarations;
     std::string Expression;
+    bool ListFunctions = false;
 };
 
 // Values are written with "." as the decimal point, whatever the machine's locale.
@@ -56,6 +58,8 @@ EvalOptions ParseOptions(const Arguments& args) {
                                           ParseValue(setting, setting.substr(equals + 1)));
         } else if (arg == "--declare") {
             options.Declarations.push_back(args[++i]);
+        } else if (arg == "--functions") {
+            options.ListFunctions = true;
         } else if (arg.starts_with("--")) {
             throw UsageError("unknown option \"" + arg + "\"");
         } else if (haveExpression) {
@@ -65,7 +69,9 @@ EvalOptions ParseOptions(const Arguments& args) {
             haveExpression = true;
         }
     }
-    if (!haveExpression) throw UsageError("eval needs an expression");
+    if (options.ListFunctions && haveExpression)
+        throw UsageError("--functions lists the functions; give no expression with it");
+    if (!haveExpression && !options.ListFunctions) throw UsageError("eval needs an expression");
     return options;
 }
 
@@ -112,6 +118,11 @@ int RunEval(const Arguments& args) {
                 std::cerr << ": " << message;
             std::cerr << "\n";
         }
+    }
+
+    if (options.ListFunctions) {
+        PrintFunctions(std::cout, *book);
+        return 0;
     }
 
     for (const auto& [name, value] : options.Settings) {

@@ -9,14 +9,16 @@ namespace {
 
 constexpr const char* Usage =
     "usage: quillara-book dump FILE|DIR [--kind book|topics|questions|glossary|authors|scores]\n"
-    "                          [--csv [--book DIR]] [-o OUTFILE]\n"
+    "                          [--csv [--book DIR]] [--source] [-o OUTFILE]\n"
     "       quillara-book build SOURCE OUTDIR [--pictures DIR]...\n"
     "       quillara-book check DIR\n"
+    "       quillara-book new DIR\n"
     "       quillara-book synth OUTDIR [--chapters N] [--questions N] [--terms N] [--scores N] "
     "[--topics N] [--page-words N] [--seed S]\n"
     "       quillara-book show DIR CHAPTER [N] [--seed S] [--rtf] [--size PT]\n"
     "       quillara-book eval [--book DIR] [--set NAME=VALUE]... [--declare \"f(x) = ...\"]... "
-    "EXPRESSION\n";
+    "EXPRESSION\n"
+    "       quillara-book eval --functions [--book DIR]\n";
 
 struct Command {
     std::string_view Name;
@@ -29,11 +31,13 @@ constexpr std::array Commands{
     Command{"dump", quillara::tool::RunDump,
             "usage: quillara-book dump FILE|DIR [--kind "
             "book|topics|questions|glossary|authors|scores]\n"
-            "                          [--csv [--book DIR]] [-o OUTFILE]\n"
+            "                          [--csv [--book DIR]] [--source] [-o OUTFILE]\n"
             "Prints a book file, or every file of the book in DIR, as JSON.\n"
             "  --kind K       read FILE as this kind of file when its name does not tell\n"
             "  --csv          print a score file as a CSV table, one row per score and chapter\n"
             "  --book DIR     name the chapters of that table from the book in DIR\n"
+            "  --source       print the book in DIR in the author's form, which names its\n"
+            "                 kinds, texts and parameters (docs/book-source.md)\n"
             "  -o, --output OUTFILE\n"
             "                 write to OUTFILE instead of the standard output\n"
             "The dump of DIR names its pictures so that build makes the same book from it\n"
@@ -41,8 +45,9 @@ constexpr std::array Commands{
             "relative to the folder of OUTFILE with -o.\n"},
     Command{"build", quillara::tool::RunBuild,
             "usage: quillara-book build SOURCE OUTDIR [--pictures DIR]...\n"
-            "Writes the book described by the JSON file SOURCE into OUTDIR. Files that SOURCE\n"
-            "names by a relative path are looked for in its folder.\n"
+            "Writes the book described by the JSON file SOURCE into OUTDIR. SOURCE is in the\n"
+            "author's form (as new and dump --source write it) or in the form dump prints.\n"
+            "Files that SOURCE names by a relative path are looked for in its folder.\n"
             "  --pictures DIR  look for the pictures SOURCE names in DIR first\n"},
     Command{"check", quillara::tool::RunCheck,
             "usage: quillara-book check DIR\n"
@@ -52,6 +57,11 @@ constexpr std::array Commands{
             "and reported as an error that names the file and the limit:\n"
             "  BOOK.DEF 16 MiB, TOPICS.n 16 MiB, QUESTION.n 32 MiB, GLOSSARY.DEF 32 MiB,\n"
             "  AUTHORS 65537 bytes, each picture 64 MiB.\n"},
+    Command{"new", quillara::tool::RunNew,
+            "usage: quillara-book new DIR\n"
+            "Writes a small starting book into DIR, a new or empty folder: book.json in the\n"
+            "author's form, with notes for the author in its \"//\" members, a topic page for\n"
+            "each chapter and the pictures. build makes a working book of it at once.\n"},
     Command{"synth", quillara::tool::RunSynth,
             "usage: quillara-book synth OUTDIR [--chapters N] [--questions N] [--terms N] "
             "[--scores N] [--topics N] [--page-words N] [--seed S]\n"
@@ -72,7 +82,9 @@ constexpr std::array Commands{
     Command{"eval", quillara::tool::RunEval,
             "usage: quillara-book eval [--book DIR] [--set NAME=VALUE]... "
             "[--declare \"f(x) = ...\"]... EXPRESSION\n"
+            "       quillara-book eval --functions [--book DIR]\n"
             "Computes a word-problem formula.\n"
+            "  --functions      list the functions a formula may call, with their parameters\n"
             "  --book DIR       use the variables and formulas of the book in DIR\n"
             "  --set NAME=VALUE give a variable a value\n"
             "  --declare DEF    declare a function\n"},

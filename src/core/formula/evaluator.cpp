@@ -1,5 +1,7 @@
 #include "core/formula/evaluator.h"
 
+#include "core/formula/builtin_functions.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -177,11 +179,8 @@ public:
                                     std::to_string(argumentCount));
         SpendCall(formula);
         TCallFrame frame(formula, arguments, argumentCount, Depth);
-        if (formula.Name == "sqrt") {
-            if (argumentCount < 1) throw EInvalidOperation("sqrt needs an argument");
-            if (arguments[0] < 0) InvalidOp();
-            return Checked(std::sqrt(arguments[0]));
-        }
+        if (const TBuiltinFunction* builtin = FindBuiltinFunction(formula.Name))
+            return Checked(builtin->Compute(arguments, argumentCount));
         return Evaluate(formula);
     }
 

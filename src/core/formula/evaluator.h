@@ -32,7 +32,7 @@ constexpr long MaxEvaluationNodes = 1'000'000;
 Extended Evaluate(TFormula& formula, const TFormulaScope& scope);
 
 // Evaluates the formula as a function of the first `argumentCount` values of `arguments`.
-// A formula named "sqrt" is computed directly from its first argument.
+// A formula named like a built-in function (BuiltinFunctions) is computed directly.
 Extended Call(TFormula& formula, int argumentCount, const TArguments& arguments,
               const TFormulaScope& scope);
 
