@@ -18,6 +18,8 @@ int RunEval(const Arguments& args);
 int RunBuild(const Arguments& args);
 int RunCheck(const Arguments& args);
 int RunSynth(const Arguments& args);
+int RunImport(const Arguments& args);
+int RunExport(const Arguments& args);
 
 // A command line the verb cannot use; main prints it with the usage and exits 2.
 class UsageError : public std::runtime_error {
