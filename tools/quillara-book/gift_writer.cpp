@@ -34,7 +34,8 @@ std::string Feedback(const std::string& general) {
 std::string WriteGift(const std::vector<TImportedQuestion>& questions) {
     std::string out;
     for (const TImportedQuestion& q : questions) {
-        out += Escaped(q.Text) + " {";
+        // The book's texts are plain: "<" is a character, not a tag.
+        out += "[plain]" + Escaped(q.Text) + " {";
         switch (q.Kind) {
         case TImportedKind::TrueFalse:
             out += q.TrueAnswer ? "T" : "F";
