@@ -1,5 +1,5 @@
-// Moodle XML quiz files from arbitrary bytes: read into questions, or refused with the place where reading
-// stopped; every question read then goes through the import into a book in memory.
+// Moodle XML quiz files from arbitrary bytes: read into questions, or refused with the place where
+// reading stopped; every question read then goes through the import into a book in memory.
 #include "moodle_xml_reader.h"
 #include "question_import.h"
 

@@ -20,9 +20,9 @@ struct ImportFixture : ::testing::Test {
         TBookProperties book;
         book.Title = "Imported";
         book.ChapterNames = {"One", "Two", "Three"};
-        book.Variables.push_back(std::make_unique<TVarible>(
-            "r", vkPercent, TReal48::FromExtended(0.01L), TReal48::FromExtended(0.2L), 3,
-            std::nullopt));
+        book.Variables.push_back(
+            std::make_unique<TVarible>("r", vkPercent, TReal48::FromExtended(0.01L),
+                                       TReal48::FromExtended(0.2L), 3, std::nullopt));
         dir.Write("BOOK.DEF", WriteBookProperties(book, 5, TRegionalSettings{}));
     }
     testing::ToolResult Import(const std::string& name, const std::string& content, int chapter,
@@ -67,7 +67,8 @@ struct FormatCase {
 // Every kind each format can bring in, with its answers, choices, explanations and formulas.
 TEST_F(ImportFixture, EachFormatsKindsComeInWithAnswersChoicesAndExplanations) {
     const std::vector<FormatCase> cases = {
-        {"gift", "kinds.gift",
+        {"gift",
+         "kinds.gift",
          "// units\n::Sun::The sun is a star.{T#Look at the sky.####Stars make light.}\n\n"
          "Pick the [html] odd one:{\n=3 ~2#Two is even. ~4\n}\n\n"
          "[markdown]The **sum** of 2 and 2 is {=4 ~5} in base ten.\n\n"
@@ -77,18 +78,20 @@ TEST_F(ImportFixture, EachFormatsKindsComeInWithAnswersChoicesAndExplanations) {
            0},
           {qkMultipleChoice, 'A', 3, "Pick the [html] odd one:\r\nA) 3\r\nB) 2\r\nC) 4",
            "B) Two is even.", "", 0},
-          {qkMultipleChoice, 'A', 2, "The sum of 2 and 2 is _____ in base ten.\r\nA) 4\r\nB) 5",
-           "", "", 0},
+          {qkMultipleChoice, 'A', 2, "The sum of 2 and 2 is _____ in base ten.\r\nA) 4\r\nB) 5", "",
+           "", 0},
           {qkWordProblem, 0, 0, "Pi to two places?", "Three and a bit.", "3.14", 2},
           {qkWordProblem, 0, 0, "How many below zero?", "", "0-5", 0}}},
-        {"aiken", "kinds.txt",
+        {"aiken",
+         "kinds.txt",
          "Which is a primary colour?\nA. Green\nB) Red\nC. Purple\nANSWER: B\n\n"
          "Water boils at sea level at\nA. 90 degrees\nB. 100 degrees\nANSWER: B\n",
-         {{qkMultipleChoice, 'B', 3, "Which is a primary colour?\r\nA) Green\r\nB) Red\r\nC) Purple",
-           "", "", 0},
-          {qkMultipleChoice, 'B', 2, "Water boils at sea level at\r\nA) 90 degrees\r\nB) 100 degrees",
-           "", "", 0}}},
-        {"moodle-xml", "kinds.xml",
+         {{qkMultipleChoice, 'B', 3,
+           "Which is a primary colour?\r\nA) Green\r\nB) Red\r\nC) Purple", "", "", 0},
+          {qkMultipleChoice, 'B', 2,
+           "Water boils at sea level at\r\nA) 90 degrees\r\nB) 100 degrees", "", "", 0}}},
+        {"moodle-xml",
+         "kinds.xml",
          R"(<?xml version="1.0" encoding="UTF-8"?><quiz>
 <question type="category"><category><text>$course$/x</text></category></question>
 <question type="truefalse"><name><text>Moon</text></name>
@@ -109,8 +112,8 @@ at room temperature?</text></questiontext><single>true</single>
   <distribution><text>uniform</text></distribution><minimum><text>1.5</text></minimum>
   <maximum><text>9.5</text></maximum><decimals><text>1</text></decimals></dataset_definition></dataset_definitions></question>
 </quiz>)",
-         {{qkTrueFalse, 'F', 0, "The moon is a planet.", "It orbits a planet.\r\nNo\xA0moons are.", "",
-           0},
+         {{qkTrueFalse, 'F', 0, "The moon is a planet.", "It orbits a planet.\r\nNo\xA0moons are.",
+           "", 0},
           {qkMultipleChoice, 'B', 2, "Which is a gas\r\nat room temperature?\r\nA) Iron\r\nB) Neon",
            "A) A metal.", "", 0},
           {qkWordProblem, 0, 0, "A square of side {s} cm has what area?", "",
@@ -205,7 +208,8 @@ TEST_F(ImportFixture, AFileThatDoesNotParseChangesNothingAndNamesItsLineAndColum
         const char* Place;
     };
     const BrokenCase cases[] = {
-        {"open.gift", "Fine {T}\n\nAlso {#2}\n\nLost {=a ~b\n", ":5:6: the answers that start here"},
+        {"open.gift", "Fine {T}\n\nAlso {#2}\n\nLost {=a ~b\n",
+         ":5:6: the answers that start here"},
         {"title.gift", "::Untitled {T}\n", ":1:1: the title that starts here"},
         {"number.gift", "Count {#12:abc}\n", ":1:9: \"12:abc\" is not a number"},
         {"answer.txt", "Q?\nA. yes\nB. no\nANSWER: C\n", ":4:9: the answer \"C\" names none"},
@@ -242,16 +246,15 @@ TEST_F(ImportFixture, AFileThatDoesNotParseChangesNothingAndNamesItsLineAndColum
 // Characters the book's texts cannot hold, braces that would draw values and a variable whose
 // name the book already draws otherwise are each told, never silently changed.
 TEST_F(ImportFixture, WhatTheBookCannotHoldAsWrittenIsTold) {
-    const auto result = Import(
-        "told.xml",
-        R"(<quiz><question type="calculated"><name><text>Rate</text></name>
+    const auto result = Import("told.xml",
+                               R"(<quiz><question type="calculated"><name><text>Rate</text></name>
 <questiontext format="plain_text"><text>At {r}% a year, is CH₃COOH ≤ {x}? {r}</text></questiontext>
 <answer fraction="100"><text>{r}*2</text><tolerance>0.01</tolerance><tolerancetype>1</tolerancetype>
 <correctanswerformat>1</correctanswerformat><correctanswerlength>2</correctanswerlength></answer>
 <dataset_definitions><dataset_definition><name><text>r</text></name><minimum><text>1</text></minimum>
 <maximum><text>5</text></maximum><decimals><text>0</text></decimals></dataset_definition></dataset_definitions>
 </question></quiz>)",
-        1);
+                               1);
     ASSERT_EQ(result.ExitCode, 0) << result.Err;
     const std::string where = ": question \"Rate\" (line 1): ";
     for (const std::string note : {
@@ -314,8 +317,8 @@ TEST_F(ImportFixture, ExportThenImportGivesTheSameQuestions) {
     for (const RoundTrip& trip : {RoundTrip{"gift", 2, 3}, RoundTrip{"moodle-xml", 3, 4}}) {
         SCOPED_TRACE(trip.Format);
         const auto file = files.Path() / (std::string("out.") + trip.Format);
-        const auto exported = RunTool({"export", dir.Path().string(), "1", "--format",
-                                       trip.Format, "-o", file.string()});
+        const auto exported = RunTool(
+            {"export", dir.Path().string(), "1", "--format", trip.Format, "-o", file.string()});
         ASSERT_EQ(exported.ExitCode, 0) << exported.Err;
         if (trip.Questions == 3)
             EXPECT_NE(exported.Err.find("QUESTION.1: question 4: left out: it draws values"),
@@ -352,15 +355,15 @@ TEST(ImportTeachersFiles, GiftAndMoodleXmlWrittenByHandComeIntoABookThatShows) {
     dir.Write("BOOK.DEF", WriteBookProperties(book, 5, TRegionalSettings{}));
     const std::string data = QUILLARA_TOOL_DATA;
 
-    const auto gift = RunTool({"import", data + "/budgeting.gift", dir.Path().string(),
-                               "--chapter", "1"});
+    const auto gift =
+        RunTool({"import", data + "/budgeting.gift", dir.Path().string(), "--chapter", "1"});
     EXPECT_EQ(gift.ExitCode, 0) << gift.Err;
     EXPECT_NE(gift.Out.find("chapter 1: imported 8 (2 True/False, 3 Multiple Choice, 3 Word "
                             "Problem), skipped 3\n"),
               std::string::npos)
         << gift.Out;
-    const auto xml = RunTool({"import", data + "/interest.xml", dir.Path().string(),
-                              "--chapter", "2", "--format", "moodle-xml"});
+    const auto xml = RunTool({"import", data + "/interest.xml", dir.Path().string(), "--chapter",
+                              "2", "--format", "moodle-xml"});
     EXPECT_EQ(xml.ExitCode, 0) << xml.Err;
     EXPECT_NE(xml.Out.find("chapter 2: imported 4 (1 True/False, 1 Multiple Choice, 2 Word "
                            "Problem), skipped 2\n"),

@@ -1,20 +1,11 @@
 #include "aiken_reader.h"
 
 #include "markup_text.h"
-
-#include <cctype>
+#include "quiz_file_text.h"
 
 namespace quillara::tool {
 
 namespace {
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool IsChoiceLine(std::string_view line) {
     return line.size() >= 3 && line[0] >= 'A' && line[0] <= 'Z' &&
@@ -31,10 +22,10 @@ public:
         } else if (IsChoiceLine(line)) {
             if (!Open) throw TImportParseError(number, 1, "a choice comes before its question");
             if (line[0] != 'A' + static_cast<int>(Question.Choices.size()))
-                throw TImportParseError(number, 1,
-                                        "choices are lettered in order from A; expected " +
-                                            std::string(1, static_cast<char>(
-                                                               'A' + Question.Choices.size())));
+                throw TImportParseError(
+                    number, 1,
+                    "choices are lettered in order from A; expected " +
+                        std::string(1, static_cast<char>('A' + Question.Choices.size())));
             Question.Choices.push_back({std::string(Trim(line.substr(3))), {}, false});
         } else {
             if (Open && !Question.Choices.empty())
@@ -61,10 +52,12 @@ private:
         if (!Open || Question.Choices.empty())
             throw TImportParseError(number, 1, "an \"ANSWER:\" line without a question's choices");
         const std::string_view letter = Trim(line.substr(7));
-        const std::size_t index = letter.size() == 1 ? static_cast<std::size_t>(letter[0] - 'A') : 99;
+        const std::size_t index =
+            letter.size() == 1 ? static_cast<std::size_t>(letter[0] - 'A') : 99;
         if (index >= Question.Choices.size())
-            throw TImportParseError(number, 9, "the answer \"" + std::string(letter) +
-                                                   "\" names none of the question's choices");
+            throw TImportParseError(number, 9,
+                                    "the answer \"" + std::string(letter) +
+                                        "\" names none of the question's choices");
         Question.Choices[index].Right = true;
 
         TImportedQuestion imported;

@@ -41,8 +41,8 @@ int Export(const TExportOptions& options) {
         return 1;
     }
 
-    const std::string file = options.Format == TQuizFormat::Gift ? WriteGift(questions)
-                                                                 : WriteMoodleXml(questions);
+    const std::string file =
+        options.Format == TQuizFormat::Gift ? WriteGift(questions) : WriteMoodleXml(questions);
     if (!options.Output) {
         std::cout << file;
         return 0;

@@ -49,7 +49,8 @@ public:
         try {
             const TExpr e = Sum();
             SkipSpace();
-            if (Pos != Text.size()) Fail("\"" + std::string(Text.substr(Pos, 1)) + "\" is unexpected");
+            if (Pos != Text.size())
+                Fail("\"" + std::string(Text.substr(Pos, 1)) + "\" is unexpected");
             result.Formula = e.Text;
             result.UsesSqrt = UsesSqrt;
         } catch (const TFailure& failure) {
@@ -81,9 +82,12 @@ private:
     TExpr Sum() {
         TExpr e = Product();
         for (;;) {
-            if (Take('+')) e = Binary(e, '+', Product());
-            else if (Take('-')) e = Binary(e, '-', Product());
-            else return e;
+            if (Take('+'))
+                e = Binary(e, '+', Product());
+            else if (Take('-'))
+                e = Binary(e, '-', Product());
+            else
+                return e;
         }
     }
     TExpr Product() {
@@ -91,9 +95,12 @@ private:
         for (;;) {
             SkipSpace();
             if (Text.substr(Pos).starts_with("**")) return e; // a power, taken by Unary's Power
-            if (Take('*')) e = Binary(e, '*', Unary());
-            else if (Take('/')) e = Binary(e, '/', Unary());
-            else return e;
+            if (Take('*'))
+                e = Binary(e, '*', Unary());
+            else if (Take('/'))
+                e = Binary(e, '/', Unary());
+            else
+                return e;
         }
     }
     TExpr Unary() {
@@ -138,14 +145,16 @@ private:
     }
     TExpr Number() {
         double value = 0;
-        const auto [end, error] = std::from_chars(Text.data() + Pos, Text.data() + Text.size(), value);
+        const auto [end, error] =
+            std::from_chars(Text.data() + Pos, Text.data() + Text.size(), value);
         if (error != std::errc() || !std::isfinite(value)) Fail("a number is malformed");
         Pos = static_cast<std::size_t>(end - Text.data());
         return {FormulaNumber(value), 4};
     }
     TExpr Call() {
         const std::size_t start = Pos;
-        while (Pos < Text.size() && (std::isalnum(static_cast<unsigned char>(Text[Pos])) || Text[Pos] == '_'))
+        while (Pos < Text.size() &&
+               (std::isalnum(static_cast<unsigned char>(Text[Pos])) || Text[Pos] == '_'))
             ++Pos;
         const std::string name(Text.substr(start, Pos - start));
         Expect('(');
@@ -217,8 +226,8 @@ public:
                 break;
             }
             case nkOperator: {
-                if (node.Text.size() != 1 || std::string_view("+-*/^").find(node.Text[0]) ==
-                                                 std::string_view::npos)
+                if (node.Text.size() != 1 ||
+                    std::string_view("+-*/^").find(node.Text[0]) == std::string_view::npos)
                     throw TFailure("a \"(\" or a function name is not closed");
                 const TExpr right = pop();
                 const TExpr left = pop();
@@ -245,7 +254,8 @@ private:
         if (!called) throw TFailure("it calls " + name + ", which the book does not declare");
         const std::size_t count = called->Parameters ? called->Parameters->size() : 0;
         if (count > values.size()) throw TFailure(name + " is given too few arguments");
-        std::vector<TExpr> arguments(values.end() - static_cast<std::ptrdiff_t>(count), values.end());
+        std::vector<TExpr> arguments(values.end() - static_cast<std::ptrdiff_t>(count),
+                                     values.end());
         values.resize(values.size() - count);
         if (name == "sqrt") {
             if (arguments.empty()) throw TFailure("sqrt needs an argument");

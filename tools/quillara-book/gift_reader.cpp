@@ -1,6 +1,7 @@
 #include "gift_reader.h"
 
 #include "markup_text.h"
+#include "quiz_file_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -68,14 +69,6 @@ std::string Unescape(std::string_view text) {
     return out;
 }
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
-
 enum class TTextFormat { Moodle, Html, Plain, Markdown };
 
 std::string PlainText(std::string_view raw, TTextFormat format) {
@@ -102,17 +95,6 @@ struct TAnswerPart {
     std::string_view Answer;
     std::string_view Feedback;
 };
-
-std::optional<double> ParseNumber(std::string_view text) {
-    text = Trim(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
 
 class TGiftParser {
 public:
@@ -188,7 +170,8 @@ private:
         std::size_t bodyEnd = end;
         if (const auto general = FindUnescaped(Text, "####", begin, end);
             general != std::string_view::npos) {
-            Question.GeneralFeedback = PlainText(Text.substr(general + 4, end - general - 4), Format);
+            Question.GeneralFeedback =
+                PlainText(Text.substr(general + 4, end - general - 4), Format);
             bodyEnd = general;
         }
         const std::size_t first = SkipSpace(begin);
@@ -222,7 +205,8 @@ private:
         Question.Kind = TImportedKind::TrueFalse;
         Question.TrueAnswer = truth;
         // {T#feedback for a wrong answer#feedback for a right one}
-        if (const auto hash = FindUnescaped(Text, "#", begin, end); hash != std::string_view::npos) {
+        if (const auto hash = FindUnescaped(Text, "#", begin, end);
+            hash != std::string_view::npos) {
             const auto second = FindUnescaped(Text, "#", hash + 1, end);
             Question.WrongFeedback =
                 PlainText(Text.substr(hash + 1, std::min(second, end) - hash - 1), Format);
@@ -254,7 +238,7 @@ private:
                 const auto percent = FindUnescaped(Text, "%", from + 1, partEnd);
                 if (percent == std::string_view::npos)
                     Block.Fail(from, "a weight that starts here has no closing \"%\"");
-                parts[k].Weight = ParseNumber(Text.substr(from + 1, percent - from - 1));
+                parts[k].Weight = QuizNumber(Text.substr(from + 1, percent - from - 1));
                 if (!parts[k].Weight) Block.Fail(from + 1, "a weight is a number of percent");
                 from = percent + 1;
             }
@@ -304,13 +288,12 @@ private:
             Skip("no answer with full credit");
             return;
         }
-        if (parts.size() > 1)
-            Question.Notes.push_back("only the answer with full credit is kept");
+        if (parts.size() > 1) Question.Notes.push_back("only the answer with full credit is kept");
         ReadNumber(*full);
         for (const TAnswerPart& part : parts)
             if (part.Offset != full->Offset && !part.Feedback.empty())
-                Question.WrongFeedback += (Question.WrongFeedback.empty() ? "" : "\n") +
-                                          PlainText(part.Feedback, Format);
+                Question.WrongFeedback +=
+                    (Question.WrongFeedback.empty() ? "" : "\n") + PlainText(part.Feedback, Format);
         if (!full->Feedback.empty() && Question.GeneralFeedback.empty())
             Question.GeneralFeedback = PlainText(full->Feedback, Format);
     }
@@ -321,19 +304,19 @@ private:
         std::optional<double> value, tolerance = 0.0;
         std::string_view written = answer;
         if (const auto range = answer.find(".."); range != std::string_view::npos) {
-            const auto low = ParseNumber(answer.substr(0, range));
-            const auto high = ParseNumber(answer.substr(range + 2));
+            const auto low = QuizNumber(answer.substr(0, range));
+            const auto high = QuizNumber(answer.substr(range + 2));
             if (low && high) {
                 value = (*low + *high) / 2;
                 tolerance = std::fabs(*high - *low) / 2;
                 written = {};
             }
         } else if (const auto colon = answer.find(':'); colon != std::string_view::npos) {
-            value = ParseNumber(answer.substr(0, colon));
-            tolerance = ParseNumber(answer.substr(colon + 1));
+            value = QuizNumber(answer.substr(0, colon));
+            tolerance = QuizNumber(answer.substr(colon + 1));
             written = answer.substr(0, colon);
         } else {
-            value = ParseNumber(answer);
+            value = QuizNumber(answer);
         }
         if (!value || !tolerance)
             Block.Fail(part.Offset, "\"" + std::string(Trim(answer)) +
@@ -344,14 +327,7 @@ private:
         Question.Formula.assign(text, end);
         Question.Tolerance = std::fabs(*tolerance);
         // The places the author wrote the answer with, as "3.50" shows two.
-        written = Trim(written);
-        if (!written.empty()) {
-            const std::size_t point = written.find('.');
-            const std::string_view decimals =
-                point == std::string_view::npos ? std::string_view() : written.substr(point + 1);
-            Question.AnswerDecimals = static_cast<int>(
-                std::min(decimals.size(), decimals.find_first_not_of("0123456789")));
-        }
+        if (!Trim(written).empty()) Question.AnswerDecimals = DecimalsWritten(written);
     }
 
     const TBlock& Block;

@@ -30,8 +30,7 @@ std::vector<TImportedQuestion> ReadQuizFile(const TImportOptions& options, TQuiz
     if (format == TQuizFormat::MoodleXml) return ReadMoodleXml(bytes);
     bool wasWindows1252 = false;
     const std::string text = QuizFileText(bytes, wasWindows1252);
-    if (wasWindows1252)
-        std::cout << options.File.string() << ": not UTF-8; read as Windows-1252\n";
+    if (wasWindows1252) std::cout << options.File.string() << ": not UTF-8; read as Windows-1252\n";
     return format == TQuizFormat::Gift ? ReadGift(text) : ReadAiken(text);
 }
 
@@ -119,8 +118,8 @@ int Import(const TImportOptions& options) {
     const int added = counts[0] + counts[1] + counts[2];
     std::string summary;
     for (std::size_t kind : {1u, 0u, 2u})
-        summary += (summary.empty() ? "" : ", ") + std::to_string(counts[kind]) + " " +
-                   KindNames[kind];
+        summary +=
+            (summary.empty() ? "" : ", ") + std::to_string(counts[kind]) + " " + KindNames[kind];
     std::cout << "chapter " << options.Chapter << ": imported " << added << " (" << summary
               << "), skipped " << skipped << "\n";
     if (added == 0) return 0;

@@ -1,9 +1,8 @@
 #include "markup_text.h"
 
+#include <array>
 #include <libxml/HTMLparser.h>
 #include <libxml/tree.h>
-
-#include <array>
 #include <memory>
 
 namespace quillara::tool {
@@ -15,9 +14,9 @@ bool IsBlank(char c) {
 }
 
 bool IsBlock(std::string_view name) {
-    static constexpr std::array blocks{"p",  "div", "li", "ul", "ol", "h1", "h2", "h3",   "h4",
-                                       "h5", "h6",  "tr", "table", "blockquote", "pre", "dd",
-                                       "dt", "hr"};
+    static constexpr std::array blocks{"p",     "div",        "li",  "ul", "ol", "h1",
+                                       "h2",    "h3",         "h4",  "h5", "h6", "tr",
+                                       "table", "blockquote", "pre", "dd", "dt", "hr"};
     for (std::string_view block : blocks)
         if (name == block) return true;
     return false;
@@ -63,6 +62,7 @@ public:
             }
         }
     }
+
 private:
     void Break() {
         PendingSpace = false;
@@ -77,19 +77,40 @@ struct TDocFree {
     void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
 };
 
-// Removes each pair of `mark` around a word run, leaving unpaired marks as written.
-std::string DropPairedMarks(std::string text, std::string_view mark) {
-    for (std::size_t open = text.find(mark); open != std::string::npos;
-         open = text.find(mark, open)) {
-        const std::size_t close = text.find(mark, open + mark.size());
-        if (close == std::string::npos || close == open + mark.size() ||
-            text.find('\n', open) < close)
-            break;
-        text.erase(close, mark.size());
-        text.erase(open, mark.size());
-        open = close - mark.size();
+// Each pair of `mark` on one line removed, the words between kept; a mark without its pair
+// stays as written. One pass, however many marks the text holds.
+std::string DropPairedMarks(std::string_view line, std::string_view mark) {
+    std::string out;
+    std::size_t pos = 0;
+    for (;;) {
+        const std::size_t open = line.find(mark, pos);
+        const std::size_t close =
+            open == std::string_view::npos ? open : line.find(mark, open + mark.size());
+        if (close == std::string_view::npos) break;
+        out.append(line.substr(pos, open - pos));
+        out.append(line.substr(open + mark.size(), close - open - mark.size()));
+        pos = close + mark.size();
     }
-    return text;
+    out.append(line.substr(pos));
+    return out;
+}
+
+// [words](address) as its words.
+std::string DropLinkAddresses(std::string_view line) {
+    std::string out;
+    std::size_t pos = 0;
+    for (;;) {
+        const std::size_t open = line.find('[', pos);
+        const std::size_t middle = open == std::string_view::npos ? open : line.find("](", open);
+        const std::size_t close =
+            middle == std::string_view::npos ? middle : line.find(')', middle + 2);
+        if (close == std::string_view::npos) break;
+        out.append(line.substr(pos, open - pos));
+        out.append(line.substr(open + 1, middle - open - 1));
+        pos = close + 1;
+    }
+    out.append(line.substr(pos));
+    return out;
 }
 
 } // namespace
@@ -103,10 +124,9 @@ std::string HtmlToPlainText(std::string_view html) {
     // The HTML parser never reaches the network and keeps quiet about the tag soup that quiz
     // platforms write.
     const std::string wrapped = "<html><body>" + std::string(html) + "</body></html>";
-    std::unique_ptr<xmlDoc, TDocFree> doc(
-        htmlReadMemory(wrapped.data(), static_cast<int>(wrapped.size()), nullptr, "UTF-8",
-                       HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING |
-                           HTML_PARSE_NOBLANKS));
+    std::unique_ptr<xmlDoc, TDocFree> doc(htmlReadMemory(
+        wrapped.data(), static_cast<int>(wrapped.size()), nullptr, "UTF-8",
+        HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NOBLANKS));
     if (!doc) return TidyLines(html);
     TPlainTextBuilder builder;
     builder.Walk(xmlDocGetRootElement(doc.get()));
@@ -123,21 +143,13 @@ std::string MarkdownToPlainText(std::string_view markdown) {
         const std::size_t hashes = line.find_first_not_of('#');
         if (hashes > 0 && hashes != std::string_view::npos && line[hashes] == ' ')
             line.remove_prefix(hashes + 1);
-        text.append(line);
+        std::string plain = DropLinkAddresses(line);
+        for (std::string_view mark : {"**", "__", "`"})
+            plain = DropPairedMarks(plain, mark);
+        text += plain;
         if (end < markdown.size()) text += '\n';
         start = end + 1;
     }
-    // Links keep their words.
-    for (std::size_t open = text.find('['); open != std::string::npos;
-         open = text.find('[', open + 1)) {
-        const std::size_t close = text.find("](", open);
-        const std::size_t end = close == std::string::npos ? close : text.find(')', close);
-        if (end == std::string::npos || text.find('\n', open) < end) continue;
-        text = text.substr(0, open) + text.substr(open + 1, close - open - 1) +
-               text.substr(end + 1);
-    }
-    for (std::string_view mark : {"**", "__", "`"})
-        text = DropPairedMarks(std::move(text), mark);
     return TidyLines(text);
 }
 

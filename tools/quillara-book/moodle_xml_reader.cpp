@@ -1,12 +1,11 @@
 #include "moodle_xml_reader.h"
 
 #include "markup_text.h"
+#include "quiz_file_text.h"
 
+#include <cmath>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
-
-#include <charconv>
-#include <cmath>
 #include <memory>
 #include <optional>
 
@@ -54,14 +53,6 @@ std::string Attribute(const xmlNode* node, const char* name) {
     return text;
 }
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The <text> of an element, as its format attribute says to read it.
 std::string FormattedText(const xmlNode* node) {
     if (!node) return {};
@@ -70,17 +61,6 @@ std::string FormattedText(const xmlNode* node) {
     if (format == "plain_text") return TidyLines(text);
     if (format == "markdown") return MarkdownToPlainText(text);
     return HtmlToPlainText(text);
-}
-
-std::optional<double> Number(std::string_view text) {
-    text = Trim(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        !std::isfinite(value))
-        return std::nullopt;
-    return value;
 }
 
 std::string PlainContent(const xmlNode* node) {
@@ -168,7 +148,7 @@ private:
     }
 
     static double Fraction(const xmlNode* answer) {
-        return Number(Attribute(answer, "fraction")).value_or(0);
+        return QuizNumber(Attribute(answer, "fraction")).value_or(0);
     }
 
     void ReadTrueFalse() {
@@ -225,19 +205,14 @@ private:
             Question.Notes.push_back("only the answer with full credit is kept");
         const std::string formula = PlainContent(Child(full, "text"));
         Question.Formula = formula;
-        Question.Tolerance = std::fabs(Number(PlainContent(Child(full, "tolerance"))).value_or(0));
+        Question.Tolerance =
+            std::fabs(QuizNumber(PlainContent(Child(full, "tolerance"))).value_or(0));
         if (Question.Kind == TImportedKind::Numerical) {
-            if (!Number(formula)) {
+            if (!QuizNumber(formula)) {
                 Skip("its answer \"" + formula + "\" is not a number");
                 return nullptr;
             }
-            const auto point = formula.find('.');
-            Question.AnswerDecimals =
-                point == std::string::npos
-                    ? 0
-                    : static_cast<int>(std::min(formula.size() - point - 1,
-                                                formula.find_first_not_of("0123456789", point + 1) -
-                                                    point - 1));
+            Question.AnswerDecimals = DecimalsWritten(formula);
         }
         if (const std::string feedback = FormattedText(Child(full, "feedback"));
             !feedback.empty() && Question.GeneralFeedback.empty())
@@ -253,16 +228,17 @@ private:
         if (PlainContent(Child(answer, "tolerancetype")) != "2")
             Question.ToleranceKind = TToleranceKind::Relative;
         // Answer formats: 1 decimal places, 2 significant figures.
-        const auto length = Number(PlainContent(Child(answer, "correctanswerlength")));
+        const auto length = QuizNumber(PlainContent(Child(answer, "correctanswerlength")));
         if (PlainContent(Child(answer, "correctanswerformat")) != "2" && length)
             Question.AnswerDecimals = static_cast<int>(*length);
         for (const xmlNode* definition :
              Children(Child(Node, "dataset_definitions"), "dataset_definition")) {
             TImportedVariable variable;
             variable.Name = PlainContent(Child(Child(definition, "name"), "text"));
-            const auto min = Number(PlainContent(Child(Child(definition, "minimum"), "text")));
-            const auto max = Number(PlainContent(Child(Child(definition, "maximum"), "text")));
-            const auto decimals = Number(PlainContent(Child(Child(definition, "decimals"), "text")));
+            const auto min = QuizNumber(PlainContent(Child(Child(definition, "minimum"), "text")));
+            const auto max = QuizNumber(PlainContent(Child(Child(definition, "maximum"), "text")));
+            const auto decimals =
+                QuizNumber(PlainContent(Child(Child(definition, "decimals"), "text")));
             if (!min || !max || !decimals || *decimals < 0 || *decimals > 9) {
                 Skip("the range of the variable \"" + variable.Name + "\" is not numbers from " +
                      "minimum to maximum with 0 to 9 decimals");
@@ -271,8 +247,8 @@ private:
             variable.Min = *min;
             variable.Max = *max;
             variable.Decimals = static_cast<int>(*decimals);
-            variable.Uniform = PlainContent(Child(Child(definition, "distribution"), "text")) !=
-                               "loguniform";
+            variable.Uniform =
+                PlainContent(Child(Child(definition, "distribution"), "text")) != "loguniform";
             Question.Variables.push_back(std::move(variable));
         }
     }
@@ -296,8 +272,9 @@ std::vector<TImportedQuestion> ReadMoodleXml(std::string_view bytes) {
                                 ParseErrorMessage(error));
     }
     if (doc->intSubset || doc->extSubset)
-        throw TImportParseError(1, 1, "the file declares a document type, which quiz files "
-                                      "do not have");
+        throw TImportParseError(1, 1,
+                                "the file declares a document type, which quiz files "
+                                "do not have");
     const xmlNode* root = xmlDocGetRootElement(doc.get());
     if (!root || Name(root) != "quiz")
         throw TImportParseError(root ? static_cast<int>(xmlGetLineNo(root)) : 1, 1,

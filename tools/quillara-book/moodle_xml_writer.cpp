@@ -1,9 +1,8 @@
 #include "moodle_xml_writer.h"
 
-#include <libxml/xmlwriter.h>
-
 #include <charconv>
 #include <cmath>
+#include <libxml/xmlwriter.h>
 #include <memory>
 #include <stdexcept>
 
@@ -189,7 +188,7 @@ void WriteQuestion(TXmlOut& out, const TImportedQuestion& q, std::size_t number)
         out.Attribute("fraction", "100");
         out.Element("text", q.Formula);
         out.Element("tolerance", Number(q.Tolerance));
-        out.Element("tolerancetype", "2"); // nominal: plus or minus the tolerance
+        out.Element("tolerancetype", "2");       // nominal: plus or minus the tolerance
         out.Element("correctanswerformat", "1"); // decimal places
         out.Element("correctanswerlength", std::to_string(q.AnswerDecimals.value_or(0)));
         out.HtmlElement("feedback", "");
@@ -211,7 +210,8 @@ std::string WriteMoodleXml(const std::vector<TImportedQuestion>& questions) {
     TXmlOut out;
     out.Start("quiz");
     for (std::size_t i = 0; i < questions.size(); ++i)
-        if (questions[i].Kind != TImportedKind::Unsupported) WriteQuestion(out, questions[i], i + 1);
+        if (questions[i].Kind != TImportedKind::Unsupported)
+            WriteQuestion(out, questions[i], i + 1);
     out.End();
     return out.Finish();
 }

@@ -22,7 +22,8 @@ std::string QuizText(std::string_view bookText) {
 
 // "A) ", "b. ": a choice's label as the question box recognises it.
 bool IsChoiceLine(std::string_view line) {
-    return line.size() >= 3 && std::string_view("ABCDEabcde").find(line[0]) != std::string_view::npos &&
+    return line.size() >= 3 &&
+           std::string_view("ABCDEabcde").find(line[0]) != std::string_view::npos &&
            (line[1] == ')' || line[1] == '.') && (line[2] == ' ' || line[2] == '\t');
 }
 
@@ -102,7 +103,8 @@ TImportedQuestion WordProblem(TImportedQuestion out, const TQuestion& question,
                                                    "\" draws one of a list of texts, which quiz "
                                                    "files cannot");
         if (variable.Kind != vkNumber)
-            out.Notes.push_back("its variable \"" + name + "\" is shown as a plain number, not as " +
+            out.Notes.push_back("its variable \"" + name +
+                                "\" is shown as a plain number, not as " +
                                 (variable.Kind == vkPercent ? "a percentage" : "money"));
         if (variable.Decimals < 0)
             out.Notes.push_back("its variable \"" + name + "\" is drawn to whole numbers, not to " +
@@ -135,11 +137,11 @@ TImportedQuestion QuestionForQuizFile(const TQuestion& question, const TBookProp
         return out;
     case qkMultipleChoice:
         if (drawsValues) break;
-    {
-        out.Kind = TImportedKind::MultipleChoice;
-        const std::string text = out.Text;
-        return MultipleChoice(std::move(out), question, text);
-    }
+        {
+            out.Kind = TImportedKind::MultipleChoice;
+            const std::string text = out.Text;
+            return MultipleChoice(std::move(out), question, text);
+        }
     case qkWordProblem:
         return WordProblem(std::move(out), question, book);
     default:

@@ -19,12 +19,13 @@ namespace {
 // teacher would type instead.
 std::string_view PlainForm(char32_t c) {
     static const std::map<char32_t, std::string_view> forms = {
-        {U'\u2080', "0"}, {U'\u2081', "1"}, {U'\u2082', "2"}, {U'\u2083', "3"}, {U'\u2084', "4"},
-        {U'\u2085', "5"}, {U'\u2086', "6"}, {U'\u2087', "7"}, {U'\u2088', "8"}, {U'\u2089', "9"},
-        {U'\u2070', "0"}, {U'\u2074', "4"}, {U'\u2075', "5"}, {U'\u2076', "6"}, {U'\u2077', "7"},
-        {U'\u2078', "8"}, {U'\u2079', "9"}, {U'\u207A', "+"}, {U'\u207B', "-"}, {U'\u208A', "+"},
-        {U'\u208B', "-"}, {U'\u2212', "-"}, {U'\u2264', "<="}, {U'\u2265', ">="},
-        {U'\u2260', "<>"}, {U'\u2248', "~"}, {U'\u2192', "->"}, {U'\u2190', "<-"},
+        {U'\u2080', "0"},    {U'\u2081', "1"}, {U'\u2082', "2"},  {U'\u2083', "3"},
+        {U'\u2084', "4"},    {U'\u2085', "5"}, {U'\u2086', "6"},  {U'\u2087', "7"},
+        {U'\u2088', "8"},    {U'\u2089', "9"}, {U'\u2070', "0"},  {U'\u2074', "4"},
+        {U'\u2075', "5"},    {U'\u2076', "6"}, {U'\u2077', "7"},  {U'\u2078', "8"},
+        {U'\u2079', "9"},    {U'\u207A', "+"}, {U'\u207B', "-"},  {U'\u208A', "+"},
+        {U'\u208B', "-"},    {U'\u2212', "-"}, {U'\u2264', "<="}, {U'\u2265', ">="},
+        {U'\u2260', "<>"},   {U'\u2248', "~"}, {U'\u2192', "->"}, {U'\u2190', "<-"},
         {U'\u221A', "sqrt"}, {U'\u00A0', " "}};
     const auto found = forms.find(c);
     return found == forms.end() ? std::string_view() : found->second;
@@ -50,7 +51,8 @@ std::string JoinLines(const std::vector<std::string>& parts) {
 
 // Braces in a question's text are placeholders of drawn values; those that name none of
 // `names` are written as parentheses, so that the text shows what the file wrote.
-std::string PlaceholdersOnly(const std::string& text, const std::map<std::string, std::string>& names,
+std::string PlaceholdersOnly(const std::string& text,
+                             const std::map<std::string, std::string>& names,
                              const std::string& where, std::vector<std::string>& notes) {
     std::string out;
     bool replaced = false;
@@ -74,7 +76,8 @@ std::string PlaceholdersOnly(const std::string& text, const std::map<std::string
         }
     }
     if (replaced)
-        notes.push_back("braces in its " + where + " would be read as drawn values; written as ( )");
+        notes.push_back("braces in its " + where +
+                        " would be read as drawn values; written as ( )");
     return out;
 }
 
@@ -121,8 +124,8 @@ int RoundingPlaces(const TImportedQuestion& question, std::vector<std::string>& 
             if (std::fabs(tolerance - half) <= 1e-9 * half) return places;
         }
     }
-    if (question.AnswerDecimals && (tolerance == 0 || question.ToleranceKind ==
-                                                          TToleranceKind::Relative)) {
+    if (question.AnswerDecimals &&
+        (tolerance == 0 || question.ToleranceKind == TToleranceKind::Relative)) {
         const int places = std::clamp(*question.AnswerDecimals, -6, 4);
         if (question.ToleranceKind == TToleranceKind::Relative)
             notes.push_back("its relative tolerance becomes rounding to " + std::to_string(places) +
@@ -192,7 +195,8 @@ TImportOutcome TQuestionImporter::Import(const TImportedQuestion& imported) {
     case TImportedKind::Unsupported:
         break;
     }
-    if (question.Kind != qkWordProblem) question.Text = PlaceholdersOnly(question.Text, {}, "text", out.Notes);
+    if (question.Kind != qkWordProblem)
+        question.Text = PlaceholdersOnly(question.Text, {}, "text", out.Notes);
     question.Text = Crlf(BookText(question.Text, "text", out.Notes));
     question.Explanation = Crlf(BookText(JoinLines(explanation), "explanation", out.Notes));
     if (question.Text.empty()) {
@@ -246,7 +250,8 @@ std::optional<TQuestion> TQuestionImporter::WordProblem(const TImportedQuestion&
     }
     // Every placeholder of the formula must be drawn, by the question or by the book.
     std::vector<std::string> used;
-    ForEachPlaceholderName(formula.Formula, [&](std::string_view name) { used.emplace_back(name); });
+    ForEachPlaceholderName(formula.Formula,
+                           [&](std::string_view name) { used.emplace_back(name); });
     for (const std::string& name : used) {
         const bool drawn = std::any_of(imported.Variables.begin(), imported.Variables.end(),
                                        [&](const TImportedVariable& v) { return v.Name == name; });
@@ -277,15 +282,13 @@ std::optional<TQuestion> TQuestionImporter::WordProblem(const TImportedQuestion&
     return question;
 }
 
-std::string TQuestionImporter::AddVariable(const TImportedVariable& variable,
-                                           TImportOutcome& out) {
+std::string TQuestionImporter::AddVariable(const TImportedVariable& variable, TImportOutcome& out) {
     if (!variable.Uniform)
         out.Notes.push_back("its variable \"" + variable.Name +
                             "\" is drawn evenly over its range, as the book draws");
     // The book never draws its Max, quiz files draw theirs: one step more keeps the range.
     const TReal48 min = TReal48::FromExtended(variable.Min);
-    const TReal48 max =
-        TReal48::FromExtended(variable.Max + std::pow(10.0, -variable.Decimals));
+    const TReal48 max = TReal48::FromExtended(variable.Max + std::pow(10.0, -variable.Decimals));
     for (int n = 1;; ++n) {
         const std::string name = n == 1 ? variable.Name : variable.Name + "_" + std::to_string(n);
         const TVarible* existing = Book.FindVariable(name);
@@ -296,8 +299,8 @@ std::string TQuestionImporter::AddVariable(const TImportedVariable& variable,
             Changed = true;
             if (n > 1)
                 out.Notes.push_back("the book's variable \"" + variable.Name +
-                                    "\" draws other values; this question's is added as \"" +
-                                    name + "\"");
+                                    "\" draws other values; this question's is added as \"" + name +
+                                    "\"");
             return name;
         }
         if (existing->Kind == vkNumber && existing->Min == min && existing->Max == max &&
