@@ -40,11 +40,15 @@ std::string Crlf(std::string_view text) {
     return out;
 }
 
+// The feedback texts one after the other, each once.
 std::string JoinLines(const std::vector<std::string>& parts) {
     std::string out;
-    for (const std::string& part : parts) {
-        if (part.empty() || out.find(part) != std::string::npos) continue;
-        out += (out.empty() ? "" : "\n") + part;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (parts[i].empty() ||
+            std::find(parts.begin(), parts.begin() + static_cast<std::ptrdiff_t>(i), parts[i]) !=
+                parts.begin() + static_cast<std::ptrdiff_t>(i))
+            continue;
+        out += (out.empty() ? "" : "\n") + parts[i];
     }
     return out;
 }
