@@ -1,5 +1,6 @@
 #include "core/book/book_properties_writer.h"
 #include "core/book/question.h"
+#include "core/formula/evaluator.h"
 #include "core/io/byte_reader.h"
 #include "scripted_random.h"
 #include "temp_book_dir.h"
@@ -343,6 +344,138 @@ TEST_F(ImportFixture, ExportThenImportGivesTheSameQuestions) {
     }
     // The variable came back as the one the book has, so none was added.
     EXPECT_EQ(Book()->Variables.size(), 2u);
+}
+
+// A calculated question's formula in the book's language computes what the quiz file's did;
+// one the book cannot compute is left out with the reason.
+TEST_F(ImportFixture, CalculatedFormulasComeInAsTheBooksFormulas) {
+    struct FormulaCase {
+        const char* QuizFormula;
+        const char* BookFormula; // empty when left out
+        double ValueAt3And2;     // with a = 3 and b = 2
+        const char* Reason;
+    };
+    const FormulaCase cases[] = {
+        {"{a} + {b} * 2", "{a}+{b}*2", 7, ""},
+        {"({a} + {b}) * 2", "({a}+{b})*2", 10, ""},
+        {"{a} - ({b} - 1)", "{a}-({b}-1)", 2, ""},
+        {"{a} / ({b} * 2)", "{a}/({b}*2)", 0.75, ""},
+        {"-{a} * 2 - -1", "(0-{a})*2-(0-1)", -5, ""},
+        {"pow({a}, pow({b}, 2))", "{a}^({b}^2)", 81, ""},
+        {"{b}**3/4", "{b}^3/4", 2, ""},
+        {"1.5e1 * {a} + pi() * 0", "15*{a}+3.14159265358979324*0", 45, ""},
+        {"sqrt({a} + 1) + abs({b} - 5)", "sqrt({a}+1)+sqrt(({b}-5)^2)", 5, ""},
+        {"sin({a})", "", 0, "the book's formulas have no function sin()"},
+        {"{a} + {c}", "", 0, "its formula uses {c}, which neither it nor the book draws"},
+        {"{a} +", "", 0, "it ends where a value was expected"},
+        {"pow({a})", "", 0, "pow takes 2 arguments"},
+        {"({a}", "", 0, "a \")\" is missing"},
+    };
+    std::string xml = "<quiz>\n";
+    for (const FormulaCase& c : cases)
+        xml += std::string("<question type=\"calculated\"><name><text>") + c.QuizFormula +
+               "</text></name><questiontext><text>{a} and {b}?</text></questiontext><answer "
+               "fraction=\"100\"><text>" +
+               c.QuizFormula +
+               "</text><tolerance>0.005</tolerance>"
+               "<tolerancetype>2</tolerancetype></answer><dataset_definitions>"
+               "<dataset_definition><name><text>a</text></name><minimum><text>1</text></minimum>"
+               "<maximum><text>9</text></maximum><decimals><text>0</text></decimals>"
+               "</dataset_definition><dataset_definition><name><text>b</text></name><minimum>"
+               "<text>1</text></minimum><maximum><text>9</text></maximum><decimals><text>0"
+               "</text></decimals></dataset_definition></dataset_definitions></question>\n";
+    const auto result = Import("formulas.xml", xml + "</quiz>\n", 1);
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    const auto bank = Bank(1);
+    auto book = Book();
+    book->FindVariable("a")->Value = 3;
+    book->FindVariable("b")->Value = 2;
+    std::size_t next = 0;
+    for (const FormulaCase& c : cases) {
+        SCOPED_TRACE(c.QuizFormula);
+        if (*c.BookFormula == '\0') {
+            EXPECT_NE(result.Out.find(std::string(c.QuizFormula) + "\" (line"), std::string::npos);
+            EXPECT_NE(result.Out.find(c.Reason), std::string::npos) << result.Out;
+            continue;
+        }
+        ASSERT_LT(next, bank.size());
+        const TQuestion& question = bank[next++];
+        EXPECT_EQ(question.Formula, c.BookFormula);
+        TFormula formula(2);
+        formula.Source = question.Formula;
+        EXPECT_NEAR(static_cast<double>(Evaluate(formula, book->Scope())), c.ValueAt3And2, 1e-12);
+    }
+    EXPECT_EQ(next, bank.size());
+}
+
+// Rounding to some places accepts what the tolerance accepts only at 0.5 × 10^-places; any other
+// tolerance is told.
+TEST_F(ImportFixture, TolerancesAndAnswerDecimalsBecomeTheRounding) {
+    struct RoundingCase {
+        const char* Answer;
+        int RoundTo;
+        const char* Note; // empty when the rounding is exact
+    };
+    const RoundingCase cases[] = {
+        {"#3.14:0.005", 2, ""},
+        {"#1200:50", -2, ""},
+        {"#7:0.5", 0, ""},
+        {"#9.5..10.5", 0, ""},
+        {"#2.50", 2, ""},
+        {"#2.125:0", 3, ""},
+        {"#3.14159", 4, "its answer is judged to 4 decimal places, the most a book rounds to"},
+        {"#10:1", 0, "its tolerance of 1 is judged as rounding to 0 decimal places"},
+        {"#0.001:0.00001", 4, "its tolerance of 1e-05 is judged as rounding to 4 decimal places"},
+    };
+    std::string gift;
+    for (const RoundingCase& c : cases)
+        gift += std::string("How much? {") + c.Answer + "}\n\n";
+    const auto result = Import("rounding.gift", gift, 1);
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    const auto bank = Bank(1);
+    ASSERT_EQ(bank.size(), std::size(cases));
+    for (std::size_t i = 0; i < bank.size(); ++i) {
+        SCOPED_TRACE(cases[i].Answer);
+        EXPECT_EQ(bank[i].RoundTo, cases[i].RoundTo);
+        const std::string where = ": line " + std::to_string(2 * i + 1) + ": ";
+        if (*cases[i].Note)
+            EXPECT_NE(result.Out.find(where + cases[i].Note + "\n"), std::string::npos)
+                << result.Out;
+        else
+            EXPECT_EQ(result.Out.find(where), std::string::npos) << result.Out;
+    }
+}
+
+// HTML, Markdown and GIFT's escapes become the plain text a question shows.
+TEST_F(ImportFixture, MarkupBecomesWhatAQuestionShows) {
+    struct MarkupCase {
+        const char* Written;
+        const char* Shown;
+    };
+    const MarkupCase cases[] = {
+        {"[html]<p>One</p><p>Two &amp; three</p>", "One\r\n\r\nTwo & three"},
+        {"[html]Line<br>break   and\tspaces", "Line\r\nbreak and spaces"},
+        {"[html]<ul><li>first</li><li>second</li></ul>", "- first\r\n- second"},
+        {"[html]See <img src=\"chart.png\" alt=\"the chart\"> now", "See [the chart] now"},
+        {"[html]x &lt; y<script>alert(1)</script>", "x < y"},
+        {"[markdown]# Title\n**bold** and [a link](http://example.org) `code`",
+         "Title\r\nbold and a link code"},
+        {"[plain]<b>as typed</b>", "<b>as typed</b>"},
+        {"a \\= b \\~ c \\# d \\: e\\nf \\{g\\}", "a = b ~ c # d : e\r\nf (g)"},
+    };
+    std::string gift;
+    for (const MarkupCase& c : cases)
+        gift += std::string(c.Written) + "{T}\n\n";
+    // A file saved as Windows-1252 is read as such.
+    gift += "Caf\xE9 au lait{T}\n";
+    const auto result = Import("markup.gift", gift, 1);
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    EXPECT_NE(result.Out.find("markup.gift: not UTF-8; read as Windows-1252\n"), std::string::npos);
+    const auto bank = Bank(1);
+    ASSERT_EQ(bank.size(), std::size(cases) + 1);
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(bank[i].Text, cases[i].Shown) << cases[i].Written;
+    EXPECT_EQ(bank.back().Text, "Caf\xE9 au lait");
 }
 
 // The quiz files a teacher wrote by hand come into a new book that show then prints.

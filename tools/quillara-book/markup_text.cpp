@@ -31,7 +31,8 @@ public:
             } else if (node->type == XML_ELEMENT_NODE) {
                 const std::string_view name = reinterpret_cast<const char*>(node->name);
                 if (name == "br") {
-                    Break();
+                    PendingSpace = false;
+                    Out += '\n';
                 } else if (name == "img") {
                     xmlChar* alt = xmlGetProp(node, BAD_CAST "alt");
                     if (alt && *alt) AddText("[" + std::string(reinterpret_cast<char*>(alt)) + "]");
@@ -40,11 +41,13 @@ public:
                     continue;
                 } else {
                     const bool block = IsBlock(name);
-                    if (block) Break();
+                    if (block) EndLine();
                     if (name == "li") AddText("- ");
                     if (name == "td" || name == "th") AddText(" ");
                     Walk(node->children);
-                    if (block) Break();
+                    if (block) EndLine();
+                    // Paragraphs stand apart, as a browser shows them.
+                    if (name == "p") Out += '\n';
                 }
             }
         }
@@ -64,9 +67,10 @@ public:
     }
 
 private:
-    void Break() {
+    // Ends the line unless it is already ended: blocks, one in another, break once.
+    void EndLine() {
         PendingSpace = false;
-        Out += '\n';
+        if (!Out.empty() && Out.back() != '\n') Out += '\n';
     }
 
     std::string Out;
