@@ -158,6 +158,27 @@ int main(int argc, char** argv) {
          R"({\rtf1\ansi\uc1{\fonttbl{\f0 Arial;}}{\*\generator x;}\pard\li360\fi-360\tx360)"
          R"(\tx1440 {\b bold {\i both}}\tab caf\'e9 \u8364?\u-10179?\u-8704?\par\plain\fs20)"
          R"(\ul under\ulnone \{\}\\\line{\pict\bin2 {}}\emdash\~end})");
+    Seed(dir, "gift_reader_fuzzer", "kinds",
+         "// a comment\n$CATEGORY: top\n\n::TF::[html]Is <b>it</b> so?{T#No.####Yes.}\n\n"
+         "Pick {\n=one#right ~%50%half ~two#wrong\n}\n\nA {=word ~other} is missing.\n\n"
+         "Range {#1..3}\n\nPoint {#=3.14:0.005 =%50%3:1#close}\n\n\\{esc\\} {F}\n\nEssay {}\n");
+    Seed(dir, "aiken_reader_fuzzer", "two",
+         "What is 2 + 2?\nA. 3\nB) 4\nC. 5\nANSWER: B\n\nCapital?\nA. Paris\nB. Rome\nANSWER: A\n");
+    Seed(dir, "moodle_xml_reader_fuzzer", "kinds",
+         R"(<?xml version="1.0" encoding="UTF-8"?><quiz>
+<question type="category"><category><text>top</text></category></question>
+<question type="truefalse"><name><text>T</text></name><questiontext format="html"><text><![CDATA[<p>So?</p>]]></text></questiontext>
+<answer fraction="100"><text>true</text></answer><answer fraction="0"><text>false</text><feedback><text>No</text></feedback></answer></question>
+<question type="multichoice"><name><text>M</text></name><questiontext format="markdown"><text>**Pick**</text></questiontext><single>true</single>
+<answer fraction="100"><text>a</text></answer><answer fraction="0"><text>b</text></answer></question>
+<question type="calculated"><name><text>C</text></name><questiontext format="html"><text>{a} and {b}?</text></questiontext>
+<answer fraction="100"><text>pow({a}, 2) + sqrt({b}) - -1</text><tolerance>0.01</tolerance><tolerancetype>1</tolerancetype>
+<correctanswerformat>1</correctanswerformat><correctanswerlength>2</correctanswerlength></answer>
+<dataset_definitions><dataset_definition><name><text>a</text></name><distribution><text>uniform</text></distribution>
+<minimum><text>1</text></minimum><maximum><text>9</text></maximum><decimals><text>1</text></decimals></dataset_definition>
+<dataset_definition><name><text>b</text></name><minimum><text>0</text></minimum><maximum><text>4</text></maximum><decimals><text>0</text></decimals></dataset_definition></dataset_definitions></question>
+<question type="numerical"><name><text>N</text></name><questiontext><text>How many?</text></questiontext><answer fraction="100"><text>9</text><tolerance>0.5</tolerance></answer></question>
+</quiz>)");
     const std::string scores = SampleScoreFile();
     Seed(dir, "score_file_fuzzer", "three", scores);
     Seed(dir, "score_file_fuzzer", "cut", scores.substr(0, scores.size() - 3));

@@ -1,3 +1,4 @@
+#include "core/formula/variable_values.h"
 #include "core/book/book_properties.h"
 #include "core/formula/evaluator.h"
 #include "core/picture/jpeg_decoder.h"
@@ -46,11 +47,12 @@ TEST(AuthorsForm, NewWritesABookThatBuildsChecksCleanAndOpens) {
     ASSERT_EQ(properties->Formulas.size(), 1u);
     EXPECT_EQ(properties->Formulas[0]->Source, "concentration(mass, volume) = {1} / {2} * 1000");
     // The word problem's formula over the drawn values, as the question runner computes it.
-    properties->FindVariable("mass")->Value = 20;
-    properties->FindVariable("volume")->Value = 400;
+    TVariableValues values;
+    values.Set(*properties->FindVariable("mass"), 20);
+    values.Set(*properties->FindVariable("volume"), 400);
     TFormula answer(2);
     answer.Source = "concentration({mass}, {volume})";
-    EXPECT_EQ(Evaluate(answer, properties->Scope()), 50);
+    EXPECT_EQ(Evaluate(answer, properties->Scope(values)), 50);
 
     // Another book is never written over an author's work.
     const std::string before = work.Read("mybook/book.json");

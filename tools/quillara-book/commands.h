@@ -19,6 +19,8 @@ int RunBuild(const Arguments& args);
 int RunCheck(const Arguments& args);
 int RunSynth(const Arguments& args);
 int RunNew(const Arguments& args);
+int RunImport(const Arguments& args);
+int RunExport(const Arguments& args);
 
 // A command line the verb cannot use; main prints it with the usage and exits 2.
 class UsageError : public std::runtime_error {

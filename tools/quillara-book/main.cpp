@@ -18,7 +18,9 @@ constexpr const char* Usage =
     "       quillara-book show DIR CHAPTER [N] [--seed S] [--rtf] [--size PT]\n"
     "       quillara-book eval [--book DIR] [--set NAME=VALUE]... [--declare \"f(x) = ...\"]... "
     "EXPRESSION\n"
-    "       quillara-book eval --functions [--book DIR]\n";
+    "       quillara-book eval --functions [--book DIR]\n"
+    "       quillara-book import FILE BOOK --chapter N [--format gift|moodle-xml|aiken]\n"
+    "       quillara-book export BOOK CHAPTER --format gift|moodle-xml [-o FILE]\n";
 
 struct Command {
     std::string_view Name;
@@ -88,6 +90,25 @@ constexpr std::array Commands{
             "  --book DIR       use the variables and formulas of the book in DIR\n"
             "  --set NAME=VALUE give a variable a value\n"
             "  --declare DEF    declare a function\n"},
+    Command{"import", quillara::tool::RunImport,
+            "usage: quillara-book import FILE BOOK --chapter N [--format gift|moodle-xml|aiken]\n"
+            "Adds the questions of a quiz file to chapter N's question bank of the book in BOOK,\n"
+            "making the bank when the chapter has none.\n"
+            "  --chapter N   the chapter whose bank takes the questions\n"
+            "  --format F    the file's format; guessed from the file when not given\n"
+            "True/False and Multiple Choice questions with one right answer and two to five\n"
+            "choices come in as they are; numerical and calculated questions become word\n"
+            "problems, their variables added to BOOK.DEF. Feedback becomes the explanation,\n"
+            "HTML and Markdown plain text. Every question left out is named by its line (or\n"
+            "its name in XML) with the reason, and so is every character Windows-1252 lacks.\n"
+            "A file that does not parse changes nothing and is named with its line and column.\n"},
+    Command{"export", quillara::tool::RunExport,
+            "usage: quillara-book export BOOK CHAPTER --format gift|moodle-xml [-o FILE]\n"
+            "Writes a chapter's questions as a quiz file for a learning platform; word problems\n"
+            "become numerical questions, or calculated ones with their variables (moodle-xml\n"
+            "only). Questions the format cannot hold are named on the standard error.\n"
+            "  --format F        gift or moodle-xml\n"
+            "  -o, --output FILE write to FILE instead of the standard output\n"},
 };
 
 bool AsksForHelp(std::string_view arg) {

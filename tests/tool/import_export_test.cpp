@@ -1,0 +1,522 @@
+#include "core/formula/variable_values.h"
+#include "core/book/book_properties_writer.h"
+#include "core/book/question.h"
+#include "core/formula/evaluator.h"
+#include "core/io/byte_reader.h"
+#include "scripted_random.h"
+#include "temp_book_dir.h"
+#include "tool_runner.h"
+
+#include <gtest/gtest.h>
+
+namespace quillara {
+namespace {
+
+using testing::RunTool;
+using testing::TempBookDir;
+
+// A book of three chapters whose BOOK.DEF already draws a variable "r".
+struct ImportFixture : ::testing::Test {
+    ImportFixture() {
+        testing::ScriptedRandom random;
+        TBookProperties book;
+        book.Title = "Imported";
+        book.ChapterNames = {"One", "Two", "Three"};
+        book.Variables.push_back(
+            std::make_unique<TVarible>("r", vkPercent, TReal48::FromExtended(0.01L),
+                                       TReal48::FromExtended(0.2L), 3, std::nullopt));
+        dir.Write("BOOK.DEF", WriteBookProperties(book, 5, TRegionalSettings{}));
+    }
+    testing::ToolResult Import(const std::string& name, const std::string& content, int chapter,
+                               const std::vector<std::string>& extra = {}) {
+        const auto file = files.Write(name, content);
+        std::vector<std::string> args{"import", file.string(), dir.Path().string(), "--chapter",
+                                      std::to_string(chapter)};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return RunTool(args);
+    }
+    std::vector<TQuestion> Bank(int chapter) const {
+        const std::string bytes = dir.Read(QuestionBankName(chapter));
+        TByteReader in(bytes, QuestionBankName(chapter));
+        return ReadQuestionBank(in);
+    }
+    std::unique_ptr<TBookProperties> Book() const {
+        testing::ScriptedRandom random;
+        return LoadBookProperties(dir.Path(), TRegionalSettings{});
+    }
+
+    TempBookDir dir;
+    TempBookDir files;
+};
+
+struct ExpectedQuestion {
+    TQuestionKind Kind;
+    char Answer;
+    int ChoiceCount;
+    std::string Text;
+    std::string Explanation;
+    std::string Formula;
+    int RoundTo;
+};
+
+struct FormatCase {
+    const char* Name;
+    const char* File;
+    std::string Content;
+    std::vector<ExpectedQuestion> Expected;
+};
+
+// Every kind each format can bring in, with its answers, choices, explanations and formulas.
+TEST_F(ImportFixture, EachFormatsKindsComeInWithAnswersChoicesAndExplanations) {
+    const std::vector<FormatCase> cases = {
+        {"gift",
+         "kinds.gift",
+         "// units\n::Sun::The sun is a star.{T#Look at the sky.####Stars make light.}\n\n"
+         "Pick the [html] odd one:{\n=3 ~2#Two is even. ~4\n}\n\n"
+         "[markdown]The **sum** of 2 and 2 is {=4 ~5} in base ten.\n\n"
+         "Pi to two places?{#3.14:0.005####Three and a bit.}\n\n"
+         "How many below zero?{#-5}\n",
+         {{qkTrueFalse, 'T', 0, "The sun is a star.", "Stars make light.\r\nLook at the sky.", "",
+           0},
+          {qkMultipleChoice, 'A', 3, "Pick the [html] odd one:\r\nA) 3\r\nB) 2\r\nC) 4",
+           "B) Two is even.", "", 0},
+          {qkMultipleChoice, 'A', 2, "The sum of 2 and 2 is _____ in base ten.\r\nA) 4\r\nB) 5", "",
+           "", 0},
+          {qkWordProblem, 0, 0, "Pi to two places?", "Three and a bit.", "3.14", 2},
+          {qkWordProblem, 0, 0, "How many below zero?", "", "0-5", 0}}},
+        {"aiken",
+         "kinds.txt",
+         "Which is a primary colour?\nA. Green\nB) Red\nC. Purple\nANSWER: B\n\n"
+         "Water boils at sea level at\nA. 90 degrees\nB. 100 degrees\nANSWER: B\n",
+         {{qkMultipleChoice, 'B', 3,
+           "Which is a primary colour?\r\nA) Green\r\nB) Red\r\nC) Purple", "", "", 0},
+          {qkMultipleChoice, 'B', 2,
+           "Water boils at sea level at\r\nA) 90 degrees\r\nB) 100 degrees", "", "", 0}}},
+        {"moodle-xml",
+         "kinds.xml",
+         R"(<?xml version="1.0" encoding="UTF-8"?><quiz>
+<question type="category"><category><text>$course$/x</text></category></question>
+<question type="truefalse"><name><text>Moon</text></name>
+ <questiontext format="html"><text><![CDATA[<p>The moon is a <b>planet</b>.</p>]]></text></questiontext>
+ <generalfeedback format="html"><text>It orbits a planet.</text></generalfeedback>
+ <answer fraction="0"><text>true</text><feedback><text>&lt;p&gt;No&amp;nbsp;moons are.&lt;/p&gt;</text></feedback></answer>
+ <answer fraction="100"><text>false</text></answer></question>
+<question type="multichoice"><name><text>Gas</text></name>
+ <questiontext format="plain_text"><text>Which is a gas
+at room temperature?</text></questiontext><single>true</single>
+ <answer fraction="0"><text>Iron</text><feedback><text>A metal.</text></feedback></answer>
+ <answer fraction="100"><text>Neon</text></answer></question>
+<question type="calculated"><name><text>Area</text></name>
+ <questiontext format="html"><text>A square of side {s} cm has what area?</text></questiontext>
+ <answer fraction="100"><text>pow({s}, 2) - -1 + abs(0-{s})*0</text><tolerance>0.05</tolerance><tolerancetype>2</tolerancetype>
+  <correctanswerformat>1</correctanswerformat><correctanswerlength>1</correctanswerlength></answer>
+ <dataset_definitions><dataset_definition><name><text>s</text></name>
+  <distribution><text>uniform</text></distribution><minimum><text>1.5</text></minimum>
+  <maximum><text>9.5</text></maximum><decimals><text>1</text></decimals></dataset_definition></dataset_definitions></question>
+</quiz>)",
+         {{qkTrueFalse, 'F', 0, "The moon is a planet.", "It orbits a planet.\r\nNo\xA0moons are.",
+           "", 0},
+          {qkMultipleChoice, 'B', 2, "Which is a gas\r\nat room temperature?\r\nA) Iron\r\nB) Neon",
+           "A) A metal.", "", 0},
+          {qkWordProblem, 0, 0, "A square of side {s} cm has what area?", "",
+           "{s}^2-(0-1)+sqrt((0-{s})^2)*0", 1}}},
+    };
+    int chapter = 0;
+    for (const FormatCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        ++chapter;
+        // Aiken and GIFT are told apart from the content; the XML by its first character.
+        const auto result = Import(c.File, c.Content, chapter);
+        ASSERT_EQ(result.ExitCode, 0) << result.Out << result.Err;
+        const auto bank = Bank(chapter);
+        ASSERT_EQ(bank.size(), c.Expected.size()) << result.Out;
+        for (std::size_t i = 0; i < bank.size(); ++i) {
+            SCOPED_TRACE(i + 1);
+            const ExpectedQuestion& e = c.Expected[i];
+            EXPECT_EQ(bank[i].Kind, e.Kind);
+            EXPECT_EQ(bank[i].Answer, e.Answer);
+            EXPECT_EQ(bank[i].ChoiceCount, e.ChoiceCount);
+            EXPECT_EQ(bank[i].Text, e.Text);
+            EXPECT_EQ(bank[i].Explanation, e.Explanation);
+            EXPECT_EQ(bank[i].Formula, e.Formula);
+            EXPECT_EQ(bank[i].RoundTo, e.RoundTo);
+        }
+    }
+    // The calculated question's variable: its range kept whole, Max one step beyond, as the
+    // book never draws its Max.
+    const auto book = Book();
+    const TVarible* s = book->FindVariable("s");
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->Kind, vkNumber);
+    EXPECT_EQ(s->Decimals, 1);
+    EXPECT_EQ(s->Min, TReal48::FromExtended(1.5));
+    EXPECT_EQ(s->Max, TReal48::FromExtended(9.6));
+    const TVariableValues noFigures;
+    ASSERT_NE(book->Scope(noFigures).FindFormula("sqrt"), nullptr);
+}
+
+TEST_F(ImportFixture, WhatCannotComeInIsNamedByItsLineOrNameWithItsReason) {
+    const auto gift = Import("skips.gift",
+                             "Kept {T}\n\n"
+                             "// a matching question\n"
+                             "Match {\n=a -> 1\n=b -> 2\n}\n\n"
+                             "Name it {=Paris =paris}\n\n"
+                             "Tell me {}\n\n"
+                             "Two right {~%50%a ~%50%b ~c}\n\n"
+                             "Six {=a ~b ~c ~d ~e ~f}\n\n"
+                             "Just a text without answers.\n",
+                             1);
+    ASSERT_EQ(gift.ExitCode, 0) << gift.Err;
+    const std::string file = (files.Path() / "skips.gift").string();
+    for (const std::string line : {
+             ": line 4: skipped: a matching question\n",
+             ": line 9: skipped: a short-answer question",
+             ": line 11: skipped: an essay question",
+             ": line 13: skipped: several right answers",
+             ": line 15: skipped: 6 choices, where a book's questions have two to five\n",
+             ": line 17: skipped: a text without answers",
+         })
+        EXPECT_NE(gift.Out.find(file + line), std::string::npos) << line << "\n" << gift.Out;
+    EXPECT_NE(gift.Out.find("chapter 1: imported 1 (1 True/False, 0 Multiple Choice, 0 Word "
+                            "Problem), skipped 6\n"),
+              std::string::npos)
+        << gift.Out;
+    EXPECT_EQ(Bank(1).size(), 1u);
+
+    const auto xml = Import("skips.xml",
+                            "<quiz>\n<question type=\"essay\"><name><text>Why</text></name>"
+                            "<questiontext><text>Why?</text></questiontext></question>\n"
+                            "<question type=\"calculated\"><name><text>Free</text></name>"
+                            "<questiontext><text>{x}?</text></questiontext><answer fraction="
+                            "\"100\"><text>log({x})</text></answer></question>\n</quiz>\n",
+                            2);
+    EXPECT_NE(xml.Out.find(": question \"Why\" (line 2): skipped: an essay question"),
+              std::string::npos)
+        << xml.Out;
+    EXPECT_NE(xml.Out.find(": question \"Free\" (line 3): skipped: its formula \"log({x})\" "
+                           "cannot be computed: the book's formulas have no function log()"),
+              std::string::npos)
+        << xml.Out;
+    // Nothing came in, so nothing was written.
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / QuestionBankName(2)));
+}
+
+TEST_F(ImportFixture, AFileThatDoesNotParseChangesNothingAndNamesItsLineAndColumn) {
+    ASSERT_EQ(Import("good.gift", "Before {T}\n", 1).ExitCode, 0);
+    const std::string bank = dir.Read(QuestionBankName(1));
+    const std::string definition = dir.Read("BOOK.DEF");
+    struct BrokenCase {
+        const char* File;
+        const char* Content;
+        const char* Place;
+    };
+    const BrokenCase cases[] = {
+        {"open.gift", "Fine {T}\n\nAlso {#2}\n\nLost {=a ~b\n",
+         ":5:6: the answers that start here"},
+        {"title.gift", "::Untitled {T}\n", ":1:1: the title that starts here"},
+        {"number.gift", "Count {#12:abc}\n", ":1:9: \"12:abc\" is not a number"},
+        {"answer.txt", "Q?\nA. yes\nB. no\nANSWER: C\n", ":4:9: the answer \"C\" names none"},
+        {"tag.xml",
+         "<?xml version=\"1.0\"?>\n<quiz>\n<question type=\"truefalse\">\n</questio>\n</quiz>\n",
+         ":4:11: an element is closed with another element's name"},
+        {"root.xml", "<?xml version=\"1.0\"?>\n\n<questions/>\n", ":3:1: a quiz file holds"},
+        // Entities declared by the file itself are the way to a billion laughs: refused.
+        {"entities.xml",
+         "<?xml version=\"1.0\"?>\n<!DOCTYPE quiz [<!ENTITY a \"aaaaaaaa\"><!ENTITY b "
+         "\"&a;&a;&a;&a;\">]>\n<quiz><question type=\"essay\"><name><text>&b;</text></name>"
+         "</question></quiz>\n",
+         ":1:1: the file declares a document type"},
+    };
+    for (const BrokenCase& c : cases) {
+        SCOPED_TRACE(c.File);
+        const auto result = Import(c.File, c.Content, 1);
+        EXPECT_EQ(result.ExitCode, 1);
+        EXPECT_NE(result.Err.find((files.Path() / c.File).string() + c.Place), std::string::npos)
+            << result.Err;
+        EXPECT_NE(result.Err.find("; nothing was imported\n"), std::string::npos) << result.Err;
+        EXPECT_EQ(result.Out, "");
+        EXPECT_EQ(dir.Read(QuestionBankName(1)), bank);
+        EXPECT_EQ(dir.Read("BOOK.DEF"), definition);
+    }
+    // A chapter the book does not have is refused before anything is read.
+    const auto beyond = Import("good.gift", "Before {T}\n", 4);
+    EXPECT_EQ(beyond.ExitCode, 1);
+    EXPECT_NE(beyond.Err.find("the book has 3 chapters; chapter 4 is none of them"),
+              std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / QuestionBankName(4)));
+}
+
+// Characters the book's texts cannot hold, braces that would draw values and a variable whose
+// name the book already draws otherwise are each told, never silently changed.
+TEST_F(ImportFixture, WhatTheBookCannotHoldAsWrittenIsTold) {
+    const auto result = Import("told.xml",
+                               R"(<quiz><question type="calculated"><name><text>Rate</text></name>
+<questiontext format="plain_text"><text>At {r}% a year, is CH₃COOH ≤ {x}? {r}</text></questiontext>
+<answer fraction="100"><text>{r}*2</text><tolerance>0.01</tolerance><tolerancetype>1</tolerancetype>
+<correctanswerformat>1</correctanswerformat><correctanswerlength>2</correctanswerlength></answer>
+<dataset_definitions><dataset_definition><name><text>r</text></name><minimum><text>1</text></minimum>
+<maximum><text>5</text></maximum><decimals><text>0</text></decimals></dataset_definition></dataset_definitions>
+</question></quiz>)",
+                               1);
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    const std::string where = ": question \"Rate\" (line 1): ";
+    for (const std::string note : {
+             "the book's variable \"r\" draws other values; this question's is added as \"r_2\"",
+             "its relative tolerance becomes rounding to 2 decimal places",
+             "braces in its text would be read as drawn values; written as ( )",
+             "\"₃\" in its text has no Windows-1252 character; written \"3\"",
+             "\"≤\" in its text has no Windows-1252 character; written \"<=\"",
+         })
+        EXPECT_NE(result.Out.find(where + note + "\n"), std::string::npos) << note << result.Out;
+    const auto bank = Bank(1);
+    ASSERT_EQ(bank.size(), 1u);
+    EXPECT_EQ(bank[0].Text, "At {r_2}% a year, is CH3COOH <= (x)? {r_2}");
+    EXPECT_EQ(bank[0].Formula, "{r_2}*2");
+    EXPECT_EQ(bank[0].RoundTo, 2);
+    const auto book = Book();
+    EXPECT_EQ(book->FindVariable("r")->Kind, vkPercent);
+    EXPECT_EQ(book->FindVariable("r_2")->Max, TReal48::FromExtended(6));
+
+    // The same question again draws from the variable it added, adding none.
+    ASSERT_EQ(Import("told.xml", files.Read("told.xml"), 2).ExitCode, 0);
+    EXPECT_EQ(Book()->Variables.size(), 2u);
+}
+
+// A chapter exported and imported into an empty chapter gives the same questions.
+TEST_F(ImportFixture, ExportThenImportGivesTheSameQuestions) {
+    std::vector<TQuestion> questions(4);
+    questions[0].Kind = qkTrueFalse;
+    questions[0].Answer = 'F';
+    questions[0].Text = "Braces {like these} and C:\\path; stay # = ~ as written";
+    questions[0].Explanation = "Two\r\nlines & <tags>";
+    questions[1].Text = "Which?\r\nA) x < y\r\nB) caf\xE9\r\nC) 50%";
+    questions[1].Answer = 'C';
+    questions[1].ChoiceCount = 3;
+    questions[1].Explanation = "Because.";
+    questions[2].Kind = qkWordProblem;
+    questions[2].Text = "How much is it?";
+    questions[2].Formula = "0-12.5";
+    questions[2].RoundTo = -1;
+    questions[3].Kind = qkWordProblem;
+    questions[3].Text = "What is {n} squared plus {n}?";
+    questions[3].Formula = "{n}^2+{n}";
+    questions[3].RoundTo = 2;
+    {
+        testing::ScriptedRandom random;
+        auto book = LoadBookProperties(dir.Path(), TRegionalSettings{});
+        book->Variables.push_back(std::make_unique<TVarible>(
+            "n", vkNumber, TReal48::FromExtended(2), TReal48::FromExtended(8.5L), 1, std::nullopt));
+        dir.Write("BOOK.DEF", WriteBookProperties(*book, 5, TRegionalSettings{}));
+    }
+    dir.Write(QuestionBankName(1), WriteQuestionBank(questions));
+    // The braces of a text that draws nothing are written as parentheses on the way in.
+    questions[0].Text = "Braces (like these) and C:\\path; stay # = ~ as written";
+
+    struct RoundTrip {
+        const char* Format;
+        int Chapter;
+        std::size_t Questions; // GIFT has no questions that draw values
+    };
+    for (const RoundTrip& trip : {RoundTrip{"gift", 2, 3}, RoundTrip{"moodle-xml", 3, 4}}) {
+        SCOPED_TRACE(trip.Format);
+        const auto file = files.Path() / (std::string("out.") + trip.Format);
+        const auto exported = RunTool(
+            {"export", dir.Path().string(), "1", "--format", trip.Format, "-o", file.string()});
+        ASSERT_EQ(exported.ExitCode, 0) << exported.Err;
+        if (trip.Questions == 3)
+            EXPECT_NE(exported.Err.find("QUESTION.1: question 4: left out: it draws values"),
+                      std::string::npos)
+                << exported.Err;
+        const auto imported = RunTool({"import", file.string(), dir.Path().string(), "--chapter",
+                                       std::to_string(trip.Chapter)});
+        ASSERT_EQ(imported.ExitCode, 0) << imported.Err;
+        EXPECT_EQ(imported.Out.find("skipped: "), std::string::npos) << imported.Out;
+        const auto bank = Bank(trip.Chapter);
+        ASSERT_EQ(bank.size(), trip.Questions) << imported.Out;
+        for (std::size_t i = 0; i < bank.size(); ++i) {
+            SCOPED_TRACE(i + 1);
+            EXPECT_EQ(bank[i].Kind, questions[i].Kind);
+            EXPECT_EQ(bank[i].Answer, questions[i].Answer);
+            EXPECT_EQ(bank[i].ChoiceCount, questions[i].ChoiceCount);
+            EXPECT_EQ(bank[i].Text, questions[i].Text);
+            EXPECT_EQ(bank[i].Explanation, questions[i].Explanation);
+            EXPECT_EQ(bank[i].Formula, questions[i].Formula);
+            EXPECT_EQ(bank[i].RoundTo, questions[i].RoundTo);
+        }
+    }
+    // The variable came back as the one the book has, so none was added.
+    EXPECT_EQ(Book()->Variables.size(), 2u);
+}
+
+// A calculated question's formula in the book's language computes what the quiz file's did;
+// one the book cannot compute is left out with the reason.
+TEST_F(ImportFixture, CalculatedFormulasComeInAsTheBooksFormulas) {
+    struct FormulaCase {
+        const char* QuizFormula;
+        const char* BookFormula; // empty when left out
+        double ValueAt3And2;     // with a = 3 and b = 2
+        const char* Reason;
+    };
+    const FormulaCase cases[] = {
+        {"{a} + {b} * 2", "{a}+{b}*2", 7, ""},
+        {"({a} + {b}) * 2", "({a}+{b})*2", 10, ""},
+        {"{a} - ({b} - 1)", "{a}-({b}-1)", 2, ""},
+        {"{a} / ({b} * 2)", "{a}/({b}*2)", 0.75, ""},
+        {"-{a} * 2 - -1", "(0-{a})*2-(0-1)", -5, ""},
+        {"pow({a}, pow({b}, 2))", "{a}^({b}^2)", 81, ""},
+        {"{b}**3/4", "{b}^3/4", 2, ""},
+        {"1.5e1 * {a} + pi() * 0", "15*{a}+3.14159265358979324*0", 45, ""},
+        {"sqrt({a} + 1) + abs({b} - 5)", "sqrt({a}+1)+sqrt(({b}-5)^2)", 5, ""},
+        {"sin({a})", "", 0, "the book's formulas have no function sin()"},
+        {"{a} + {c}", "", 0, "its formula uses {c}, which neither it nor the book draws"},
+        {"{a} +", "", 0, "it ends where a value was expected"},
+        {"pow({a})", "", 0, "pow takes 2 arguments"},
+        {"({a}", "", 0, "a \")\" is missing"},
+    };
+    std::string xml = "<quiz>\n";
+    for (const FormulaCase& c : cases)
+        xml += std::string("<question type=\"calculated\"><name><text>") + c.QuizFormula +
+               "</text></name><questiontext><text>{a} and {b}?</text></questiontext><answer "
+               "fraction=\"100\"><text>" +
+               c.QuizFormula +
+               "</text><tolerance>0.005</tolerance>"
+               "<tolerancetype>2</tolerancetype></answer><dataset_definitions>"
+               "<dataset_definition><name><text>a</text></name><minimum><text>1</text></minimum>"
+               "<maximum><text>9</text></maximum><decimals><text>0</text></decimals>"
+               "</dataset_definition><dataset_definition><name><text>b</text></name><minimum>"
+               "<text>1</text></minimum><maximum><text>9</text></maximum><decimals><text>0"
+               "</text></decimals></dataset_definition></dataset_definitions></question>\n";
+    const auto result = Import("formulas.xml", xml + "</quiz>\n", 1);
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    const auto bank = Bank(1);
+    auto book = Book();
+    TVariableValues values;
+    values.Set(*book->FindVariable("a"), 3);
+    values.Set(*book->FindVariable("b"), 2);
+    std::size_t next = 0;
+    for (const FormulaCase& c : cases) {
+        SCOPED_TRACE(c.QuizFormula);
+        if (*c.BookFormula == '\0') {
+            EXPECT_NE(result.Out.find(std::string(c.QuizFormula) + "\" (line"), std::string::npos);
+            EXPECT_NE(result.Out.find(c.Reason), std::string::npos) << result.Out;
+            continue;
+        }
+        ASSERT_LT(next, bank.size());
+        const TQuestion& question = bank[next++];
+        EXPECT_EQ(question.Formula, c.BookFormula);
+        TFormula formula(2);
+        formula.Source = question.Formula;
+        EXPECT_NEAR(static_cast<double>(Evaluate(formula, book->Scope(values))), c.ValueAt3And2, 1e-12);
+    }
+    EXPECT_EQ(next, bank.size());
+}
+
+// Rounding to some places accepts what the tolerance accepts only at 0.5 × 10^-places; any other
+// tolerance is told.
+TEST_F(ImportFixture, TolerancesAndAnswerDecimalsBecomeTheRounding) {
+    struct RoundingCase {
+        const char* Answer;
+        int RoundTo;
+        const char* Note; // empty when the rounding is exact
+    };
+    const RoundingCase cases[] = {
+        {"#3.14:0.005", 2, ""},
+        {"#1200:50", -2, ""},
+        {"#7:0.5", 0, ""},
+        {"#9.5..10.5", 0, ""},
+        {"#2.50", 2, ""},
+        {"#2.125:0", 3, ""},
+        {"#3.14159", 4, "its answer is judged to 4 decimal places, the most a book rounds to"},
+        {"#10:1", 0, "its tolerance of 1 is judged as rounding to 0 decimal places"},
+        {"#0.001:0.00001", 4, "its tolerance of 1e-05 is judged as rounding to 4 decimal places"},
+    };
+    std::string gift;
+    for (const RoundingCase& c : cases)
+        gift += std::string("How much? {") + c.Answer + "}\n\n";
+    const auto result = Import("rounding.gift", gift, 1);
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    const auto bank = Bank(1);
+    ASSERT_EQ(bank.size(), std::size(cases));
+    for (std::size_t i = 0; i < bank.size(); ++i) {
+        SCOPED_TRACE(cases[i].Answer);
+        EXPECT_EQ(bank[i].RoundTo, cases[i].RoundTo);
+        const std::string where = ": line " + std::to_string(2 * i + 1) + ": ";
+        if (*cases[i].Note)
+            EXPECT_NE(result.Out.find(where + cases[i].Note + "\n"), std::string::npos)
+                << result.Out;
+        else
+            EXPECT_EQ(result.Out.find(where), std::string::npos) << result.Out;
+    }
+}
+
+// HTML, Markdown and GIFT's escapes become the plain text a question shows.
+TEST_F(ImportFixture, MarkupBecomesWhatAQuestionShows) {
+    struct MarkupCase {
+        const char* Written;
+        const char* Shown;
+    };
+    const MarkupCase cases[] = {
+        {"[html]<p>One</p><p>Two &amp; three</p>", "One\r\n\r\nTwo & three"},
+        {"[html]Line<br>break   and\tspaces", "Line\r\nbreak and spaces"},
+        {"[html]<ul><li>first</li><li>second</li></ul>", "- first\r\n- second"},
+        {"[html]See <img src=\"chart.png\" alt=\"the chart\"> now", "See [the chart] now"},
+        {"[html]x &lt; y<script>alert(1)</script>", "x < y"},
+        {"[markdown]# Title\n**bold** and [a link](http://example.org) `code`",
+         "Title\r\nbold and a link code"},
+        {"[plain]<b>as typed</b>", "<b>as typed</b>"},
+        {"a \\= b \\~ c \\# d \\: e\\nf \\{g\\}", "a = b ~ c # d : e\r\nf (g)"},
+    };
+    std::string gift;
+    for (const MarkupCase& c : cases)
+        gift += std::string(c.Written) + "{T}\n\n";
+    // A file saved as Windows-1252 is read as such.
+    gift += "Caf\xE9 au lait{T}\n";
+    const auto result = Import("markup.gift", gift, 1);
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    EXPECT_NE(result.Out.find("markup.gift: not UTF-8; read as Windows-1252\n"), std::string::npos);
+    const auto bank = Bank(1);
+    ASSERT_EQ(bank.size(), std::size(cases) + 1);
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(bank[i].Text, cases[i].Shown) << cases[i].Written;
+    EXPECT_EQ(bank.back().Text, "Caf\xE9 au lait");
+}
+
+// The quiz files a teacher wrote by hand come into a new book that show then prints.
+TEST(ImportTeachersFiles, GiftAndMoodleXmlWrittenByHandComeIntoABookThatShows) {
+    testing::ScriptedRandom random;
+    TempBookDir dir;
+    TBookProperties book;
+    book.Title = "Money";
+    book.ChapterNames = {"Budgets", "Interest"};
+    dir.Write("BOOK.DEF", WriteBookProperties(book, 5, TRegionalSettings{}));
+    const std::string data = QUILLARA_TOOL_DATA;
+
+    const auto gift =
+        RunTool({"import", data + "/budgeting.gift", dir.Path().string(), "--chapter", "1"});
+    EXPECT_EQ(gift.ExitCode, 0) << gift.Err;
+    EXPECT_NE(gift.Out.find("chapter 1: imported 8 (2 True/False, 3 Multiple Choice, 3 Word "
+                            "Problem), skipped 3\n"),
+              std::string::npos)
+        << gift.Out;
+    const auto xml = RunTool({"import", data + "/interest.xml", dir.Path().string(), "--chapter",
+                              "2", "--format", "moodle-xml"});
+    EXPECT_EQ(xml.ExitCode, 0) << xml.Err;
+    EXPECT_NE(xml.Out.find("chapter 2: imported 4 (1 True/False, 1 Multiple Choice, 2 Word "
+                           "Problem), skipped 2\n"),
+              std::string::npos)
+        << xml.Out;
+
+    const auto shown = RunTool({"show", dir.Path().string(), "2", "--seed", "7"});
+    ASSERT_EQ(shown.ExitCode, 0) << shown.Err;
+    EXPECT_NE(shown.Out.find("(Word Problem, formula {p}*{r}/100*{t})"), std::string::npos)
+        << shown.Out;
+    // The placeholders were filled with drawn values.
+    EXPECT_EQ(shown.Out.find("${p}"), std::string::npos) << shown.Out;
+    EXPECT_NE(shown.Out.find("You deposit $"), std::string::npos) << shown.Out;
+    // check finds nothing to say of the questions (the book has no pictures or pages).
+    const auto check = RunTool({"check", dir.Path().string()});
+    EXPECT_EQ(check.Out.find("QUESTION."), std::string::npos) << check.Out;
+}
+
+} // namespace
+} // namespace quillara

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "imported_question.h"
+
+#include <string_view>
+#include <vector>
+
+namespace quillara::tool {
+
+// The Multiple Choice questions of an Aiken file, UTF-8, in file order: each its text, its
+// choices on lines "A. " or "A) ", and a line "ANSWER: A". A question without its answer line,
+// a choice before any question or an answer that names no choice raises TImportParseError.
+std::vector<TImportedQuestion> ReadAiken(std::string_view text);
+
+} // namespace quillara::tool

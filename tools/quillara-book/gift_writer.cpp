@@ -1,0 +1,59 @@
+#include "gift_writer.h"
+
+#include <charconv>
+
+namespace quillara::tool {
+
+namespace {
+
+std::string Escaped(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\n') {
+            out += "\\n";
+            continue;
+        }
+        if (std::string_view("~=#{}:\\").find(c) != std::string_view::npos) out += '\\';
+        out += c;
+    }
+    return out;
+}
+
+std::string Number(double value) {
+    char text[64];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
+    return error == std::errc() ? std::string(text, end) : "0";
+}
+
+std::string Feedback(const std::string& general) {
+    return general.empty() ? "" : "####" + Escaped(general);
+}
+
+} // namespace
+
+std::string WriteGift(const std::vector<TImportedQuestion>& questions) {
+    std::string out;
+    for (const TImportedQuestion& q : questions) {
+        // The book's texts are plain: "<" is a character, not a tag.
+        out += "[plain]" + Escaped(q.Text) + " {";
+        switch (q.Kind) {
+        case TImportedKind::TrueFalse:
+            out += q.TrueAnswer ? "T" : "F";
+            break;
+        case TImportedKind::MultipleChoice:
+            for (const TImportedChoice& choice : q.Choices)
+                out += std::string("\n") + (choice.Right ? "=" : "~") + Escaped(choice.Text);
+            out += "\n";
+            break;
+        case TImportedKind::Numerical:
+            out += "#" + q.Formula + ":" + Number(q.Tolerance);
+            break;
+        default:
+            break;
+        }
+        out += Feedback(q.GeneralFeedback) + "}\n\n";
+    }
+    return out;
+}
+
+} // namespace quillara::tool

@@ -1,0 +1,292 @@
+#include "moodle_xml_reader.h"
+
+#include "markup_text.h"
+#include "quiz_file_text.h"
+
+#include <cmath>
+#include <libxml/parser.h>
+#include <libxml/tree.h>
+#include <memory>
+#include <optional>
+
+namespace quillara::tool {
+
+namespace {
+
+struct TContextFree {
+    void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
+};
+struct TDocFree {
+    void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
+};
+
+std::string_view Name(const xmlNode* node) {
+    return reinterpret_cast<const char*>(node->name);
+}
+
+const xmlNode* Child(const xmlNode* node, std::string_view name) {
+    if (!node) return nullptr;
+    for (const xmlNode* child = node->children; child; child = child->next)
+        if (child->type == XML_ELEMENT_NODE && Name(child) == name) return child;
+    return nullptr;
+}
+
+std::vector<const xmlNode*> Children(const xmlNode* node, std::string_view name) {
+    std::vector<const xmlNode*> found;
+    for (const xmlNode* child = node ? node->children : nullptr; child; child = child->next)
+        if (child->type == XML_ELEMENT_NODE && Name(child) == name) found.push_back(child);
+    return found;
+}
+
+std::string Content(const xmlNode* node) {
+    if (!node) return {};
+    xmlChar* content = xmlNodeGetContent(node);
+    std::string text = content ? reinterpret_cast<const char*>(content) : "";
+    xmlFree(content);
+    return text;
+}
+
+std::string Attribute(const xmlNode* node, const char* name) {
+    xmlChar* value = xmlGetProp(node, BAD_CAST name);
+    std::string text = value ? reinterpret_cast<const char*>(value) : "";
+    xmlFree(value);
+    return text;
+}
+
+// The <text> of an element, as its format attribute says to read it.
+std::string FormattedText(const xmlNode* node) {
+    if (!node) return {};
+    const std::string text = Content(Child(node, "text"));
+    const std::string format = Attribute(node, "format");
+    if (format == "plain_text") return TidyLines(text);
+    if (format == "markdown") return MarkdownToPlainText(text);
+    return HtmlToPlainText(text);
+}
+
+std::string PlainContent(const xmlNode* node) {
+    return std::string(Trim(Content(node)));
+}
+
+// The place the parser stopped, in the program's own words.
+std::string ParseErrorMessage(const xmlError* error) {
+    switch (error ? error->code : 0) {
+    case XML_ERR_DOCUMENT_EMPTY:
+        return "the file is empty";
+    case XML_ERR_TAG_NAME_MISMATCH:
+        return "an element is closed with another element's name";
+    case XML_ERR_TAG_NOT_FINISHED:
+    case XML_ERR_DOCUMENT_END:
+    case XML_ERR_LTSLASH_REQUIRED:
+        return "the file ends before its elements are closed";
+    case XML_ERR_UNDECLARED_ENTITY:
+    case XML_WAR_UNDECLARED_ENTITY:
+    case XML_ERR_ENTITYREF_SEMICOL_MISSING:
+        return "an unknown character name; write & as &amp;";
+    case XML_ERR_INVALID_CHAR:
+    case XML_ERR_INVALID_ENCODING:
+        return "a character that XML does not allow here";
+    case XML_ERR_LT_IN_ATTRIBUTE:
+    case XML_ERR_ATTRIBUTE_WITHOUT_VALUE:
+    case XML_ERR_ATTRIBUTE_NOT_STARTED:
+    case XML_ERR_ATTRIBUTE_NOT_FINISHED:
+    case XML_ERR_ATTRIBUTE_REDEFINED:
+        return "an attribute is not written as name=\"value\"";
+    case XML_ERR_NAME_REQUIRED:
+    case XML_ERR_GT_REQUIRED:
+    case XML_ERR_LT_REQUIRED:
+        return "a tag is not written as <name> or </name>; write < in text as &lt;";
+    default:
+        return "this is not well-formed XML";
+    }
+}
+
+class TQuestionReader {
+public:
+    explicit TQuestionReader(const xmlNode* node) : Node(node) {
+        const std::string name = PlainContent(Child(Child(node, "name"), "text"));
+        Question.Where = (name.empty() ? "question" : "question \"" + name + "\"") + " (line " +
+                         std::to_string(xmlGetLineNo(node)) + ")";
+        const xmlNode* text = Child(node, "questiontext");
+        Question.Text = FormattedText(text);
+        if (Content(Child(text, "text")).find("<img") != std::string::npos)
+            Question.Notes.push_back("its pictures are left out");
+        Question.GeneralFeedback = FormattedText(Child(node, "generalfeedback"));
+    }
+
+    TImportedQuestion Read(std::string_view type) {
+        if (type == "truefalse") {
+            ReadTrueFalse();
+        } else if (type == "multichoice") {
+            ReadMultipleChoice();
+        } else if (type == "numerical") {
+            Question.Kind = TImportedKind::Numerical;
+            ReadNumericAnswer();
+            if (!Children(Child(Node, "units"), "unit").empty())
+                Question.Notes.push_back("its units are left out");
+        } else if (type == "calculated" || type == "calculatedsimple") {
+            ReadCalculated();
+        } else if (type == "description") {
+            Skip("a text without answers, which is no question");
+        } else if (type == "shortanswer") {
+            Skip("a short-answer question, whose typed answer a book cannot check");
+        } else if (type == "matching" || type == "randomsamatch") {
+            Skip("a matching question");
+        } else if (type == "essay") {
+            Skip("an essay question, which has no answer to check");
+        } else if (type == "calculatedmulti") {
+            Skip("a calculated multiple-choice question, whose choices are formulas");
+        } else {
+            Skip("a question of the type \"" + std::string(type) + "\", which a book has not");
+        }
+        return std::move(Question);
+    }
+
+private:
+    void Skip(std::string reason) {
+        Question.Kind = TImportedKind::Unsupported;
+        Question.SkipReason = std::move(reason);
+    }
+
+    static double Fraction(const xmlNode* answer) {
+        return QuizNumber(Attribute(answer, "fraction")).value_or(0);
+    }
+
+    void ReadTrueFalse() {
+        Question.Kind = TImportedKind::TrueFalse;
+        bool found = false;
+        for (const xmlNode* answer : Children(Node, "answer")) {
+            const std::string text = PlainContent(Child(answer, "text"));
+            const bool isTrue = text == "true" || text == "True" || text == "TRUE";
+            if (Fraction(answer) >= 100) {
+                Question.TrueAnswer = isTrue;
+                found = true;
+            } else {
+                Question.WrongFeedback = FormattedText(Child(answer, "feedback"));
+            }
+        }
+        if (!found) Skip("no answer with full credit");
+    }
+
+    void ReadMultipleChoice() {
+        Question.Kind = TImportedKind::MultipleChoice;
+        const std::string single = PlainContent(Child(Node, "single"));
+        int right = 0;
+        bool partial = false;
+        for (const xmlNode* answer : Children(Node, "answer")) {
+            const double fraction = Fraction(answer);
+            TImportedChoice choice{FormattedText(answer), FormattedText(Child(answer, "feedback")),
+                                   fraction >= 100};
+            right += choice.Right ? 1 : 0;
+            partial = partial || (fraction > 0 && fraction < 100);
+            Question.Choices.push_back(std::move(choice));
+        }
+        if (single == "false" || single == "0" || right > 1 || partial)
+            Skip("several right answers or answers with partial credit");
+        else if (right == 0)
+            Skip("no right answer");
+    }
+
+    // The answer with full credit; the others' feedback is for wrong answers.
+    const xmlNode* ReadNumericAnswer() {
+        const xmlNode* full = nullptr;
+        for (const xmlNode* answer : Children(Node, "answer")) {
+            if (!full && Fraction(answer) >= 100) {
+                full = answer;
+            } else if (const std::string feedback = FormattedText(Child(answer, "feedback"));
+                       !feedback.empty()) {
+                Question.WrongFeedback += (Question.WrongFeedback.empty() ? "" : "\n") + feedback;
+            }
+        }
+        if (!full) {
+            Skip("no answer with full credit");
+            return nullptr;
+        }
+        if (Children(Node, "answer").size() > 1)
+            Question.Notes.push_back("only the answer with full credit is kept");
+        const std::string formula = PlainContent(Child(full, "text"));
+        Question.Formula = formula;
+        Question.Tolerance =
+            std::fabs(QuizNumber(PlainContent(Child(full, "tolerance"))).value_or(0));
+        if (Question.Kind == TImportedKind::Numerical) {
+            if (!QuizNumber(formula)) {
+                Skip("its answer \"" + formula + "\" is not a number");
+                return nullptr;
+            }
+            Question.AnswerDecimals = DecimalsWritten(formula);
+        }
+        if (const std::string feedback = FormattedText(Child(full, "feedback"));
+            !feedback.empty() && Question.GeneralFeedback.empty())
+            Question.GeneralFeedback = feedback;
+        return full;
+    }
+
+    void ReadCalculated() {
+        Question.Kind = TImportedKind::Calculated;
+        const xmlNode* answer = ReadNumericAnswer();
+        if (!answer) return;
+        // Tolerance types: 1 relative, 2 nominal, 3 geometric.
+        if (PlainContent(Child(answer, "tolerancetype")) != "2")
+            Question.ToleranceKind = TToleranceKind::Relative;
+        // Answer formats: 1 decimal places, 2 significant figures.
+        const auto length = QuizNumber(PlainContent(Child(answer, "correctanswerlength")));
+        if (PlainContent(Child(answer, "correctanswerformat")) != "2" && length)
+            Question.AnswerDecimals = static_cast<int>(*length);
+        for (const xmlNode* definition :
+             Children(Child(Node, "dataset_definitions"), "dataset_definition")) {
+            TImportedVariable variable;
+            variable.Name = PlainContent(Child(Child(definition, "name"), "text"));
+            const auto min = QuizNumber(PlainContent(Child(Child(definition, "minimum"), "text")));
+            const auto max = QuizNumber(PlainContent(Child(Child(definition, "maximum"), "text")));
+            const auto decimals =
+                QuizNumber(PlainContent(Child(Child(definition, "decimals"), "text")));
+            if (!min || !max || !decimals || *decimals < 0 || *decimals > 9) {
+                Skip("the range of the variable \"" + variable.Name + "\" is not numbers from " +
+                     "minimum to maximum with 0 to 9 decimals");
+                return;
+            }
+            variable.Min = *min;
+            variable.Max = *max;
+            variable.Decimals = static_cast<int>(*decimals);
+            variable.Uniform =
+                PlainContent(Child(Child(definition, "distribution"), "text")) != "loguniform";
+            Question.Variables.push_back(std::move(variable));
+        }
+    }
+
+    const xmlNode* Node;
+    TImportedQuestion Question;
+};
+
+} // namespace
+
+std::vector<TImportedQuestion> ReadMoodleXml(std::string_view bytes) {
+    std::unique_ptr<xmlParserCtxt, TContextFree> context(xmlNewParserCtxt());
+    if (!context) throw std::bad_alloc();
+    // No network, no entity expansion, no external document type, no messages on stderr.
+    const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+    std::unique_ptr<xmlDoc, TDocFree> doc(xmlCtxtReadMemory(
+        context.get(), bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr, options));
+    if (!doc || !context->wellFormed) {
+        const xmlError* error = xmlCtxtGetLastError(context.get());
+        throw TImportParseError(error ? error->line : 1, error ? std::max(error->int2, 1) : 1,
+                                ParseErrorMessage(error));
+    }
+    if (doc->intSubset || doc->extSubset)
+        throw TImportParseError(1, 1,
+                                "the file declares a document type, which quiz files "
+                                "do not have");
+    const xmlNode* root = xmlDocGetRootElement(doc.get());
+    if (!root || Name(root) != "quiz")
+        throw TImportParseError(root ? static_cast<int>(xmlGetLineNo(root)) : 1, 1,
+                                "a quiz file holds its questions in <quiz>");
+
+    std::vector<TImportedQuestion> questions;
+    for (const xmlNode* node : Children(root, "question")) {
+        const std::string type = Attribute(node, "type");
+        if (type == "category") continue;
+        questions.push_back(TQuestionReader(node).Read(type));
+    }
+    return questions;
+}
+
+} // namespace quillara::tool

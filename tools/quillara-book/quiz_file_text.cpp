@@ -1,0 +1,37 @@
+#include "quiz_file_text.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+
+namespace quillara::tool {
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::optional<double> QuizNumber(std::string_view text) {
+    text = Trim(text);
+    if (text.starts_with('+')) text.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+int DecimalsWritten(std::string_view number) {
+    number = Trim(number);
+    const std::size_t point = number.find('.');
+    if (point == std::string_view::npos) return 0;
+    const std::string_view decimals = number.substr(point + 1);
+    return static_cast<int>(std::min(decimals.size(), decimals.find_first_not_of("0123456789")));
+}
+
+} // namespace quillara::tool

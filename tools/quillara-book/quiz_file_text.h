@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace quillara::tool {
+
+// What the quiz file readers share.
+
+// The text without the blanks at its ends.
+std::string_view Trim(std::string_view text);
+
+// A number as quiz files write it, with a point and perhaps a sign or an exponent; none when
+// the text is anything else or the number is not finite.
+std::optional<double> QuizNumber(std::string_view text);
+
+// The places after the point with which a number is written: 2 for "3.50", 0 for "12".
+int DecimalsWritten(std::string_view number);
+
+} // namespace quillara::tool
