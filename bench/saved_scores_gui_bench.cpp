@@ -29,7 +29,7 @@ std::unique_ptr<TScoreHistory> History(int count) {
                 score->addCorrect(static_cast<std::int16_t>(chapter + c));
             score->addIncorrect(static_cast<std::int16_t>(chapter + c));
         }
-        history->addAttempt(std::move(score));
+        history->AddAttempt(std::move(score));
     }
     return history;
 }

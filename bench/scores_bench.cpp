@@ -25,7 +25,7 @@ const TScoreHistory& FullHistory() {
                 score->addCorrect(static_cast<std::int16_t>(chapter + i % 9));
                 score->addIncorrect(static_cast<std::int16_t>(chapter + i % 9));
             }
-            built.addAttempt(std::move(score));
+            built.AddAttempt(std::move(score));
         }
         return built;
     }();
@@ -106,7 +106,7 @@ void StartIteration(benchmark::State& state, TScoreHistory& history, bool held =
     history = TScoreHistory();
     if (held ? !history.loadScores(Prefix()) : !history.readScores(BaseFile(), path))
         state.SkipWithError("load failed");
-    history.addAttempt(NewAttempt("this window"));
+    history.AddAttempt(NewAttempt("this window"));
 }
 
 // Baseline: the save as it was before the lock and the change check: the history's bytes and
@@ -142,7 +142,7 @@ BENCHMARK(BM_SaveNewAttempt)->Unit(benchmark::kMillisecond);
 void BM_SaveAfterAnotherWindow(benchmark::State& state) {
     const std::string path = Prefix() + ScoreFileName;
     TScoreHistory other = ReadScoreFile(BaseFile(), ScoreFileName);
-    other.addAttempt(NewAttempt("the other window"));
+    other.AddAttempt(NewAttempt("the other window"));
     const std::string otherBytes = other.writeScores();
     TScoreHistory history;
     for (auto _ : state) {

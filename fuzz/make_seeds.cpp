@@ -74,13 +74,13 @@ std::string SampleScoreFile() {
             score->addCorrect(chapter);
             if (chapter != i) score->addIncorrect(chapter);
         }
-        history.addAttempt(std::move(score));
+        history.AddAttempt(std::move(score));
     }
     auto longOne = std::make_unique<TScore>();
     longOne->date = 45002.75;
     longOne->setDescription(std::string(300, 'd'));
     longOne->addCorrect(255);
-    history.addAttempt(std::move(longOne));
+    history.AddAttempt(std::move(longOne));
     return history.writeScores();
 }
 

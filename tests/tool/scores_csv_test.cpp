@@ -39,7 +39,7 @@ struct ScoresCsv : ::testing::Test {
             score->setDescription(description);
             score->addCorrect(2);
             score->addIncorrect(2);
-            history.addAttempt(std::move(score));
+            history.AddAttempt(std::move(score));
         }
         scoreFile = dir.Write("SCORES.SAV", history.writeScores());
     }

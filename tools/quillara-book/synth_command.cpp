@@ -194,7 +194,7 @@ int RunSynth(const Arguments& args) {
                 const auto chapter = static_cast<std::int16_t>(1 + s % size.Chapters);
                 for (int q = 0; q < 10; ++q)
                     random.uniform(3) ? score->addCorrect(chapter) : score->addIncorrect(chapter);
-                history.addAttempt(std::move(score));
+                history.AddAttempt(std::move(score));
             }
             WriteWholeFile(fs::path(outDir) / ScoreFileName, history.writeScores());
         }

@@ -165,7 +165,7 @@ void AddStudentScores(quillara::TScoreHistory& history) {
             score->addCorrect(1);
         for (int k = 0; k < chapterOne[i][1]; ++k)
             score->addIncorrect(1);
-        history.addAttempt(std::move(score));
+        history.AddAttempt(std::move(score));
     }
     auto test = std::make_unique<quillara::TScore>();
     test->date = 46359.7;
@@ -177,7 +177,7 @@ void AddStudentScores(quillara::TScoreHistory& history) {
         for (int k = 0; k < wrong; ++k)
             test->addIncorrect(static_cast<std::int16_t>(chapter));
     }
-    history.addAttempt(std::move(test));
+    history.AddAttempt(std::move(test));
 }
 
 // A test over chapters 1 and 2 answered to its end, every third answer wrong, so that its

@@ -127,7 +127,7 @@ void TGrapher::setAutoScaleY(bool on) {
     Rescale();
 }
 
-void TGrapher::setRegional(const TRegionalSettings& regional) {
+void TGrapher::SetRegional(const TRegionalSettings& regional) {
     Regional = regional;
     Rescale();
 }

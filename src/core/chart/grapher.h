@@ -87,7 +87,7 @@ public:
     void setMaxYValue(double value);
     void setAutoScaleY(bool on);
     // Tick labels are written with the user's decimal separator.
-    void setRegional(const TRegionalSettings& regional);
+    void SetRegional(const TRegionalSettings& regional);
 
     // Creates the series up to `series` and extends it up to `point` as needed; points skipped
     // over hold 0. A number below 0 or above MaxIndex raises EListError and changes nothing.
@@ -136,7 +136,7 @@ public:
     int width() const { return Width; }
     int height() const { return Height; }
     // Called whenever the chart should be painted again soon.
-    void setOnInvalidate(std::function<void()> invalidate) { Invalidate = std::move(invalidate); }
+    void SetOnInvalidate(std::function<void()> invalidate) { Invalidate = std::move(invalidate); }
 
 private:
     struct TSeries {

@@ -88,7 +88,7 @@ void TMatchingQuiz::EndQuiz(TScoreHistory& history) {
              std::move(Missed),
              false};
     Missed.clear();
-    if (Record) history.addAttempt(std::move(Record));
+    if (Record) history.AddAttempt(std::move(Record));
     Record.reset();
     TermPool.clear();
     DefinitionQueue.clear();

@@ -234,7 +234,7 @@ void TQuestionRunner::EndAttempt(TScoreHistory& history) {
         Ended.Missed.push_back(missed);
         Ended.Missed.back().Question = QuestionSet.Questions()[position];
     }
-    if (Record) history.addAttempt(std::move(Record));
+    if (Record) history.AddAttempt(std::move(Record));
     Record.reset();
     Phase = TRunnerState::Ended;
 }

@@ -12,7 +12,7 @@
 
 namespace quillara {
 
-bool TFileLock::take(const std::string& path, std::chrono::milliseconds patience) {
+bool TFileLock::Take(const std::string& path, std::chrono::milliseconds patience) {
     release();
     const std::string lockPath = path + ".lock";
     const auto deadline = std::chrono::steady_clock::now() + patience;

@@ -20,7 +20,7 @@ public:
     // Waits for the lock up to `patience`, so that a holder that hangs cannot hang us too. False,
     // with errno set, when the lock file cannot be created or the wait runs out (EWOULDBLOCK),
     // and at once when something other than a regular file bears its name (EINVAL).
-    bool take(const std::string& path,
+    bool Take(const std::string& path,
               std::chrono::milliseconds patience = std::chrono::seconds(5));
     void release();
 

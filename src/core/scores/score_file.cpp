@@ -105,7 +105,7 @@ bool TScoreHistory::loadScores(const std::string& saveDirectory, TSaveFileOps& f
     bool locked = false;
     if (!read->complete() && !read->Foreign) {
         // Look again with saves held off, so that none replaces the file before it is kept.
-        locked = lock.take(path);
+        locked = lock.Take(path);
         if (auto again = locked ? readFile(named, path) : std::nullopt) read = std::move(again);
     }
     const std::size_t count = read->Scores->scores().size();
@@ -129,10 +129,10 @@ bool TScoreHistory::saveScores(const std::string& saveDirectory, TSaveFileOps& f
     if (Scores.size() > static_cast<std::size_t>(MaxScoreCount)) return false;
 
     TFileLock lock;
-    if (!lock.take(path)) return false;
+    if (!lock.Take(path)) return false;
     RemoveLeftovers(path, files);
     try {
-        if (!fileUnchanged(path) && !takeInFile(named, path, files)) return false;
+        if (!fileUnchanged(path) && !TakeInFile(named, path, files)) return false;
         if (fileHoldsAll()) return true;
         if (!ReplaceFile(path, writeScores(), files)) return false;
     } catch (const std::length_error&) {
@@ -149,7 +149,7 @@ bool TScoreHistory::saveScores(const std::string& saveDirectory, TSaveFileOps& f
     return true;
 }
 
-std::optional<TDamagedScoreFile> TScoreHistory::takeDamagedFile() {
+std::optional<TDamagedScoreFile> TScoreHistory::TakeDamagedFile() {
     return std::exchange(Damaged, std::nullopt);
 }
 
@@ -160,7 +160,7 @@ bool TScoreHistory::fileUnchanged(const std::string& path) const {
 // Called with the lock held, for a file that changed since this history last read or wrote it.
 // False when there is a file that cannot be read, or one that is damaged and cannot be kept:
 // neither is to be written over.
-bool TScoreHistory::takeInFile(const std::string& named, const std::string& path,
+bool TScoreHistory::TakeInFile(const std::string& named, const std::string& path,
                                TSaveFileOps& files) {
     auto read = readFile(named, path);
     if (!read) {
@@ -172,7 +172,7 @@ bool TScoreHistory::takeInFile(const std::string& named, const std::string& path
     const std::size_t count = read->Scores->scores().size();
     const bool whole = read->complete();
     if (!whole && !keepDamaged(named, path, *read, true, files)) return false;
-    takeIn(*read->Scores);
+    TakeIn(*read->Scores);
     InFile = TFileState{path, read->Identity, std::move(read->Fd), count, whole};
     return true;
 }
@@ -184,7 +184,7 @@ bool TScoreHistory::takeInFile(const std::string& named, const std::string& path
 // the place of an equal one of the file's, so that no score a view may hold is destroyed. Of the
 // file's block only the scores the history lacked are kept, copied, so that a save after every
 // attempt does not keep a whole file each time.
-void TScoreHistory::takeIn(const TScoreBlock& file) {
+void TScoreHistory::TakeIn(const TScoreBlock& file) {
     const std::vector<TScore>& fileScores = file.scores();
     const std::size_t synced = std::min(Synced, Scores.size());
     // Mostly the file begins with the scores this history last saw in it, in their order, and
@@ -307,7 +307,7 @@ std::string TScoreHistory::writeScores() const {
     return out.Take();
 }
 
-bool TScoreHistory::addAttempt(std::unique_ptr<TScore> score) {
+bool TScoreHistory::AddAttempt(std::unique_ptr<TScore> score) {
     if (!score || score->totalAnswered() <= 0) return false;
     Scores.push_back(score.get());
     Attempts.push_back(std::move(score));

@@ -48,7 +48,7 @@ public:
     // Replaces the history with the file save directory + "SCORES.SAV". False when the file is
     // absent or cannot be opened (the history is then left as it was), and when it is damaged:
     // the scores read completely are kept, a partly read one is dropped, and the file as it was
-    // is kept beside it before anything can replace it (see takeDamagedFile). Never waits on
+    // is kept beside it before anything can replace it (see TakeDamagedFile). Never waits on
     // what is not a regular file: see fileRefused.
     bool loadScores(const std::string& saveDirectory, TSaveFileOps& files = PosixSaveFileOps());
     // Writes the history to save directory + "SCORES.SAV" (through a symbolic link to the file it
@@ -61,7 +61,7 @@ public:
     bool saveScores(const std::string& saveDirectory, TSaveFileOps& files = PosixSaveFileOps());
     // The damaged score file that the last load or save met, until the student has been told of
     // it: taking it clears it, so that each is told once.
-    std::optional<TDamagedScoreFile> takeDamagedFile();
+    std::optional<TDamagedScoreFile> TakeDamagedFile();
     // Whether the last load or save found, where the score file should be, something that is no
     // score file of ours: not a regular file (a FIFO or a device), or a symbolic link to a file
     // that does not read as a whole score file. That is left untouched, unread and unkept, and a
@@ -76,7 +76,7 @@ public:
 
     // Appends a finished attempt if anything was answered and destroys it otherwise; true when
     // it was appended.
-    bool addAttempt(std::unique_ptr<TScore> score);
+    bool AddAttempt(std::unique_ptr<TScore> score);
 
     std::size_t size() const { return Scores.size(); }
     bool empty() const { return Scores.empty(); }
@@ -105,8 +105,8 @@ private:
     static std::optional<TFileRead> readFile(const std::string& named, const std::string& path);
     bool fileUnchanged(const std::string& path) const;
     bool fileHoldsAll() const { return InFile && InFile->Whole && InFile->Count == Scores.size(); }
-    bool takeInFile(const std::string& named, const std::string& path, TSaveFileOps& files);
-    void takeIn(const TScoreBlock& file);
+    bool TakeInFile(const std::string& named, const std::string& path, TSaveFileOps& files);
+    void TakeIn(const TScoreBlock& file);
     bool keepDamaged(const std::string& named, const std::string& path, TFileRead& read,
                      bool locked, TSaveFileOps& files);
     // The history becomes the scores of the block, which it keeps.

@@ -107,7 +107,7 @@ std::string BookScoresDirectory(std::string_view bookTitle, const fs::path& book
     return base + "/quillara/" + name + key + "/";
 }
 
-bool TScorePlace::load(TScoreHistory& history, const TScoreFolders& folders, TSaveFileOps& files) {
+bool TScorePlace::Load(TScoreHistory& history, const TScoreFolders& folders, TSaveFileOps& files) {
     const bool inUser = !folders.User.empty() && HasScoreFile(folders.User);
     const bool inLegacy = !folders.Legacy.empty() && HasScoreFile(folders.Legacy);
     if (folders.SaveIsDefault)
@@ -116,19 +116,19 @@ bool TScorePlace::load(TScoreHistory& history, const TScoreFolders& folders, TSa
         InUserFolder =
             (inUser || inLegacy) && (!HasScoreFile(folders.Save) || RefusesWrites(folders.Save));
     if (InUserFolder && !inUser && inLegacy) return history.loadScores(folders.Legacy, files);
-    const bool loaded = history.loadScores(directory(folders), files);
+    const bool loaded = history.loadScores(Directory(folders), files);
     if (InUserFolder || !history.fileRefused() || !inUser) return loaded;
     // What the save directory holds is no score file to write (see fileRefused), so the scores
     // have gone to the user folder before, and the student was told then.
-    history.takeDamagedFile();
+    history.TakeDamagedFile();
     InUserFolder = true;
     return history.loadScores(folders.User, files);
 }
 
-TScorePlace::ESaved TScorePlace::save(TScoreHistory& history, const TScoreFolders& folders,
+TScorePlace::ESaved TScorePlace::Save(TScoreHistory& history, const TScoreFolders& folders,
                                       TSaveFileOps& files) {
     if (InUserFolder && !MakeFolders(folders.User)) return ESaved::Failed;
-    if (history.saveScores(directory(folders), files)) return ESaved::Saved;
+    if (history.saveScores(Directory(folders), files)) return ESaved::Saved;
     if (InUserFolder || folders.User.empty() ||
         !(history.fileRefused() || RefusesWrites(folders.Save)))
         return ESaved::Failed;

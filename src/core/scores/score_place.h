@@ -48,15 +48,15 @@ public:
     enum class ESaved { Saved, MovedToUserFolder, Failed };
 
     // Reads the history from where the rules above put it. As TScoreHistory::loadScores.
-    bool load(TScoreHistory& history, const TScoreFolders& folders,
+    bool Load(TScoreHistory& history, const TScoreFolders& folders,
               TSaveFileOps& files = PosixSaveFileOps());
     // Saves in the folder in use, made if need be. When that is the save directory and its
     // folder refuses writes, or the history refused the file there, the history is saved in the
     // user folder: MovedToUserFolder, once.
-    ESaved save(TScoreHistory& history, const TScoreFolders& folders,
+    ESaved Save(TScoreHistory& history, const TScoreFolders& folders,
                 TSaveFileOps& files = PosixSaveFileOps());
     // The prefix of the score file in use.
-    std::string directory(const TScoreFolders& folders) const {
+    std::string Directory(const TScoreFolders& folders) const {
         return InUserFolder ? folders.User : folders.Save;
     }
 

@@ -70,32 +70,32 @@ TOpenBookDlg::TOpenBookDlg(QWidget* parent) : QDialog(parent) {
 
     auto* caption = new QLabel(QStringLiteral("Book in currently selected directory:"), this);
     caption->setObjectName(QStringLiteral("Label1"));
-    Edit1 = new QLineEdit(this);
-    Edit2 = new QLineEdit(this);
-    Edit3 = new QLineEdit(this);
+    TitleBox = new QLineEdit(this);
+    EditionBox = new QLineEdit(this);
+    SubtitleBox = new QLineEdit(this);
     int number = 1;
-    for (QLineEdit* edit : {Edit1, Edit2, Edit3}) {
+    for (QLineEdit* edit : {TitleBox, EditionBox, SubtitleBox}) {
         edit->setObjectName(QStringLiteral("Edit%1").arg(number++));
         edit->setReadOnly(true);
     }
-    NameControl(Edit1, QStringLiteral("Title of the book"), caption->text());
-    NameControl(Edit2, QStringLiteral("About the book, line 2"), caption->text());
-    NameControl(Edit3, QStringLiteral("About the book, line 3"), caption->text());
+    NameControl(TitleBox, QStringLiteral("Title of the book"), caption->text());
+    NameControl(EditionBox, QStringLiteral("About the book, line 2"), caption->text());
+    NameControl(SubtitleBox, QStringLiteral("About the book, line 3"), caption->text());
 
-    DirectoryListBox1 = new TDirectoryTree(this);
-    DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
-    NameControl(DirectoryListBox1, QStringLiteral("Directories"));
-    DirectoryListBox1->setHeaderHidden(true);
-    DirectoryListBox1->setRootIsDecorated(false);
-    DirectoryListBox1->setItemsExpandable(false);
-    DirectoryListBox1->setIndentation(12);
-    connect(DirectoryListBox1, &QTreeWidget::itemActivated, this,
-            &TOpenBookDlg::DirectoryListBox1Change);
+    FolderList = new TDirectoryTree(this);
+    FolderList->setObjectName(QStringLiteral("DirectoryListBox1"));
+    NameControl(FolderList, QStringLiteral("Directories"));
+    FolderList->setHeaderHidden(true);
+    FolderList->setRootIsDecorated(false);
+    FolderList->setItemsExpandable(false);
+    FolderList->setIndentation(12);
+    connect(FolderList, &QTreeWidget::itemActivated, this,
+            &TOpenBookDlg::FolderChosen);
 
-    DriveComboBox1 = new QComboBox(this);
-    DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
-    NameControl(DriveComboBox1, QStringLiteral("Drive"));
-    connect(DriveComboBox1, &QComboBox::activated, this, &TOpenBookDlg::DriveComboBox1Change);
+    VolumeChooser = new QComboBox(this);
+    VolumeChooser->setObjectName(QStringLiteral("DriveComboBox1"));
+    NameControl(VolumeChooser, QStringLiteral("Drive"));
+    connect(VolumeChooser, &QComboBox::activated, this, &TOpenBookDlg::VolumeChosen);
 
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
@@ -107,19 +107,19 @@ TOpenBookDlg::TOpenBookDlg(QWidget* parent) : QDialog(parent) {
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(caption, 0, 0, 1, 2);
-    layout->addWidget(Edit1, 1, 0, 1, 2);
-    layout->addWidget(Edit2, 2, 0, 1, 2);
-    layout->addWidget(Edit3, 3, 0, 1, 2);
+    layout->addWidget(TitleBox, 1, 0, 1, 2);
+    layout->addWidget(EditionBox, 2, 0, 1, 2);
+    layout->addWidget(SubtitleBox, 3, 0, 1, 2);
     layout->setRowMinimumHeight(4, 8);
-    layout->addWidget(DirectoryListBox1, 5, 0, 3, 1);
+    layout->addWidget(FolderList, 5, 0, 3, 1);
     layout->addWidget(OKBtn, 5, 1);
     layout->addWidget(CancelBtn, 6, 1);
     layout->setRowStretch(7, 1);
-    layout->addWidget(DriveComboBox1, 8, 0);
+    layout->addWidget(VolumeChooser, 8, 0);
     layout->setColumnStretch(0, 1);
     setTabOrder(OKBtn, CancelBtn);
-    setTabOrder(CancelBtn, DirectoryListBox1);
-    setTabOrder(DirectoryListBox1, DriveComboBox1);
+    setTabOrder(CancelBtn, FolderList);
+    setTabOrder(FolderList, VolumeChooser);
 
     std::error_code error;
     Directory = std::filesystem::current_path(error);
@@ -135,17 +135,17 @@ TOpenBookDlg::TOpenBookDlg(QWidget* parent) : QDialog(parent) {
 
 void TOpenBookDlg::RefreshPreview() {
     if (!FindBookFile(Directory, "BOOK.DEF")) {
-        Edit1->clear();
-        Edit2->clear();
-        Edit3->clear();
+        TitleBox->clear();
+        EditionBox->clear();
+        SubtitleBox->clear();
         return;
     }
     try {
         // Only the texts are wanted; the book is dropped at once.
         const auto book = LoadBookProperties(Directory, TRegionalSettings{});
-        Edit1->setText(FromBook(book->Title));
-        Edit2->setText(FromBook(book->Text3));
-        Edit3->setText(FromBook(book->Text2));
+        TitleBox->setText(FromBook(book->Title));
+        EditionBox->setText(FromBook(book->Text3));
+        SubtitleBox->setText(FromBook(book->Text2));
     } catch (const std::exception&) {
         // An unreadable book keeps the last preview.
     }
@@ -181,12 +181,12 @@ void TOpenBookDlg::SelectDirectory(const std::filesystem::path& directory) {
     RefreshPreview();
 }
 
-void TOpenBookDlg::DirectoryListBox1Change(QTreeWidgetItem* item) {
+void TOpenBookDlg::FolderChosen(QTreeWidgetItem* item) {
     SelectDirectory(ToPath(item->data(0, Qt::UserRole).toString()));
 }
 
-void TOpenBookDlg::DriveComboBox1Change(int index) {
-    if (index >= 0) SelectDirectory(ToPath(DriveComboBox1->itemData(index).toString()));
+void TOpenBookDlg::VolumeChosen(int index) {
+    if (index >= 0) SelectDirectory(ToPath(VolumeChooser->itemData(index).toString()));
 }
 
 void TOpenBookDlg::FillVolumes() {
@@ -195,10 +195,10 @@ void TOpenBookDlg::FillVolumes() {
     std::sort(volumes.begin(), volumes.end(), [](const QStorageInfo& a, const QStorageInfo& b) {
         return a.rootPath() < b.rootPath();
     });
-    DriveComboBox1->clear();
+    VolumeChooser->clear();
     for (const QStorageInfo& volume : volumes) {
         const QString name = volume.name();
-        DriveComboBox1->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon),
+        VolumeChooser->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon),
                                 name.isEmpty()
                                     ? volume.rootPath()
                                     : QStringLiteral("%1 [%2]").arg(volume.rootPath(), name),
@@ -207,7 +207,7 @@ void TOpenBookDlg::FillVolumes() {
 }
 
 void TOpenBookDlg::ShowDirectory() {
-    DirectoryListBox1->clear();
+    FolderList->clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
 
@@ -219,13 +219,13 @@ void TOpenBookDlg::ShowDirectory() {
         walked /= part;
         const QString text = parentItem ? FromPath(part) : FromPath(walked);
         auto* item = parentItem ? new QTreeWidgetItem(parentItem, {text})
-                                : new QTreeWidgetItem(DirectoryListBox1, {text});
+                                : new QTreeWidgetItem(FolderList, {text});
         item->setIcon(0, open);
         item->setData(0, Qt::UserRole, FromPath(walked));
         parentItem = item;
     }
     if (!parentItem) return;
-    DirectoryListBox1->setCurrentItem(parentItem);
+    FolderList->setCurrentItem(parentItem);
 
     const QFileInfoList children =
         QDir(FromPath(Directory))
@@ -235,21 +235,21 @@ void TOpenBookDlg::ShowDirectory() {
         item->setIcon(0, closed);
         item->setData(0, Qt::UserRole, child.absoluteFilePath());
     }
-    DirectoryListBox1->expandAll();
-    DirectoryListBox1->scrollToItem(parentItem, QAbstractItemView::PositionAtTop);
+    FolderList->expandAll();
+    FolderList->scrollToItem(parentItem, QAbstractItemView::PositionAtTop);
 
     // The volume chooser shows the innermost listed volume that holds the directory.
     int volume = -1;
     std::size_t longest = 0;
-    for (int i = 0; i < DriveComboBox1->count(); ++i) {
-        const auto root = ToPath(DriveComboBox1->itemData(i).toString());
+    for (int i = 0; i < VolumeChooser->count(); ++i) {
+        const auto root = ToPath(VolumeChooser->itemData(i).toString());
         const auto length = root.native().size();
         if (IsInside(Directory, root) && (volume < 0 || length > longest)) {
             volume = i;
             longest = length;
         }
     }
-    DriveComboBox1->setCurrentIndex(volume);
+    VolumeChooser->setCurrentIndex(volume);
 }
 
 } // namespace quillara::gui

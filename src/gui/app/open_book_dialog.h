@@ -35,18 +35,18 @@ public:
     void SelectDirectory(const std::filesystem::path& directory);
 
 private:
-    void DirectoryListBox1Change(QTreeWidgetItem* item);
-    void DriveComboBox1Change(int index);
+    void FolderChosen(QTreeWidgetItem* item);
+    void VolumeChosen(int index);
     void FillVolumes();
     // Lists the selected directory under its ancestors and shows the volume it lies on.
     void ShowDirectory();
 
     std::filesystem::path Directory;
-    QLineEdit* Edit1;
-    QLineEdit* Edit2;
-    QLineEdit* Edit3;
-    QTreeWidget* DirectoryListBox1;
-    QComboBox* DriveComboBox1;
+    QLineEdit* TitleBox;
+    QLineEdit* EditionBox;
+    QLineEdit* SubtitleBox;
+    QTreeWidget* FolderList;
+    QComboBox* VolumeChooser;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
 };

@@ -33,27 +33,27 @@ TViewGlossaryFrame1::TViewGlossaryFrame1(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
 
     // Created in screen order, which is also the tab order.
-    Label1 = PlainLabel(tr("Glossary"), QStringLiteral("Label1"), this);
-    QFont heading = Label1->font();
+    Heading = PlainLabel(tr("Glossary"), QStringLiteral("Label1"), this);
+    QFont heading = Heading->font();
     heading.setFamilies({QStringLiteral("Times New Roman")});
     heading.setStyleHint(QFont::Serif);
     heading.setPixelSize(24);
     heading.setBold(true);
-    Label1->setFont(heading);
-    Label1->setAlignment(Qt::AlignHCenter);
+    Heading->setFont(heading);
+    Heading->setAlignment(Qt::AlignHCenter);
 
-    Label3 = PlainLabel(tr("Search for a term:"), QStringLiteral("Label3"), this);
+    SearchLabel = PlainLabel(tr("Search for a term:"), QStringLiteral("Label3"), this);
     searchTerm = new QLineEdit(this);
     searchTerm->setObjectName(QStringLiteral("searchTerm"));
-    Label3->setBuddy(searchTerm);
+    SearchLabel->setBuddy(searchTerm);
 
     Terms = new TGlossaryBox(this);
     Terms->setObjectName(QStringLiteral("Terms"));
     NameControl(Terms, tr("Glossary terms"));
 
-    Label2 = PlainLabel(QString(), QStringLiteral("Label2"), this);
+    PagesLabel = PlainLabel(QString(), QStringLiteral("Label2"), this);
     // Keeps its line when empty, so that the boxes below do not jump.
-    Label2->setMinimumHeight(Label2->fontMetrics().height());
+    PagesLabel->setMinimumHeight(PagesLabel->fontMetrics().height());
 
     Definition = new QTextEdit(this);
     Definition->setObjectName(QStringLiteral("Definition"));
@@ -61,24 +61,24 @@ TViewGlossaryFrame1::TViewGlossaryFrame1(QWidget* parent) : QWidget(parent) {
     Definition->setReadOnly(true);
     Definition->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    Button1 = new QPushButton(tr("Close Glossary"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    CloseButton = new QPushButton(tr("Close Glossary"), this);
+    CloseButton->setObjectName(QStringLiteral("Button1"));
 
     auto* search = new QHBoxLayout;
-    search->addWidget(Label3);
+    search->addWidget(SearchLabel);
     search->addWidget(searchTerm, 1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
+    layout->addWidget(Heading);
     layout->addLayout(search);
     layout->addWidget(Terms, 3);
-    layout->addWidget(Label2);
+    layout->addWidget(PagesLabel);
     layout->addWidget(Definition, 2);
-    layout->addWidget(Button1, 0, Qt::AlignHCenter);
+    layout->addWidget(CloseButton, 0, Qt::AlignHCenter);
 
     connect(searchTerm, &QLineEdit::textChanged, this, &TViewGlossaryFrame1::searchTermChange);
     connect(Terms, &TGlossaryBox::TermClicked, this, &TViewGlossaryFrame1::TermsClick);
-    connect(Button1, &QPushButton::clicked, this, &TViewGlossaryFrame1::Button1Click);
+    connect(CloseButton, &QPushButton::clicked, this, &TViewGlossaryFrame1::CloseClicked);
 }
 
 void TViewGlossaryFrame1::SetGlossary(const TGlossary* glossary) {
@@ -104,14 +104,14 @@ void TViewGlossaryFrame1::ShowGlossaryView() {
 void TViewGlossaryFrame1::ShowSelectedEntry() {
     const TDefinition* entry = Terms->SelectedTerm();
     if (!entry) {
-        Label2->clear();
+        PagesLabel->clear();
         Definition->clear();
         return;
     }
     const auto orNA = [](std::string_view text) -> std::string {
         return text.empty() ? "N/A" : std::string(text);
     };
-    Label2->setText(
+    PagesLabel->setText(
         FromBook("Chapter " + orNA(entry->ChapterRef) + ", page(s) " + orNA(entry->PageRef)));
     Definition->setPlainText(FromBook(entry->DefinitionText));
 }
@@ -133,7 +133,7 @@ void TViewGlossaryFrame1::TermsClick() {
     ShowSelectedEntry();
 }
 
-void TViewGlossaryFrame1::Button1Click() {
+void TViewGlossaryFrame1::CloseClicked() {
     hide();
 }
 

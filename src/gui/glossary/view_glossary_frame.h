@@ -40,16 +40,16 @@ public:
     QTextEdit* DefinitionBox() const { return Definition; }
     void searchTermChange();
     void TermsClick();
-    void Button1Click();
+    void CloseClicked();
 
 private:
     std::function<const TGlossary*()> Source;
-    QLabel* Label1;
+    QLabel* Heading;
     TGlossaryBox* Terms;
-    QLabel* Label2;
+    QLabel* PagesLabel;
     QTextEdit* Definition;
-    QPushButton* Button1;
-    QLabel* Label3;
+    QPushButton* CloseButton;
+    QLabel* SearchLabel;
     QLineEdit* searchTerm;
 };
 

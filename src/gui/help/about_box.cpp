@@ -37,10 +37,10 @@ TAboutBox::TAboutBox(const TStudySession& session, QWidget* parent)
     ImagePanel->setObjectName(QStringLiteral("ImagePanel"));
     ImagePanel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     MakeWhite(ImagePanel);
-    Image1 = new QLabel(ImagePanel);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    NameControl(Image1, QStringLiteral("Cover of the book"));
-    Image1->setAlignment(Qt::AlignCenter);
+    Cover = new QLabel(ImagePanel);
+    Cover->setObjectName(QStringLiteral("Image1"));
+    NameControl(Cover, QStringLiteral("Cover of the book"));
+    Cover->setAlignment(Qt::AlignCenter);
 
     BottomPanel = new QFrame(this);
     BottomPanel->setObjectName(QStringLiteral("BottomPanel"));
@@ -67,7 +67,7 @@ TAboutBox::TAboutBox(const TStudySession& session, QWidget* parent)
 
 void TAboutBox::ShowAbout() {
     loadPicture();
-    const QPixmap picture = Image1->pixmap();
+    const QPixmap picture = Cover->pixmap();
     const QSize pictureSize =
         picture.isNull() ? EmptyPictureSize : picture.deviceIndependentSize().toSize();
     const int width = pictureSize.width();
@@ -83,7 +83,7 @@ void TAboutBox::ShowAbout() {
                            BottomPanelHeight);
     Copyright->setText(Session.IsOpen() ? FromBook(Session.Book().Copyright) : QString());
     ImagePanel->setGeometry(0, 0, width, pictureSize.height());
-    Image1->setGeometry(ImagePanel->contentsRect());
+    Cover->setGeometry(ImagePanel->contentsRect());
 
     setFixedSize(width, height);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -101,7 +101,7 @@ void TAboutBox::OKButtonClick() {
 void TAboutBox::loadPicture() {
     if (FPictureLoaded) return;
     try {
-        Image1->setPixmap(QPixmap::fromImage(
+        Cover->setPixmap(QPixmap::fromImage(
             Session.Picture(CoverPictureFull,
                             ScreenRoom(this, {0, BottomPanelHeight}), devicePixelRatioF())));
         FPictureLoaded = true;

@@ -29,7 +29,7 @@ private:
 
     const TStudySession& Session;
     QFrame* ImagePanel;
-    QLabel* Image1;
+    QLabel* Cover;
     QFrame* BottomPanel;
     QLabel* Copyright;
     QPushButton* OKButton;

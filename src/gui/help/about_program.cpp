@@ -58,28 +58,28 @@ TAboutProgram::TAboutProgram(QWidget* parent) : QDialog(parent) {
 
     Copyright = MakeLabel(QStringLiteral("Copyright"),
                           QStringLiteral("Copyright 2026 The Quillara Project"), this);
-    Label2 = MakeLabel(QStringLiteral("Label2"),
+    RightsLine = MakeLabel(QStringLiteral("Label2"),
                        QStringLiteral("Written by the Quillara developers and contributors"), this);
-    Label3 = MakeLabel(QStringLiteral("Label3"), QStringLiteral("All rights reserved."), this);
-    for (QLabel* line : {Copyright, Label2, Label3})
+    ReservedLine = MakeLabel(QStringLiteral("Label3"), QStringLiteral("All rights reserved."), this);
+    for (QLabel* line : {Copyright, RightsLine, ReservedLine})
         line->setAlignment(Qt::AlignCenter);
 
-    LinkLabel1 = new TLinkLabel(WebPage().toString(), this);
-    LinkLabel1->setObjectName(QStringLiteral("LinkLabel1"));
-    NameControl(LinkLabel1, QStringLiteral("Quillara web page"),
-                QStringLiteral("Opens ") + LinkLabel1->text() + QStringLiteral(" in your browser"));
-    QPalette blue = LinkLabel1->palette();
+    WebPageLink = new TLinkLabel(WebPage().toString(), this);
+    WebPageLink->setObjectName(QStringLiteral("LinkLabel1"));
+    NameControl(WebPageLink, QStringLiteral("Quillara web page"),
+                QStringLiteral("Opens ") + WebPageLink->text() + QStringLiteral(" in your browser"));
+    QPalette blue = WebPageLink->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
-    LinkLabel1->setPalette(blue);
-    connect(LinkLabel1, &TLinkLabel::clicked, this, &TAboutProgram::LinkLabel1Click);
+    WebPageLink->setPalette(blue);
+    connect(WebPageLink, &TLinkLabel::clicked, this, &TAboutProgram::WebPageClicked);
 
-    Label1 = MakeLabel(
+    Warning = MakeLabel(
         QStringLiteral("Label1"),
         QStringLiteral("Warning: this program is protected by copyright law and international "
                        "treaties. Copying or distributing it, or any part of it, without "
                        "permission may result in civil and criminal penalties."),
         this);
-    Label1->setWordWrap(true);
+    Warning->setWordWrap(true);
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
@@ -102,17 +102,17 @@ TAboutProgram::TAboutProgram(QWidget* parent) : QDialog(parent) {
     layout->addLayout(heading);
     layout->addSpacing(12);
     layout->addWidget(Copyright);
-    layout->addWidget(Label2);
-    layout->addWidget(Label3);
+    layout->addWidget(RightsLine);
+    layout->addWidget(ReservedLine);
     layout->addSpacing(4);
-    layout->addWidget(LinkLabel1, 0, Qt::AlignHCenter);
+    layout->addWidget(WebPageLink, 0, Qt::AlignHCenter);
     layout->addSpacing(12);
-    layout->addWidget(Label1);
+    layout->addWidget(Warning);
     layout->addSpacing(8);
     layout->addWidget(OKButton, 0, Qt::AlignHCenter);
 
     // A dialog border: the size the contents ask for, at a width that keeps the notice readable.
-    Label1->setMinimumWidth(300);
+    Warning->setMinimumWidth(300);
     setFixedSize(sizeHint());
     OKButton->setFocus();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -133,7 +133,7 @@ void TAboutProgram::OKButtonClick() {
     close();
 }
 
-void TAboutProgram::LinkLabel1Click() {
+void TAboutProgram::WebPageClicked() {
     QDesktopServices::openUrl(WebPage());
 }
 

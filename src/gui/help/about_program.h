@@ -25,17 +25,17 @@ public:
 
 public slots:
     void OKButtonClick();
-    void LinkLabel1Click();
+    void WebPageClicked();
 
 private:
     QLabel* ProgramIcon;
     QLabel* ProductName;
     QLabel* Version;
     QLabel* Copyright;
-    QLabel* Label2;
-    QLabel* Label3;
-    TLinkLabel* LinkLabel1;
-    QLabel* Label1;
+    QLabel* RightsLine;
+    QLabel* ReservedLine;
+    TLinkLabel* WebPageLink;
+    QLabel* Warning;
     QPushButton* OKButton;
 };
 

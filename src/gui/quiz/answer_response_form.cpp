@@ -119,17 +119,17 @@ TAnswerResponseForm::TAnswerResponseForm(QWidget* parent) : QDialog(parent) {
 
     TryAgainButton = Button("TryAgainButton", QStringLiteral("Try Again"), this);
     connect(TryAgainButton, &QPushButton::clicked, this, &TAnswerResponseForm::TryAgainButtonClick);
-    Button1 = Button("Button1", QStringLiteral("Next Question"), this);
-    connect(Button1, &QPushButton::clicked, this, &TAnswerResponseForm::NextQuestionClick);
-    Button2 = Button("Button2", QStringLiteral("Next Question"), this);
-    connect(Button2, &QPushButton::clicked, this, &TAnswerResponseForm::NextQuestionClick);
+    NextWithTryAgain = Button("Button1", QStringLiteral("Next Question"), this);
+    connect(NextWithTryAgain, &QPushButton::clicked, this, &TAnswerResponseForm::NextQuestionClick);
+    NextAlone = Button("Button2", QStringLiteral("Next Question"), this);
+    connect(NextAlone, &QPushButton::clicked, this, &TAnswerResponseForm::NextQuestionClick);
 
     // One row that centres whichever buttons are shown: the pair, or "Next Question" alone.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(TryAgainButton);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
+    buttons->addWidget(NextWithTryAgain);
+    buttons->addWidget(NextAlone);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -137,8 +137,8 @@ TAnswerResponseForm::TAnswerResponseForm(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
     setTabOrder(RelatedTerms, RelatedDef);
     setTabOrder(RelatedDef, TryAgainButton);
-    setTabOrder(TryAgainButton, Button1);
-    setTabOrder(Button1, Button2);
+    setTabOrder(TryAgainButton, NextWithTryAgain);
+    setTabOrder(NextWithTryAgain, NextAlone);
 }
 
 void TAnswerResponseForm::SetGlossary(const TGlossary* glossary) {
@@ -156,10 +156,10 @@ bool TAnswerResponseForm::Execute(QWidget* owner, const TQuestion& question, boo
 
     const bool offerTryAgain = mayTryAgain && !correct;
     TryAgainButton->setVisible(offerTryAgain);
-    Button1->setVisible(offerTryAgain);
-    Button2->setVisible(!offerTryAgain);
+    NextWithTryAgain->setVisible(offerTryAgain);
+    NextAlone->setVisible(!offerTryAgain);
     // Enter as soon as the dialog opens means "Next Question".
-    QPushButton* next = offerTryAgain ? Button1 : Button2;
+    QPushButton* next = offerTryAgain ? NextWithTryAgain : NextAlone;
     next->setDefault(true);
     next->setFocus();
 

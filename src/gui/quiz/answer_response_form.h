@@ -55,8 +55,8 @@ private:
     QLabel* RelatedChapter;
     QPlainTextEdit* RelatedDef;
     QPushButton* TryAgainButton;
-    QPushButton* Button1;
-    QPushButton* Button2;
+    QPushButton* NextWithTryAgain;
+    QPushButton* NextAlone;
 };
 
 } // namespace quillara::gui

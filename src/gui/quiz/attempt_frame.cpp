@@ -61,15 +61,15 @@ TTestFrame1::TTestFrame1(TStudySession& session, TAnswerResponseForm& responses,
     QuestionNumber->setObjectName(QStringLiteral("QuestionNumber"));
     column->addWidget(QuestionNumber);
 
-    RichEdit1 = new QTextEdit(this);
-    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    RichEdit1->setAccessibleName(QStringLiteral("Question"));
-    RichEdit1->setReadOnly(true);
-    RichEdit1->setFocusPolicy(Qt::ClickFocus);
-    QFont questionFont = RichEdit1->font();
+    QuestionText = new QTextEdit(this);
+    QuestionText->setObjectName(QStringLiteral("RichEdit1"));
+    QuestionText->setAccessibleName(QStringLiteral("Question"));
+    QuestionText->setReadOnly(true);
+    QuestionText->setFocusPolicy(Qt::ClickFocus);
+    QFont questionFont = QuestionText->font();
     questionFont.setPointSize(QuestionPointSize);
-    RichEdit1->setFont(questionFont);
-    column->addWidget(RichEdit1, 1);
+    QuestionText->setFont(questionFont);
+    column->addWidget(QuestionText, 1);
 
     // The two answer panels share one place; the question's kind decides which shows.
     auto* answers = new QWidget(this);
@@ -245,13 +245,13 @@ void TTestFrame1::QuitButtonClick() {
 }
 
 void TTestFrame1::FormUpdateQuestion() {
-    const TShownQuestion shown = Runner->ShowQuestion(RichEdit1->font().pointSize());
+    const TShownQuestion shown = Runner->ShowQuestion(QuestionText->font().pointSize());
     if (!shown.Question) {
         EndAttempt(true);
         return;
     }
     const TQuestion& question = *shown.Question;
-    LoadRtf(RichEdit1, shown.Rtf);
+    LoadRtf(QuestionText, shown.Rtf);
     QuestionNumber->setText(QString::fromStdString(shown.NumberText));
     switch (question.Kind) {
     case qkTrueFalse:
@@ -330,14 +330,14 @@ bool TTestFrame1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TTestFrame1::ShowChoice(QChar letter) {
-    for (QTextBlock block = RichEdit1->document()->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = QuestionText->document()->begin(); block.isValid(); block = block.next()) {
         const QString text = block.text().trimmed();
         if (text.size() >= 2 && text[0].toUpper() == letter &&
             (text[1] == QLatin1Char(')') || text[1] == QLatin1Char('.'))) {
             QTextCursor at(block);
             at.movePosition(QTextCursor::EndOfBlock);
-            RichEdit1->setTextCursor(at);
-            RichEdit1->ensureCursorVisible();
+            QuestionText->setTextCursor(at);
+            QuestionText->ensureCursorVisible();
             return;
         }
     }

@@ -82,7 +82,7 @@ private:
     TAttemptResultsView* ResultsPage;
     QLabel* testDescLabel;
     QLabel* QuestionNumber;
-    QTextEdit* RichEdit1;
+    QTextEdit* QuestionText;
     QWidget* MCTFPanel;
     QPushButton* ButtonTrue;
     QPushButton* ButtonFalse;

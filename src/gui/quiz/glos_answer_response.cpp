@@ -24,16 +24,16 @@ TGlosAnswerResponse::TGlosAnswerResponse(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Answer Response"));
     MakeWhite(this);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Response = new QLabel(Panel1);
+    ResponsePanel = new QFrame(this);
+    ResponsePanel->setObjectName(QStringLiteral("Panel1"));
+    ResponsePanel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Response = new QLabel(ResponsePanel);
     Response->setObjectName(QStringLiteral("Response"));
     Response->setTextFormat(Qt::PlainText); // terms show "&" and "<" as they are
     Response->setWordWrap(true);
     Response->setAlignment(Qt::AlignCenter);
     Response->setFont(HeadingFont(16));
-    auto* panelLayout = new QVBoxLayout(Panel1);
+    auto* panelLayout = new QVBoxLayout(ResponsePanel);
     panelLayout->setContentsMargins(10, 10, 10, 10);
     panelLayout->addWidget(Response);
 
@@ -46,7 +46,7 @@ TGlosAnswerResponse::TGlosAnswerResponse(QWidget* parent) : QDialog(parent) {
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(Panel1, 1);
+    layout->addWidget(ResponsePanel, 1);
     layout->addWidget(OKButton, 0, Qt::AlignHCenter);
 }
 
@@ -56,8 +56,8 @@ void TGlosAnswerResponse::Execute(const QString& message) {
     OKButton->setFocus();
 
     // The panel would pass the new text's height on only from a posted layout request.
-    Panel1->layout()->invalidate();
-    Panel1->layout()->activate();
+    ResponsePanel->layout()->invalidate();
+    ResponsePanel->layout()->activate();
     layout()->activate();
     const int width = std::max(UsualSize.width(), minimumSizeHint().width());
     setFixedSize(width, std::max(UsualSize.height(), heightForWidth(width)));

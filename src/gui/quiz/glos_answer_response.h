@@ -19,7 +19,7 @@ public:
     void Execute(const QString& message);
 
 private:
-    QFrame* Panel1;
+    QFrame* ResponsePanel;
     QLabel* Response;
     QPushButton* OKButton;
 };

@@ -45,19 +45,19 @@ TMatchingQuizFrame1::TMatchingQuizFrame1(TStudySession& session, TGlosAnswerResp
     topicLabel->setFont(title);
     column->addWidget(topicLabel);
 
-    Label1 = new QLabel(QStringLiteral("Match the definition on the left to the most appropriate "
+    Instructions = new QLabel(QStringLiteral("Match the definition on the left to the most appropriate "
                                        "term in the list on the right.  To sumbit your answer, "
                                        "simply click the term you think is correct."),
                         this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setWordWrap(true);
-    column->addWidget(Label1);
+    Instructions->setObjectName(QStringLiteral("Label1"));
+    Instructions->setWordWrap(true);
+    column->addWidget(Instructions);
 
     auto* lists = new QGridLayout;
-    Label2 = new QLabel(QStringLiteral("Definition"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label3 = new QLabel(QStringLiteral("List of Selectable Terms"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
+    DefinitionLabel = new QLabel(QStringLiteral("Definition"), this);
+    DefinitionLabel->setObjectName(QStringLiteral("Label2"));
+    TermsLabel = new QLabel(QStringLiteral("List of Selectable Terms"), this);
+    TermsLabel->setObjectName(QStringLiteral("Label3"));
     MatchingDef = new QTextEdit(this);
     MatchingDef->setObjectName(QStringLiteral("MatchingDef"));
     MatchingDef->setAccessibleName(QStringLiteral("Definition"));
@@ -69,10 +69,10 @@ TMatchingQuizFrame1::TMatchingQuizFrame1(TStudySession& session, TGlosAnswerResp
     TermList->setAccessibleName(QStringLiteral("List of Selectable Terms"));
     TermList->setSelectionMode(QAbstractItemView::SingleSelection);
     TermList->installEventFilter(this);
-    Label2->setBuddy(MatchingDef);
-    Label3->setBuddy(TermList);
-    lists->addWidget(Label2, 0, 0);
-    lists->addWidget(Label3, 0, 1);
+    DefinitionLabel->setBuddy(MatchingDef);
+    TermsLabel->setBuddy(TermList);
+    lists->addWidget(DefinitionLabel, 0, 0);
+    lists->addWidget(TermsLabel, 0, 1);
     lists->addWidget(MatchingDef, 1, 0);
     lists->addWidget(TermList, 1, 1);
     lists->setColumnStretch(0, 3);
@@ -86,11 +86,11 @@ TMatchingQuizFrame1::TMatchingQuizFrame1(TStudySession& session, TGlosAnswerResp
     ScorePanel->setObjectName(QStringLiteral("ScorePanel"));
     column->addWidget(ScorePanel);
 
-    Button1 = new QPushButton(QStringLiteral("End Quiz"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setAutoDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &TMatchingQuizFrame1::Button1Click);
-    column->addWidget(Button1, 0, Qt::AlignRight);
+    EndButton = new QPushButton(QStringLiteral("End Quiz"), this);
+    EndButton->setObjectName(QStringLiteral("Button1"));
+    EndButton->setAutoDefault(true);
+    connect(EndButton, &QPushButton::clicked, this, &TMatchingQuizFrame1::EndClicked);
+    column->addWidget(EndButton, 0, Qt::AlignRight);
 }
 
 TFrameManager TMatchingQuizFrame1::Roles() {
@@ -142,7 +142,7 @@ bool TMatchingQuizFrame1::QuizRunning() const {
     return isVisible() && Matching.Score();
 }
 
-void TMatchingQuizFrame1::Button1Click() {
+void TMatchingQuizFrame1::EndClicked() {
     if (ConfirmEndQuiz()) EndQuiz(true);
 }
 

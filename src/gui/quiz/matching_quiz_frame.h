@@ -39,7 +39,7 @@ public:
     const TMatchingQuiz& Quiz() const { return Matching; }
 
     void TermListClick();
-    void Button1Click();
+    void EndClicked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,13 +62,13 @@ private:
     int QuizChapter = 1;
 
     QLabel* topicLabel;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
+    QLabel* Instructions;
+    QLabel* DefinitionLabel;
+    QLabel* TermsLabel;
     QTextEdit* MatchingDef;
     QListWidget* TermList;
     TScorePanel* ScorePanel;
-    QPushButton* Button1;
+    QPushButton* EndButton;
 };
 
 } // namespace quillara::gui

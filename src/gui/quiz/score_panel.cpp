@@ -7,17 +7,17 @@ TScorePanel::TScorePanel(QWidget* parent) : QLabel(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAlignment(Qt::AlignCenter);
     setTextFormat(Qt::PlainText);
-    updateCaption();
+    UpdateCaption();
 }
 
 void TScorePanel::setCorrect(int value) {
     FCorrect = value;
-    updateCaption();
+    UpdateCaption();
 }
 
 void TScorePanel::setIncorrect(int value) {
     FIncorrect = value;
-    updateCaption();
+    UpdateCaption();
 }
 
 QString TScorePanel::CaptionFor(int correct, int incorrect) {
@@ -27,7 +27,7 @@ QString TScorePanel::CaptionFor(int correct, int incorrect) {
     return QStringLiteral("You have answered %1 of %2 correctly").arg(correct).arg(answered);
 }
 
-void TScorePanel::updateCaption() {
+void TScorePanel::UpdateCaption() {
     const QString caption = CaptionFor(FCorrect, FIncorrect);
     setText(caption);
     setAccessibleName(caption);

@@ -25,7 +25,7 @@ public:
     static QString CaptionFor(int correct, int incorrect);
 
 private:
-    void updateCaption();
+    void UpdateCaption();
 
     int FCorrect = 0;
     int FIncorrect = 0;

@@ -57,14 +57,14 @@ TSelectChapterForm::TSelectChapterForm(QWidget* parent) : QDialog(parent) {
                              "of question you want your test to include."),
               bevel);
     Title->setWordWrap(true);
-    Label1 = Label("Label1", QStringLiteral("Desired test size:"), bevel);
+    TestSizeLabel = Label("Label1", QStringLiteral("Desired test size:"), bevel);
 
     TestSizeList = new QComboBox(bevel);
     TestSizeList->setObjectName(QStringLiteral("TestSizeList"));
     NameControl(TestSizeList, QStringLiteral("Desired test size"));
     TestSizeList->setEditable(false);
     TestSizeList->setMaxVisibleItems(10);
-    Label1->setBuddy(TestSizeList);
+    TestSizeLabel->setBuddy(TestSizeList);
 
     ChapterList = new QListWidget(bevel);
     ChapterList->setObjectName(QStringLiteral("ChapterList"));
@@ -79,7 +79,7 @@ TSelectChapterForm::TSelectChapterForm(QWidget* parent) : QDialog(parent) {
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* size = new QHBoxLayout;
-    size->addWidget(Label1);
+    size->addWidget(TestSizeLabel);
     size->addWidget(TestSizeList);
     size->addStretch();
     auto* inner = new QVBoxLayout(bevel);

@@ -33,7 +33,7 @@ public:
 
 private:
     QLabel* Title;
-    QLabel* Label1;
+    QLabel* TestSizeLabel;
     QComboBox* TestSizeList;
     QListWidget* ChapterList;
     QPushButton* OKBtn;

@@ -27,54 +27,54 @@ TViewAuthorsNotesFrame1::TViewAuthorsNotesFrame1(const TStudySession& session, Q
     setMinimumSize(290, 290);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
-    Label1 = new QLabel(QStringLiteral("Authors Notes"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAlignment(Qt::AlignCenter);
+    Heading = new QLabel(QStringLiteral("Authors Notes"), this);
+    Heading->setObjectName(QStringLiteral("Label1"));
+    Heading->setAlignment(Qt::AlignCenter);
     QFont heading(QStringLiteral("Times New Roman"));
     heading.setPixelSize(24);
     heading.setBold(true);
-    Label1->setFont(heading);
+    Heading->setFont(heading);
 
-    Memo1 = new TPlainTextPage(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    NameControl(Memo1, QStringLiteral("Authors Notes"));
-    Memo1->setReadOnly(true);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    NotesText = new TPlainTextPage(this);
+    NotesText->setObjectName(QStringLiteral("Memo1"));
+    NameControl(NotesText, QStringLiteral("Authors Notes"));
+    NotesText->setReadOnly(true);
+    NotesText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    Memo1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    MarkFocusOn(Memo1, Memo1);
-    FindBar = new TFindBar(Memo1, this);
+    NotesText->setFrameStyle(QFrame::Box | QFrame::Plain);
+    MarkFocusOn(NotesText, NotesText);
+    FindBar = new TFindBar(NotesText, this);
 
-    Button1 = new QPushButton(QStringLiteral("Close Notes"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    connect(Button1, &QPushButton::clicked, this, &TViewAuthorsNotesFrame1::Button1Click);
+    CloseButton = new QPushButton(QStringLiteral("Close Notes"), this);
+    CloseButton->setObjectName(QStringLiteral("Button1"));
+    connect(CloseButton, &QPushButton::clicked, this, &TViewAuthorsNotesFrame1::CloseClicked);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(Memo1, 1);
+    layout->addWidget(Heading);
+    layout->addWidget(NotesText, 1);
     layout->addWidget(FindBar);
-    layout->addWidget(Button1, 0, Qt::AlignHCenter);
+    layout->addWidget(CloseButton, 0, Qt::AlignHCenter);
     hide();
 }
 
 void TViewAuthorsNotesFrame1::ShowNotes() {
-    Memo1->clear();
-    Memo1->setReadOnly(true);
+    NotesText->clear();
+    NotesText->setReadOnly(true);
     std::optional<QString> failure;
     try {
-        Memo1->setPlainText(FromBook(Session.AuthorsNotes()));
+        NotesText->setPlainText(FromBook(Session.AuthorsNotes()));
     } catch (const std::exception& e) {
         failure = QString::fromStdString(e.what());
     }
     show();
     // In the notes, the keys scroll them at once.
-    Memo1->setFocus();
+    NotesText->setFocus();
     if (failure) TMessageBoxes::Error(this, *failure);
 }
 
-void TViewAuthorsNotesFrame1::Button1Click() {
+void TViewAuthorsNotesFrame1::CloseClicked() {
     hide();
-    Memo1->clear();
+    NotesText->clear();
 }
 
 } // namespace quillara::gui

@@ -29,14 +29,14 @@ public:
     TFindBar* NotesFindBar() const { return FindBar; }
 
 public slots:
-    void Button1Click();
+    void CloseClicked();
 
 private:
     const TStudySession& Session;
-    QLabel* Label1;
-    QPlainTextEdit* Memo1;
+    QLabel* Heading;
+    QPlainTextEdit* NotesText;
     TFindBar* FindBar;
-    QPushButton* Button1;
+    QPushButton* CloseButton;
 };
 
 } // namespace quillara::gui

@@ -34,31 +34,31 @@ TViewTopicFrame1::TViewTopicFrame1(const TStudySession& session, QWidget* parent
     heading.setPixelSize(24);
     topicLabel->setFont(heading);
 
-    auto* panel1 = new QFrame(this);
-    panel1->setObjectName("Panel1");
-    panel1->setFrameShape(QFrame::Box);
-    panel1->setLineWidth(1);
-    panel1->setAutoFillBackground(true);
-    panel1->setPalette(white);
-    htmlLite1 = new ThtmlLite(panel1);
-    htmlLite1->setObjectName("htmlLite1");
-    NameControl(htmlLite1, QStringLiteral("Topic page"));
-    auto* panelLayout = new QVBoxLayout(panel1);
+    auto* pageFrame = new QFrame(this);
+    pageFrame->setObjectName("Panel1");
+    pageFrame->setFrameShape(QFrame::Box);
+    pageFrame->setLineWidth(1);
+    pageFrame->setAutoFillBackground(true);
+    pageFrame->setPalette(white);
+    Page = new ThtmlLite(pageFrame);
+    Page->setObjectName("htmlLite1");
+    NameControl(Page, QStringLiteral("Topic page"));
+    auto* panelLayout = new QVBoxLayout(pageFrame);
     panelLayout->setContentsMargins(0, 0, 0, 0);
-    panelLayout->addWidget(htmlLite1);
+    panelLayout->addWidget(Page);
 
-    MarkFocusOn(panel1, htmlLite1);
-    FindBar = new TFindBar(htmlLite1, this);
+    MarkFocusOn(pageFrame, Page);
+    FindBar = new TFindBar(Page, this);
 
-    Button1 = new QPushButton("Close", this);
-    Button1->setObjectName("Button1");
-    connect(Button1, &QPushButton::clicked, this, &TViewTopicFrame1::Button1Click);
+    CloseButton = new QPushButton("Close", this);
+    CloseButton->setObjectName("Button1");
+    connect(CloseButton, &QPushButton::clicked, this, &TViewTopicFrame1::CloseClicked);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(topicLabel);
-    layout->addWidget(panel1, 1);
+    layout->addWidget(pageFrame, 1);
     layout->addWidget(FindBar);
-    layout->addWidget(Button1, 0, Qt::AlignHCenter);
+    layout->addWidget(CloseButton, 0, Qt::AlignHCenter);
 }
 
 void TViewTopicFrame1::ShowTopic(int chapter, const std::string& title) {
@@ -69,20 +69,20 @@ void TViewTopicFrame1::ShowTopic(int chapter, const std::string& title) {
         return;
     }
     topicLabel->setText(FromBook(title));
-    htmlLite1->setAccessibleDescription(FromBook(title));
+    Page->setAccessibleDescription(FromBook(title));
     // The book directory is settled only after the windows are made, so it is taken at each page.
-    htmlLite1->SetBookDirectory(Session.BookDir());
-    htmlLite1->LoadFromString(page);
-    htmlLite1->SetNoSelect(true);
+    Page->SetBookDirectory(Session.BookDir());
+    Page->LoadFromString(page);
+    Page->SetNoSelect(true);
 }
 
 // The page takes the focus as it shows, so that the keys scroll it at once.
 void TViewTopicFrame1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    htmlLite1->setFocus();
+    Page->setFocus();
 }
 
-void TViewTopicFrame1::Button1Click() {
+void TViewTopicFrame1::CloseClicked() {
     hide();
 }
 

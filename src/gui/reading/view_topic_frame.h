@@ -32,13 +32,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Button1Click();
+    void CloseClicked();
 
     const TStudySession& Session;
     QLabel* topicLabel;
-    ThtmlLite* htmlLite1;
+    ThtmlLite* Page;
     TFindBar* FindBar;
-    QPushButton* Button1;
+    QPushButton* CloseButton;
 };
 
 } // namespace quillara::gui

@@ -23,13 +23,13 @@ TTGraphScoreFrame1::TTGraphScoreFrame1(std::function<const TScoreHistory&()> his
     auto* column = new QVBoxLayout(this);
 
     auto* area = new QGridLayout;
-    Grapher1 = new TGrapherWidget(this);
-    Grapher1->setObjectName(QStringLiteral("Grapher1"));
-    NameControl(Grapher1, QStringLiteral("Graph of your recent scores on this chapter"));
-    TGrapher& chart = Grapher1->Chart();
+    Graph = new TGrapherWidget(this);
+    Graph->setObjectName(QStringLiteral("Grapher1"));
+    NameControl(Graph, QStringLiteral("Graph of your recent scores on this chapter"));
+    TGrapher& chart = Graph->Chart();
     chart.setChartType(TChartType::chart3DLine);
     SetUpPercentChart(chart, regional);
-    area->addWidget(Grapher1, 0, 0);
+    area->addWidget(Graph, 0, 0);
 
     noScoresLabel = new QLabel(this);
     noScoresLabel->setObjectName(QStringLiteral("noScoresLabel"));
@@ -42,17 +42,17 @@ TTGraphScoreFrame1::TTGraphScoreFrame1(std::function<const TScoreHistory&()> his
     area->addWidget(noScoresLabel, 0, 0);
     column->addLayout(area, 1);
 
-    Button1 = new QPushButton(QStringLiteral("Close"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setAutoDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &TTGraphScoreFrame1::Button1Click);
-    column->addWidget(Button1, 0, Qt::AlignHCenter);
+    CloseButton = new QPushButton(QStringLiteral("Close"), this);
+    CloseButton->setObjectName(QStringLiteral("Button1"));
+    CloseButton->setAutoDefault(true);
+    connect(CloseButton, &QPushButton::clicked, this, &TTGraphScoreFrame1::CloseClicked);
+    column->addWidget(CloseButton, 0, Qt::AlignHCenter);
 }
 
 void TTGraphScoreFrame1::Fill(int chapter) {
-    Grapher1->hide();
+    Graph->hide();
     noScoresLabel->hide();
-    TGrapher& chart = Grapher1->Chart();
+    TGrapher& chart = Graph->Chart();
     chart.clear();
     chart.setXLabel("Date   ");
     const std::vector<TChapterPoint> points = ChapterHistory(History(), chapter);
@@ -64,19 +64,19 @@ void TTGraphScoreFrame1::Fill(int chapter) {
         noScoresLabel->setText(
             QStringLiteral("There are no saved scores for chapter %1").arg(chapter));
         noScoresLabel->show();
-        Button1->setFocus();
+        CloseButton->setFocus();
         return;
     }
     chart.setChartType(points.size() == 1 ? TChartType::chart3DBar : TChartType::chart3DLine);
     chart.seriesNames().assign(1, " Percent");
-    Grapher1->show();
-    Button1->setFocus();
+    Graph->show();
+    CloseButton->setFocus();
 }
 
 void TTGraphScoreFrame1::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         event->accept();
-        Button1Click();
+        CloseClicked();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -30,7 +30,7 @@ public:
     // Builds the graph of the chapter from the history as it is now.
     void Fill(int chapter);
     TFrameManager Roles() { return {this, {}, {}, {}, {}, false}; }
-    void Button1Click() { hide(); }
+    void CloseClicked() { hide(); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -38,9 +38,9 @@ protected:
 private:
     std::function<const TScoreHistory&()> History;
     const TRegionalSettings& Regional;
-    TGrapherWidget* Grapher1;
+    TGrapherWidget* Graph;
     QLabel* noScoresLabel;
-    QPushButton* Button1;
+    QPushButton* CloseButton;
 };
 
 } // namespace quillara::gui

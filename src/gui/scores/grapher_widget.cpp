@@ -10,8 +10,8 @@ namespace quillara::gui {
 TGrapherWidget::TGrapherWidget(QWidget* parent) : QWidget(parent) {
     // The chart fills every pixel itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    FChart.setRegional(RegionalFromLocale(locale()));
-    FChart.setOnInvalidate([this] { update(); });
+    FChart.SetRegional(RegionalFromLocale(locale()));
+    FChart.SetOnInvalidate([this] { update(); });
 }
 
 QImage TGrapherWidget::RenderImage() {

@@ -13,7 +13,7 @@ void SetUpPercentChart(TGrapher& chart, const TRegionalSettings& regional) {
     chart.setMaxYValue(100);
     chart.setMinYValue(0);
     chart.setAutoScaleY(false);
-    chart.setRegional(regional);
+    chart.SetRegional(regional);
 }
 
 } // namespace quillara::gui

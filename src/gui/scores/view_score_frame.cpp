@@ -61,11 +61,11 @@ TViewScoreFrame::TViewScoreFrame(const TRegionalSettings& regional, QWidget* par
     MakeWhite(this);
     auto* column = new QVBoxLayout(this);
 
-    Label1 = new QLabel(QStringLiteral("Saved Scores"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFont(TitleFont(font()));
-    column->addWidget(Label1);
+    Heading = new QLabel(QStringLiteral("Saved Scores"), this);
+    Heading->setObjectName(QStringLiteral("Label1"));
+    Heading->setAlignment(Qt::AlignCenter);
+    Heading->setFont(TitleFont(font()));
+    column->addWidget(Heading);
 
     // The message, the grid and the chart share the space above the buttons.
     auto* area = new QGridLayout;
@@ -99,13 +99,13 @@ TViewScoreFrame::TViewScoreFrame(const TRegionalSettings& regional, QWidget* par
         if (GraphButton->isVisible()) GraphScoreDetails();
     });
 
-    Grapher1 = new TGrapherWidget(this);
-    Grapher1->setObjectName(QStringLiteral("Grapher1"));
-    NameControl(Grapher1, QStringLiteral("Chart of the chosen score by chapter"));
-    TGrapher& chart = Grapher1->Chart();
+    ChartView = new TGrapherWidget(this);
+    ChartView->setObjectName(QStringLiteral("Grapher1"));
+    NameControl(ChartView, QStringLiteral("Chart of the chosen score by chapter"));
+    TGrapher& chart = ChartView->Chart();
     SetUpPercentChart(chart, regional);
-    Grapher1->hide();
-    area->addWidget(Grapher1, 0, 0);
+    ChartView->hide();
+    area->addWidget(ChartView, 0, 0);
     column->addLayout(area, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -140,7 +140,7 @@ void TViewScoreFrame::SetScoreList(std::function<const TScoreHistory*()> source)
 }
 
 bool TViewScoreFrame::ChartShown() const {
-    return !Grapher1->isHidden();
+    return !ChartView->isHidden();
 }
 
 void TViewScoreFrame::ShowButtons(bool graph) {
@@ -151,8 +151,8 @@ void TViewScoreFrame::ShowButtons(bool graph) {
 
 void TViewScoreFrame::ShowScores() {
     if (Source) SetScoreList(Source());
-    Grapher1->hide();
-    Label1->show();
+    ChartView->hide();
+    Heading->show();
     const bool empty = !History || History->empty();
     labelNoScore->setVisible(empty);
     ScoreGrid->setVisible(!empty);
@@ -206,7 +206,7 @@ void TViewScoreFrame::ScoreGridClick() {
 void TViewScoreFrame::GraphScoreDetails() {
     const TScore* score = SelectedScore();
     if (!score) return;
-    TGrapher& chart = Grapher1->Chart();
+    TGrapher& chart = ChartView->Chart();
     chart.clear();
     for (int i = 0; i < score->detailCount(); ++i) {
         const TScoreDetail& detail = score->detail(i);
@@ -216,10 +216,10 @@ void TViewScoreFrame::GraphScoreDetails() {
     chart.setXLabel(" Chapter ");
     chart.seriesNames().assign(1, " Percent ");
     chart.setChartType(TChartType::chart3DBar);
-    Grapher1->show();
-    Grapher1->repaint();
+    ChartView->show();
+    ChartView->repaint();
     ScoreGrid->hide();
-    Label1->hide();
+    Heading->hide();
     ShowButtons(false);
     CancelButtonMiddle->setFocus();
 }
@@ -229,8 +229,8 @@ void TViewScoreFrame::CancelButtonClick() {
         hide();
         return;
     }
-    Label1->show();
-    Grapher1->hide();
+    Heading->show();
+    ChartView->hide();
     ScoreGrid->show();
     ScoreGrid->setFocus();
     ScoreGridClick();

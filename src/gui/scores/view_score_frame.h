@@ -59,10 +59,10 @@ private:
     // The widest text of each column, measured when the grid is filled.
     std::array<int, 3> TextWidths{};
 
-    QLabel* Label1;
+    QLabel* Heading;
     QLabel* labelNoScore;
     QTableView* ScoreGrid;
-    TGrapherWidget* Grapher1;
+    TGrapherWidget* ChartView;
     QPushButton* GraphButton;
     QPushButton* CancelButton;
     QPushButton* CancelButtonMiddle;

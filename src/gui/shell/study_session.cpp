@@ -120,7 +120,7 @@ TScoreHistory& TStudySession::Scores() {
     if (!ScoresRead) {
         // Set first: the message below lets events run, which may ask for the scores again.
         ScoresRead = true;
-        Place.load(History, ScoreFolders());
+        Place.Load(History, ScoreFolders());
         TellOfDamagedScores();
     }
     return History;
@@ -131,7 +131,7 @@ bool TStudySession::SaveScores() {
     if (!ScoresRead) return true;
     const TScoreFolders folders = ScoreFolders();
     const std::size_t before = History.size();
-    const TScorePlace::ESaved saved = Place.save(History, folders);
+    const TScorePlace::ESaved saved = Place.Save(History, folders);
     // A damaged file found on the way is told of first: it says why a save may have failed.
     TellOfDamagedScores();
     if (saved == TScorePlace::ESaved::MovedToUserFolder) emit Told(MovedScoresMessage(folders));
@@ -143,7 +143,7 @@ bool TStudySession::SaveScores() {
 }
 
 std::string TStudySession::ScoreFilePath() const {
-    return Place.directory(ScoreFolders()) + ScoreFileName;
+    return Place.Directory(ScoreFolders()) + ScoreFileName;
 }
 
 void TStudySession::StartAttempt(std::function<void()> endKeepingAnswers) {
@@ -174,7 +174,7 @@ TScoreFolders TStudySession::ScoreFolders() const {
 }
 
 void TStudySession::TellOfDamagedScores() {
-    if (const auto damaged = History.takeDamagedFile()) emit Failed(DamagedScoresMessage(*damaged));
+    if (const auto damaged = History.TakeDamagedFile()) emit Failed(DamagedScoresMessage(*damaged));
 }
 
 } // namespace quillara::gui

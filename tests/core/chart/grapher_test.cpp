@@ -81,7 +81,7 @@ TEST(Grapher, SetValueCreatesSeriesAndPointsAndReadingOutsideThemRaises) {
 TEST(Grapher, ClearKeepsTheScaleAndSettersAskForAPaint) {
     TGrapher g;
     int invalidated = 0;
-    g.setOnInvalidate([&] { ++invalidated; });
+    g.SetOnInvalidate([&] { ++invalidated; });
     g.setYTickCount(2);
     g.setMaxYValue(100);
     EXPECT_EQ(invalidated, 2);
@@ -157,7 +157,7 @@ TEST(GrapherScale, TickLabelsRunFromTheTopValueDown) {
         TGrapher g;
         TRegionalSettings regional;
         regional.DecimalSeparator = c.separator;
-        g.setRegional(regional);
+        g.SetRegional(regional);
         g.setMinYValue(c.min);
         g.setMaxYValue(c.max);
         g.setYTickCount(c.ticks);

@@ -49,7 +49,7 @@ TEST(ScoreCsv, OneRowPerScoreAndChapterQuotedWhereNeeded) {
                 score->addCorrect(chapter);
             else
                 score->addIncorrect(static_cast<std::int16_t>(-chapter));
-        history.addAttempt(std::move(score));
+        history.AddAttempt(std::move(score));
     };
     // Positive chapters are correct answers, negative ones incorrect.
     add(At(March7, 3600), "Review, \"final\"\r\nCaf\xE9", {3, 3, -3, -1, 2});

@@ -37,7 +37,7 @@ TScoreHistory MakeHistory(int count, int variant) {
                       {{chapter, 1 + i % 7, i % 3}});
         for (int extra = 1; extra <= (i + variant) % 3; ++extra)
             score->addCorrect(static_cast<std::int16_t>(chapter + extra));
-        history.addAttempt(std::move(score));
+        history.AddAttempt(std::move(score));
     }
     return history;
 }
@@ -66,9 +66,9 @@ std::string Prefix(const TempBookDir& dir) {
 
 TEST(ScoreHistory, OnlyAttemptsWithAnswersJoinTheHistory) {
     TScoreHistory history;
-    EXPECT_FALSE(history.addAttempt(std::make_unique<TScore>()));
-    EXPECT_FALSE(history.addAttempt(nullptr));
-    EXPECT_TRUE(history.addAttempt(MakeScore(1, "Quiz", {{4, 0, 1}})));
+    EXPECT_FALSE(history.AddAttempt(std::make_unique<TScore>()));
+    EXPECT_FALSE(history.AddAttempt(nullptr));
+    EXPECT_TRUE(history.AddAttempt(MakeScore(1, "Quiz", {{4, 0, 1}})));
     ASSERT_EQ(history.size(), 1u);
     EXPECT_EQ(history.at(0).description(), "Quiz");
     EXPECT_THROW(history.at(1), std::out_of_range);
@@ -77,13 +77,13 @@ TEST(ScoreHistory, OnlyAttemptsWithAnswersJoinTheHistory) {
 TEST(ScoreFile, SaveAndLoadReproduceTheHistory) {
     TempBookDir dir;
     TScoreHistory saved;
-    saved.addAttempt(MakeScore(45123.375, "True/False Quiz Chapter 3   ", {{3, 2, 1}, {1, 0, 4}}));
-    saved.addAttempt(MakeScore(45124.000011574, "Caf\xE9 test", {{12, 9, 0}}));
-    saved.addAttempt(MakeScore(-1.25, std::string(300, 'd'), {{1, 1, 0}}));
+    saved.AddAttempt(MakeScore(45123.375, "True/False Quiz Chapter 3   ", {{3, 2, 1}, {1, 0, 4}}));
+    saved.AddAttempt(MakeScore(45124.000011574, "Caf\xE9 test", {{12, 9, 0}}));
+    saved.AddAttempt(MakeScore(-1.25, std::string(300, 'd'), {{1, 1, 0}}));
     ASSERT_TRUE(saved.saveScores(Prefix(dir)));
 
     TScoreHistory loaded;
-    loaded.addAttempt(MakeScore(7, "replaced by the file", {{1, 1, 1}}));
+    loaded.AddAttempt(MakeScore(7, "replaced by the file", {{1, 1, 1}}));
     ASSERT_TRUE(loaded.loadScores(Prefix(dir)));
     ASSERT_EQ(loaded.size(), 3u);
     EXPECT_EQ(loaded.at(0).description(), "True/False Quiz Chapter 3");
@@ -104,7 +104,7 @@ TEST(ScoreFile, SaveAndLoadReproduceTheHistory) {
 TEST(ScoreFile, AbsentFileLeavesTheHistoryAlone) {
     TempBookDir dir;
     TScoreHistory history;
-    history.addAttempt(MakeScore(1, "kept", {{1, 1, 0}}));
+    history.AddAttempt(MakeScore(1, "kept", {{1, 1, 0}}));
     EXPECT_FALSE(history.loadScores(Prefix(dir)));
     EXPECT_EQ(history.size(), 1u);
 }
@@ -129,10 +129,10 @@ TEST(ScoreFile, ZeroOrNegativeCountLoadsAnEmptyHistory) {
         SCOPED_TRACE(c.Said);
         dir.Write(ScoreFileName, c.Bytes);
         TScoreHistory history;
-        history.addAttempt(MakeScore(1, "old", {{1, 1, 0}}));
+        history.AddAttempt(MakeScore(1, "old", {{1, 1, 0}}));
         EXPECT_EQ(history.loadScores(Prefix(dir)), c.Whole);
         EXPECT_TRUE(history.empty());
-        EXPECT_EQ(history.takeDamagedFile().has_value(), !c.Whole);
+        EXPECT_EQ(history.TakeDamagedFile().has_value(), !c.Whole);
         if (c.Whole) {
             EXPECT_NO_THROW(ReadScoreFile(c.Bytes, ScoreFileName));
             continue;
@@ -219,7 +219,7 @@ enum class Step {
     Close,
     Link,
     Rename,
-    SyncDirectory,
+    syncDirectory,
     Remove,
     Count
 };
@@ -257,7 +257,7 @@ public:
         return !Fails(Step::Rename) && Real().rename(from, to);
     }
     bool syncDirectory(const std::string& directory) override {
-        return !Fails(Step::SyncDirectory) && Real().syncDirectory(directory);
+        return !Fails(Step::syncDirectory) && Real().syncDirectory(directory);
     }
     bool remove(const std::string& path) override {
         return !Fails(Step::Remove) && Real().remove(path);
@@ -289,7 +289,7 @@ TEST(ScoreFile, AFailingStepLeavesTheOldFileByteForByte) {
 
     int failures = 0;
     for (Step step : {Step::Create, Step::SetMode, Step::Write, Step::Flush, Step::Close,
-                      Step::Rename, Step::SyncDirectory}) {
+                      Step::Rename, Step::syncDirectory}) {
         const int calls = counting.Calls[static_cast<int>(step)];
         ASSERT_GE(calls, 1);
         for (int at = 0; at < calls; ++at, ++failures) {
@@ -343,7 +343,7 @@ TEST(ScoreFile, SavingScoresTheFileAlreadyHoldsWritesNothing) {
     EXPECT_EQ(unchanged.Calls[static_cast<int>(Step::Create)], 0);
     auto attempt = std::make_unique<TScore>();
     attempt->addCorrect(2);
-    ASSERT_TRUE(loaded.addAttempt(std::move(attempt)));
+    ASSERT_TRUE(loaded.AddAttempt(std::move(attempt)));
     FailingOps grown;
     EXPECT_TRUE(loaded.saveScores(prefix, grown));
     EXPECT_EQ(grown.Calls[static_cast<int>(Step::Create)], 1);
@@ -403,7 +403,7 @@ TEST(ScoreFile, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
     for (; kills < 60 && std::chrono::steady_clock::now() < deadline; ++kills) {
         const pid_t child = Spawn([&] {
             for (int i = 0;; ++i) {
-                loaded.addAttempt(MakeScore(
+                loaded.AddAttempt(MakeScore(
                     kills, "kill " + std::to_string(kills) + " attempt " + std::to_string(i),
                     {{1, 1, 0}}));
                 loaded.saveScores(prefix);
@@ -431,7 +431,7 @@ TEST(ScoreFile, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
     EXPECT_GT(leftBehind, 0);
     TScoreHistory last;
     ASSERT_TRUE(last.loadScores(prefix));
-    last.addAttempt(MakeScore(1, "last", {{1, 1, 0}}));
+    last.AddAttempt(MakeScore(1, "last", {{1, 1, 0}}));
     ASSERT_TRUE(last.saveScores(prefix));
     EXPECT_EQ(FilesIn(dir.Path()), std::set<std::string>{ScoreFileName});
 }
@@ -463,7 +463,7 @@ TEST(ScoreFile, TwoProcessesSavingOneFileKeepEveryAttempt) {
                     return 2;
                 for (int i = 0; i < 50; ++i) {
                     if (inTurn && i > 0 && ::read(turn[w][0], &token, 1) != 1) return 3;
-                    history.addAttempt(MakeScore(
+                    history.AddAttempt(MakeScore(
                         46000 + i, "window " + std::to_string(w) + " attempt " + std::to_string(i),
                         {{w + 1, 1, 0}}));
                     if (!history.saveScores(prefix)) return 4;
@@ -503,9 +503,9 @@ TEST(ScoreFile, ASaveTakesInWhatAnotherWindowSaved) {
     TScoreHistory second;
     ASSERT_TRUE(first.loadScores(prefix));
     ASSERT_TRUE(second.loadScores(prefix));
-    first.addAttempt(MakeScore(1, "first 0", {{1, 1, 0}}));
-    first.addAttempt(MakeScore(2, "first 1", {{1, 0, 1}}));
-    second.addAttempt(MakeScore(3, "second 0", {{2, 1, 0}}));
+    first.AddAttempt(MakeScore(1, "first 0", {{1, 1, 0}}));
+    first.AddAttempt(MakeScore(2, "first 1", {{1, 0, 1}}));
+    second.AddAttempt(MakeScore(3, "second 0", {{2, 1, 0}}));
     const TScore* held = &second.at(0);
     const TScore* added = &second.at(3);
     ASSERT_TRUE(first.saveScores(prefix));
@@ -523,7 +523,7 @@ TEST(ScoreFile, ASaveTakesInWhatAnotherWindowSaved) {
 
     // A history that never read the file, and one whose file was removed, lose nothing either.
     TScoreHistory fresh;
-    fresh.addAttempt(MakeScore(4, "fresh", {{3, 1, 0}}));
+    fresh.AddAttempt(MakeScore(4, "fresh", {{3, 1, 0}}));
     ASSERT_TRUE(fresh.saveScores(prefix));
     EXPECT_EQ(fresh.size(), 7u);
     std::filesystem::remove(dir.Path() / ScoreFileName);
@@ -541,16 +541,16 @@ TEST(ScoreFile, EqualAttemptsAreCountedNotMerged) {
     const auto same = [] { return MakeScore(46000.5, "Chapter 1 Quiz", {{1, 4, 1}}); };
     const auto other = [] { return MakeScore(46001, "Chapter 2 Quiz", {{2, 1, 0}}); };
     TScoreHistory seed;
-    seed.addAttempt(same());
+    seed.AddAttempt(same());
     ASSERT_TRUE(seed.saveScores(prefix));
 
     TScoreHistory first;
     TScoreHistory second;
     ASSERT_TRUE(first.loadScores(prefix));
     ASSERT_TRUE(second.loadScores(prefix));
-    first.addAttempt(same());
-    second.addAttempt(same());
-    second.addAttempt(same());
+    first.AddAttempt(same());
+    second.AddAttempt(same());
+    second.AddAttempt(same());
     ASSERT_TRUE(first.saveScores(prefix));
     EXPECT_EQ(first.size(), 2u);
     ASSERT_TRUE(second.saveScores(prefix));
@@ -565,7 +565,7 @@ TEST(ScoreFile, EqualAttemptsAreCountedNotMerged) {
     // The file loses three of the four equal scores the second saw in it: they come back, once
     // each, before its new attempt.
     dir.Write(ScoreFileName, seed.writeScores());
-    second.addAttempt(other());
+    second.AddAttempt(other());
     ASSERT_TRUE(second.saveScores(prefix));
     const TScoreHistory onDisk = ReadScoreFile(dir.Read(ScoreFileName), "x");
     ASSERT_EQ(onDisk.size(), 5u);
@@ -584,7 +584,7 @@ TEST(ScoreFile, EqualAttemptsOfSeveralProcessesAreAllSaved) {
         const std::string prefix = Prefix(dir);
         const auto same = [] { return MakeScore(46000.5, "Chapter 1 Quiz", {{1, 4, 1}}); };
         TScoreHistory seed;
-        seed.addAttempt(same());
+        seed.AddAttempt(same());
         ASSERT_TRUE(seed.saveScores(prefix));
 
         int go[2];
@@ -600,7 +600,7 @@ TEST(ScoreFile, EqualAttemptsOfSeveralProcessesAreAllSaved) {
                         history = TScoreHistory();
                         if (!history.loadScores(prefix)) return 3;
                     }
-                    history.addAttempt(same());
+                    history.AddAttempt(same());
                     if (!history.saveScores(prefix)) return 4;
                 }
                 return 0;
@@ -649,22 +649,22 @@ TEST(ScoreFile, ADamagedFileIsKeptAndToldOfOnce) {
         TScoreHistory history;
         EXPECT_FALSE(history.loadScores(prefix));
         EXPECT_EQ(history.size(), cases[c].read);
-        const auto damaged = history.takeDamagedFile();
+        const auto damaged = history.TakeDamagedFile();
         ASSERT_TRUE(damaged);
         EXPECT_EQ(damaged->Path, (dir.Path() / ScoreFileName).string());
         const std::string kept = c == 0 ? dated : dated + "-" + std::to_string(c + 1);
         EXPECT_EQ(damaged->KeptAs, kept);
         EXPECT_EQ(damaged->ScoresRead, cases[c].read);
-        EXPECT_FALSE(history.takeDamagedFile());
+        EXPECT_FALSE(history.TakeDamagedFile());
         // A second look before any save finds the same copy.
         TScoreHistory again;
         again.loadScores(prefix);
-        EXPECT_EQ(again.takeDamagedFile().value().KeptAs, kept);
+        EXPECT_EQ(again.TakeDamagedFile().value().KeptAs, kept);
 
-        history.addAttempt(MakeScore(9, "after", {{1, 1, 0}}));
+        history.AddAttempt(MakeScore(9, "after", {{1, 1, 0}}));
         ASSERT_TRUE(history.saveScores(prefix));
         ASSERT_TRUE(history.saveScores(prefix));
-        EXPECT_FALSE(history.takeDamagedFile());
+        EXPECT_FALSE(history.TakeDamagedFile());
         EXPECT_EQ(dir.Read(ScoreFileName), history.writeScores());
         EXPECT_EQ(history.size(), cases[c].read + 1);
         for (std::size_t k = 0; k <= c; ++k)
@@ -675,10 +675,10 @@ TEST(ScoreFile, ADamagedFileIsKeptAndToldOfOnce) {
     // A file damaged while the program runs is kept by the save that finds it.
     TScoreHistory running;
     ASSERT_TRUE(running.loadScores(prefix));
-    running.addAttempt(MakeScore(10, "running", {{1, 1, 0}}));
+    running.AddAttempt(MakeScore(10, "running", {{1, 1, 0}}));
     dir.Write(ScoreFileName, cases[1].bytes);
     ASSERT_TRUE(running.saveScores(prefix));
-    const auto damaged = running.takeDamagedFile();
+    const auto damaged = running.TakeDamagedFile();
     ASSERT_TRUE(damaged);
     const std::string keptLast = dated + "-" + std::to_string(std::size(cases) + 1);
     EXPECT_EQ(damaged->KeptAs, keptLast);
@@ -696,17 +696,17 @@ TEST(ScoreFile, ADamagedFileThatCannotBeKeptIsNotReplaced) {
     noCopy.FailAlways = {Step::Link, Step::Create};
     TScoreHistory history;
     EXPECT_FALSE(history.loadScores(prefix, noCopy));
-    const auto told = history.takeDamagedFile();
+    const auto told = history.TakeDamagedFile();
     ASSERT_TRUE(told);
     EXPECT_TRUE(told->KeptAs.empty());
-    history.addAttempt(MakeScore(9, "after", {{1, 1, 0}}));
+    history.AddAttempt(MakeScore(9, "after", {{1, 1, 0}}));
     EXPECT_FALSE(history.saveScores(prefix, noCopy));
-    EXPECT_FALSE(history.takeDamagedFile());
+    EXPECT_FALSE(history.TakeDamagedFile());
     EXPECT_EQ(dir.Read(ScoreFileName), damaged);
     EXPECT_EQ(FilesIn(dir.Path()), std::set<std::string>{ScoreFileName});
 
     ASSERT_TRUE(history.saveScores(prefix));
-    EXPECT_FALSE(history.takeDamagedFile().value().KeptAs.empty());
+    EXPECT_FALSE(history.TakeDamagedFile().value().KeptAs.empty());
     EXPECT_EQ(dir.Read(ScoreFileName), history.writeScores());
 }
 
@@ -728,7 +728,7 @@ TEST(ScoreFile, AFileLargerThanAnyScoreFileIsRefusedUnreadAndKept) {
         TScoreHistory history;
         EXPECT_FALSE(history.loadScores(prefix, files));
         EXPECT_TRUE(history.empty());
-        const auto told = history.takeDamagedFile();
+        const auto told = history.TakeDamagedFile();
         ASSERT_TRUE(told);
         EXPECT_EQ(told->Path, file.string());
         EXPECT_EQ(told->ScoresRead, 0u);
@@ -736,7 +736,7 @@ TEST(ScoreFile, AFileLargerThanAnyScoreFileIsRefusedUnreadAndKept) {
             << told->Refused;
         EXPECT_EQ(told->KeptAs.empty(), !keepable);
 
-        history.addAttempt(MakeScore(9, "after", {{1, 1, 0}}));
+        history.AddAttempt(MakeScore(9, "after", {{1, 1, 0}}));
         EXPECT_EQ(history.saveScores(prefix, files), keepable);
         if (keepable) {
             EXPECT_EQ(dir.Read(ScoreFileName), history.writeScores());
@@ -779,7 +779,7 @@ TEST(ScoreFile, ALinkIsWrittenThroughAndTheFileKeepsItsPermissions) {
 
         TScoreHistory history;
         ASSERT_TRUE(history.loadScores(Prefix(dir)));
-        history.addAttempt(MakeScore(9, "new", {{1, 1, 0}}));
+        history.AddAttempt(MakeScore(9, "new", {{1, 1, 0}}));
         ASSERT_TRUE(history.saveScores(Prefix(dir)));
         EXPECT_EQ(TempBookDir::ReadFile(file), history.writeScores());
         EXPECT_EQ(std::filesystem::is_symlink(dir.Path() / ScoreFileName), !c.links.empty());
@@ -822,7 +822,7 @@ TEST(ScoreFile, ASaveRemovesWhatEndedProcessesLeft) {
 
     TScoreHistory history;
     ASSERT_TRUE(history.loadScores(Prefix(dir)));
-    history.addAttempt(MakeScore(9, "new", {{1, 1, 0}}));
+    history.AddAttempt(MakeScore(9, "new", {{1, 1, 0}}));
     ASSERT_TRUE(history.saveScores(Prefix(dir)));
     EXPECT_EQ(FilesIn(dir.Path()), left);
     ::kill(running, SIGKILL);
@@ -839,13 +839,13 @@ TEST(ScoreFile, ASaveWaitsForTheLock) {
     const std::string before = dir.Read(ScoreFileName);
 
     TFileLock held;
-    ASSERT_TRUE(held.take(path));
+    ASSERT_TRUE(held.Take(path));
     TFileLock waiting;
-    EXPECT_FALSE(waiting.take(path, std::chrono::milliseconds(30)));
+    EXPECT_FALSE(waiting.Take(path, std::chrono::milliseconds(30)));
     const pid_t saver = Spawn([&] {
         TScoreHistory history;
         history.loadScores(prefix);
-        history.addAttempt(MakeScore(9, "waited", {{1, 1, 0}}));
+        history.AddAttempt(MakeScore(9, "waited", {{1, 1, 0}}));
         return history.saveScores(prefix) ? 0 : 1;
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -859,14 +859,14 @@ TEST(ScoreFile, ASaveWaitsForTheLock) {
     EXPECT_EQ(FilesIn(dir.Path()), std::set<std::string>{ScoreFileName});
 
     dir.Write("SCORES.SAV.lock", "");
-    EXPECT_TRUE(waiting.take(path, std::chrono::milliseconds(30)));
+    EXPECT_TRUE(waiting.Take(path, std::chrono::milliseconds(30)));
     waiting.release();
 
     // A FIFO under the lock's name is no lock: refused at once, and left there.
     ASSERT_EQ(::mkfifo((path + ".lock").c_str(), 0600), 0);
     const std::string saved = dir.Read(ScoreFileName);
     ::alarm(20);
-    EXPECT_FALSE(waiting.take(path, std::chrono::milliseconds(30)));
+    EXPECT_FALSE(waiting.Take(path, std::chrono::milliseconds(30)));
     EXPECT_EQ(errno, EINVAL);
     TScoreHistory blocked = MakeHistory(1, 7);
     EXPECT_FALSE(blocked.saveScores(prefix));
@@ -885,12 +885,12 @@ TEST(ScoreFile, ScoresHeldAcrossMergesKeepTheirTexts) {
     TScoreHistory other;
     ASSERT_TRUE(mine.loadScores(prefix));
     ASSERT_TRUE(other.loadScores(prefix));
-    other.addAttempt(MakeScore(10, "the other's, also mine", {{1, 1, 0}}));
-    other.addAttempt(MakeScore(11, "the other's only", {{2, 0, 1}, {3, 1, 0}}));
+    other.AddAttempt(MakeScore(10, "the other's, also mine", {{1, 1, 0}}));
+    other.AddAttempt(MakeScore(11, "the other's only", {{2, 0, 1}, {3, 1, 0}}));
     ASSERT_TRUE(other.saveScores(prefix));
-    mine.addAttempt(MakeScore(12, "mine only", {{1, 0, 1}}));
+    mine.AddAttempt(MakeScore(12, "mine only", {{1, 0, 1}}));
     // Equal to one the file now holds, yet an attempt of its own: both are kept.
-    mine.addAttempt(MakeScore(10, "the other's, also mine", {{1, 1, 0}}));
+    mine.AddAttempt(MakeScore(10, "the other's, also mine", {{1, 1, 0}}));
     std::vector<const TScore*> held;
     std::vector<std::string> texts;
     for (std::size_t i = 0; i < mine.size(); ++i) {
@@ -903,7 +903,7 @@ TEST(ScoreFile, ScoresHeldAcrossMergesKeepTheirTexts) {
     EXPECT_EQ(&mine.at(5), held[3]);
     EXPECT_EQ(&mine.at(6), held[4]);
     // Another save replaces the file whose bytes the first three were read from.
-    other.addAttempt(MakeScore(13, "the other's again", {{1, 1, 1}}));
+    other.AddAttempt(MakeScore(13, "the other's again", {{1, 1, 1}}));
     ASSERT_TRUE(other.saveScores(prefix));
     ASSERT_TRUE(mine.saveScores(prefix));
 

@@ -62,7 +62,7 @@ TEST(ScorePlace, TheScoresOfAReadOnlyFolderMoveToTheUserFolder) {
     TempBookDir book;
     TempBookDir home;
     TScoreHistory old;
-    old.addAttempt(MakeScore(44000, "Old", {{1, 1, 0}}));
+    old.AddAttempt(MakeScore(44000, "Old", {{1, 1, 0}}));
     ASSERT_TRUE(old.saveScores(Prefix(book.Path())));
     const std::string oldBytes = book.Read(ScoreFileName);
     const ReadOnlyFolder readOnly(book.Path());
@@ -71,21 +71,21 @@ TEST(ScorePlace, TheScoresOfAReadOnlyFolderMoveToTheUserFolder) {
 
     TScorePlace place;
     TScoreHistory history;
-    EXPECT_TRUE(place.load(history, folders));
-    EXPECT_EQ(place.directory(folders), folders.Save);
-    history.addAttempt(MakeScore(45000, "New", {{1, 1, 0}}));
-    EXPECT_EQ(place.save(history, folders), TScorePlace::ESaved::MovedToUserFolder);
-    EXPECT_EQ(place.directory(folders), folders.User);
+    EXPECT_TRUE(place.Load(history, folders));
+    EXPECT_EQ(place.Directory(folders), folders.Save);
+    history.AddAttempt(MakeScore(45000, "New", {{1, 1, 0}}));
+    EXPECT_EQ(place.Save(history, folders), TScorePlace::ESaved::MovedToUserFolder);
+    EXPECT_EQ(place.Directory(folders), folders.User);
     struct stat made {};
     ASSERT_EQ(::stat(folders.User.c_str(), &made), 0);
     EXPECT_EQ(made.st_mode & 0777, 0700u);
-    history.addAttempt(MakeScore(45001, "Newer", {{1, 0, 1}}));
-    EXPECT_EQ(place.save(history, folders), TScorePlace::ESaved::Saved);
+    history.AddAttempt(MakeScore(45001, "Newer", {{1, 0, 1}}));
+    EXPECT_EQ(place.Save(history, folders), TScorePlace::ESaved::Saved);
     EXPECT_EQ(book.Read(ScoreFileName), oldBytes);
 
     TScorePlace next;
     TScoreHistory read;
-    EXPECT_TRUE(next.load(read, folders));
+    EXPECT_TRUE(next.Load(read, folders));
     EXPECT_EQ(Descriptions(read), (std::vector<std::string>{"Old", "New", "Newer"}));
 }
 
@@ -99,14 +99,14 @@ TEST(ScorePlace, AMissingSaveDirectoryIsAFailedSave) {
                                 Prefix(home.Path() / "Bio")};
     TScorePlace place;
     TScoreHistory history;
-    history.addAttempt(MakeScore(45000, "First", {{1, 1, 0}}));
-    EXPECT_EQ(place.save(history, folders), TScorePlace::ESaved::Failed);
+    history.AddAttempt(MakeScore(45000, "First", {{1, 1, 0}}));
+    EXPECT_EQ(place.Save(history, folders), TScorePlace::ESaved::Failed);
     EXPECT_FALSE(fs::exists(home.Path() / "Bio"));
 
     // With no user folder to go to, a read-only folder is a failed save too.
     const ReadOnlyFolder readOnly(book.Path());
     if (!readOnly.Refuses()) GTEST_SKIP() << "this file system lets every write through";
-    EXPECT_EQ(place.save(history, {Prefix(book.Path()), ""}), TScorePlace::ESaved::Failed);
+    EXPECT_EQ(place.Save(history, {Prefix(book.Path()), ""}), TScorePlace::ESaved::Failed);
 }
 
 // What lies under the score file's name and is no score file of ours (a FIFO, a link to one, a
@@ -115,7 +115,7 @@ TEST(ScorePlace, AMissingSaveDirectoryIsAFailedSave) {
 // then on are read from there. An alarm ends the test program rather than let a FIFO hang it.
 TEST(ScorePlace, WhatIsNoScoreFileIsLeftAloneAndTheScoresGoToTheUserFolder) {
     TScoreHistory cutHistory;
-    cutHistory.addAttempt(MakeScore(44000, "Elsewhere", {{1, 1, 0}}));
+    cutHistory.AddAttempt(MakeScore(44000, "Elsewhere", {{1, 1, 0}}));
     const std::string cut = cutHistory.writeScores().substr(0, 9);
     const struct {
         const char* Name;
@@ -146,27 +146,27 @@ TEST(ScorePlace, WhatIsNoScoreFileIsLeftAloneAndTheScoresGoToTheUserFolder) {
         ::alarm(20);
         TScorePlace place;
         TScoreHistory history;
-        EXPECT_FALSE(place.load(history, folders));
+        EXPECT_FALSE(place.Load(history, folders));
         EXPECT_TRUE(history.fileRefused());
         EXPECT_TRUE(history.empty());
-        const auto told = history.takeDamagedFile();
+        const auto told = history.TakeDamagedFile();
         ASSERT_TRUE(told);
         EXPECT_TRUE(told->KeptAs.empty());
         EXPECT_NE(told->Refused.find(c.Said), std::string::npos) << told->Refused;
 
-        history.addAttempt(MakeScore(45000, "New", {{1, 1, 0}}));
-        EXPECT_EQ(place.save(history, folders), TScorePlace::ESaved::MovedToUserFolder);
-        EXPECT_EQ(place.directory(folders), folders.User);
-        EXPECT_FALSE(history.takeDamagedFile());
-        history.addAttempt(MakeScore(45001, "Newer", {{1, 1, 0}}));
-        EXPECT_EQ(place.save(history, folders), TScorePlace::ESaved::Saved);
+        history.AddAttempt(MakeScore(45000, "New", {{1, 1, 0}}));
+        EXPECT_EQ(place.Save(history, folders), TScorePlace::ESaved::MovedToUserFolder);
+        EXPECT_EQ(place.Directory(folders), folders.User);
+        EXPECT_FALSE(history.TakeDamagedFile());
+        history.AddAttempt(MakeScore(45001, "Newer", {{1, 1, 0}}));
+        EXPECT_EQ(place.Save(history, folders), TScorePlace::ESaved::Saved);
 
         TScorePlace next;
         TScoreHistory read;
-        EXPECT_TRUE(next.load(read, folders));
-        EXPECT_FALSE(read.takeDamagedFile());
+        EXPECT_TRUE(next.Load(read, folders));
+        EXPECT_FALSE(read.TakeDamagedFile());
         ::alarm(0);
-        EXPECT_EQ(next.directory(folders), folders.User);
+        EXPECT_EQ(next.Directory(folders), folders.User);
         EXPECT_EQ(Descriptions(read), (std::vector<std::string>{"New", "Newer"}));
 
         // Nothing was written, kept or locked beside either.
@@ -200,16 +200,16 @@ TEST(ScorePlace, ABookWithoutASaveDirectoryKeepsItsScoresInItsOwnFolder) {
     const TScoreFolders folders{Prefix(cwd.Path()), own, Prefix(home.Path() / "quillara" / "Bio"),
                                 true};
     TScoreHistory earlier;
-    earlier.addAttempt(MakeScore(44000, "Kept before", {{1, 1, 0}}));
+    earlier.AddAttempt(MakeScore(44000, "Kept before", {{1, 1, 0}}));
     ASSERT_TRUE(fs::create_directories(folders.Legacy));
     ASSERT_TRUE(earlier.saveScores(folders.Legacy));
 
     TScorePlace place;
     TScoreHistory history;
-    EXPECT_TRUE(place.load(history, folders));
+    EXPECT_TRUE(place.Load(history, folders));
     EXPECT_EQ(Descriptions(history), std::vector<std::string>{"Kept before"});
-    history.addAttempt(MakeScore(45000, "New", {{1, 1, 0}}));
-    EXPECT_EQ(place.save(history, folders), TScorePlace::ESaved::Saved);
+    history.AddAttempt(MakeScore(45000, "New", {{1, 1, 0}}));
+    EXPECT_EQ(place.Save(history, folders), TScorePlace::ESaved::Saved);
     EXPECT_FALSE(fs::exists(cwd.Path() / ScoreFileName));
     TScoreHistory mine;
     ASSERT_TRUE(mine.loadScores(own));
@@ -219,8 +219,8 @@ TEST(ScorePlace, ABookWithoutASaveDirectoryKeepsItsScoresInItsOwnFolder) {
     ASSERT_TRUE(earlier.saveScores(Prefix(cwd.Path())));
     TScorePlace local;
     TScoreHistory here;
-    EXPECT_TRUE(local.load(here, folders));
-    EXPECT_EQ(local.directory(folders), folders.Save);
+    EXPECT_TRUE(local.Load(here, folders));
+    EXPECT_EQ(local.Directory(folders), folders.Save);
 }
 
 } // namespace

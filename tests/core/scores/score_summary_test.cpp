@@ -26,8 +26,8 @@ TEST(ScoreSummary, ResultTextAndChapters) {
 TEST(ScoreSummary, ChapterHistoryKeepsTheTenNewestOldestFirst) {
     TScoreHistory history;
     for (int i = 1; i <= 12; ++i)
-        history.addAttempt(Score(100 + i, {{2, 1, 2}, {4, i, 10 - i}}));
-    history.addAttempt(Score(200, {{2, 1, 0}}));
+        history.AddAttempt(Score(100 + i, {{2, 1, 2}, {4, i, 10 - i}}));
+    history.AddAttempt(Score(200, {{2, 1, 0}}));
     const std::vector<TChapterPoint> points = ChapterHistory(history, 4);
     ASSERT_EQ(points.size(), 10u);
     EXPECT_EQ(points.front().Date, 103) << "the two oldest are left out";

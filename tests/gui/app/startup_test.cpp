@@ -226,7 +226,7 @@ TEST(Startup, TheBookUsedLastReopensWithItsOwnHistoryFromAnyFolder) {
     {
         TStudySession first;
         ASSERT_EQ(Start(first, {dir.string()}, "/usr/bin/quillara", cwd1.Path()), 0);
-        first.Scores().addAttempt(MakeScore(45000, "Mine", {{1, 1, 0}}));
+        first.Scores().AddAttempt(MakeScore(45000, "Mine", {{1, 1, 0}}));
         ASSERT_TRUE(first.SaveScores());
     }
     TStudySession again;
@@ -244,7 +244,7 @@ TEST(Startup, TheBookUsedLastReopensWithItsOwnHistoryFromAnyFolder) {
 
     // A score file already in the current folder is used as before.
     TScoreHistory here;
-    here.addAttempt(MakeScore(45001, "Here", {{1, 0, 1}}));
+    here.AddAttempt(MakeScore(45001, "Here", {{1, 0, 1}}));
     ASSERT_TRUE(here.saveScores((cwd2.Path() / "").string()));
     TStudySession local;
     ASSERT_EQ(Start(local, {dir.string()}, "/usr/bin/quillara", cwd2.Path()), 0);
@@ -297,7 +297,7 @@ TEST(Startup, ADamagedScoreFileIsKeptAndToldOfOnce) {
         auto score = std::make_unique<TScore>();
         score->setDescription(quiz);
         score->addCorrect(1);
-        two.addAttempt(std::move(score));
+        two.AddAttempt(std::move(score));
     }
     const std::string cut = two.writeScores().substr(0, 12);
     book.Dir.Write("SCORES.SAV", cut);
@@ -355,8 +355,8 @@ std::vector<std::string> Descriptions(const fs::path& scoreFile) {
 
 std::string WriteTwoScores(GuiBook& book) {
     TScoreHistory two;
-    two.addAttempt(MakeScore(45000, "Old 1", {{1, 1, 0}}));
-    two.addAttempt(MakeScore(45001, "Old 2", {{2, 0, 1}}));
+    two.AddAttempt(MakeScore(45000, "Old 1", {{1, 1, 0}}));
+    two.AddAttempt(MakeScore(45001, "Old 2", {{2, 0, 1}}));
     const std::string bytes = two.writeScores();
     book.Dir.Write(ScoreFileName, bytes);
     return bytes;
@@ -449,9 +449,9 @@ TEST(Startup, TheScoresOfAReadOnlyBookAreKeptInTheDataFolder) {
     const fs::path kept = BookScores(dir);
     {
         MainWindow window(book);
-        window.session.Scores().addAttempt(MakeScore(45000, "Mine", {{1, 1, 0}}));
+        window.session.Scores().AddAttempt(MakeScore(45000, "Mine", {{1, 1, 0}}));
         window.Action("SaveScoresItem")->trigger();
-        window.session.Scores().addAttempt(MakeScore(45001, "Mine too", {{1, 0, 1}}));
+        window.session.Scores().AddAttempt(MakeScore(45001, "Mine too", {{1, 0, 1}}));
         window.form->close();
     }
     ASSERT_EQ(TMessageBoxes::Shown().size(), 1) << TMessageBoxes::Shown().join("|").toStdString();

@@ -29,7 +29,7 @@ struct ExportWindow {
             score->setDescription("Test, \"chapters\"");
             score->addCorrect(static_cast<std::int16_t>(chapter));
             score->addIncorrect(static_cast<std::int16_t>(chapter));
-            window.session.Scores().addAttempt(std::move(score));
+            window.session.Scores().AddAttempt(std::move(score));
         }
     }
     // Runs the menu command, answering the save dialog with `chosen` (empty cancels); returns the

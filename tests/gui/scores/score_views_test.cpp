@@ -20,7 +20,7 @@ namespace {
 
 void AddScore(TScoreHistory& history, double date, const std::string& description,
               std::initializer_list<std::array<int, 3>> details) {
-    history.addAttempt(testing::MakeScore(date, description, details));
+    history.AddAttempt(testing::MakeScore(date, description, details));
 }
 
 using testing::GuiBook;
