@@ -113,7 +113,7 @@ void TViewGlossaryFrame1::ShowSelectedEntry() {
     };
     PagesLabel->setText(
         FromBook("Chapter " + orNA(entry->ChapterRef) + ", page(s) " + orNA(entry->PageRef)));
-    Definition->setPlainText(FromBook(entry->DefinitionText));
+    Definition->setPlainText(FromBookBreakable(entry->DefinitionText));
 }
 
 void TViewGlossaryFrame1::ShowEntry(int line) {

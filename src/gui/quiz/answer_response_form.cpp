@@ -176,7 +176,7 @@ bool TAnswerResponseForm::Execute(QWidget* owner, const TQuestion& question, boo
     if (showExplanation) {
         SetCaption(AnswerResponse,
                    QStringLiteral("You answered the question incorrectly, here is why:"));
-        QuestionExplanation->setPlainText(FromBook(question.Explanation));
+        QuestionExplanation->setPlainText(FromBookBreakable(question.Explanation));
     } else if (showTerms) {
         SetCaption(AnswerResponse,
                    QStringLiteral("You answered the question incorrectly, here are some glossary "
@@ -219,7 +219,7 @@ void TAnswerResponseForm::UpdateGlossaryDef() {
         SetCaption(RelatedPage, QStringLiteral("Page:  ") + FromBook(entry->PageRef));
     if (!entry->ChapterRef.empty())
         SetCaption(RelatedChapter, QStringLiteral("Chapter:  ") + FromBook(entry->ChapterRef));
-    RelatedDef->setPlainText(FromBook(entry->DefinitionText));
+    RelatedDef->setPlainText(FromBookBreakable(entry->DefinitionText));
 }
 
 void TAnswerResponseForm::TryAgainButtonClick() {

@@ -162,7 +162,7 @@ bool TMatchingQuizFrame1::ShowNextDefinition() {
         return false;
     }
     MatchingDef->clear();
-    MatchingDef->setPlainText(FromBook(asked->DefinitionText));
+    MatchingDef->setPlainText(FromBookBreakable(asked->DefinitionText));
     return true;
 }
 

@@ -62,7 +62,7 @@ void TViewAuthorsNotesFrame1::ShowNotes() {
     NotesText->setReadOnly(true);
     std::optional<QString> failure;
     try {
-        NotesText->setPlainText(FromBook(Session.AuthorsNotes()));
+        NotesText->setPlainText(FromBookBreakable(Session.AuthorsNotes()));
     } catch (const std::exception& e) {
         failure = QString::fromStdString(e.what());
     }

@@ -263,6 +263,10 @@ TEST_F(PageBoundsTest, LongWordsGetAPlaceToBreak) {
     };
     for (const TCase& c : cases)
         EXPECT_EQ(Load(c.Page).toPlainText(), c.Shown) << c.Page.substr(0, 20);
+    // Plain texts (explanations, definitions, the notes) break the same way.
+    EXPECT_EQ(FromBookBreakable(std::string(2500, 'a')), cases[0].Shown);
+    EXPECT_EQ(FromBookBreakable(std::string(1000, 'a') + "\r\n" + std::string(1000, 'b')),
+              QString(1000, 'a') + "\r\n" + QString(1000, 'b'));
 }
 
 TEST_F(PageBoundsTest, TheDemoBooksPagesShowWhole) {
