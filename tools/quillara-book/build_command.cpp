@@ -1,5 +1,6 @@
 #include "core/book/book_files.h"
 #include "book_source.h"
+#include "command_line.h"
 #include "commands.h"
 #include "file_kind.h"
 #include "tool_io.h"
@@ -7,27 +8,26 @@
 #include <cstdint>
 #include <iostream>
 #include <limits>
+#include <memory>
 
 namespace quillara::tool {
 
 namespace fs = std::filesystem;
 
-int RunBuild(const Arguments& args) {
-    std::vector<std::string> positional;
-    std::vector<fs::path> pictureDirs;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--pictures") {
-            if (++i == args.size()) throw UsageError("--pictures needs a folder");
-            pictureDirs.emplace_back(args[i]);
-        } else if (args[i].starts_with("--")) {
-            throw UsageError("unknown option \"" + args[i] + "\"");
-        } else {
-            positional.push_back(args[i]);
-        }
-    }
-    if (positional.size() != 2) throw UsageError("build needs SOURCE and OUTDIR");
-    const fs::path source = positional[0];
-    const fs::path outDir = positional[1];
+namespace {
+
+struct BuildOptions {
+    std::string Source;
+    std::string OutDir;
+    std::vector<fs::path> PictureDirs;
+};
+
+int RunBuild(const BuildOptions& options) {
+    if (options.Source.empty() || options.OutDir.empty())
+        throw UsageError("build needs SOURCE and OUTDIR");
+    const fs::path source = options.Source;
+    const fs::path outDir = options.OutDir;
+    const std::vector<fs::path>& pictureDirs = options.PictureDirs;
 
     std::map<std::string, std::string> files;
     try {
@@ -55,6 +55,24 @@ int RunBuild(const Arguments& args) {
         return 1;
     }
     return 0;
+}
+
+} // namespace
+
+void AddBuildCommand(CLI::App& tool) {
+    auto options = std::make_shared<BuildOptions>();
+    CLI::App& build = AddCommand(
+        tool, "build",
+        {"build SOURCE OUTDIR [--pictures DIR]...",
+         "Writes the book described by the JSON file SOURCE into OUTDIR. Files that SOURCE\n"
+         "names by a relative path are looked for in its folder."},
+        [options] { return RunBuild(*options); });
+    build.add_option("SOURCE", options->Source);
+    build.add_option("OUTDIR", options->OutDir);
+    build.add_option("--pictures", options->PictureDirs,
+                     "look for the pictures SOURCE names in DIR first")
+        ->type_name("DIR")
+        ->allow_extra_args(false);
 }
 
 } // namespace quillara::tool

@@ -8,6 +8,7 @@
 #include "core/book/question_text.h"
 #include "core/book/term_set.h"
 #include "core/book/topic_pages.h"
+#include "command_line.h"
 #include "commands.h"
 #include "core/formula/evaluator.h"
 #include "core/io/book_errors.h"
@@ -216,14 +217,8 @@ void CheckDefinition(const TBookProperties& book, Report& report) {
                            Quoted(book.Formulas[i]->Source) + " does not compile");
 }
 
-} // namespace
-
-int RunCheck(const Arguments& args) {
-    for (const std::string& arg : args)
-        if (arg.starts_with("--")) throw UsageError("unknown option \"" + arg + "\"");
-    if (args.empty()) throw UsageError("check needs DIR");
-    if (args.size() > 1) throw UsageError("unexpected argument \"" + args[1] + "\"");
-    const fs::path dir = args[0];
+int RunCheck(const fs::path& dir) {
+    if (dir.empty()) throw UsageError("check needs DIR");
     Report report;
 
     std::unique_ptr<TBookProperties> book;
@@ -332,6 +327,22 @@ int RunCheck(const Arguments& args) {
 
     std::cout << report.Errors << " errors, " << report.Warnings << " warnings\n";
     return report.Errors > 0 ? 1 : 0;
+}
+
+} // namespace
+
+void AddCheckCommand(CLI::App& tool) {
+    auto dir = std::make_shared<std::string>();
+    AddCommand(tool, "check",
+               {"check DIR",
+                "Reports everything in the book in DIR that would go wrong or look wrong for a\n"
+                "student; exits 1 when there is an error.",
+                "A file larger than its kind may be is refused unread, as the program refuses it,\n"
+                "and reported as an error that names the file and the limit:\n"
+                "  BOOK.DEF 16 MiB, TOPICS.n 16 MiB, QUESTION.n 32 MiB, GLOSSARY.DEF 32 MiB,\n"
+                "  AUTHORS 65537 bytes, each picture 64 MiB."},
+               [dir] { return RunCheck(*dir); })
+        .add_option("DIR", *dir);
 }
 
 } // namespace quillara::tool

@@ -5,6 +5,7 @@
 #include "core/book/question_bank_stream.h"
 #include "book_json.h"
 #include "book_source.h"
+#include "command_line.h"
 #include "commands.h"
 #include "file_kind.h"
 #include "core/scores/score_csv.h"
@@ -15,6 +16,7 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <memory>
 
 namespace quillara::tool {
 
@@ -112,35 +114,26 @@ std::string ScoresCsvOf(const std::string& file, const std::optional<std::string
     return ScoresCsv(ReadScoreFile(bytes, file), book.get());
 }
 
-} // namespace
+struct DumpOptions {
+    std::string File;
+    std::optional<std::string> Kind;
+    bool Csv = false;
+    std::optional<std::string> BookDirectory;
+    std::optional<std::string> Output;
+};
 
-int RunDump(const Arguments& args) {
-    std::string file;
-    std::optional<FileKind> kind;
-    bool csv = false;
-    std::optional<std::string> bookDirectory;
-    std::optional<std::string> output;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--kind") {
-            if (++i == args.size()) throw UsageError("--kind needs a value");
-            kind = KindFromOption(args[i]);
-            if (!kind) throw UsageError("unknown kind \"" + args[i] + "\"");
-        } else if (args[i] == "--csv") {
-            csv = true;
-        } else if (args[i] == "--book") {
-            if (++i == args.size()) throw UsageError("--book needs a directory");
-            bookDirectory = args[i];
-        } else if (args[i] == "-o" || args[i] == "--output") {
-            if (++i == args.size()) throw UsageError(args[i - 1] + " needs a file");
-            output = args[i];
-        } else if (file.empty() && !args[i].starts_with("-")) {
-            file = args[i];
-        } else {
-            throw UsageError("unexpected argument \"" + args[i] + "\"");
-        }
-    }
+int RunDump(const DumpOptions& options) {
+    const std::string& file = options.File;
+    const std::optional<std::string>& output = options.Output;
+    const bool csv = options.Csv;
     if (file.empty()) throw UsageError("dump needs a FILE");
-    if (bookDirectory && !csv) throw UsageError("--book names chapters only in --csv output");
+    std::optional<FileKind> kind;
+    if (options.Kind) {
+        kind = KindFromOption(*options.Kind);
+        if (!kind) throw UsageError("unknown kind \"" + *options.Kind + "\"");
+    }
+    if (options.BookDirectory && !csv)
+        throw UsageError("--book names chapters only in --csv output");
     const bool wholeBook = !kind && !csv && std::filesystem::is_directory(file);
     if (!wholeBook) {
         if (!kind) kind = KindFromFileName(std::filesystem::path(file).filename().string());
@@ -159,7 +152,7 @@ int RunDump(const Arguments& args) {
                        : std::nullopt;
             text = BookDirectoryToJson(file, manifestFolder).dump(2) + "\n";
         } else if (csv) {
-            text = ScoresCsvOf(file, bookDirectory);
+            text = ScoresCsvOf(file, options.BookDirectory);
         } else if (*kind == FileKind::Questions) {
             DumpRecords<TQuestionBankStream>(file, *kind, "questions", QuestionToJson, output);
             return 0;
@@ -178,6 +171,33 @@ int RunDump(const Arguments& args) {
                   << "\n";
         return 1;
     }
+}
+
+} // namespace
+
+void AddDumpCommand(CLI::App& tool) {
+    auto options = std::make_shared<DumpOptions>();
+    CLI::App& dump = AddCommand(
+        tool, "dump",
+        {"dump FILE|DIR [--kind book|topics|questions|glossary|authors|scores]\n"
+         "                          [--csv [--book DIR]] [-o OUTFILE]",
+         "Prints a book file, or every file of the book in DIR, as JSON.",
+         "The dump of DIR names its pictures so that build makes the same book from it\n"
+         "wherever it is saved: by absolute paths on the standard output, by paths\n"
+         "relative to the folder of OUTFILE with -o."},
+        [options] { return RunDump(*options); });
+    dump.add_option("FILE", options->File);
+    dump.add_option("--kind", options->Kind,
+                    "read FILE as this kind of file when its name does not tell")
+        ->type_name("K");
+    dump.add_flag("--csv", options->Csv,
+                  "print a score file as a CSV table, one row per score and chapter");
+    dump.add_option("--book", options->BookDirectory,
+                    "name the chapters of that table from the book in DIR")
+        ->type_name("DIR");
+    dump.add_option("-o,--output", options->Output,
+                    "write to OUTFILE instead of the standard output")
+        ->type_name("OUTFILE");
 }
 
 } // namespace quillara::tool

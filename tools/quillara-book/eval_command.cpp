@@ -1,6 +1,7 @@
 // quillara-book eval: computes a word-problem formula the way the question runner does, with the
 // book's variables and functions at hand and values given on the command line.
 #include "core/book/book_properties.h"
+#include "command_line.h"
 #include "commands.h"
 #include "core/formula/evaluator.h"
 #include "core/formula/formula.h"
@@ -20,9 +21,10 @@ namespace quillara::tool {
 
 namespace {
 
+// The command line as given; values are read once the line has parsed.
 struct EvalOptions {
     std::optional<std::string> BookDirectory;
-    std::vector<std::pair<std::string, Extended>> Settings;
+    std::vector<std::string> Settings;
     std::vector<std::string> Declarations;
     std::string Expression;
 };
@@ -37,41 +39,22 @@ Extended ParseValue(const std::string& option, const std::string& text) {
     return value;
 }
 
-EvalOptions ParseOptions(const Arguments& args) {
-    EvalOptions options;
-    bool haveExpression = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool takesValue = arg == "--book" || arg == "--set" || arg == "--declare";
-        if (takesValue && i + 1 == args.size()) throw UsageError(arg + " needs a value");
-        if (arg == "--book") {
-            options.BookDirectory = args[++i];
-        } else if (arg == "--set") {
-            const std::string& setting = args[++i];
-            const auto equals = setting.find('=');
-            if (equals == std::string::npos || equals == 0)
-                throw UsageError("--set expects NAME=VALUE, not \"" + setting + "\"");
-            options.Settings.emplace_back(setting.substr(0, equals),
-                                          ParseValue(setting, setting.substr(equals + 1)));
-        } else if (arg == "--declare") {
-            options.Declarations.push_back(args[++i]);
-        } else if (arg.starts_with("--")) {
-            throw UsageError("unknown option \"" + arg + "\"");
-        } else if (haveExpression) {
-            throw UsageError("more than one expression (quote an expression with spaces)");
-        } else {
-            options.Expression = arg;
-            haveExpression = true;
-        }
+// Each --set NAME=VALUE as its name and value.
+std::vector<std::pair<std::string, Extended>> ParseSettings(const std::vector<std::string>& settings) {
+    std::vector<std::pair<std::string, Extended>> values;
+    for (const std::string& setting : settings) {
+        const auto equals = setting.find('=');
+        if (equals == std::string::npos || equals == 0)
+            throw UsageError("--set expects NAME=VALUE, not \"" + setting + "\"");
+        values.emplace_back(setting.substr(0, equals),
+                            ParseValue(setting, setting.substr(equals + 1)));
     }
-    if (!haveExpression) throw UsageError("eval needs an expression");
-    return options;
+    return values;
 }
 
-} // namespace
-
-int RunEval(const Arguments& args) {
-    const EvalOptions options = ParseOptions(args);
+int RunEval(const EvalOptions& options) {
+    if (options.Expression.empty()) throw UsageError("eval needs an expression");
+    const auto settings = ParseSettings(options.Settings);
 
     // Declared functions and the variables --set makes go after the book's own, so a name the
     // book defines finds the book's, as it would in the program. Without --book it is empty.
@@ -112,7 +95,7 @@ int RunEval(const Arguments& args) {
         }
     }
 
-    for (const auto& [name, value] : options.Settings) {
+    for (const auto& [name, value] : settings) {
         TVarible* variable = scope.FindVariable("{" + name + "}");
         if (!variable) {
             book->Variables.push_back(
@@ -145,6 +128,28 @@ int RunEval(const Arguments& args) {
     if (value == 0) value = 0; // no "-0"
     std::printf("%.18Lg\n", value);
     return 0;
+}
+
+} // namespace
+
+void AddEvalCommand(CLI::App& tool) {
+    auto options = std::make_shared<EvalOptions>();
+    CLI::App& eval = AddCommand(
+        tool, "eval",
+        {"eval [--book DIR] [--set NAME=VALUE]... [--declare DEFINITION]... EXPRESSION",
+         "Computes a word-problem formula."},
+        [options] { return RunEval(*options); });
+    eval.add_option("EXPRESSION", options->Expression);
+    eval.add_option("--book", options->BookDirectory,
+                    "use the variables and formulas of the book in DIR")
+        ->type_name("DIR");
+    eval.add_option("--set", options->Settings, "give a variable a value")
+        ->type_name("NAME=VALUE")
+        ->allow_extra_args(false);
+    eval.add_option("--declare", options->Declarations,
+                    "declare a function such as \"area(w,h) = {1}*{2}\"")
+        ->type_name("DEFINITION")
+        ->allow_extra_args(false);
 }
 
 } // namespace quillara::tool
