@@ -40,6 +40,22 @@ nlohmann::json DumpBytes(FileKind kind, const std::string& bytes, const std::str
     return nullptr;
 }
 
+// The output file could not be written: the fault is the output's, not the file dumped.
+class OutputError : public std::runtime_error {
+public:
+    explicit OutputError(const std::string& output)
+        : std::runtime_error(output + ": cannot write it" + Why(output)) {}
+
+private:
+    static std::string Why(const std::string& output) {
+        const auto folder = std::filesystem::absolute(output).parent_path();
+        std::error_code error;
+        if (!std::filesystem::is_directory(folder, error))
+            return ": there is no folder \"" + folder.string() + "\"; make it first";
+        return ": check that the folder may be written to and has room";
+    }
+};
+
 // The dump, to the output file when there is one and to the standard output otherwise. Output
 // that cannot be written is a failure, so that a script never takes a cut-off dump for the whole.
 void Emit(const std::function<void(std::ostream&)>& write,
@@ -48,7 +64,7 @@ void Emit(const std::function<void(std::ostream&)>& write,
         std::ofstream out(*output, std::ios::binary | std::ios::trunc);
         write(out);
         out.close();
-        if (!out) throw std::runtime_error("cannot write \"" + *output + "\"");
+        if (!out) throw OutputError(*output);
         return;
     }
     write(std::cout);
@@ -165,6 +181,9 @@ int RunDump(const DumpOptions& options) {
         }
         Emit([&](std::ostream& out) { out << text; }, output);
         return 0;
+    } catch (const OutputError& e) {
+        std::cerr << "quillara-book: " << e.what() << "\n";
+        return 1;
     } catch (const std::exception& e) {
         const std::string message = e.what();
         std::cerr << "quillara-book: " << (message.starts_with(file) ? "" : file + ": ") << message

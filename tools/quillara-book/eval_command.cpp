@@ -7,11 +7,16 @@
 #include "core/formula/formula.h"
 #include "core/formula/formula_scope.h"
 #include "core/formula/variable.h"
+#include "core/book/question_text.h"
+#include "core/quiz/question_runner.h"
+#include "core/text/number_text.h"
+#include "core/text/windows1252.h"
+#include "tool_io.h"
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <iostream>
+#include <set>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,6 +32,7 @@ struct EvalOptions {
     std::vector<std::string> Settings;
     std::vector<std::string> Declarations;
     std::string Expression;
+    std::optional<std::string> RoundTo;
 };
 
 // Values are written with "." as the decimal point, whatever the machine's locale.
@@ -105,6 +111,19 @@ int RunEval(const EvalOptions& options) {
         variable->Value = value;
     }
 
+    // The book's variables that the expression names and no --set gave were drawn as the book
+    // loaded: say what they drew.
+    std::set<std::string_view> named;
+    ForEachPlaceholderName(options.Expression, [&](std::string_view name) {
+        if (!named.insert(name).second) return;
+        for (const auto& [set, value] : settings)
+            if (set == name) return;
+        if (const TVarible* variable = book->FindVariable(name))
+            std::cout << "{" << name << "} = "
+                      << Windows1252ToUtf8(variable->DisplayText(ToolRegionalSettings()))
+                      << " (drawn)\n";
+    });
+
     TFormula expression(2);
     expression.Source = options.Expression;
     bool compiled = false;
@@ -126,7 +145,19 @@ int RunEval(const EvalOptions& options) {
         return 1;
     }
     if (value == 0) value = 0; // no "-0"
-    std::printf("%.18Lg\n", value);
+    if (options.RoundTo) {
+        // As the answer response shows a word problem's expected answer.
+        TQuestion question;
+        question.RoundTo = ParseWholeArgument(*options.RoundTo, "--round-to", -6, 4);
+        const auto expected = ExpectedAnswerOf(question, value);
+        if (!expected) {
+            std::cerr << "Error evaluating expression: the value cannot be rounded\n";
+            return 1;
+        }
+        std::cout << ExpectedAnswerText(question, *expected, ToolRegionalSettings()) << "\n";
+    } else {
+        std::cout << FormatGeneral(static_cast<double>(value), 15, ToolRegionalSettings()) << "\n";
+    }
     return 0;
 }
 
@@ -136,8 +167,10 @@ void AddEvalCommand(CLI::App& tool) {
     auto options = std::make_shared<EvalOptions>();
     CLI::App& eval = AddCommand(
         tool, "eval",
-        {"eval [--book DIR] [--set NAME=VALUE]... [--declare DEFINITION]... EXPRESSION",
-         "Computes a word-problem formula."},
+        {"eval [--book DIR] [--set NAME=VALUE]... [--declare DEFINITION]...\n"
+         "                          [--round-to N] EXPRESSION",
+         "Computes a word-problem formula and prints its value to 15 significant digits, after\n"
+         "the value each book variable it names drew, unless --set gave one."},
         [options] { return RunEval(*options); });
     eval.add_option("EXPRESSION", options->Expression);
     eval.add_option("--book", options->BookDirectory,
@@ -146,6 +179,10 @@ void AddEvalCommand(CLI::App& tool) {
     eval.add_option("--set", options->Settings, "give a variable a value")
         ->type_name("NAME=VALUE")
         ->allow_extra_args(false);
+    eval.add_option("--round-to", options->RoundTo,
+                    "print the value as a word problem rounded to N places shows its answer, "
+                    "N from -6 to 4")
+        ->type_name("N");
     eval.add_option("--declare", options->Declarations,
                     "declare a function such as \"area(w,h) = {1}*{2}\"")
         ->type_name("DEFINITION")

@@ -5,8 +5,10 @@
 #include "command_line.h"
 #include "commands.h"
 #include "core/platform/random_source.h"
+#include "core/quiz/question_runner.h"
 #include "core/text/windows1252.h"
 #include "tool_io.h"
+#include "word_problems.h"
 
 #include <iostream>
 #include <memory>
@@ -29,6 +31,21 @@ const char* KindName(std::uint8_t kind) {
     }
 }
 
+// A word problem's drawn values and the answer they give, as the window would judge it.
+void ShowAnswer(const TQuestion& q, const TBookProperties& book) {
+    if (const std::string values = ShownValues(q, book); !values.empty())
+        std::cout << "Values: " << values << "\n";
+    std::cout << "Expected answer: ";
+    try {
+        TAnswerFormula formula(q.Formula);
+        const Extended expected = formula.ExpectedAnswer(q, book);
+        std::cout << ExpectedAnswerText(q, expected, ToolRegionalSettings()) << " "
+                  << RoundToText(q.RoundTo) << "\n";
+    } catch (const std::exception& e) {
+        std::cout << "none: " << e.what() << "\n";
+    }
+}
+
 void ShowQuestion(const TQuestion& q, long number, const TBookProperties& book, bool rtf,
                   int size) {
     const std::string expanded = ExpandText(q, book, ToolRegionalSettings());
@@ -43,6 +60,7 @@ void ShowQuestion(const TQuestion& q, long number, const TBookProperties& book, 
     else
         std::cout << ", answer " << Windows1252ToUtf8(std::string(1, q.Answer));
     std::cout << ")\n" << Windows1252ToUtf8(expanded) << "\n";
+    if (q.Kind == qkWordProblem) ShowAnswer(q, book);
     if (!q.Explanation.empty())
         std::cout << "Explanation: " << Windows1252ToUtf8(q.Explanation) << "\n";
     if (q.GlossaryTerms) {
@@ -106,7 +124,8 @@ void AddShowCommand(CLI::App& tool) {
     CLI::App& show = AddCommand(
         tool, "show",
         {"show DIR CHAPTER [N] [--seed S] [--rtf] [--size PT]",
-         "Prints a chapter's questions (or only question N) with their placeholders filled."},
+         "Prints a chapter's questions (or only question N) with their placeholders filled,\n"
+         "and under each word problem the values drawn and the answer they give."},
         [options] { return RunShow(*options); });
     show.add_option("DIR", options->Dir);
     show.add_option("CHAPTER", options->Chapter);
