@@ -260,7 +260,8 @@ void CheckDefinition(const TBookProperties& book, Report& report) {
             report.Error(file, "topic " + std::to_string(i + 1),
                          "unknown version " + std::to_string(book.Topics[i].RecordVersion) +
                              " of a topic record");
-    // The chapter panel has a link for each of the book's first three topics.
+    // The chapter panel has a link for each of the book's first three topics; more are reached
+    // from the View menu.
     const std::size_t topics = book.Topics.size();
     if (topics < 3)
         report.Warning(file, "",
@@ -269,11 +270,6 @@ void CheckDefinition(const TBookProperties& book, Report& report) {
                            (topics == 0 ? "no topic links" : topics == 1 ? "one topic link"
                                                                          : "two topic links") +
                            " where it has room for three: add topics to fill it");
-    else if (topics > 3)
-        report.Warning(file, "",
-                       "the book has " + std::to_string(topics) +
-                           " topics; the chapter panel links only the first three, the others "
-                           "only the View menu: put the topics a student needs most first");
     for (std::size_t i = 0; i < book.Variables.size(); ++i) {
         const TVarible& v = *book.Variables[i];
         const std::string place = "variable " + std::to_string(i + 1) + " " + Quoted(v.Name);

@@ -368,7 +368,9 @@ nlohmann::json ParseSourceText(std::string_view text) {
         const std::string what = e.what();
         const bool unreadable = what.find("last read") != std::string::npos;
         const bool word = what.find("invalid literal") != std::string::npos;
-        std::size_t at = std::min<std::size_t>(e.byte > 0 ? e.byte - 1 : 0, text.size());
+        const bool blank = text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+        std::size_t at =
+            blank ? 0 : std::min<std::size_t>(e.byte > 0 ? e.byte - 1 : 0, text.size());
         // A token that could not be read at all is blamed where reading broke; a word from where
         // it began, though the reader only saw the fault at the character after it.
         if (word && at > 0 && at < text.size() && std::string_view("{}[],: \t\r\n").find(text[at]) != std::string_view::npos)
@@ -386,7 +388,7 @@ nlohmann::json ParseSourceText(std::string_view text) {
             ++column;
         const std::size_t before = text.find_last_not_of(" \t\r\n", at == 0 ? 0 : at - 1);
         std::string why;
-        if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        if (blank)
             why = "the file is empty; a source is one JSON object, {\"book\": {...}, ...}";
         else if (at >= text.size())
             why = "the text ends before the JSON does: a closing \"}\", \"]\" or quote is missing";
@@ -400,7 +402,7 @@ nlohmann::json ParseSourceText(std::string_view text) {
                  text[before] == ',')
             why = "the comma before this closing bracket is one too many: remove it";
         else
-            why = "unexpected " + Quoted(Excerpt(text.substr(at), 16)) +
+            why = "unexpected '" + Excerpt(text.substr(at), 16) + "'" +
                   ": look for a missing comma, colon, quote or bracket just before it";
         throw std::runtime_error("line " + std::to_string(line) + ", column " +
                                  std::to_string(column) + ": " + why);

@@ -112,14 +112,15 @@ int RunEval(const EvalOptions& options) {
     }
 
     // The book's variables that the expression names and no --set gave were drawn as the book
-    // loaded: say what they drew.
+    // loaded: say what they drew, on the standard error, so that the standard output holds the
+    // value alone.
     std::set<std::string_view> named;
     ForEachPlaceholderName(options.Expression, [&](std::string_view name) {
         if (!named.insert(name).second) return;
         for (const auto& [set, value] : settings)
             if (set == name) return;
         if (const TVarible* variable = book->FindVariable(name))
-            std::cout << "{" << name << "} = "
+            std::cerr << "{" << name << "} = "
                       << Windows1252ToUtf8(variable->DisplayText(ToolRegionalSettings()))
                       << " (drawn)\n";
     });
@@ -169,8 +170,9 @@ void AddEvalCommand(CLI::App& tool) {
         tool, "eval",
         {"eval [--book DIR] [--set NAME=VALUE]... [--declare DEFINITION]...\n"
          "                          [--round-to N] EXPRESSION",
-         "Computes a word-problem formula and prints its value to 15 significant digits, after\n"
-         "the value each book variable it names drew, unless --set gave one."},
+         "Computes a word-problem formula and prints its value to 15 significant digits. The\n"
+         "value each book variable it names drew, unless --set gave one, goes to the standard\n"
+         "error."},
         [options] { return RunEval(*options); });
     eval.add_option("EXPRESSION", options->Expression);
     eval.add_option("--book", options->BookDirectory,
