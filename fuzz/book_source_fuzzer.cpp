@@ -1,5 +1,6 @@
 // Book sources from arbitrary bytes: parsed as JSON and built into a book in memory, or refused
-// with a fault that names its place or, for text that is not JSON, its line and column. The same bytes also go through the page picture finder.
+// with a fault that names its place or, for text that is not JSON, its line and column. The same
+// bytes also go through the page picture finder.
 #include "book_source.h"
 #include "page_pictures.h"
 

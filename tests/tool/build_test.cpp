@@ -80,11 +80,10 @@ TEST_F(BuildFixture, DumpAndBuildAreInversesForEveryVersion) {
         // The dump builds the same book again.
         const auto again = out.Path() / ("again" + std::to_string(version));
         const auto dumpFile = source.Write("dumped.json", dumped.dump());
-        ASSERT_EQ(
-            RunTool({"build", dumpFile.string(), again.string(), "--pictures", first.string(),
-                     "--force"})
-                .ExitCode,
-            0);
+        ASSERT_EQ(RunTool({"build", dumpFile.string(), again.string(), "--pictures", first.string(),
+                           "--force"})
+                      .ExitCode,
+                  0);
         json pictureInAgain = dumped;
         pictureInAgain["pictures"]["cover.jpg"] = (again / "cover.jpg").string();
         EXPECT_EQ(DumpDir(again), pictureInAgain);
@@ -179,7 +178,8 @@ json SoundManifest() {
 
 struct SoundBuild : ::testing::Test {
     SoundBuild() {
-        const std::string jpeg = EncodeJpeg(TDecodedPicture{4, 4, std::vector<std::uint8_t>(48, 90)});
+        const std::string jpeg =
+            EncodeJpeg(TDecodedPicture{4, 4, std::vector<std::uint8_t>(48, 90)});
         source.Write("cover.jpg", jpeg);
         source.Write("chap1.jpg", jpeg);
         source.Write("chap1.png", "\x89PNG\r\n\x1a\n");
@@ -218,7 +218,9 @@ TEST_F(SoundBuild, RefusesWhatCheckReportsUnlessForced) {
          "QUESTION.2: error: chapter 2 is beyond the book's 1 chapters"},
         {{{"op", "replace"}, {"path", "/pictures/CHAP1.JPG"}, {"value", "chap1.png"}},
          "CHAP1.JPG: error: not a readable JPEG picture"},
-        {{{"op", "replace"}, {"path", "/questions/1/questions/0/Text"}, {"value", "Is CH₃COOH an acid?"}},
+        {{{"op", "replace"},
+          {"path", "/questions/1/questions/0/Text"},
+          {"value", "Is CH₃COOH an acid?"}},
          "question 1 of chapter 1, \"Text\": error: \"Is CH₃COOH an acid?\" holds \"₃\", "
          "which the book's Windows-1252 text cannot carry"},
         {{{"op", "replace"}, {"path", "/book/ChapterNames/0"}, {"value", "x ≤ y and Na⁺"}},
@@ -250,15 +252,17 @@ TEST_F(SoundBuild, JsonFaultsGiveLineAndColumn) {
         {"{\"book\": {\"Title\": \"x\"\n  \"ChapterNames\": []}}",
          "line 2, column 3: unexpected '\"ChapterNames\": ...': look for a missing comma"},
         {"{\"book\": {\"Title\": tru}}", "line 1, column 20: a value that is neither"},
-        {"{\"book\": {\"Title\": \"a\nb\"}}", "line 1, column 22: a line break or tab inside a text"},
+        {"{\"book\": {\"Title\": \"a\nb\"}}",
+         "line 1, column 22: a line break or tab inside a text"},
         {"{\"book\": ", "line 1, column 10: the text ends before the JSON does"},
         {" \n", "line 1, column 1: the file is empty"},
+        {"{\"book\": {\"Title\": \"x\",\n \"Min\": 1e999}}",
+         "line 2, column 9: a number too large to read"},
     };
     for (const auto& [text, expected] : cases) {
         SCOPED_TRACE(text);
         source.Write("book.json", text);
-        const auto result =
-            RunTool({"build", Manifest().string(), Target().string()});
+        const auto result = RunTool({"build", Manifest().string(), Target().string()});
         EXPECT_EQ(result.ExitCode, 1);
         EXPECT_NE(result.Err.find(Manifest().string() + ": " + expected), std::string::npos)
             << result.Err;

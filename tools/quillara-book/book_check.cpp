@@ -51,7 +51,7 @@ private:
         // Reader errors name the file already; once on the line is enough.
         if (message.starts_with(file + ": ")) message.erase(0, file.size() + 2);
         Out << Lead << file << ": " << (place.empty() ? "" : place + ": ") << severity << ": "
-                  << Windows1252ToUtf8(message) << "\n";
+            << Windows1252ToUtf8(message) << "\n";
     }
 
     std::ostream& Out;
@@ -201,7 +201,8 @@ struct BookCheck {
                                  " or write each missing choice on a line starting \"" +
                                  std::string(1, static_cast<char>('A' + letters.size())) + ") \""
                            : ": the student would have no button for the last; set ChoiceCount "
-                             "to " + std::to_string(std::min<std::size_t>(letters.size(), 5)) +
+                             "to " +
+                                 std::to_string(std::min<std::size_t>(letters.size(), 5)) +
                                  " or remove the choices past " +
                                  std::string(1, static_cast<char>('A' + count - 1)) + ")"));
     }
@@ -267,8 +268,9 @@ void CheckDefinition(const TBookProperties& book, Report& report) {
         report.Warning(file, "",
                        "the book has " + std::to_string(topics) + " topic" +
                            (topics == 1 ? "" : "s") + ", so the chapter panel shows " +
-                           (topics == 0 ? "no topic links" : topics == 1 ? "one topic link"
-                                                                         : "two topic links") +
+                           (topics == 0   ? "no topic links"
+                            : topics == 1 ? "one topic link"
+                                          : "two topic links") +
                            " where it has room for three: add topics to fill it");
     for (std::size_t i = 0; i < book.Variables.size(); ++i) {
         const TVarible& v = *book.Variables[i];
@@ -401,7 +403,8 @@ TCheckCounts CheckBook(const fs::path& dir, std::ostream& out, const std::string
         if (FindBookFile(dir, TopicFileName(chapter)))
             report.Error(TopicFileName(chapter), "", beyond + "its pages never show" + fix);
         if (FindBookFile(dir, QuestionBankName(chapter)))
-            report.Error(QuestionBankName(chapter), "", beyond + "its questions are never asked" + fix);
+            report.Error(QuestionBankName(chapter), "",
+                         beyond + "its questions are never asked" + fix);
     }
 
     if (book->HasAuthorsNotes) {

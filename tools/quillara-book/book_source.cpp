@@ -56,8 +56,8 @@ std::string UncarriedCharacters(std::string_view utf8) {
 // A text short enough to quote in a message: its first line, up to `limit` characters.
 std::string Excerpt(std::string_view utf8, int limit = 40) {
     std::size_t end = 0;
-    for (int characters = 0; end < utf8.size() && utf8[end] != '\r' && utf8[end] != '\n' &&
-                             characters < limit;
+    for (int characters = 0;
+         end < utf8.size() && utf8[end] != '\r' && utf8[end] != '\n' && characters < limit;
          ++characters)
         end += CharacterLength(utf8, end);
     return std::string(utf8.substr(0, end)) + (end < utf8.size() ? "..." : "");
@@ -337,9 +337,25 @@ std::size_t TokenStart(std::string_view text, std::size_t last) {
         return last;
     }
     std::size_t start = last;
-    while (start > 0 && std::string_view(" \t\r\n{}[],:\"").find(text[start - 1]) == std::string_view::npos)
+    while (start > 0 &&
+           std::string_view(" \t\r\n{}[],:\"").find(text[start - 1]) == std::string_view::npos)
         --start;
     return start;
+}
+
+// "line 3, column 7" of the byte at `at`, columns counted in characters.
+std::string LineAndColumn(std::string_view text, std::size_t at) {
+    std::size_t line = 1;
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < at && i < text.size(); ++i)
+        if (text[i] == '\n') {
+            ++line;
+            lineStart = i + 1;
+        }
+    std::size_t column = 1;
+    for (std::size_t i = lineStart; i < at && i < text.size(); i += CharacterLength(text, i))
+        ++column;
+    return "line " + std::to_string(line) + ", column " + std::to_string(column);
 }
 
 bool IsIndex(std::string_view segment) {
@@ -350,9 +366,9 @@ bool IsIndex(std::string_view segment) {
 // What one item of a list of the source is called.
 std::string ItemName(const std::string& list) {
     static const std::map<std::string, std::string> names = {
-        {"Topics", "topic"},       {"Variables", "variable"},     {"Formulas", "formula"},
-        {"Expressions", "expression"}, {"ChapterNames", "chapter name"}, {"ReservedFlags", "flag"},
-        {"Choices", "choice"},     {"GlossaryTerms", "related term"}, {"entries", "entry"}};
+        {"Topics", "topic"},           {"Variables", "variable"},         {"Formulas", "formula"},
+        {"Expressions", "expression"}, {"ChapterNames", "chapter name"},  {"ReservedFlags", "flag"},
+        {"Choices", "choice"},         {"GlossaryTerms", "related term"}, {"entries", "entry"}};
     const auto name = names.find(list);
     return name == names.end() ? list : name->second;
 }
@@ -373,19 +389,10 @@ nlohmann::json ParseSourceText(std::string_view text) {
             blank ? 0 : std::min<std::size_t>(e.byte > 0 ? e.byte - 1 : 0, text.size());
         // A token that could not be read at all is blamed where reading broke; a word from where
         // it began, though the reader only saw the fault at the character after it.
-        if (word && at > 0 && at < text.size() && std::string_view("{}[],: \t\r\n").find(text[at]) != std::string_view::npos)
+        if (word && at > 0 && at < text.size() &&
+            std::string_view("{}[],: \t\r\n").find(text[at]) != std::string_view::npos)
             --at;
         if (at < text.size() && (word || !unreadable)) at = TokenStart(text, at);
-        std::size_t line = 1;
-        std::size_t lineStart = 0;
-        for (std::size_t i = 0; i < at; ++i)
-            if (text[i] == '\n') {
-                ++line;
-                lineStart = i + 1;
-            }
-        std::size_t column = 1;
-        for (std::size_t i = lineStart; i < at; i += CharacterLength(text, i))
-            ++column;
         const std::size_t before = text.find_last_not_of(" \t\r\n", at == 0 ? 0 : at - 1);
         std::string why;
         if (blank)
@@ -398,14 +405,22 @@ nlohmann::json ParseSourceText(std::string_view text) {
             why = "a line break or tab inside a text must be written \\r\\n, \\n or \\t";
         else if (word)
             why = "a value that is neither a number, a text in double quotes, true, false nor null";
-        else if ((text[at] == '}' || text[at] == ']') && at > 0 && before != std::string_view::npos &&
-                 text[before] == ',')
+        else if ((text[at] == '}' || text[at] == ']') && at > 0 &&
+                 before != std::string_view::npos && text[before] == ',')
             why = "the comma before this closing bracket is one too many: remove it";
         else
             why = "unexpected '" + Excerpt(text.substr(at), 16) + "'" +
                   ": look for a missing comma, colon, quote or bracket just before it";
-        throw std::runtime_error("line " + std::to_string(line) + ", column " +
-                                 std::to_string(column) + ": " + why);
+        throw std::runtime_error(LineAndColumn(text, at) + ": " + why);
+    } catch (const json::exception& e) {
+        // A number too large for the reader, which names the number but not where it stands.
+        const std::string what = e.what();
+        const std::size_t from = what.find("parsing '");
+        const std::string number =
+            from == std::string::npos ? "" : what.substr(from + 9, what.rfind('\'') - from - 9);
+        const std::size_t at = number.empty() ? std::string_view::npos : text.find(number);
+        throw std::runtime_error(LineAndColumn(text, at == std::string_view::npos ? 0 : at) +
+                                 ": a number too large to read; write a smaller one");
     }
 }
 
@@ -413,14 +428,17 @@ std::string SourcePlace(std::string_view pointer) {
     std::vector<std::string> segments;
     for (std::size_t at = pointer.find('/'); at != std::string_view::npos;) {
         const std::size_t next = pointer.find('/', at + 1);
-        std::string segment(pointer.substr(at + 1, next == std::string_view::npos ? next : next - at - 1));
+        std::string segment(
+            pointer.substr(at + 1, next == std::string_view::npos ? next : next - at - 1));
         for (std::size_t tilde = segment.find('~'); tilde != std::string::npos;
              tilde = segment.find('~', tilde + 1))
             segment.replace(tilde, 2, segment.compare(tilde, 2, "~1") == 0 ? "/" : "~");
         segments.push_back(std::move(segment));
         at = next;
     }
-    const auto number = [](const std::string& index) { return std::to_string(std::stoul(index) + 1); };
+    const auto number = [](const std::string& index) {
+        return std::to_string(std::stoul(index) + 1);
+    };
     std::string place;
     const auto add = [&](const std::string& part) { place += (place.empty() ? "" : ", ") + part; };
     for (std::size_t i = 0; i < segments.size(); ++i) {
@@ -435,7 +453,8 @@ std::string SourcePlace(std::string_view pointer) {
                     " of chapter " + chapter);
                 i += 2;
             } else {
-                add((segment == "questions" ? "the questions of chapter " : "the pages of chapter ") +
+                add((segment == "questions" ? "the questions of chapter "
+                                            : "the pages of chapter ") +
                     chapter);
                 if (i + 1 < segments.size()) ++i;
             }
@@ -529,9 +548,10 @@ std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs
         const Node authors = root.At("authors");
         const std::string text =
             authors.Has("textFile")
-                ? authors.At("textFile").Stored(
-                      ReadSourceFile(authors.At("textFile"), authors.Utf8("textFile"),
-                                     {sourceDir / authors.Utf8("textFile")}, MaxSourceTextSize))
+                ? authors.At("textFile")
+                      .Stored(ReadSourceFile(authors.At("textFile"), authors.Utf8("textFile"),
+                                             {sourceDir / authors.Utf8("textFile")},
+                                             MaxSourceTextSize))
                 : authors.Text("text");
         files["AUTHORS"] = WriteAuthorsNotes(text);
     }

@@ -57,7 +57,8 @@ int BookErrors(const std::string& source, const std::map<std::string, std::strin
         std::cerr << source << ": " << finding.Place << ": error: " << finding.Message << "\n";
     const ScratchFolder scratch;
     WriteBook(scratch.Path, files);
-    return static_cast<int>(lost.size()) + CheckBook(scratch.Path, std::cerr, source + ": ", true).Errors;
+    return static_cast<int>(lost.size()) +
+           CheckBook(scratch.Path, std::cerr, source + ": ", true).Errors;
 }
 
 int RunBuild(const BuildOptions& options) {
@@ -121,8 +122,9 @@ void AddBuildCommand(CLI::App& tool) {
         [options] { return RunBuild(*options); });
     build.add_option("SOURCE", options->Source);
     build.add_option("OUTDIR", options->OutDir);
-    build.add_option("--pictures", options->PictureDirs,
-                     "look for the pictures SOURCE names in DIR first")
+    build
+        .add_option("--pictures", options->PictureDirs,
+                    "look for the pictures SOURCE names in DIR first")
         ->type_name("DIR")
         ->allow_extra_args(false);
     build.add_flag("--force", options->Force, "write the book even when it has errors");

@@ -11,12 +11,11 @@ namespace {
 // A command's help: its usage text around the options CLI11 lists.
 class TCommandFormatter : public CLI::Formatter {
 public:
-    explicit TCommandFormatter(TCommandUsage usage) : Usage(std::move(usage)) {
-        column_width(17);
-    }
+    explicit TCommandFormatter(TCommandUsage usage) : Usage(std::move(usage)) { column_width(17); }
 
     std::string make_help(const CLI::App* command, std::string, CLI::AppFormatMode) const override {
-        std::string text = "usage: quillara-book " + Usage.Synopsis + "\n" + Usage.Description + "\n";
+        std::string text =
+            "usage: quillara-book " + Usage.Synopsis + "\n" + Usage.Description + "\n";
         for (const CLI::Option* option : command->get_options([&](const CLI::Option* option) {
                  return option->nonpositional() && option != command->get_help_ptr();
              }))

@@ -196,15 +196,15 @@ int RunDump(const DumpOptions& options) {
 
 void AddDumpCommand(CLI::App& tool) {
     auto options = std::make_shared<DumpOptions>();
-    CLI::App& dump = AddCommand(
-        tool, "dump",
-        {"dump FILE|DIR [--kind book|topics|questions|glossary|authors|scores]\n"
-         "                          [--csv [--book DIR]] [-o OUTFILE]",
-         "Prints a book file, or every file of the book in DIR, as JSON.",
-         "The dump of DIR names its pictures so that build makes the same book from it\n"
-         "wherever it is saved: by absolute paths on the standard output, by paths\n"
-         "relative to the folder of OUTFILE with -o."},
-        [options] { return RunDump(*options); });
+    CLI::App& dump =
+        AddCommand(tool, "dump",
+                   {"dump FILE|DIR [--kind book|topics|questions|glossary|authors|scores]\n"
+                    "                          [--csv [--book DIR]] [-o OUTFILE]",
+                    "Prints a book file, or every file of the book in DIR, as JSON.",
+                    "The dump of DIR names its pictures so that build makes the same book from it\n"
+                    "wherever it is saved: by absolute paths on the standard output, by paths\n"
+                    "relative to the folder of OUTFILE with -o."},
+                   [options] { return RunDump(*options); });
     dump.add_option("FILE", options->File);
     dump.add_option("--kind", options->Kind,
                     "read FILE as this kind of file when its name does not tell")

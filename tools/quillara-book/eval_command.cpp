@@ -46,7 +46,8 @@ Extended ParseValue(const std::string& option, const std::string& text) {
 }
 
 // Each --set NAME=VALUE as its name and value.
-std::vector<std::pair<std::string, Extended>> ParseSettings(const std::vector<std::string>& settings) {
+std::vector<std::pair<std::string, Extended>>
+ParseSettings(const std::vector<std::string>& settings) {
     std::vector<std::pair<std::string, Extended>> values;
     for (const std::string& setting : settings) {
         const auto equals = setting.find('=');
@@ -120,8 +121,8 @@ int RunEval(const EvalOptions& options) {
         for (const auto& [set, value] : settings)
             if (set == name) return;
         if (const TVarible* variable = book->FindVariable(name))
-            std::cerr << "{" << name << "} = "
-                      << Windows1252ToUtf8(variable->DisplayText(ToolRegionalSettings()))
+            std::cerr << "{" << name
+                      << "} = " << Windows1252ToUtf8(variable->DisplayText(ToolRegionalSettings()))
                       << " (drawn)\n";
     });
 

@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
     CLI::App tool("The book author's tool", "quillara-book");
     UseToolFormatter(tool);
     tool.set_help_flag("-h,--help", "print the use of the tool, or of a command, and exit");
-    tool.set_version_flag("--version", "quillara-book " QUILLARA_VERSION, "print the version and exit");
+    tool.set_version_flag("--version", "quillara-book " QUILLARA_VERSION,
+                          "print the version and exit");
     tool.allow_extras();
     AddDumpCommand(tool);
     AddBuildCommand(tool);

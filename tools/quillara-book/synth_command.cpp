@@ -204,12 +204,12 @@ int RunSynth(const SynthOptions& options) {
 
 void AddSynthCommand(CLI::App& tool) {
     auto options = std::make_shared<SynthOptions>();
-    CLI::App& synth = AddCommand(
-        tool, "synth",
-        {"synth OUTDIR [--chapters N] [--questions N] [--terms N] [--scores N]\n"
-         "                           [--topics N] [--page-words N] [--seed S]",
-         "Writes a generated book of the given size into OUTDIR."},
-        [options] { return RunSynth(*options); });
+    CLI::App& synth =
+        AddCommand(tool, "synth",
+                   {"synth OUTDIR [--chapters N] [--questions N] [--terms N] [--scores N]\n"
+                    "                           [--topics N] [--page-words N] [--seed S]",
+                    "Writes a generated book of the given size into OUTDIR."},
+                   [options] { return RunSynth(*options); });
     synth.add_option("OUTDIR", options->OutDir);
     const auto number = [&](const char* name, std::string& value, const char* what,
                             const char* placeholder = "N") {
@@ -221,7 +221,8 @@ void AddSynthCommand(CLI::App& tool) {
     number("--scores", options->Scores, "saved scores in SCORES.SAV");
     number("--topics", options->Topics, "topics in the book, each a page in every chapter");
     number("--page-words", options->PageWords, "words of prose on each topic page, as many as fit");
-    number("--seed", options->Seed, "seed of the generator; the same seed writes the same book", "S");
+    number("--seed", options->Seed, "seed of the generator; the same seed writes the same book",
+           "S");
 }
 
 } // namespace quillara::tool
