@@ -45,6 +45,9 @@ TEST(BookToolCommandLine, AWrongArgumentIsNamedAndExitsTwo) {
         {{"show", d, "1", "--colour"}, "\"--colour\""},
         {{"eval", "--sett", "1"}, "\"--sett\""},
         {{"frobnicate"}, "\"frobnicate\""},
+        // Words before the command are not dropped either.
+        {{"--frob", "check", d}, "\"--frob\""},
+        {{"stray", "check", d}, "\"stray\""},
     };
     for (const auto& [args, named] : cases) {
         const auto result = RunTool(args);

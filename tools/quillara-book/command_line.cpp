@@ -53,6 +53,14 @@ public:
     }
 };
 
+// A usage error naming the first of words the line should not hold: an option, or else `what`.
+void RejectFirst(const std::vector<std::string>& words, const std::string& what) {
+    if (words.empty()) return;
+    const std::string& word = words.front();
+    const bool option = word.size() > 1 && word[0] == '-';
+    throw UsageError((option ? "unknown option" : what) + " \"" + word + "\"");
+}
+
 } // namespace
 
 CLI::App& AddCommand(CLI::App& tool, const std::string& name, const TCommandUsage& usage,
@@ -62,11 +70,9 @@ CLI::App& AddCommand(CLI::App& tool, const std::string& name, const TCommandUsag
     // Arguments the command does not know are named in the tool's own words, not CLI11's.
     command.allow_extras();
     command.callback([&command, run = std::move(run)] {
-        for (const std::string& extra : command.remaining()) {
-            const bool option = extra.size() > 1 && extra[0] == '-';
-            throw UsageError((option ? "unknown option \"" : "unexpected argument \"") + extra +
-                             "\"");
-        }
+        // Words before the command are the tool's, after it the command's.
+        RejectFirst(command.get_parent()->remaining(), "unknown command");
+        RejectFirst(command.remaining(), "unexpected argument");
         if (const int status = run()) throw CLI::RuntimeError(status);
     });
     return command;
