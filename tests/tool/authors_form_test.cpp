@@ -231,6 +231,44 @@ TEST_F(AuthorsSource, FaultsNameTheAuthorsMemberCountingFromOne) {
     }
 }
 
+// What the JSON reader cannot read, and a character the book cannot store in a file the source
+// names, are told in the author's words: a line and column, or the member that names the file.
+TEST_F(AuthorsSource, UnreadableTextAndLostCharactersAreToldInTheAuthorsWords) {
+    json notes = Source();
+    notes["AuthorsNotes"] = {{"File", "notes.txt"}};
+    work.Write("notes.txt", "Caf\u00e9 is kept, CH\u2083 is not\n");
+    struct Case {
+        const char* name;
+        std::string text;
+        const char* expected;
+    };
+    const std::vector<Case> cases = {
+        {"comma", R"({"Title": "Small",})",
+         ": line 1, column 19: the comma before this closing bracket is one too many"},
+        {"word", "{\"Title\": \"Small\",\n  \"Topics\": [nul]}",
+         ": line 2, column 14: a value that is neither a number"},
+        {"empty", "", ": line 1, column 1: the file is empty"},
+        {"open", R"({"Title": "Small", "Chapters": [)", ": line 1, column 33: the text ends"},
+        {"lost", notes.dump(),
+         ": /AuthorsNotes/File: error: \"Caf\u00e9 is kept, CH\u2083 is not...\" holds \"\u2083\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path source = work.Write("book.json", c.text);
+        const fs::path target = work.Path() / "not-built";
+        const auto result = RunTool({"build", source.string(), target.string()});
+        EXPECT_EQ(result.ExitCode, 1);
+        EXPECT_NE(result.Err.find(source.string() + c.expected), std::string::npos) << result.Err;
+        EXPECT_EQ(result.Err.find("json.exception"), std::string::npos) << result.Err;
+        EXPECT_FALSE(fs::exists(target));
+    }
+    // Forced, the book is written all the same.
+    const fs::path source = work.Write("book.json", notes.dump());
+    const fs::path forced = work.Path() / "forced";
+    ASSERT_EQ(RunTool({"build", source.string(), forced.string(), "--force"}).ExitCode, 0);
+    EXPECT_TRUE(fs::exists(forced / "AUTHORS"));
+}
+
 TEST(NamedParameters, BodiesNameTheirParametersAndReadBackExactly) {
     struct Case {
         const char* named;

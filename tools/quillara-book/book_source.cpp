@@ -396,7 +396,8 @@ nlohmann::json ParseSourceText(std::string_view text) {
         const std::size_t before = text.find_last_not_of(" \t\r\n", at == 0 ? 0 : at - 1);
         std::string why;
         if (blank)
-            why = "the file is empty; a source is one JSON object, {\"book\": {...}, ...}";
+            why = "the file is empty; a source is one JSON object, {...}, as new and dump write "
+                  "it";
         else if (at >= text.size())
             why = "the text ends before the JSON does: a closing \"}\", \"]\" or quote is missing";
         else if (what.find("UTF-8") != std::string::npos)
