@@ -1,6 +1,7 @@
 // Book sources from arbitrary bytes, in either form: parsed as JSON and built into a book in
-// memory, or refused with a fault that names its place. The same bytes also go through the page
-// picture finder and, as a declaration, through the naming of parameters.
+// memory, or refused with a fault that names its place or, for text that is not JSON, its line
+// and column. The same bytes also go through the page picture finder and, as a declaration,
+// through the naming of parameters.
 #include "authors_form.h"
 #include "book_source.h"
 #include "named_parameters.h"
@@ -24,13 +25,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const std::invalid_argument&) {
     }
 
-    const auto manifest = nlohmann::json::parse(text, nullptr, false);
-    if (manifest.is_discarded()) return 0;
+    nlohmann::json manifest;
+    try {
+        manifest = ParseSourceText(text);
+    } catch (const std::runtime_error& e) {
+        // Text that is not JSON is told by line and column, in the tool's own words.
+        if (!std::string_view(e.what()).starts_with("line ")) __builtin_trap();
+        return 0;
+    }
     // Files the source names are looked for in an empty folder, so only inline content builds.
     static const std::filesystem::path nowhere =
         std::filesystem::temp_directory_path() / "quillara-fuzz-none";
+    std::vector<TSourceFinding> lost;
     try {
-        BuildBookFilesOfSource(manifest, nowhere, {});
+        BuildBookFilesOfSource(manifest, nowhere, {}, &lost);
     } catch (const std::exception&) {
         // Every fault of a source is an exception with its place; crashes and leaks are the bugs.
     }

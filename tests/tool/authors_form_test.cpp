@@ -109,7 +109,9 @@ TEST(AuthorsForm, DumpSourceKeepsEveryOddRecordOfABook) {
     })json");
     const fs::path first = work.Path() / "first";
     const fs::path again = work.Path() / "again";
-    ASSERT_EQ(RunTool({"build", work.Write("stored.json", stored.dump()).string(), first.string()})
+    // The book is odd on purpose; build writes it as it is only when forced.
+    ASSERT_EQ(RunTool({"build", work.Write("stored.json", stored.dump()).string(), first.string(),
+                       "--force"})
                   .ExitCode,
               0);
     const fs::path source = work.Path() / "author.json";
@@ -122,7 +124,7 @@ TEST(AuthorsForm, DumpSourceKeepsEveryOddRecordOfABook) {
     EXPECT_EQ(author["Functions"][1],
               (json{{"Formula", "g(x) = x({1})"}, {"ParametersByName", false}}));
     EXPECT_EQ(author["Chapters"][1]["Questions"][0]["ChoiceCount"], 4);
-    const auto built = RunTool({"build", source.string(), again.string()});
+    const auto built = RunTool({"build", source.string(), again.string(), "--force"});
     ASSERT_EQ(built.ExitCode, 0) << built.Err;
     ExpectSameFiles(first, again);
 
@@ -158,8 +160,9 @@ struct AuthorsSource : ::testing::Test {
 
 TEST_F(AuthorsSource, NamesAndLinesBecomeTheStoredCodes) {
     const fs::path book = work.Path() / "book";
-    const auto built =
-        RunTool({"build", work.Write("book.json", Source().dump()).string(), book.string()});
+    // The source has no pictures: the book is built without them.
+    const auto built = RunTool(
+        {"build", work.Write("book.json", Source().dump()).string(), book.string(), "--force"});
     ASSERT_EQ(built.ExitCode, 0) << built.Err;
     const auto dumped = RunTool({"dump", book.string()});
     ASSERT_EQ(dumped.ExitCode, 0) << dumped.Err;
@@ -226,6 +229,44 @@ TEST_F(AuthorsSource, FaultsNameTheAuthorsMemberCountingFromOne) {
             << result.Err;
         EXPECT_FALSE(fs::exists(target));
     }
+}
+
+// What the JSON reader cannot read, and a character the book cannot store in a file the source
+// names, are told in the author's words: a line and column, or the member that names the file.
+TEST_F(AuthorsSource, UnreadableTextAndLostCharactersAreToldInTheAuthorsWords) {
+    json notes = Source();
+    notes["AuthorsNotes"] = {{"File", "notes.txt"}};
+    work.Write("notes.txt", "Caf\u00e9 is kept, CH\u2083 is not\n");
+    struct Case {
+        const char* name;
+        std::string text;
+        const char* expected;
+    };
+    const std::vector<Case> cases = {
+        {"comma", R"({"Title": "Small",})",
+         ": line 1, column 19: the comma before this closing bracket is one too many"},
+        {"word", "{\"Title\": \"Small\",\n  \"Topics\": [nul]}",
+         ": line 2, column 14: a value that is neither a number"},
+        {"empty", "", ": line 1, column 1: the file is empty"},
+        {"open", R"({"Title": "Small", "Chapters": [)", ": line 1, column 33: the text ends"},
+        {"lost", notes.dump(),
+         ": /AuthorsNotes/File: error: \"Caf\u00e9 is kept, CH\u2083 is not...\" holds \"\u2083\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path source = work.Write("book.json", c.text);
+        const fs::path target = work.Path() / "not-built";
+        const auto result = RunTool({"build", source.string(), target.string()});
+        EXPECT_EQ(result.ExitCode, 1);
+        EXPECT_NE(result.Err.find(source.string() + c.expected), std::string::npos) << result.Err;
+        EXPECT_EQ(result.Err.find("json.exception"), std::string::npos) << result.Err;
+        EXPECT_FALSE(fs::exists(target));
+    }
+    // Forced, the book is written all the same.
+    const fs::path source = work.Write("book.json", notes.dump());
+    const fs::path forced = work.Path() / "forced";
+    ASSERT_EQ(RunTool({"build", source.string(), forced.string(), "--force"}).ExitCode, 0);
+    EXPECT_TRUE(fs::exists(forced / "AUTHORS"));
 }
 
 TEST(NamedParameters, BodiesNameTheirParametersAndReadBackExactly) {

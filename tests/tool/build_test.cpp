@@ -1,3 +1,4 @@
+#include "core/picture/jpeg_encoder.h"
 #include "temp_book_dir.h"
 #include "tool_runner.h"
 
@@ -63,7 +64,8 @@ TEST_F(BuildFixture, DumpAndBuildAreInversesForEveryVersion) {
         SCOPED_TRACE("version " + std::to_string(version));
         const auto manifest = WriteSource(Manifest(version));
         const auto first = out.Path() / ("v" + std::to_string(version));
-        ASSERT_EQ(RunTool({"build", manifest.string(), first.string()}).ExitCode, 0);
+        // A book of every record form, not a sound one: --force writes it all the same.
+        ASSERT_EQ(RunTool({"build", manifest.string(), first.string(), "--force"}).ExitCode, 0);
         const json dumped = DumpDir(first);
         EXPECT_EQ(dumped["book"]["version"], version);
         EXPECT_EQ(dumped["book"]["Title"], "Caf\xC3\xA9 Maths");
@@ -78,10 +80,10 @@ TEST_F(BuildFixture, DumpAndBuildAreInversesForEveryVersion) {
         // The dump builds the same book again.
         const auto again = out.Path() / ("again" + std::to_string(version));
         const auto dumpFile = source.Write("dumped.json", dumped.dump());
-        ASSERT_EQ(
-            RunTool({"build", dumpFile.string(), again.string(), "--pictures", first.string()})
-                .ExitCode,
-            0);
+        ASSERT_EQ(RunTool({"build", dumpFile.string(), again.string(), "--pictures", first.string(),
+                           "--force"})
+                      .ExitCode,
+                  0);
         json pictureInAgain = dumped;
         pictureInAgain["pictures"]["cover.jpg"] = (again / "cover.jpg").string();
         EXPECT_EQ(DumpDir(again), pictureInAgain);
@@ -100,17 +102,18 @@ TEST_F(BuildFixture, SourceFaultsNameThePlaceAndWriteNothing) {
     };
     const std::vector<Case> cases = {
         {"/questions/1/questions/1/Kind", "two",
-         "/questions/1/questions/1/Kind: expected a whole number"},
-        {"/book/Variables/0/Min", 1e40, "/book/Variables/0"},
-        {"/book/Formulas/0/Source", "f(x) = (1))", "/book/Formulas/0/Source"},
+         "question 2 of chapter 1, \"Kind\": expected a whole number"},
+        {"/book/Variables/0/Min", 1e40, "the book, variable 1: "},
+        {"/book/Formulas/0/Source", "f(x) = (1))", "the book, formula 1, \"Source\": "},
         {"/topics/1/entries/0/pageFile", "missing.html",
-         "/topics/1/entries/0/pageFile: cannot read"},
-        {"/pictures/cover.jpg", "nowhere.jpg", "/pictures/cover.jpg: cannot read"},
+         "page 1 of chapter 1, \"pageFile\": cannot read"},
+        {"/pictures/cover.jpg", "nowhere.jpg", "picture \"cover.jpg\": cannot read"},
         {"/questions/0", json::object({{"questions", json::array()}}),
-         "/questions/0: chapter keys"},
+         "the questions of chapter 0: chapter keys"},
         {"/settings", json::object({{"Currency", "en_US\nSave Directory=/etc/"}}),
-         "/settings/Currency: a settings value is one line"},
-        {"/settings", json::object({{"[x]", "1"}}), "/settings/[x]: a settings key"},
+         "the settings, \"Currency\": a settings value is one line"},
+        {"/settings", json::object({{"[x]", "1"}}), "the settings, \"[x]\": a settings key"},
+        {"/glossary/entries/0/Term", 7, "the glossary, entry 1, \"Term\": expected a text"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
@@ -127,7 +130,9 @@ TEST_F(BuildFixture, SourceFaultsNameThePlaceAndWriteNothing) {
     // Settings become the book's own section of the settings file.
     const auto manifest = WriteSource(Manifest(5).patch(
         json::array({{{"op", "add"}, {"path", "/settings"}, {"value", {{"Currency", "en_GB"}}}}})));
-    ASSERT_EQ(RunTool({"build", manifest.string(), (out.Path() / "set").string()}).ExitCode, 0);
+    ASSERT_EQ(
+        RunTool({"build", manifest.string(), (out.Path() / "set").string(), "--force"}).ExitCode,
+        0);
     const std::string ini = TempBookDir::ReadFile(out.Path() / "set" / "WQUILLARA.INI");
     EXPECT_EQ(ini.substr(ini.find("]")), "]\r\nCurrency=en_GB\r\n");
 
@@ -153,6 +158,117 @@ TEST_F(BuildFixture, ABookFileOverItsLimitIsNotBuilt) {
               std::string::npos)
         << result.Err;
     EXPECT_FALSE(std::filesystem::exists(target));
+}
+
+// A book that check finds nothing wrong with: every picture, three topics, a question of each kind.
+json SoundManifest() {
+    return json::parse(R"json({
+      "book": {"Title": "Sound", "ChapterNames": ["One"],
+               "Topics": [{"Title": "Summary"}, {"Title": "Key Ideas"}, {"Title": "Examples"}],
+               "Variables": [{"Name": "n", "Kind": 2, "Min": 1, "Max": 9, "Decimals": 0}]},
+      "topics": {"1": {"entries": [{"key": "Summary", "page": "s"}, {"key": "Key Ideas", "page": "k"},
+                                   {"key": "Examples", "page": "e"}]}},
+      "questions": {"1": {"questions": [
+          {"Kind": 1, "Answer": "T", "Text": "True?"},
+          {"Kind": 0, "Answer": "B", "ChoiceCount": 3, "Text": "Pick\r\nA) x\r\nB) y\r\nC) z"},
+          {"Kind": 2, "Text": "{n} doubled?", "Formula": "{n}*2"}]}},
+      "pictures": {"cover.jpg": "cover.jpg", "CHAP1.JPG": "chap1.jpg"}
+    })json");
+}
+
+struct SoundBuild : ::testing::Test {
+    SoundBuild() {
+        const std::string jpeg =
+            EncodeJpeg(TDecodedPicture{4, 4, std::vector<std::uint8_t>(48, 90)});
+        source.Write("cover.jpg", jpeg);
+        source.Write("chap1.jpg", jpeg);
+        source.Write("chap1.png", "\x89PNG\r\n\x1a\n");
+    }
+    testing::ToolResult Build(const json& manifest, std::vector<std::string> extra = {}) {
+        std::vector<std::string> args{"build", Manifest().string(), Target().string()};
+        source.Write("book.json", manifest.dump());
+        args.insert(args.end(), extra.begin(), extra.end());
+        return RunTool(args);
+    }
+    std::filesystem::path Manifest() const { return source.Path() / "book.json"; }
+    std::filesystem::path Target() const { return out.Path() / "book"; }
+    TempBookDir source;
+    TempBookDir out;
+};
+
+TEST_F(SoundBuild, BuildsWhatCheckPasses) {
+    const auto built = Build(SoundManifest());
+    ASSERT_EQ(built.ExitCode, 0) << built.Err;
+    EXPECT_EQ(built.Err, "");
+    EXPECT_EQ(RunTool({"check", Target().string()}).Out, "0 errors, 0 warnings\n");
+}
+
+// What check reports as an error, and a text the book's encoding would lose, keep the book from
+// being written; each is named by file and question or entry, counted from 1. --force writes it.
+TEST_F(SoundBuild, RefusesWhatCheckReportsUnlessForced) {
+    const std::vector<std::pair<json, std::string>> cases = {
+        {{{"op", "replace"}, {"path", "/questions/1/questions/1/Answer"}, {"value", "E"}},
+         "QUESTION.1: question 2: error: the answer \"E\" is not among its 3 choices"},
+        {{{"op", "replace"}, {"path", "/questions/1/questions/2/Formula"}, {"value", "({n}*2"}},
+         "QUESTION.1: question 3: error: the formula \"({n}*2\" does not evaluate: A \"(\" is not "
+         "closed"},
+        {{{"op", "replace"}, {"path", "/questions/1/questions/1/ChoiceCount"}, {"value", 4}},
+         "QUESTION.1: question 2: error: ChoiceCount is 4 but the text writes 3 choices"},
+        {{{"op", "add"}, {"path", "/questions/2"}, {"value", {{"questions", json::array()}}}},
+         "QUESTION.2: error: chapter 2 is beyond the book's 1 chapters"},
+        {{{"op", "replace"}, {"path", "/pictures/CHAP1.JPG"}, {"value", "chap1.png"}},
+         "CHAP1.JPG: error: not a readable JPEG picture"},
+        {{{"op", "replace"},
+          {"path", "/questions/1/questions/0/Text"},
+          {"value", "Is CH₃COOH an acid?"}},
+         "question 1 of chapter 1, \"Text\": error: \"Is CH₃COOH an acid?\" holds \"₃\", "
+         "which the book's Windows-1252 text cannot carry"},
+        {{{"op", "replace"}, {"path", "/book/ChapterNames/0"}, {"value", "x ≤ y and Na⁺"}},
+         "the book, chapter name 1: error: \"x ≤ y and Na⁺\" holds \"≤\", \"⁺\""},
+    };
+    for (const auto& [patch, expected] : cases) {
+        SCOPED_TRACE(expected);
+        const json broken = SoundManifest().patch(json::array({patch}));
+        const auto refused = Build(broken);
+        EXPECT_EQ(refused.ExitCode, 1);
+        EXPECT_NE(refused.Err.find(Manifest().string() + ": " + expected), std::string::npos)
+            << refused.Err;
+        EXPECT_NE(refused.Err.find("1 error, so nothing was written"), std::string::npos)
+            << refused.Err;
+        EXPECT_FALSE(std::filesystem::exists(Target()));
+
+        const auto forced = Build(broken, {"--force"});
+        EXPECT_EQ(forced.ExitCode, 0) << forced.Err;
+        EXPECT_TRUE(std::filesystem::exists(Target() / "BOOK.DEF"));
+        std::filesystem::remove_all(Target());
+    }
+}
+
+// A source that is not JSON is named by line and column, in plain words.
+TEST_F(SoundBuild, JsonFaultsGiveLineAndColumn) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"{\"book\": {\"Title\": \"x\",}}",
+         "line 1, column 24: the comma before this closing bracket is one too many"},
+        {"{\"book\": {\"Title\": \"x\"\n  \"ChapterNames\": []}}",
+         "line 2, column 3: unexpected '\"ChapterNames\": ...': look for a missing comma"},
+        {"{\"book\": {\"Title\": tru}}", "line 1, column 20: a value that is neither"},
+        {"{\"book\": {\"Title\": \"a\nb\"}}",
+         "line 1, column 22: a line break or tab inside a text"},
+        {"{\"book\": ", "line 1, column 10: the text ends before the JSON does"},
+        {" \n", "line 1, column 1: the file is empty"},
+        {"{\"book\": {\"Title\": \"x\",\n \"Min\": 1e999}}",
+         "line 2, column 9: a number too large to read"},
+    };
+    for (const auto& [text, expected] : cases) {
+        SCOPED_TRACE(text);
+        source.Write("book.json", text);
+        const auto result = RunTool({"build", Manifest().string(), Target().string()});
+        EXPECT_EQ(result.ExitCode, 1);
+        EXPECT_NE(result.Err.find(Manifest().string() + ": " + expected), std::string::npos)
+            << result.Err;
+        EXPECT_EQ(result.Err.find("exception"), std::string::npos) << result.Err;
+        EXPECT_FALSE(std::filesystem::exists(Target()));
+    }
 }
 
 // Every file of a folder by name, with its bytes.
@@ -200,7 +316,7 @@ TEST(BookRoundTrip, ADumpBuildsTheSameBookWhereverItIsSaved) {
     std::filesystem::remove(root.Path() / "moved" / "book" / "figure.jpg");
     const auto missing = RunTool({"build", moved.string(), (root.Path() / "not-built").string()});
     EXPECT_EQ(missing.ExitCode, 1);
-    EXPECT_NE(missing.Err.find("/pictures/figure.jpg: cannot read \"../book/figure.jpg\": there "
+    EXPECT_NE(missing.Err.find("picture \"figure.jpg\": cannot read \"../book/figure.jpg\": there "
                                "is no such file at \"" +
                                (root.Path() / "moved" / "book" / "figure.jpg").string() + "\""),
               std::string::npos)

@@ -148,7 +148,8 @@ TEST_F(CheckFixture, MissingPartsAndPictures) {
     const auto result = Check();
     EXPECT_EQ(result.ExitCode, 1);
     for (const char* line :
-         {"BOOK.DEF: warning: the book has 2 topics; the chapter topic links show three",
+         {"BOOK.DEF: warning: the book has 2 topics, so the chapter panel shows two topic links "
+          "where it has room for three: add topics to fill it",
           "TOPICS.2: warning: no page for the topic \"Summary\"",
           "GLOSSARY.DEF: term 3 \"Orphan\": warning: belongs to no chapter of the book",
           "CHAP2.JPG: error: not a readable JPEG picture"})
@@ -198,6 +199,54 @@ TEST_F(CheckFixture, ANumberWrittenWithACommaIsWarnedOf) {
                   "comma; older readers in locales whose separator is a point cannot read it: "
                   "write a point",
                   0);
+}
+
+TQuestion WordProblem(const std::string& formula) {
+    TQuestion q;
+    q.Kind = qkWordProblem;
+    q.Text = "What is it for {x}?";
+    q.Formula = formula;
+    return q;
+}
+
+// What a student would meet but the file formats allow: choice buttons that do not match the
+// choices written, chapters the book does not have, answers some draws cannot compute.
+TEST_F(CheckFixture, FindingsOfWhatTheWindowWouldShow) {
+    TQuestion fewer = MultipleChoice('A', 4);
+    fewer.Text = "Which?\r\nA) one\r\nB) two\r\nC) three";
+    TQuestion more = MultipleChoice('B', 2);
+    more.Text = "Which?\r\nA) one\r\nB) two\r\nC) three";
+    TQuestion none = MultipleChoice('A', 1);
+    none.Text = "Which one is it?";
+    banks[0].insert(banks[0].end(), {fewer, more, none});
+    // x draws 1 to 9: 5 divides by zero, and 100 draws from the fixed seed meet it.
+    banks[1].insert(banks[1].end(), {WordProblem("{x}/({x}-5)"), WordProblem("{x}*2")});
+    overrides.emplace_back("QUESTION.3", WriteQuestionBank({TrueFalse("Lost?", 'T')}));
+    overrides.emplace_back("topics.7", WriteTopicFile({{"Summary", "s"}}));
+    book.Topics.resize(1);
+    const auto result = Check();
+    EXPECT_EQ(result.ExitCode, 1);
+    for (const std::string line :
+         {"QUESTION.1: question 3: error: ChoiceCount is 4 but the text writes 3 choices (A, B, "
+          "C): the student would get buttons with no choice; set ChoiceCount to 3 or write each "
+          "missing choice on a line starting \"D) \"",
+          "QUESTION.1: question 4: error: ChoiceCount is 2 but the text writes 3 choices (A, B, "
+          "C): the student would have no button for the last; set ChoiceCount to 3 or remove "
+          "the choices past B)",
+          "QUESTION.1: question 5: error: ChoiceCount is 1 but the text writes no choices",
+          "QUESTION.2: question 3: error: the formula \"{x}/({x}-5)\" fails for {x} = 5 "
+          "(Invalid Floating Point Operation: Divide by zero), in ",
+          "QUESTION.3: error: chapter 3 is beyond the book's 2 chapters, so its questions are "
+          "never asked: add the chapter's name to the book or remove the file",
+          "TOPICS.7: error: chapter 7 is beyond the book's 2 chapters, so its pages never show",
+          "BOOK.DEF: warning: the book has 1 topic, so the chapter panel shows one topic link "
+          "where it has room for three"})
+        EXPECT_NE(result.Out.find(line), std::string::npos) << line << "\n" << result.Out;
+    // The sound word problem, question 4, is not among them.
+    EXPECT_EQ(result.Out.find("QUESTION.2: question 4"), std::string::npos) << result.Out;
+    EXPECT_NE(result.Out.find("\n6 errors, "), std::string::npos) << result.Out;
+    // The draws come from a fixed seed: the same book, the same report.
+    EXPECT_EQ(Check().Out, result.Out);
 }
 
 } // namespace

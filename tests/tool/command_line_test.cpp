@@ -10,7 +10,8 @@
 namespace quillara::testing {
 namespace {
 
-const std::vector<std::string> Commands{"dump", "build", "check", "new", "synth", "show", "eval"};
+const std::vector<std::string> Commands{"dump", "build", "check", "new",   "synth",
+                                        "show", "eval",  "import", "export"};
 
 TEST(BookToolCommandLine, HelpShowsEveryCommandAndEachCommandItsOwnUse) {
     const auto all = RunTool({"--help"});
@@ -44,7 +45,21 @@ TEST(BookToolCommandLine, AWrongArgumentIsNamedAndExitsTwo) {
         {{"synth", d, "--chapter", "2"}, "\"--chapter\""},
         {{"show", d, "1", "--colour"}, "\"--colour\""},
         {{"eval", "--sett", "1"}, "\"--sett\""},
+        {{"eval", "--functions", "1+1"}, "--functions"},
+        {{"new", d, "--frob"}, "\"--frob\""},
+        {{"new", d, "second"}, "\"second\""},
+        {{"import", "a.gift", d, "--chapter", "1", "--chaptr", "2"}, "\"--chaptr\""},
+        {{"import", "a.gift", d}, "--chapter"},
+        {{"import", "a.gift", d, "--chapter", "0"}, "--chapter"},
+        {{"import", "a.gift", d, "--chapter", "1", "--format", "csv"}, "--format"},
+        {{"export", d, "1", "--format", "aiken"}, "--format"},
+        {{"export", d, "x", "--format", "gift"}, "CHAPTER"},
+        {{"export", d, "1"}, "--format"},
+        {{"export", d, "1", "--format"}, "--format"},
         {{"frobnicate"}, "\"frobnicate\""},
+        // Words before the command are not dropped either.
+        {{"--frob", "check", d}, "\"--frob\""},
+        {{"stray", "check", d}, "\"stray\""},
     };
     for (const auto& [args, named] : cases) {
         const auto result = RunTool(args);

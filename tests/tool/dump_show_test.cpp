@@ -119,5 +119,62 @@ TEST_F(SmallBook, ShowExpandsPlaceholdersAndRendersRtf) {
     EXPECT_EQ(RunTool({"show", dir.Path().string(), "one"}).ExitCode, 2);
 }
 
+// A word problem shows the values it drew and the answer they give, as the window would judge it.
+TEST_F(SmallBook, ShowPrintsWordProblemValuesAndAnswers) {
+    TQuestion sound;
+    sound.Kind = qkWordProblem;
+    sound.Text = "Double {n} and add a half; {n} again.";
+    sound.Formula = "twice({n})+0.5";
+    sound.RoundTo = 1;
+    TQuestion failing = sound;
+    failing.Formula = "{n}/0";
+    dir.Write("QUESTION.2", WriteQuestionBank({sound, failing}));
+    const auto shown = RunTool({"show", dir.Path().string(), "2", "--seed", "4"});
+    ASSERT_EQ(shown.ExitCode, 0) << shown.Err;
+    const auto values = shown.Out.find("Values: {n} = ");
+    ASSERT_NE(values, std::string::npos) << shown.Out;
+    const int n = shown.Out[values + 14] - '0';
+    ASSERT_TRUE(n == 2 || n == 3) << shown.Out;
+    // Each variable once, and the answer fixed to the question's one place.
+    EXPECT_NE(shown.Out.find("Values: {n} = " + std::to_string(n) + "\nExpected answer: " +
+                             std::to_string(2 * n) + ".5 (Round to nearest 0.1)\n"),
+              std::string::npos)
+        << shown.Out;
+    EXPECT_NE(shown.Out.find("Expected answer: none: Invalid Floating Point Operation: Divide by "
+                             "zero\n"),
+              std::string::npos)
+        << shown.Out;
+}
+
+// eval says what the book's variables drew, and prints numbers as the program shows them.
+TEST_F(SmallBook, EvalPrintsTheValuesItDrew) {
+    const std::string book = dir.Path().string();
+    const auto drawn = RunTool({"eval", "--book", book, "{n}*3+{n}"});
+    ASSERT_EQ(drawn.ExitCode, 0) << drawn.Err;
+    const int n = drawn.Err.size() > 6 ? drawn.Err[6] - '0' : 0;
+    ASSERT_TRUE(n == 2 || n == 3) << drawn.Err;
+    // Said once, on the standard error: the standard output holds the value alone.
+    EXPECT_EQ(drawn.Err, "{n} = " + std::to_string(n) + " (drawn)\n");
+    EXPECT_EQ(drawn.Out, std::to_string(4 * n) + "\n");
+    // A value given is not drawn.
+    const auto given = RunTool({"eval", "--book", book, "--set", "n=7", "{n}*3"});
+    EXPECT_EQ(given.Out, "21\n");
+    EXPECT_EQ(given.Err, "");
+    EXPECT_EQ(RunTool({"eval", "--round-to", "2", "4.35*100"}).Out, "435.00\n");
+    EXPECT_EQ(RunTool({"eval", "--round-to", "-2", "1234"}).Out, "1200\n");
+    EXPECT_EQ(RunTool({"eval", "--round-to", "5", "1"}).ExitCode, 2);
+}
+
+TEST_F(SmallBook, DumpIntoAMissingFolderBlamesTheOutput) {
+    const auto output = dir.Path() / "no-such-folder" / "book.json";
+    for (const std::string& dumped : {dir.Path().string(), (dir.Path() / "BOOK.DEF").string()}) {
+        const auto result = RunTool({"dump", dumped, "-o", output.string()});
+        EXPECT_EQ(result.ExitCode, 1);
+        EXPECT_EQ(result.Err, "quillara-book: " + output.string() +
+                                  ": cannot write it: there is no folder \"" +
+                                  output.parent_path().string() + "\"; make it first\n");
+    }
+}
+
 } // namespace
 } // namespace quillara

@@ -12,13 +12,16 @@ namespace {
 using testing::RunTool;
 using testing::TempBookDir;
 
-TEST(EvalCommand, PrintsTheValueWithEighteenDigits) {
+TEST(EvalCommand, PrintsTheValueAsTheProgramShowsNumbers) {
     const auto quarter = RunTool({"eval", "10/4"});
     EXPECT_EQ(quarter.ExitCode, 0);
     EXPECT_EQ(quarter.Out, "2.5\n");
     EXPECT_EQ(quarter.Err, "");
-    // Eighteen significant digits come out only from extended arithmetic.
-    EXPECT_EQ(RunTool({"eval", "1/3"}).Out, "0.333333333333333333\n");
+    // Fifteen significant digits: no trace of binary fractions.
+    EXPECT_EQ(RunTool({"eval", "1/3"}).Out, "0.333333333333333\n");
+    EXPECT_EQ(RunTool({"eval", "4.35*100"}).Out, "435\n");
+    // 2^-60 survives 1 + 2^-60 only in extended arithmetic.
+    EXPECT_EQ(RunTool({"eval", "(1 + 1/2^60) - 1"}).Out, "8.67361737988404E-19\n");
     EXPECT_EQ(RunTool({"eval", "(0-1)*0"}).Out, "0\n");
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "book_source.h"
+
 #include <array>
 #include <filesystem>
 #include <map>
@@ -48,10 +50,11 @@ constexpr int DefaultBookFileVersion = 5;
 bool IsAuthorsForm(const nlohmann::json& source);
 
 // Every file of the book a source describes, in either form (see BuildBookFiles). A fault of an
-// author's source names the author's member, lists counted from 1.
+// author's source, and a text it loses, names the author's member, lists counted from 1.
 std::map<std::string, std::string>
 BuildBookFilesOfSource(const nlohmann::json& source, const std::filesystem::path& sourceDir,
-                       const std::vector<std::filesystem::path>& pictureDirs);
+                       const std::vector<std::filesystem::path>& pictureDirs,
+                       std::vector<TSourceFinding>* lost = nullptr);
 
 // The book in dir in the author's form, its pictures named as BookDirectoryToJson names them.
 // Raises std::runtime_error for what the author's form cannot hold.

@@ -131,7 +131,9 @@ public:
     }
 
     [[noreturn]] void Fail(const std::string& message) const {
-        throw SourceError(Path.empty() ? "/" : Path, message);
+        // The author's member path already counts lists from 1: it is the place as written.
+        const std::string place = Path.empty() ? "/" : Path;
+        throw SourceError(place, message, place);
     }
 
     const json& Value;
@@ -251,7 +253,7 @@ public:
 
     // The author's member of a stored pointer: the one recorded for it or for the nearest member
     // that holds it.
-    std::string AuthorPlace(const std::string& stored) const {
+    std::optional<std::string> AuthorPlace(const std::string& stored) const {
         std::string best = "/", rest = stored;
         std::size_t bestLength = 0;
         for (const auto& [pointer, author] : Places)
@@ -261,7 +263,8 @@ public:
                 rest = stored.substr(pointer.size());
                 bestLength = pointer.size();
             }
-        return bestLength ? best + rest : stored;
+        if (!bestLength) return std::nullopt;
+        return best + rest;
     }
 
     json Json = json::object();
@@ -432,14 +435,26 @@ bool IsAuthorsForm(const json& source) {
 
 std::map<std::string, std::string>
 BuildBookFilesOfSource(const json& source, const std::filesystem::path& sourceDir,
-                       const std::vector<std::filesystem::path>& pictureDirs) {
-    if (!IsAuthorsForm(source)) return BuildBookFiles(source, sourceDir, pictureDirs);
+                       const std::vector<std::filesystem::path>& pictureDirs,
+                       std::vector<TSourceFinding>* lost) {
+    if (!IsAuthorsForm(source)) return BuildBookFiles(source, sourceDir, pictureDirs, lost);
     const TStoredForm stored(source);
+    std::vector<TSourceFinding> found;
+    std::map<std::string, std::string> files;
     try {
-        return BuildBookFiles(stored.Json, sourceDir, pictureDirs);
+        files = BuildBookFiles(stored.Json, sourceDir, pictureDirs, lost ? &found : nullptr);
     } catch (const SourceError& e) {
-        throw SourceError(stored.AuthorPlace(e.Pointer), e.Message);
+        // A place of the stored form the author never wrote is still told in words.
+        const std::optional<std::string> place = stored.AuthorPlace(e.Pointer);
+        if (!place) throw;
+        throw SourceError(*place, e.Message, *place);
     }
+    for (TSourceFinding& finding : found) {
+        if (const std::optional<std::string> place = stored.AuthorPlace(finding.Pointer))
+            finding.Place = finding.Pointer = *place;
+        lost->push_back(std::move(finding));
+    }
+    return files;
 }
 
 } // namespace quillara::tool

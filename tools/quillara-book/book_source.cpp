@@ -12,6 +12,7 @@
 #include "core/text/windows1252.h"
 
 #include <charconv>
+#include <set>
 
 namespace quillara::tool {
 
@@ -27,10 +28,46 @@ std::string Key(const std::string& pointer, const std::string& key) {
     return pointer + "/" + escaped;
 }
 
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+// The UTF-8 character that starts at `at`, and how many bytes it takes.
+std::size_t CharacterLength(std::string_view utf8, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(utf8[at]);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    return std::min(length, utf8.size() - at);
+}
+
+// The characters of a UTF-8 text that Windows-1252 lacks, each once, quoted: "\"₃\", \"⁺\"".
+std::string UncarriedCharacters(std::string_view utf8) {
+    std::string listed;
+    std::set<std::string> seen;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t length = CharacterLength(utf8, i);
+        const std::string one(utf8.substr(i, length));
+        if (Utf8ToWindows1252(one) == "?" && one != "?" && seen.insert(one).second)
+            listed += (listed.empty() ? "" : ", ") + Quoted(one);
+        i += length;
+    }
+    return listed;
+}
+
+// A text short enough to quote in a message: its first line, up to `limit` characters.
+std::string Excerpt(std::string_view utf8, int limit = 40) {
+    std::size_t end = 0;
+    for (int characters = 0;
+         end < utf8.size() && utf8[end] != '\r' && utf8[end] != '\n' && characters < limit;
+         ++characters)
+        end += CharacterLength(utf8, end);
+    return std::string(utf8.substr(0, end)) + (end < utf8.size() ? "..." : "");
+}
+
 // Members read with their place remembered, so that every fault names it.
 class Node {
 public:
-    Node(const json& value, std::string pointer) : Value(value), Pointer(std::move(pointer)) {}
+    Node(const json& value, std::string pointer, std::vector<TSourceFinding>* lost)
+        : Value(value), Pointer(std::move(pointer)), Lost(lost) {}
 
     bool Has(const std::string& key) const {
         return Value.is_object() && Value.contains(key) && !Value[key].is_null();
@@ -38,10 +75,10 @@ public:
     Node At(const std::string& key) const {
         RequireObject();
         if (!Value.contains(key)) Fail("missing \"" + key + "\"");
-        return {Value[key], Key(Pointer, key)};
+        return {Value[key], Key(Pointer, key), Lost};
     }
     Node At(std::size_t index) const {
-        return {Value[index], Pointer + "/" + std::to_string(index)};
+        return {Value[index], Pointer + "/" + std::to_string(index), Lost};
     }
 
     std::string Utf8(const std::string& key) const {
@@ -50,7 +87,21 @@ public:
         if (!n.Value.is_string()) n.Fail("expected a text");
         return n.Value.get<std::string>();
     }
-    std::string Text(const std::string& key) const { return Utf8ToWindows1252(Utf8(key)); }
+    std::string Text(const std::string& key) const {
+        return Has(key) ? At(key).Stored(Utf8(key)) : std::string();
+    }
+    // A UTF-8 text of this place as the book stores it, in Windows-1252; a character that has
+    // no place there is noted as lost.
+    std::string Stored(const std::string& utf8) const {
+        if (Lost) {
+            if (const std::string missing = UncarriedCharacters(utf8); !missing.empty())
+                Lost->push_back({SourcePlace(Pointer), Pointer,
+                                 Quoted(Excerpt(utf8)) + " holds " + missing +
+                                     ", which the book's Windows-1252 text cannot carry: the "
+                                     "student would see \"?\"; write it another way"});
+        }
+        return Utf8ToWindows1252(utf8);
+    }
     double Number(const std::string& key, double fallback) const {
         if (!Has(key)) return fallback;
         const Node n = At(key);
@@ -85,7 +136,7 @@ public:
         for (std::size_t i = 0; i < n.Size(); ++i) {
             const Node item = n.At(i);
             if (!item.Value.is_string()) item.Fail("expected a text");
-            texts.push_back(Utf8ToWindows1252(item.Value.get<std::string>()));
+            texts.push_back(item.Stored(item.Value.get<std::string>()));
         }
         return texts;
     }
@@ -98,6 +149,7 @@ public:
 
     const json& Value;
     std::string Pointer;
+    std::vector<TSourceFinding>* Lost;
 };
 
 // Topic pages are HTML: a character that Windows-1252 lacks becomes a character reference.
@@ -274,11 +326,154 @@ fs::path PicturePath(const fs::path& picture, const std::optional<fs::path>& man
     return relative.empty() ? absolute : relative;
 }
 
+// Where the JSON token whose last byte is at `last` begins: a string at its opening quote, a word
+// or number at its first character.
+std::size_t TokenStart(std::string_view text, std::size_t last) {
+    constexpr std::string_view Punctuation = "{}[],:";
+    if (Punctuation.find(text[last]) != std::string_view::npos) return last;
+    if (text[last] == '"') {
+        for (std::size_t i = last; i-- > 0;)
+            if (text[i] == '"' && (i == 0 || text[i - 1] != '\\')) return i;
+        return last;
+    }
+    std::size_t start = last;
+    while (start > 0 &&
+           std::string_view(" \t\r\n{}[],:\"").find(text[start - 1]) == std::string_view::npos)
+        --start;
+    return start;
+}
+
+// "line 3, column 7" of the byte at `at`, columns counted in characters.
+std::string LineAndColumn(std::string_view text, std::size_t at) {
+    std::size_t line = 1;
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < at && i < text.size(); ++i)
+        if (text[i] == '\n') {
+            ++line;
+            lineStart = i + 1;
+        }
+    std::size_t column = 1;
+    for (std::size_t i = lineStart; i < at && i < text.size(); i += CharacterLength(text, i))
+        ++column;
+    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+bool IsIndex(std::string_view segment) {
+    return !segment.empty() && segment.size() < 10 &&
+           segment.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// What one item of a list of the source is called.
+std::string ItemName(const std::string& list) {
+    static const std::map<std::string, std::string> names = {
+        {"Topics", "topic"},           {"Variables", "variable"},         {"Formulas", "formula"},
+        {"Expressions", "expression"}, {"ChapterNames", "chapter name"},  {"ReservedFlags", "flag"},
+        {"Choices", "choice"},         {"GlossaryTerms", "related term"}, {"entries", "entry"}};
+    const auto name = names.find(list);
+    return name == names.end() ? list : name->second;
+}
+
 } // namespace
 
+nlohmann::json ParseSourceText(std::string_view text) {
+    try {
+        return json::parse(text);
+    } catch (const json::parse_error& e) {
+        // The reader counts bytes from 1 and stops on the last byte of the token it could not
+        // take; the author looks for the token's start.
+        const std::string what = e.what();
+        const bool unreadable = what.find("last read") != std::string::npos;
+        const bool word = what.find("invalid literal") != std::string::npos;
+        const bool blank = text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+        std::size_t at =
+            blank ? 0 : std::min<std::size_t>(e.byte > 0 ? e.byte - 1 : 0, text.size());
+        // A token that could not be read at all is blamed where reading broke; a word from where
+        // it began, though the reader only saw the fault at the character after it.
+        if (word && at > 0 && at < text.size() &&
+            std::string_view("{}[],: \t\r\n").find(text[at]) != std::string_view::npos)
+            --at;
+        if (at < text.size() && (word || !unreadable)) at = TokenStart(text, at);
+        const std::size_t before = text.find_last_not_of(" \t\r\n", at == 0 ? 0 : at - 1);
+        std::string why;
+        if (blank)
+            why = "the file is empty; a source is one JSON object, {...}, as new and dump write "
+                  "it";
+        else if (at >= text.size())
+            why = "the text ends before the JSON does: a closing \"}\", \"]\" or quote is missing";
+        else if (what.find("UTF-8") != std::string::npos)
+            why = "this is not UTF-8 text: save the file as UTF-8";
+        else if (what.find("control character") != std::string::npos)
+            why = "a line break or tab inside a text must be written \\r\\n, \\n or \\t";
+        else if (word)
+            why = "a value that is neither a number, a text in double quotes, true, false nor null";
+        else if ((text[at] == '}' || text[at] == ']') && at > 0 &&
+                 before != std::string_view::npos && text[before] == ',')
+            why = "the comma before this closing bracket is one too many: remove it";
+        else
+            why = "unexpected '" + Excerpt(text.substr(at), 16) + "'" +
+                  ": look for a missing comma, colon, quote or bracket just before it";
+        throw std::runtime_error(LineAndColumn(text, at) + ": " + why);
+    } catch (const json::exception& e) {
+        // A number too large for the reader, which names the number but not where it stands.
+        const std::string what = e.what();
+        const std::size_t from = what.find("parsing '");
+        const std::string number =
+            from == std::string::npos ? "" : what.substr(from + 9, what.rfind('\'') - from - 9);
+        const std::size_t at = number.empty() ? std::string_view::npos : text.find(number);
+        throw std::runtime_error(LineAndColumn(text, at == std::string_view::npos ? 0 : at) +
+                                 ": a number too large to read; write a smaller one");
+    }
+}
+
+std::string SourcePlace(std::string_view pointer) {
+    std::vector<std::string> segments;
+    for (std::size_t at = pointer.find('/'); at != std::string_view::npos;) {
+        const std::size_t next = pointer.find('/', at + 1);
+        std::string segment(
+            pointer.substr(at + 1, next == std::string_view::npos ? next : next - at - 1));
+        for (std::size_t tilde = segment.find('~'); tilde != std::string::npos;
+             tilde = segment.find('~', tilde + 1))
+            segment.replace(tilde, 2, segment.compare(tilde, 2, "~1") == 0 ? "/" : "~");
+        segments.push_back(std::move(segment));
+        at = next;
+    }
+    const auto number = [](const std::string& index) {
+        return std::to_string(std::stoul(index) + 1);
+    };
+    std::string place;
+    const auto add = [&](const std::string& part) { place += (place.empty() ? "" : ", ") + part; };
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+        const std::string& segment = segments[i];
+        if (segment.empty()) continue;
+        const bool perChapter = i == 0 && (segment == "questions" || segment == "topics");
+        if (perChapter && i + 1 < segments.size()) {
+            // questions/C/questions/I and topics/C/entries/I: one chapter's question or page.
+            const std::string& chapter = segments[++i];
+            if (i + 2 < segments.size() && IsIndex(segments[i + 2])) {
+                add((segment == "questions" ? "question " : "page ") + number(segments[i + 2]) +
+                    " of chapter " + chapter);
+                i += 2;
+            } else {
+                add((segment == "questions" ? "the questions of chapter "
+                                            : "the pages of chapter ") +
+                    chapter);
+                if (i + 1 < segments.size()) ++i;
+            }
+        } else if (i + 1 < segments.size() && IsIndex(segments[i + 1])) {
+            add(ItemName(segment) + " " + number(segments[++i]));
+        } else if (i == 0 && segment == "pictures" && i + 1 < segments.size()) {
+            add("picture " + Quoted(segments[++i]));
+        } else {
+            add(i == 0 ? "the " + segment : Quoted(segment));
+        }
+    }
+    return place.empty() ? "the source" : place;
+}
+
 std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs::path& sourceDir,
-                                                  const std::vector<fs::path>& pictureDirs) {
-    const Node root(manifest, "");
+                                                  const std::vector<fs::path>& pictureDirs,
+                                                  std::vector<TSourceFinding>* lost) {
+    const Node root(manifest, "", lost);
     root.RequireObject();
     std::map<std::string, std::string> files;
 
@@ -354,9 +549,10 @@ std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs
         const Node authors = root.At("authors");
         const std::string text =
             authors.Has("textFile")
-                ? Utf8ToWindows1252(ReadSourceFile(authors.At("textFile"), authors.Utf8("textFile"),
-                                                   {sourceDir / authors.Utf8("textFile")},
-                                                   MaxSourceTextSize))
+                ? authors.At("textFile")
+                      .Stored(ReadSourceFile(authors.At("textFile"), authors.Utf8("textFile"),
+                                             {sourceDir / authors.Utf8("textFile")},
+                                             MaxSourceTextSize))
                 : authors.Text("text");
         files["AUTHORS"] = WriteAuthorsNotes(text);
     }

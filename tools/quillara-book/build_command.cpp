@@ -1,5 +1,8 @@
 #include "authors_form.h"
 #include "core/book/book_files.h"
+#include "book_check.h"
+#include "book_source.h"
+#include "command_line.h"
 #include "commands.h"
 #include "file_kind.h"
 #include "tool_io.h"
@@ -7,34 +10,71 @@
 #include <cstdint>
 #include <iostream>
 #include <limits>
+#include <memory>
+#include <stdlib.h>
 
 namespace quillara::tool {
 
 namespace fs = std::filesystem;
 
-int RunBuild(const Arguments& args) {
-    std::vector<std::string> positional;
-    std::vector<fs::path> pictureDirs;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--pictures") {
-            if (++i == args.size()) throw UsageError("--pictures needs a folder");
-            pictureDirs.emplace_back(args[i]);
-        } else if (args[i].starts_with("--")) {
-            throw UsageError("unknown option \"" + args[i] + "\"");
-        } else {
-            positional.push_back(args[i]);
-        }
+namespace {
+
+struct BuildOptions {
+    std::string Source;
+    std::string OutDir;
+    std::vector<fs::path> PictureDirs;
+    bool Force = false;
+};
+
+// A folder of its own under the system's temporary folder, removed with everything in it.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::string pattern = (fs::temp_directory_path() / "quillara-book-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
+        Path = pattern;
     }
-    if (positional.size() != 2) throw UsageError("build needs SOURCE and OUTDIR");
-    const fs::path source = positional[0];
-    const fs::path outDir = positional[1];
+    ~ScratchFolder() {
+        std::error_code ignored;
+        fs::remove_all(Path, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    fs::path Path;
+};
+
+void WriteBook(const fs::path& dir, const std::map<std::string, std::string>& files) {
+    fs::create_directories(dir);
+    for (const auto& [name, bytes] : files)
+        WriteWholeFile(dir / name, bytes);
+}
+
+// The errors check would report of the built book, and the texts it would lose, each a line on
+// the standard error; how many there are.
+int BookErrors(const std::string& source, const std::map<std::string, std::string>& files,
+               const std::vector<TSourceFinding>& lost) {
+    for (const TSourceFinding& finding : lost)
+        std::cerr << source << ": " << finding.Place << ": error: " << finding.Message << "\n";
+    const ScratchFolder scratch;
+    WriteBook(scratch.Path, files);
+    return static_cast<int>(lost.size()) +
+           CheckBook(scratch.Path, std::cerr, source + ": ", true).Errors;
+}
+
+int RunBuild(const BuildOptions& options) {
+    if (options.Source.empty() || options.OutDir.empty())
+        throw UsageError("build needs SOURCE and OUTDIR");
+    const fs::path source = options.Source;
+    const fs::path outDir = options.OutDir;
 
     std::map<std::string, std::string> files;
+    std::vector<TSourceFinding> lost;
     try {
         // The author's own source, not a book file: read whatever its size.
         const nlohmann::json manifest =
-            nlohmann::json::parse(ReadWholeFile(source, std::numeric_limits<std::uint64_t>::max()));
-        files = BuildBookFilesOfSource(manifest, source.parent_path(), pictureDirs);
+            ParseSourceText(ReadWholeFile(source, std::numeric_limits<std::uint64_t>::max()));
+        files = BuildBookFilesOfSource(manifest, source.parent_path(), options.PictureDirs, &lost);
         // A file the program would refuse for its size is no book to write.
         for (const auto& [name, bytes] : files)
             if (const auto kind = KindFromFileName(name); kind && bytes.size() > LargestFile(*kind))
@@ -47,14 +87,49 @@ int RunBuild(const Arguments& args) {
         return 1;
     }
     try {
-        fs::create_directories(outDir);
-        for (const auto& [name, bytes] : files)
-            WriteWholeFile(outDir / name, bytes);
+        // A book that would fail its students is not written, unless the author insists.
+        if (const int errors = BookErrors(source.string(), files, lost); errors > 0) {
+            const std::string counted =
+                std::to_string(errors) + (errors == 1 ? " error" : " errors");
+            if (!options.Force) {
+                std::cerr << "quillara-book: " << source.string() << ": " << counted
+                          << ", so nothing was written: mend the source, or give --force to "
+                             "write the book anyway\n";
+                return 1;
+            }
+            std::cerr << "quillara-book: " << source.string() << ": " << counted
+                      << "; written anyway, as --force asks\n";
+        }
+        WriteBook(outDir, files);
     } catch (const std::exception& e) {
         std::cerr << "quillara-book: " << e.what() << "\n";
         return 1;
     }
     return 0;
+}
+
+} // namespace
+
+void AddBuildCommand(CLI::App& tool) {
+    auto options = std::make_shared<BuildOptions>();
+    CLI::App& build = AddCommand(
+        tool, "build",
+        {"build SOURCE OUTDIR [--pictures DIR]... [--force]",
+         "Writes the book described by the JSON file SOURCE into OUTDIR. SOURCE is in the\n"
+         "author's form (as new and dump --source write it) or in the form dump prints.\n"
+         "Files that SOURCE names by a relative path are looked for in its folder.",
+         "A book that check would report an error for is not written: the errors are\n"
+         "printed, each naming the file and the question or entry, and build exits 1.\n"
+         "So is a text holding a character the book's Windows-1252 encoding cannot carry."},
+        [options] { return RunBuild(*options); });
+    build.add_option("SOURCE", options->Source);
+    build.add_option("OUTDIR", options->OutDir);
+    build
+        .add_option("--pictures", options->PictureDirs,
+                    "look for the pictures SOURCE names in DIR first")
+        ->type_name("DIR")
+        ->allow_extra_args(false);
+    build.add_flag("--force", options->Force, "write the book even when it has errors");
 }
 
 } // namespace quillara::tool

@@ -2,27 +2,25 @@
 
 #include "core/platform/regional_settings.h"
 
+#include <CLI/CLI.hpp>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace quillara::tool {
 
-// Arguments after the verb. Each verb returns the process's exit status: 0 done, 1 the book
-// or expression failed, 2 a usage error.
-using Arguments = std::vector<std::string>;
+// Each command adds itself to the tool with its options and usage text. A command exits 0 when
+// done, 1 when the book, file or expression failed, 2 for a wrong command line.
+void AddDumpCommand(CLI::App& tool);
+void AddBuildCommand(CLI::App& tool);
+void AddCheckCommand(CLI::App& tool);
+void AddSynthCommand(CLI::App& tool);
+void AddShowCommand(CLI::App& tool);
+void AddEvalCommand(CLI::App& tool);
+void AddNewCommand(CLI::App& tool);
+void AddImportCommand(CLI::App& tool);
+void AddExportCommand(CLI::App& tool);
 
-int RunDump(const Arguments& args);
-int RunShow(const Arguments& args);
-int RunEval(const Arguments& args);
-int RunBuild(const Arguments& args);
-int RunCheck(const Arguments& args);
-int RunSynth(const Arguments& args);
-int RunNew(const Arguments& args);
-int RunImport(const Arguments& args);
-int RunExport(const Arguments& args);
-
-// A command line the verb cannot use; main prints it with the usage and exits 2.
+// A command line the command cannot use; the tool prints it with the usage and exits 2.
 class UsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

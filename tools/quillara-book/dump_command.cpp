@@ -6,6 +6,7 @@
 #include "core/book/question_bank_stream.h"
 #include "book_json.h"
 #include "book_source.h"
+#include "command_line.h"
 #include "commands.h"
 #include "file_kind.h"
 #include "core/scores/score_csv.h"
@@ -16,6 +17,7 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <memory>
 
 namespace quillara::tool {
 
@@ -39,6 +41,22 @@ nlohmann::json DumpBytes(FileKind kind, const std::string& bytes, const std::str
     return nullptr;
 }
 
+// The output file could not be written: the fault is the output's, not the file dumped.
+class OutputError : public std::runtime_error {
+public:
+    explicit OutputError(const std::string& output)
+        : std::runtime_error(output + ": cannot write it" + Why(output)) {}
+
+private:
+    static std::string Why(const std::string& output) {
+        const auto folder = std::filesystem::absolute(output).parent_path();
+        std::error_code error;
+        if (!std::filesystem::is_directory(folder, error))
+            return ": there is no folder \"" + folder.string() + "\"; make it first";
+        return ": check that the folder may be written to and has room";
+    }
+};
+
 // The dump, to the output file when there is one and to the standard output otherwise. Output
 // that cannot be written is a failure, so that a script never takes a cut-off dump for the whole.
 void Emit(const std::function<void(std::ostream&)>& write,
@@ -47,7 +65,7 @@ void Emit(const std::function<void(std::ostream&)>& write,
         std::ofstream out(*output, std::ios::binary | std::ios::trunc);
         write(out);
         out.close();
-        if (!out) throw std::runtime_error("cannot write \"" + *output + "\"");
+        if (!out) throw OutputError(*output);
         return;
     }
     write(std::cout);
@@ -113,40 +131,29 @@ std::string ScoresCsvOf(const std::string& file, const std::optional<std::string
     return ScoresCsv(ReadScoreFile(bytes, file), book.get());
 }
 
-} // namespace
+struct DumpOptions {
+    std::string File;
+    std::optional<std::string> Kind;
+    bool Csv = false;
+    std::optional<std::string> BookDirectory;
+    std::optional<std::string> Output;
+    bool Source = false;
+};
 
-int RunDump(const Arguments& args) {
-    std::string file;
-    std::optional<FileKind> kind;
-    bool csv = false;
-    std::optional<std::string> bookDirectory;
-    std::optional<std::string> output;
-    bool source = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--kind") {
-            if (++i == args.size()) throw UsageError("--kind needs a value");
-            kind = KindFromOption(args[i]);
-            if (!kind) throw UsageError("unknown kind \"" + args[i] + "\"");
-        } else if (args[i] == "--csv") {
-            csv = true;
-        } else if (args[i] == "--source") {
-            source = true;
-        } else if (args[i] == "--book") {
-            if (++i == args.size()) throw UsageError("--book needs a directory");
-            bookDirectory = args[i];
-        } else if (args[i] == "-o" || args[i] == "--output") {
-            if (++i == args.size()) throw UsageError(args[i - 1] + " needs a file");
-            output = args[i];
-        } else if (file.empty() && !args[i].starts_with("-")) {
-            file = args[i];
-        } else {
-            throw UsageError("unexpected argument \"" + args[i] + "\"");
-        }
-    }
+int RunDump(const DumpOptions& options) {
+    const std::string& file = options.File;
+    const std::optional<std::string>& output = options.Output;
+    const bool csv = options.Csv;
     if (file.empty()) throw UsageError("dump needs a FILE");
-    if (bookDirectory && !csv) throw UsageError("--book names chapters only in --csv output");
+    std::optional<FileKind> kind;
+    if (options.Kind) {
+        kind = KindFromOption(*options.Kind);
+        if (!kind) throw UsageError("unknown kind \"" + *options.Kind + "\"");
+    }
+    if (options.BookDirectory && !csv)
+        throw UsageError("--book names chapters only in --csv output");
     const bool wholeBook = !kind && !csv && std::filesystem::is_directory(file);
-    if (source && !wholeBook) throw UsageError("--source prints a whole book: give its DIR");
+    if (options.Source && !wholeBook) throw UsageError("--source prints a whole book: give its DIR");
     if (!wholeBook) {
         if (!kind) kind = KindFromFileName(std::filesystem::path(file).filename().string());
         // Only scores are printed as CSV, so with --csv a score file may have any name.
@@ -162,11 +169,11 @@ int RunDump(const Arguments& args) {
             const auto manifestFolder =
                 output ? std::optional(std::filesystem::absolute(*output).parent_path())
                        : std::nullopt;
-            text = (source ? AuthorsFormOfDirectory(file, manifestFolder).dump(2)
-                           : BookDirectoryToJson(file, manifestFolder).dump(2)) +
+            text = (options.Source ? AuthorsFormOfDirectory(file, manifestFolder).dump(2)
+                                   : BookDirectoryToJson(file, manifestFolder).dump(2)) +
                    "\n";
         } else if (csv) {
-            text = ScoresCsvOf(file, bookDirectory);
+            text = ScoresCsvOf(file, options.BookDirectory);
         } else if (*kind == FileKind::Questions) {
             DumpRecords<TQuestionBankStream>(file, *kind, "questions", QuestionToJson, output);
             return 0;
@@ -179,12 +186,45 @@ int RunDump(const Arguments& args) {
         }
         Emit([&](std::ostream& out) { out << text; }, output);
         return 0;
+    } catch (const OutputError& e) {
+        std::cerr << "quillara-book: " << e.what() << "\n";
+        return 1;
     } catch (const std::exception& e) {
         const std::string message = e.what();
         std::cerr << "quillara-book: " << (message.starts_with(file) ? "" : file + ": ") << message
                   << "\n";
         return 1;
     }
+}
+
+} // namespace
+
+void AddDumpCommand(CLI::App& tool) {
+    auto options = std::make_shared<DumpOptions>();
+    CLI::App& dump =
+        AddCommand(tool, "dump",
+                   {"dump FILE|DIR [--kind book|topics|questions|glossary|authors|scores]\n"
+                    "                          [--csv [--book DIR]] [--source] [-o OUTFILE]",
+                    "Prints a book file, or every file of the book in DIR, as JSON.",
+                    "The dump of DIR names its pictures so that build makes the same book from it\n"
+                    "wherever it is saved: by absolute paths on the standard output, by paths\n"
+                    "relative to the folder of OUTFILE with -o."},
+                   [options] { return RunDump(*options); });
+    dump.add_option("FILE", options->File);
+    dump.add_option("--kind", options->Kind,
+                    "read FILE as this kind of file when its name does not tell")
+        ->type_name("K");
+    dump.add_flag("--csv", options->Csv,
+                  "print a score file as a CSV table, one row per score and chapter");
+    dump.add_option("--book", options->BookDirectory,
+                    "name the chapters of that table from the book in DIR")
+        ->type_name("DIR");
+    dump.add_flag("--source", options->Source,
+                  "print the book in DIR in the author's form, which names its kinds, texts and "
+                  "parameters (docs/book-source.md)");
+    dump.add_option("-o,--output", options->Output,
+                    "write to OUTFILE instead of the standard output")
+        ->type_name("OUTFILE");
 }
 
 } // namespace quillara::tool

@@ -1,5 +1,6 @@
 #include "export_command.h"
 
+#include "command_line.h"
 #include "commands.h"
 #include "core/book/book_files.h"
 #include "core/book/question.h"
@@ -9,6 +10,7 @@
 #include "tool_io.h"
 
 #include <iostream>
+#include <memory>
 
 namespace quillara::tool {
 
@@ -56,32 +58,46 @@ int Export(const TExportOptions& options) {
     return 0;
 }
 
-int RunExport(const Arguments& args) {
-    TExportOptions options;
-    std::optional<TQuizFormat> format;
-    std::vector<std::string> positional;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--format" || args[i] == "-o" || args[i] == "--output") {
-            if (i + 1 == args.size()) throw UsageError(args[i] + " needs a value");
-            if (args[i] == "--format") {
-                format = QuizFormatNamed(args[++i]);
-                if (!format || *format == TQuizFormat::Aiken)
-                    throw UsageError("--format is gift or moodle-xml");
-            } else {
-                options.Output = args[++i];
-            }
-        } else if (args[i].starts_with("--")) {
-            throw UsageError("unknown option \"" + args[i] + "\"");
-        } else {
-            positional.push_back(args[i]);
-        }
-    }
-    if (positional.size() != 2 || !format)
+namespace {
+
+// The command line as given; the chapter and format are read once the line has parsed.
+struct ExportArguments {
+    std::string Book;
+    std::string Chapter;
+    std::optional<std::string> Format;
+    std::optional<std::string> Output;
+};
+
+int RunExport(const ExportArguments& args) {
+    if (args.Book.empty() || args.Chapter.empty() || !args.Format)
         throw UsageError("export needs BOOK, CHAPTER and --format gift|moodle-xml");
-    options.Book = positional[0];
-    options.Chapter = static_cast<int>(ParseWholeArgument(positional[1], "CHAPTER", 1, 255));
+    TExportOptions options;
+    const std::optional<TQuizFormat> format = QuizFormatNamed(*args.Format);
+    if (!format || *format == TQuizFormat::Aiken)
+        throw UsageError("--format is gift or moodle-xml");
+    options.Book = args.Book;
+    options.Chapter = static_cast<int>(ParseWholeArgument(args.Chapter, "CHAPTER", 1, 255));
     options.Format = *format;
+    if (args.Output) options.Output = *args.Output;
     return Export(options);
+}
+
+} // namespace
+
+void AddExportCommand(CLI::App& tool) {
+    auto args = std::make_shared<ExportArguments>();
+    CLI::App& exporting = AddCommand(
+        tool, "export",
+        {"export BOOK CHAPTER --format gift|moodle-xml [-o FILE]",
+         "Writes a chapter's questions as a quiz file for a learning platform; word problems\n"
+         "become numerical questions, or calculated ones with their variables (moodle-xml\n"
+         "only). Questions the format cannot hold are named on the standard error."},
+        [args] { return RunExport(*args); });
+    exporting.add_option("BOOK", args->Book);
+    exporting.add_option("CHAPTER", args->Chapter);
+    exporting.add_option("--format", args->Format, "gift or moodle-xml")->type_name("F");
+    exporting.add_option("-o,--output", args->Output, "write to FILE instead of the standard output")
+        ->type_name("FILE");
 }
 
 } // namespace quillara::tool

@@ -1,6 +1,7 @@
 #include "import_command.h"
 
 #include "aiken_reader.h"
+#include "command_line.h"
 #include "commands.h"
 #include "core/book/book_files.h"
 #include "core/book/book_properties_writer.h"
@@ -13,6 +14,7 @@
 
 #include <array>
 #include <iostream>
+#include <memory>
 
 namespace quillara::tool {
 
@@ -145,30 +147,53 @@ int Import(const TImportOptions& options) {
     return 0;
 }
 
-int RunImport(const Arguments& args) {
-    TImportOptions options;
-    std::vector<std::string> positional;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--chapter" || args[i] == "--format") {
-            if (i + 1 == args.size()) throw UsageError(args[i] + " needs a value");
-            const std::string& value = args[++i];
-            if (args[i - 1] == "--chapter") {
-                options.Chapter = static_cast<int>(ParseWholeArgument(value, "--chapter", 1, 255));
-            } else {
-                options.Format = QuizFormatNamed(value);
-                if (!options.Format) throw UsageError("--format is gift, moodle-xml or aiken");
-            }
-        } else if (args[i].starts_with("--")) {
-            throw UsageError("unknown option \"" + args[i] + "\"");
-        } else {
-            positional.push_back(args[i]);
-        }
-    }
-    if (positional.size() != 2 || options.Chapter == 0)
+namespace {
+
+// The command line as given; the chapter and format are read once the line has parsed.
+struct ImportArguments {
+    std::string File;
+    std::string Book;
+    std::optional<std::string> Chapter;
+    std::optional<std::string> Format;
+};
+
+int RunImport(const ImportArguments& args) {
+    if (args.File.empty() || args.Book.empty() || !args.Chapter)
         throw UsageError("import needs FILE, BOOK and --chapter N");
-    options.File = positional[0];
-    options.Book = positional[1];
+    TImportOptions options;
+    options.File = args.File;
+    options.Book = args.Book;
+    options.Chapter = static_cast<int>(ParseWholeArgument(*args.Chapter, "--chapter", 1, 255));
+    if (args.Format) {
+        options.Format = QuizFormatNamed(*args.Format);
+        if (!options.Format) throw UsageError("--format is gift, moodle-xml or aiken");
+    }
     return Import(options);
+}
+
+} // namespace
+
+void AddImportCommand(CLI::App& tool) {
+    auto args = std::make_shared<ImportArguments>();
+    CLI::App& import = AddCommand(
+        tool, "import",
+        {"import FILE BOOK --chapter N [--format gift|moodle-xml|aiken]",
+         "Adds the questions of a quiz file to chapter N's question bank of the book in BOOK,\n"
+         "making the bank when the chapter has none.",
+         "True/False and Multiple Choice questions with one right answer and two to five\n"
+         "choices come in as they are; numerical and calculated questions become word\n"
+         "problems, their variables added to BOOK.DEF. Feedback becomes the explanation,\n"
+         "HTML and Markdown plain text. Every question left out is named by its line (or\n"
+         "its name in XML) with the reason, and so is every character Windows-1252 lacks.\n"
+         "A file that does not parse changes nothing and is named with its line and column."},
+        [args] { return RunImport(*args); });
+    import.add_option("FILE", args->File);
+    import.add_option("BOOK", args->Book);
+    import.add_option("--chapter", args->Chapter, "the chapter whose bank takes the questions")
+        ->type_name("N");
+    import.add_option("--format", args->Format,
+                      "the file's format; guessed from the file when not given")
+        ->type_name("F");
 }
 
 } // namespace quillara::tool

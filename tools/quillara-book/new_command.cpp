@@ -1,17 +1,15 @@
+#include "command_line.h"
 #include "commands.h"
 #include "starter_book.h"
 
 #include <iostream>
+#include <memory>
 
 namespace quillara::tool {
 
-int RunNew(const Arguments& args) {
-    TNewOptions options;
-    for (const std::string& arg : args) {
-        if (arg.starts_with("-")) throw UsageError("unknown option \"" + arg + "\"");
-        if (!options.Directory.empty()) throw UsageError("unexpected argument \"" + arg + "\"");
-        options.Directory = arg;
-    }
+namespace {
+
+int RunNew(const TNewOptions& options) {
     if (options.Directory.empty()) throw UsageError("new needs DIR");
     try {
         WriteStarterBook(options);
@@ -23,6 +21,19 @@ int RunNew(const Arguments& args) {
               << ". Build it with\n  quillara-book build "
               << (options.Directory / "book.json").string() << " BOOKDIR\n";
     return 0;
+}
+
+} // namespace
+
+void AddNewCommand(CLI::App& tool) {
+    auto options = std::make_shared<TNewOptions>();
+    AddCommand(tool, "new",
+               {"new DIR",
+                "Writes a small starting book into DIR, a new or empty folder: book.json in the\n"
+                "author's form, with notes for the author in its \"//\" members, a topic page for\n"
+                "each chapter and the pictures. build makes a working book of it at once."},
+               [options] { return RunNew(*options); })
+        .add_option("DIR", options->Directory);
 }
 
 } // namespace quillara::tool

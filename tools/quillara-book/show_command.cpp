@@ -2,12 +2,18 @@
 #include "core/book/question.h"
 #include "core/book/question_bank_stream.h"
 #include "core/book/question_text.h"
+#include "command_line.h"
 #include "commands.h"
+#include "core/formula/variable_values.h"
 #include "core/platform/random_source.h"
+#include "core/quiz/question_runner.h"
 #include "core/text/windows1252.h"
 #include "tool_io.h"
+#include "word_problems.h"
 
 #include <iostream>
+#include <memory>
+#include <optional>
 
 namespace quillara::tool {
 
@@ -26,6 +32,21 @@ const char* KindName(std::uint8_t kind) {
     }
 }
 
+// A word problem's drawn values and the answer they give, as the window would judge it.
+void ShowAnswer(const TQuestion& q, const TBookProperties& book, const TVariableValues& values) {
+    if (const std::string shown = ShownValues(q, book, values); !shown.empty())
+        std::cout << "Values: " << shown << "\n";
+    std::cout << "Expected answer: ";
+    try {
+        TAnswerFormula formula(q.Formula);
+        const Extended expected = formula.ExpectedAnswer(q, book, values);
+        std::cout << ExpectedAnswerText(q, expected, ToolRegionalSettings()) << " "
+                  << RoundToText(q.RoundTo) << "\n";
+    } catch (const std::exception& e) {
+        std::cout << "none: " << e.what() << "\n";
+    }
+}
+
 void ShowQuestion(const TQuestion& q, long number, const TBookProperties& book,
                   TVariableValues& values, bool rtf, int size) {
     const std::string expanded = ExpandText(q, book, values, ToolRegionalSettings());
@@ -40,6 +61,7 @@ void ShowQuestion(const TQuestion& q, long number, const TBookProperties& book,
     else
         std::cout << ", answer " << Windows1252ToUtf8(std::string(1, q.Answer));
     std::cout << ")\n" << Windows1252ToUtf8(expanded) << "\n";
+    if (q.Kind == qkWordProblem) ShowAnswer(q, book, values);
     if (!q.Explanation.empty())
         std::cout << "Explanation: " << Windows1252ToUtf8(q.Explanation) << "\n";
     if (q.GlossaryTerms) {
@@ -51,35 +73,25 @@ void ShowQuestion(const TQuestion& q, long number, const TBookProperties& book,
     std::cout << "\n";
 }
 
-} // namespace
+struct ShowOptions {
+    std::string Dir;
+    std::string Chapter;
+    std::optional<std::string> Number;
+    std::optional<std::string> Seed;
+    bool Rtf = false;
+    std::string Size = "10";
+};
 
-int RunShow(const Arguments& args) {
-    std::vector<std::string> positional;
-    std::optional<long> seed;
-    bool rtf = false;
-    int size = 10;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        auto value = [&](const char* option) {
-            if (++i == args.size()) throw UsageError(std::string(option) + " needs a value");
-            return args[i];
-        };
-        if (args[i] == "--seed")
-            seed = ParseWholeArgument(value("--seed"), "--seed");
-        else if (args[i] == "--rtf")
-            rtf = true;
-        else if (args[i] == "--size")
-            size = static_cast<int>(ParseWholeArgument(value("--size"), "--size"));
-        else if (args[i].starts_with("--"))
-            throw UsageError("unknown option \"" + args[i] + "\"");
-        else
-            positional.push_back(args[i]);
-    }
-    if (positional.size() < 2 || positional.size() > 3)
+int RunShow(const ShowOptions& options) {
+    if (options.Dir.empty() || options.Chapter.empty())
         throw UsageError("show needs DIR CHAPTER and optionally N");
-    const std::filesystem::path dir = positional[0];
-    const long chapter = ParseWholeArgument(positional[1], "CHAPTER");
-    const long wanted = positional.size() == 3 ? ParseWholeArgument(positional[2], "N") : 0;
-    if (size < 1 || size > 1000) throw UsageError("--size must be between 1 and 1000");
+    const std::filesystem::path dir = options.Dir;
+    const long chapter = ParseWholeArgument(options.Chapter, "CHAPTER");
+    const long wanted = options.Number ? ParseWholeArgument(*options.Number, "N") : 0;
+    const std::optional<long> seed =
+        options.Seed ? std::optional(ParseWholeArgument(*options.Seed, "--seed")) : std::nullopt;
+    const bool rtf = options.Rtf;
+    const int size = static_cast<int>(ParseWholeArgument(options.Size, "--size", 1, 1000));
 
     TSeededRandom seeded(seed ? static_cast<std::uint64_t>(*seed) : 0);
     if (seed) SetProgramRandom(&seeded);
@@ -105,6 +117,25 @@ int RunShow(const Arguments& args) {
     }
     SetProgramRandom(nullptr);
     return 0;
+}
+
+} // namespace
+
+void AddShowCommand(CLI::App& tool) {
+    auto options = std::make_shared<ShowOptions>();
+    CLI::App& show = AddCommand(
+        tool, "show",
+        {"show DIR CHAPTER [N] [--seed S] [--rtf] [--size PT]",
+         "Prints a chapter's questions (or only question N) with their placeholders filled,\n"
+         "and under each word problem the values drawn and the answer they give."},
+        [options] { return RunShow(*options); });
+    show.add_option("DIR", options->Dir);
+    show.add_option("CHAPTER", options->Chapter);
+    show.add_option("N", options->Number);
+    show.add_option("--seed", options->Seed, "seed of the draws that fill the placeholders")
+        ->type_name("S");
+    show.add_flag("--rtf", options->Rtf, "print the question as the window's RTF");
+    show.add_option("--size", options->Size, "font size of that RTF, 1 to 1000")->type_name("PT");
 }
 
 } // namespace quillara::tool

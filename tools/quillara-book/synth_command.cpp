@@ -3,6 +3,7 @@
 #include "core/book/glossary.h"
 #include "core/book/question.h"
 #include "core/book/topic_pages.h"
+#include "command_line.h"
 #include "commands.h"
 #include "core/picture/jpeg_encoder.h"
 #include "core/platform/random_source.h"
@@ -10,6 +11,7 @@
 #include "tool_io.h"
 
 #include <iostream>
+#include <memory>
 
 namespace quillara::tool {
 
@@ -97,37 +99,28 @@ std::string Prose(long words, TRandomSource& random) {
     return text + "</p>";
 }
 
-} // namespace
+// The command line's texts, each a whole number read once the line has parsed.
+struct SynthOptions {
+    std::string OutDir;
+    std::string Chapters = "10";
+    std::string Questions = "50";
+    std::string Terms = "200";
+    std::string Scores = "0";
+    std::string Topics = "3";
+    std::string PageWords = "0";
+    std::string Seed = "1";
+};
 
-int RunSynth(const Arguments& args) {
+int RunSynth(const SynthOptions& options) {
     SynthSize size;
-    std::string outDir;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        auto value = [&] {
-            if (i + 1 == args.size()) throw UsageError(args[i] + " needs a value");
-            return args[++i];
-        };
-        if (args[i] == "--chapters")
-            size.Chapters = ParseWholeArgument(value(), "--chapters", 1, 255);
-        else if (args[i] == "--questions")
-            size.Questions = ParseWholeArgument(value(), "--questions", 0, 32767);
-        else if (args[i] == "--terms")
-            size.Terms = ParseWholeArgument(value(), "--terms", 0, 65535);
-        else if (args[i] == "--scores")
-            size.Scores = ParseWholeArgument(value(), "--scores", 0, 32767);
-        else if (args[i] == "--topics")
-            size.Topics = ParseWholeArgument(value(), "--topics", 1, 100);
-        else if (args[i] == "--page-words")
-            size.PageWords = ParseWholeArgument(value(), "--page-words", 0, 10000);
-        else if (args[i] == "--seed")
-            size.Seed = ParseWholeArgument(value(), "--seed", 0, 1L << 62);
-        else if (args[i].starts_with("--"))
-            throw UsageError("unknown option \"" + args[i] + "\"");
-        else if (outDir.empty())
-            outDir = args[i];
-        else
-            throw UsageError("unexpected argument \"" + args[i] + "\"");
-    }
+    size.Chapters = ParseWholeArgument(options.Chapters, "--chapters", 1, 255);
+    size.Questions = ParseWholeArgument(options.Questions, "--questions", 0, 32767);
+    size.Terms = ParseWholeArgument(options.Terms, "--terms", 0, 65535);
+    size.Scores = ParseWholeArgument(options.Scores, "--scores", 0, 32767);
+    size.Topics = ParseWholeArgument(options.Topics, "--topics", 1, 100);
+    size.PageWords = ParseWholeArgument(options.PageWords, "--page-words", 0, 10000);
+    size.Seed = ParseWholeArgument(options.Seed, "--seed", 0, 1L << 62);
+    const std::string& outDir = options.OutDir;
     if (outDir.empty()) throw UsageError("synth needs OUTDIR");
 
     TSeededRandom random(static_cast<std::uint64_t>(size.Seed));
@@ -205,6 +198,31 @@ int RunSynth(const Arguments& args) {
     }
     SetProgramRandom(nullptr);
     return 0;
+}
+
+} // namespace
+
+void AddSynthCommand(CLI::App& tool) {
+    auto options = std::make_shared<SynthOptions>();
+    CLI::App& synth =
+        AddCommand(tool, "synth",
+                   {"synth OUTDIR [--chapters N] [--questions N] [--terms N] [--scores N]\n"
+                    "                           [--topics N] [--page-words N] [--seed S]",
+                    "Writes a generated book of the given size into OUTDIR."},
+                   [options] { return RunSynth(*options); });
+    synth.add_option("OUTDIR", options->OutDir);
+    const auto number = [&](const char* name, std::string& value, const char* what,
+                            const char* placeholder = "N") {
+        synth.add_option(name, value, what)->type_name(placeholder);
+    };
+    number("--chapters", options->Chapters, "chapters in the book");
+    number("--questions", options->Questions, "questions in each chapter");
+    number("--terms", options->Terms, "glossary terms");
+    number("--scores", options->Scores, "saved scores in SCORES.SAV");
+    number("--topics", options->Topics, "topics in the book, each a page in every chapter");
+    number("--page-words", options->PageWords, "words of prose on each topic page, as many as fit");
+    number("--seed", options->Seed, "seed of the generator; the same seed writes the same book",
+           "S");
 }
 
 } // namespace quillara::tool

@@ -36,6 +36,21 @@ bool IsBreakSpace(char c) {
 }
 } // namespace
 
+bool StartsChoiceLabel(std::string_view text, std::size_t i) {
+    if (i == 0 || i + 3 >= text.size()) return false;
+    const char c = text[i];
+    const bool letter = (c >= 'A' && c <= 'E') || (c >= 'a' && c <= 'e');
+    return letter && IsBreakSpace(text[i - 1]) && (text[i + 1] == ')' || text[i + 1] == '.') &&
+           (text[i + 2] == ' ' || text[i + 2] == 8);
+}
+
+std::string ChoiceLetters(std::string_view text) {
+    std::string letters;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (StartsChoiceLabel(text, i)) letters += text[i];
+    return letters;
+}
+
 std::string BuildRtf(const TQuestion& question, const std::string& text, int fontSize) {
     std::string out = "{\\rtf1\\ansi \\fs" + std::to_string(fontSize * 2) + "\\pard\\li0\\fi0 ";
     const bool multipleChoice = question.Kind == qkMultipleChoice;
@@ -46,9 +61,7 @@ std::string BuildRtf(const TQuestion& question, const std::string& text, int fon
     std::size_t i = 1;
     while (i <= n) {
         const char c = s(i);
-        const bool letter = (c >= 'A' && c <= 'E') || (c >= 'a' && c <= 'e');
-        if (multipleChoice && letter && i > 1 && i + 2 < n && IsBreakSpace(s(i - 1)) &&
-            (s(i + 1) == ')' || s(i + 1) == '.') && (s(i + 2) == ' ' || s(i + 2) == 8)) {
+        if (multipleChoice && StartsChoiceLabel(text, i - 1)) {
             if (firstChoice) {
                 out += "\\pard\\li720\\fi-720\\tx360 ";
                 firstChoice = false;

@@ -29,6 +29,12 @@ template <typename Visit> void ForEachPlaceholderName(std::string_view text, Vis
 std::string ExpandText(const TQuestion& question, const TBookProperties& book,
                        TVariableValues& values, const TRegionalSettings& regional);
 
+// Whether a choice label ("A) " or "b. ") starts at index i of a Multiple Choice text: a letter A
+// to E after a blank or line break, then ")" or "." and a blank, not at the text's very ends.
+bool StartsChoiceLabel(std::string_view text, std::size_t i);
+// The letters of the choices a Multiple Choice text shows, in order, as written.
+std::string ChoiceLetters(std::string_view text);
+
 // The RTF document of the question box for an expanded text: choices of a Multiple Choice
 // question each start a paragraph with a hanging indent.
 std::string BuildRtf(const TQuestion& question, const std::string& text, int fontSize);

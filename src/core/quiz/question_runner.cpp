@@ -45,6 +45,16 @@ int RoundToPlacesOf(const TQuestion& question) {
     return static_cast<int>(places);
 }
 
+std::optional<Extended> ExpectedAnswerOf(const TQuestion& question, Extended value) {
+    return Rounded(RoundToPlacesOf(question), value);
+}
+
+std::string ExpectedAnswerText(const TQuestion& question, Extended expected,
+                               const TRegionalSettings& regional) {
+    return FormatFixed(expected, 18, std::clamp(RoundToPlacesOf(question), 0, MaxRoundingPlaces),
+                       regional);
+}
+
 std::string RoundToText(Extended roundTo) {
     TQuestion question;
     question.RoundTo = roundTo;
@@ -159,7 +169,7 @@ void TQuestionRunner::ComputeExpectedAnswer(const TQuestion& question, TShownQue
     }
     try {
         if (const auto value =
-                Rounded(RoundToPlacesOf(question), Evaluate(formula, Book.Scope(Values)))) {
+                ExpectedAnswerOf(question, Evaluate(formula, Book.Scope(Values)))) {
             Expected = *value;
             return;
         }
@@ -191,7 +201,7 @@ TJudgement TQuestionRunner::SubmitAnswer(std::string_view answer) {
         // A number too large to round cannot be the expected answer: it is judged wrong.
         const auto rounded = Rounded(places, typed);
         verdict.Correct = rounded && *rounded == Expected;
-        right = FormatFixed(Expected, 18, std::clamp(places, 0, MaxRoundingPlaces), Regional);
+        right = ExpectedAnswerText(*question, Expected, Regional);
         if (!verdict.Correct)
             verdict.ExpectedAnswerMessage = right + " is the expected answer.  If your answer is " +
                                             "close, the difference may be due to rounding error.";

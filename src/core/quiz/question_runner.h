@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -137,5 +138,11 @@ constexpr std::string_view RetakePrefix = "Retake of ";
 std::string RoundToText(Extended roundTo);
 // The places a word problem's answer is rounded to: its RoundTo truncated to a whole number.
 int RoundToPlacesOf(const TQuestion& question);
+// A word problem's expected answer from the value of its formula, rounded as answers are judged;
+// nothing when the value is too large to round or rounds into nothing.
+std::optional<Extended> ExpectedAnswerOf(const TQuestion& question, Extended value);
+// An expected answer as the answer response writes it: fixed to the question's places.
+std::string ExpectedAnswerText(const TQuestion& question, Extended expected,
+                               const TRegionalSettings& regional);
 
 } // namespace quillara

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+
+namespace quillara::tool {
+
+struct TCheckCounts {
+    int Errors = 0;
+    int Warnings = 0;
+};
+
+// Writes to `out` everything in the book in `dir` that would go wrong or look wrong for a student,
+// a line each, "FILE: PLACE: error|warning: MESSAGE", every line begun with `lead`; only the
+// errors when errorsOnly. Word problems are tried on draws from a fixed seed, so a book gets the
+// same findings every time.
+TCheckCounts CheckBook(const std::filesystem::path& dir, std::ostream& out,
+                       const std::string& lead = {}, bool errorsOnly = false);
+
+} // namespace quillara::tool
