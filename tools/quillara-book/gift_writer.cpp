@@ -1,6 +1,6 @@
 #include "gift_writer.h"
 
-#include <charconv>
+#include "quiz_file_text.h"
 
 namespace quillara::tool {
 
@@ -17,12 +17,6 @@ std::string Escaped(std::string_view text) {
         out += c;
     }
     return out;
-}
-
-std::string Number(double value) {
-    char text[64];
-    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
-    return error == std::errc() ? std::string(text, end) : "0";
 }
 
 std::string Feedback(const std::string& general) {
@@ -46,7 +40,7 @@ std::string WriteGift(const std::vector<TImportedQuestion>& questions) {
             out += "\n";
             break;
         case TImportedKind::Numerical:
-            out += "#" + q.Formula + ":" + Number(q.Tolerance);
+            out += "#" + q.Formula + ":" + QuizNumberText(q.Tolerance);
             break;
         default:
             break;

@@ -1,5 +1,7 @@
 #include "moodle_xml_writer.h"
 
+#include "quiz_file_text.h"
+
 #include <charconv>
 #include <cmath>
 #include <libxml/xmlwriter.h>
@@ -31,12 +33,6 @@ std::string Html(std::string_view text) {
         }
     }
     return out;
-}
-
-std::string Number(double value) {
-    char text[64];
-    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
-    return error == std::errc() ? std::string(text, end) : "0";
 }
 
 std::string Fixed(double value, int decimals) {
@@ -117,7 +113,7 @@ private:
 
 void WriteAnswer(TXmlOut& out, double fraction, const std::string& text, const char* format) {
     out.Start("answer");
-    out.Attribute("fraction", Number(fraction));
+    out.Attribute("fraction", QuizNumberText(fraction));
     out.Attribute("format", format);
     out.Element("text", text);
     out.HtmlElement("feedback", "");
@@ -175,7 +171,7 @@ void WriteQuestion(TXmlOut& out, const TImportedQuestion& q, std::size_t number)
         out.Start("answer");
         out.Attribute("fraction", "100");
         out.Element("text", q.Formula);
-        out.Element("tolerance", Number(q.Tolerance));
+        out.Element("tolerance", QuizNumberText(q.Tolerance));
         out.HtmlElement("feedback", "");
         out.End();
         break;
@@ -187,7 +183,7 @@ void WriteQuestion(TXmlOut& out, const TImportedQuestion& q, std::size_t number)
         out.Start("answer");
         out.Attribute("fraction", "100");
         out.Element("text", q.Formula);
-        out.Element("tolerance", Number(q.Tolerance));
+        out.Element("tolerance", QuizNumberText(q.Tolerance));
         out.Element("tolerancetype", "2");       // nominal: plus or minus the tolerance
         out.Element("correctanswerformat", "1"); // decimal places
         out.Element("correctanswerlength", std::to_string(q.AnswerDecimals.value_or(0)));

@@ -34,4 +34,10 @@ int DecimalsWritten(std::string_view number) {
     return static_cast<int>(std::min(decimals.size(), decimals.find_first_not_of("0123456789")));
 }
 
+std::string QuizNumberText(double value) {
+    char text[64];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
+    return error == std::errc() ? std::string(text, end) : "0";
+}
+
 } // namespace quillara::tool

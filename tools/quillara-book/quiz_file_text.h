@@ -1,11 +1,12 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quillara::tool {
 
-// What the quiz file readers share.
+// What the quiz file readers and writers share.
 
 // The text without the blanks at its ends.
 std::string_view Trim(std::string_view text);
@@ -16,5 +17,8 @@ std::optional<double> QuizNumber(std::string_view text);
 
 // The places after the point with which a number is written: 2 for "3.50", 0 for "12".
 int DecimalsWritten(std::string_view number);
+
+// A number as quiz files are written: the shortest text that reads back as the same number.
+std::string QuizNumberText(double value);
 
 } // namespace quillara::tool
