@@ -7,7 +7,6 @@
 
 #include <QMainWindow>
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <set>
 #include <string_view>

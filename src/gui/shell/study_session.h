@@ -20,6 +20,12 @@ namespace quillara::gui {
 extern const char* const GlossaryFailedMessage;
 extern const char* const ScoresNotSavedMessage;
 
+// A book definition of a version this program does not know.
+class TUnknownBookVersion : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // What the student is studying: the open book with its settings, its glossary, the score history,
 // the chapter chosen and the attempt in progress. Views read it and follow its signals; what
 // goes wrong is told through Failed (and what the student should know through Told), which the
@@ -112,12 +118,6 @@ private:
     TScoreHistory History;
     TScorePlace Place;
     std::function<void()> EndRunning;
-};
-
-// A book definition of a version this program does not know.
-class TUnknownBookVersion : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
 };
 
 } // namespace quillara::gui
