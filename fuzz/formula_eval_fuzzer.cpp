@@ -1,19 +1,21 @@
 // Formula text compiled and evaluated among a few variables and declared functions, one of them
 // calling itself and one whose calls fan out. The input's first line, when it has several, is
 // declared as one more function. Syntax errors and evaluation errors are expected outcomes; a
-// crash, a hang, undefined behaviour, a leak, a non-finite result or a call that leaves its
-// arguments behind are bugs.
+// crash, a hang, undefined behaviour, a leak, a non-finite result or an evaluation that changes
+// a formula of the book are bugs.
 #include "core/formula/evaluator.h"
 #include "core/formula/formula.h"
 #include "core/formula/formula_scope.h"
 #include "core/formula/variable.h"
 #include "core/platform/random_source.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -65,20 +67,51 @@ struct Book {
     }
 };
 
-// Whatever a call does, it hands the caller's arguments back when it ends.
-void RequireNoArgumentsLeft(const Book& book) {
-    for (const auto& formula : book.Formulas)
-        Require(formula->Arguments == nullptr && formula->ArgumentCount == 0);
+// What a formula holds that an evaluation could change.
+struct FormulaState {
+    std::string Name;
+    bool Compiled;
+    bool HasDeclaration;
+    std::string SecondText;
+    std::optional<std::vector<std::string>> Parameters;
+    std::vector<TFormulaNode> Nodes;
+    std::string Source;
+    std::uint8_t RecordVersion;
+    long Compilations;
+};
+
+bool SameNode(const TFormulaNode& a, const TFormulaNode& b) {
+    return a.NodeKind == b.NodeKind && a.Text == b.Text &&
+           (a.Value == b.Value || (std::isnan(a.Value) && std::isnan(b.Value)));
 }
 
+FormulaState StateOf(const TFormula& f) {
+    return {f.Name,  f.Compiled, f.HasDeclaration, f.SecondText,    f.Parameters,
+            f.Nodes, f.Source,   f.RecordVersion,  f.Compilations()};
+}
+
+bool Same(const FormulaState& a, const FormulaState& b) {
+    return a.Name == b.Name && a.Compiled == b.Compiled && a.HasDeclaration == b.HasDeclaration &&
+           a.SecondText == b.SecondText && a.Parameters == b.Parameters && a.Source == b.Source &&
+           a.RecordVersion == b.RecordVersion && a.Compilations == b.Compilations &&
+           a.Nodes.size() == b.Nodes.size() &&
+           std::equal(a.Nodes.begin(), a.Nodes.end(), b.Nodes.begin(), SameNode);
+}
+
+// Whatever an evaluation does, the formulas it calls are as they were.
 void EvaluateChecked(const Book& book, TFormula& formula, bool compiles) {
+    std::vector<FormulaState> before;
+    for (const auto& f : book.Formulas)
+        if (f.get() != &formula) before.push_back(StateOf(*f));
     try {
         const Extended value = Evaluate(formula, book.Scope);
         Require(std::isfinite(value));
         if (!compiles) Require(value == 0);
     } catch (const EInvalidOperation&) {
     }
-    RequireNoArgumentsLeft(book);
+    std::size_t i = 0;
+    for (const auto& f : book.Formulas)
+        if (f.get() != &formula) Require(Same(before[i++], StateOf(*f)));
 }
 
 } // namespace

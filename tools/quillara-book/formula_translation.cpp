@@ -250,7 +250,7 @@ public:
 
 private:
     TExpr CallOf(const std::string& name, std::vector<TExpr>& values) {
-        TFormula* called = Scope.FindFormula(name);
+        const TFormula* called = Scope.FindFormula(name);
         if (!called) throw TFailure("it calls " + name + ", which the book does not declare");
         const std::size_t count = called->Parameters ? called->Parameters->size() : 0;
         if (count > values.size()) throw TFailure(name + " is given too few arguments");

@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillara {
@@ -64,34 +66,21 @@ Extended Apply(char op, Extended left, Extended right) {
     }
 }
 
-// One level of formula calls: the called formula sees the caller's arguments while it runs.
-// They are put back afterwards, so that neither a recursive call nor a later direct evaluation
-// reads an array that belonged to a finished call.
-class TCallFrame {
+// One level of formula calls, counted while the called formula runs.
+class TCallDepth {
 public:
-    TCallFrame(TFormula& formula, const TArguments& arguments, int argumentCount, int& depth)
-        : Formula(formula), SavedArguments(formula.Arguments), SavedCount(formula.ArgumentCount),
-          Depth(depth) {
+    TCallDepth(const TFormula& formula, int& depth) : Depth(depth) {
         if (Depth >= MaxCallDepth)
             throw EInvalidOperation("Formula calls nested more than " +
                                     std::to_string(MaxCallDepth) + " deep at \"" + formula.Name +
                                     "\": does a formula call itself?");
         ++Depth;
-        formula.Arguments = &arguments;
-        formula.ArgumentCount = static_cast<std::uint8_t>(argumentCount);
     }
-    ~TCallFrame() {
-        Formula.Arguments = SavedArguments;
-        Formula.ArgumentCount = SavedCount;
-        --Depth;
-    }
-    TCallFrame(const TCallFrame&) = delete;
-    TCallFrame& operator=(const TCallFrame&) = delete;
+    ~TCallDepth() { --Depth; }
+    TCallDepth(const TCallDepth&) = delete;
+    TCallDepth& operator=(const TCallDepth&) = delete;
 
 private:
-    TFormula& Formula;
-    const TArguments* SavedArguments;
-    std::uint8_t SavedCount;
     int& Depth;
 };
 
@@ -110,18 +99,19 @@ struct TPendingValue {
     Extended Result;
 };
 
-Extended ValueOf(const TFormula& formula, const TPendingValue& value, const TFormulaScope& scope) {
-    return value.Node ? EvaluateNode(formula, *value.Node, scope) : value.Result;
+Extended ValueOf(const TCallArguments& arguments, const TPendingValue& value,
+                 const TFormulaScope& scope) {
+    return value.Node ? EvaluateNode(*value.Node, arguments, scope) : value.Result;
 }
 
 // `values` holds the values of every evaluation in progress; this one's begin at `base`.
-void ReduceOperator(const TFormula& formula, const TFormulaScope& scope,
+void ReduceOperator(const TCallArguments& arguments, const TFormulaScope& scope,
                     std::vector<TPendingValue>& values, std::size_t base, const std::string& op) {
     if (!IsArithmetic(op)) StrayOperator(op);
     if (values.size() - base < 2)
         throw EInvalidOperation("The operator \"" + op + "\" is missing an operand");
-    const Extended left = ValueOf(formula, values[values.size() - 2], scope);
-    const Extended right = ValueOf(formula, values.back(), scope);
+    const Extended left = ValueOf(arguments, values[values.size() - 2], scope);
+    const Extended right = ValueOf(arguments, values.back(), scope);
     const Extended result = Apply(op[0], left, right);
     values.pop_back();
     values.back() = TPendingValue(result);
@@ -135,58 +125,64 @@ public:
     // Room for the values of any word problem's formula and the functions it calls, taken once.
     explicit TEvaluation(const TFormulaScope& scope) : Scope(scope) { Values.reserve(32); }
 
+    // The caller's own formula, compiled here when its source changed.
     Extended Evaluate(TFormula& formula) {
-        bool compiled = false;
         try {
-            compiled = formula.CompileIfChanged(nullptr);
+            formula.CompileIfChanged(nullptr);
         } catch (const EFormulaSyntaxError& e) {
             // A source that cannot even be turned into nodes ends the evaluation like any other
             // failure, so callers of an evaluation have one kind of error to catch.
             throw EInvalidOperation(e.what());
         }
+        return Reduce(formula, TCallArguments{});
+    }
+
+    Extended Call(const TFormula& formula, int argumentCount, const TArguments& arguments) {
+        if (argumentCount < 0 || argumentCount > static_cast<int>(arguments.size()))
+            throw EInvalidOperation("A call passes 0 to 10 arguments, not " +
+                                    std::to_string(argumentCount));
+        SpendCall(formula);
+        TCallDepth depth(formula, Depth);
+        if (const TBuiltinFunction* builtin = FindBuiltinFunction(formula.Name))
+            return Checked(builtin->Compute(arguments, argumentCount));
+        return Reduce(CompiledForm(formula), TCallArguments{&arguments, argumentCount});
+    }
+
+private:
+    // Reduces a compiled formula, its argument nodes reading `arguments`.
+    Extended Reduce(const TFormula& formula, const TCallArguments& arguments) {
         SpendNodes(formula);
-        if (!compiled || formula.Nodes.empty()) return 0;
+        if (!formula.Compiled || formula.Nodes.empty()) return 0;
 
         // A lone operator is no value; a lone call of a function without parameters is reduced.
         // A variable read alone is checked like any result: whatever set it, no value that is
         // not a number leaves an evaluation.
         if (formula.Nodes.size() == 1 && formula.Nodes.front().NodeKind != nkCall)
-            return Checked(EvaluateNode(formula, formula.Nodes.front(), Scope));
+            return Checked(EvaluateNode(formula.Nodes.front(), arguments, Scope));
 
         // Nothing below changes the node list: a nested evaluation of the same formula (a call
-        // of itself) finds it compiled and reads it alongside. The calls it makes stack their
-        // values above this one's and take them off again.
+        // of itself) reads it alongside with arguments of its own. The calls it makes stack
+        // their values above this one's and take them off again.
         const std::size_t base = Values.size();
         for (const TFormulaNode& node : formula.Nodes) {
             if (node.NodeKind == nkOperator)
-                ReduceOperator(formula, Scope, Values, base, node.Text);
+                ReduceOperator(arguments, Scope, Values, base, node.Text);
             else if (node.NodeKind == nkCall)
-                ReduceCall(formula, base, node.Text);
+                ReduceCall(arguments, base, node.Text);
             else
                 Values.emplace_back(&node);
         }
         if (Values.size() - base != 1)
             throw EInvalidOperation(
                 "The formula leaves more than one value: an operator is missing");
-        const Extended result = Checked(ValueOf(formula, Values[base], Scope));
+        const Extended result = Checked(ValueOf(arguments, Values[base], Scope));
         Values.erase(Values.begin() + static_cast<std::ptrdiff_t>(base), Values.end());
         return result;
     }
 
-    Extended Call(TFormula& formula, int argumentCount, const TArguments& arguments) {
-        if (argumentCount < 0 || argumentCount > static_cast<int>(arguments.size()))
-            throw EInvalidOperation("A call passes 0 to 10 arguments, not " +
-                                    std::to_string(argumentCount));
-        SpendCall(formula);
-        TCallFrame frame(formula, arguments, argumentCount, Depth);
-        if (const TBuiltinFunction* builtin = FindBuiltinFunction(formula.Name))
-            return Checked(builtin->Compute(arguments, argumentCount));
-        return Evaluate(formula);
-    }
-
-private:
-    void ReduceCall(const TFormula& formula, std::size_t base, const std::string& name) {
-        TFormula* called = Scope.FindFormula(name);
+    // `arguments` are those of the formula whose call node this is.
+    void ReduceCall(const TCallArguments& arguments, std::size_t base, const std::string& name) {
+        const TFormula* called = Scope.FindFormula(name);
         if (!called) throw EInvalidOperation("Unknown function: " + name);
         const std::size_t k = called->Parameters ? called->Parameters->size() : 0;
         if (k > std::tuple_size_v<TArguments>)
@@ -195,13 +191,31 @@ private:
             throw EInvalidOperation("The function \"" + name + "\" takes " + std::to_string(k) +
                                     " arguments but fewer were given");
         // The k values before the call are its arguments, the leftmost in the first slot.
-        TArguments arguments{};
+        TArguments passed{};
         const std::size_t first = Values.size() - k;
         for (std::size_t j = 0; j < k; ++j)
-            arguments[j] = ValueOf(formula, Values[first + j], Scope);
-        const Extended result = Call(*called, static_cast<int>(k), arguments);
+            passed[j] = ValueOf(arguments, Values[first + j], Scope);
+        const Extended result = Call(*called, static_cast<int>(k), passed);
         Values.erase(Values.begin() + static_cast<std::ptrdiff_t>(first), Values.end());
         Values.emplace_back(result);
+    }
+
+    // The called formula itself when its node list is that of its present source, as every
+    // formula of a book is; otherwise a copy compiled for this evaluation, which gives what
+    // compiling the formula would give while the formula stays as it is. The copy serves every
+    // later call of the formula in this evaluation.
+    const TFormula& CompiledForm(const TFormula& formula) {
+        if (formula.IsCompiledAsIs()) return formula;
+        for (const auto& [original, copy] : Recompiled)
+            if (original == &formula) return *copy;
+        auto copy = std::make_unique<TFormula>(formula);
+        try {
+            copy->CompileIfChanged(nullptr);
+        } catch (const EFormulaSyntaxError& e) {
+            throw EInvalidOperation(e.what());
+        }
+        Recompiled.emplace_back(&formula, std::move(copy));
+        return *Recompiled.back().second;
     }
 
     void SpendCall(const TFormula& formula) {
@@ -222,6 +236,8 @@ private:
     const TFormulaScope& Scope;
     // The values of every evaluation in progress, a called formula's above its caller's.
     std::vector<TPendingValue> Values;
+    // Copies of called formulas whose node lists were not those of their sources.
+    std::vector<std::pair<const TFormula*, std::unique_ptr<TFormula>>> Recompiled;
     int Depth = 0;
     long Calls = 0;
     long Nodes = 0;
@@ -233,12 +249,12 @@ Extended Evaluate(TFormula& formula, const TFormulaScope& scope) {
     return TEvaluation(scope).Evaluate(formula);
 }
 
-Extended Call(TFormula& formula, int argumentCount, const TArguments& arguments,
+Extended Call(const TFormula& formula, int argumentCount, const TArguments& arguments,
               const TFormulaScope& scope) {
     return TEvaluation(scope).Call(formula, argumentCount, arguments);
 }
 
-Extended EvaluateNode(const TFormula& formula, const TFormulaNode& node,
+Extended EvaluateNode(const TFormulaNode& node, const TCallArguments& arguments,
                       const TFormulaScope& scope) {
     switch (node.NodeKind) {
     case nkNumber:
@@ -252,15 +268,15 @@ Extended EvaluateNode(const TFormula& formula, const TFormulaNode& node,
         std::size_t n = 1;
         while (n < 10 && node.Value >= static_cast<Extended>(n + 1))
             ++n;
-        if (!formula.Arguments || n > formula.ArgumentCount) {
+        if (!arguments.Values || n > static_cast<std::size_t>(arguments.Count)) {
             const std::string reference = "{" + std::to_string(n) + "}";
-            if (!formula.Arguments)
+            if (!arguments.Values)
                 throw EInvalidOperation("Argument " + reference +
                                         " is used outside a function call");
             throw EInvalidOperation("Argument " + reference + " is used but the call passed " +
-                                    std::to_string(formula.ArgumentCount));
+                                    std::to_string(arguments.Count));
         }
-        return (*formula.Arguments)[n - 1];
+        return (*arguments.Values)[n - 1];
     }
     case nkVariable: {
         const TVarible* variable = scope.FindVariable(node.Text);

@@ -59,9 +59,12 @@ bool TFormula::Compile(std::vector<std::string>* messages) {
     return Compiled;
 }
 
+bool TFormula::IsCompiledAsIs() const {
+    return CompiledSource && *CompiledSource == Source && CompiledAsDeclaration == HasDeclaration;
+}
+
 bool TFormula::CompileIfChanged(std::vector<std::string>* messages) {
-    if (CompiledSource && *CompiledSource == Source && CompiledAsDeclaration == HasDeclaration)
-        return Compiled;
+    if (IsCompiledAsIs()) return Compiled;
     return Compile(messages);
 }
 

@@ -36,7 +36,8 @@ public:
 using TArguments = std::array<Extended, 10>;
 
 // A declaration "name(parameters) = expression" or a bare expression, compiled into a postfix
-// node list. A declaration is called by name through the scope of the book that owns it.
+// node list. A declaration is called by name through the scope of the book that owns it; a call
+// only reads it, so one formula serves any number of evaluations at once.
 class TFormula {
 public:
     // From a formula record of the book definition: compiles at once, discarding the messages.
@@ -51,12 +52,13 @@ public:
     // evaluated again and again is parsed once; returns Compiled. A formula whose last compile
     // failed the same way again adds no new messages.
     bool CompileIfChanged(std::vector<std::string>* messages);
+    // Whether Nodes were built from the present Source and form, so CompileIfChanged would
+    // leave the formula as it is.
+    bool IsCompiledAsIs() const;
     // How many times Nodes were built, for those who check that compiled forms are reused.
     long Compilations() const { return CompileCount; }
 
     std::string Name;
-    const TArguments* Arguments = nullptr;
-    std::uint8_t ArgumentCount = 0;
     bool Compiled = false;
     bool HasDeclaration = false;
     std::string SecondText;

@@ -12,7 +12,7 @@ const TVarible* TFormulaScope::FindVariable(std::string_view bracedName) const {
     return nullptr;
 }
 
-TFormula* TFormulaScope::FindFormula(std::string_view name) const {
+const TFormula* TFormulaScope::FindFormula(std::string_view name) const {
     for (const auto& formula : *Formulas)
         if (formula->Name == name) return formula.get();
     return nullptr;

@@ -14,8 +14,8 @@ using TFormulaList = std::vector<std::unique_ptr<TFormula>>;
 
 // The variables and formulas a formula can name, a book's own or a set that a tool or a test
 // puts together, with the figures an attempt drew for those variables. It reads the lists and
-// the figures as they stand at each look-up and owns nothing, so they must outlive it. Lists are
-// in creation order, and the first of two equal names wins.
+// the figures as they stand at each look-up, changes none of them and owns nothing, so they must
+// outlive it. Lists are in creation order, and the first of two equal names wins.
 class TFormulaScope {
 public:
     TFormulaScope(const TVariableList& variables, const TFormulaList& formulas,
@@ -26,7 +26,7 @@ public:
     // The first variable whose "{Name}" equals the text exactly.
     const TVarible* FindVariable(std::string_view bracedName) const;
     // The first formula whose Name equals the name exactly.
-    TFormula* FindFormula(std::string_view name) const;
+    const TFormula* FindFormula(std::string_view name) const;
     // The figure drawn for a variable of this scope.
     Extended ValueOf(const TVarible& variable) const { return Values->ValueOf(variable); }
 

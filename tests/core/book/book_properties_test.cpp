@@ -4,15 +4,19 @@
 #include "core/book/question_text.h"
 #include "core/formula/evaluator.h"
 #include "core/io/book_errors.h"
+#include "formula_fields.h"
 #include "scripted_random.h"
 #include "temp_book_dir.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace quillara {
 namespace {
 
+using testing::FieldsOf;
+using testing::FormulaFields;
 using testing::ScriptedRandom;
 using testing::TempBookDir;
 
@@ -407,6 +411,88 @@ TEST(BookDefinition, AttemptsOverOneBookKeepTheirOwnFigures) {
     EXPECT_EQ(Evaluate(answer, book->Scope(quiz)), 60);
     const TVariableValues none;
     EXPECT_EQ(Evaluate(answer, book->Scope(none)), 0);
+}
+
+// Evaluating reads the book's formulas and writes none of them: a call's arguments belong to the
+// evaluation, so calls of one formula nested in each other, or made by two evaluations at once,
+// each see their own.
+TEST(BookDefinition, EvaluatingLeavesTheBooksFormulasAsTheyWereRead) {
+    TBookProperties written;
+    written.ChapterNames = {"One"};
+    written.Variables.push_back(std::make_unique<TVarible>(
+        "n", vkNumber, TReal48::FromExtended(1), TReal48::FromExtended(100), 0, std::nullopt));
+    for (const char* source :
+         {"twice(x) = {1}*2", "five(x) = twice(twice({1}))+{1}", "loop(x) = loop({1}+1)",
+          "ping(x) = 1+pong({1})", "pong(x) = ping({1}-1)", "sqrt(x) = 0"})
+        written.Formulas.push_back(std::make_unique<TFormula>(true, source, ""));
+    const std::unique_ptr<const TBookProperties> book =
+        Read(WriteBookProperties(written, 5, UsSettings));
+    std::vector<FormulaFields> asRead;
+    for (const auto& formula : book->Formulas)
+        asRead.push_back(FieldsOf(*formula));
+
+    const TVarible& n = *book->Variables[0];
+    TVariableValues quiz;
+    quiz.Set(n, 5);
+    TVariableValues test;
+    test.Set(n, 7);
+    const auto answer = [&](const std::string& source, const TVariableValues& values) {
+        TFormula formula(2);
+        formula.Source = source;
+        try {
+            return std::to_string(static_cast<double>(Evaluate(formula, book->Scope(values))));
+        } catch (const EInvalidOperation& e) {
+            return std::string(e.what());
+        }
+    };
+    const std::string tooDeep = "Formula calls nested more than 256 deep at ";
+    const struct {
+        const char* Source;
+        std::string WithQuiz;
+        std::string WithTest;
+    } cases[] = {
+        {"five({n})", "25.000000", "35.000000"},
+        {"twice(five({n}))-five(twice({n}))", "0.000000", "0.000000"},
+        {"sqrt(five({n})*five({n}))+{n}", "30.000000", "42.000000"},
+        {"loop({n})", tooDeep + "\"loop\": does a formula call itself?",
+         tooDeep + "\"loop\": does a formula call itself?"},
+        {"five(ping({n}))", tooDeep + "\"ping\": does a formula call itself?",
+         tooDeep + "\"ping\": does a formula call itself?"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Source);
+        EXPECT_EQ(answer(c.Source, quiz), c.WithQuiz);
+        EXPECT_EQ(answer(c.Source, test), c.WithTest);
+        EXPECT_EQ(answer(c.Source, quiz), c.WithQuiz) << "the other attempt left nothing behind";
+    }
+
+    // A book's formula called directly, as a const formula.
+    const TFormula& five = *book->Formulas[1];
+    EXPECT_EQ(Call(five, 1, TArguments{3}, book->Scope(quiz)), 15);
+    EXPECT_THROW(Evaluate(*std::make_unique<TFormula>(five), book->Scope(quiz)), EInvalidOperation)
+        << "outside a call, the copy's own argument is missing";
+
+    // Two attempts evaluating over the one book at the same time.
+    const auto evaluateMany = [&](const TVariableValues& values, Extended expected,
+                                  bool& allRight) {
+        TFormula formula(2);
+        formula.Source = "five({n})+five(five({n}))";
+        allRight = true;
+        for (int i = 0; i < 2000; ++i)
+            if (Evaluate(formula, book->Scope(values)) != expected) allRight = false;
+    };
+    bool quizRight = false;
+    bool testRight = false;
+    std::thread quizThread(evaluateMany, std::cref(quiz), 150, std::ref(quizRight));
+    std::thread testThread(evaluateMany, std::cref(test), 210, std::ref(testRight));
+    quizThread.join();
+    testThread.join();
+    EXPECT_TRUE(quizRight);
+    EXPECT_TRUE(testRight);
+
+    ASSERT_EQ(book->Formulas.size(), asRead.size());
+    for (std::size_t i = 0; i < asRead.size(); ++i)
+        EXPECT_EQ(FieldsOf(*book->Formulas[i]), asRead[i]) << "formula " << i;
 }
 
 } // namespace

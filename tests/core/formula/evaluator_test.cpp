@@ -1,6 +1,7 @@
 #include "core/formula/evaluator.h"
 #include "core/formula/formula_scope.h"
 #include "core/formula/variable.h"
+#include "formula_fields.h"
 #include "scripted_random.h"
 
 #include <cmath>
@@ -12,6 +13,29 @@
 
 namespace quillara {
 namespace {
+
+using testing::FieldsOf;
+using testing::FormulaFields;
+
+// The message of the failure an evaluation or a call ends with.
+std::string EvalErrorOf(TFormula& formula, const TFormulaScope& scope) {
+    try {
+        Evaluate(formula, scope);
+    } catch (const EInvalidOperation& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+std::string CallErrorOf(const TFormula& formula, int count, const TArguments& arguments,
+                        const TFormulaScope& scope) {
+    try {
+        Call(formula, count, arguments, scope);
+    } catch (const EInvalidOperation& e) {
+        return e.what();
+    }
+    return "no error";
+}
 
 // The variables and functions that the formulas of a test can name, and the evaluation of a
 // bare expression among them, as the question runner does it.
@@ -115,11 +139,10 @@ TEST(Evaluate, ChoiceVariableContributesItsEntryNumber) {
 
 TEST(EvaluateNode, ValueNodesAndTheRest) {
     const Symbols none;
-    TFormula formula(2);
-    EXPECT_EQ(EvaluateNode(formula, {nkNumber, 2.5L, {}}, none.Scope), 2.5L);
+    EXPECT_EQ(EvaluateNode({nkNumber, 2.5L, {}}, {}, none.Scope), 2.5L);
     for (std::uint8_t kind : std::vector<std::uint8_t>{nkOperator, nkCall, 0, 200}) {
         try {
-            EvaluateNode(formula, {kind, 0, "+"}, none.Scope);
+            EvaluateNode({kind, 0, "+"}, {}, none.Scope);
             ADD_FAILURE() << "kind " << int(kind) << " gave a value";
         } catch (const EInvalidOperation& e) {
             EXPECT_EQ(std::string(e.what()),
@@ -127,14 +150,13 @@ TEST(EvaluateNode, ValueNodesAndTheRest) {
         }
     }
     // Argument numbers that no compile produces are refused rather than read.
-    const TArguments arguments{1, 2, 3};
-    formula.Arguments = &arguments;
-    formula.ArgumentCount = 3;
-    EXPECT_EQ(EvaluateNode(formula, {nkArgument, 3, {}}, none.Scope), 3);
-    EXPECT_EQ(EvaluateNode(formula, {nkArgument, 1.9L, {}}, none.Scope), 1);
+    const TArguments values{1, 2, 3};
+    const TCallArguments arguments{&values, 3};
+    EXPECT_EQ(EvaluateNode({nkArgument, 3, {}}, arguments, none.Scope), 3);
+    EXPECT_EQ(EvaluateNode({nkArgument, 1.9L, {}}, arguments, none.Scope), 1);
     for (Extended n : {Extended(0), Extended(4), Extended(11), Extended(-1),
                        std::numeric_limits<Extended>::quiet_NaN()})
-        EXPECT_THROW(EvaluateNode(formula, {nkArgument, n, {}}, none.Scope), EInvalidOperation);
+        EXPECT_THROW(EvaluateNode({nkArgument, n, {}}, arguments, none.Scope), EInvalidOperation);
 }
 
 TEST(Call, ArgumentsFillSlotsFromTheLeft) {
@@ -168,9 +190,10 @@ TEST(Call, ArgumentReferencesOutsideTheCallFail) {
 
     // After a call the formula no longer sees that call's arguments.
     EXPECT_EQ(s.Eval("first(8)"), 8);
-    EXPECT_EQ(first.Arguments, nullptr);
-    EXPECT_EQ(first.ArgumentCount, 0);
     EXPECT_THROW(Evaluate(first, s.Scope), EInvalidOperation);
+    EXPECT_EQ(EvalErrorOf(first, s.Scope), "Argument {1} is used outside a function call");
+    const TArguments none{};
+    EXPECT_EQ(CallErrorOf(first, 0, none, s.Scope), "Argument {1} is used but the call passed 0");
 }
 
 TEST(Call, TenParametersAtMost) {
@@ -201,9 +224,55 @@ TEST(Call, FormulasThatDoNotCompileGiveZeroButSyntaxErrorsFail) {
     EXPECT_THROW(s.Eval("(1+2))"), EInvalidOperation);
 }
 
+// A called formula whose node list is not that of its present source gives what compiling it
+// would give, and is left as it is: not compiled, changed since its compile, or failing.
+TEST(Call, CalledFormulasInAnyCompileStateAreOnlyRead) {
+    const struct {
+        const char* Declaration;
+        void (*Change)(TFormula&);
+        const char* Expression;
+        std::string Expected;
+    } cases[] = {
+        {"g(x) = {1}", [](TFormula& f) { f.Source = "g(x) = {1}*10"; }, "g(2)+g(3)",
+         "no error, value 50.000000"},
+        {"g(x) = {1}", [](TFormula& f) { f.Source = "g(x) = {1} $ 1"; }, "g(2)+1",
+         "no error, value 1.000000"},
+        {"g(x) = {1}", [](TFormula& f) { f.Source = "g(x) = {1})"; }, "g(2)",
+         "A \")\" has no matching \"(\""},
+        {"g(x) = {1}", [](TFormula& f) { f.Source = "g(x) = g({1})"; }, "g(2)",
+         "Formula calls nested more than 256 deep at \"g\": does a formula call itself?"},
+        // Never compiled: the look-up finds no parameters, so the call passes none.
+        {"",
+         [](TFormula& f) {
+             f.Name = "g";
+             f.Source = "g(x) = {1}";
+         },
+         "g(2)", "Argument {1} is used but the call passed 0"},
+        {"",
+         [](TFormula& f) {
+             f.Name = "g";
+             f.Source = "g() = 4";
+         },
+         "g()*2", "no error, value 8.000000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Expression);
+        Symbols s;
+        TFormula& called = c.Declaration[0]
+                               ? s.Declare(c.Declaration)
+                               : *s.Formulas.emplace_back(std::make_unique<TFormula>(1));
+        c.Change(called);
+        const FormulaFields before = FieldsOf(called);
+        EXPECT_EQ(s.EvalError(c.Expression), c.Expected);
+        EXPECT_EQ(s.EvalError(c.Expression), c.Expected) << "evaluated again";
+        EXPECT_EQ(FieldsOf(called), before);
+    }
+}
+
 TEST(Call, SelfCallsStopAtTheDepthLimit) {
     Symbols s;
     const TFormula& loop = s.Declare("loop(x) = loop({1}+1)");
+    const FormulaFields declared = FieldsOf(loop);
     s.Declare("ping(x) = pong({1})");
     s.Declare("pong(x) = 1+ping({1})");
     const std::string tail = " deep at \"loop\": does a formula call itself?";
@@ -211,7 +280,7 @@ TEST(Call, SelfCallsStopAtTheDepthLimit) {
     for (const char* source : {"loop(1)", "ping(1)", "2*pong(1)"}) {
         SCOPED_TRACE(source);
         EXPECT_NE(s.EvalError(source).find("nested more than 256 deep"), std::string::npos);
-        EXPECT_EQ(loop.Arguments, nullptr);
+        EXPECT_EQ(FieldsOf(loop), declared);
     }
 }
 
@@ -359,9 +428,14 @@ TEST(Evaluate, CompiledFormsAreReusedUntilTheSourceChanges) {
     answer.Source = "area({x}, 2)";
     EXPECT_EQ(Evaluate(answer, s.Scope), 10);
     EXPECT_EQ(answer.Compilations(), 2);
+    // A called formula is only read: changed since its compile, it is compiled afresh for each
+    // evaluation and stays as it was.
     area.Source = "area(w,h) = {1}+{2}";
+    const FormulaFields changed = FieldsOf(area);
     EXPECT_EQ(Evaluate(answer, s.Scope), 7);
-    EXPECT_EQ(area.Compilations(), declaredCompiles + 1);
+    EXPECT_EQ(Evaluate(answer, s.Scope), 7);
+    EXPECT_EQ(FieldsOf(area), changed);
+    EXPECT_EQ(area.Compilations(), declaredCompiles);
     answer.HasDeclaration = true;
     EXPECT_EQ(Evaluate(answer, s.Scope), 0) << "no declaration: does not compile, gives 0";
     EXPECT_EQ(answer.Compilations(), 3);
