@@ -1,26 +1,26 @@
 #include "gui/app/main_form.h"
 
-#include "gui/help/about_box.h"
-#include "gui/help/about_program.h"
-#include "gui/help/help_window.h"
 #include "gui/app/main_views.h"
 #include "gui/app/open_book_dialog.h"
 #include "gui/app/open_search_hit.h"
-#include "gui/shell/message_boxes.h"
 #include "gui/app/remembered.h"
-#include "gui/reading/view_authors_notes_frame.h"
-#include "gui/shell/view_host.h"
-#include "gui/reading/view_topic_frame.h"
 #include "gui/glossary/view_glossary_frame.h"
+#include "gui/help/about_box.h"
+#include "gui/help/about_program.h"
+#include "gui/help/help_window.h"
 #include "gui/quiz/answer_response_form.h"
+#include "gui/quiz/attempt_frame.h"
 #include "gui/quiz/matching_quiz_frame.h"
 #include "gui/quiz/select_chapter_form.h"
 #include "gui/quiz/test_window.h"
-#include "gui/quiz/attempt_frame.h"
+#include "gui/reading/view_authors_notes_frame.h"
+#include "gui/reading/view_topic_frame.h"
 #include "gui/scores/export_scores.h"
 #include "gui/scores/graph_score_frame.h"
 #include "gui/scores/view_score_frame.h"
 #include "gui/search/book_search_dialog.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/shell/view_host.h"
 #include "gui/widgets/accessible_name.h"
 #include "gui/widgets/book_picture.h"
 #include "gui/widgets/book_text.h"
@@ -32,6 +32,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -163,9 +164,11 @@ TMainForm::TMainForm(TStudySession& session, QWidget* parent)
             [this](const QString& message) { TMessageBoxes::Error(this, message); });
     connect(&Session, &TStudySession::Told, this,
             [this](const QString& message) { TMessageBoxes::Information(this, message); });
-    // The program does not go on with a book it cannot study.
-    connect(&Session, &TStudySession::BookUnusable, this,
-            [this] { QTimer::singleShot(0, this, &QWidget::close); });
+    // The program does not go on with a book it cannot study, nor starts on it again next time.
+    connect(&Session, &TStudySession::BookUnusable, this, [this] {
+        ForgetBook(Session.Folder());
+        QTimer::singleShot(0, this, &QWidget::close);
+    });
     connect(&Session, &TStudySession::ChapterChanged, this, &TMainForm::ShowChapter);
 }
 
@@ -401,8 +404,7 @@ void TMainForm::BuildNavigation(QWidget* panel) {
 void TMainForm::SetUpBook() {
     const TBookProperties& book = Session.Book();
     try {
-        const QImage cover = Session.Picture(CoverPictureFull, CoverRoom(),
-                                             devicePixelRatioF());
+        const QImage cover = Session.Picture(CoverPictureFull, CoverRoom(), devicePixelRatioF());
         Host->Cover()->setPixmap(QPixmap::fromImage(cover));
         const QSize shown = cover.deviceIndependentSize().toSize();
         Host->Cover()->setMinimumSize(shown.width() + 10, shown.height() + 20);
@@ -413,9 +415,9 @@ void TMainForm::SetUpBook() {
     }
     // Qt takes a single "[*]" in a title for the mark of a modified document and drops it; a
     // doubled one shows as the book has it.
-    setWindowTitle(
-        QStringLiteral("Quillara for ") +
-        FromBook(Session.Settings().SettingsSection).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+    setWindowTitle(QStringLiteral("Quillara for ") +
+                   FromBook(Session.Settings().SettingsSection)
+                       .replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
     ChapterChooser->clear();
     for (int n = 1; n <= std::min<int>(book.ChapterCount, 255); ++n)
         ChapterChooser->addItem(
@@ -432,7 +434,8 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::ShowBook() {
     const TBookProperties& book = Session.Book();
-    for (QAction* item : TopicItems) delete item;
+    for (QAction* item : TopicItems)
+        delete item;
     TopicItems.clear();
     for (const TChapterTopic& topic : book.Topics) {
         auto* item = new QAction(FromBook(topic.Title), ViewMenu);
@@ -668,11 +671,29 @@ bool TMainForm::EndAttemptsAndSave() {
 
 void TMainForm::ChooseBook() {
     TOpenBookDlg chooser(this);
+    // Where no book is, the chooser starts at the open one, as editors start at the open file.
+    chooser.StartInWhenNoBook(Session.Folder());
     if (chooser.ChooseBook() == QDialog::Accepted) OpenBook(chooser.SelectedDirectory());
 }
 
+namespace {
+
+// A folder as file menus show one: the home folder as ~, a long path cut in the middle, so that
+// the menu stays narrow and the book's own folder name shows.
+QString FolderAsShown(const QString& path, const QFontMetrics& metrics) {
+    const QString home = QDir::homePath();
+    QString shown = path;
+    if (home != QStringLiteral("/") && (path == home || path.startsWith(home + '/')))
+        shown = '~' + path.mid(home.size());
+    return metrics.elidedText(shown, Qt::ElideMiddle, 40 * metrics.averageCharWidth())
+        .replace('&', QStringLiteral("&&"));
+}
+
+} // namespace
+
 void TMainForm::ListRecentBooks() {
-    for (QAction* item : RecentBookItems) delete item;
+    for (QAction* item : RecentBookItems)
+        delete item;
     RecentBookItems.clear();
     std::error_code error;
     const std::filesystem::path folder = Session.Folder().empty() ? "." : Session.Folder();
@@ -682,12 +703,14 @@ void TMainForm::ListRecentBooks() {
     for (const TRecentBook& book : RecentBooks()) {
         if (std::filesystem::weakly_canonical(book.Directory, error) == open || n == 9) continue;
         ++n;
-        const QString folder = QString::fromStdString(book.Directory.string());
-        auto* item = new QAction(
-            QStringLiteral("&%1 %2 (%3)").arg(n).arg(QString(book.Title).replace('&', "&&"), folder),
-            FileMenu);
+        const QString path = QString::fromStdString(book.Directory.string());
+        auto* item = new QAction(QStringLiteral("&%1 %2 (%3)")
+                                     .arg(n)
+                                     .arg(QString(book.Title).replace('&', "&&"),
+                                          FolderAsShown(path, FileMenu->fontMetrics())),
+                                 FileMenu);
         item->setObjectName(QStringLiteral("RecentBook%1").arg(n));
-        item->setToolTip(folder);
+        item->setToolTip(path);
         connect(item, &QAction::triggered, this, [this, dir = book.Directory] {
             // A book whose folder has gone is forgotten, as editors forget a file gone.
             std::error_code gone;
@@ -703,6 +726,7 @@ bool TMainForm::OpenBook(const std::filesystem::path& directory) {
     TStudySession::TReadBook read;
     try {
         read = Session.ReadBook(directory);
+        Session.ReadGlossary(read);
     } catch (const std::exception& e) {
         TMessageBoxes::Error(this, QStringLiteral("Quillara could not open a book in %1.\n\n%2")
                                        .arg(QString::fromStdString(directory.string()),

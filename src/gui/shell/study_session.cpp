@@ -35,6 +35,18 @@ QString MovedScoresMessage(const TScoreFolders& folders) {
         .arg(Absolute(folders.Save + ScoreFileName), Absolute(folders.User + ScoreFileName));
 }
 
+std::unique_ptr<TGlossary> LoadGlossaryOf(const std::filesystem::path& bookDir) {
+    auto glossary = std::make_unique<TGlossary>();
+    glossary->LoadGlossary(bookDir, false);
+    return glossary;
+}
+
+// A file refused for its size is named with the limit: reinstalling would not help.
+QString GlossaryFailure(const std::exception& e) {
+    const bool tooLarge = dynamic_cast<const TFileTooLargeError*>(&e) != nullptr;
+    return tooLarge ? QString::fromStdString(e.what()) : QString::fromLatin1(GlossaryFailedMessage);
+}
+
 } // namespace
 
 TStudySession::TStudySession(TRegionalSettings regional)
@@ -51,6 +63,15 @@ TStudySession::TReadBook TStudySession::ReadBook(const std::filesystem::path& di
     return read;
 }
 
+void TStudySession::ReadGlossary(TReadBook& book) const {
+    if (!book.Book->HasGlossary) return;
+    try {
+        book.Glossary = LoadGlossaryOf(book.Settings.BookDir());
+    } catch (const std::exception& e) {
+        throw std::runtime_error(GlossaryFailure(e).toStdString());
+    }
+}
+
 void TStudySession::Open(TReadBook book) {
     OpenFolder = std::move(book.Folder);
     OpenBook = std::move(book.Book);
@@ -60,8 +81,8 @@ void TStudySession::Open(TReadBook book) {
         UseBookCurrency(BookRegional, QString::fromStdString(BookSettings.BookCurrency));
     CurrentChapter = 0;
     WordProblemChapters.clear();
-    GlossaryAsked = false;
-    BookGlossary.reset();
+    BookGlossary = std::move(book.Glossary);
+    GlossaryAsked = BookGlossary != nullptr;
     ScoresRead = false;
     History = TScoreHistory();
     Place = TScorePlace();
@@ -103,14 +124,9 @@ const TGlossary* TStudySession::Glossary() {
     GlossaryAsked = true;
     if (!OpenBook || !OpenBook->HasGlossary) return nullptr;
     try {
-        auto glossary = std::make_unique<TGlossary>();
-        glossary->LoadGlossary(BookDir(), false);
-        BookGlossary = std::move(glossary);
+        BookGlossary = LoadGlossaryOf(BookDir());
     } catch (const std::exception& e) {
-        // A file refused for its size is named with the limit: reinstalling would not help.
-        const bool tooLarge = dynamic_cast<const TFileTooLargeError*>(&e) != nullptr;
-        emit Failed(tooLarge ? QString::fromStdString(e.what())
-                             : QString::fromLatin1(GlossaryFailedMessage));
+        emit Failed(GlossaryFailure(e));
         emit BookUnusable();
     }
     return BookGlossary.get();

@@ -43,10 +43,15 @@ public:
         std::filesystem::path Folder;
         std::unique_ptr<TBookProperties> Book;
         TBookSettings Settings;
+        // Read ahead by ReadGlossary; otherwise the first time it is asked for.
+        std::unique_ptr<TGlossary> Glossary;
     };
     // Reads the book in the directory and its settings. Raises when the book cannot be read; a
     // definition of an unknown version raises TUnknownBookVersion.
     TReadBook ReadBook(const std::filesystem::path& directory) const;
+    // Reads the glossary of a book not yet open, so that one that cannot be studied is found
+    // while the open book can still stay. Raises with the message a student is shown.
+    void ReadGlossary(TReadBook& book) const;
     // Opens the book in place of the open one: nothing of the open one is kept.
     void Open(TReadBook book);
     bool IsOpen() const { return static_cast<bool>(OpenBook); }

@@ -2,6 +2,7 @@
 // without keeping anything of the one it leaves.
 #include "core/scores/score_file.h"
 #include "find_child.h"
+#include "gui/app/open_book_dialog.h"
 #include "gui/app/remembered.h"
 #include "gui/glossary/view_glossary_frame.h"
 #include "gui/quiz/attempt_frame.h"
@@ -67,8 +68,7 @@ TEST(StudySession, SignalsReachTheViewsAndAFailureTheWindowOnce) {
     EXPECT_EQ(chapters.at(0).at(0).toInt(), 2);
     EXPECT_EQ(window.Child("ChapterImage")->accessibleDescription(), "Chapter 2 - Energy");
     window.Action("GlossaryMatchingItem")->trigger();
-    EXPECT_EQ(window.form->MatchingQuiz()->Quiz().Description(),
-              "Matching Quiz from Chapter 2");
+    EXPECT_EQ(window.form->MatchingQuiz()->Quiz().Description(), "Matching Quiz from Chapter 2");
     EXPECT_EQ(started.count(), 1);
     TMessageBoxes::QueueAnswer(true); // yes, end the matching quiz
     window.form->HideViews();
@@ -87,10 +87,12 @@ TEST(StudySession, SignalsReachTheViewsAndAFailureTheWindowOnce) {
     EXPECT_EQ(OnDisk(session.BookDir()),
               std::vector<std::string>{"True False Quiz from chapter 1 2"});
 
-    // An unreadable glossary is told of once, however often it is asked for.
+    // An unreadable glossary is told of once, however often it is asked for, and its book is not
+    // started on again.
     GuiBook broken;
     MainWindow other(broken);
     std::filesystem::resize_file(other.session.BookDir() / "GLOSSARY.DEF", 3);
+    RememberBook(other.session.Folder(), QStringLiteral("Broken"));
     QSignalSpy failed(&other.session, &TStudySession::Failed);
     const auto before = TMessageBoxes::Shown().size();
     EXPECT_EQ(other.session.Glossary(), nullptr);
@@ -98,6 +100,7 @@ TEST(StudySession, SignalsReachTheViewsAndAFailureTheWindowOnce) {
     EXPECT_EQ(failed.count(), 1);
     EXPECT_EQ(TMessageBoxes::Shown().mid(before),
               QStringList{QString::fromLatin1(GlossaryFailedMessage)});
+    EXPECT_NE(RememberedBook(), other.session.Folder());
 }
 
 // Opening another book ends the running quiz keeping its answer, saves the old history, and
@@ -126,7 +129,8 @@ TEST(StudySession, AnotherBookReplacesEverythingOfTheFirst) {
     EXPECT_TRUE(recent->text().startsWith("&1 Second Book ("));
     recent->trigger();
 
-    EXPECT_EQ(OnDisk(first.Dir.Path()), std::vector<std::string>{"True False Quiz from chapter 1 1"});
+    EXPECT_EQ(OnDisk(first.Dir.Path()),
+              std::vector<std::string>{"True False Quiz from chapter 1 1"});
     EXPECT_EQ(window.form->windowTitle(), "Quillara for Second Book");
     EXPECT_EQ(ChooserItems(window),
               QStringList({"Chapter 1 - Stars", "Chapter 2 - Planets", "Chapter 3 - Moons"}));
@@ -141,6 +145,14 @@ TEST(StudySession, AnotherBookReplacesEverythingOfTheFirst) {
     ASSERT_EQ(terms->rowCount(), 1);
     EXPECT_EQ(terms->index(0, 0).data().toString(), "Star");
     EXPECT_EQ(window.session.Scores().size(), 0u);
+    // Where no book is, the chooser starts at the open one.
+    std::filesystem::path chooserAt;
+    TMessageBoxes::QueueDialog([&chooserAt](QDialog* dialog) {
+        chooserAt = static_cast<TOpenBookDlg*>(dialog)->SelectedDirectory();
+        return int(QDialog::Rejected);
+    });
+    window.Action("OpenBookItem")->trigger();
+    EXPECT_EQ(chooserAt, std::filesystem::canonical(secondDir));
     window.Action("QuizTrueFalseItem")->trigger();
     Answer(window.form->QuizRunner());
     window.form->EndAttemptsAndSave();
@@ -159,11 +171,21 @@ TEST(StudySession, AnotherBookReplacesEverythingOfTheFirst) {
     }
     EXPECT_FALSE(window.Action("RecentBook10"));
 
-    // A book that cannot be opened is told of and the open one stays.
-    const auto before = TMessageBoxes::Shown().size();
-    EXPECT_FALSE(window.form->OpenBook("/no/such/book3"));
-    EXPECT_EQ(TMessageBoxes::Shown().size(), before + 1);
-    EXPECT_EQ(window.form->windowTitle(), "Quillara for Second Book");
+    // A book that cannot be opened, or whose glossary cannot be read, is told of and the open
+    // one stays.
+    GuiBook unreadableGlossary;
+    const std::filesystem::path brokenDir = unreadableGlossary.Write();
+    std::filesystem::resize_file(brokenDir / "GLOSSARY.DEF", 3);
+    for (const std::filesystem::path& folder :
+         {std::filesystem::path("/no/such/book3"), brokenDir}) {
+        const auto before = TMessageBoxes::Shown().size();
+        EXPECT_FALSE(window.form->OpenBook(folder));
+        ASSERT_EQ(TMessageBoxes::Shown().size(), before + 1);
+        EXPECT_TRUE(TMessageBoxes::Shown().back().startsWith("Quillara could not open a book"));
+        EXPECT_EQ(window.form->windowTitle(), "Quillara for Second Book");
+        EXPECT_TRUE(window.form->isVisible());
+    }
+    EXPECT_EQ(window.session.Glossary()->Entries().size(), 1u);
 }
 
 } // namespace
