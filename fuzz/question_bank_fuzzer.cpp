@@ -34,7 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return b;
     }();
     TRegionalSettings regional;
-    TVariableValues values(book.Variables);
+    TVariableValues values;
+    for (const auto& variable : book.Variables)
+        values.Draw(*variable);
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     TByteReader in(bytes, "QUESTION.1");
     std::vector<std::string> records;

@@ -143,7 +143,7 @@ struct BookCheck {
     bool HasGlossary;
     Report& Out;
     // The figures word problems are tried with, drawn as an attempt draws them.
-    TVariableValues Values{Book.Variables};
+    TVariableValues Values = Book.FirstValues;
 
     // Looks at a record where it lies in the bank's bytes: no question is built for it.
     void Question(const std::string& file, std::size_t number, const TQuestionFields& q) {

@@ -88,9 +88,9 @@ int RunEval(const EvalOptions& options) {
             return 1;
         }
     }
-    // The figures the expression reads: each book variable drawn once, as an attempt draws them,
-    // then those --set gives.
-    TVariableValues values(book->Variables);
+    // The figures the expression reads: those the book drew as it was read, as an attempt starts
+    // from them, then those --set gives.
+    TVariableValues values = book->FirstValues;
     const TFormulaScope scope = book->Scope(values);
 
     for (const std::string& text : options.Declarations) {

@@ -97,7 +97,7 @@ int RunShow(const ShowOptions& options) {
     if (seed) SetProgramRandom(&seeded);
     try {
         const auto book = LoadBookProperties(dir, ToolRegionalSettings());
-        TVariableValues values(book->Variables);
+        TVariableValues values = book->FirstValues;
         const std::string name = QuestionBankName(static_cast<int>(chapter));
         // One question at a time, printed as it is read: a bank of any size shows in the memory
         // of its largest question.

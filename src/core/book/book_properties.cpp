@@ -106,8 +106,10 @@ std::unique_ptr<TBookProperties> ReadBookProperties(TByteReader& in,
     if (version >= 1) {
         const int count = ReadCount(in, "VariableCount");
         book->VariableCount = static_cast<std::int16_t>(count);
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < count; ++i) {
             book->Variables.push_back(ReadVariableRecord(in, regional));
+            book->FirstValues.Draw(*book->Variables.back());
+        }
     }
     if (version >= 2) {
         const int count = ReadCount(in, "ExpressionCount");

@@ -64,6 +64,10 @@ public:
     std::int16_t ExpressionCount = 0;
     std::int16_t FormulaCount = 0;
     TVariableList Variables;
+    // The figure each variable drew as it was read, in file order. Every attempt starts from
+    // these, so a formula naming a variable that no question has named yet still reads a figure
+    // from that variable's range.
+    TVariableValues FirstValues;
     std::vector<TExpression> Expressions;
     TFormulaList Formulas;
     bool LoadFailed = false;

@@ -2,12 +2,6 @@
 
 namespace quillara {
 
-TVariableValues::TVariableValues(const TVariableList& variables) {
-    Values.reserve(variables.size());
-    for (const auto& variable : variables)
-        Draw(*variable);
-}
-
 Extended TVariableValues::Draw(const TVarible& variable) {
     return Values[&variable] = variable.DrawValue();
 }

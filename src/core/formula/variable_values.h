@@ -18,9 +18,6 @@ class TVariableValues {
 public:
     // No figures: every variable reads 0 until drawn or set.
     TVariableValues() = default;
-    // Draws every variable of the list once, in order, so that a formula naming a variable that
-    // no question shown so far named still reads a figure from that variable's range.
-    explicit TVariableValues(const TVariableList& variables);
 
     // Draws a new figure for the variable and returns it.
     Extended Draw(const TVarible& variable);

@@ -84,7 +84,7 @@ void TQuestionRunner::SetupAttempt(const TKindSet& kinds, std::string_view descr
     AttemptDescription = description;
     Record = std::make_unique<TScore>();
     Record->setDescription(AttemptTitle);
-    Values = TVariableValues(Book.Variables);
+    Values = Book.FirstValues;
     Phase = TRunnerState::Ready;
 }
 
@@ -113,7 +113,7 @@ void TQuestionRunner::SetupRetake(std::vector<TQuestion> questions, std::string_
     AttemptTitle = TestTitle(AttemptDescription, 255, chapters);
     Record = std::make_unique<TScore>();
     Record->setDescription(AttemptTitle);
-    Values = TVariableValues(Book.Variables);
+    Values = Book.FirstValues;
     Phase = TRunnerState::Ready;
 }
 

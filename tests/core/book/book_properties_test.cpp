@@ -336,7 +336,7 @@ std::unique_ptr<TBookProperties> BookWith(const std::string& name, Extended valu
 
 // What the question runner does with a word problem's formula.
 std::string Answer(const std::string& source, const TBookProperties& book) {
-    const TVariableValues values(book.Variables);
+    const TVariableValues& values = book.FirstValues;
     TFormula formula(2);
     formula.Source = source;
     if (!formula.Compile(nullptr)) return "does not compile";
@@ -382,29 +382,32 @@ TEST(BookDefinition, EachBooksFormulasSeeOnlyThatBooksSymbols) {
     EXPECT_EQ(Answer("{rate}", *taxes), "EvalNode: unknown varible ({rate})");
 }
 
-// Each attempt draws into figures of its own; the book it reads stays as it was read.
+// Each attempt starts from the figures the book drew as it was read and draws into figures of its
+// own; the book it reads stays as it was read.
 TEST(BookDefinition, AttemptsOverOneBookKeepTheirOwnFigures) {
     TBookProperties written;
     written.ChapterNames = {"One"};
     written.Variables.push_back(std::make_unique<TVarible>(
         "n", vkNumber, TReal48::FromExtended(1), TReal48::FromExtended(100), 0, std::nullopt));
     written.Formulas.push_back(std::make_unique<TFormula>(true, "twice(x) = {1}*2", ""));
+    ScriptedRandom random({4, 9, 29});
     const std::unique_ptr<const TBookProperties> book =
-        Read(WriteBookProperties(written, 5, UsSettings));
+        Read(WriteBookProperties(written, 5, UsSettings)); // draws 5
     const TVarible& n = *book->Variables[0];
     TFormula answer(2);
     answer.Source = "twice({n})";
     TQuestion question;
     question.Text = "Twice {n}?";
 
-    ScriptedRandom random({4, 9, 29});
-    TVariableValues quiz(book->Variables); // draws 5
-    TVariableValues test(book->Variables); // draws 10
+    TVariableValues quiz = book->FirstValues;
+    TVariableValues test = book->FirstValues;
     EXPECT_EQ(Evaluate(answer, book->Scope(quiz)), 10);
+    EXPECT_EQ(test.Draw(n), 10);
     EXPECT_EQ(Evaluate(answer, book->Scope(test)), 20);
     EXPECT_EQ(ExpandText(question, *book, quiz, UsSettings), "Twice 30?");
     EXPECT_EQ(Evaluate(answer, book->Scope(quiz)), 60);
     EXPECT_EQ(Evaluate(answer, book->Scope(test)), 20);
+    EXPECT_EQ(book->FirstValues.ValueOf(n), 5);
     // A figure given, as the book tool's --set gives it; a variable with none reads 0.
     test.Set(n, 7);
     EXPECT_EQ(Evaluate(answer, book->Scope(test)), 14);
