@@ -678,15 +678,19 @@ void TMainForm::ChooseBook() {
 
 namespace {
 
-// A folder as file menus show one: the home folder as ~, a long path cut in the middle, so that
-// the menu stays narrow and the book's own folder name shows.
-QString FolderAsShown(const QString& path, const QFontMetrics& metrics) {
+// A book as file menus show a file: a long title cut at its end, the home folder as ~ and a long
+// path cut in the middle, so that the menu stays narrow and the book's own folder name shows.
+QString BookAsShown(int n, const TRecentBook& book, const QFontMetrics& metrics) {
+    const int room = 40 * metrics.averageCharWidth();
+    const QString path = QString::fromStdString(book.Directory.string());
     const QString home = QDir::homePath();
-    QString shown = path;
+    QString folder = path;
     if (home != QStringLiteral("/") && (path == home || path.startsWith(home + '/')))
-        shown = '~' + path.mid(home.size());
-    return metrics.elidedText(shown, Qt::ElideMiddle, 40 * metrics.averageCharWidth())
-        .replace('&', QStringLiteral("&&"));
+        folder = '~' + path.mid(home.size());
+    return QStringLiteral("&%1 %2 (%3)")
+        .arg(n)
+        .arg(metrics.elidedText(book.Title, Qt::ElideRight, room).replace('&', "&&"),
+             metrics.elidedText(folder, Qt::ElideMiddle, room).replace('&', "&&"));
 }
 
 } // namespace
@@ -703,14 +707,9 @@ void TMainForm::ListRecentBooks() {
     for (const TRecentBook& book : RecentBooks()) {
         if (std::filesystem::weakly_canonical(book.Directory, error) == open || n == 9) continue;
         ++n;
-        const QString path = QString::fromStdString(book.Directory.string());
-        auto* item = new QAction(QStringLiteral("&%1 %2 (%3)")
-                                     .arg(n)
-                                     .arg(QString(book.Title).replace('&', "&&"),
-                                          FolderAsShown(path, FileMenu->fontMetrics())),
-                                 FileMenu);
+        auto* item = new QAction(BookAsShown(n, book, FileMenu->fontMetrics()), FileMenu);
         item->setObjectName(QStringLiteral("RecentBook%1").arg(n));
-        item->setToolTip(path);
+        item->setToolTip(QString::fromStdString(book.Directory.string()));
         connect(item, &QAction::triggered, this, [this, dir = book.Directory] {
             // A book whose folder has gone is forgotten, as editors forget a file gone.
             std::error_code gone;

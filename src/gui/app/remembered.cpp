@@ -26,10 +26,6 @@ std::unique_ptr<QSettings> Remembered() {
         QSettings::IniFormat);
 }
 
-} // namespace
-
-namespace {
-
 std::filesystem::path Absolute(const std::filesystem::path& directory) {
     std::error_code error;
     auto absolute = std::filesystem::absolute(directory, error).lexically_normal();
@@ -49,8 +45,8 @@ void WriteRecentBooks(const std::vector<TRecentBook>& books) {
     }
     settings->endArray();
     // Kept for the versions that remember only the last book.
-    settings->setValue(LastBookKey, books.empty() ? QString()
-                                                  : QString::fromStdString(books[0].Directory));
+    settings->setValue(LastBookKey,
+                       books.empty() ? QString() : QString::fromStdString(books[0].Directory));
 }
 
 } // namespace
@@ -69,7 +65,8 @@ std::vector<TRecentBook> RecentBooks() {
         settings->setArrayIndex(i);
         const QString folder = settings->value(QStringLiteral("Folder")).toString();
         if (folder.isEmpty()) continue;
-        books.push_back({folder.toStdString(), settings->value(QStringLiteral("Title")).toString()});
+        books.push_back(
+            {folder.toStdString(), settings->value(QStringLiteral("Title")).toString()});
     }
     settings->endArray();
     return books;

@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -170,6 +171,13 @@ TEST(StudySession, AnotherBookReplacesEverythingOfTheFirst) {
             << item->text().toStdString();
     }
     EXPECT_FALSE(window.Action("RecentBook10"));
+    // A long title is cut, and the home folder shows as ~.
+    RememberBook((QDir::homePath() + "/shelf/Chemistry").toStdString(), QString(300, 'T'));
+    window.Child<QMenu>("FileMenu")->aboutToShow();
+    const QString shown = window.Action("RecentBook1")->text();
+    EXPECT_LT(shown.size(), 120);
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("\u2026 (~/shelf/Chemistry)")))
+        << shown.toStdString();
 
     // A book that cannot be opened, or whose glossary cannot be read, is told of and the open
     // one stays.
