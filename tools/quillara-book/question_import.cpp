@@ -383,8 +383,7 @@ std::string TQuestionImporter::FailureInMidRange(const TQuestion& question) cons
     TFormula formula(2);
     formula.Source = question.Formula;
     try {
-        if (!ExpectedAnswerOf(question, Evaluate(formula, Book.Scope(values))))
-            return "its formula gives a value too large for the book to judge";
+        Evaluate(formula, Book.Scope(values));
     } catch (const std::exception& e) {
         return "its formula \"" + question.Formula + "\" fails: " + e.what();
     }
