@@ -518,5 +518,76 @@ TEST(ImportTeachersFiles, GiftAndMoodleXmlWrittenByHandComeIntoABookThatShows) {
     EXPECT_EQ(check.Out.find("QUESTION."), std::string::npos) << check.Out;
 }
 
+// A book file marked read-only is left as it is, though its folder would let it be replaced.
+TEST_F(ImportFixture, ABookFileMarkedReadOnlyIsNotReplaced) {
+    ASSERT_EQ(Import("first.gift", "First {T}\n", 1).ExitCode, 0);
+    const std::string calculated =
+        "<quiz><question type=\"calculated\"><questiontext><text>{n}?</text></questiontext>"
+        "<answer fraction=\"100\"><text>{n}</text></answer><dataset_definitions>"
+        "<dataset_definition><name><text>n</text></name><minimum><text>1</text></minimum>"
+        "<maximum><text>5</text></maximum><decimals><text>0</text></decimals>"
+        "</dataset_definition></dataset_definitions></question></quiz>";
+    struct ReadOnlyCase {
+        const char* File;
+        const char* Content;
+        std::string ReadOnly;
+    };
+    const ReadOnlyCase cases[] = {
+        {"second.gift", "Second {F}\n", QuestionBankName(1)},
+        {"drawn.xml", calculated.c_str(), "BOOK.DEF"},
+    };
+    for (const ReadOnlyCase& c : cases) {
+        SCOPED_TRACE(c.ReadOnly);
+        const auto path = dir.Path() / c.ReadOnly;
+        const auto perms = std::filesystem::status(path).permissions();
+        std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                               std::filesystem::perms::group_read);
+        const std::string bank = dir.Read(QuestionBankName(1));
+        const std::string definition = dir.Read("BOOK.DEF");
+        const auto names = testing::TempBookDir::FileNames(dir.Path());
+        const auto result = Import(c.File, c.Content, 1);
+        std::filesystem::permissions(path, perms);
+        EXPECT_EQ(result.ExitCode, 1);
+        EXPECT_NE(result.Err.find("\"" + path.string() + "\" is read-only; nothing was imported"),
+                  std::string::npos)
+            << result.Err;
+        EXPECT_EQ(dir.Read(QuestionBankName(1)), bank);
+        EXPECT_EQ(dir.Read("BOOK.DEF"), definition);
+        EXPECT_EQ(testing::TempBookDir::FileNames(dir.Path()), names);
+    }
+}
+
+// Control characters in a book's texts cannot stand in XML: they are left out and told, so that
+// the file written reads back.
+TEST_F(ImportFixture, ControlCharactersAreLeftOutOfExportedFiles) {
+    std::vector<TQuestion> questions(1);
+    questions[0].Kind = qkTrueFalse;
+    questions[0].Answer = 'T';
+    questions[0].Text = "Bell\x01 and\x1B escape";
+    questions[0].Explanation = "Kept\x7F";
+    dir.Write(QuestionBankName(1), WriteQuestionBank(questions));
+    for (const char* format : {"moodle-xml", "gift"}) {
+        SCOPED_TRACE(format);
+        const auto file = files.Path() / (std::string("out.") + format);
+        const auto exported =
+            RunTool({"export", dir.Path().string(), "1", "--format", format, "-o", file.string()});
+        ASSERT_EQ(exported.ExitCode, 0) << exported.Err;
+        EXPECT_NE(exported.Err.find("question 1: control characters in its text are left out\n"),
+                  std::string::npos)
+            << exported.Err;
+        EXPECT_NE(exported.Err.find("question 1: control characters in its explanation are left "
+                                    "out\n"),
+                  std::string::npos)
+            << exported.Err;
+        const auto imported = RunTool({"import", file.string(), dir.Path().string(), "--chapter",
+                                       std::string(format) == "gift" ? "2" : "3"});
+        ASSERT_EQ(imported.ExitCode, 0) << imported.Err;
+        const auto bank = Bank(std::string(format) == "gift" ? 2 : 3);
+        ASSERT_EQ(bank.size(), 1u);
+        EXPECT_EQ(bank[0].Text, "Bell and escape");
+        EXPECT_EQ(bank[0].Explanation, "Kept");
+    }
+}
+
 } // namespace
 } // namespace quillara

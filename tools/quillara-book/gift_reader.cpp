@@ -100,9 +100,8 @@ class TGiftParser {
 public:
     explicit TGiftParser(const TBlock& block) : Block(block), Text(block.Text) {}
 
-    std::optional<TImportedQuestion> Parse() {
+    TImportedQuestion Parse() {
         std::size_t pos = SkipSpace(0);
-        if (Text.substr(pos).starts_with("$CATEGORY:")) return std::nullopt;
         Question.Where = "line " + std::to_string(Block.FirstLine());
         if (Text.substr(pos).starts_with("::")) {
             const std::size_t close = FindUnescaped(Text, "::", pos + 2);
@@ -340,8 +339,11 @@ bool IsBlankLine(std::string_view line) {
     return Trim(line).empty();
 }
 
-bool IsCommentLine(std::string_view line) {
-    return Trim(line).starts_with("//");
+// Comments and category lines are left out wherever they stand: a category line written just
+// above its first question leaves that question in the block.
+bool IsLineLeftOut(std::string_view line) {
+    const std::string_view trimmed = Trim(line);
+    return trimmed.starts_with("//") || trimmed.starts_with("$CATEGORY:");
 }
 
 } // namespace
@@ -351,7 +353,7 @@ std::vector<TImportedQuestion> ReadGift(std::string_view text) {
     TBlock block;
     auto finish = [&] {
         if (block.Empty()) return;
-        if (auto question = TGiftParser(block).Parse()) questions.push_back(std::move(*question));
+        questions.push_back(TGiftParser(block).Parse());
         block = TBlock();
     };
     int lineNumber = 0;
@@ -364,7 +366,7 @@ std::vector<TImportedQuestion> ReadGift(std::string_view text) {
         ++lineNumber;
         if (IsBlankLine(line))
             finish();
-        else if (!IsCommentLine(line))
+        else if (!IsLineLeftOut(line))
             block.AddLine(lineNumber, line);
         start = end + 1;
     }

@@ -8,7 +8,7 @@
 namespace quillara::tool {
 
 // The questions of a GIFT file, UTF-8, in file order: one a block of lines between blank lines,
-// "//" comment lines and "$CATEGORY:" blocks left out. What the format writes but a book cannot
+// "//" comment lines and "$CATEGORY:" lines left out. What the format writes but a book cannot
 // hold comes back Unsupported with its reason; a block the format does not allow at all (an
 // unclosed brace or title, an answer that is no number) raises TImportParseError at its place.
 std::vector<TImportedQuestion> ReadGift(std::string_view text);

@@ -41,8 +41,15 @@ fs::path BookFilePath(const fs::path& book, const std::string& name) {
 }
 
 // Each file is written beside itself first and then put in its place, so that a failed write
-// leaves the book as it was.
+// leaves the book as it was. A book file marked read-only is not replaced, though its folder
+// would allow it.
 void ReplaceBookFiles(const std::vector<std::pair<fs::path, std::string>>& files) {
+    for (const auto& [path, bytes] : files) {
+        std::error_code error;
+        const fs::perms perms = fs::status(path, error).permissions();
+        if (!error && (perms & fs::perms::owner_write) == fs::perms::none)
+            throw std::runtime_error("\"" + path.string() + "\" is read-only");
+    }
     std::vector<fs::path> written;
     try {
         for (const auto& [path, bytes] : files) {

@@ -239,7 +239,8 @@ private:
             const auto max = QuizNumber(PlainContent(Child(Child(definition, "maximum"), "text")));
             const auto decimals =
                 QuizNumber(PlainContent(Child(Child(definition, "decimals"), "text")));
-            if (!min || !max || !decimals || *decimals < 0 || *decimals > 9) {
+            if (!min || !max || !decimals || *decimals < 0 || *decimals > 9 ||
+                *decimals != std::floor(*decimals)) {
                 Skip("the range of the variable \"" + variable.Name + "\" is not numbers from " +
                      "minimum to maximum with 0 to 9 decimals");
                 return;

@@ -13,10 +13,17 @@ namespace quillara::tool {
 
 namespace {
 
-// Book texts break lines with CR LF; quiz texts with LF.
-std::string QuizText(std::string_view bookText) {
+// Book texts break lines with CR LF; quiz texts with LF. Control characters other than tabs and
+// line breaks cannot stand in an XML file at all, so they are left out and told.
+std::string QuizText(std::string_view bookText, const std::string& what,
+                     std::vector<std::string>& notes) {
     std::string text = Windows1252ToUtf8(bookText);
     std::erase(text, '\r');
+    const auto control = [](char c) {
+        return (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') || c == 0x7F;
+    };
+    if (std::erase_if(text, control) > 0)
+        notes.push_back("control characters in its " + what + " are left out");
     return text;
 }
 
@@ -125,8 +132,8 @@ TImportedQuestion WordProblem(TImportedQuestion out, const TQuestion& question,
 
 TImportedQuestion QuestionForQuizFile(const TQuestion& question, const TBookProperties& book) {
     TImportedQuestion out;
-    out.Text = QuizText(question.Text);
-    out.GeneralFeedback = QuizText(question.Explanation);
+    out.Text = QuizText(question.Text, "text", out.Notes);
+    out.GeneralFeedback = QuizText(question.Explanation, "explanation", out.Notes);
     bool drawsValues = false;
     ForEachPlaceholderName(out.Text, [&](std::string_view name) {
         drawsValues = drawsValues || book.FindVariable(name);

@@ -1,7 +1,12 @@
 #include "question_import.h"
 
+#include "core/book/book_strings.h"
 #include "core/book/question_text.h"
+#include "core/formula/evaluator.h"
 #include "core/formula/formula.h"
+#include "core/numeric/math_errors.h"
+#include "core/numeric/real48.h"
+#include "core/quiz/question_runner.h"
 #include "core/text/utf8.h"
 #include "core/text/windows1252.h"
 #include "formula_translation.h"
@@ -85,6 +90,32 @@ std::string PlaceholdersOnly(const std::string& text,
     return out;
 }
 
+// A name that BOOK.DEF keeps as written and a text shows as written: printable ASCII without
+// braces or blanks at its ends, with room left for the "_2" of a renamed variable.
+bool IsBookVariableName(std::string_view name) {
+    constexpr std::size_t roomForSuffix = 8;
+    if (name.empty() || name.size() > ShortStringLimit - roomForSuffix || name.front() == ' ' ||
+        name.back() == ' ')
+        return false;
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        return c >= ' ' && c <= '~' && c != '{' && c != '}';
+    });
+}
+
+// Whether the book can draw the variable: a range from its minimum up, whose bounds its
+// six-byte numbers hold.
+bool IsDrawableRange(const TImportedVariable& variable) {
+    const double span = (variable.Max - variable.Min) * std::pow(10.0, variable.Decimals);
+    if (!(span >= 0) || span >= 2147483647.0) return false;
+    try {
+        TReal48::FromExtended(variable.Min);
+        TReal48::FromExtended(variable.Max + std::pow(10.0, -variable.Decimals));
+    } catch (const EOverflow&) {
+        return false;
+    }
+    return true;
+}
+
 std::string NumberText(double value) {
     char text[64];
     const auto [end, error] = std::to_chars(text, text + sizeof text, value);
@@ -149,6 +180,20 @@ int RoundingPlaces(const TImportedQuestion& question, std::vector<std::string>& 
 }
 
 TImportOutcome TQuestionImporter::Import(const TImportedQuestion& imported) {
+    // A question left out leaves the book as it found it, whatever its formula added.
+    const std::size_t variables = Book.Variables.size();
+    const std::size_t formulas = Book.Formulas.size();
+    const bool changed = Changed;
+    TImportOutcome out = ImportQuestion(imported);
+    if (!out.Question) {
+        Book.Variables.resize(variables);
+        Book.Formulas.resize(formulas);
+        Changed = changed;
+    }
+    return out;
+}
+
+TImportOutcome TQuestionImporter::ImportQuestion(const TImportedQuestion& imported) {
     TImportOutcome out;
     out.Notes = imported.Notes;
     if (imported.Kind == TImportedKind::Unsupported) {
@@ -177,6 +222,10 @@ TImportOutcome TQuestionImporter::Import(const TImportedQuestion& imported) {
         for (std::size_t i = 0; i < count; ++i) {
             const TImportedChoice& choice = imported.Choices[i];
             const char letter = static_cast<char>('A' + i);
+            if (choice.Text.empty()) {
+                out.SkipReason = std::string("its choice ") + letter + " has no text";
+                return out;
+            }
             // A choice is one line of the text, so that it keeps its own paragraph.
             std::string line = choice.Text;
             std::replace(line.begin(), line.end(), '\n', ' ');
@@ -224,6 +273,10 @@ std::optional<TQuestion> TQuestionImporter::WordProblem(const TImportedQuestion&
         double value = 0;
         const std::string& number = imported.Formula;
         std::from_chars(number.data(), number.data() + number.size(), value);
+        if (!ExpectedAnswerOf(question, value)) {
+            out.SkipReason = "its answer " + number + " is too large for the book to judge";
+            return std::nullopt;
+        }
         question.Formula = FormulaNumber(value);
         question.Text = PlaceholdersOnly(imported.Text, {}, "text", out.Notes);
         return question;
@@ -243,12 +296,15 @@ std::optional<TQuestion> TQuestionImporter::WordProblem(const TImportedQuestion&
                          std::string(Book.Version < 1 ? "variables" : "functions");
         return std::nullopt;
     }
-    for (const TImportedVariable& variable : imported.Variables) {
-        const double span = (variable.Max - variable.Min) * std::pow(10.0, variable.Decimals);
-        if (variable.Name.empty() || variable.Name.find_first_of("{}") != std::string::npos ||
-            !(span >= 0) || span >= 2147483647.0) {
-            out.SkipReason = "its variable \"" + variable.Name +
-                             "\" has no name or a range that cannot be drawn";
+    for (auto v = imported.Variables.begin(); v != imported.Variables.end(); ++v) {
+        if (!IsBookVariableName(v->Name) || !IsDrawableRange(*v)) {
+            out.SkipReason =
+                "its variable \"" + v->Name + "\" has no name or a range that cannot be drawn";
+            return std::nullopt;
+        }
+        if (std::any_of(imported.Variables.begin(), v,
+                        [&](const TImportedVariable& earlier) { return earlier.Name == v->Name; })) {
+            out.SkipReason = "its variable \"" + v->Name + "\" is defined twice";
             return std::nullopt;
         }
     }
@@ -282,6 +338,10 @@ std::optional<TQuestion> TQuestionImporter::WordProblem(const TImportedQuestion&
         i = close;
     }
     question.Formula = renamed;
+    if (const std::string failure = FailureInMidRange(question); !failure.empty()) {
+        out.SkipReason = failure;
+        return std::nullopt;
+    }
     question.Text = PlaceholdersOnly(imported.Text, names, "text", out.Notes);
     return question;
 }
@@ -311,6 +371,23 @@ std::string TQuestionImporter::AddVariable(const TImportedVariable& variable, TI
             existing->Decimals == variable.Decimals)
             return name;
     }
+}
+
+std::string TQuestionImporter::FailureInMidRange(const TQuestion& question) const {
+    // The quiz file's own figures are not read: the middle of each range stands for them.
+    TVariableValues values;
+    ForEachPlaceholderName(question.Formula, [&](std::string_view name) {
+        if (const TVarible* variable = Book.FindVariable(name); variable && variable->Kind != vkChoice)
+            values.Set(*variable, (variable->Min.ToExtended() + variable->Max.ToExtended()) / 2);
+    });
+    TFormula formula(2);
+    formula.Source = question.Formula;
+    try {
+        Evaluate(formula, Book.Scope(values));
+    } catch (const std::exception& e) {
+        return "its formula \"" + question.Formula + "\" fails: " + e.what();
+    }
+    return {};
 }
 
 bool TQuestionImporter::AddSqrt(TImportOutcome& out) {

@@ -29,11 +29,15 @@ public:
     bool BookChanged() const { return Changed; }
 
 private:
+    TImportOutcome ImportQuestion(const TImportedQuestion& imported);
     std::optional<TQuestion> WordProblem(const TImportedQuestion& imported, TImportOutcome& out);
     // The name under which the book draws the variable: its own, or a free one when the book
     // already draws another range under that name.
     std::string AddVariable(const TImportedVariable& variable, TImportOutcome& out);
     bool AddSqrt(TImportOutcome& out);
+    // Why the word problem's formula cannot be computed with its variables in the middle of
+    // their ranges (a division by zero, say); empty when it can.
+    std::string FailureInMidRange(const TQuestion& question) const;
 
     TBookProperties& Book;
     bool Changed = false;

@@ -1,0 +1,132 @@
+#include "gift_reader.h"
+#include "imported_question_check.h"
+#include "quiz_format.h"
+
+#include <gtest/gtest.h>
+
+namespace quillara::tool {
+namespace {
+
+using testing::ExpectedImport;
+using K = TImportedKind;
+
+struct GiftCase {
+    const char* Name;
+    std::string File;
+    std::vector<ExpectedImport> Questions;
+};
+
+// What a teacher's GIFT file holds, question by question, as the reader gives it.
+TEST(GiftReader, ReadsEachFormOfQuestionWithItsAnswersAndFeedback) {
+    const std::vector<GiftCase> cases = {
+        {"a category line just above its question keeps the question",
+         "$CATEGORY: $course$/Top\n::Q1:: Is water wet? {T}\n\n$CATEGORY: x\n\nAfter {F}\n",
+         {{K::TrueFalse, "line 2", "Is water wet?", {"T"}},
+          {K::TrueFalse, "line 6", "After", {"F"}}}},
+        {"comments inside and between questions",
+         "// before\nOne {\n// inside\n=a ~b}\n\n// only a comment\n\nTwo {TRUE}\n",
+         {{K::MultipleChoice, "line 2", "One", {"=a", "b"}},
+          {K::TrueFalse, "line 8", "Two", {"T"}}}},
+        {"titles, empty and escaped",
+         "::::Untitled{F}\n\n::A\\:B:: Titled {FALSE}\n",
+         {{K::TrueFalse, "line 1", "Untitled", {"F"}}, {K::TrueFalse, "line 3", "Titled", {"F"}}}},
+        {"escapes in text and choices",
+         "a \\= b \\~ c \\# d \\{e\\} f\\:g {=yes\\=no ~no\\~way#x\\#y}\n",
+         {{K::MultipleChoice, "line 1", "a = b ~ c # d {e} f:g", {"=yes=no", "no~way#x#y"}}}},
+        {"True/False feedback: wrong answer's first, general after ####",
+         "T? {T#wrong#right####general}\n\nF? {f#only}\n",
+         {{K::TrueFalse, "line 1", "T?", {"T"}, "general", "wrong"},
+          {K::TrueFalse, "line 3", "F?", {"F"}, "", "only"}}},
+        {"a question over several lines, CRLF ends",
+         "First line\r\nsecond line\r\n{\r\n=right\r\n~wrong\r\n}\r\n",
+         {{K::MultipleChoice, "line 1", "First line\nsecond line", {"=right", "wrong"}}}},
+        {"missing-word form keeps a blank",
+         "The capital {=Paris ~London} is in France.\n",
+         {{K::MultipleChoice, "line 1", "The capital _____ is in France.", {"=Paris", "London"}}}},
+        {"weights: full credit is right, none or negative wrong",
+         "W {~%-50%a =%100%b ~%0%c}\n",
+         {{K::MultipleChoice, "line 1", "W", {"a", "=b", "c"}}}},
+        {"numerical forms",
+         "A {#4:0.5}\n\nB {#1..5}\n\nC {#=4:0.5#near =%50%4:2#close}\n\nD {#-2.50}\n",
+         {{K::Numerical, "line 1", "A", {"4"}},
+          {K::Numerical, "line 3", "B", {"3"}},
+          {K::Numerical, "line 5", "C", {"4"}, "near", "close"},
+          {K::Numerical, "line 7", "D", {"-2.5"}}}},
+        {"text formats",
+         "[html]<p>One &amp; two</p>{T}\n\n[markdown]**Bold** words{T}\n\n[plain]<b>kept</b>{T}\n",
+         {{K::TrueFalse, "line 1", "One & two", {"T"}},
+          {K::TrueFalse, "line 3", "Bold words", {"T"}},
+          {K::TrueFalse, "line 5", "<b>kept</b>", {"T"}}}},
+        {"what a book cannot hold is named with its reason",
+         "Match {=a -> 1 =b -> 2}\n\nName {=Paris =paris}\n\nWhy {}\n\nTwo {~%50%a ~%50%b}\n\n"
+         "None {~a ~b}\n\nNo credit {#=%50%4}\n\nText only\n\nTwice {=a ~b} and {=c ~d}\n",
+         {{K::Unsupported, "line 1", "Match", {}, "", "", "a matching question"},
+          {K::Unsupported, "line 3", "Name", {}, "", "", "a short-answer question"},
+          {K::Unsupported, "line 5", "Why", {}, "", "", "an essay question"},
+          {K::Unsupported, "line 7", "Two", {"a", "b"}, "", "", "several right answers"},
+          {K::Unsupported, "line 9", "None", {"a", "b"}, "", "", "no right answer"},
+          {K::Unsupported, "line 11", "No credit", {}, "", "", "no answer with full credit"},
+          {K::Unsupported, "line 13", "", {}, "", "", "a text without answers"},
+          {K::Unsupported, "line 15", "", {}, "", "", "more than one set of answers"}}},
+    };
+    for (const GiftCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::vector<TImportedQuestion> read = ReadGift(c.File);
+        ASSERT_EQ(read.size(), c.Questions.size());
+        for (std::size_t i = 0; i < read.size(); ++i) {
+            SCOPED_TRACE(i + 1);
+            testing::ExpectImported(read[i], c.Questions[i]);
+        }
+    }
+}
+
+TEST(GiftReader, NumericalToleranceAndWrittenDecimalsAreKept) {
+    const auto read = ReadGift("A {#3.50:0.05}\n\nB {#9.5..10.5}\n\nC {#7:-2}\n");
+    ASSERT_EQ(read.size(), 3u);
+    EXPECT_DOUBLE_EQ(read[0].Tolerance, 0.05);
+    EXPECT_EQ(read[0].AnswerDecimals, 2);
+    EXPECT_DOUBLE_EQ(read[1].Tolerance, 0.5);
+    EXPECT_FALSE(read[1].AnswerDecimals.has_value());
+    EXPECT_DOUBLE_EQ(read[2].Tolerance, 2);
+}
+
+// A block the format does not allow stops the file at its place, counted in characters.
+TEST(GiftReader, MalformedBlocksNameTheirLineAndColumn) {
+    struct BrokenCase {
+        const char* File;
+        int Line;
+        int Column;
+        const char* Message;
+    };
+    const BrokenCase cases[] = {
+        {"Fine {T}\n\nLost {=a ~b\n", 3, 6, "have no closing \"}\""},
+        {"::No end {T}\n", 1, 1, "has no closing \"::\""},
+        {"Q } oops\n", 1, 3, "a \"}\" closes no answers"},
+        {"Q {=a {~b}\n", 1, 7, "a \"{\" inside answers"},
+        {"Count {#12:abc}\n", 1, 9, "\"12:abc\" is not a number"},
+        {"Big {#1e400}\n", 1, 7, "\"1e400\" is not a number"},
+        {"Empty {#}\n", 1, 9, "needs its answer after \"#\""},
+        {"Weight {~%50a =b}\n", 1, 10, "has no closing \"%\""},
+        {"Weight {=%abc%a ~b}\n", 1, 11, "a weight is a number of percent"},
+        {"Q {\n?a}\n", 2, 1, "answers start with"},
+        {"caf\xC3\xA9 } x\n", 1, 6, "closes no answers"},
+    };
+    for (const BrokenCase& c : cases) {
+        SCOPED_TRACE(c.File);
+        testing::ExpectParseError(ReadGift, std::string_view(c.File), c.Line, c.Column,
+                                  c.Message);
+    }
+}
+
+// A byte-order mark is dropped and a file that is not UTF-8 is read as Windows-1252.
+TEST(GiftReader, FileTextDropsTheMarkAndReadsWindows1252) {
+    bool windows1252 = true;
+    EXPECT_EQ(QuizFileText("\xEF\xBB\xBF::T:: Q {T}", windows1252), "::T:: Q {T}");
+    EXPECT_FALSE(windows1252);
+    EXPECT_EQ(QuizFileText("Caf\xE9 \x80", windows1252), "Caf\xC3\xA9 \xE2\x82\xAC");
+    EXPECT_TRUE(windows1252);
+    EXPECT_EQ(ReadGift(QuizFileText("\xEF\xBB\xBF::T:: Q {T}", windows1252))[0].Text, "Q");
+}
+
+} // namespace
+} // namespace quillara::tool

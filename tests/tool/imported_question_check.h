@@ -1,0 +1,65 @@
+#pragma once
+// What the quiz file reader tests expect of one question read, and the check of it.
+#include "imported_question.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quillara::testing {
+
+struct ExpectedImport {
+    tool::TImportedKind Kind;
+    std::string Where;
+    std::string Text;
+    // Multiple Choice: each choice's text, "=" before the right one and "#feedback" after it
+    // when it has one; True/False: "T" or "F";
+    // Numerical and Calculated: the formula.
+    std::vector<std::string> Answers;
+    std::string GeneralFeedback = {};
+    std::string WrongFeedback = {};
+    // Unsupported: the start of the reason.
+    std::string SkipReason = {};
+};
+
+inline void ExpectImported(const tool::TImportedQuestion& got, const ExpectedImport& want) {
+    EXPECT_EQ(got.Kind, want.Kind) << got.SkipReason;
+    EXPECT_EQ(got.Where, want.Where);
+    EXPECT_EQ(got.Text, want.Text);
+    std::vector<std::string> answers;
+    switch (got.Kind) {
+    case tool::TImportedKind::TrueFalse:
+        answers.push_back(got.TrueAnswer ? "T" : "F");
+        break;
+    case tool::TImportedKind::Numerical:
+    case tool::TImportedKind::Calculated:
+        answers.push_back(got.Formula);
+        break;
+    default:
+        for (const tool::TImportedChoice& choice : got.Choices)
+            answers.push_back((choice.Right ? "=" : "") + choice.Text +
+                              (choice.Feedback.empty() ? "" : "#" + choice.Feedback));
+    }
+    EXPECT_EQ(answers, want.Answers);
+    EXPECT_EQ(got.GeneralFeedback, want.GeneralFeedback);
+    EXPECT_EQ(got.WrongFeedback, want.WrongFeedback);
+    EXPECT_TRUE(got.SkipReason.starts_with(want.SkipReason)) << got.SkipReason;
+    EXPECT_EQ(got.SkipReason.empty(), want.SkipReason.empty()) << got.SkipReason;
+}
+
+// The place and message of the parse error a reader raises, or a failure when it raises none.
+template <typename TReader, typename TText>
+void ExpectParseError(TReader read, const TText& text, int line, int column,
+                      const std::string& message) {
+    try {
+        read(text);
+        ADD_FAILURE() << "read without error";
+    } catch (const tool::TImportParseError& e) {
+        EXPECT_EQ(e.Line, line);
+        EXPECT_EQ(e.Column, column);
+        EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
+    }
+}
+
+} // namespace quillara::testing
