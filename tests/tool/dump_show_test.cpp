@@ -89,6 +89,11 @@ TEST_F(SmallBook, DumpReportsBadFilesAndBadUsage) {
     EXPECT_EQ(truncated.ExitCode, 1);
     EXPECT_NE(truncated.Err.find("QUESTION.2: the file ends inside"), std::string::npos);
     EXPECT_EQ(std::count(truncated.Err.begin(), truncated.Err.end(), '\n'), 1);
+    // The whole book, printed a question at a time, prints nothing when one of its files is cut.
+    const auto book = RunTool({"dump", dir.Path().string()});
+    EXPECT_EQ(book.ExitCode, 1);
+    EXPECT_EQ(book.Out, "");
+    EXPECT_NE(book.Err.find("QUESTION.2"), std::string::npos) << book.Err;
 
     EXPECT_EQ(RunTool({"dump", (dir.Path() / "missing.def").string(), "--kind", "book"}).ExitCode,
               1);

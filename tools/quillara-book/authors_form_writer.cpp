@@ -1,6 +1,7 @@
 // A book written out in the author's form: what every book has by default is left out, and
 // each text, kind and function is written as the author's reader takes it back, byte for byte.
 #include "authors_form.h"
+#include "book_directory_json.h"
 #include "book_source.h"
 #include "core/book/book_files.h"
 #include "core/text/windows1252.h"

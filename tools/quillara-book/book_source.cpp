@@ -314,18 +314,6 @@ int ChapterKey(const Node& parent, const std::string& key) {
     return chapter;
 }
 
-// Where a manifest saved in manifestFolder (or anywhere, when there is none) finds the picture.
-fs::path PicturePath(const fs::path& picture, const std::optional<fs::path>& manifestFolder) {
-    const fs::path absolute = fs::absolute(picture).lexically_normal();
-    if (!manifestFolder) return absolute;
-    // Between the real folders, so that ".." climbs where the file system climbs; the picture
-    // itself keeps its name even when it is a link.
-    const fs::path relative =
-        (fs::weakly_canonical(absolute.parent_path()) / absolute.filename())
-            .lexically_relative(fs::weakly_canonical(fs::absolute(*manifestFolder)));
-    return relative.empty() ? absolute : relative;
-}
-
 // Where the JSON token whose last byte is at `last` begins: a string at its opening quote, a word
 // or number at its first character.
 std::size_t TokenStart(std::string_view text, std::size_t last) {
@@ -575,46 +563,6 @@ std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs
         }
     }
     return files;
-}
-
-json BookDirectoryToJson(const fs::path& dir, const std::optional<fs::path>& manifestFolder) {
-    const auto book = LoadBookProperties(dir, ToolRegionalSettings());
-    json manifest = {{"book", BookToJson(*book)}};
-
-    json topics = json::object();
-    json questions = json::object();
-    for (int chapter = 1; chapter <= 255; ++chapter) {
-        if (FindBookFile(dir, TopicFileName(chapter))) {
-            const std::string bytes = ReadBookFile(dir, TopicFileName(chapter), MaxTopicFileSize);
-            TByteReader in(bytes, TopicFileName(chapter));
-            topics[std::to_string(chapter)] = TopicFileToJson(ReadTopicFile(in));
-        }
-        if (FindBookFile(dir, QuestionBankName(chapter))) {
-            const std::string bytes =
-                ReadBookFile(dir, QuestionBankName(chapter), MaxQuestionBankSize);
-            TByteReader in(bytes, QuestionBankName(chapter));
-            questions[std::to_string(chapter)] = QuestionBankToJson(ReadQuestionBank(in));
-        }
-    }
-    manifest["topics"] = topics;
-    manifest["questions"] = questions;
-    if (FindBookFile(dir, "GLOSSARY.DEF")) {
-        TGlossary glossary;
-        glossary.LoadGlossary(dir, false);
-        manifest["glossary"] = GlossaryToJson(glossary.Entries());
-    }
-    if (FindBookFile(dir, "AUTHORS."))
-        manifest["authors"] = AuthorsNotesToJson(LoadAuthorsNotes(dir));
-
-    json pictures = json::object();
-    for (const auto& entry : fs::directory_iterator(dir)) {
-        const std::string name = entry.path().filename().string();
-        const std::string upper = UpperAscii(entry.path().extension().string());
-        if (entry.is_regular_file() && (upper == ".JPG" || upper == ".JPEG" || upper == ".GIF"))
-            pictures[name] = PicturePath(entry.path(), manifestFolder).string();
-    }
-    manifest["pictures"] = pictures;
-    return manifest;
 }
 
 } // namespace quillara::tool

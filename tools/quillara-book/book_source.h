@@ -49,10 +49,4 @@ BuildBookFiles(const nlohmann::json& manifest, const std::filesystem::path& sour
                const std::vector<std::filesystem::path>& pictureDirs,
                std::vector<TSourceFinding>* lost = nullptr);
 
-// A whole book directory as a manifest: every file inline but the pictures, named by their
-// paths, so that the manifest builds the same book wherever it is kept: relative to
-// manifestFolder, where the manifest is to be saved, or absolute when there is none.
-nlohmann::json BookDirectoryToJson(const std::filesystem::path& dir,
-                                   const std::optional<std::filesystem::path>& manifestFolder);
-
 } // namespace quillara::tool

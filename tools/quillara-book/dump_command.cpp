@@ -4,11 +4,12 @@
 #include "core/book/glossary.h"
 #include "core/book/glossary_stream.h"
 #include "core/book/question_bank_stream.h"
+#include "book_directory_json.h"
 #include "book_json.h"
-#include "book_source.h"
 #include "command_line.h"
 #include "commands.h"
 #include "file_kind.h"
+#include "json_stream.h"
 #include "core/scores/score_csv.h"
 #include "core/scores/score_file.h"
 #include "scores_json.h"
@@ -73,24 +74,6 @@ void Emit(const std::function<void(std::ostream&)>& write,
     if (!std::cout) throw std::runtime_error("cannot write to the standard output");
 }
 
-// {"KEY": [records]} as nlohmann::json's dump(2) prints it, a record at a time: forEach(write)
-// calls write with each record's JSON. A JSON text holds no raw line break, so each record's
-// lines are indented as its place in the list needs.
-template <typename ForEach>
-void WriteRecordList(std::ostream& out, std::string_view key, ForEach forEach) {
-    out << "{\n  " << nlohmann::json(key).dump() << ": [";
-    bool any = false;
-    forEach([&](const nlohmann::json& record) {
-        std::string text = record.dump(2);
-        for (std::size_t at = text.find('\n'); at != std::string::npos;
-             at = text.find('\n', at + 5))
-            text.insert(at + 1, "    ");
-        out << (any ? ",\n    " : "\n    ") << text;
-        any = true;
-    });
-    out << (any ? "\n  ]\n}\n" : "]\n}\n");
-}
-
 // A file of records (Records: TQuestionBankStream, TGlossaryStream) printed a record at a time,
 // so that any that reads costs the memory of its largest record. It is read through once first:
 // a damaged file prints nothing.
@@ -106,9 +89,14 @@ void DumpRecords(const std::string& file, FileKind kind, std::string_view key, T
     eachRecord([](const auto&) {});
     Emit(
         [&](std::ostream& out) {
-            WriteRecordList(out, key, [&](auto write) {
-                eachRecord([&](const auto& record) { write(toJson(record)); });
-            });
+            TJsonStream json(out);
+            json.BeginObject();
+            json.Key(key);
+            json.BeginArray();
+            eachRecord([&](const auto& record) { json.Value(toJson(record)); });
+            json.EndArray();
+            json.EndObject();
+            out << '\n';
         },
         output);
 }
@@ -169,9 +157,16 @@ int RunDump(const DumpOptions& options) {
             const auto manifestFolder =
                 output ? std::optional(std::filesystem::absolute(*output).parent_path())
                        : std::nullopt;
-            text = (options.Source ? AuthorsFormOfDirectory(file, manifestFolder).dump(2)
-                                   : BookDirectoryToJson(file, manifestFolder).dump(2)) +
-                   "\n";
+            if (options.Source) {
+                text = AuthorsFormOfDirectory(file, manifestFolder).dump(2) + "\n";
+            } else {
+                // Read through once first, so that a damaged book prints nothing.
+                std::ostream nowhere(nullptr);
+                WriteBookDirectoryJson(file, manifestFolder, nowhere);
+                Emit([&](std::ostream& out) { WriteBookDirectoryJson(file, manifestFolder, out); },
+                     output);
+                return 0;
+            }
         } else if (csv) {
             text = ScoresCsvOf(file, options.BookDirectory);
         } else if (*kind == FileKind::Questions) {
