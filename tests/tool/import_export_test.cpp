@@ -225,7 +225,7 @@ TEST_F(ImportFixture, AFileThatDoesNotParseChangesNothingAndNamesItsLineAndColum
          "<?xml version=\"1.0\"?>\n<!DOCTYPE quiz [<!ENTITY a \"aaaaaaaa\"><!ENTITY b "
          "\"&a;&a;&a;&a;\">]>\n<quiz><question type=\"essay\"><name><text>&b;</text></name>"
          "</question></quiz>\n",
-         ":1:1: the file declares a document type"},
+         ":2:1: the file declares a document type"},
     };
     for (const BrokenCase& c : cases) {
         SCOPED_TRACE(c.File);
