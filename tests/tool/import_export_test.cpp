@@ -199,6 +199,15 @@ TEST_F(ImportFixture, WhatCannotComeInIsNamedByItsLineOrNameWithItsReason) {
         << xml.Out;
     // Nothing came in, so nothing was written.
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / QuestionBankName(2)));
+
+    // An empty choice leaves its question out, not the file.
+    const auto aiken =
+        Import("skips.txt", "Empty?\nA. \nB. b\nANSWER: b\n\nKept?\na. x\nb. y\nANSWER: a\n", 3);
+    ASSERT_EQ(aiken.ExitCode, 0) << aiken.Err;
+    EXPECT_NE(aiken.Out.find(": line 1: skipped: its choice A has no text\n"), std::string::npos)
+        << aiken.Out;
+    ASSERT_EQ(Bank(3).size(), 1u);
+    EXPECT_EQ(Bank(3)[0].Text, "Kept?\r\nA) x\r\nB) y");
 }
 
 TEST_F(ImportFixture, AFileThatDoesNotParseChangesNothingAndNamesItsLineAndColumn) {
