@@ -75,7 +75,8 @@ TEST_F(ImportFixture, EachFormatsKindsComeInWithAnswersChoicesAndExplanations) {
          "Pick the [html] odd one:{\n=3 ~2#Two is even. ~4\n}\n\n"
          "[markdown]The **sum** of 2 and 2 is {=4 ~5} in base ten.\n\n"
          "Pi to two places?{#3.14:0.005####Three and a bit.}\n\n"
-         "How many below zero?{#-5}\n",
+         "How many below zero?{#-5}\n\n"
+         "Weeks in a year?{#52:0.5 #Right. ~#Count the weeks.####Seven days each.}\n",
          {{qkTrueFalse, 'T', 0, "The sun is a star.", "Stars make light.\r\nLook at the sky.", "",
            0},
           {qkMultipleChoice, 'A', 3, "Pick the [html] odd one:\r\nA) 3\r\nB) 2\r\nC) 4",
@@ -83,7 +84,9 @@ TEST_F(ImportFixture, EachFormatsKindsComeInWithAnswersChoicesAndExplanations) {
           {qkMultipleChoice, 'A', 2, "The sum of 2 and 2 is _____ in base ten.\r\nA) 4\r\nB) 5", "",
            "", 0},
           {qkWordProblem, 0, 0, "Pi to two places?", "Three and a bit.", "3.14", 2},
-          {qkWordProblem, 0, 0, "How many below zero?", "", "0-5", 0}}},
+          {qkWordProblem, 0, 0, "How many below zero?", "", "0-5", 0},
+          {qkWordProblem, 0, 0, "Weeks in a year?", "Seven days each.\r\nCount the weeks.", "52",
+           0}}},
         {"aiken",
          "kinds.txt",
          "Which is a primary colour?\nA. Green\nB) Red\nC. Purple\nANSWER: B\n\n"
