@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace quillara {
 namespace {
 
@@ -567,6 +569,32 @@ TEST_F(ImportFixture, ABookFileMarkedReadOnlyIsNotReplaced) {
         EXPECT_EQ(dir.Read("BOOK.DEF"), definition);
         EXPECT_EQ(testing::TempBookDir::FileNames(dir.Path()), names);
     }
+}
+
+// A bank or BOOK.DEF that an import replaces keeps the permissions its owner gave it.
+TEST_F(ImportFixture, ABookFileReplacedKeepsItsPermissions) {
+    namespace fs = std::filesystem;
+    ASSERT_EQ(Import("first.gift", "First {T}\n", 1).ExitCode, 0);
+    const std::map<std::string, fs::perms> kept = {
+        {QuestionBankName(1), static_cast<fs::perms>(0640)},
+        {"BOOK.DEF", static_cast<fs::perms>(0604)},
+    };
+    for (const auto& [name, perms] : kept)
+        fs::permissions(dir.Path() / name, perms);
+    // A calculated question adds its variable to BOOK.DEF: both files are replaced.
+    const auto result = Import("drawn.xml",
+                               "<quiz><question type=\"calculated\"><questiontext><text>{n}?"
+                               "</text></questiontext><answer fraction=\"100\"><text>{n}</text>"
+                               "</answer><dataset_definitions><dataset_definition><name><text>n"
+                               "</text></name><minimum><text>1</text></minimum><maximum><text>5"
+                               "</text></maximum><decimals><text>0</text></decimals>"
+                               "</dataset_definition></dataset_definitions></question></quiz>",
+                               1);
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    EXPECT_EQ(Bank(1).size(), 2u);
+    EXPECT_NE(Book()->FindVariable("n"), nullptr);
+    for (const auto& [name, perms] : kept)
+        EXPECT_EQ(fs::status(dir.Path() / name).permissions(), perms) << name;
 }
 
 // Control characters in a book's texts cannot stand in XML: they are left out and told, so that
