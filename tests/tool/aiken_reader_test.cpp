@@ -31,6 +31,13 @@ TEST(AikenReader, ReadsQuestionsWithEitherChoiceMarkAndTheirAnswer) {
         {"more choices than a book holds are read, for the import to refuse",
          "Q?\nA. 1\nB. 2\nC. 3\nD. 4\nE. 5\nF. 6\nANSWER: F\n",
          {{K::MultipleChoice, "line 1", "Q?", {"1", "2", "3", "4", "5", "=6"}}}},
+        {"lowercase letters, in the choices and the answer",
+         "Q?\na. x\nb) y\nANSWER: b\n\nR?\nA. u\nb. v\nANSWER: a\n",
+         {{K::MultipleChoice, "line 1", "Q?", {"x", "=y"}},
+          {K::MultipleChoice, "line 6", "R?", {"=u", "v"}}}},
+        {"an empty choice is read empty, for the import to refuse",
+         "Q?\nA. \nB.\nC) z\nANSWER: C\n",
+         {{K::MultipleChoice, "line 1", "Q?", {"", "", "=z"}}}},
     };
     for (const AikenCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -59,9 +66,13 @@ TEST(AikenReader, AFileOutOfOrderNamesItsLine) {
         {"Q?\nA. x\nC. y\nANSWER: A\n", 3, 1, "expected B"},
         {"Q?\nANSWER: A\n", 2, 1, "without a question's choices"},
         {"Q?\nA. x\nB. y\nANSWER: A\nANSWER: B\n", 5, 1, "without a question's choices"},
-        // Lowercase letters are no choices: the answer then finds none.
-        {"Q?\na. x\nb. y\nANSWER: a\n", 4, 1, "without a question's choices"},
-        {"Q?\nA. x\nB. y\nOne more line\nANSWER: A\n", 1, 1, "has no \"ANSWER:\" line"},
+        {"Q?\na. x\nb. y\nANSWER: c\n", 4, 9, "the answer \"c\" names none"},
+        {"Q?\na. x\nc. y\nANSWER: a\n", 3, 1, "expected B"},
+        // A line after the choices is named, whether stray or the next question's.
+        {"Q?\nA. x\nB. y\nOne more line\nANSWER: A\n", 4, 1,
+         "expected choice C or the \"ANSWER:\" line of the question on line 1"},
+        {"Q?\nA. x\nB. y\n\nNext?\nA. z\nB. w\nANSWER: A\n", 5, 1,
+         "expected choice C or the \"ANSWER:\" line of the question on line 1"},
     };
     for (const BrokenCase& c : cases) {
         SCOPED_TRACE(c.File);

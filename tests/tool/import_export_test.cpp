@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace quillara {
 namespace {
 
@@ -75,7 +77,8 @@ TEST_F(ImportFixture, EachFormatsKindsComeInWithAnswersChoicesAndExplanations) {
          "Pick the [html] odd one:{\n=3 ~2#Two is even. ~4\n}\n\n"
          "[markdown]The **sum** of 2 and 2 is {=4 ~5} in base ten.\n\n"
          "Pi to two places?{#3.14:0.005####Three and a bit.}\n\n"
-         "How many below zero?{#-5}\n",
+         "How many below zero?{#-5}\n\n"
+         "Weeks in a year?{#52:0.5 #Right. ~#Count the weeks.####Seven days each.}\n",
          {{qkTrueFalse, 'T', 0, "The sun is a star.", "Stars make light.\r\nLook at the sky.", "",
            0},
           {qkMultipleChoice, 'A', 3, "Pick the [html] odd one:\r\nA) 3\r\nB) 2\r\nC) 4",
@@ -83,7 +86,9 @@ TEST_F(ImportFixture, EachFormatsKindsComeInWithAnswersChoicesAndExplanations) {
           {qkMultipleChoice, 'A', 2, "The sum of 2 and 2 is _____ in base ten.\r\nA) 4\r\nB) 5", "",
            "", 0},
           {qkWordProblem, 0, 0, "Pi to two places?", "Three and a bit.", "3.14", 2},
-          {qkWordProblem, 0, 0, "How many below zero?", "", "0-5", 0}}},
+          {qkWordProblem, 0, 0, "How many below zero?", "", "0-5", 0},
+          {qkWordProblem, 0, 0, "Weeks in a year?", "Seven days each.\r\nCount the weeks.", "52",
+           0}}},
         {"aiken",
          "kinds.txt",
          "Which is a primary colour?\nA. Green\nB) Red\nC. Purple\nANSWER: B\n\n"
@@ -199,6 +204,15 @@ TEST_F(ImportFixture, WhatCannotComeInIsNamedByItsLineOrNameWithItsReason) {
         << xml.Out;
     // Nothing came in, so nothing was written.
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / QuestionBankName(2)));
+
+    // An empty choice leaves its question out, not the file.
+    const auto aiken =
+        Import("skips.txt", "Empty?\nA. \nB. b\nANSWER: b\n\nKept?\na. x\nb. y\nANSWER: a\n", 3);
+    ASSERT_EQ(aiken.ExitCode, 0) << aiken.Err;
+    EXPECT_NE(aiken.Out.find(": line 1: skipped: its choice A has no text\n"), std::string::npos)
+        << aiken.Out;
+    ASSERT_EQ(Bank(3).size(), 1u);
+    EXPECT_EQ(Bank(3)[0].Text, "Kept?\r\nA) x\r\nB) y");
 }
 
 TEST_F(ImportFixture, AFileThatDoesNotParseChangesNothingAndNamesItsLineAndColumn) {
@@ -225,7 +239,7 @@ TEST_F(ImportFixture, AFileThatDoesNotParseChangesNothingAndNamesItsLineAndColum
          "<?xml version=\"1.0\"?>\n<!DOCTYPE quiz [<!ENTITY a \"aaaaaaaa\"><!ENTITY b "
          "\"&a;&a;&a;&a;\">]>\n<quiz><question type=\"essay\"><name><text>&b;</text></name>"
          "</question></quiz>\n",
-         ":1:1: the file declares a document type"},
+         ":2:1: the file declares a document type"},
     };
     for (const BrokenCase& c : cases) {
         SCOPED_TRACE(c.File);
@@ -555,6 +569,32 @@ TEST_F(ImportFixture, ABookFileMarkedReadOnlyIsNotReplaced) {
         EXPECT_EQ(dir.Read("BOOK.DEF"), definition);
         EXPECT_EQ(testing::TempBookDir::FileNames(dir.Path()), names);
     }
+}
+
+// A bank or BOOK.DEF that an import replaces keeps the permissions its owner gave it.
+TEST_F(ImportFixture, ABookFileReplacedKeepsItsPermissions) {
+    namespace fs = std::filesystem;
+    ASSERT_EQ(Import("first.gift", "First {T}\n", 1).ExitCode, 0);
+    const std::map<std::string, fs::perms> kept = {
+        {QuestionBankName(1), static_cast<fs::perms>(0640)},
+        {"BOOK.DEF", static_cast<fs::perms>(0604)},
+    };
+    for (const auto& [name, perms] : kept)
+        fs::permissions(dir.Path() / name, perms);
+    // A calculated question adds its variable to BOOK.DEF: both files are replaced.
+    const auto result = Import("drawn.xml",
+                               "<quiz><question type=\"calculated\"><questiontext><text>{n}?"
+                               "</text></questiontext><answer fraction=\"100\"><text>{n}</text>"
+                               "</answer><dataset_definitions><dataset_definition><name><text>n"
+                               "</text></name><minimum><text>1</text></minimum><maximum><text>5"
+                               "</text></maximum><decimals><text>0</text></decimals>"
+                               "</dataset_definition></dataset_definitions></question></quiz>",
+                               1);
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    EXPECT_EQ(Bank(1).size(), 2u);
+    EXPECT_NE(Book()->FindVariable("n"), nullptr);
+    for (const auto& [name, perms] : kept)
+        EXPECT_EQ(fs::status(dir.Path() / name).permissions(), perms) << name;
 }
 
 // Control characters in a book's texts cannot stand in XML: they are left out and told, so that

@@ -3,13 +3,27 @@
 #include "markup_text.h"
 #include "quiz_file_text.h"
 
+#include <optional>
+
 namespace quillara::tool {
 
 namespace {
 
+// The place from A of a choice letter, which teachers write in either case.
+std::optional<std::size_t> LetterIndex(char letter) {
+    if (letter >= 'A' && letter <= 'Z') return letter - 'A';
+    if (letter >= 'a' && letter <= 'z') return letter - 'a';
+    return std::nullopt;
+}
+
+std::string LetterName(std::size_t index) {
+    return std::string(1, static_cast<char>('A' + index));
+}
+
+// "A. text" or "a) text"; a choice without text ends at its mark, the line being trimmed.
 bool IsChoiceLine(std::string_view line) {
-    return line.size() >= 3 && line[0] >= 'A' && line[0] <= 'Z' &&
-           (line[1] == '.' || line[1] == ')') && (line[2] == ' ' || line[2] == '\t');
+    return line.size() >= 2 && LetterIndex(line[0]) && (line[1] == '.' || line[1] == ')') &&
+           (line.size() == 2 || line[2] == ' ' || line[2] == '\t');
 }
 
 class TAikenParser {
@@ -21,16 +35,18 @@ public:
             Answer(number, line);
         } else if (IsChoiceLine(line)) {
             if (!Open) throw TImportParseError(number, 1, "a choice comes before its question");
-            if (line[0] != 'A' + static_cast<int>(Question.Choices.size()))
-                throw TImportParseError(
-                    number, 1,
-                    "choices are lettered in order from A; expected " +
-                        std::string(1, static_cast<char>('A' + Question.Choices.size())));
-            Question.Choices.push_back({std::string(Trim(line.substr(3))), {}, false});
+            if (LetterIndex(line[0]) != Question.Choices.size())
+                throw TImportParseError(number, 1,
+                                        "choices are lettered in order from A; expected " +
+                                            LetterName(Question.Choices.size()));
+            // An empty choice is kept for the import to name with its question.
+            Question.Choices.push_back({std::string(Trim(line.substr(2))), {}, false});
         } else {
             if (Open && !Question.Choices.empty())
-                throw TImportParseError(Question.Line, 1,
-                                        "the question that starts here has no \"ANSWER:\" line");
+                throw TImportParseError(number, 1,
+                                        "expected choice " + LetterName(Question.Choices.size()) +
+                                            " or the \"ANSWER:\" line of the question on line " +
+                                            std::to_string(Question.Line));
             if (!Open) {
                 Open = true;
                 Question = {};
@@ -53,7 +69,7 @@ private:
             throw TImportParseError(number, 1, "an \"ANSWER:\" line without a question's choices");
         const std::string_view letter = Trim(line.substr(7));
         const std::size_t index =
-            letter.size() == 1 ? static_cast<std::size_t>(letter[0] - 'A') : 99;
+            letter.size() == 1 ? LetterIndex(letter[0]).value_or(99) : 99;
         if (index >= Question.Choices.size())
             throw TImportParseError(number, 9,
                                     "the answer \"" + std::string(letter) +

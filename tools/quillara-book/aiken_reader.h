@@ -8,8 +8,9 @@
 namespace quillara::tool {
 
 // The Multiple Choice questions of an Aiken file, UTF-8, in file order: each its text, its
-// choices on lines "A. " or "A) ", and a line "ANSWER: A". A question without its answer line,
-// a choice before any question or an answer that names no choice raises TImportParseError.
+// choices on lines "A. " or "A) ", and a line "ANSWER: A", the letters in either case. A
+// question without its answer line, a choice before any question, a choice out of order or an
+// answer that names no choice raises TImportParseError; a choice without text is read empty.
 std::vector<TImportedQuestion> ReadAiken(std::string_view text);
 
 } // namespace quillara::tool

@@ -276,18 +276,25 @@ private:
                                       : "no right answer");
     }
 
+    // {#answer#feedback =answer#feedback ~#feedback for any other answer}
     void ReadNumerical(std::size_t begin, std::size_t end) {
         Question.Kind = TImportedKind::Numerical;
-        std::vector<TAnswerPart> parts = SplitParts(begin, end, "=");
-        if (parts.empty()) Block.Fail(begin, "a numerical question needs its answer after \"#\"");
+        const std::vector<TAnswerPart> parts = SplitParts(begin, end, "=~");
+        for (const TAnswerPart& part : parts)
+            if (part.Mark == '~' && (part.Weight || !Trim(part.Answer).empty()))
+                Block.Fail(part.Offset, "in a numerical question \"~\" is followed only by \"#\" "
+                                        "and the feedback for other answers");
+        const auto answers = std::count_if(parts.begin(), parts.end(),
+                                           [](const TAnswerPart& p) { return p.Mark != '~'; });
+        if (answers == 0) Block.Fail(begin, "a numerical question needs its answer after \"#\"");
         const auto full = std::find_if(parts.begin(), parts.end(), [](const TAnswerPart& p) {
-            return p.Weight.value_or(100) >= 100;
+            return p.Mark != '~' && p.Weight.value_or(100) >= 100;
         });
         if (full == parts.end()) {
             Skip("no answer with full credit");
             return;
         }
-        if (parts.size() > 1) Question.Notes.push_back("only the answer with full credit is kept");
+        if (answers > 1) Question.Notes.push_back("only the answer with full credit is kept");
         ReadNumber(*full);
         for (const TAnswerPart& part : parts)
             if (part.Offset != full->Offset && !part.Feedback.empty())

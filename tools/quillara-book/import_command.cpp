@@ -15,6 +15,7 @@
 #include <array>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 namespace quillara::tool {
 
@@ -42,21 +43,24 @@ fs::path BookFilePath(const fs::path& book, const std::string& name) {
 
 // Each file is written beside itself first and then put in its place, so that a failed write
 // leaves the book as it was. A book file marked read-only is not replaced, though its folder
-// would allow it.
+// would allow it; a file replaced keeps its permissions.
 void ReplaceBookFiles(const std::vector<std::pair<fs::path, std::string>>& files) {
+    std::vector<std::optional<fs::perms>> kept;
     for (const auto& [path, bytes] : files) {
         std::error_code error;
         const fs::perms perms = fs::status(path, error).permissions();
         if (!error && (perms & fs::perms::owner_write) == fs::perms::none)
             throw std::runtime_error("\"" + path.string() + "\" is read-only");
+        kept.push_back(error ? std::nullopt : std::optional(perms & fs::perms::mask));
     }
     std::vector<fs::path> written;
     try {
-        for (const auto& [path, bytes] : files) {
-            fs::path temporary = path;
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            fs::path temporary = files[i].first;
             temporary += ".importing";
             written.push_back(temporary);
-            WriteWholeFile(temporary, bytes);
+            WriteWholeFile(temporary, files[i].second);
+            if (kept[i]) fs::permissions(temporary, *kept[i]);
         }
     } catch (...) {
         for (const fs::path& temporary : written) {

@@ -3,7 +3,9 @@
 #include "markup_text.h"
 #include "quiz_file_text.h"
 
+#include <algorithm>
 #include <cmath>
+#include <libxml/SAX2.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 #include <memory>
@@ -67,9 +69,47 @@ std::string PlainContent(const xmlNode* node) {
     return std::string(Trim(Content(node)));
 }
 
+// A fault the parser met, with its place. The first one names what the author has to mend;
+// those after it follow from the parser losing its way.
+struct TParseFault {
+    int Code = 0;
+    int Level = XML_ERR_NONE;
+    int Line = 1;
+    int Column = 1;
+    // The depth reached, for an element nested too deeply.
+    int Number = 0;
+};
+
+// What the parser met, collected per parse through its own context rather than a handler
+// global to the library.
+struct TParseFaults {
+    std::optional<TParseFault> First;
+    // Where a document type was declared, when one was.
+    std::optional<int> DocumentTypeLine;
+};
+
+TParseFaults& FaultsOf(void* context) {
+    return *static_cast<TParseFaults*>(static_cast<xmlParserCtxt*>(context)->_private);
+}
+
+// A later fault replaces the first only when it is graver: a warning is no reason to stop.
+void OnParseError(void* context, xmlError* error) {
+    std::optional<TParseFault>& first = FaultsOf(context).First;
+    if (first && error->level <= first->Level) return;
+    first = TParseFault{error->code, error->level, std::max(error->line, 1),
+                        std::max(error->int2, 1), error->int1};
+}
+
+// Quiz files declare no document type; a file that does is stopped there, before its
+// declarations are read.
+void OnDocumentType(void* context, const xmlChar*, const xmlChar*, const xmlChar*) {
+    FaultsOf(context).DocumentTypeLine = std::max(xmlSAX2GetLineNumber(context), 1);
+    xmlStopParser(static_cast<xmlParserCtxt*>(context));
+}
+
 // The place the parser stopped, in the program's own words.
-std::string ParseErrorMessage(const xmlError* error) {
-    switch (error ? error->code : 0) {
+std::string ParseErrorMessage(const std::optional<TParseFault>& fault) {
+    switch (fault ? fault->Code : 0) {
     case XML_ERR_DOCUMENT_EMPTY:
         return "the file is empty";
     case XML_ERR_TAG_NAME_MISMATCH:
@@ -88,9 +128,17 @@ std::string ParseErrorMessage(const xmlError* error) {
     case XML_ERR_LT_IN_ATTRIBUTE:
     case XML_ERR_ATTRIBUTE_WITHOUT_VALUE:
     case XML_ERR_ATTRIBUTE_NOT_STARTED:
-    case XML_ERR_ATTRIBUTE_NOT_FINISHED:
     case XML_ERR_ATTRIBUTE_REDEFINED:
         return "an attribute is not written as name=\"value\"";
+    case XML_ERR_ATTRIBUTE_NOT_FINISHED:
+        return "an attribute's value has no closing quote or is longer than 10,000,000 "
+               "characters";
+    case XML_ERR_INTERNAL_ERROR:
+        // Of the faults with this code, only the depth limit carries a number.
+        if (fault->Number > 0)
+            return "elements are nested more than " + std::to_string(fault->Number) +
+                   " deep, more than a quiz file's";
+        return "this is not well-formed XML";
     case XML_ERR_NAME_REQUIRED:
     case XML_ERR_GT_REQUIRED:
     case XML_ERR_LT_REQUIRED:
@@ -263,19 +311,23 @@ private:
 std::vector<TImportedQuestion> ReadMoodleXml(std::string_view bytes) {
     std::unique_ptr<xmlParserCtxt, TContextFree> context(xmlNewParserCtxt());
     if (!context) throw std::bad_alloc();
+    TParseFaults faults;
+    context->_private = &faults;
+    context->sax->serror = OnParseError;
+    context->sax->internalSubset = OnDocumentType;
     // No network, no entity expansion, no external document type, no messages on stderr.
     const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
     std::unique_ptr<xmlDoc, TDocFree> doc(xmlCtxtReadMemory(
         context.get(), bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr, options));
-    if (!doc || !context->wellFormed) {
-        const xmlError* error = xmlCtxtGetLastError(context.get());
-        throw TImportParseError(error ? error->line : 1, error ? std::max(error->int2, 1) : 1,
-                                ParseErrorMessage(error));
-    }
-    if (doc->intSubset || doc->extSubset)
-        throw TImportParseError(1, 1,
+    // The parser reports no document type after a fault that stopped it.
+    if (faults.DocumentTypeLine)
+        throw TImportParseError(*faults.DocumentTypeLine, 1,
                                 "the file declares a document type, which quiz files "
                                 "do not have");
+    if (!doc || !context->wellFormed) {
+        const TParseFault place = faults.First.value_or(TParseFault{});
+        throw TImportParseError(place.Line, place.Column, ParseErrorMessage(faults.First));
+    }
     const xmlNode* root = xmlDocGetRootElement(doc.get());
     if (!root || Name(root) != "quiz")
         throw TImportParseError(root ? static_cast<int>(xmlGetLineNo(root)) : 1, 1,
