@@ -678,6 +678,15 @@ void TMainForm::ChooseBook() {
 
 namespace {
 
+// Letters only: controls and direction marks, which a folder's name may hold, would let one part
+// of a menu item turn the other around.
+QString Shown(QString text) {
+    text.removeIf([](QChar c) {
+        return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format;
+    });
+    return text;
+}
+
 // A book as file menus show a file: a long title cut at its end, the home folder as ~ and a long
 // path cut in the middle, so that the menu stays narrow and the book's own folder name shows.
 QString BookAsShown(int n, const TRecentBook& book, const QFontMetrics& metrics) {
@@ -689,8 +698,8 @@ QString BookAsShown(int n, const TRecentBook& book, const QFontMetrics& metrics)
         folder = '~' + path.mid(home.size());
     return QStringLiteral("&%1 %2 (%3)")
         .arg(n)
-        .arg(metrics.elidedText(book.Title, Qt::ElideRight, room).replace('&', "&&"),
-             metrics.elidedText(folder, Qt::ElideMiddle, room).replace('&', "&&"));
+        .arg(metrics.elidedText(Shown(book.Title), Qt::ElideRight, room).replace('&', "&&"),
+             metrics.elidedText(Shown(folder), Qt::ElideMiddle, room).replace('&', "&&"));
 }
 
 } // namespace
