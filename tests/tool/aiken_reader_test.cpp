@@ -51,34 +51,25 @@ TEST(AikenReader, ReadsQuestionsWithEitherChoiceMarkAndTheirAnswer) {
 }
 
 TEST(AikenReader, AFileOutOfOrderNamesItsLine) {
-    struct BrokenCase {
-        const char* File;
-        int Line;
-        int Column;
-        const char* Message;
-    };
-    const BrokenCase cases[] = {
-        {"Q?\nA. x\nB. y\n", 1, 1, "has no \"ANSWER:\" line"},
-        {"Q?\nA. x\nB. y\nANSWER: C\n", 4, 9, "the answer \"C\" names none"},
-        {"Q?\nA. x\nB. y\nANSWER: AB\n", 4, 9, "the answer \"AB\" names none"},
-        {"Q?\nA. x\nB. y\nANSWER:\n", 4, 9, "the answer \"\" names none"},
-        {"A. x\nB. y\nANSWER: A\n", 1, 1, "a choice comes before its question"},
-        {"Q?\nA. x\nC. y\nANSWER: A\n", 3, 1, "expected B"},
-        {"Q?\nANSWER: A\n", 2, 1, "without a question's choices"},
-        {"Q?\nA. x\nB. y\nANSWER: A\nANSWER: B\n", 5, 1, "without a question's choices"},
-        {"Q?\na. x\nb. y\nANSWER: c\n", 4, 9, "the answer \"c\" names none"},
-        {"Q?\na. x\nc. y\nANSWER: a\n", 3, 1, "expected B"},
-        // A line after the choices is named, whether stray or the next question's.
-        {"Q?\nA. x\nB. y\nOne more line\nANSWER: A\n", 4, 1,
-         "expected choice C or the \"ANSWER:\" line of the question on line 1"},
-        {"Q?\nA. x\nB. y\n\nNext?\nA. z\nB. w\nANSWER: A\n", 5, 1,
-         "expected choice C or the \"ANSWER:\" line of the question on line 1"},
-    };
-    for (const BrokenCase& c : cases) {
-        SCOPED_TRACE(c.File);
-        testing::ExpectParseError(ReadAiken, std::string_view(c.File), c.Line, c.Column,
-                                  c.Message);
-    }
+    testing::ExpectEachRefused(
+        ReadAiken,
+        {
+            {"Q?\nA. x\nB. y\n", 1, 1, "has no \"ANSWER:\" line"},
+            {"Q?\nA. x\nB. y\nANSWER: C\n", 4, 9, "the answer \"C\" names none"},
+            {"Q?\nA. x\nB. y\nANSWER: AB\n", 4, 9, "the answer \"AB\" names none"},
+            {"Q?\nA. x\nB. y\nANSWER:\n", 4, 9, "the answer \"\" names none"},
+            {"A. x\nB. y\nANSWER: A\n", 1, 1, "a choice comes before its question"},
+            {"Q?\nA. x\nC. y\nANSWER: A\n", 3, 1, "expected B"},
+            {"Q?\nANSWER: A\n", 2, 1, "without a question's choices"},
+            {"Q?\nA. x\nB. y\nANSWER: A\nANSWER: B\n", 5, 1, "without a question's choices"},
+            {"Q?\na. x\nb. y\nANSWER: c\n", 4, 9, "the answer \"c\" names none"},
+            {"Q?\na. x\nc. y\nANSWER: a\n", 3, 1, "expected B"},
+            // A line after the choices is named, whether stray or the next question's.
+            {"Q?\nA. x\nB. y\nOne more line\nANSWER: A\n", 4, 1,
+             "expected choice C or the \"ANSWER:\" line of the question on line 1"},
+            {"Q?\nA. x\nB. y\n\nNext?\nA. z\nB. w\nANSWER: A\n", 5, 1,
+             "expected choice C or the \"ANSWER:\" line of the question on line 1"},
+        });
 }
 
 // ANSWER: lines without braces make a file Aiken; XML is Moodle XML; anything else is GIFT.

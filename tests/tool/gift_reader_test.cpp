@@ -98,32 +98,23 @@ TEST(GiftReader, NumericalToleranceAndWrittenDecimalsAreKept) {
 
 // A block the format does not allow stops the file at its place, counted in characters.
 TEST(GiftReader, MalformedBlocksNameTheirLineAndColumn) {
-    struct BrokenCase {
-        const char* File;
-        int Line;
-        int Column;
-        const char* Message;
-    };
-    const BrokenCase cases[] = {
-        {"Fine {T}\n\nLost {=a ~b\n", 3, 6, "have no closing \"}\""},
-        {"::No end {T}\n", 1, 1, "has no closing \"::\""},
-        {"Q } oops\n", 1, 3, "a \"}\" closes no answers"},
-        {"Q {=a {~b}\n", 1, 7, "a \"{\" inside answers"},
-        {"Count {#12:abc}\n", 1, 9, "\"12:abc\" is not a number"},
-        {"Big {#1e400}\n", 1, 7, "\"1e400\" is not a number"},
-        {"Empty {#}\n", 1, 9, "needs its answer after \"#\""},
-        {"Only feedback {#~#no}\n", 1, 17, "needs its answer after \"#\""},
-        {"Other {#4 ~5#no}\n", 1, 12, "\"~\" is followed only by \"#\" and the feedback"},
-        {"Weight {~%50a =b}\n", 1, 10, "has no closing \"%\""},
-        {"Weight {=%abc%a ~b}\n", 1, 11, "a weight is a number of percent"},
-        {"Q {\n?a}\n", 2, 1, "answers start with"},
-        {"caf\xC3\xA9 } x\n", 1, 6, "closes no answers"},
-    };
-    for (const BrokenCase& c : cases) {
-        SCOPED_TRACE(c.File);
-        testing::ExpectParseError(ReadGift, std::string_view(c.File), c.Line, c.Column,
-                                  c.Message);
-    }
+    testing::ExpectEachRefused(
+        ReadGift,
+        {
+            {"Fine {T}\n\nLost {=a ~b\n", 3, 6, "have no closing \"}\""},
+            {"::No end {T}\n", 1, 1, "has no closing \"::\""},
+            {"Q } oops\n", 1, 3, "a \"}\" closes no answers"},
+            {"Q {=a {~b}\n", 1, 7, "a \"{\" inside answers"},
+            {"Count {#12:abc}\n", 1, 9, "\"12:abc\" is not a number"},
+            {"Big {#1e400}\n", 1, 7, "\"1e400\" is not a number"},
+            {"Empty {#}\n", 1, 9, "needs its answer after \"#\""},
+            {"Only feedback {#~#no}\n", 1, 17, "needs its answer after \"#\""},
+            {"Other {#4 ~5#no}\n", 1, 12, "\"~\" is followed only by \"#\" and the feedback"},
+            {"Weight {~%50a =b}\n", 1, 10, "has no closing \"%\""},
+            {"Weight {=%abc%a ~b}\n", 1, 11, "a weight is a number of percent"},
+            {"Q {\n?a}\n", 2, 1, "answers start with"},
+            {"caf\xC3\xA9 } x\n", 1, 6, "closes no answers"},
+        });
 }
 
 // A byte-order mark is dropped and a file that is not UTF-8 is read as Windows-1252.

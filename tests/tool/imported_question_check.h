@@ -3,7 +3,6 @@
 #include "imported_question.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -59,6 +58,22 @@ void ExpectParseError(TReader read, const TText& text, int line, int column,
         EXPECT_EQ(e.Line, line);
         EXPECT_EQ(e.Column, column);
         EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
+    }
+}
+
+// A file a reader refuses, with the place and the message it gives.
+struct RefusedFile {
+    std::string File;
+    int Line;
+    int Column;
+    const char* Message;
+};
+
+template <typename TReader>
+void ExpectEachRefused(TReader read, const std::vector<RefusedFile>& files) {
+    for (const RefusedFile& file : files) {
+        SCOPED_TRACE(file.File.substr(0, 80));
+        ExpectParseError(read, std::string_view(file.File), file.Line, file.Column, file.Message);
     }
 }
 
