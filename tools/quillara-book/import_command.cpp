@@ -1,6 +1,7 @@
 #include "import_command.h"
 
 #include "aiken_reader.h"
+#include "book_file_replace.h"
 #include "command_line.h"
 #include "commands.h"
 #include "core/book/book_files.h"
@@ -39,38 +40,6 @@ std::vector<TImportedQuestion> ReadQuizFile(const TImportOptions& options, TQuiz
 
 fs::path BookFilePath(const fs::path& book, const std::string& name) {
     return FindBookFile(book, name).value_or(book / name);
-}
-
-// Each file is written beside itself first and then put in its place, so that a failed write
-// leaves the book as it was. A book file marked read-only is not replaced, though its folder
-// would allow it; a file replaced keeps its permissions.
-void ReplaceBookFiles(const std::vector<std::pair<fs::path, std::string>>& files) {
-    std::vector<std::optional<fs::perms>> kept;
-    for (const auto& [path, bytes] : files) {
-        std::error_code error;
-        const fs::perms perms = fs::status(path, error).permissions();
-        if (!error && (perms & fs::perms::owner_write) == fs::perms::none)
-            throw std::runtime_error("\"" + path.string() + "\" is read-only");
-        kept.push_back(error ? std::nullopt : std::optional(perms & fs::perms::mask));
-    }
-    std::vector<fs::path> written;
-    try {
-        for (std::size_t i = 0; i < files.size(); ++i) {
-            fs::path temporary = files[i].first;
-            temporary += ".importing";
-            written.push_back(temporary);
-            WriteWholeFile(temporary, files[i].second);
-            if (kept[i]) fs::permissions(temporary, *kept[i]);
-        }
-    } catch (...) {
-        for (const fs::path& temporary : written) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-        }
-        throw;
-    }
-    for (std::size_t i = 0; i < files.size(); ++i)
-        fs::rename(written[i], files[i].first);
 }
 
 } // namespace
