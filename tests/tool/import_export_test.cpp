@@ -276,7 +276,7 @@ TEST_F(ImportFixture, WhatTheBookCannotHoldAsWrittenIsTold) {
     const std::string where = ": question \"Rate\" (line 1): ";
     for (const std::string note : {
              "the book's variable \"r\" draws other values; this question's is added as \"r_2\"",
-             "its relative tolerance becomes rounding to 2 decimal places",
+             "its relative tolerance becomes rounding, shown as (Round to nearest 0.01)",
              "braces in its text would be read as drawn values; written as ( )",
              "\"₃\" in its text has no Windows-1252 character; written \"3\"",
              "\"≤\" in its text has no Windows-1252 character; written \"<=\"",
@@ -441,8 +441,8 @@ TEST_F(ImportFixture, TolerancesAndAnswerDecimalsBecomeTheRounding) {
         {"#2.50", 2, ""},
         {"#2.125:0", 3, ""},
         {"#3.14159", 4, "its answer is judged to 4 decimal places, the most a book rounds to"},
-        {"#10:1", 0, "its tolerance of 1 is judged as rounding to 0 decimal places"},
-        {"#0.001:0.00001", 4, "its tolerance of 1e-05 is judged as rounding to 4 decimal places"},
+        {"#10:1", 0, "its tolerance of 1 is judged as rounding, shown as (Round to nearest integer)"},
+        {"#0.001:0.00001", 4, "its tolerance of 1e-05 is judged as rounding, shown as (Round to nearest 0.0001)"},
     };
     std::string gift;
     for (const RoundingCase& c : cases)

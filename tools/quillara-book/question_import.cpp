@@ -150,6 +150,11 @@ std::string BookText(std::string_view utf8, const std::string& where,
     return out;
 }
 
+// Rounding told as the student will see it: "1 decimal places" and "-1 decimal places" read badly.
+std::string RoundingShown(int places) {
+    return "rounding, shown as " + RoundToText(places);
+}
+
 int RoundingPlaces(const TImportedQuestion& question, std::vector<std::string>& notes) {
     const double tolerance = question.Tolerance;
     if (question.ToleranceKind == TToleranceKind::Absolute && tolerance > 0) {
@@ -163,8 +168,7 @@ int RoundingPlaces(const TImportedQuestion& question, std::vector<std::string>& 
         (tolerance == 0 || question.ToleranceKind == TToleranceKind::Relative)) {
         const int places = std::clamp(*question.AnswerDecimals, -6, 4);
         if (question.ToleranceKind == TToleranceKind::Relative)
-            notes.push_back("its relative tolerance becomes rounding to " + std::to_string(places) +
-                            " decimal places");
+            notes.push_back("its relative tolerance becomes " + RoundingShown(places));
         else if (places != *question.AnswerDecimals)
             notes.push_back("its answer is judged to 4 decimal places, the most a book rounds to");
         return places;
@@ -174,8 +178,8 @@ int RoundingPlaces(const TImportedQuestion& question, std::vector<std::string>& 
     int places = -6;
     while (places < 4 && 0.5 * std::pow(10.0, -places) > tolerance * (1 + 1e-9))
         ++places;
-    notes.push_back("its tolerance of " + NumberText(tolerance) + " is judged as rounding to " +
-                    std::to_string(places) + " decimal places");
+    notes.push_back("its tolerance of " + NumberText(tolerance) + " is judged as " +
+                    RoundingShown(places));
     return places;
 }
 
