@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
+#include <filesystem>
 #include <memory>
 
 namespace quillara::gui {
@@ -17,13 +18,24 @@ const QString LastBookKey = QStringLiteral("LastBook");
 const QString RecentKey = QStringLiteral("RecentBooks");
 const QString WindowKey = QStringLiteral("MainWindow/Geometry");
 
+// A few lines of settings; a file larger than this is not one of ours.
+constexpr std::uintmax_t MaxRememberedFileSize = 1 << 20;
+
 // Named by path rather than by organization, so that the folder follows $XDG_CONFIG_HOME as it
-// is when asked, not as it was when the first settings object was made.
+// is when asked, not as it was when the first settings object was made. Nothing when the name
+// holds something other than a file of ours (a FIFO would hold the window at start): then
+// nothing is remembered, and nothing is written over it.
 std::unique_ptr<QSettings> Remembered() {
-    return std::make_unique<QSettings>(
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-            QStringLiteral("/quillara/quillara.conf"),
-        QSettings::IniFormat);
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/quillara/quillara.conf");
+    std::error_code error;
+    const auto status = std::filesystem::status(path.toStdString(), error);
+    const bool usable =
+        status.type() == std::filesystem::file_type::not_found ||
+        (status.type() == std::filesystem::file_type::regular &&
+         std::filesystem::file_size(path.toStdString(), error) <= MaxRememberedFileSize && !error);
+    if (!usable) return nullptr;
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
 
 std::filesystem::path Absolute(const std::filesystem::path& directory) {
@@ -36,6 +48,7 @@ std::filesystem::path Absolute(const std::filesystem::path& directory) {
 
 void WriteRecentBooks(const std::vector<TRecentBook>& books) {
     const auto settings = Remembered();
+    if (!settings) return;
     settings->remove(RecentKey);
     settings->beginWriteArray(RecentKey, int(books.size()));
     for (int i = 0; i < int(books.size()); ++i) {
@@ -54,12 +67,14 @@ void WriteRecentBooks(const std::vector<TRecentBook>& books) {
 std::filesystem::path RememberedBook() {
     const auto recent = RecentBooks();
     if (!recent.empty()) return recent.front().Directory;
-    return Remembered()->value(LastBookKey).toString().toStdString();
+    const auto settings = Remembered();
+    return settings ? settings->value(LastBookKey).toString().toStdString() : std::string();
 }
 
 std::vector<TRecentBook> RecentBooks() {
     const auto settings = Remembered();
     std::vector<TRecentBook> books;
+    if (!settings) return books;
     const int count = std::min(settings->beginReadArray(RecentKey), RecentBookCount);
     for (int i = 0; i < count; ++i) {
         settings->setArrayIndex(i);
@@ -89,7 +104,8 @@ void ForgetBook(const std::filesystem::path& bookDirectory) {
 }
 
 void PlaceMainWindow(QWidget& window) {
-    if (window.restoreGeometry(Remembered()->value(WindowKey).toByteArray())) {
+    const auto settings = Remembered();
+    if (settings && window.restoreGeometry(settings->value(WindowKey).toByteArray())) {
         if (!window.isMaximized()) KeepOnScreen(&window);
         return;
     }
@@ -103,7 +119,7 @@ void PlaceMainWindow(QWidget& window) {
 }
 
 void RememberMainWindowPlace(const QWidget& window) {
-    Remembered()->setValue(WindowKey, window.saveGeometry());
+    if (const auto settings = Remembered()) settings->setValue(WindowKey, window.saveGeometry());
 }
 
 } // namespace quillara::gui

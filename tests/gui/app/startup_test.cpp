@@ -1,6 +1,7 @@
 #include "gui/app/main_form.h"
 #include "gui/shell/message_boxes.h"
 #include "gui/app/open_book_dialog.h"
+#include "gui/app/remembered.h"
 #include "gui/shell/settings.h"
 #include "gui/app/startup_steps.h"
 #include "find_child.h"
@@ -19,6 +20,8 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdlib>
+#include <fstream>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -250,6 +253,34 @@ TEST(Startup, TheBookUsedLastReopensWithItsOwnHistoryFromAnyFolder) {
     ASSERT_EQ(Start(local, {dir.string()}, "/usr/bin/quillara", cwd2.Path()), 0);
     ASSERT_EQ(local.Scores().size(), 1u);
     EXPECT_EQ(local.Scores().at(0).description(), "Here");
+}
+
+// What is remembered between runs is read only from a file of its own size: a FIFO in its place
+// would hold the window before it shows, and neither it nor an outsized file is written over.
+TEST(Startup, ARememberedFileThatIsNoneOfOursIsPassedOver) {
+    GuiBook book;
+    const fs::path dir = book.Write();
+    for (const bool fifo : {true, false}) {
+        SCOPED_TRACE(fifo ? "a FIFO" : "a file of 2 MiB");
+        TempBookDir home;
+        const ScopedEnv config("XDG_CONFIG_HOME", (home.Path() / "config").string());
+        const fs::path remembered = home.Path() / "config" / "quillara" / "quillara.conf";
+        fs::create_directories(remembered.parent_path());
+        if (fifo) {
+            ASSERT_EQ(::mkfifo(remembered.c_str(), 0600), 0);
+        } else {
+            std::ofstream(remembered) << "[General]\n";
+            fs::resize_file(remembered, 2 << 20);
+        }
+        {
+            TStudySession session;
+            ASSERT_EQ(Start(session, {dir.string()}, "/usr/bin/quillara", home.Path()), 0);
+            EXPECT_TRUE(session.IsOpen());
+        }
+        EXPECT_TRUE(RecentBooks().empty());
+        EXPECT_EQ(fs::is_fifo(remembered), fifo);
+        if (!fifo) EXPECT_EQ(fs::file_size(remembered), 2u << 20);
+    }
 }
 
 TEST(Startup, UnknownVersionIsReportedAndASecondFailureEndsWithItsReason) {
