@@ -7,6 +7,7 @@
 #include "gui/glossary/view_glossary_frame.h"
 #include "gui/quiz/attempt_frame.h"
 #include "gui/quiz/matching_quiz_frame.h"
+#include "gui/search/book_search_dialog.h"
 #include "gui/shell/message_boxes.h"
 #include "main_window.h"
 
@@ -124,6 +125,8 @@ TEST(StudySession, AnotherBookReplacesEverythingOfTheFirst) {
     window.Action("QuizTrueFalseItem")->trigger();
     Answer(window.form->QuizRunner(), "ButtonFalse");
     window.form->GlossaryView();
+    window.Action("SearchBookItem")->trigger(); // its index of the first book being built
+    ASSERT_EQ(window.form->findChildren<TBookSearchDialog*>().size(), 1);
     window.Child<QMenu>("FileMenu")->aboutToShow();
     QAction* recent = window.Action("RecentBook1");
     ASSERT_TRUE(recent);
@@ -146,6 +149,7 @@ TEST(StudySession, AnotherBookReplacesEverythingOfTheFirst) {
     ASSERT_EQ(terms->rowCount(), 1);
     EXPECT_EQ(terms->index(0, 0).data().toString(), "Star");
     EXPECT_EQ(window.session.Scores().size(), 0u);
+    EXPECT_TRUE(window.form->findChildren<TBookSearchDialog*>().isEmpty());
     // Where no book is, the chooser starts at the open one.
     std::filesystem::path chooserAt;
     TMessageBoxes::QueueDialog([&chooserAt](QDialog* dialog) {
