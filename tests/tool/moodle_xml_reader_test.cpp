@@ -132,6 +132,22 @@ TEST(MoodleXmlReader, DatasetRangesMustBeNumbersWithWholeDecimals) {
     }
 }
 
+// The places an answer is shown to are held to the 0 to 9 the platforms offer (found by the fuzzer).
+TEST(MoodleXmlReader, AnswerLengthsAreHeldToTheirRange) {
+    const std::pair<const char*, int> lengths[] = {{"2", 2}, {"-5", 0}, {"12", 9}, {"1e111", 9}};
+    for (const auto& [length, decimals] : lengths) {
+        SCOPED_TRACE(length);
+        std::string question = Calculated(Dataset("a", "1", "9", "0"));
+        question.replace(question.find("</answer>"), 0,
+                         std::string("<correctanswerformat>1</correctanswerformat>"
+                                     "<correctanswerlength>") +
+                             length + "</correctanswerlength>");
+        const auto read = ReadMoodleXml(Quiz(question));
+        ASSERT_EQ(read.size(), 1u);
+        EXPECT_EQ(read[0].AnswerDecimals, decimals);
+    }
+}
+
 TEST(MoodleXmlReader, AFileThatIsNoQuizFileNamesWhereReadingStopped) {
     std::string nested = "<quiz>";
     for (int i = 0; i < 10000; ++i)

@@ -275,10 +275,11 @@ private:
         // Tolerance types: 1 relative, 2 nominal, 3 geometric.
         if (PlainContent(Child(answer, "tolerancetype")) != "2")
             Question.ToleranceKind = TToleranceKind::Relative;
-        // Answer formats: 1 decimal places, 2 significant figures.
+        // Answer formats: 1 decimal places, 2 significant figures. The platforms offer 0 to 9
+        // places; a length beyond them is held there, never turned into a wild int.
         const auto length = QuizNumber(PlainContent(Child(answer, "correctanswerlength")));
         if (PlainContent(Child(answer, "correctanswerformat")) != "2" && length)
-            Question.AnswerDecimals = static_cast<int>(*length);
+            Question.AnswerDecimals = static_cast<int>(std::clamp(*length, 0.0, 9.0));
         for (const xmlNode* definition :
              Children(Child(Node, "dataset_definitions"), "dataset_definition")) {
             TImportedVariable variable;
