@@ -120,6 +120,9 @@ TEST_F(SmallBook, ShowExpandsPlaceholdersAndRendersRtf) {
 
     EXPECT_EQ(RunTool({"show", dir.Path().string(), "1", "3"}).ExitCode, 1);
     EXPECT_EQ(RunTool({"show", dir.Path().string(), "9"}).ExitCode, 1);
+    // A chapter no book can have is refused, never taken modulo some width for another one.
+    for (const std::string chapter : {"0", "256", "4294967297"})
+        EXPECT_EQ(RunTool({"show", dir.Path().string(), chapter}).ExitCode, 2) << chapter;
     EXPECT_EQ(RunTool({"show", dir.Path().string()}).ExitCode, 2);
     EXPECT_EQ(RunTool({"show", dir.Path().string(), "one"}).ExitCode, 2);
 }

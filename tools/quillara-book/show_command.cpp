@@ -86,7 +86,7 @@ int RunShow(const ShowOptions& options) {
     if (options.Dir.empty() || options.Chapter.empty())
         throw UsageError("show needs DIR CHAPTER and optionally N");
     const std::filesystem::path dir = options.Dir;
-    const long chapter = ParseWholeArgument(options.Chapter, "CHAPTER");
+    const long chapter = ParseWholeArgument(options.Chapter, "CHAPTER", 1, 255);
     const long wanted = options.Number ? ParseWholeArgument(*options.Number, "N") : 0;
     const std::optional<long> seed =
         options.Seed ? std::optional(ParseWholeArgument(*options.Seed, "--seed")) : std::nullopt;
@@ -97,6 +97,7 @@ int RunShow(const ShowOptions& options) {
     if (seed) SetProgramRandom(&seeded);
     try {
         const auto book = LoadBookProperties(dir, ToolRegionalSettings());
+        if (book->LoadFailed) throw std::runtime_error(book->LoadError);
         TVariableValues values = book->FirstValues;
         const std::string name = QuestionBankName(static_cast<int>(chapter));
         // One question at a time, printed as it is read: a bank of any size shows in the memory
