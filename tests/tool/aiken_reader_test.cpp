@@ -41,12 +41,7 @@ TEST(AikenReader, ReadsQuestionsWithEitherChoiceMarkAndTheirAnswer) {
     };
     for (const AikenCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        const std::vector<TImportedQuestion> read = ReadAiken(c.File);
-        ASSERT_EQ(read.size(), c.Questions.size());
-        for (std::size_t i = 0; i < read.size(); ++i) {
-            SCOPED_TRACE(i + 1);
-            testing::ExpectImported(read[i], c.Questions[i]);
-        }
+        testing::ExpectEachRead(ReadAiken, c.File, c.Questions);
     }
 }
 

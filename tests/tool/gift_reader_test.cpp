@@ -77,12 +77,7 @@ TEST(GiftReader, ReadsEachFormOfQuestionWithItsAnswersAndFeedback) {
     };
     for (const GiftCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        const std::vector<TImportedQuestion> read = ReadGift(c.File);
-        ASSERT_EQ(read.size(), c.Questions.size());
-        for (std::size_t i = 0; i < read.size(); ++i) {
-            SCOPED_TRACE(i + 1);
-            testing::ExpectImported(read[i], c.Questions[i]);
-        }
+        testing::ExpectEachRead(ReadGift, c.File, c.Questions);
     }
 }
 

@@ -47,6 +47,18 @@ inline void ExpectImported(const tool::TImportedQuestion& got, const ExpectedImp
     EXPECT_EQ(got.SkipReason.empty(), want.SkipReason.empty()) << got.SkipReason;
 }
 
+// Every question the reader reads from the file, each as expected and in order.
+template <typename TReader>
+void ExpectEachRead(TReader read, const std::string& file,
+                    const std::vector<ExpectedImport>& expected) {
+    const std::vector<tool::TImportedQuestion> got = read(file);
+    ASSERT_EQ(got.size(), expected.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        SCOPED_TRACE(i + 1);
+        ExpectImported(got[i], expected[i]);
+    }
+}
+
 // The place and message of the parse error a reader raises, or a failure when it raises none.
 template <typename TReader, typename TText>
 void ExpectParseError(TReader read, const TText& text, int line, int column,
