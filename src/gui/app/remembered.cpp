@@ -28,12 +28,13 @@ constexpr std::uintmax_t MaxRememberedFileSize = 1 << 20;
 std::unique_ptr<QSettings> Remembered() {
     const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                          QStringLiteral("/quillara/quillara.conf");
+    const std::filesystem::path file = path.toStdString();
     std::error_code error;
-    const auto status = std::filesystem::status(path.toStdString(), error);
+    const auto type = std::filesystem::status(file, error).type();
     const bool usable =
-        status.type() == std::filesystem::file_type::not_found ||
-        (status.type() == std::filesystem::file_type::regular &&
-         std::filesystem::file_size(path.toStdString(), error) <= MaxRememberedFileSize && !error);
+        type == std::filesystem::file_type::not_found ||
+        (type == std::filesystem::file_type::regular &&
+         std::filesystem::file_size(file, error) <= MaxRememberedFileSize && !error);
     if (!usable) return nullptr;
     return std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
