@@ -1,12 +1,12 @@
 #include "gui/app/startup_steps.h"
 
+#include "core/book/book_files.h"
 #include "gui/app/main_form.h"
-#include "gui/shell/message_boxes.h"
 #include "gui/app/open_book_dialog.h"
 #include "gui/app/quit_signals.h"
 #include "gui/app/remembered.h"
+#include "gui/shell/message_boxes.h"
 #include "gui/widgets/book_text.h"
-#include "core/book/book_files.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -34,8 +34,8 @@ using TReadBook = TStudySession::TReadBook;
 
 // Reads the book, or says why not and lets the student choose another directory. Started with no
 // book named and none beside the program, as from the desktop's menu, the book used last opens,
-// and without one the choice of a book comes first, with nothing to apologise for. None when
-// the student cancels; a second failure raises.
+// and without one the choice of a book comes first, with nothing to apologise for. A choice that
+// cannot be read is told of and the choice is offered again; none when the student cancels.
 std::optional<TReadBook> ReadBookOrAsk(const TStudySession& session, const fs::path& directory,
                                        QWidget* parent, const std::string& programPath,
                                        bool bookNamed) {
@@ -61,9 +61,15 @@ std::optional<TReadBook> ReadBookOrAsk(const TStudySession& session, const fs::p
         }
     }
     TOpenBookDlg openBook(parent);
-    openBook.StartInWhenNoBook(InstalledDemoBook(programPath));
-    if (openBook.ChooseBook() != QDialog::Accepted) return std::nullopt;
-    return session.ReadBook(openBook.SelectedDirectory());
+    openBook.StartInWhenNoBook(DemoBook(programPath));
+    while (openBook.ChooseBook() == QDialog::Accepted) {
+        try {
+            return session.ReadBook(openBook.SelectedDirectory());
+        } catch (const std::exception& e) {
+            TMessageBoxes::Error(&openBook, QString::fromStdString(e.what()));
+        }
+    }
+    return std::nullopt;
 }
 
 // Reads what the first window does not show, the glossary and the scores, once that window has
@@ -96,8 +102,13 @@ private:
 
 } // namespace
 
-fs::path InstalledDemoBook(const std::string& programPath) {
-    return (DirectoryPart(programPath) / QUILLARA_DEMO_BOOK_FROM_PROGRAM).lexically_normal();
+fs::path DemoBook(const std::string& programPath) {
+    const fs::path installed =
+        (DirectoryPart(programPath) / QUILLARA_DEMO_BOOK_FROM_PROGRAM).lexically_normal();
+    const fs::path built =
+        (DirectoryPart(programPath) / QUILLARA_DEMO_BOOK_FROM_BUILT_PROGRAM).lexically_normal();
+    return !FindBookFile(installed, "BOOK.DEF") && FindBookFile(built, "BOOK.DEF") ? built
+                                                                                   : installed;
 }
 
 fs::path BookDirectoryFromCommandLine(const std::vector<std::string>& arguments,
@@ -113,17 +124,11 @@ int RunStartup(TStudySession& session, const std::vector<std::string>& arguments
                const std::string& programPath) {
     TMainForm mainForm(session);
 
-    try {
-        auto read = ReadBookOrAsk(session, BookDirectoryFromCommandLine(arguments, programPath),
-                                  &mainForm, programPath, !arguments.empty());
-        if (!read) return 0;
-        session.Open(std::move(*read));
-        RememberBook(session.Folder(), FromBook(session.Book().Title));
-    } catch (const std::exception& second) {
-        // The second failure ends the program, with its own reason rather than silently.
-        TMessageBoxes::Error(nullptr, QString::fromStdString(second.what()));
-        return 1;
-    }
+    auto read = ReadBookOrAsk(session, BookDirectoryFromCommandLine(arguments, programPath),
+                              &mainForm, programPath, !arguments.empty());
+    if (!read) return 0;
+    session.Open(std::move(*read));
+    RememberBook(session.Folder(), FromBook(session.Book().Title));
     QApplication::processEvents();
     mainForm.SetUpBook();
     PlaceMainWindow(mainForm);

@@ -13,8 +13,9 @@ namespace quillara::gui {
 std::filesystem::path BookDirectoryFromCommandLine(const std::vector<std::string>& arguments,
                                                    const std::string& programPath);
 
-// Where the demo book is installed, relative to the installed program.
-std::filesystem::path InstalledDemoBook(const std::string& programPath);
+// Where the demo book is: installed beside the installed program, or else built beside the
+// program in its build tree; the installed place when neither holds it.
+std::filesystem::path DemoBook(const std::string& programPath);
 
 // Messages of start-up.
 extern const char* const MissingBookMessage;

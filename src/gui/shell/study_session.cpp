@@ -21,6 +21,12 @@ const char* const ScoresNotSavedMessage = "Unable to save scores";
 
 namespace {
 
+std::filesystem::path AbsolutePath(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal();
+}
+
 QString Absolute(const std::string& path) {
     std::error_code error;
     const auto absolute = std::filesystem::absolute(path, error);
@@ -54,12 +60,20 @@ TStudySession::TStudySession(TRegionalSettings regional)
 
 TStudySession::TReadBook TStudySession::ReadBook(const std::filesystem::path& directory) const {
     TReadBook read;
-    read.Folder = directory;
-    read.Settings.ProgramDirectory = directory;
+    read.Folder = AbsolutePath(directory.empty() ? "." : directory);
+    read.Settings.ProgramDirectory = read.Folder;
     read.Book = LoadBookProperties(read.Settings.BookDir(), StudentRegional);
     if (read.Book->LoadFailed) throw TUnknownBookVersion(read.Book->LoadError);
     read.Settings.SettingsSection = read.Book->Title;
     ReadSettings(read.Settings);
+    // Folders the settings name relative to where the program started, or the current folder
+    // itself, are fixed now, so that the book and its scores stay where they are whatever the
+    // current folder becomes.
+    if (!read.Settings.ProgramDirectory.empty())
+        read.Settings.ProgramDirectory = AbsolutePath(read.Settings.ProgramDirectory);
+    if (!read.Settings.SaveDirectory.starts_with('/'))
+        read.Settings.SaveDirectory =
+            (AbsolutePath(".") / "").string() + read.Settings.SaveDirectory;
     return read;
 }
 

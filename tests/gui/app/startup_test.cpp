@@ -136,10 +136,22 @@ TEST(Startup, OpensTheBookNamedByAFileInItAndSavesTheScoresThere) {
 TEST(Startup, ABareNameLooksInTheCurrentDirectoryAndNoArgumentInTheProgramsOwn) {
     GuiBook book;
     const fs::path dir = book.Write();
+    TScoreHistory kept;
+    kept.AddAttempt(MakeScore(45000, "Kept here", {{1, 1, 0}}));
+    ASSERT_TRUE(kept.saveScores((dir / "").string()));
     TStudySession bare;
     EXPECT_EQ(Start(bare, {"BOOK.DEF"}, "/usr/bin/quillara", dir), 0);
     ASSERT_TRUE(bare.IsOpen());
-    EXPECT_TRUE(bare.Folder().empty());
+    // The current folder is made absolute as the book opens: once it has moved on, the book and
+    // the history found there are still read and saved there.
+    EXPECT_EQ(bare.Folder(), dir / "");
+    ASSERT_NE(fs::current_path(), dir);
+    ASSERT_EQ(bare.Scores().size(), 1u);
+    bare.Scores().AddAttempt(MakeScore(45001, "Added", {{1, 0, 1}}));
+    ASSERT_TRUE(bare.SaveScores());
+    TScoreHistory reread;
+    ASSERT_TRUE(reread.loadScores((dir / "").string()));
+    EXPECT_EQ(reread.size(), 2u);
     TStudySession none;
     EXPECT_EQ(Start(none, {}, (dir / "quillara").string(), fs::temp_directory_path()), 0);
     ASSERT_TRUE(none.IsOpen());
@@ -172,7 +184,7 @@ TEST(Startup, NoBookThenAnotherDirectoryChosenInTheDialog) {
 }
 
 TEST(Startup, FromTheMenuWithNoBookTheDialogStartsInTheInstalledDemoBook) {
-    EXPECT_EQ(InstalledDemoBook("/usr/bin/quillara"), fs::path("/usr/share/quillara/books/demo"));
+    EXPECT_EQ(DemoBook("/usr/bin/quillara"), fs::path("/usr/share/quillara/books/demo"));
 
     // An installed tree: the program in bin, the demo book under share.
     TempBookDir prefix;
@@ -283,21 +295,31 @@ TEST(Startup, ARememberedFileThatIsNoneOfOursIsPassedOver) {
     }
 }
 
-TEST(Startup, UnknownVersionIsReportedAndASecondFailureEndsWithItsReason) {
+// A book that cannot be read, at the start or chosen in the dialog, is told of with its reason and
+// the choice is offered again: the program never ends on a wrong pick.
+TEST(Startup, UnknownVersionIsReportedAndAFailedChoiceIsOfferedAgain) {
     TempBookDir bad;
     bad.Write("BOOK.DEF", std::string("\x04"
                                       "BPQZ\x09",
                                       6));
     TempBookDir empty;
+    GuiBook good;
+    const fs::path goodDir = good.Write();
     TStudySession program;
     TMessageBoxes::QueueDialog([&](QDialog* dialog) {
         static_cast<TOpenBookDlg*>(dialog)->SelectDirectory(empty.Path());
         return int(QDialog::Accepted);
     });
-    EXPECT_EQ(Start(program, {bad.Path().string()}, "x", bad.Path()), 1);
+    TMessageBoxes::QueueDialog([&](QDialog* dialog) {
+        static_cast<TOpenBookDlg*>(dialog)->SelectDirectory(goodDir);
+        return int(QDialog::Accepted);
+    });
+    EXPECT_EQ(Start(program, {bad.Path().string()}, "x", bad.Path()), 0);
     ASSERT_EQ(TMessageBoxes::Shown().size(), 2);
     EXPECT_TRUE(TMessageBoxes::Shown()[0].endsWith("Unknown version of book properties (9)."));
     EXPECT_TRUE(TMessageBoxes::Shown()[1].contains("BOOK.DEF"));
+    ASSERT_TRUE(program.IsOpen());
+    EXPECT_EQ(program.Book().Title, "Test Book");
 }
 
 TEST(Startup, SettingsMoveTheSaveDirectoryAndAFailedGlossaryEndsAtOnce) {
