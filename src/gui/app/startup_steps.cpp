@@ -5,6 +5,7 @@
 #include "gui/app/open_book_dialog.h"
 #include "gui/app/quit_signals.h"
 #include "gui/app/remembered.h"
+#include "gui/app/window_slot.h"
 #include "gui/shell/message_boxes.h"
 #include "gui/widgets/book_text.h"
 
@@ -132,6 +133,8 @@ int RunStartup(TStudySession& session, const std::vector<std::string>& arguments
     QApplication::processEvents();
     mainForm.SetUpBook();
     PlaceMainWindow(mainForm);
+    const TWindowSlot slot;
+    slot.Offset(mainForm);
 
     // A desktop session ending, or a signal to end, leaves the way a student closing the window
     // does: what was answered is kept.

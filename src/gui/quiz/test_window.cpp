@@ -31,9 +31,7 @@ void TTestForm1::showEvent(QShowEvent* event) {
     if (clientArea) resize(size().expandedTo(clientArea->size()).expandedTo(minimumSizeHint()));
     if (!Placed) {
         Placed = true;
-        QRect frame = geometry();
-        frame.moveCenter(parentWidget()->window()->geometry().center());
-        move(frame.topLeft());
+        PlaceOver(this, parentWidget()->window());
     }
     KeepOnScreen(this);
 }

@@ -8,6 +8,7 @@
 #include "gui/shell/regional_from_locale.h"
 #include "gui/widgets/book_picture.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace quillara::gui {
@@ -41,10 +42,18 @@ QString MovedScoresMessage(const TScoreFolders& folders) {
         .arg(Absolute(folders.Save + ScoreFileName), Absolute(folders.User + ScoreFileName));
 }
 
-std::unique_ptr<TGlossary> LoadGlossaryOf(const std::filesystem::path& bookDir) {
+// A glossary cut short keeps the terms before the cut; `cut` then says where it ended.
+std::unique_ptr<TGlossary> LoadGlossaryOf(const std::filesystem::path& bookDir, std::string& cut) {
     auto glossary = std::make_unique<TGlossary>();
-    glossary->LoadGlossary(bookDir, false);
+    glossary->LoadGlossary(bookDir, false, &cut);
     return glossary;
+}
+
+QString CutGlossaryMessage(const TGlossary& glossary, const std::string& cut) {
+    return QStringLiteral("The glossary of this book is damaged: only its first %1 terms could be "
+                          "read, and they are shown.\n\n%2")
+        .arg(glossary.Entries().size())
+        .arg(QString::fromStdString(cut));
 }
 
 // A file refused for its size is named with the limit: reinstalling would not help.
@@ -80,7 +89,7 @@ TStudySession::TReadBook TStudySession::ReadBook(const std::filesystem::path& di
 void TStudySession::ReadGlossary(TReadBook& book) const {
     if (!book.Book->HasGlossary) return;
     try {
-        book.Glossary = LoadGlossaryOf(book.Settings.BookDir());
+        book.Glossary = LoadGlossaryOf(book.Settings.BookDir(), book.GlossaryCut);
     } catch (const std::exception& e) {
         throw std::runtime_error(GlossaryFailure(e).toStdString());
     }
@@ -97,6 +106,8 @@ void TStudySession::Open(TReadBook book) {
     WordProblemChapters.clear();
     BookGlossary = std::move(book.Glossary);
     GlossaryAsked = BookGlossary != nullptr;
+    if (BookGlossary && !book.GlossaryCut.empty())
+        emit Failed(CutGlossaryMessage(*BookGlossary, book.GlossaryCut));
     ScoresRead = false;
     History = TScoreHistory();
     Place = TScorePlace();
@@ -137,13 +148,25 @@ const TGlossary* TStudySession::Glossary() {
     if (GlossaryAsked) return BookGlossary.get();
     GlossaryAsked = true;
     if (!OpenBook || !OpenBook->HasGlossary) return nullptr;
+    std::string cut;
     try {
-        BookGlossary = LoadGlossaryOf(BookDir());
+        BookGlossary = LoadGlossaryOf(BookDir(), cut);
     } catch (const std::exception& e) {
         emit Failed(GlossaryFailure(e));
         emit BookUnusable();
     }
+    if (BookGlossary && !cut.empty()) emit Failed(CutGlossaryMessage(*BookGlossary, cut));
+    if (BookGlossary) emit GlossaryRead();
     return BookGlossary.get();
+}
+
+bool TStudySession::ChapterHasTerms(int chapter) const {
+    if (!GlossaryAsked) return true;
+    if (!BookGlossary) return false;
+    const auto& entries = BookGlossary->Entries();
+    return std::any_of(entries.begin(), entries.end(), [chapter](const TDefinition& entry) {
+        return TGlossary::InChapter(entry, chapter);
+    });
 }
 
 TScoreHistory& TStudySession::Scores() {

@@ -29,6 +29,8 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <set>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace quillara::gui {
@@ -53,8 +55,8 @@ TEST(MainForm, CaptionChooserAndMenusInTheirOrder) {
     QStringList view;
     for (QAction* item : window.Menu("ViewMenu")->actions())
         if (!item->isSeparator()) view << item->text();
-    EXPECT_EQ(view, (QStringList{"Glossary", "Summary", "Key Ideas", "Worked Examples",
-                                 "Search the Book\u2026"}));
+    EXPECT_EQ(view, (QStringList{"&Glossary", "Summary", "Key Ideas", "Worked Examples",
+                                 "&Search the Book\u2026"}));
     EXPECT_EQ(window.Action("SaveScoresItem")->shortcut(), QKeySequence::Save);
     EXPECT_EQ(window.Action("ExitItem")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     EXPECT_TRUE(window.Action("ViewSavedScoresItem")->isEnabled());
@@ -62,8 +64,20 @@ TEST(MainForm, CaptionChooserAndMenusInTheirOrder) {
     QStringList quiz;
     for (QAction* item : window.Menu("QuizMenu")->actions())
         if (!item->isSeparator() && item->isVisible() && item->isEnabled()) quiz << item->text();
-    EXPECT_EQ(quiz, (QStringList{"True False", "Multiple Choice", "True False / Multiple Choice",
-                                 "Glossary Matching"}));
+    EXPECT_EQ(quiz, (QStringList{"&True False", "&Multiple Choice",
+                                 "True &False / Multiple Choice", "&Glossary Matching"}));
+    // Every item of the program's own has a letter of its own in its menu; the book's topics
+    // keep their titles as written.
+    for (QAction* menu : window.form->menuBar()->actions()) {
+        std::set<char16_t> letters;
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->isSeparator() || item->objectName().startsWith("TopicItem")) continue;
+            const QString text = item->text();
+            const qsizetype at = text.indexOf('&');
+            ASSERT_GE(at, 0) << text.toStdString();
+            EXPECT_TRUE(letters.insert(text[at + 1].toLower().unicode()).second) << text.toStdString();
+        }
+    }
     EXPECT_FALSE(window.Action("WordProblemsItem")->isVisible());
     EXPECT_TRUE(window.Child("WordProblemsLink")->isHidden());
     EXPECT_FALSE(window.Child<QLabel>("ChapterImage")->pixmap().isNull());
@@ -85,6 +99,17 @@ TEST(MainForm, MenusFollowTheFlagsOfTheBookAndItsVersion) {
     EXPECT_FALSE(old.Action("AuthorsNotesItem")->isVisible());
     EXPECT_TRUE(old.Action("GlossaryItem")->isVisible());
     EXPECT_FALSE(old.Child("GlossaryMatchingLink")->isHidden()); // links stay
+
+    // Once the glossary is read, the matching quiz is offered only where the chapter has terms.
+    GuiBook termsInOne;
+    termsInOne.Glossary = TGlossary({{"12", "The smallest unit of life.", "Cell", "1"}});
+    MainWindow matching(termsInOne);
+    ASSERT_NE(matching.session.Glossary(), nullptr);
+    for (const auto& [chapter, offered] : {std::pair{1, true}, std::pair{2, false}}) {
+        matching.form->SelectChapter(chapter);
+        EXPECT_EQ(matching.Action("GlossaryMatchingItem")->isVisible(), offered) << chapter;
+        EXPECT_EQ(matching.Child("GlossaryMatchingLink")->isHidden(), !offered) << chapter;
+    }
 
     GuiBook bare;
     bare.Book.HasGlossary = false;
@@ -287,8 +312,13 @@ TEST(MainForm, GlossaryNotesAndAboutFromTheMenus) {
 TEST(MainForm, HelpOpensAtItsContentsOrAtTheMainWindowsSection) {
     GuiBook book;
     MainWindow window(book);
+    // Over a main window at the screen's corner, it still opens whole on the screen.
+    const QRect free = window.form->screen()->availableGeometry();
+    window.form->move(free.bottomRight() - QPoint(100, 100));
     window.Action("HelpContentsItem")->trigger();
     EXPECT_TRUE(window.form->Help()->isVisible());
+    EXPECT_TRUE(free.contains(window.form->Help()->geometry()))
+        << window.form->Help()->geometry().bottom() << " " << free.bottom();
     EXPECT_EQ(window.form->Help()->CurrentSection(), "contents");
     window.form->activateWindow();
     QApplication::setActiveWindow(window.form.get());

@@ -333,7 +333,7 @@ TEST(Startup, SettingsMoveTheSaveDirectoryAndAFailedGlossaryEndsAtOnce) {
     EXPECT_TRUE(fs::exists(saves.Path() / "SCORES.SAV"));
     EXPECT_FALSE(fs::exists(dir / "SCORES.SAV"));
 
-    book.Dir.Write("GLOSSARY.DEF", "\x05");
+    fs::remove(dir / "GLOSSARY.DEF");
     TStudySession broken;
     EXPECT_EQ(Start(broken, {dir.string()}, "x", dir), 0);
     ASSERT_FALSE(TMessageBoxes::Shown().isEmpty());
@@ -439,14 +439,14 @@ TEST(Startup, AStartThatAddsNothingLeavesTheScoreFileAlone) {
     EXPECT_TRUE(TMessageBoxes::Shown().isEmpty()) << TMessageBoxes::Shown().join("|").toStdString();
 }
 
-// The glossary is read when it is first needed; a damaged one is told of then, once, and ends
+// The glossary is read when it is first needed; a missing one is told of then, once, and ends
 // the program as it does at start-up.
 TEST(Startup, AGlossaryReadLateIsToldOfOnce) {
     GuiBook book;
     {
         MainWindow window(book);
-        // Damaged after the window opened: nothing has read it yet.
-        book.Dir.Write("GLOSSARY.DEF", "\x05");
+        // Gone after the window opened: nothing has read it yet.
+        fs::remove(book.Dir.Path() / "GLOSSARY.DEF");
         for (const char* item :
              {"GlossaryItem", "GlossaryMatchingItem", "SearchBookItem", "GlossaryItem"})
             window.Action(item)->trigger();

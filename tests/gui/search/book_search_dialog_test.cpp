@@ -73,7 +73,7 @@ TEST_F(BookSearchTest, TheViewMenuEndsWithTheSearchAfterASeparator) {
     const QList<QAction*> items = window->Menu("ViewMenu")->actions();
     ASSERT_GE(items.size(), 2);
     EXPECT_EQ(items.back()->objectName(), "SearchBookItem");
-    EXPECT_EQ(items.back()->text(), "Search the Book\u2026");
+    EXPECT_EQ(items.back()->text(), "&Search the Book\u2026");
     EXPECT_EQ(items.back()->shortcut(), QKeySequence("Ctrl+Shift+F"));
     EXPECT_TRUE(items[items.size() - 2]->isSeparator());
 }
