@@ -1,6 +1,7 @@
 #include "gui/app/startup_steps.h"
 
 #include "core/book/book_files.h"
+#include "core/io/book_errors.h"
 #include "gui/app/main_form.h"
 #include "gui/app/open_book_dialog.h"
 #include "gui/app/quit_signals.h"
@@ -57,6 +58,15 @@ std::optional<TReadBook> ReadBookOrAsk(const TStudySession& session, const fs::p
             TMessageBoxes::Error(nullptr, QString::fromLatin1(MissingBookMessage) +
                                               QStringLiteral("\n\n") +
                                               QString::fromStdString(unknown.what()));
+        } catch (const TFileOpenError&) {
+            TMessageBoxes::Error(nullptr, QString::fromLatin1(MissingBookMessage));
+        } catch (const TBookFileError& damaged) {
+            // The book is there but not whole (cut short in copying, say): reinstalling the
+            // program would not mend it.
+            TMessageBoxes::Error(nullptr, QStringLiteral("The book in %1 is damaged and cannot be "
+                                                         "opened.\n\n%2")
+                                              .arg(QString::fromStdString(directory.string()),
+                                                   QString::fromStdString(damaged.what())));
         } catch (const std::exception&) {
             TMessageBoxes::Error(nullptr, QString::fromLatin1(MissingBookMessage));
         }

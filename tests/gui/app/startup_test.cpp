@@ -167,6 +167,21 @@ TEST(Startup, NoBookThenCancelEndsWithoutAScoreFile) {
     EXPECT_EQ(TMessageBoxes::Shown()[0].toStdString(), MissingBookMessage);
     EXPECT_FALSE(fs::exists(empty.Path() / "SCORES.SAV"));
     EXPECT_FALSE(program.IsOpen());
+
+    // A book cut short in copying is named as damaged, with where it ends: reinstalling the
+    // program would not mend it.
+    GuiBook cut;
+    const fs::path cutDir = cut.Write();
+    fs::resize_file(cutDir / "BOOK.DEF", 20);
+    TMessageBoxes::Reset();
+    TMessageBoxes::SetUnattended(true);
+    TStudySession damaged;
+    EXPECT_EQ(Start(damaged, {cutDir.string()}, "x", cutDir), 0);
+    ASSERT_EQ(TMessageBoxes::Shown().size(), 1);
+    EXPECT_TRUE(TMessageBoxes::Shown()[0].startsWith(
+        QString::fromStdString("The book in " + cutDir.string() + " is damaged")))
+        << TMessageBoxes::Shown()[0].toStdString();
+    EXPECT_TRUE(TMessageBoxes::Shown()[0].contains("ends inside"));
 }
 
 TEST(Startup, NoBookThenAnotherDirectoryChosenInTheDialog) {
