@@ -38,6 +38,7 @@ bool ReplaceOwnFile(const std::filesystem::path& path, std::string_view bytes) {
     std::filesystem::create_directories(path.parent_path(), error);
     struct stat info {};
     if (::lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return false;
+    RemoveLeftovers(path.string(), PosixSaveFileOps());
     return ReplaceFile(path.string(), bytes, PosixSaveFileOps());
 }
 

@@ -19,7 +19,8 @@ std::optional<std::string> ReadOwnFile(const std::filesystem::path& path, std::u
 // Puts `bytes` in the file's place, making its folder if need be: written to a new file beside
 // it, created for this write alone, and renamed over the name, which replaces a link there rather
 // than writing through it. False, with nothing written, when something other than a regular file
-// bears the name, and when the write fails.
+// bears the name, and when the write fails. Call with the file's lock held: what writes killed
+// part way left beside it is removed first.
 bool ReplaceOwnFile(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace quillara::gui
