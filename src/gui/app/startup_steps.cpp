@@ -2,6 +2,7 @@
 
 #include "core/book/book_files.h"
 #include "core/io/book_errors.h"
+#include "gui/app/left_notes.h"
 #include "gui/app/main_form.h"
 #include "gui/app/open_book_dialog.h"
 #include "gui/app/quit_signals.h"
@@ -14,6 +15,7 @@
 #include <QDialog>
 #include <QTimer>
 #include <QWindow>
+#include <cstdio>
 
 namespace quillara::gui {
 
@@ -23,6 +25,8 @@ const char* const MissingBookMessage =
     "Quillara was unable to find the properties of the book. It is possible that parts of the "
     "program are corrupted or were not installed. BOOK.DEF must be in the same directory as the "
     "program. If this error persists, please reinstall the software";
+
+const char* const LeftNotesMessage = "Quillara was ended last time before it could tell you this:";
 
 namespace {
 
@@ -83,13 +87,29 @@ std::optional<TReadBook> ReadBookOrAsk(const TStudySession& session, const fs::p
     return std::nullopt;
 }
 
-// Reads what the first window does not show, the glossary and the scores, once that window has
-// been drawn: the expose that draws it comes first, the read after it. Made before the window is
-// shown, so that no expose goes by unseen.
+// Ended from outside (a signal, the desktop session ending), the program waits on no one: what
+// it has to say goes to standard error and is told at the next start instead of in a box.
+void LeaveWithoutAsking(const TStudySession& session) {
+    if (TMessageBoxes::SendingInstead()) return;
+    TMessageBoxes::SendInsteadTo([&session](const QString& text) {
+        QString note = text;
+        // Told later, a failed save names the file it was for.
+        if (text == QLatin1String(ScoresNotSavedMessage)) {
+            std::error_code error;
+            const auto file = fs::absolute(session.ScoreFilePath(), error);
+            note += QStringLiteral(": ") + QString::fromStdString(file.string());
+        }
+        std::fprintf(stderr, "quillara: %s\n", note.toLocal8Bit().constData());
+        LeaveNote(note);
+    });
+}
+
+// Tells what an earlier run could not, then reads what the first window does not show, the
+// glossary and the scores, once that window has been drawn: the expose that draws it comes
+// first, the rest after it. Made before the window is shown, so that no expose goes by unseen.
 class TReadWhenDrawn : public QObject {
 public:
-    TReadWhenDrawn(const QWidget& window, TStudySession& session)
-        : Window(window), Session(session) {
+    TReadWhenDrawn(QWidget& window, TStudySession& session) : Window(window), Session(session) {
         qApp->installEventFilter(this);
     }
 
@@ -99,6 +119,9 @@ protected:
         if (event->type() == QEvent::Expose && watched == drawn && drawn->isExposed()) {
             qApp->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
+                if (const QString notes = TakeLeftNotes(); !notes.isEmpty())
+                    TMessageBoxes::Error(&Window, QString::fromLatin1(LeftNotesMessage) +
+                                                      QStringLiteral("\n\n") + notes);
                 Session.Glossary();
                 Session.Scores();
             });
@@ -107,7 +130,7 @@ protected:
     }
 
 private:
-    const QWidget& Window;
+    QWidget& Window;
     TStudySession& Session;
 };
 
@@ -147,16 +170,29 @@ int RunStartup(TStudySession& session, const std::vector<std::string>& arguments
     slot.Offset(mainForm);
 
     // A desktop session ending, or a signal to end, leaves the way a student closing the window
-    // does: what was answered is kept.
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &mainForm,
-                     [&mainForm] { mainForm.EndAttemptsAndSave(); });
-    const TQuitSignals quitSignals([&mainForm] { CloseWhenUnblocked(mainForm); });
+    // does: what was answered is kept. Neither waits on the student.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &mainForm, [&] {
+        const bool leaving = TMessageBoxes::SendingInstead();
+        LeaveWithoutAsking(session);
+        mainForm.EndAttemptsAndSave();
+        // The session may yet go on: boxes are shown again.
+        if (!leaving) TMessageBoxes::SendInsteadTo({});
+    });
+    const TQuitSignals quitSignals([&] {
+        LeaveWithoutAsking(session);
+        CloseWhenUnblocked(mainForm);
+    });
 
     const TReadWhenDrawn reads(mainForm, session);
     mainForm.show();
     QApplication::exec();
-    // Closing the window has saved already; this finds nothing to do unless that save failed.
-    session.SaveScores();
+    // Closing the window has saved already, and told of a failure; this finds nothing to do
+    // unless that save failed, and tells nothing more.
+    {
+        const QSignalBlocker quiet(session);
+        session.SaveScores();
+    }
+    TMessageBoxes::SendInsteadTo({});
     return 0;
 }
 

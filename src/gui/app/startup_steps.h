@@ -19,6 +19,8 @@ std::filesystem::path DemoBook(const std::string& programPath);
 
 // Messages of start-up.
 extern const char* const MissingBookMessage;
+// Heads the notes that a run ended from outside left for the next start.
+extern const char* const LeftNotesMessage;
 
 // Start-up from the book directory to the end of the event loop, inside a running QApplication:
 // loads the book (asking for another directory when there is none), reads the settings, shows the

@@ -42,6 +42,12 @@ QString MovedScoresMessage(const TScoreFolders& folders) {
         .arg(Absolute(folders.Save + ScoreFileName), Absolute(folders.User + ScoreFileName));
 }
 
+// Where the scores go instead of a score file that cannot be used.
+QString ScoresGoInstead(const TScoreFolders& folders) {
+    return QStringLiteral("Your scores will be saved in %1 instead.")
+        .arg(Absolute(folders.User + ScoreFileName));
+}
+
 // A glossary cut short keeps the terms before the cut; `cut` then says where it ended.
 std::unique_ptr<TGlossary> LoadGlossaryOf(const std::filesystem::path& bookDir, std::string& cut) {
     auto glossary = std::make_unique<TGlossary>();
@@ -109,6 +115,7 @@ void TStudySession::Open(TReadBook book) {
     if (BookGlossary && !book.GlossaryCut.empty())
         emit Failed(CutGlossaryMessage(*BookGlossary, book.GlossaryCut));
     ScoresRead = false;
+    MoveTold = false;
     History = TScoreHistory();
     Place = TScorePlace();
     EndRunning = nullptr;
@@ -173,8 +180,11 @@ TScoreHistory& TStudySession::Scores() {
     if (!ScoresRead) {
         // Set first: the message below lets events run, which may ask for the scores again.
         ScoresRead = true;
-        Place.Load(History, ScoreFolders());
-        TellOfDamagedScores();
+        const TScoreFolders folders = ScoreFolders();
+        Place.Load(History, folders);
+        // What the save directory holds cannot be used: the first save goes to the student's
+        // own folder, which the student is told now, with the file.
+        TellOfDamagedScores(Place.Directory(folders) == folders.Save ? &folders : nullptr);
     }
     return History;
 }
@@ -185,9 +195,12 @@ bool TStudySession::SaveScores() {
     const TScoreFolders folders = ScoreFolders();
     const std::size_t before = History.size();
     const TScorePlace::ESaved saved = Place.Save(History, folders);
-    // A damaged file found on the way is told of first: it says why a save may have failed.
-    TellOfDamagedScores();
-    if (saved == TScorePlace::ESaved::MovedToUserFolder) emit Told(MovedScoresMessage(folders));
+    // A damaged file found on the way is told of first: it says why a save may have failed, and
+    // where the scores went when the save took them elsewhere.
+    const bool moved = saved == TScorePlace::ESaved::MovedToUserFolder;
+    TellOfDamagedScores(moved ? &folders : nullptr);
+    if (moved && !MoveTold) emit Told(MovedScoresMessage(folders));
+    MoveTold = MoveTold || moved;
     if (saved == TScorePlace::ESaved::Failed)
         emit Failed(QString::fromLatin1(ScoresNotSavedMessage));
     // The save may have taken in attempts another window saved.
@@ -226,8 +239,16 @@ TScoreFolders TStudySession::ScoreFolders() const {
             UserScoresDirectory(title, dataHome, home), !BookSettings.SaveDirectoryNamed};
 }
 
-void TStudySession::TellOfDamagedScores() {
-    if (const auto damaged = History.TakeDamagedFile()) emit Failed(DamagedScoresMessage(*damaged));
+void TStudySession::TellOfDamagedScores(const TScoreFolders* movingFrom) {
+    const auto damaged = History.TakeDamagedFile();
+    if (!damaged) return;
+    QString message = DamagedScoresMessage(*damaged);
+    // A file refused where the scores were to be saved sends them to the student's own folder.
+    if (movingFrom && History.fileRefused() && !movingFrom->User.empty()) {
+        message += QLatin1Char(' ') + ScoresGoInstead(*movingFrom);
+        MoveTold = true;
+    }
+    emit Failed(message);
 }
 
 } // namespace quillara::gui

@@ -115,7 +115,8 @@ signals:
 
 private:
     TScoreFolders ScoreFolders() const;
-    void TellOfDamagedScores();
+    // `movingFrom`: the folders when a refused file there sends the scores to the user folder.
+    void TellOfDamagedScores(const TScoreFolders* movingFrom);
 
     TRegionalSettings StudentRegional;
     TRegionalSettings BookRegional;
@@ -128,6 +129,8 @@ private:
     bool GlossaryAsked = false;
     std::unique_ptr<TGlossary> BookGlossary;
     bool ScoresRead = false;
+    // Whether the student has been told that the scores go to the user folder.
+    bool MoveTold = false;
     TScoreHistory History;
     TScorePlace Place;
     std::function<void()> EndRunning;
