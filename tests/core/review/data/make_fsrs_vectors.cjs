@@ -36,6 +36,8 @@ function replay(name, steps, options = {}) {
   if (options.weights) params.w = options.weights
   const scheduler = fsrs(generatorParameters(params))
   let card = createEmptyCard(new Date(steps[0][1] * 1000))
+  if (options.start) card = { ...card, ...options.start, due: new Date(options.start.due * 1000),
+    last_review: options.start.last_review ? new Date(options.start.last_review * 1000) : undefined }
   const reviews = []
   for (const [rating, at] of steps) {
     card = scheduler.next(card, new Date(at * 1000), rating).card
@@ -48,6 +50,7 @@ function replay(name, steps, options = {}) {
   const newCard = createEmptyCard(new Date(steps[0][1] * 1000))
   const item = { name, retention, maximum_interval: maximumInterval }
   if (options.weights) item.weights = options.weights
+  if (options.start) item.start = options.start
   item.new_recall = scheduler.get_retrievability(newCard, new Date((steps[0][1] + DAY) * 1000), false)
   item.reviews = reviews
   return item
@@ -107,6 +110,17 @@ for (const [label, weights] of [['learner weights', ownWeights], ['weights out o
   const random = mulberry32(label.length)
   cases.push(replay(label, randomSteps(random, 25), { weights }))
 }
+
+// Items stored part-way through learning or relearning, or with no last review, go on as in review.
+for (const [state, lastReview] of [[1, START - 600], [3, START - 2 * DAY], [2, 0]]) {
+  const start = { state, stability: 3.7, difficulty: 7.25, due: START, last_review: lastReview,
+    reps: 5, lapses: state === 3 ? 2 : 0 }
+  cases.push(replay(`starting in state ${state}` + (lastReview ? '' : ' with no last review'),
+    sequence([2, 3, 1, 4], [DAY, 0, 9 * DAY]), { start }))
+}
+// Around 1970: calendar days count the same on both sides of the epoch.
+cases.push(replay('before and after 1970', sequence([3, 3, 1, 3, 2],
+  [DAY / 2, 2 * DAY, 3600, 5 * DAY], -3 * DAY + 7200)))
 
 // Random sequences: ratings weighted towards Good, gaps from seconds to years.
 {
