@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 // The authors' scheduler rounds most intermediate results to 8 decimals, and a fused
 // multiply-add would move a result across such a step now and then: every product here is
@@ -129,6 +130,9 @@ std::int64_t Interval(const TModel& m, double stability) {
 
 TMemoryState Schedule(const TMemoryState& before, TRating rating, std::int64_t reviewedAt,
                       const TSchedulerSettings& settings) {
+    const int grade = static_cast<int>(rating);
+    if (grade < 1 || grade > 4)
+        throw std::invalid_argument("a rating is Again, Hard, Good or Easy");
     const TModel m = MakeModel(settings);
     const bool isNew = before.State == TCardState::New;
     std::int64_t elapsedDays = 0;
@@ -139,9 +143,9 @@ TMemoryState Schedule(const TMemoryState& before, TRating rating, std::int64_t r
     // Each rating's interval depends on the others': a better rating always waits at least a day
     // longer than the one below it, so all four are worked out.
     std::array<TNext, 4> next;
-    for (int grade = 1; grade <= 4; ++grade) {
-        next[grade - 1] = NextMemory(m, before, elapsedDays, grade);
-        next[grade - 1].Interval = Interval(m, next[grade - 1].Stability);
+    for (int g = 1; g <= 4; ++g) {
+        next[g - 1] = NextMemory(m, before, elapsedDays, g);
+        next[g - 1].Interval = Interval(m, next[g - 1].Stability);
     }
     next[0].Interval = std::min(next[0].Interval, next[1].Interval);
     for (int i = 1; i < 4; ++i)
@@ -151,7 +155,7 @@ TMemoryState Schedule(const TMemoryState& before, TRating rating, std::int64_t r
     for (TNext& n : next)
         n.Interval = std::min(n.Interval, m.MaximumInterval);
 
-    const TNext& chosen = next[static_cast<int>(rating) - 1];
+    const TNext& chosen = next[grade - 1];
     TMemoryState after;
     after.Stability = chosen.Stability;
     after.Difficulty = chosen.Difficulty;
@@ -170,6 +174,7 @@ double Retrievability(const TMemoryState& state, std::int64_t now,
     const TModel m = MakeModel(settings);
     const std::int64_t days =
         std::max<std::int64_t>(FloorDiv(now - state.LastReview, SecondsPerDay), 0);
+    // The reference rounds the stored stability to 8 places; Schedule's already are.
     return ForgettingCurve(m, static_cast<double>(days), Round8(state.Stability));
 }
 

@@ -41,7 +41,8 @@ struct TSchedulerSettings {
 // Every review leaves the item in Review, due a whole number of days after `reviewedAt`, no
 // later than the maximum interval. Days between reviews are counted between their UTC calendar
 // dates, so two reviews a minute apart either side of midnight UTC are a day apart. A review
-// dated before the last one (the clock was set back) counts as made on the same day.
+// dated before the last one (the clock was set back) counts as made on the same day. A rating
+// outside the four throws std::invalid_argument.
 TMemoryState Schedule(const TMemoryState& before, TRating rating, std::int64_t reviewedAt,
                       const TSchedulerSettings& settings = {});
 

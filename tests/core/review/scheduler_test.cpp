@@ -6,6 +6,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <stdexcept>
 #include <string>
 
 namespace quillara {
@@ -90,6 +91,11 @@ TEST(ReviewScheduler, ReviewBeforeTheLastCountsAsTheSameDay) {
         EXPECT_EQ(earlier.Due - earlier.LastReview, sameDay.Due - sameDay.LastReview);
     }
     EXPECT_EQ(Retrievability(state, state.LastReview - Day), 1.0);
+}
+
+TEST(ReviewScheduler, RefusesARatingOutsideTheFour) {
+    EXPECT_THROW(Schedule({}, static_cast<TRating>(0), 1'741'944'413), std::invalid_argument);
+    EXPECT_THROW(Schedule({}, static_cast<TRating>(5), 1'741'944'413), std::invalid_argument);
 }
 
 TEST(ReviewScheduler, DesiredRetentionKeepsWithinItsRange) {
