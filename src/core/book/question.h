@@ -28,6 +28,9 @@ struct TQuestion {
     Extended RoundTo = 0;
     // 1 for the unmarked layout, 2 for a "QT!" record.
     std::uint8_t RecordVersion = 2;
+    // The record's place in its chapter's bank, from 0, as a quiz read it; -1 when it was not
+    // read from a bank. Not stored: it names the question in what the student has answered.
+    int Place = -1;
 };
 
 // One record as its fields lie in the bytes of its bank, valid while those bytes are: what a

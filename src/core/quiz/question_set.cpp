@@ -46,15 +46,16 @@ void ReadMatching(const fs::path& bookDir, int chapter, const TKindSet& kinds,
     TBookFileStream file(*path, MaxQuestionBankSize);
     TQuestionBankStream bank(file, name);
     position = 1;
-    while (const auto fields = bank.NextFields()) {
+    for (int place = 0; const auto fields = bank.NextFields(); ++place) {
         if (!kinds.test(fields->Kind)) continue;
-        if (!take(*fields)) return;
+        if (!take(*fields, place)) return;
     }
 }
 
-TQuestion QuestionOfChapter(const TQuestionFields& fields, int chapter) {
+TQuestion QuestionOfChapter(const TQuestionFields& fields, int chapter, int place) {
     TQuestion question = MakeQuestion(fields);
     question.Chapter = static_cast<std::uint8_t>(chapter);
+    question.Place = place;
     return question;
 }
 
@@ -65,7 +66,7 @@ bool ChapterHasWordProblems(const fs::path& bookDir, int chapter) {
     std::int16_t position = 0;
     try {
         ReadMatching(bookDir, chapter, MakeByteSet({qkWordProblem}), position,
-                     [&found](const TQuestionFields&) { return !(found = true); });
+                     [&found](const TQuestionFields&, int) { return !(found = true); });
     } catch (const std::exception&) {
         // A damaged bank offers what was found before the damage.
     }
@@ -106,8 +107,8 @@ std::bitset<256> MakeByteSet(std::initializer_list<int> members) {
 }
 
 void TTest::LoadChapter(const fs::path& bookDir, int chapter, const TKindSet& kinds) {
-    ReadMatching(bookDir, chapter, kinds, Position, [&](const TQuestionFields& fields) {
-        Items.push_back(QuestionOfChapter(fields, chapter));
+    ReadMatching(bookDir, chapter, kinds, Position, [&](const TQuestionFields& fields, int place) {
+        Items.push_back(QuestionOfChapter(fields, chapter, place));
         return true;
     });
     NumCorrect = 0;
@@ -148,7 +149,7 @@ std::string TTest::BuildSet(const fs::path& bookDir, int chapterCount, const TKi
     std::size_t total = Items.size();
     for (int c = 1; c <= lastChapter; ++c) {
         if (!chapters.test(c)) continue;
-        ReadMatching(bookDir, c, kinds, Position, [&](const TQuestionFields&) {
+        ReadMatching(bookDir, c, kinds, Position, [&](const TQuestionFields&, int) {
             ++offered[c];
             return true;
         });
@@ -169,9 +170,9 @@ std::string TTest::BuildSet(const fs::path& bookDir, int chapterCount, const TKi
     for (int c = 1; c <= lastChapter; ++c) {
         const std::size_t end = slot + offered[c];
         if (inChapter(end)) {
-            ReadMatching(bookDir, c, kinds, Position, [&](const TQuestionFields& fields) {
+            ReadMatching(bookDir, c, kinds, Position, [&](const TQuestionFields& fields, int place) {
                 if (survivors[next] == slot++) {
-                    Items.push_back(QuestionOfChapter(fields, c));
+                    Items.push_back(QuestionOfChapter(fields, c, place));
                     ++next;
                 }
                 return inChapter(end);
