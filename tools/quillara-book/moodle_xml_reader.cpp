@@ -9,18 +9,12 @@
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 #include <memory>
+#include <new>
 #include <optional>
 
 namespace quillara::tool {
 
 namespace {
-
-struct TContextFree {
-    void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
-};
-struct TDocFree {
-    void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
-};
 
 std::string_view Name(const xmlNode* node) {
     return reinterpret_cast<const char*>(node->name);
@@ -309,37 +303,87 @@ private:
 
 } // namespace
 
-std::vector<TImportedQuestion> ReadMoodleXml(std::string_view bytes) {
-    std::unique_ptr<xmlParserCtxt, TContextFree> context(xmlNewParserCtxt());
-    if (!context) throw std::bad_alloc();
-    TParseFaults faults;
-    context->_private = &faults;
-    context->sax->serror = OnParseError;
-    context->sax->internalSubset = OnDocumentType;
-    // No network, no entity expansion, no external document type, no messages on stderr.
-    const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
-    std::unique_ptr<xmlDoc, TDocFree> doc(xmlCtxtReadMemory(
-        context.get(), bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr, options));
+struct TMoodleXmlFaults : TParseFaults {};
+
+TMoodleXmlReader::TMoodleXmlReader(std::function<bool(TImportedQuestion&&)> take)
+    : Take(std::move(take)), Faults(std::make_unique<TMoodleXmlFaults>()) {}
+
+TMoodleXmlReader::~TMoodleXmlReader() {
+    if (Context) {
+        xmlFreeDoc(Context->myDoc);
+        Context->myDoc = nullptr;
+        xmlFreeParserCtxt(Context);
+    }
+}
+
+bool TMoodleXmlReader::Feed(std::string_view bytes, bool last) {
+    if (!Context) {
+        // The first bytes go in with the context, so that it can tell the file's encoding.
+        const std::size_t first = last ? bytes.size() : std::min<std::size_t>(bytes.size(), 4);
+        if (!last && first < 4) {
+            Start += bytes;
+            return true;
+        }
+        Start += bytes.substr(0, first);
+        bytes.remove_prefix(first);
+        Context = xmlCreatePushParserCtxt(nullptr, nullptr, Start.data(),
+                                          static_cast<int>(Start.size()), nullptr);
+        if (!Context) throw std::bad_alloc();
+        Context->_private = static_cast<TParseFaults*>(Faults.get());
+        Context->sax->serror = OnParseError;
+        Context->sax->internalSubset = OnDocumentType;
+        // No network, no entity expansion, no external document type, no messages on stderr.
+        xmlCtxtUseOptions(Context, XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+    }
+    xmlParseChunk(Context, bytes.data(), static_cast<int>(bytes.size()), last ? 1 : 0);
     // The parser reports no document type after a fault that stopped it.
-    if (faults.DocumentTypeLine)
-        throw TImportParseError(*faults.DocumentTypeLine, 1,
+    if (Faults->DocumentTypeLine)
+        throw TImportParseError(*Faults->DocumentTypeLine, 1,
                                 "the file declares a document type, which quiz files "
                                 "do not have");
-    if (!doc || !context->wellFormed) {
-        const TParseFault place = faults.First.value_or(TParseFault{});
-        throw TImportParseError(place.Line, place.Column, ParseErrorMessage(faults.First));
+    if (!Context->wellFormed || (last && !Context->myDoc)) {
+        const TParseFault place = Faults->First.value_or(TParseFault{});
+        throw TImportParseError(place.Line, place.Column, ParseErrorMessage(Faults->First));
     }
-    const xmlNode* root = xmlDocGetRootElement(doc.get());
-    if (!root || Name(root) != "quiz")
-        throw TImportParseError(root ? static_cast<int>(xmlGetLineNo(root)) : 1, 1,
-                                "a quiz file holds its questions in <quiz>");
+    return TakeFinished(last);
+}
 
-    std::vector<TImportedQuestion> questions;
-    for (const xmlNode* node : Children(root, "question")) {
-        const std::string type = Attribute(node, "type");
-        if (type == "category") continue;
-        questions.push_back(TQuestionReader(node).Read(type));
+// Hands over each question the parser has closed and lets its nodes go, so that only the
+// question being read is held.
+bool TMoodleXmlReader::TakeFinished(bool last) {
+    xmlNode* root = Context->myDoc ? xmlDocGetRootElement(Context->myDoc) : nullptr;
+    if (!root) {
+        if (last || Context->myDoc)
+            throw TImportParseError(1, 1, "a quiz file holds its questions in <quiz>");
+        return true;
     }
+    if (Name(root) != "quiz")
+        throw TImportParseError(static_cast<int>(xmlGetLineNo(root)), 1,
+                                "a quiz file holds its questions in <quiz>");
+    // The child of the root that the parser is still inside, if any.
+    xmlNode* open = Context->node;
+    while (open && open->parent != root)
+        open = open->parent;
+    for (xmlNode* child = root->children; child && child != open;) {
+        xmlNode* next = child->next;
+        if (child->type == XML_ELEMENT_NODE && Name(child) == "question") {
+            const std::string type = Attribute(child, "type");
+            if (type != "category" && !Take(TQuestionReader(child).Read(type))) return false;
+        }
+        xmlUnlinkNode(child);
+        xmlFreeNode(child);
+        child = next;
+    }
+    return true;
+}
+
+std::vector<TImportedQuestion> ReadMoodleXml(std::string_view bytes) {
+    std::vector<TImportedQuestion> questions;
+    TMoodleXmlReader reader([&](TImportedQuestion&& question) {
+        questions.push_back(std::move(question));
+        return true;
+    });
+    reader.Feed(bytes, true);
     return questions;
 }
 

@@ -25,6 +25,8 @@ std::string SiblingName(const std::string& path, const char* tag) {
     return path + "." + tag + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
 }
 
+} // namespace
+
 int CreateSibling(const std::string& path, TSaveFileOps& files, std::string& created) {
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
         created = SiblingName(path, NewTag);
@@ -51,6 +53,8 @@ bool WriteAll(int fd, std::string_view bytes, TSaveFileOps& files) {
     return files.flush(fd);
 }
 
+namespace {
+
 // The process id in a name SiblingName made for the file `fileName`; 0 for any other name.
 pid_t OwnerOf(std::string_view name, const std::string& fileName) {
     for (const char* tag : {NewTag, OldTag}) {
@@ -69,6 +73,15 @@ pid_t OwnerOf(std::string_view name, const std::string& fileName) {
 }
 
 } // namespace
+
+pid_t LeftoverOwner(std::string_view name) {
+    for (const char* tag : {NewTag, OldTag}) {
+        const std::size_t at = name.rfind(std::string(".") + tag + "-");
+        if (at != std::string_view::npos && at > 0)
+            if (const pid_t pid = OwnerOf(name, std::string(name.substr(0, at)))) return pid;
+    }
+    return 0;
+}
 
 std::string DirectoryOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
