@@ -101,6 +101,30 @@ void OnDocumentType(void* context, const xmlChar*, const xmlChar*, const xmlChar
     xmlStopParser(static_cast<xmlParserCtxt*>(context));
 }
 
+// The parser reading a piece at a time sets no limit of its own on how deep elements nest,
+// and every open element is held: one nested deeper than a quiz file's stops it.
+constexpr int MaxDepth = 256;
+
+void OnStartElement(void* context, const xmlChar* name, const xmlChar* prefix, const xmlChar* uri,
+                    int namespaceCount, const xmlChar** namespaces, int attributeCount,
+                    int defaulted, const xmlChar** attributes) {
+    auto* parser = static_cast<xmlParserCtxt*>(context);
+    if (parser->nameNr > MaxDepth) {
+        // The place of the tag's "<", as the parser names a fault's place.
+        int column = xmlSAX2GetColumnNumber(context);
+        for (const xmlChar* at = parser->input->cur; at > parser->input->base && *at != '<'; --at)
+            --column;
+        FaultsOf(context).First = TParseFault{XML_ERR_INTERNAL_ERROR, XML_ERR_FATAL,
+                                              xmlSAX2GetLineNumber(context), std::max(column, 1),
+                                              MaxDepth};
+        xmlStopParser(parser);
+        parser->wellFormed = 0;
+        return;
+    }
+    xmlSAX2StartElementNs(context, name, prefix, uri, namespaceCount, namespaces, attributeCount,
+                          defaulted, attributes);
+}
+
 // The place the parser stopped, in the program's own words.
 std::string ParseErrorMessage(const std::optional<TParseFault>& fault) {
     switch (fault ? fault->Code : 0) {
@@ -317,6 +341,8 @@ TMoodleXmlReader::~TMoodleXmlReader() {
 }
 
 bool TMoodleXmlReader::Feed(std::string_view bytes, bool last) {
+    Read += bytes.size();
+    if (last && Read == 0) throw TImportParseError(1, 1, "the file is empty");
     if (!Context) {
         // The first bytes go in with the context, so that it can tell the file's encoding.
         const std::size_t first = last ? bytes.size() : std::min<std::size_t>(bytes.size(), 4);
@@ -332,6 +358,7 @@ bool TMoodleXmlReader::Feed(std::string_view bytes, bool last) {
         Context->_private = static_cast<TParseFaults*>(Faults.get());
         Context->sax->serror = OnParseError;
         Context->sax->internalSubset = OnDocumentType;
+        Context->sax->startElementNs = OnStartElement;
         // No network, no entity expansion, no external document type, no messages on stderr.
         xmlCtxtUseOptions(Context, XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
     }

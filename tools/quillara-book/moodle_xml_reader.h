@@ -39,6 +39,7 @@ private:
     std::function<bool(TImportedQuestion&&)> Take;
     std::unique_ptr<TMoodleXmlFaults> Faults;
     std::string Start;
+    std::size_t Read = 0;
     xmlParserCtxt* Context = nullptr;
 };
 
