@@ -410,7 +410,13 @@ std::vector<TImportedQuestion> ReadMoodleXml(std::string_view bytes) {
         questions.push_back(std::move(question));
         return true;
     });
-    reader.Feed(bytes, true);
+    // Fed in pieces, as a file is read, so that questions are handed over part way.
+    constexpr std::size_t Piece = 4096;
+    do {
+        const std::string_view piece = bytes.substr(0, Piece);
+        bytes.remove_prefix(piece.size());
+        reader.Feed(piece, bytes.empty());
+    } while (!bytes.empty());
     return questions;
 }
 
