@@ -739,6 +739,8 @@ TEST_F(ImportFixture, ExportFailuresAreToldAndTheBookIsNeverOverwritten) {
          "cannot write to the standard output: No space left on device"},
         {tool + " export " + book + " 1 --format gift >&-",
          "cannot write to the standard output: Bad file descriptor"},
+        {tool + " export " + book + " 1 --format gift -o /dev/null", "it is not a file"},
+        {tool + " dump " + book + " -o " + book + "/TOPICS.1", "is a file of the book dumped"},
         {tool + " export " + book + " 1 --format gift -o " + book + "/no-such/out.gift",
          "cannot write it: there is no folder"},
     };

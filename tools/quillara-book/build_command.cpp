@@ -66,17 +66,6 @@ std::optional<std::string> TitleOf(const std::string& bookDefinition) {
     }
 }
 
-// Whether a file of this name belongs to a book as build makes it: a book file, its settings
-// or a picture. Scores are the student's, no file of the book's.
-bool IsBuiltFileName(const std::string& name) {
-    const std::string upper = UpperAscii(name);
-    if (const auto kind = KindFromFileName(name)) return *kind != FileKind::Scores;
-    if (upper == "WQUILLARA.INI") return true;
-    for (const char* picture : {".JPG", ".JPEG", ".PNG", ".GIF", ".BMP"})
-        if (upper.ends_with(picture)) return true;
-    return false;
-}
-
 // The changes that turn the folder's contents into the book: each file written, and each
 // file of an earlier build there that this book no longer has removed. Raises, naming them,
 // for anything else in the folder (another book, other files) unless forced; forced, those

@@ -135,6 +135,14 @@ int RunDump(const DumpOptions& options) {
         if (csv && *kind != FileKind::Scores) throw UsageError("--csv prints only a score file");
     }
 
+    // The folder of the book dumped keeps its own files.
+    if (output && IsFileOfBook(wholeBook ? std::filesystem::path(file)
+                                         : std::filesystem::path(file).parent_path(),
+                               *output)) {
+        std::cerr << "quillara-book: " << *output << ": is a file of the book dumped; write the "
+                  << "dump elsewhere\n";
+        return 1;
+    }
     try {
         std::string text;
         if (wholeBook) {

@@ -4,7 +4,6 @@
 #include "command_line.h"
 #include "commands.h"
 #include "core/book/book_files.h"
-#include "core/book/glossary.h"
 #include "core/book/question.h"
 #include "file_kind.h"
 #include "gift_writer.h"
@@ -17,30 +16,10 @@
 
 namespace quillara::tool {
 
-namespace {
-
-namespace fs = std::filesystem;
-
-// Whether the path leads to a file of the book's own folder that the book reads, or may read
-// once it is there, in any case of its name: an export never takes the place of one.
-bool IsBookFile(const fs::path& book, const fs::path& path) {
-    std::error_code error;
-    const fs::path folder = fs::absolute(path, error).parent_path();
-    if (error || !fs::equivalent(folder, book, error)) return false;
-    const std::string name = path.filename().string();
-    if (KindFromFileName(name) || UpperAscii(name) == BookJournalName) return true;
-    // Pictures and any other file already there.
-    for (const auto& entry : fs::directory_iterator(book, error))
-        if (UpperAscii(entry.path().filename().string()) == UpperAscii(name)) return true;
-    return false;
-}
-
-} // namespace
-
 int Export(const TExportOptions& options) {
     const std::string bankName = QuestionBankName(options.Chapter);
     std::vector<TImportedQuestion> questions;
-    if (options.Output && IsBookFile(options.Book, *options.Output)) {
+    if (options.Output && IsFileOfBook(options.Book, *options.Output)) {
         std::cerr << "quillara-book: " << options.Output->string() << ": is a file of the book in "
                   << options.Book.string() << "; export elsewhere\n";
         return 1;

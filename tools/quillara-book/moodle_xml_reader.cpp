@@ -114,9 +114,9 @@ void OnStartElement(void* context, const xmlChar* name, const xmlChar* prefix, c
         int column = xmlSAX2GetColumnNumber(context);
         for (const xmlChar* at = parser->input->cur; at > parser->input->base && *at != '<'; --at)
             --column;
-        FaultsOf(context).First = TParseFault{XML_ERR_INTERNAL_ERROR, XML_ERR_FATAL,
-                                              xmlSAX2GetLineNumber(context), std::max(column, 1),
-                                              MaxDepth};
+        FaultsOf(context).First =
+            TParseFault{XML_ERR_INTERNAL_ERROR, XML_ERR_FATAL, xmlSAX2GetLineNumber(context),
+                        std::max(column, 1), MaxDepth};
         xmlStopParser(parser);
         parser->wellFormed = 0;
         return;

@@ -60,7 +60,12 @@ private:
 TOutputFile::TOutputFile(fs::path path) : Path(std::move(path)) {
     struct stat st {};
     const bool exists = ::lstat(Path.c_str(), &st) == 0;
-    if (exists && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
+    // A link is replaced, never written through; one to a device or a pipe (/dev/stdout) is
+    // refused as the device itself would be.
+    struct stat target {};
+    const bool linkToOther = exists && S_ISLNK(st.st_mode) && ::stat(Path.c_str(), &target) == 0 &&
+                             !S_ISREG(target.st_mode);
+    if (exists && ((!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) || linkToOther))
         throw CannotWrite(Path, "it is not a file");
     const int fd = CreateSibling(Path.string(), ToolFileOps(), Temp);
     if (fd < 0) throw CannotWrite(Path, FolderProblem(Path));
