@@ -720,9 +720,13 @@ TEST_F(ImportFixture, QuestionsTheBankHoldsAreCountedNotAddedAgain) {
 // of the book's own files, nor writes through a link planted where it goes.
 TEST_F(ImportFixture, ExportFailuresAreToldAndTheBookIsNeverOverwritten) {
     namespace fs = std::filesystem;
-    ASSERT_EQ(Import("first.gift", "First {T}\n", 1).ExitCode, 0);
+    std::string many = "First {T}\n";
+    for (int i = 0; i < 50; ++i)
+        many += "\nMore " + std::to_string(i) + " {F}\n";
+    ASSERT_EQ(Import("first.gift", many, 1).ExitCode, 0);
     const std::string bank = dir.Read(QuestionBankName(1));
     const std::string tool = QUILLARA_BOOK_TOOL;
+    const auto earlier = files.Write("earlier.gift", "the earlier export");
     const std::string book = dir.Path().string();
     struct ExportCase {
         std::string ShellLine;
@@ -740,6 +744,10 @@ TEST_F(ImportFixture, ExportFailuresAreToldAndTheBookIsNeverOverwritten) {
         {tool + " export " + book + " 1 --format gift >&-",
          "cannot write to the standard output: Bad file descriptor"},
         {tool + " export " + book + " 1 --format gift -o /dev/null", "it is not a file"},
+        // A file that cannot grow past 512 bytes fails part way: the earlier one stays whole.
+        {"ulimit -f 1; trap '' XFSZ; " + tool + " export " + book + " 1 --format gift -o " +
+             earlier.string(),
+         "cannot write it: File too large"},
         {tool + " dump " + book + " -o " + book + "/TOPICS.1", "is a file of the book dumped"},
         {tool + " export " + book + " 1 --format gift -o " + book + "/no-such/out.gift",
          "cannot write it: there is no folder"},
@@ -752,6 +760,8 @@ TEST_F(ImportFixture, ExportFailuresAreToldAndTheBookIsNeverOverwritten) {
         EXPECT_EQ(dir.Read(QuestionBankName(1)), bank);
     }
 
+    EXPECT_EQ(files.Read("earlier.gift"), "the earlier export");
+
     // A link where the export goes is replaced by the file; what it led to is left alone.
     const auto outside = files.Write("outside", "not to be written");
     fs::create_symlink(outside, files.Path() / "linked.gift");
@@ -762,7 +772,7 @@ TEST_F(ImportFixture, ExportFailuresAreToldAndTheBookIsNeverOverwritten) {
     EXPECT_FALSE(fs::is_symlink(files.Path() / "linked.gift"));
     EXPECT_NE(files.Read("linked.gift").find("First"), std::string::npos);
     EXPECT_EQ(testing::TempBookDir::FileNames(files.Path()),
-              (std::vector<std::string>{"first.gift", "linked.gift", "outside"}));
+              (std::vector<std::string>{"earlier.gift", "first.gift", "linked.gift", "outside"}));
 }
 
 } // namespace

@@ -21,11 +21,12 @@ TOutputError CannotWrite(const fs::path& path, const std::string& why) {
 }
 
 std::string FolderProblem(const fs::path& path) {
+    const int error = errno;
     const fs::path folder = fs::absolute(path).parent_path();
-    std::error_code error;
-    if (!fs::is_directory(folder, error))
+    std::error_code ignored;
+    if (!fs::is_directory(folder, ignored))
         return "there is no folder \"" + folder.string() + "\"; make it first";
-    return std::strerror(errno);
+    return std::strerror(error);
 }
 
 } // namespace

@@ -232,8 +232,14 @@ void ReplaceBookFiles(const std::string& folderPath, const std::vector<TBookFile
                                                "\" aside while the book changes"));
         }
         folder.WriteJournal(journal);
+    } catch (const TBookReplaceError& e) {
+        // A journal that stays would be finished by the next run: its files stay for it.
+        if (Exists(folder.JournalPath()) && !files.remove(folder.JournalPath()))
+            throw TBookReplaceError(std::string(e.what()) + "; the change is finished the next "
+                                                            "time quillara-book opens the book");
+        folder.RemoveSteps(journal.Steps);
+        throw;
     } catch (...) {
-        if (Exists(folder.JournalPath())) folder.Files.remove(folder.JournalPath());
         folder.RemoveSteps(journal.Steps);
         throw;
     }
@@ -260,7 +266,8 @@ void ReplaceBookFiles(const std::string& folderPath, const std::vector<TBookFile
 void FinishBookReplacement(const std::string& folderPath, TSaveFileOps& files) {
     TFolder folder(folderPath, files);
     if (const std::optional<TJournal> journal = ReadJournal(folder.JournalPath())) {
-        if (journal->Owner != ::getpid() && journal->Owner > 0 && ::kill(journal->Owner, 0) == 0)
+        if (journal->Owner != ::getpid() && journal->Owner > 0 &&
+            (::kill(journal->Owner, 0) == 0 || errno == EPERM))
             throw TBookReplaceError("the book in \"" + folderPath +
                                     "\" is being changed by another run (process " +
                                     std::to_string(journal->Owner) + ")");
