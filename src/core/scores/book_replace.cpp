@@ -1,7 +1,6 @@
 #include "core/scores/book_replace.h"
 
 #include "core/scores/file_replace.h"
-#include "core/scores/score_file.h"
 
 #include <cerrno>
 #include <csignal>
@@ -17,6 +16,7 @@ namespace quillara {
 namespace {
 
 constexpr const char* JournalHeader = "quillara book journal 1";
+constexpr TSiblingTags ChangeTags{"replacing", "replaced"};
 // Far more than the steps of any book's replacement take.
 constexpr std::uintmax_t MaxJournalSize = 1 << 20;
 
@@ -66,7 +66,7 @@ public:
     std::string WriteNew(const std::string& name, std::string_view bytes,
                          std::optional<mode_t> mode) {
         std::string temp;
-        const int fd = CreateSibling(Path(name), Files, temp);
+        const int fd = CreateSibling(Path(name), Files, temp, ChangeTags.New);
         if (fd < 0)
             throw TBookReplaceError(Reason("cannot make a file beside \"" + Path(name) + "\""));
         const bool written = (!mode || Files.setMode(fd, *mode)) && WriteAll(fd, bytes, Files);
@@ -112,7 +112,8 @@ public:
     bool Undo(const TStep& step) {
         if (step.Kind == TStepKind::Add)
             return RemoveIfThere(Path(step.Name), Files) && RemoveIfThere(Path(step.Temp), Files);
-        return !Exists(Path(step.Kept)) || Files.rename(Path(step.Kept), Path(step.Name));
+        return step.Kept.empty() || !Exists(Path(step.Kept)) ||
+               Files.rename(Path(step.Kept), Path(step.Name));
     }
 
     // Runs the journal's steps to their end and removes it, then what the other way needed;
@@ -133,15 +134,15 @@ public:
                 if (!left->empty()) RemoveIfThere(Path(*left), Files);
     }
 
-    // Files a replacement left: of a run no longer running, or of this one, which replaces one
-    // book at a time. A score file's are its saves' own, removed under its lock.
+    // Files a change left: of a run no longer running, or of this one, which changes one book
+    // at a time.
     void RemoveLeftovers() {
         std::error_code error;
         for (std::filesystem::directory_iterator entry(Folder, error), end; !error && entry != end;
              entry.increment(error)) {
             const std::string name = entry->path().filename().string();
-            const pid_t owner = LeftoverOwner(name);
-            if (owner == 0 || name.starts_with(ScoreFileName)) continue;
+            const pid_t owner = LeftoverOwner(name, ChangeTags);
+            if (owner == 0) continue;
             if (owner == ::getpid() || (::kill(owner, 0) != 0 && errno == ESRCH))
                 Files.remove(entry->path().string());
         }
@@ -226,7 +227,7 @@ void ReplaceBookFiles(const std::string& folderPath, const std::vector<TBookFile
             journal.Steps.push_back(Prepare(folder, change));
             TStep& step = journal.Steps.back();
             if (step.Kind != TStepKind::Add)
-                step.Kept = NameOf(KeepOld(folder.Path(step.Name), files));
+                step.Kept = NameOf(KeepOld(folder.Path(step.Name), files, ChangeTags.Old));
             if (step.Kind == TStepKind::Remove && step.Kept.empty())
                 throw TBookReplaceError(Reason("cannot keep \"" + folder.Path(step.Name) +
                                                "\" aside while the book changes"));
