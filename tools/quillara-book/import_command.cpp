@@ -34,8 +34,6 @@ std::string RecordOf(const TQuestion& question) {
     return out.Take();
 }
 
-// The bank as it grows: its questions, the size of its file, and the records it held before,
-// which a question already there is found among.
 // The name under which the book holds the file, in whatever case it was written; the name
 // itself for a file the book does not have yet.
 std::string BookFileName(const fs::path& book, const std::string& name) {
@@ -43,6 +41,8 @@ std::string BookFileName(const fs::path& book, const std::string& name) {
     return found ? found->filename().string() : name;
 }
 
+// The bank as it grows: its questions, the size of its file, and the records it held before,
+// which a question already there is found among.
 struct TGrowingBank {
     std::vector<TQuestion> Questions;
     std::uint64_t FileSize = 2;
@@ -128,7 +128,11 @@ int Import(const TImportOptions& options) {
                   << "; nothing was imported\n";
         return 1;
     } catch (const std::exception& e) {
-        std::cerr << "quillara-book: " << file << ": " << e.what() << "; nothing was imported\n";
+        // A message naming the file already is not given its name twice.
+        const std::string message = e.what();
+        std::cerr << "quillara-book: "
+                  << (message.find(file) == std::string::npos ? file + ": " : "") << message
+                  << "; nothing was imported\n";
         return 1;
     }
     if (!refused.empty()) {

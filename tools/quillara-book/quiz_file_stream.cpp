@@ -181,7 +181,7 @@ void ReadQuizFileQuestions(const std::filesystem::path& file, TQuizFormat format
         TMoodleXmlReader reader(take);
         for (bool last = false; !last;) {
             const std::string_view bytes = Read(in, piece);
-            last = bytes.size() < piece.size() && in.eof();
+            last = bytes.size() < piece.size();
             if (!reader.Feed(bytes, last)) return;
         }
         return;
@@ -194,7 +194,7 @@ void ReadQuizFileQuestions(const std::filesystem::path& file, TQuizFormat format
     bool first = true;
     for (bool last = false; !last;) {
         std::string_view bytes = Read(in, piece);
-        last = bytes.size() < piece.size() && in.eof();
+        last = bytes.size() < piece.size();
         if (first) {
             if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
             if (utf16) bytes.remove_prefix(std::min<std::size_t>(2, bytes.size()));
