@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <stdlib.h>
+#include <unistd.h>
 
 namespace quillara::tool {
 namespace {
@@ -65,6 +66,29 @@ TEST(BookFileReplace, AllTheFilesOrNone) {
                                                {"QUESTION.2", "made"}}));
     EXPECT_EQ(fs::status(dir.Path() / "QUESTION.1").permissions() & fs::perms::mask,
               fs::perms(0640));
+}
+
+// Links planted where the new files are written, under the names earlier versions used and
+// under this process's own names, lead nowhere: what they point at is never written.
+TEST(BookFileReplace, LinksPlantedBesideTheFilesAreNeverWrittenThrough) {
+    TempBookDir dir;
+    TempBookDir elsewhere;
+    const fs::path target = elsewhere.Write("target", "not to be written");
+    dir.Write("QUESTION.1", "old bank");
+    std::vector<std::string> planted{"QUESTION.1.importing", "BOOK.DEF.importing"};
+    for (int counter = 0; counter < 50; ++counter)
+        for (const char* name : {"QUESTION.1", "BOOK.DEF", "BOOK.JOURNAL"})
+            planted.push_back(std::string(name) + ".replacing-" + std::to_string(::getpid()) + "-" +
+                              std::to_string(counter));
+    for (const std::string& name : planted)
+        fs::create_symlink(target, dir.Path() / name);
+
+    ReplaceBookFiles(dir.Path(), {{"QUESTION.1", "new bank"}, {"BOOK.DEF", "new book"}});
+    EXPECT_EQ(elsewhere.Read("target"), "not to be written");
+    for (const char* name : {"QUESTION.1", "BOOK.DEF"}) {
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir.Path() / name))) << name;
+        EXPECT_EQ(dir.Read(name), std::string(name) == "BOOK.DEF" ? "new book" : "new bank");
+    }
 }
 
 TEST(BookFileReplace, AStepThatFailsLeavesOneBookWholeOnceFinished) {

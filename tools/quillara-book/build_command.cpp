@@ -11,6 +11,7 @@
 #include "file_kind.h"
 #include "tool_io.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <iostream>
 #include <limits>
@@ -99,6 +100,7 @@ BookChanges(const fs::path& outDir, const std::map<std::string, std::string>& fi
         }
     }
     if (!others.empty() && !force) {
+        std::sort(others.begin(), others.end());
         std::string listed;
         for (std::size_t i = 0; i < others.size() && i < 5; ++i)
             listed += (i ? ", " : "") + others[i];
