@@ -136,9 +136,10 @@ int RunDump(const DumpOptions& options) {
     }
 
     // The folder of the book dumped keeps its own files.
-    if (output && IsFileOfBook(wholeBook ? std::filesystem::path(file)
-                                         : std::filesystem::path(file).parent_path(),
-                               *output)) {
+    std::filesystem::path bookFolder =
+        wholeBook ? std::filesystem::path(file) : std::filesystem::path(file).parent_path();
+    if (bookFolder.empty()) bookFolder = ".";
+    if (output && IsFileOfBook(bookFolder, *output)) {
         std::cerr << "quillara-book: " << *output << ": is a file of the book dumped; write the "
                   << "dump elsewhere\n";
         return 1;
