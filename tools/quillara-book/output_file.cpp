@@ -68,6 +68,8 @@ TOutputFile::TOutputFile(fs::path path) : Path(std::move(path)) {
                              !S_ISREG(target.st_mode);
     if (exists && ((!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) || linkToOther))
         throw CannotWrite(Path, "it is not a file");
+    // What an earlier run killed while writing this file left beside it goes first.
+    RemoveLeftovers(Path.string(), ToolFileOps());
     const int fd = CreateSibling(Path.string(), ToolFileOps(), Temp);
     if (fd < 0) throw CannotWrite(Path, FolderProblem(Path));
     Buffer = std::make_unique<TBuffer>(fd);

@@ -17,7 +17,8 @@ public:
 // A file the tool writes where the user asked (-o, a new book's files): made beside its place
 // under a name of its own, exclusively (a link planted anywhere is never written through), and
 // renamed into place only when it is whole on the disk; until then whatever was there is left
-// as it was, and a file left unfinished is removed. A file replaced keeps its permissions.
+// as it was, and a file left unfinished is removed, now or, after a kill, by the next write of
+// the file. A file replaced keeps its permissions.
 // Raises naming the file and the reason, for a place that holds anything but a file too.
 class TOutputFile {
 public:
