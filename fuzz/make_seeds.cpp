@@ -150,8 +150,9 @@ int main(int argc, char** argv) {
                           "<img src=\"cut.jpg\"><img src=\"huge.gif\">"
                           "<img src=\"away.jpg\"><img src=\"missing.jpg\">"
                           "<img src=\"file:///etc/passwd\"><img src=\"../book/a.jpg\">"}}));
+    // The first byte counts the section's name that follows it.
     Seed(dir, "settings_fuzzer", "settings",
-         "[Book]\nProgram Directory=/books/one/\nSave Directory=/tmp/\n");
+         "\x04" "Book[Book]\nProgram Directory=/books/one/\nSave Directory=/tmp/ ;kept\n");
     Seed(dir, "rtf_reader_fuzzer", "choices",
          BuildRtf(SampleQuestions()[1], "Which?\r\nA) one {x}\r\nb. two \x80", 12));
     Seed(dir, "rtf_reader_fuzzer", "formatted",

@@ -3,7 +3,7 @@
 set -eu
 
 packages="cmake ninja-build clang libclang-rt-14-dev pkg-config qt6-base-dev libjpeg62-turbo-dev
-libinih-dev libxml2-dev nlohmann-json3-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
+libxml2-dev nlohmann-json3-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
 desktop-file-utils appstream groff-base"
 
 missing=""

@@ -15,7 +15,7 @@ expect_contains("${info}" "Package: quillara\n" "control")
 expect_contains("${info}" "Version: ${VERSION}\n" "control")
 expect_contains("${info}" "Section: education\n" "control")
 expect_contains("${info}" "\n  banks. The student reads" "Description")
-foreach(dependency libqt6widgets6 qt6-qpa-plugins libjpeg62-turbo libinih1 libxml2)
+foreach(dependency libqt6widgets6 qt6-qpa-plugins libjpeg62-turbo libxml2)
     expect_contains("${info}" " ${dependency}" "Depends")
 endforeach()
 

@@ -1,3 +1,4 @@
+#include "core/book/settings_file.h"
 #include "core/picture/jpeg_encoder.h"
 #include "temp_book_dir.h"
 #include "tool_runner.h"
@@ -129,14 +130,18 @@ TEST_F(BuildFixture, SourceFaultsNameThePlaceAndWriteNothing) {
             << result.Err;
         EXPECT_FALSE(std::filesystem::exists(target));
     }
-    // Settings become the book's own section of the settings file.
-    const auto manifest = WriteSource(Manifest(5).patch(
-        json::array({{{"op", "add"}, {"path", "/settings"}, {"value", {{"Currency", "en_GB"}}}}})));
+    // Settings become the book's own section of the settings file, which the window finds by
+    // the whole title, however long and whatever it holds.
+    const std::string title = "[Long] title; with = signs " + std::string(228, 'x');
+    const auto manifest = WriteSource(Manifest(5).patch(json::array(
+        {{{"op", "add"}, {"path", "/settings"}, {"value", {{"Currency", "en_GB ;gb"}}}},
+         {{"op", "replace"}, {"path", "/book/Title"}, {"value", title}}})));
     ASSERT_EQ(
         RunTool({"build", manifest.string(), (out.Path() / "set").string(), "--force"}).ExitCode,
         0);
     const std::string ini = TempBookDir::ReadFile(out.Path() / "set" / "WQUILLARA.INI");
-    EXPECT_EQ(ini.substr(ini.find("]")), "]\r\nCurrency=en_GB\r\n");
+    EXPECT_EQ(ReadSettingsSection(ini, title),
+              (std::map<std::string, std::string>{{"CURRENCY", "en_GB ;gb"}}));
 
     source.Write("bad.json", "{ not json");
     EXPECT_EQ(

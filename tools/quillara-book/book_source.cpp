@@ -6,6 +6,7 @@
 #include "core/book/book_strings.h"
 #include "core/book/glossary.h"
 #include "core/book/question.h"
+#include "core/book/settings_file.h"
 #include "core/book/topic_pages.h"
 #include "book_json.h"
 #include "commands.h"
@@ -475,16 +476,18 @@ std::map<std::string, std::string> BuildBookFiles(const json& manifest, const fs
         // it up.
         const Node settings = root.At("settings");
         settings.RequireObject();
-        std::string ini = "[" + book->Title + "]\r\n";
+        if (!CanNameSettingsSection(book->Title))
+            settings.Fail("a title with a line break cannot name the book's settings");
+        std::vector<std::pair<std::string, std::string>> values;
         for (const auto& [key, value] : settings.Value.items()) {
             if (key.empty() || key.find_first_of("=[]\r\n") != std::string::npos)
                 settings.At(key).Fail("a settings key is a plain name");
             const std::string text = settings.Text(key);
             if (text.find_first_of("\r\n") != std::string::npos)
                 settings.At(key).Fail("a settings value is one line");
-            ini += key + "=" + text + "\r\n";
+            values.emplace_back(key, text);
         }
-        files["WQUILLARA.INI"] = ini;
+        files["WQUILLARA.INI"] = WriteSettingsSection(book->Title, values);
     }
 
     if (root.Has("topics")) {

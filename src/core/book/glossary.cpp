@@ -2,6 +2,7 @@
 
 #include "core/book/book_files.h"
 #include "core/book/book_strings.h"
+#include "core/io/book_errors.h"
 
 #include <algorithm>
 
@@ -51,20 +52,27 @@ TGlossary::TGlossary(const std::vector<TDefinition>& entries) {
         Add(entry);
 }
 
-void TGlossary::LoadGlossary(const std::filesystem::path& directory, bool sorted) {
-    Read(ReadBookFile(directory, "GLOSSARY.DEF", MaxGlossarySize), "GLOSSARY.DEF", sorted);
+void TGlossary::LoadGlossary(const std::filesystem::path& directory, bool sorted,
+                             std::string* cut) {
+    Read(ReadBookFile(directory, "GLOSSARY.DEF", MaxGlossarySize), "GLOSSARY.DEF", sorted, cut);
 }
 
-void TGlossary::Read(std::string bytes, const std::string& fileName, bool sorted) {
+void TGlossary::Read(std::string bytes, const std::string& fileName, bool sorted,
+                     std::string* cut) {
     // The entries view the string where it lies, so it is read where it is to stay.
     auto kept = std::make_unique<const std::string>(std::move(bytes));
     TByteReader in(*kept, fileName);
     std::vector<TDefinition> read;
-    const std::uint16_t count = in.ReadUInt16("entry count");
-    // Every entry takes at least its four length fields, so the bytes left bound the count.
-    read.reserve(std::min<std::size_t>(count, in.Remaining() / 8));
-    for (unsigned i = 0; i < count; ++i)
-        read.push_back(ReadGlossaryEntry(in));
+    try {
+        const std::uint16_t count = in.ReadUInt16("entry count");
+        // Every entry takes at least its four length fields, so the bytes left bound the count.
+        read.reserve(std::min<std::size_t>(count, in.Remaining() / 8));
+        for (unsigned i = 0; i < count; ++i)
+            read.push_back(ReadGlossaryEntry(in));
+    } catch (const TTruncatedFileError& e) {
+        if (!cut) throw;
+        *cut = e.what();
+    }
     // A stable sort places every entry exactly where inserting them one by one before the first
     // greater term would, without the quadratic cost.
     if (sorted)

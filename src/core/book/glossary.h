@@ -39,11 +39,14 @@ public:
     TGlossary& operator=(TGlossary&&) = default;
 
     // Reads the directory's GLOSSARY.DEF. A missing or damaged file raises and leaves the
-    // glossary as it was.
-    void LoadGlossary(const std::filesystem::path& directory, bool sorted);
+    // glossary as it was; with `cut` given, a file that ends inside an entry keeps the entries
+    // before it and says in *cut where it ended.
+    void LoadGlossary(const std::filesystem::path& directory, bool sorted,
+                      std::string* cut = nullptr);
     // Replaces the entries with those of the bytes of a glossary file, which the glossary keeps;
-    // damaged bytes raise and leave the glossary as it was.
-    void Read(std::string bytes, const std::string& fileName, bool sorted);
+    // damaged bytes raise and leave the glossary as it was, or keep what is whole, as above.
+    void Read(std::string bytes, const std::string& fileName, bool sorted,
+              std::string* cut = nullptr);
     // Appends a copy of the entry, its texts kept by the glossary.
     void Add(const TDefinition& entry);
     // Inserts a copy before the first entry whose term sorts after the new one (TermBefore).

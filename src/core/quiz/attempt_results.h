@@ -27,6 +27,8 @@ struct TAttemptResults {
     int Answered = 0;
     std::vector<TScoreDetail> Chapters;
     std::vector<TMissedAnswer> Missed;
+    // Questions of the attempt left unanswered when it was ended early.
+    int Unasked = 0;
     // Whether the missed questions can be asked again (the matching quiz's cannot).
     bool OffersRetake = true;
 };

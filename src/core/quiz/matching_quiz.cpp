@@ -85,8 +85,9 @@ void TMatchingQuiz::EndQuiz(TScoreHistory& history) {
              Record ? Record->totalCorrect() : 0,
              Record ? Record->totalAnswered() : 0,
              {},
-             std::move(Missed),
-             false};
+             std::move(Missed)};
+    Ended.Unasked = Record ? static_cast<int>(DefinitionQueue.size()) : 0;
+    Ended.OffersRetake = false;
     Missed.clear();
     if (Record) history.AddAttempt(std::move(Record));
     Record.reset();

@@ -193,7 +193,11 @@ TJudgement TQuestionRunner::SubmitAnswer(std::string_view answer) {
     if (question->Kind == qkWordProblem) {
         Extended typed = 0;
         try {
-            typed = ParseTypedNumberText(answer, Regional);
+            const TTypedNumber read = ParseTypedNumberText(answer, Regional);
+            typed = read.Value;
+            if (read.OtherReading)
+                verdict.Reading = "Your answer " + std::string(answer) + " was read as " +
+                                  FormatGeneral(static_cast<double>(typed), 15, Regional) + ".";
         } catch (const EConvertError&) {
             throw EAnswerNotANumber(answer);
         }
@@ -237,6 +241,7 @@ void TQuestionRunner::EndAttempt(TScoreHistory& history) {
              QuestionSet.NumCorrect + QuestionSet.NumIncorrect,
              {},
              {}};
+    Ended.Unasked = std::max(0, static_cast<int>(QuestionSet.Questions().size()) - Ended.Answered);
     if (Record)
         for (int i = 0; i < Record->detailCount(); ++i)
             Ended.Chapters.push_back(Record->detail(i));

@@ -44,6 +44,9 @@ struct TJudgement {
     bool MayTryAgain = false;
     // A wrong word-problem answer: the expected value and the note on rounding; else empty.
     std::string ExpectedAnswerMessage;
+    // A typed number that the book's and the student's ways of writing numbers read differently:
+    // how it was read; else empty.
+    std::string Reading;
 };
 
 // The typed answer to a word problem is not a number; nothing was judged or counted.

@@ -92,7 +92,11 @@ std::string ShortDateText(double date, const TRegionalSettings& regional) {
 std::string MonthDayText(double date, const TRegionalSettings& regional) {
     const TCalendarDate day = CalendarDate(date);
     if (day.Year == 0) return {};
-    return TwoDigits(day.Month) + regional.DateSeparator + TwoDigits(day.Day);
+    // Month and day in the order the student's own dates put them: 12/08, or 08.12 in Germany.
+    const std::string& format = regional.ShortDateFormat;
+    const bool dayFirst = format.find('d') < format.find('M');
+    return dayFirst ? TwoDigits(day.Day) + regional.DateSeparator + TwoDigits(day.Month)
+                    : TwoDigits(day.Month) + regional.DateSeparator + TwoDigits(day.Day);
 }
 
 } // namespace quillara

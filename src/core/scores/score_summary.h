@@ -37,7 +37,8 @@ TCalendarDate CalendarDate(double date);
 // day, month (MMM and MMMM by its English name) and year; anything else is written as it stands.
 // Empty for a date that is no day.
 std::string ShortDateText(double date, const TRegionalSettings& regional);
-// Two-digit month, the date separator, two-digit day: "03/07".
+// Two-digit month and day with the date separator between, in the order of the user's short date
+// format: "03/07", or "07.03" where the day comes first.
 std::string MonthDayText(double date, const TRegionalSettings& regional);
 
 } // namespace quillara

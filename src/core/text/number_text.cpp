@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <utility>
+#include <vector>
 
 using namespace std::string_view_literals;
 
@@ -154,10 +156,69 @@ Extended ParseStoredNumberText(std::string_view text, const TRegionalSettings& r
     NotANumber(text);
 }
 
-Extended ParseTypedNumberText(std::string_view text, const TRegionalSettings& regional) {
-    if (const auto value = TryParseNumber(text, regional.DecimalSeparator)) return *value;
-    if (const auto value = TryParseNumber(text, ".")) return *value;
-    NotANumber(text);
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && static_cast<unsigned char>(text.front()) <= 32)
+        text.remove_prefix(1);
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= 32)
+        text.remove_suffix(1);
+    return text;
+}
+
+// The number written with `decimal` as its decimal separator and, where its whole part has
+// them, `group` between each three digits counted from the separator; nothing otherwise.
+std::optional<Extended> TryParseGrouped(std::string_view text, std::string_view decimal,
+                                        std::string_view group) {
+    if (group.empty() || group == decimal || text.find(group) == std::string_view::npos)
+        return TryParseNumber(text, decimal);
+    const std::size_t decimalAt = decimal.empty() ? std::string_view::npos : text.find(decimal);
+    const std::size_t wholeEnd = std::min(decimalAt, text.find_first_of("eE"));
+    std::string_view whole = TrimBlanks(text.substr(0, wholeEnd));
+    std::string joined;
+    if (!whole.empty() && (whole.front() == '+' || whole.front() == '-')) {
+        joined += whole.front();
+        whole.remove_prefix(1);
+    }
+    for (bool first = true;; first = false) {
+        const std::size_t end = whole.find(group);
+        const std::string_view digits = whole.substr(0, end);
+        const bool sized = first ? !digits.empty() && digits.size() <= 3 : digits.size() == 3;
+        if (!sized || !std::all_of(digits.begin(), digits.end(), IsDigit)) return std::nullopt;
+        joined += digits;
+        if (end == std::string_view::npos) break;
+        whole.remove_prefix(end + group.size());
+    }
+    if (wholeEnd != std::string_view::npos) joined += text.substr(wholeEnd);
+    return TryParseNumber(joined, decimal);
+}
+
+} // namespace
+
+TTypedNumber ParseTypedNumberText(std::string_view text, const TRegionalSettings& regional) {
+    std::string typed(TrimBlanks(text));
+    // A non-breaking space groups thousands where a space does.
+    std::replace(typed.begin(), typed.end(), '\xA0', ' ');
+    const std::string& symbol = regional.CurrencySymbol;
+    if (!symbol.empty() && typed.starts_with(symbol)) typed.erase(0, symbol.size());
+    if (!symbol.empty() && typed.ends_with(symbol)) typed.erase(typed.size() - symbol.size());
+
+    std::vector<std::pair<std::string_view, std::string_view>> forms;
+    if (const auto& money = regional.MoneySeparators)
+        forms.emplace_back(money->Decimal, money->Thousand);
+    forms.emplace_back(regional.DecimalSeparator, regional.ThousandSeparator);
+    forms.emplace_back("."sv, ""sv);
+    std::optional<TTypedNumber> read;
+    for (const auto& [decimal, group] : forms) {
+        const auto value = TryParseGrouped(typed, decimal, group);
+        if (!value) continue;
+        if (!read)
+            read = TTypedNumber{*value, false};
+        else if (*value != read->Value)
+            read->OtherReading = true;
+    }
+    if (!read) NotANumber(text);
+    return *read;
 }
 
 std::string FormatFixed(Extended value, int precision, int digits,

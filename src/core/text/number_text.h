@@ -18,8 +18,19 @@ Extended ParseNumberText(std::string_view text, const TRegionalSettings& regiona
 Extended ParseStoredNumberText(std::string_view text, const TRegionalSettings& regional,
                                bool* withoutPoint = nullptr);
 
-// Reads a number the student typed: with their own decimal separator, or a point.
-Extended ParseTypedNumberText(std::string_view text, const TRegionalSettings& regional);
+// A number the student typed, and whether another way of writing numbers reads it otherwise.
+struct TTypedNumber {
+    Extended Value = 0;
+    bool OtherReading = false;
+};
+
+// Reads a number the student typed, in any of the forms a student may use: the one the book
+// writes its money in when it keeps its own currency, the student's own (their decimal
+// separator, and thousands grouped by their separator), or a plain point. A currency symbol
+// before or after it is passed over. Where the forms read it differently ("1,400" with a decimal
+// comma, in a book that groups thousands with commas), the book's form wins, then the student's.
+// Anything else raises EConvertError.
+TTypedNumber ParseTypedNumberText(std::string_view text, const TRegionalSettings& regional);
 
 // Fixed-point text: "-" for negatives, at least one digit before the separator, exactly `digits`
 // after it, at most `precision` significant digits. An integer part longer than `precision` is

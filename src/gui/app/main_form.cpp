@@ -63,23 +63,24 @@ struct TAttemptCommand {
 
 // In menu order; the word-problem quiz comes last and is never offered.
 const std::vector<TAttemptCommand> QuizCommands = {
-    {"True False", "QuizTrueFalseItem", "True False", "TrueFalseLink",
+    {"&True False", "QuizTrueFalseItem", "True False", "TrueFalseLink",
      "Starts a True False quiz on this chapter", MakeByteSet({qkTrueFalse}), "True False Quiz"},
-    {"Multiple Choice", "QuizMultipleChoiceItem", "Multiple Choice", "MultipleChoiceLink",
+    {"&Multiple Choice", "QuizMultipleChoiceItem", "Multiple Choice", "MultipleChoiceLink",
      "Starts a Multiple Choice quiz on this chapter", MakeByteSet({qkMultipleChoice}),
      "Multiple Choice Quiz"},
-    {"True False / Multiple Choice", "QuizMixedItem", "True False/Multiple Choice", "MixedLink",
+    {"True &False / Multiple Choice", "QuizMixedItem", "True False/Multiple Choice", "MixedLink",
      "Starts a quiz of True False and Multiple Choice questions on this chapter",
      MakeByteSet({qkMultipleChoice, qkTrueFalse}), "TF/MC Quiz"},
-    {"Word Problems", "WordProblemsItem", "Word Problems", "WordProblemsLink",
+    {"&Word Problems", "WordProblemsItem", "Word Problems", "WordProblemsLink",
      "Starts a quiz of word problems on this chapter", WordProblemKinds, "Word-Problem Quiz"},
 };
 
 const std::vector<TAttemptCommand> TestCommands = {
-    {"True False", "TestTrueFalseItem", "", "", "", MakeByteSet({qkTrueFalse}), "True False Test"},
-    {"Multiple Choice", "TestMultipleChoiceItem", "", "", "", MakeByteSet({qkMultipleChoice}),
+    {"&True False", "TestTrueFalseItem", "", "", "", MakeByteSet({qkTrueFalse}),
+     "True False Test"},
+    {"&Multiple Choice", "TestMultipleChoiceItem", "", "", "", MakeByteSet({qkMultipleChoice}),
      "Multiple Choice Test"},
-    {"True False / Multiple Choice", "TestMixedItem", "", "", "",
+    {"True &False / Multiple Choice", "TestMixedItem", "", "", "",
      MakeByteSet({qkMultipleChoice, qkTrueFalse}), "TF/MC Test"},
 };
 
@@ -170,6 +171,7 @@ TMainForm::TMainForm(TStudySession& session, QWidget* parent)
         QTimer::singleShot(0, this, &QWidget::close);
     });
     connect(&Session, &TStudySession::ChapterChanged, this, &TMainForm::ShowChapter);
+    connect(&Session, &TStudySession::GlossaryRead, this, &TMainForm::ShowMatchingOffer);
 }
 
 TMainForm::~TMainForm() = default;
@@ -265,7 +267,7 @@ void TMainForm::BuildMenus() {
     // The books used before follow, listed afresh each time the menu opens.
     connect(file, &QMenu::aboutToShow, this, &TMainForm::ListRecentBooks);
     file->addSeparator();
-    QAction* save = AddAction(file, QStringLiteral("Save Scores"), "SaveScoresItem");
+    QAction* save = AddAction(file, QStringLiteral("&Save Scores"), "SaveScoresItem");
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &TMainForm::SaveScoresCommand);
     file->addSeparator();
@@ -275,12 +277,12 @@ void TMainForm::BuildMenus() {
 
     ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
     ViewMenu->setObjectName(QStringLiteral("ViewMenu"));
-    GlossaryItem = AddAction(ViewMenu, QStringLiteral("Glossary"), "GlossaryItem");
+    GlossaryItem = AddAction(ViewMenu, QStringLiteral("&Glossary"), "GlossaryItem");
     connect(GlossaryItem, &QAction::triggered, this,
             [this] { SwitchToView(MainViews().Glossary); });
     GlossarySeparator = ViewMenu->addSeparator();
     TopicsEnd = ViewMenu->addSeparator();
-    QAction* search = AddAction(ViewMenu, QStringLiteral("Search the Book…"), "SearchBookItem");
+    QAction* search = AddAction(ViewMenu, QStringLiteral("&Search the Book…"), "SearchBookItem");
     search->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     connect(search, &QAction::triggered, this, &TMainForm::SearchTheBook);
 
@@ -294,11 +296,11 @@ void TMainForm::BuildMenus() {
     }
     WordProblemsItem->setVisible(false);
     MatchingSeparator = quiz->addSeparator();
-    MatchingItem = AddAction(quiz, QStringLiteral("Glossary Matching"), "GlossaryMatchingItem");
+    MatchingItem = AddAction(quiz, QStringLiteral("&Glossary Matching"), "GlossaryMatchingItem");
     connect(MatchingItem, &QAction::triggered, this,
             [this] { SwitchToView(MainViews().MatchingQuiz); });
     quiz->addSeparator();
-    RetakeItem = AddAction(quiz, QStringLiteral("Retake Missed Questions"), "RetakeItem");
+    RetakeItem = AddAction(quiz, QStringLiteral("&Retake Missed Questions"), "RetakeItem");
     RetakeItem->setEnabled(false);
     connect(RetakeItem, &QAction::triggered, this, &TMainForm::GiveRetake);
 
@@ -364,9 +366,10 @@ void TMainForm::BuildNavigation(QWidget* panel) {
     };
     for (const TAttemptCommand& command : QuizCommands)
         if (command.Kinds != WordProblemKinds) quizLink(command);
-    connect(link(QStringLiteral("Glossary Matching"), "GlossaryMatchingLink", true,
-                 QStringLiteral("Starts a glossary matching quiz on this chapter")),
-            &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews().MatchingQuiz); });
+    MatchingLink = link(QStringLiteral("Glossary Matching"), "GlossaryMatchingLink", true,
+                        QStringLiteral("Starts a glossary matching quiz on this chapter"));
+    connect(MatchingLink, &TLinkLabel::clicked, this,
+            [this] { SwitchToView(MainViews().MatchingQuiz); });
     WordProblemsLink = quizLink(QuizCommands.back());
     WordProblemsLink->hide();
     RetakeLink =
@@ -438,7 +441,8 @@ void TMainForm::ShowBook() {
         delete item;
     TopicItems.clear();
     for (const TChapterTopic& topic : book.Topics) {
-        auto* item = new QAction(FromBook(topic.Title), ViewMenu);
+        // A topic's "&" is shown as it is, not taken for a mnemonic.
+        auto* item = new QAction(FromBook(topic.Title).replace('&', QStringLiteral("&&")), ViewMenu);
         item->setObjectName(QStringLiteral("TopicItem%1").arg(topic.TopicId));
         item->setData(topic.TopicId);
         connect(item, &QAction::triggered, this,
@@ -446,8 +450,6 @@ void TMainForm::ShowBook() {
         ViewMenu->insertAction(TopicsEnd, item);
         TopicItems.push_back(item);
     }
-    MatchingItem->setVisible(book.HasMatchingQuiz);
-    MatchingSeparator->setVisible(book.HasMatchingQuiz);
     AuthorsNotesItem->setVisible(book.HasAuthorsNotes);
     GlossaryItem->setVisible(book.HasGlossary);
     GlossarySeparator->setVisible(book.HasGlossary);
@@ -558,6 +560,14 @@ void TMainForm::ShowChapter(int chapter) {
     const bool wordProblems = Session.ChapterHasWordProblems(chapter);
     WordProblemsLink->setVisible(wordProblems);
     WordProblemsItem->setVisible(wordProblems);
+    ShowMatchingOffer();
+}
+
+void TMainForm::ShowMatchingOffer() {
+    const bool terms = Session.ChapterHasTerms(Session.Chapter());
+    MatchingItem->setVisible(Session.Book().HasMatchingQuiz && terms);
+    MatchingSeparator->setVisible(Session.Book().HasMatchingQuiz && terms);
+    MatchingLink->setVisible(terms);
 }
 
 namespace {
@@ -639,6 +649,8 @@ void TMainForm::ShowTopicCommand(std::int32_t topicId) {
 void TMainForm::OpenSearchHit(const TBookSearchIndex& index, const TSearchHit& hit,
                               const QString& query) {
     gui::OpenSearchHit(*this, index, hit, query);
+    raise();
+    activateWindow();
 }
 
 void TMainForm::SearchTheBook() {

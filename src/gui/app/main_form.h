@@ -116,6 +116,8 @@ private:
     void ChooseBook();
     void ListRecentBooks();
     void ShowChapter(int chapter);
+    // Offers the matching quiz where the chapter has terms to match.
+    void ShowMatchingOffer();
     void ChapterChosen(int index);
     void ShowTopicCommand(std::int32_t topicId);
     void GraphChapterScores();
@@ -147,6 +149,7 @@ private:
     QAction* GlossarySeparator = nullptr;
     QAction* MatchingItem = nullptr;
     QAction* MatchingSeparator = nullptr;
+    TLinkLabel* MatchingLink = nullptr;
     QAction* WordProblemsItem = nullptr;
     QAction* AuthorsNotesItem = nullptr;
     std::vector<QAction*> TopicItems;

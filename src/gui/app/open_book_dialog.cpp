@@ -1,8 +1,8 @@
 #include "gui/app/open_book_dialog.h"
 
-#include "gui/shell/message_boxes.h"
 #include "core/book/book_files.h"
 #include "core/book/book_properties.h"
+#include "gui/shell/message_boxes.h"
 #include "gui/widgets/accessible_name.h"
 #include "gui/widgets/book_text.h"
 
@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -89,8 +90,15 @@ TOpenBookDlg::TOpenBookDlg(QWidget* parent) : QDialog(parent) {
     FolderList->setRootIsDecorated(false);
     FolderList->setItemsExpandable(false);
     FolderList->setIndentation(12);
-    connect(FolderList, &QTreeWidget::itemActivated, this,
-            &TOpenBookDlg::FolderChosen);
+    // A double click goes into a folder; Enter is read before the list would pass it on to OK.
+    connect(FolderList, &QTreeWidget::itemActivated, this, &TOpenBookDlg::FolderChosen);
+    FolderList->installEventFilter(this);
+
+    Problem = new QLabel(this);
+    Problem->setObjectName(QStringLiteral("ProblemLabel"));
+    Problem->setWordWrap(true);
+    Problem->setTextFormat(Qt::PlainText);
+    Problem->hide();
 
     VolumeChooser = new QComboBox(this);
     VolumeChooser->setObjectName(QStringLiteral("DriveComboBox1"));
@@ -116,10 +124,15 @@ TOpenBookDlg::TOpenBookDlg(QWidget* parent) : QDialog(parent) {
     layout->addWidget(CancelBtn, 6, 1);
     layout->setRowStretch(7, 1);
     layout->addWidget(VolumeChooser, 8, 0);
+    layout->addWidget(Problem, 9, 0, 1, 2);
     layout->setColumnStretch(0, 1);
+    // The list first: it is what the student came to use.
+    setTabOrder(FolderList, OKBtn);
     setTabOrder(OKBtn, CancelBtn);
-    setTabOrder(CancelBtn, FolderList);
-    setTabOrder(FolderList, VolumeChooser);
+    setTabOrder(CancelBtn, VolumeChooser);
+    setTabOrder(VolumeChooser, TitleBox);
+    setTabOrder(TitleBox, EditionBox);
+    setTabOrder(EditionBox, SubtitleBox);
 
     std::error_code error;
     Directory = std::filesystem::current_path(error);
@@ -138,6 +151,7 @@ void TOpenBookDlg::RefreshPreview() {
         TitleBox->clear();
         EditionBox->clear();
         SubtitleBox->clear();
+        BookProblem = QStringLiteral("There is no book in %1.").arg(FromPath(Directory));
         return;
     }
     try {
@@ -146,9 +160,14 @@ void TOpenBookDlg::RefreshPreview() {
         TitleBox->setText(FromBook(book->Title));
         EditionBox->setText(FromBook(book->Text3));
         SubtitleBox->setText(FromBook(book->Text2));
-    } catch (const std::exception&) {
+        BookProblem = book->LoadFailed ? QString::fromStdString(book->LoadError) : QString();
+    } catch (const std::exception& e) {
         // An unreadable book keeps the last preview.
+        BookProblem = QString::fromStdString(e.what());
     }
+    if (!BookProblem.isEmpty())
+        BookProblem = QStringLiteral("The book in %1 cannot be opened: %2")
+                          .arg(FromPath(Directory), BookProblem);
 }
 
 int TOpenBookDlg::ChooseBook() {
@@ -156,8 +175,21 @@ int TOpenBookDlg::ChooseBook() {
     FillVolumes();
     ShowDirectory();
     RefreshPreview();
-    OKBtn->setFocus();
+    Problem->hide();
+    FolderList->setFocus();
     return TMessageBoxes::Exec(this);
+}
+
+void TOpenBookDlg::accept() {
+    RefreshPreview();
+    if (BookProblem.isEmpty()) {
+        QDialog::accept();
+        return;
+    }
+    Problem->setText(BookProblem);
+    Problem->show();
+    Problem->setAccessibleName(BookProblem);
+    FolderList->setFocus();
 }
 
 void TOpenBookDlg::StartInWhenNoBook(const std::filesystem::path& directory) {
@@ -169,20 +201,42 @@ void TOpenBookDlg::StartInWhenNoBook(const std::filesystem::path& directory) {
 }
 
 void TOpenBookDlg::SelectDirectory(const std::filesystem::path& directory) {
-    if (!QDir::setCurrent(FromPath(directory))) {
+    std::error_code error;
+    const auto canonical = std::filesystem::canonical(std::filesystem::absolute(directory), error);
+    if (error || !QDir(FromPath(canonical)).isReadable()) {
         TMessageBoxes::Error(
             this, QStringLiteral("Cannot open the directory \"%1\".").arg(FromPath(directory)));
         return;
     }
-    std::error_code error;
-    const auto current = std::filesystem::current_path(error);
-    Directory = error ? std::filesystem::absolute(directory).lexically_normal() : current;
+    Directory = canonical;
+    Problem->hide();
     ShowDirectory();
     RefreshPreview();
 }
 
 void TOpenBookDlg::FolderChosen(QTreeWidgetItem* item) {
     SelectDirectory(ToPath(item->data(0, Qt::UserRole).toString()));
+}
+
+void TOpenBookDlg::FolderEntered(QTreeWidgetItem* item) {
+    if (!item) return;
+    const auto folder = ToPath(item->data(0, Qt::UserRole).toString());
+    std::error_code error;
+    const auto target = std::filesystem::canonical(folder, error);
+    // The list is made afresh for the folder entered, this item with it.
+    SelectDirectory(folder);
+    if (!error && Directory == target && FindBookFile(Directory, "BOOK.DEF")) accept();
+}
+
+bool TOpenBookDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FolderList && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            FolderEntered(FolderList->currentItem());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TOpenBookDlg::VolumeChosen(int index) {
@@ -199,10 +253,10 @@ void TOpenBookDlg::FillVolumes() {
     for (const QStorageInfo& volume : volumes) {
         const QString name = volume.name();
         VolumeChooser->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon),
-                                name.isEmpty()
-                                    ? volume.rootPath()
-                                    : QStringLiteral("%1 [%2]").arg(volume.rootPath(), name),
-                                volume.rootPath());
+                               name.isEmpty()
+                                   ? volume.rootPath()
+                                   : QStringLiteral("%1 [%2]").arg(volume.rootPath(), name),
+                               volume.rootPath());
     }
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -11,8 +12,10 @@ class QTreeWidgetItem;
 
 namespace quillara::gui {
 
-// Lets the student browse to a book's directory, previewing the book found in each one.
-// Browsing changes the process's current directory: the one place the program does so.
+// Lets the student browse to a book's directory, previewing the book found in each one. Browsing
+// leaves the process's current directory as it is, so that nothing read or saved against it
+// moves. OK opens only a folder that holds a book it can read; otherwise the dialog says why and
+// stays.
 class TOpenBookDlg : public QDialog {
     Q_OBJECT
 
@@ -30,12 +33,19 @@ public:
     // does: a student who opens the program from the desktop's menu is in the home folder and
     // sees the installed demo book at once. The current directory stays as it is.
     void StartInWhenNoBook(const std::filesystem::path& directory);
-    // What choosing a directory in the list does: it becomes the selected and the current
-    // directory, and the list and the preview follow.
+    // What choosing a directory in the list does: it becomes the selected directory, and the
+    // list and the preview follow.
     void SelectDirectory(const std::filesystem::path& directory);
+    // OK: closes with Accepted when the selected folder holds a book that can be read.
+    void accept() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FolderChosen(QTreeWidgetItem* item);
+    // Enter on a folder: opens its book when it holds one, else goes into it.
+    void FolderEntered(QTreeWidgetItem* item);
     void VolumeChosen(int index);
     void FillVolumes();
     // Lists the selected directory under its ancestors and shows the volume it lies on.
@@ -45,6 +55,10 @@ private:
     QLineEdit* TitleBox;
     QLineEdit* EditionBox;
     QLineEdit* SubtitleBox;
+    // Why OK did not open the selected folder; empty until it is pressed there.
+    QLabel* Problem;
+    // Why the selected folder's book cannot be opened; empty when it can.
+    QString BookProblem;
     QTreeWidget* FolderList;
     QComboBox* VolumeChooser;
     QPushButton* OKBtn;

@@ -57,6 +57,8 @@ TQuitSignals::~TQuitSignals() {
 }
 
 void CloseWhenUnblocked(QWidget& window) {
+    // A window no longer shown has closed, and its close has saved and told what it had to.
+    if (!window.isVisible()) return;
     if (QWidget* modal = QApplication::activeModalWidget()) {
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();

@@ -22,7 +22,7 @@ private:
 };
 
 // Closes the window once no modal dialog stands in the way: each one open is rejected first, and
-// the close is tried again when its loop has returned.
+// the close is tried again when its loop has returned. A window closed already is left be.
 void CloseWhenUnblocked(QWidget& window);
 
 } // namespace quillara::gui

@@ -11,6 +11,11 @@ namespace quillara::gui {
 // What Quillara remembers from one run to the next, in the student's config folder
 // ($XDG_CONFIG_HOME/quillara/quillara.conf): the book used last and the main window's place.
 
+// The file of what is remembered. Only a regular file of ours is read there, and it is only ever
+// replaced whole, under its lock; a link or anything else under its name is left alone, and then
+// nothing is remembered.
+std::filesystem::path RememberedFile();
+
 // A book opened before: its folder, and its title as the student saw it then.
 struct TRecentBook {
     std::filesystem::path Directory;

@@ -13,11 +13,14 @@ namespace quillara::gui {
 std::filesystem::path BookDirectoryFromCommandLine(const std::vector<std::string>& arguments,
                                                    const std::string& programPath);
 
-// Where the demo book is installed, relative to the installed program.
-std::filesystem::path InstalledDemoBook(const std::string& programPath);
+// Where the demo book is: installed beside the installed program, or else built beside the
+// program in its build tree; the installed place when neither holds it.
+std::filesystem::path DemoBook(const std::string& programPath);
 
 // Messages of start-up.
 extern const char* const MissingBookMessage;
+// Heads the notes that a run ended from outside left for the next start.
+extern const char* const LeftNotesMessage;
 
 // Start-up from the book directory to the end of the event loop, inside a running QApplication:
 // loads the book (asking for another directory when there is none), reads the settings, shows the

@@ -105,7 +105,7 @@ QString THelpWindow::CurrentSection() const {
 
 void THelpWindow::Open(const QString& page) {
     helpBrowser->setSource(QUrl(HelpRoot + page));
-    KeepOnScreen(this);
+    if (!isVisible()) PlaceOver(this, parentWidget() ? parentWidget()->window() : nullptr);
     show();
     raise();
     activateWindow();

@@ -87,6 +87,8 @@ TAnswerResponseForm::TAnswerResponseForm(QWidget* parent) : QDialog(parent) {
 
     AnswerResponse = ContentLabel("AnswerResponse", Bevel);
     AnswerResponse->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Reading = ContentLabel("AnswerReading", Bevel);
+    Reading->setTextFormat(Qt::PlainText);
 
     QuestionExplanation = ReadOnlyText("QuestionExplanation", QStringLiteral("Explanation"), Bevel);
 
@@ -111,6 +113,7 @@ TAnswerResponseForm::TAnswerResponseForm(QWidget* parent) : QDialog(parent) {
     // right answer leaves "Correct!" alone in the middle.
     auto* inner = new QVBoxLayout(Bevel);
     inner->setContentsMargins(6, 6, 6, 6);
+    inner->addWidget(Reading);
     inner->addWidget(Correct, 1);
     inner->addWidget(AnswerResponse);
     inner->addWidget(QuestionExplanation, 1);
@@ -150,8 +153,10 @@ void TAnswerResponseForm::SetGlossary(std::function<const TGlossary*()> source) 
 }
 
 bool TAnswerResponseForm::Execute(QWidget* owner, const TQuestion& question, bool correct,
-                                  bool mayTryAgain) {
+                                  bool mayTryAgain, const QString& reading) {
     FTryAgain = false;
+    Reading->setVisible(!reading.isEmpty());
+    SetCaption(Reading, reading);
     if (owner && parentWidget() != owner->window()) setParent(owner->window(), windowFlags());
 
     const bool offerTryAgain = mayTryAgain && !correct;

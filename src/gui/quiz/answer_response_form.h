@@ -31,8 +31,10 @@ public:
     void SetGlossary(std::function<const TGlossary*()> source);
     // Shows the dialog modally over `owner`'s window and returns whether "Try Again" closed it.
     // The quiz and the test window share the dialog: owned by the window that asked, it stays
-    // above that window, and the window manager returns the focus there.
-    bool Execute(QWidget* owner, const TQuestion& question, bool correct, bool mayTryAgain);
+    // above that window, and the window manager returns the focus there. `reading` says how a
+    // typed number that could be read two ways was read.
+    bool Execute(QWidget* owner, const TQuestion& question, bool correct, bool mayTryAgain,
+                 const QString& reading = {});
     bool TryAgainChosen() const { return FTryAgain; }
 
     // Shows the definition, page and chapter of the selected related term.
@@ -49,6 +51,7 @@ private:
     QFrame* Bevel;
     QLabel* Correct;
     QLabel* AnswerResponse;
+    QLabel* Reading;
     QPlainTextEdit* QuestionExplanation;
     QListWidget* RelatedTerms;
     QLabel* RelatedPage;

@@ -308,7 +308,8 @@ void TTestFrame1::SubmitAnswer(const QString& answer) {
     if (!verdict.ExpectedAnswerMessage.empty())
         TMessageBoxes::Information(this, FromBook(verdict.ExpectedAnswerMessage));
     FormUpdateScore();
-    const bool tryAgain = Responses.Execute(this, *question, verdict.Correct, verdict.MayTryAgain);
+    const bool tryAgain = Responses.Execute(this, *question, verdict.Correct, verdict.MayTryAgain,
+                                            FromBook(verdict.Reading));
     Runner->AfterResponse(tryAgain);
     if (!tryAgain) FormUpdateQuestion();
     // Back to the answer buttons of this window, whatever had the focus while the dialog showed.

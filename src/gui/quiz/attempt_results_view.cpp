@@ -120,8 +120,16 @@ void TAttemptResultsView::ShowResults(const TAttemptResults& results, const TBoo
                          QString::fromStdString(ResultText(chapter.correct, chapter.answered())));
         html += QStringLiteral("</p>");
     }
+    if (results.Unasked > 0)
+        html += QStringLiteral("<p>%1 of the %2 questions were not asked: the %3 was ended "
+                               "before them.</p>")
+                    .arg(results.Unasked)
+                    .arg(results.Unasked + results.Answered)
+                    .arg(results.IsQuiz ? QStringLiteral("quiz") : QStringLiteral("test"));
     if (results.Missed.empty()) {
-        html += QStringLiteral("<p>Every question was answered right the first time.</p>");
+        html += results.Unasked > 0
+                    ? QStringLiteral("<p>Every question answered was right the first time.</p>")
+                    : QStringLiteral("<p>Every question was answered right the first time.</p>");
     } else {
         html += QStringLiteral("<h3>Missed questions</h3>");
         for (const TMissedAnswer& missed : results.Missed)

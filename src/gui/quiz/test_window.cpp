@@ -3,6 +3,7 @@
 #include "gui/quiz/attempt_frame.h"
 #include "gui/widgets/screen_fit.h"
 
+#include <QCloseEvent>
 #include <QVBoxLayout>
 
 namespace quillara::gui {
@@ -21,14 +22,30 @@ TTestForm1::TTestForm1(TStudySession& session, TAnswerResponseForm& responses, Q
     layout->addWidget(TestFrame);
 }
 
+// Each test opens at least as large as the main window's client area, so that a question that
+// fits a quiz there fits here, and as large as its answer buttons need.
 void TTestForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (Placed || !parentWidget()) return;
-    Placed = true;
-    QRect frame = geometry();
-    frame.moveCenter(parentWidget()->window()->geometry().center());
-    move(frame.topLeft());
+    if (!parentWidget()) return;
+    const auto* clientArea = parentWidget()->findChild<QWidget*>(QStringLiteral("ClientArea"));
+    if (clientArea) resize(size().expandedTo(clientArea->size()).expandedTo(minimumSizeHint()));
+    if (!Placed) {
+        Placed = true;
+        PlaceOver(this, parentWidget()->window());
+    }
     KeepOnScreen(this);
+}
+
+// The window manager's close box and Alt+F4 end a running test as End Test
+// does: asked first, then its results here. A test never runs on hidden.
+void TTestForm1::closeEvent(QCloseEvent* event) {
+    if (TestFrame->AttemptRunning()) {
+        event->ignore();
+        TestFrame->QuitButtonClick();
+        return;
+    }
+    TestFrame->CloseResults();
+    event->accept();
 }
 
 } // namespace quillara::gui

@@ -9,7 +9,8 @@ class TAnswerResponseForm;
 class TTestFrame1;
 
 // The test window: a window of its own, kept above the main window and centred on it when it
-// first opens, holding the test runner. Its close box only hides it; the test goes on.
+// first opens, holding the test runner. It opens as large as the main window's client area, where
+// a quiz's questions show, and closing it ends the test as End Test does.
 class TTestForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -18,6 +19,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     TTestFrame1* TestFrame;

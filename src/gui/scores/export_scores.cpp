@@ -66,6 +66,9 @@ void ExportScores(QWidget* parent, TStudySession& session) {
     if (!error.isEmpty())
         TMessageBoxes::Error(parent, QStringLiteral("Unable to export scores to \"%1\".\n%2")
                                          .arg(QDir::toNativeSeparators(path), error));
+    else
+        TMessageBoxes::Information(parent, QStringLiteral("The scores were exported to \"%1\".")
+                                               .arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace quillara::gui

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QWindow>
 #include <QLineEdit>
 #include <QLocale>
 #include <QProgressBar>
@@ -89,8 +90,14 @@ TBookSearchDialog::TBookSearchDialog(const TStudySession& session, TSearchNaviga
 TBookSearchDialog::~TBookSearchDialog() = default;
 
 void TBookSearchDialog::ShowSearch() {
-    KeepOnScreen(this);
+    if (isVisible())
+        KeepOnScreen(this);
+    else
+        PlaceOver(this, parentWidget() ? parentWidget()->window() : nullptr);
     show();
+    // A window of its own beside the book, not one kept above it: the page a hit opens comes
+    // to the front.
+    if (windowHandle()) windowHandle()->setTransientParent(nullptr);
     raise();
     activateWindow();
     searchText->setFocus(Qt::OtherFocusReason);

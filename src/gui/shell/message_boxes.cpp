@@ -16,6 +16,7 @@ struct Queue {
     std::deque<std::function<QString(const QString&)>> SaveFileNames;
     bool Unattended = false;
     QStringList Shown;
+    std::function<void(const QString&)> Instead;
 };
 
 Queue& State() {
@@ -23,9 +24,14 @@ Queue& State() {
     return queue;
 }
 
-// The queued answer when there is one, else nothing (the real box is shown).
+// The queued answer when there is one, else nothing (the real box is shown). Being ended from
+// outside, the text goes where it was sent instead, and the answer is No.
 std::optional<bool> TakeAnswer(const QString& text) {
     Queue& q = State();
+    if (q.Instead) {
+        q.Instead(text);
+        return false;
+    }
     q.Shown.append(text);
     if (!q.Answers.empty()) {
         const bool answer = q.Answers.front();
@@ -59,7 +65,7 @@ int TMessageBoxes::Exec(QDialog* dialog) {
         q.Dialogs.pop_front();
         return handler(dialog);
     }
-    if (q.Unattended) return QDialog::Rejected;
+    if (q.Unattended || q.Instead) return QDialog::Rejected;
     return dialog->exec();
 }
 
@@ -71,7 +77,7 @@ QString TMessageBoxes::SaveFileName(QWidget* parent, const QString& caption,
         q.SaveFileNames.pop_front();
         return handler(suggested);
     }
-    if (q.Unattended) return {};
+    if (q.Unattended || q.Instead) return {};
     QFileDialog dialog(parent, caption, suggested, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
@@ -93,6 +99,14 @@ void TMessageBoxes::QueueSaveFileName(std::function<QString(const QString&)> han
 
 void TMessageBoxes::SetUnattended(bool unattended) {
     State().Unattended = unattended;
+}
+
+void TMessageBoxes::SendInsteadTo(std::function<void(const QString&)> sink) {
+    State().Instead = std::move(sink);
+}
+
+bool TMessageBoxes::SendingInstead() {
+    return static_cast<bool>(State().Instead);
 }
 
 const QStringList& TMessageBoxes::Shown() {

@@ -34,6 +34,13 @@ public:
     // A save-file handler receives the suggested path and returns the chosen one, empty to cancel.
     static void QueueSaveFileName(std::function<QString(const QString& suggested)> handler);
     static void SetUnattended(bool unattended);
+
+    // While the program is being ended from outside (a signal, the desktop session ending),
+    // nothing may wait on the student: the text of every error and information box goes to
+    // `sink` instead, questions are answered No and dialogs rejected. An empty function shows
+    // boxes again.
+    static void SendInsteadTo(std::function<void(const QString&)> sink);
+    static bool SendingInstead();
     // Texts of the boxes shown so far, oldest first; cleared by Reset.
     static const QStringList& Shown();
     static void Reset();

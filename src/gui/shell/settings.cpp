@@ -1,10 +1,9 @@
 #include "gui/shell/settings.h"
 
 #include "core/book/book_files.h"
-#include "core/book/glossary.h"
+#include "core/book/settings_file.h"
 
 #include <filesystem>
-#include <ini.h>
 #include <string>
 
 namespace quillara::gui {
@@ -13,23 +12,6 @@ namespace {
 
 // A settings file holds a few lines for each book; one larger than this is no settings file.
 constexpr std::uint64_t MaxSettingsFileSize = 1 << 20;
-
-struct Found {
-    std::string Section;
-    std::optional<std::string> ProgramDirectory;
-    std::optional<std::string> SaveDirectory;
-    std::optional<std::string> Currency;
-};
-
-int OnValue(void* user, const char* section, const char* key, const char* value) {
-    auto* found = static_cast<Found*>(user);
-    if (UpperAscii(section) != UpperAscii(found->Section)) return 1;
-    const std::string name = UpperAscii(key);
-    if (name == "PROGRAM DIRECTORY") found->ProgramDirectory = value;
-    if (name == "SAVE DIRECTORY") found->SaveDirectory = value;
-    if (name == "CURRENCY") found->Currency = value;
-    return 1;
-}
 
 // The score file's name is joined to the save directory as text, so a folder written without
 // its final separator gets one rather than naming a file beside it.
@@ -44,15 +26,15 @@ std::string AsSavePrefix(std::string value) {
 } // namespace
 
 void ReadSettingsText(TBookSettings& settings, std::string_view text) {
-    Found found{settings.SettingsSection, {}, {}, {}};
-    const std::string copy(text);
-    ini_parse_string(copy.c_str(), OnValue, &found);
-    if (found.ProgramDirectory) settings.ProgramDirectory = *found.ProgramDirectory;
-    if (found.SaveDirectory) {
-        settings.SaveDirectory = AsSavePrefix(*found.SaveDirectory);
+    const auto values = ReadSettingsSection(text, settings.SettingsSection);
+    if (const auto found = values.find("PROGRAM DIRECTORY"); found != values.end())
+        settings.ProgramDirectory = found->second;
+    if (const auto found = values.find("SAVE DIRECTORY"); found != values.end()) {
+        settings.SaveDirectory = AsSavePrefix(found->second);
         settings.SaveDirectoryNamed = true;
     }
-    if (found.Currency) settings.BookCurrency = *found.Currency;
+    if (const auto found = values.find("CURRENCY"); found != values.end())
+        settings.BookCurrency = found->second;
 }
 
 void ReadSettings(TBookSettings& settings) {

@@ -9,6 +9,7 @@
 #include "gui/shell/regional_from_locale.h"
 #include "gui/widgets/book_picture.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace quillara::gui {
@@ -21,6 +22,12 @@ const char* const GlossaryFailedMessage =
 const char* const ScoresNotSavedMessage = "Unable to save scores";
 
 namespace {
+
+std::filesystem::path AbsolutePath(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal();
+}
 
 QString Absolute(const std::string& path) {
     std::error_code error;
@@ -36,10 +43,24 @@ QString MovedScoresMessage(const TScoreFolders& folders) {
         .arg(Absolute(folders.Save + ScoreFileName), Absolute(folders.User + ScoreFileName));
 }
 
-std::unique_ptr<TGlossary> LoadGlossaryOf(const std::filesystem::path& bookDir) {
+// Where the scores go instead of a score file that cannot be used.
+QString ScoresGoInstead(const TScoreFolders& folders) {
+    return QStringLiteral("Your scores will be saved in %1 instead.")
+        .arg(Absolute(folders.User + ScoreFileName));
+}
+
+// A glossary cut short keeps the terms before the cut; `cut` then says where it ended.
+std::unique_ptr<TGlossary> LoadGlossaryOf(const std::filesystem::path& bookDir, std::string& cut) {
     auto glossary = std::make_unique<TGlossary>();
-    glossary->LoadGlossary(bookDir, false);
+    glossary->LoadGlossary(bookDir, false, &cut);
     return glossary;
+}
+
+QString CutGlossaryMessage(const TGlossary& glossary, const std::string& cut) {
+    return QStringLiteral("The glossary of this book is damaged: only its first %1 terms could be "
+                          "read, and they are shown.\n\n%2")
+        .arg(glossary.Entries().size())
+        .arg(QString::fromStdString(cut));
 }
 
 // A file refused for its size is named with the limit: reinstalling would not help.
@@ -55,8 +76,8 @@ TStudySession::TStudySession(TRegionalSettings regional)
 
 TStudySession::TReadBook TStudySession::ReadBook(const std::filesystem::path& directory) const {
     TReadBook read;
-    read.Folder = directory;
-    read.Settings.ProgramDirectory = directory;
+    read.Folder = AbsolutePath(directory.empty() ? "." : directory);
+    read.Settings.ProgramDirectory = read.Folder;
     // A change to the book's files that the author's tool was stopped in the middle of is
     // finished first, so that the book read is one book whole. A folder that cannot be written
     // (a book installed read-only) is read as it is.
@@ -68,13 +89,21 @@ TStudySession::TReadBook TStudySession::ReadBook(const std::filesystem::path& di
     if (read.Book->LoadFailed) throw TUnknownBookVersion(read.Book->LoadError);
     read.Settings.SettingsSection = read.Book->Title;
     ReadSettings(read.Settings);
+    // Folders the settings name relative to where the program started, or the current folder
+    // itself, are fixed now, so that the book and its scores stay where they are whatever the
+    // current folder becomes.
+    if (!read.Settings.ProgramDirectory.empty())
+        read.Settings.ProgramDirectory = AbsolutePath(read.Settings.ProgramDirectory);
+    if (!read.Settings.SaveDirectory.starts_with('/'))
+        read.Settings.SaveDirectory =
+            (AbsolutePath(".") / "").string() + read.Settings.SaveDirectory;
     return read;
 }
 
 void TStudySession::ReadGlossary(TReadBook& book) const {
     if (!book.Book->HasGlossary) return;
     try {
-        book.Glossary = LoadGlossaryOf(book.Settings.BookDir());
+        book.Glossary = LoadGlossaryOf(book.Settings.BookDir(), book.GlossaryCut);
     } catch (const std::exception& e) {
         throw std::runtime_error(GlossaryFailure(e).toStdString());
     }
@@ -91,7 +120,10 @@ void TStudySession::Open(TReadBook book) {
     WordProblemChapters.clear();
     BookGlossary = std::move(book.Glossary);
     GlossaryAsked = BookGlossary != nullptr;
+    if (BookGlossary && !book.GlossaryCut.empty())
+        emit Failed(CutGlossaryMessage(*BookGlossary, book.GlossaryCut));
     ScoresRead = false;
+    MoveTold = false;
     History = TScoreHistory();
     Place = TScorePlace();
     EndRunning = nullptr;
@@ -131,21 +163,36 @@ const TGlossary* TStudySession::Glossary() {
     if (GlossaryAsked) return BookGlossary.get();
     GlossaryAsked = true;
     if (!OpenBook || !OpenBook->HasGlossary) return nullptr;
+    std::string cut;
     try {
-        BookGlossary = LoadGlossaryOf(BookDir());
+        BookGlossary = LoadGlossaryOf(BookDir(), cut);
     } catch (const std::exception& e) {
         emit Failed(GlossaryFailure(e));
         emit BookUnusable();
     }
+    if (BookGlossary && !cut.empty()) emit Failed(CutGlossaryMessage(*BookGlossary, cut));
+    if (BookGlossary) emit GlossaryRead();
     return BookGlossary.get();
+}
+
+bool TStudySession::ChapterHasTerms(int chapter) const {
+    if (!GlossaryAsked) return true;
+    if (!BookGlossary) return false;
+    const auto& entries = BookGlossary->Entries();
+    return std::any_of(entries.begin(), entries.end(), [chapter](const TDefinition& entry) {
+        return TGlossary::InChapter(entry, chapter);
+    });
 }
 
 TScoreHistory& TStudySession::Scores() {
     if (!ScoresRead) {
         // Set first: the message below lets events run, which may ask for the scores again.
         ScoresRead = true;
-        Place.Load(History, ScoreFolders());
-        TellOfDamagedScores();
+        const TScoreFolders folders = ScoreFolders();
+        Place.Load(History, folders);
+        // What the save directory holds cannot be used: the first save goes to the student's
+        // own folder, which the student is told now, with the file.
+        TellOfDamagedScores(Place.Directory(folders) == folders.Save ? &folders : nullptr);
     }
     return History;
 }
@@ -156,9 +203,12 @@ bool TStudySession::SaveScores() {
     const TScoreFolders folders = ScoreFolders();
     const std::size_t before = History.size();
     const TScorePlace::ESaved saved = Place.Save(History, folders);
-    // A damaged file found on the way is told of first: it says why a save may have failed.
-    TellOfDamagedScores();
-    if (saved == TScorePlace::ESaved::MovedToUserFolder) emit Told(MovedScoresMessage(folders));
+    // A damaged file found on the way is told of first: it says why a save may have failed, and
+    // where the scores went when the save took them elsewhere.
+    const bool moved = saved == TScorePlace::ESaved::MovedToUserFolder;
+    TellOfDamagedScores(moved ? &folders : nullptr);
+    if (moved && !MoveTold) emit Told(MovedScoresMessage(folders));
+    MoveTold = MoveTold || moved;
     if (saved == TScorePlace::ESaved::Failed)
         emit Failed(QString::fromLatin1(ScoresNotSavedMessage));
     // The save may have taken in attempts another window saved.
@@ -197,8 +247,16 @@ TScoreFolders TStudySession::ScoreFolders() const {
             UserScoresDirectory(title, dataHome, home), !BookSettings.SaveDirectoryNamed};
 }
 
-void TStudySession::TellOfDamagedScores() {
-    if (const auto damaged = History.TakeDamagedFile()) emit Failed(DamagedScoresMessage(*damaged));
+void TStudySession::TellOfDamagedScores(const TScoreFolders* movingFrom) {
+    const auto damaged = History.TakeDamagedFile();
+    if (!damaged) return;
+    QString message = DamagedScoresMessage(*damaged);
+    // A file refused where the scores were to be saved sends them to the student's own folder.
+    if (movingFrom && History.fileRefused() && !movingFrom->User.empty()) {
+        message += QLatin1Char(' ') + ScoresGoInstead(*movingFrom);
+        MoveTold = true;
+    }
+    emit Failed(message);
 }
 
 } // namespace quillara::gui

@@ -45,6 +45,8 @@ public:
         TBookSettings Settings;
         // Read ahead by ReadGlossary; otherwise the first time it is asked for.
         std::unique_ptr<TGlossary> Glossary;
+        // Where a glossary read ahead was found cut short; empty when it is whole.
+        std::string GlossaryCut;
     };
     // Reads the book in the directory and its settings. Raises when the book cannot be read; a
     // definition of an unknown version raises TUnknownBookVersion.
@@ -78,6 +80,10 @@ public:
     // The glossary; none when the book has none or it cannot be read. An unreadable glossary is
     // told of once and makes the book unusable.
     const TGlossary* Glossary();
+    // Whether the glossary has been read (or found missing): asking for it then reads nothing.
+    bool GlossaryKnown() const { return GlossaryAsked; }
+    // Whether the chapter has terms to match; true while the glossary has not been read.
+    bool ChapterHasTerms(int chapter) const;
     TScoreHistory& Scores();
     // Saves the history. One never read is not written, nor read for it: nothing can have been
     // added to it, and writing it would empty the file. Tells of a damaged file met on the way,
@@ -96,6 +102,8 @@ public:
 
 signals:
     void BookOpened();
+    // The glossary was read the first time it was asked for.
+    void GlossaryRead();
     void ChapterChanged(int chapter);
     void ScoresChanged();
     void AttemptStarted();
@@ -107,7 +115,8 @@ signals:
 
 private:
     TScoreFolders ScoreFolders() const;
-    void TellOfDamagedScores();
+    // `movingFrom`: the folders when a refused file there sends the scores to the user folder.
+    void TellOfDamagedScores(const TScoreFolders* movingFrom);
 
     TRegionalSettings StudentRegional;
     TRegionalSettings BookRegional;
@@ -120,6 +129,8 @@ private:
     bool GlossaryAsked = false;
     std::unique_ptr<TGlossary> BookGlossary;
     bool ScoresRead = false;
+    // Whether the student has been told that the scores go to the user folder.
+    bool MoveTold = false;
     TScoreHistory History;
     TScorePlace Place;
     std::function<void()> EndRunning;

@@ -37,4 +37,15 @@ void KeepOnScreen(QWidget* window) {
     if (placed != window->pos()) window->move(placed);
 }
 
+void PlaceOver(QWidget* window, const QWidget* over) {
+    const QScreen* screen = window->screen();
+    QRect frame(window->pos(), window->size() + FrameAllowance(window));
+    if (over)
+        frame.moveCenter(over->frameGeometry().center());
+    else if (screen)
+        frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+    KeepOnScreen(window);
+}
+
 } // namespace quillara::gui

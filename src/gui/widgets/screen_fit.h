@@ -14,4 +14,9 @@ QSize FrameAllowance(const QWidget* window);
 // the frame around it, and moves it back into that area when part of it lies outside.
 void KeepOnScreen(QWidget* window);
 
+// Centres a window that has not been shown yet over another (none: over its screen's free area),
+// then keeps it on the screen: placed by the program, it opens whole, wherever the window manager
+// would have put it.
+void PlaceOver(QWidget* window, const QWidget* over);
+
 } // namespace quillara::gui

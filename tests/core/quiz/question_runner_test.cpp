@@ -221,7 +221,21 @@ TEST(QuestionRunner, WordProblemsJudgeTheRoundedAnswer) {
                                         "difference may be due to rounding error.");
         else
             EXPECT_EQ(verdict.ExpectedAnswerMessage, "");
+        EXPECT_EQ(verdict.Reading, "") << "one way of writing numbers reads " << c.answer;
     }
+
+    // A German student in a book that keeps its money in dollars: "1,400" is the book's 1400,
+    // and the verdict says how it was read.
+    RunnerBook dollars;
+    dollars.Regional.DecimalSeparator = ",";
+    dollars.Regional.ThousandSeparator = ".";
+    dollars.Regional.MoneySeparators = {{".", ","}};
+    dollars.Bank(1, {WordProblem("1400", 2)});
+    TQuestionRunner runner = StartQuiz(dollars, {qkWordProblem}, "Word-Problem Quiz");
+    runner.ShowQuestion(12);
+    const TJudgement verdict = runner.SubmitAnswer("1,400");
+    EXPECT_TRUE(verdict.Correct);
+    EXPECT_EQ(verdict.Reading, "Your answer 1,400 was read as 1400.");
 }
 
 TEST(QuestionRunner, WordProblemLabelsAndFailures) {

@@ -49,15 +49,15 @@ TEST(ScoreSummary, DatesInTheUsersFormat) {
 
     const struct {
         double date;
-        std::string us, german, iso, monthDay;
+        std::string us, german, iso, monthDay, dayMonth;
     } cases[] = {
-        {0, "12/30/1899", "30.12.99", "1899-12-30", "12/30"},
-        {2.75, "1/1/1900", "01.01.00", "1900-01-01", "01/01"},
-        {46363.5588, "12/7/2026", "07.12.26", "2026-12-07", "12/07"},
-        {-693593, "1/1/1", "01.01.01", "1-01-01", "01/01"},
-        {std::nan(""), "", "", "", ""},
-        {1e300, "", "", "", ""},
-        {-1e300, "", "", "", ""},
+        {0, "12/30/1899", "30.12.99", "1899-12-30", "12/30", "30.12"},
+        {2.75, "1/1/1900", "01.01.00", "1900-01-01", "01/01", "01.01"},
+        {46363.5588, "12/7/2026", "07.12.26", "2026-12-07", "12/07", "07.12"},
+        {-693593, "1/1/1", "01.01.01", "1-01-01", "01/01", "01.01"},
+        {std::nan(""), "", "", "", "", ""},
+        {1e300, "", "", "", "", ""},
+        {-1e300, "", "", "", "", ""},
     };
     TRegionalSettings named;
     named.ShortDateFormat = "d MMM yyyy, MMMM";
@@ -67,6 +67,7 @@ TEST(ScoreSummary, DatesInTheUsersFormat) {
         EXPECT_EQ(ShortDateText(c.date, german), c.german) << c.date;
         EXPECT_EQ(ShortDateText(c.date, iso), c.iso) << c.date;
         EXPECT_EQ(MonthDayText(c.date, us), c.monthDay) << c.date;
+        EXPECT_EQ(MonthDayText(c.date, german), c.dayMonth) << c.date;
     }
 }
 

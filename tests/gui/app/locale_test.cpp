@@ -1,10 +1,11 @@
 // Book files read the same in every locale; money stays in the book's currency.
-#include "gui/shell/regional_from_locale.h"
-#include "gui/shell/settings.h"
 #include "core/book/book_properties.h"
 #include "core/book/book_properties_writer.h"
+#include "core/io/book_errors.h"
 #include "core/io/byte_reader.h"
 #include "core/text/number_text.h"
+#include "gui/shell/regional_from_locale.h"
+#include "gui/shell/settings.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -35,8 +36,8 @@ TEST(Locales, BookNumbersReadAlikeTypedAnswersTakeEitherSeparatorMoneyKeepsItsCu
                       TReal48::FromExtended(0.05L).ToExtended());
             EXPECT_EQ(book->Variables[0]->Max.ToExtended(), 12.5L);
         }
-        EXPECT_EQ(ParseTypedNumberText("2.5", user), 2.5L);
-        EXPECT_EQ(ParseTypedNumberText("2" + user.DecimalSeparator + "5", user), 2.5L);
+        EXPECT_EQ(ParseTypedNumberText("2.5", user).Value, 2.5L);
+        EXPECT_EQ(ParseTypedNumberText("2" + user.DecimalSeparator + "5", user).Value, 2.5L);
 
         TRegionalSettings money = user;
         ASSERT_TRUE(UseBookCurrency(money, QStringLiteral("en_US")));
@@ -50,6 +51,48 @@ TEST(Locales, BookNumbersReadAlikeTypedAnswersTakeEitherSeparatorMoneyKeepsItsCu
     TRegionalSettings unchanged = euro;
     EXPECT_FALSE(UseBookCurrency(unchanged, QStringLiteral("qq_QQ")));
     EXPECT_EQ(FormatCurrency(1234.5L, 2, unchanged), "1.234,50 \x80");
+}
+
+// A student types numbers as they write them, or as the book writes its money; where the two
+// read a number differently, the book's way wins and the student is told.
+TEST(Locales, TypedAnswersReadInTheStudentsFormAndTheBooks) {
+    const struct {
+        const char* Locale;
+        const char* BookCurrency;
+        const char* Typed;
+        long double Value;
+        bool OtherReading;
+    } cases[] = {
+        {"de_DE", "", "1.400,00", 1400, false},
+        {"de_DE", "", "1400,5", 1400.5L, false},
+        {"de_DE", "", "1.5", 1.5L, false},
+        {"de_DE", "", "1.500", 1500, true},
+        {"de_DE", "", " -12.345.678,9 ", -12345678.9L, false},
+        {"de_DE", "en_US", "1,400", 1400, true},
+        {"de_DE", "en_US", "1,5", 1.5L, false},
+        {"de_DE", "en_US", "$2,800.50", 2800.5L, false},
+        {"en_US", "", "1,400", 1400, false},
+        {"en_US", "", "1,400.25", 1400.25L, false},
+        {"en_US", "", "$2,800", 2800, false},
+        {"en_US", "", "2e3", 2000, false},
+        {"en_US", "de_DE", "1.400,5", 1400.5L, false},
+        {"fr_FR", "", "1 400,5", 1400.5L, false},
+        {"fr_FR", "",
+         "1\xA0"
+         "400",
+         1400, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.Locale) + " " + c.BookCurrency + " " + c.Typed);
+        TRegionalSettings regional = RegionalFromLocale(QLocale(QString::fromLatin1(c.Locale)));
+        if (*c.BookCurrency) ASSERT_TRUE(UseBookCurrency(regional, c.BookCurrency));
+        const TTypedNumber read = ParseTypedNumberText(c.Typed, regional);
+        EXPECT_NEAR(static_cast<double>(read.Value), static_cast<double>(c.Value), 1e-9);
+        EXPECT_EQ(read.OtherReading, c.OtherReading);
+    }
+    const TRegionalSettings german = RegionalFromLocale(QLocale(QStringLiteral("de_DE")));
+    for (const char* refused : {"1,40,0", ",", "1.400.0,5", "12a", "$"})
+        EXPECT_THROW(ParseTypedNumberText(refused, german), EConvertError) << refused;
 }
 
 TEST(Locales, TheSettingsSectionNamesTheBooksCurrency) {

@@ -1,22 +1,22 @@
+#include "gui/app/main_form.h"
+#include "gui/glossary/view_glossary_frame.h"
 #include "gui/help/about_box.h"
 #include "gui/help/about_program.h"
 #include "gui/help/help_window.h"
-#include "gui/app/main_form.h"
-#include "gui/shell/message_boxes.h"
-#include "gui/reading/view_authors_notes_frame.h"
-#include "gui/reading/view_topic_frame.h"
-#include "gui/glossary/view_glossary_frame.h"
-#include "gui_book.h"
-#include "main_window.h"
 #include "gui/quiz/answer_response_form.h"
+#include "gui/quiz/attempt_frame.h"
 #include "gui/quiz/matching_quiz_frame.h"
 #include "gui/quiz/select_chapter_form.h"
 #include "gui/quiz/test_window.h"
-#include "gui/quiz/attempt_frame.h"
+#include "gui/reading/view_authors_notes_frame.h"
+#include "gui/reading/view_topic_frame.h"
 #include "gui/scores/graph_score_frame.h"
 #include "gui/scores/view_score_frame.h"
-#include "scripted_random.h"
+#include "gui/shell/message_boxes.h"
 #include "gui/widgets/readable_measure.h"
+#include "gui_book.h"
+#include "main_window.h"
+#include "scripted_random.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,6 +29,8 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <set>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace quillara::gui {
@@ -53,8 +55,8 @@ TEST(MainForm, CaptionChooserAndMenusInTheirOrder) {
     QStringList view;
     for (QAction* item : window.Menu("ViewMenu")->actions())
         if (!item->isSeparator()) view << item->text();
-    EXPECT_EQ(view, (QStringList{"Glossary", "Summary", "Key Ideas", "Worked Examples",
-                                 "Search the Book\u2026"}));
+    EXPECT_EQ(view, (QStringList{"&Glossary", "Summary", "Key Ideas", "Worked Examples",
+                                 "&Search the Book\u2026"}));
     EXPECT_EQ(window.Action("SaveScoresItem")->shortcut(), QKeySequence::Save);
     EXPECT_EQ(window.Action("ExitItem")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     EXPECT_TRUE(window.Action("ViewSavedScoresItem")->isEnabled());
@@ -62,8 +64,20 @@ TEST(MainForm, CaptionChooserAndMenusInTheirOrder) {
     QStringList quiz;
     for (QAction* item : window.Menu("QuizMenu")->actions())
         if (!item->isSeparator() && item->isVisible() && item->isEnabled()) quiz << item->text();
-    EXPECT_EQ(quiz, (QStringList{"True False", "Multiple Choice", "True False / Multiple Choice",
-                                 "Glossary Matching"}));
+    EXPECT_EQ(quiz, (QStringList{"&True False", "&Multiple Choice",
+                                 "True &False / Multiple Choice", "&Glossary Matching"}));
+    // Every item of the program's own has a letter of its own in its menu; the book's topics
+    // keep their titles as written.
+    for (QAction* menu : window.form->menuBar()->actions()) {
+        std::set<char16_t> letters;
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->isSeparator() || item->objectName().startsWith("TopicItem")) continue;
+            const QString text = item->text();
+            const qsizetype at = text.indexOf('&');
+            ASSERT_GE(at, 0) << text.toStdString();
+            EXPECT_TRUE(letters.insert(text[at + 1].toLower().unicode()).second) << text.toStdString();
+        }
+    }
     EXPECT_FALSE(window.Action("WordProblemsItem")->isVisible());
     EXPECT_TRUE(window.Child("WordProblemsLink")->isHidden());
     EXPECT_FALSE(window.Child<QLabel>("ChapterImage")->pixmap().isNull());
@@ -85,6 +99,17 @@ TEST(MainForm, MenusFollowTheFlagsOfTheBookAndItsVersion) {
     EXPECT_FALSE(old.Action("AuthorsNotesItem")->isVisible());
     EXPECT_TRUE(old.Action("GlossaryItem")->isVisible());
     EXPECT_FALSE(old.Child("GlossaryMatchingLink")->isHidden()); // links stay
+
+    // Once the glossary is read, the matching quiz is offered only where the chapter has terms.
+    GuiBook termsInOne;
+    termsInOne.Glossary = TGlossary({{"12", "The smallest unit of life.", "Cell", "1"}});
+    MainWindow matching(termsInOne);
+    ASSERT_NE(matching.session.Glossary(), nullptr);
+    for (const auto& [chapter, offered] : {std::pair{1, true}, std::pair{2, false}}) {
+        matching.form->SelectChapter(chapter);
+        EXPECT_EQ(matching.Action("GlossaryMatchingItem")->isVisible(), offered) << chapter;
+        EXPECT_EQ(matching.Child("GlossaryMatchingLink")->isHidden(), !offered) << chapter;
+    }
 
     GuiBook bare;
     bare.Book.HasGlossary = false;
@@ -244,7 +269,7 @@ TEST(MainForm, SaveScoresTellsOnceOfAScoreFileDamagedMeanwhile) {
 }
 
 // A score file name that leads to someone else's file is not written through: the scores go to
-// the student's own folder, and the student learns why and where.
+// the student's own folder, and the student learns why and where in one box, when it is read.
 TEST(MainForm, AScoreFileLinkToAnotherFileIsNotWrittenThrough) {
     GuiBook book;
     MainWindow window(book);
@@ -252,15 +277,17 @@ TEST(MainForm, AScoreFileLinkToAnotherFileIsNotWrittenThrough) {
     book.Dir.Write("notes.txt", "my notes\n");
     std::filesystem::create_symlink(notes, book.Dir.Path() / "SCORES.SAV");
     window.session.Scores();
-    TMessageBoxes::Reset();
-    TMessageBoxes::SetUnattended(true);
     window.Action("SaveScoresItem")->trigger();
+    window.form->close();
     EXPECT_EQ(testing::TempBookDir::ReadFile(notes), "my notes\n");
-    ASSERT_FALSE(TMessageBoxes::Shown().isEmpty());
-    EXPECT_TRUE(TMessageBoxes::Shown().last().startsWith(
-        "Quillara cannot save scores as " +
-        QString::fromStdString((book.Dir.Path() / "SCORES.SAV").string())))
-        << TMessageBoxes::Shown().join("|").toStdString();
+    ASSERT_EQ(TMessageBoxes::Shown().size(), 1) << TMessageBoxes::Shown().join("|").toStdString();
+    const QString told = TMessageBoxes::Shown()[0];
+    EXPECT_TRUE(told.startsWith("The score file " +
+                                QString::fromStdString((book.Dir.Path() / "SCORES.SAV").string())))
+        << told.toStdString();
+    EXPECT_TRUE(told.endsWith(" Your scores will be saved in " +
+                              QString::fromStdString(window.session.ScoreFilePath()) + " instead."))
+        << told.toStdString();
     EXPECT_TRUE(std::filesystem::exists(window.session.ScoreFilePath()));
 }
 
@@ -287,8 +314,13 @@ TEST(MainForm, GlossaryNotesAndAboutFromTheMenus) {
 TEST(MainForm, HelpOpensAtItsContentsOrAtTheMainWindowsSection) {
     GuiBook book;
     MainWindow window(book);
+    // Over a main window at the screen's corner, it still opens whole on the screen.
+    const QRect free = window.form->screen()->availableGeometry();
+    window.form->move(free.bottomRight() - QPoint(100, 100));
     window.Action("HelpContentsItem")->trigger();
     EXPECT_TRUE(window.form->Help()->isVisible());
+    EXPECT_TRUE(free.contains(window.form->Help()->geometry()))
+        << window.form->Help()->geometry().bottom() << " " << free.bottom();
     EXPECT_EQ(window.form->Help()->CurrentSection(), "contents");
     window.form->activateWindow();
     QApplication::setActiveWindow(window.form.get());

@@ -1,16 +1,16 @@
+#include "find_child.h"
 #include "gui/app/main_form.h"
-#include "gui/shell/message_boxes.h"
 #include "gui/app/open_book_dialog.h"
 #include "gui/app/remembered.h"
-#include "gui/shell/settings.h"
 #include "gui/app/startup_steps.h"
-#include "find_child.h"
+#include "gui/quiz/attempt_frame.h"
+#include "gui/search/book_search_dialog.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/shell/settings.h"
 #include "gui_book.h"
 #include "main_window.h"
 #include "make_score.h"
-#include "gui/quiz/attempt_frame.h"
 #include "read_only_folder.h"
-#include "gui/search/book_search_dialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,10 +20,17 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
-#include <sys/stat.h>
+#include <functional>
 #include <gtest/gtest.h>
+#include <latch>
 #include <optional>
+#include <set>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
 
 namespace quillara::gui {
 namespace {
@@ -78,8 +85,9 @@ private:
 // Runs start-up with the current directory set to `cwd`, restoring it afterwards, and closes the
 // main window as soon as it has been drawn so that start-up returns from its event loop.
 // `shownBeforeTheWindow` receives the messages shown before the main window showed.
-int Start(TStudySession& program, const std::vector<std::string>& arguments, const std::string& self,
-          const fs::path& cwd, QStringList* shownBeforeTheWindow = nullptr) {
+int Start(TStudySession& program, const std::vector<std::string>& arguments,
+          const std::string& self, const fs::path& cwd,
+          QStringList* shownBeforeTheWindow = nullptr) {
     const fs::path before = fs::current_path();
     fs::current_path(cwd);
     QTimer poll;
@@ -136,10 +144,22 @@ TEST(Startup, OpensTheBookNamedByAFileInItAndSavesTheScoresThere) {
 TEST(Startup, ABareNameLooksInTheCurrentDirectoryAndNoArgumentInTheProgramsOwn) {
     GuiBook book;
     const fs::path dir = book.Write();
+    TScoreHistory kept;
+    kept.AddAttempt(MakeScore(45000, "Kept here", {{1, 1, 0}}));
+    ASSERT_TRUE(kept.saveScores((dir / "").string()));
     TStudySession bare;
     EXPECT_EQ(Start(bare, {"BOOK.DEF"}, "/usr/bin/quillara", dir), 0);
     ASSERT_TRUE(bare.IsOpen());
-    EXPECT_TRUE(bare.Folder().empty());
+    // The current folder is made absolute as the book opens: once it has moved on, the book and
+    // the history found there are still read and saved there.
+    EXPECT_EQ(bare.Folder(), dir / "");
+    ASSERT_NE(fs::current_path(), dir);
+    ASSERT_EQ(bare.Scores().size(), 1u);
+    bare.Scores().AddAttempt(MakeScore(45001, "Added", {{1, 0, 1}}));
+    ASSERT_TRUE(bare.SaveScores());
+    TScoreHistory reread;
+    ASSERT_TRUE(reread.loadScores((dir / "").string()));
+    EXPECT_EQ(reread.size(), 2u);
     TStudySession none;
     EXPECT_EQ(Start(none, {}, (dir / "quillara").string(), fs::temp_directory_path()), 0);
     ASSERT_TRUE(none.IsOpen());
@@ -155,6 +175,21 @@ TEST(Startup, NoBookThenCancelEndsWithoutAScoreFile) {
     EXPECT_EQ(TMessageBoxes::Shown()[0].toStdString(), MissingBookMessage);
     EXPECT_FALSE(fs::exists(empty.Path() / "SCORES.SAV"));
     EXPECT_FALSE(program.IsOpen());
+
+    // A book cut short in copying is named as damaged, with where it ends: reinstalling the
+    // program would not mend it.
+    GuiBook cut;
+    const fs::path cutDir = cut.Write();
+    fs::resize_file(cutDir / "BOOK.DEF", 20);
+    TMessageBoxes::Reset();
+    TMessageBoxes::SetUnattended(true);
+    TStudySession damaged;
+    EXPECT_EQ(Start(damaged, {cutDir.string()}, "x", cutDir), 0);
+    ASSERT_EQ(TMessageBoxes::Shown().size(), 1);
+    EXPECT_TRUE(TMessageBoxes::Shown()[0].startsWith(
+        QString::fromStdString("The book in " + cutDir.string() + " is damaged")))
+        << TMessageBoxes::Shown()[0].toStdString();
+    EXPECT_TRUE(TMessageBoxes::Shown()[0].contains("ends inside"));
 }
 
 TEST(Startup, NoBookThenAnotherDirectoryChosenInTheDialog) {
@@ -172,7 +207,7 @@ TEST(Startup, NoBookThenAnotherDirectoryChosenInTheDialog) {
 }
 
 TEST(Startup, FromTheMenuWithNoBookTheDialogStartsInTheInstalledDemoBook) {
-    EXPECT_EQ(InstalledDemoBook("/usr/bin/quillara"), fs::path("/usr/share/quillara/books/demo"));
+    EXPECT_EQ(DemoBook("/usr/bin/quillara"), fs::path("/usr/share/quillara/books/demo"));
 
     // An installed tree: the program in bin, the demo book under share.
     TempBookDir prefix;
@@ -255,49 +290,92 @@ TEST(Startup, TheBookUsedLastReopensWithItsOwnHistoryFromAnyFolder) {
     EXPECT_EQ(local.Scores().at(0).description(), "Here");
 }
 
-// What is remembered between runs is read only from a file of its own size: a FIFO in its place
-// would hold the window before it shows, and neither it nor an outsized file is written over.
+// What is remembered between runs is read only from a settings file of its own size, and only
+// replaced whole: a FIFO in its place would hold the window before it shows, a link would have
+// the settings written over the file it names (as root, /etc/passwd); neither, nor an outsized
+// file or one that is not settings, is read or written.
 TEST(Startup, ARememberedFileThatIsNoneOfOursIsPassedOver) {
     GuiBook book;
     const fs::path dir = book.Write();
-    for (const bool fifo : {true, false}) {
-        SCOPED_TRACE(fifo ? "a FIFO" : "a file of 2 MiB");
+    enum class EKind { Fifo, Large, LinkToFile, LinkToSettings, NotSettings };
+    for (const EKind kind : {EKind::Fifo, EKind::Large, EKind::LinkToFile, EKind::LinkToSettings,
+                             EKind::NotSettings}) {
+        SCOPED_TRACE(static_cast<int>(kind));
         TempBookDir home;
         const ScopedEnv config("XDG_CONFIG_HOME", (home.Path() / "config").string());
         const fs::path remembered = home.Path() / "config" / "quillara" / "quillara.conf";
         fs::create_directories(remembered.parent_path());
-        if (fifo) {
-            ASSERT_EQ(::mkfifo(remembered.c_str(), 0600), 0);
-        } else {
-            std::ofstream(remembered) << "[General]\n";
-            fs::resize_file(remembered, 2 << 20);
-        }
+        const std::string text = kind == EKind::LinkToSettings ? "[General]\nLastBook=/elsewhere\n"
+                                                               : "root:x:0:0:root:/root:/bin/sh\n";
+        const fs::path target = home.Write("target", text);
+        if (kind == EKind::Fifo) ASSERT_EQ(::mkfifo(remembered.c_str(), 0600), 0);
+        if (kind == EKind::Large) fs::copy_file(home.WriteSparse("large", 2 << 20), remembered);
+        if (kind == EKind::LinkToFile || kind == EKind::LinkToSettings)
+            fs::create_symlink(target, remembered);
+        if (kind == EKind::NotSettings) fs::copy_file(target, remembered);
+        const auto type = fs::symlink_status(remembered).type();
         {
             TStudySession session;
             ASSERT_EQ(Start(session, {dir.string()}, "/usr/bin/quillara", home.Path()), 0);
             EXPECT_TRUE(session.IsOpen());
         }
         EXPECT_TRUE(RecentBooks().empty());
-        EXPECT_EQ(fs::is_fifo(remembered), fifo);
-        if (!fifo) EXPECT_EQ(fs::file_size(remembered), 2u << 20);
+        EXPECT_TRUE(RememberedBook().empty());
+        EXPECT_EQ(fs::symlink_status(remembered).type(), type);
+        EXPECT_EQ(TempBookDir::ReadFile(target), text);
+        if (kind == EKind::Large) EXPECT_EQ(fs::file_size(remembered), 2u << 20);
+        EXPECT_EQ(TempBookDir::FileNames(remembered.parent_path()),
+                  std::vector<std::string>{"quillara.conf"});
     }
 }
 
-TEST(Startup, UnknownVersionIsReportedAndASecondFailureEndsWithItsReason) {
+// Two windows started at the same moment each put their book first in the list of books used.
+TEST(Startup, TwoWindowsStartedTogetherAreBothRemembered) {
+    TempBookDir home;
+    const ScopedEnv config("XDG_CONFIG_HOME", (home.Path() / "config").string());
+    for (int round = 0; round < 15; ++round) {
+        const fs::path books[] = {home.Path() / ("a" + std::to_string(round)),
+                                  home.Path() / ("b" + std::to_string(round))};
+        std::latch together(2);
+        auto remember = [&together](const fs::path& book) {
+            together.arrive_and_wait();
+            RememberBook(book, QStringLiteral("Book"));
+        };
+        std::thread one(remember, books[0]), other(remember, books[1]);
+        one.join();
+        other.join();
+        std::set<fs::path> listed;
+        for (const TRecentBook& book : RecentBooks())
+            listed.insert(book.Directory);
+        EXPECT_TRUE(listed.contains(books[0]) && listed.contains(books[1])) << round;
+    }
+}
+
+// A book that cannot be read, at the start or chosen in the dialog, is told of with its reason and
+// the choice is offered again: the program never ends on a wrong pick.
+TEST(Startup, UnknownVersionIsReportedAndAFailedChoiceIsOfferedAgain) {
     TempBookDir bad;
     bad.Write("BOOK.DEF", std::string("\x04"
                                       "BPQZ\x09",
                                       6));
     TempBookDir empty;
+    GuiBook good;
+    const fs::path goodDir = good.Write();
     TStudySession program;
     TMessageBoxes::QueueDialog([&](QDialog* dialog) {
         static_cast<TOpenBookDlg*>(dialog)->SelectDirectory(empty.Path());
         return int(QDialog::Accepted);
     });
-    EXPECT_EQ(Start(program, {bad.Path().string()}, "x", bad.Path()), 1);
+    TMessageBoxes::QueueDialog([&](QDialog* dialog) {
+        static_cast<TOpenBookDlg*>(dialog)->SelectDirectory(goodDir);
+        return int(QDialog::Accepted);
+    });
+    EXPECT_EQ(Start(program, {bad.Path().string()}, "x", bad.Path()), 0);
     ASSERT_EQ(TMessageBoxes::Shown().size(), 2);
     EXPECT_TRUE(TMessageBoxes::Shown()[0].endsWith("Unknown version of book properties (9)."));
     EXPECT_TRUE(TMessageBoxes::Shown()[1].contains("BOOK.DEF"));
+    ASSERT_TRUE(program.IsOpen());
+    EXPECT_EQ(program.Book().Title, "Test Book");
 }
 
 TEST(Startup, SettingsMoveTheSaveDirectoryAndAFailedGlossaryEndsAtOnce) {
@@ -311,7 +389,7 @@ TEST(Startup, SettingsMoveTheSaveDirectoryAndAFailedGlossaryEndsAtOnce) {
     EXPECT_TRUE(fs::exists(saves.Path() / "SCORES.SAV"));
     EXPECT_FALSE(fs::exists(dir / "SCORES.SAV"));
 
-    book.Dir.Write("GLOSSARY.DEF", "\x05");
+    fs::remove(dir / "GLOSSARY.DEF");
     TStudySession broken;
     EXPECT_EQ(Start(broken, {dir.string()}, "x", dir), 0);
     ASSERT_FALSE(TMessageBoxes::Shown().isEmpty());
@@ -417,14 +495,14 @@ TEST(Startup, AStartThatAddsNothingLeavesTheScoreFileAlone) {
     EXPECT_TRUE(TMessageBoxes::Shown().isEmpty()) << TMessageBoxes::Shown().join("|").toStdString();
 }
 
-// The glossary is read when it is first needed; a damaged one is told of then, once, and ends
+// The glossary is read when it is first needed; a missing one is told of then, once, and ends
 // the program as it does at start-up.
 TEST(Startup, AGlossaryReadLateIsToldOfOnce) {
     GuiBook book;
     {
         MainWindow window(book);
-        // Damaged after the window opened: nothing has read it yet.
-        book.Dir.Write("GLOSSARY.DEF", "\x05");
+        // Gone after the window opened: nothing has read it yet.
+        fs::remove(book.Dir.Path() / "GLOSSARY.DEF");
         for (const char* item :
              {"GlossaryItem", "GlossaryMatchingItem", "SearchBookItem", "GlossaryItem"})
             window.Action(item)->trigger();
@@ -497,6 +575,125 @@ TEST(Startup, TheScoresOfAReadOnlyBookAreKeptInTheDataFolder) {
     EXPECT_EQ(Start(next, {dir.string()}, "x", dir), 0);
     EXPECT_EQ(next.Scores().size(), 2u);
     EXPECT_TRUE(TMessageBoxes::Shown().isEmpty()) << TMessageBoxes::Shown().join("|").toStdString();
+}
+
+// The test program runs the window as the program does, in a process of its own (WayOutChild
+// below, which the variables QUILLARA_CHILD_* set up), and ends it with SIGTERM once its scores
+// are read and an attempt added. True when it ended of itself within a bound far above what it
+// needs; its standard error in `errors`.
+bool EndedBySignal(const fs::path& ready, const std::function<void()>& beforeTheSignal,
+                   std::string& errors) {
+    const fs::path errorFile = ready.string() + ".stderr";
+    std::string self = fs::read_symlink("/proc/self/exe").string();
+    std::string filter = "--gtest_filter=WayOutChild.*";
+    std::string disabled = "--gtest_also_run_disabled_tests";
+    char* argv[] = {self.data(), filter.data(), disabled.data(), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, errorFile.c_str(), O_WRONLY | O_CREAT, 0600);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    pid_t child = 0;
+    const bool spawned = ::posix_spawn(&child, self.c_str(), &actions, nullptr, argv, environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    bool gone = !spawned;
+    // Waits until the child has ended, `until` holds or the bound has passed.
+    auto wait = [&](std::chrono::seconds bound, const std::function<bool()>& until) {
+        for (const auto end = std::chrono::steady_clock::now() + bound;
+             !(gone = gone || ::waitpid(child, &status, WNOHANG) == child) && !until() &&
+             std::chrono::steady_clock::now() < end;)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    };
+    wait(std::chrono::seconds(60), [&] { return fs::exists(ready); });
+    const bool started = !gone && fs::exists(ready);
+    if (started) {
+        beforeTheSignal();
+        ::kill(child, SIGTERM);
+        wait(std::chrono::seconds(5), [] { return false; });
+    }
+    const bool ended = started && gone;
+    if (!gone) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+    }
+    errors = TempBookDir::ReadFile(errorFile);
+    return ended && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// SIGTERM, as from a desktop session ending, ends the program at once however the way out goes
+// wrong: the failure is written to standard error and told at the next start, once; a save that
+// fails at the end of a run is told of once, by the window's close, never by a box standing
+// alone after it.
+TEST(Startup, ASignalEndsAtOnceAndWhatGoesWrongIsToldAtTheNextStart) {
+    GuiBook book;
+    const fs::path dir = book.Write();
+    const std::string good = WriteTwoScores(book);
+    for (const bool damaged : {false, true}) {
+        SCOPED_TRACE(damaged ? "the history damaged behind its back" : "the data folder a file");
+        TMessageBoxes::Reset();
+        TMessageBoxes::SetUnattended(true);
+        TempBookDir home;
+        const fs::path dataHome = home.Path() / "data";
+        if (!damaged) home.Write("data", "");
+        const fs::path saves = damaged ? dir : dataHome / "scores";
+        book.Dir.Write("wquillara.ini", "[test book]\nsave directory = " + saves.string() + "/\n");
+        book.Dir.Write(ScoreFileName, good);
+        const ScopedEnv config("XDG_CONFIG_HOME", (home.Path() / "config").string());
+        const ScopedEnv data("XDG_DATA_HOME", dataHome.string());
+        const ScopedEnv childBook("QUILLARA_CHILD_BOOK", dir.string());
+        const ScopedEnv childConfig("QUILLARA_CHILD_CONFIG", (home.Path() / "config").string());
+        const ScopedEnv childData("QUILLARA_CHILD_DATA", dataHome.string());
+        const ScopedEnv ready("QUILLARA_CHILD_READY", (home.Path() / "ready").string());
+
+        std::string errors;
+        EXPECT_TRUE(EndedBySignal(
+            home.Path() / "ready",
+            [&] {
+                if (damaged) book.Dir.Write(ScoreFileName, good.substr(0, 12));
+            },
+            errors))
+            << errors;
+        const std::string said =
+            damaged ? "The score file " + (dir / ScoreFileName).string() + " is damaged"
+                    : std::string(ScoresNotSavedMessage) + ": " + (saves / ScoreFileName).string();
+        EXPECT_NE(errors.find("quillara: " + said), std::string::npos) << errors;
+
+        // Told once, at the next start; a save failing there is told by the close alone.
+        for (const bool first : {true, false}) {
+            const auto before = TMessageBoxes::Shown().size();
+            TStudySession next;
+            EXPECT_EQ(Start(next, {dir.string()}, "x", home.Path()), 0);
+            const QStringList told = TMessageBoxes::Shown().mid(before);
+            EXPECT_EQ(told.size(), int(first) + int(!damaged)) << told.join("|").toStdString();
+            EXPECT_EQ(told.value(0).startsWith(QString::fromLatin1(LeftNotesMessage) + "\n\n" +
+                                               QString::fromStdString(said)),
+                      first);
+            if (!damaged)
+                EXPECT_EQ(told.value(told.size() - 1).toStdString(), ScoresNotSavedMessage);
+        }
+    }
+}
+
+// Run by the test above in a process of its own: the program with its real boxes, which nothing
+// answers, on the book it names.
+TEST(WayOutChild, DISABLED_RunsUntilEnded) {
+    const char* bookDir = std::getenv("QUILLARA_CHILD_BOOK");
+    if (!bookDir) GTEST_SKIP() << "run by ASignalEndsAtOnceAndWhatGoesWrongIsToldAtTheNextStart";
+    ::setenv("XDG_CONFIG_HOME", std::getenv("QUILLARA_CHILD_CONFIG"), 1);
+    ::setenv("XDG_DATA_HOME", std::getenv("QUILLARA_CHILD_DATA"), 1);
+    TMessageBoxes::Reset();
+    TStudySession program;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (qobject_cast<TMainForm*>(window) && window->isVisible() && program.IsOpen()) {
+                poll.stop();
+                program.Scores().AddAttempt(MakeScore(45002, "Before the end", {{1, 1, 0}}));
+                std::ofstream(std::getenv("QUILLARA_CHILD_READY")) << "ready\n";
+            }
+    });
+    poll.start(10);
+    EXPECT_EQ(RunStartup(program, {bookDir}, "x"), 0);
 }
 
 TEST(Settings, SectionAndKeysIgnoreCaseAndValuesStayAsWritten) {

@@ -97,7 +97,7 @@ TEST(StudySession, SignalsReachTheViewsAndAFailureTheWindowOnce) {
     // started on again.
     GuiBook broken;
     MainWindow other(broken);
-    std::filesystem::resize_file(other.session.BookDir() / "GLOSSARY.DEF", 3);
+    std::filesystem::remove(other.session.BookDir() / "GLOSSARY.DEF");
     RememberBook(other.session.Folder(), QStringLiteral("Broken"));
     QSignalSpy failed(&other.session, &TStudySession::Failed);
     const auto before = TMessageBoxes::Shown().size();
@@ -107,6 +107,21 @@ TEST(StudySession, SignalsReachTheViewsAndAFailureTheWindowOnce) {
     EXPECT_EQ(TMessageBoxes::Shown().mid(before),
               QStringList{QString::fromLatin1(GlossaryFailedMessage)});
     EXPECT_NE(RememberedBook(), other.session.Folder());
+
+    // One cut short keeps the terms before the cut, says so once, and the book goes on.
+    GuiBook cut;
+    MainWindow third(cut);
+    const auto glossary = third.session.BookDir() / "GLOSSARY.DEF";
+    std::filesystem::resize_file(glossary, std::filesystem::file_size(glossary) - 3);
+    QSignalSpy unusable(&third.session, &TStudySession::BookUnusable);
+    const auto shown = TMessageBoxes::Shown().size();
+    ASSERT_NE(third.session.Glossary(), nullptr);
+    EXPECT_EQ(third.session.Glossary()->Entries().size(), cut.Glossary.Entries().size() - 1);
+    EXPECT_EQ(unusable.count(), 0);
+    ASSERT_EQ(TMessageBoxes::Shown().size(), shown + 1);
+    EXPECT_TRUE(TMessageBoxes::Shown().back().startsWith(
+        QStringLiteral("The glossary of this book is damaged: only its first %1 terms")
+            .arg(cut.Glossary.Entries().size() - 1)));
 }
 
 // Opening another book ends the running quiz keeping its answer, saves the old history, and
@@ -193,7 +208,7 @@ TEST(StudySession, AnotherBookReplacesEverythingOfTheFirst) {
     // one stays.
     GuiBook unreadableGlossary;
     const std::filesystem::path brokenDir = unreadableGlossary.Write();
-    std::filesystem::resize_file(brokenDir / "GLOSSARY.DEF", 3);
+    std::filesystem::remove(brokenDir / "GLOSSARY.DEF");
     for (const std::filesystem::path& folder :
          {std::filesystem::path("/no/such/book3"), brokenDir}) {
         const auto before = TMessageBoxes::Shown().size();

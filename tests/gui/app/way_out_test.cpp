@@ -3,6 +3,7 @@
 #include "gui/shell/message_boxes.h"
 #include "gui/app/quit_signals.h"
 #include "gui/app/remembered.h"
+#include "gui/app/window_slot.h"
 #include "find_child.h"
 #include "main_window.h"
 #include "gui/quiz/answer_response_form.h"
@@ -19,6 +20,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <csignal>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 namespace quillara::gui {
@@ -177,6 +179,31 @@ TEST(WindowPlace, TheFirstStartFillsTwoThirdsAndLaterStartsRestoreWhatWasLeft) {
     TMainForm third(second.session);
     PlaceMainWindow(third);
     EXPECT_TRUE(third.windowState() & Qt::WindowMaximized);
+}
+
+// A window started while another runs steps down and right of it, by a title bar's height a
+// window; a slot given up is taken again by the next.
+TEST(WindowPlace, AWindowStartedBesideAnotherStepsAside) {
+    testing::TempBookDir runtime;
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    ::chmod(runtime.Path().c_str(), 0700);
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.Path().string()));
+    {
+        auto first = std::make_unique<TWindowSlot>();
+        const TWindowSlot second;
+        EXPECT_EQ(first->Number(), 0);
+        EXPECT_EQ(second.Number(), 1);
+        QWidget window;
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        window.setGeometry(free.x() + 50, free.y() + 60, 300, 200);
+        const QPoint placed = window.pos();
+        second.Offset(window);
+        EXPECT_EQ(window.pos(), placed + QPoint(32, 32));
+        first.reset();
+        const TWindowSlot third;
+        EXPECT_EQ(third.Number(), 0);
+    }
+    qputenv("XDG_RUNTIME_DIR", saved);
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -210,7 +211,10 @@ TEST(TestWindow, ATestOverChosenChaptersRunsInItsOwnWindow) {
     window.Action("TestTrueFalseItem")->trigger();
     ASSERT_TRUE(testWindow->isVisible());
     EXPECT_EQ(testWindow->windowTitle(), "Test");
-    EXPECT_EQ(testWindow->size(), QSize(401, 344));
+    // As large as the main window's client area, where a quiz's questions show.
+    const QSize clientArea = window.form->findChild<QWidget*>("ClientArea")->size();
+    EXPECT_GE(testWindow->width(), clientArea.width());
+    EXPECT_GE(testWindow->height(), clientArea.height());
     EXPECT_TRUE(window.form->isVisible());
     EXPECT_EQ(runner->windowTitle(), "True False Test from chapters 1-2");
     EXPECT_EQ(In<QPushButton>(runner, "QuitButton")->text(), "End Test");
@@ -228,7 +232,8 @@ TEST(TestWindow, ATestOverChosenChaptersRunsInItsOwnWindow) {
     EXPECT_EQ(score.detailCount(), 2);
 }
 
-TEST(TestWindow, ClosingTheWindowKeepsTheTestForTheNextCommandToAsk) {
+// The window manager's close box ends a test as End Test does: asked first, then the results.
+TEST(TestWindow, ClosingTheWindowEndsTheTestAsEndTestDoes) {
     GuiBook book;
     book.Banks[0] = {Question(qkTrueFalse, 'T'), Question(qkTrueFalse, 'T')};
     MainWindow window(book);
@@ -237,15 +242,32 @@ TEST(TestWindow, ClosingTheWindowKeepsTheTestForTheNextCommandToAsk) {
         return int(QDialog::Accepted);
     });
     window.Action("TestTrueFalseItem")->trigger();
+    TTestForm1* testWindow = window.form->TestWindow();
     In<QPushButton>(window.form->TestRunner(), "ButtonTrue")->click();
-    window.form->TestWindow()->close();
-    EXPECT_FALSE(window.form->TestWindow()->isVisible());
+    const QString asked = "Are you sure you want to end the current True False Test?";
+
+    TMessageBoxes::QueueAnswer(false);
+    EXPECT_FALSE(testWindow->close());
+    EXPECT_TRUE(testWindow->isVisible()) << "kept at the student's word";
+    EXPECT_TRUE(window.form->TestRunner()->AttemptRunning());
+
     TMessageBoxes::QueueAnswer(true);
-    window.Action("GlossaryItem")->trigger();
-    EXPECT_EQ(TMessageBoxes::Shown(),
-              QStringList{"Are you sure you want to end the current True False Test?"});
-    EXPECT_FALSE(window.form->GlossaryView()->isHidden());
+    EXPECT_FALSE(testWindow->close());
+    EXPECT_EQ(TMessageBoxes::Shown(), (QStringList{asked, asked}));
+    EXPECT_TRUE(In<QWidget>(testWindow, "ResultDetails")->isVisible()) << "the results show";
     ASSERT_EQ(window.session.Scores().size(), 1u) << "the answer given was kept";
+    // Ended early: what was asked counts, and the results say what was not.
+    EXPECT_EQ(In<QLabel>(testWindow, "ResultScore")->text(), "1 of 1, 100%");
+    const QString details = In<QTextBrowser>(testWindow, "ResultDetails")->toPlainText();
+    EXPECT_TRUE(details.contains("1 of the 2 questions were not asked")) << details.toStdString();
+    EXPECT_TRUE(details.contains("Every question answered was right the first time."));
+    EXPECT_TRUE(testWindow->close());
+    EXPECT_FALSE(testWindow->isVisible());
+
+    // Nothing is left running for the next command to ask about.
+    window.Action("GlossaryItem")->trigger();
+    EXPECT_EQ(TMessageBoxes::Shown().size(), 2);
+    EXPECT_FALSE(window.form->GlossaryView()->isHidden());
 }
 
 TEST(QuizRunner, WordProblemsAreJudgedOnTheRoundedValue) {

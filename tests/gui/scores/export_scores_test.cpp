@@ -61,7 +61,10 @@ TEST(ExportScores, TheMenuCommandWritesTheHistoryAndNothingElse) {
     const QString suggested = w.Export(target);
     EXPECT_EQ(QFileInfo(suggested).fileName(), "Test Book scores.csv");
     EXPECT_TRUE(QFileInfo(suggested).dir().exists()) << suggested.toStdString();
-    EXPECT_TRUE(TMessageBoxes::Shown().isEmpty()) << TMessageBoxes::Shown().join("|").toStdString();
+    // Done, the student is told where the table went.
+    EXPECT_EQ(TMessageBoxes::Shown(),
+              QStringList{"The scores were exported to \"" +
+                          QString::fromStdString(target.string()) + "\"."});
     EXPECT_EQ(TempBookDir::ReadFile(target),
               std::string(Header) +
                   "2024-03-07T06:00:00,\"Test, \"\"chapters\"\"\",2,Energy,1,1,50\r\n"
@@ -75,7 +78,7 @@ TEST(ExportScores, TheMenuCommandWritesTheHistoryAndNothingElse) {
     EXPECT_EQ(TempBookDir::FileNames(w.exportDir.Path()),
               (std::vector<std::string>{"empty.csv", "mine.csv"}));
     EXPECT_EQ(w.exportDir.Read("empty.csv"), Header);
-    EXPECT_TRUE(TMessageBoxes::Shown().isEmpty());
+    EXPECT_EQ(TMessageBoxes::Shown().size(), 2) << "a cancelled export tells nothing";
 }
 
 TEST(ExportScores, TheDefaultNameIsOneEveryFileSystemTakes) {

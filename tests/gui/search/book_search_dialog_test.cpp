@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTreeView>
+#include <QApplication>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace quillara::gui {
@@ -73,7 +75,7 @@ TEST_F(BookSearchTest, TheViewMenuEndsWithTheSearchAfterASeparator) {
     const QList<QAction*> items = window->Menu("ViewMenu")->actions();
     ASSERT_GE(items.size(), 2);
     EXPECT_EQ(items.back()->objectName(), "SearchBookItem");
-    EXPECT_EQ(items.back()->text(), "Search the Book\u2026");
+    EXPECT_EQ(items.back()->text(), "&Search the Book\u2026");
     EXPECT_EQ(items.back()->shortcut(), QKeySequence("Ctrl+Shift+F"));
     EXPECT_TRUE(items[items.size() - 2]->isSeparator());
 }
@@ -101,6 +103,9 @@ TEST_F(BookSearchTest, PreparesTheBookInTheBackgroundThenListsAndOpensTheHit) {
     ASSERT_EQ(window->form->CurrentChapter(), 1);
     Open(dialog, 1);
     EXPECT_EQ(window->form->CurrentChapter(), 2);
+    // The page comes to the front: the search is a window of its own, not kept above the book.
+    EXPECT_EQ(dialog->windowHandle()->transientParent(), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window->form.get(); }));
     TViewTopicFrame1* view = window->form->TopicView();
     ASSERT_FALSE(view->isHidden());
     EXPECT_EQ(In<QLabel>(view, "topicLabel")->text(), "Key Ideas");
