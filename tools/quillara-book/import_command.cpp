@@ -222,8 +222,8 @@ void AddImportCommand(CLI::App& tool) {
          "--again. A bank would hold at most 32767 questions and 32 MiB: a file with more\n"
          "stops at the question that passes it, and nothing is imported. GIFT and Aiken files\n"
          "are read as UTF-8, as UTF-16 when they begin with its byte-order mark, and as\n"
-         "Windows-1252 when they are not UTF-8; a question holding a control character (NUL\n"
-         "and the like) is left out."},
+         "Windows-1252 when they are not UTF-8; UTF-32, or NUL bytes without a byte-order\n"
+         "mark, are refused. A question holding a control character is left out."},
         [args] { return RunImport(*args); });
     import.add_option("FILE", args->File);
     import.add_option("BOOK", args->Book);
