@@ -3,7 +3,9 @@
 #include "temp_book_dir.h"
 #include "tool_runner.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -246,6 +248,68 @@ TEST_F(SoundBuild, RefusesWhatCheckReportsUnlessForced) {
         EXPECT_EQ(forced.ExitCode, 0) << forced.Err;
         EXPECT_TRUE(std::filesystem::exists(Target() / "BOOK.DEF"));
         std::filesystem::remove_all(Target());
+    }
+}
+
+// A folder is built into only when it is empty or holds an earlier build of the same book,
+// whose files the book no longer has go; --force builds over anything, leaving files that are
+// no book's.
+TEST_F(SoundBuild, AFolderHoldingAnythingButAnEarlierBuildIsLeftUnlessForced) {
+    namespace fs = std::filesystem;
+    ASSERT_EQ(Build(SoundManifest()).ExitCode, 0);
+    const auto fresh = TempBookDir::FileNames(Target());
+    json larger = SoundManifest();
+    larger["book"]["ChapterNames"].push_back("Two");
+    larger["questions"]["2"] = {{"questions", {{{"Kind", 1}, {"Answer", "F"}, {"Text", "No?"}}}}};
+    larger["pictures"]["CHAP2.JPG"] = "chap1.jpg";
+    json other = larger;
+    other["book"]["Title"] = "Other";
+    const auto with = [&](std::vector<std::string> names, const std::string& more) {
+        names.push_back(more);
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    struct FolderCase {
+        const char* What;
+        json Earlier;
+        const char* Extra;
+        std::vector<std::string> Force;
+        int ExitCode;
+        std::string Told;
+        std::vector<std::string> Names;
+    };
+    const FolderCase cases[] = {
+        {"a larger build of the same book",
+         larger,
+         "SCORES.SAV",
+         {},
+         0,
+         "",
+         with(fresh, "SCORES.SAV")},
+        {"another book", other, nullptr, {}, 1, " holds another book (", {}},
+        {"another book, forced", other, nullptr, {"--force"}, 0, "", fresh},
+        {"other files", SoundManifest(), "notes.txt", {}, 1, " holds other files (notes.txt)", {}},
+        {"other files, forced",
+         SoundManifest(),
+         "notes.txt",
+         {"--force"},
+         0,
+         "",
+         with(fresh, "notes.txt")},
+    };
+    for (const FolderCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        fs::remove_all(Target());
+        ASSERT_EQ(Build(c.Earlier, {"--force"}).ExitCode, 0);
+        if (c.Extra) std::ofstream(Target() / c.Extra) << "kept";
+        const auto before = TempBookDir::FileNames(Target());
+        const auto built = Build(SoundManifest(), c.Force);
+        EXPECT_EQ(built.ExitCode, c.ExitCode) << built.Err;
+        EXPECT_NE(built.Err.find(c.Told), std::string::npos) << built.Err;
+        EXPECT_EQ(TempBookDir::FileNames(Target()), c.ExitCode == 0 ? c.Names : before);
+        // The score file written here is no real one; check is for the book alone.
+        if (c.ExitCode == 0 && (!c.Extra || std::string(c.Extra) != "SCORES.SAV"))
+            EXPECT_EQ(RunTool({"check", Target().string()}).ExitCode, 0);
     }
 }
 

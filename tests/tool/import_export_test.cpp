@@ -1,14 +1,13 @@
-#include "core/formula/variable_values.h"
 #include "core/book/book_properties_writer.h"
 #include "core/book/question.h"
 #include "core/formula/evaluator.h"
+#include "core/formula/variable_values.h"
 #include "core/io/byte_reader.h"
 #include "scripted_random.h"
 #include "temp_book_dir.h"
 #include "tool_runner.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 
 namespace quillara {
@@ -169,7 +168,8 @@ TEST_F(ImportFixture, WhatCannotComeInIsNamedByItsLineOrNameWithItsReason) {
                              "Tell me {}\n\n"
                              "Two right {~%50%a ~%50%b ~c}\n\n"
                              "Six {=a ~b ~c ~d ~e ~f}\n\n"
-                             "Just a text without answers.\n",
+                             "Just a text without answers.\n\n"
+                             "Bell\x01 rings {T}\n",
                              1);
     ASSERT_EQ(gift.ExitCode, 0) << gift.Err;
     const std::string file = (files.Path() / "skips.gift").string();
@@ -180,10 +180,11 @@ TEST_F(ImportFixture, WhatCannotComeInIsNamedByItsLineOrNameWithItsReason) {
              ": line 13: skipped: several right answers",
              ": line 15: skipped: 6 choices, where a book's questions have two to five\n",
              ": line 17: skipped: a text without answers",
+             ": line 19: skipped: it holds the control character U+0001, which no question may\n",
          })
         EXPECT_NE(gift.Out.find(file + line), std::string::npos) << line << "\n" << gift.Out;
     EXPECT_NE(gift.Out.find("chapter 1: imported 1 (1 True/False, 0 Multiple Choice, 0 Word "
-                            "Problem), skipped 6\n"),
+                            "Problem), skipped 7\n"),
               std::string::npos)
         << gift.Out;
     EXPECT_EQ(Bank(1).size(), 1u);
@@ -221,9 +222,12 @@ TEST_F(ImportFixture, AFileThatDoesNotParseChangesNothingAndNamesItsLineAndColum
     const std::string definition = dir.Read("BOOK.DEF");
     struct BrokenCase {
         const char* File;
-        const char* Content;
+        std::string Content;
         const char* Place;
     };
+    std::string tooMany;
+    for (int i = 0; i < 40000; ++i)
+        tooMany += "Q" + std::to_string(i) + " {T}\n\n";
     const BrokenCase cases[] = {
         {"open.gift", "Fine {T}\n\nAlso {#2}\n\nLost {=a ~b\n",
          ":5:6: the answers that start here"},
@@ -240,6 +244,12 @@ TEST_F(ImportFixture, AFileThatDoesNotParseChangesNothingAndNamesItsLineAndColum
          "\"&a;&a;&a;&a;\">]>\n<quiz><question type=\"essay\"><name><text>&b;</text></name>"
          "</question></quiz>\n",
          ":2:1: the file declares a document type"},
+        // Encodings read as nothing at all are refused with the reason.
+        {"utf32.gift", std::string("\xFF\xFE\0\0Q\0\0\0", 8), ": the file is in UTF-32"},
+        {"nul.gift", std::string("Q\0 {T}\n", 7), ": the file holds NUL bytes"},
+        // The bank holds 32767 questions: the import stops at the one past them.
+        {"many.gift", tooMany,
+         ": line 65533: QUESTION.1 would hold more than 32767 questions, the most a bank may"},
     };
     for (const BrokenCase& c : cases) {
         SCOPED_TRACE(c.File);
@@ -420,7 +430,8 @@ TEST_F(ImportFixture, CalculatedFormulasComeInAsTheBooksFormulas) {
         EXPECT_EQ(question.Formula, c.BookFormula);
         TFormula formula(2);
         formula.Source = question.Formula;
-        EXPECT_NEAR(static_cast<double>(Evaluate(formula, book->Scope(values))), c.ValueAt3And2, 1e-12);
+        EXPECT_NEAR(static_cast<double>(Evaluate(formula, book->Scope(values))), c.ValueAt3And2,
+                    1e-12);
     }
     EXPECT_EQ(next, bank.size());
 }
@@ -441,8 +452,10 @@ TEST_F(ImportFixture, TolerancesAndAnswerDecimalsBecomeTheRounding) {
         {"#2.50", 2, ""},
         {"#2.125:0", 3, ""},
         {"#3.14159", 4, "its answer is judged to 4 decimal places, the most a book rounds to"},
-        {"#10:1", 0, "its tolerance of 1 is judged as rounding, shown as (Round to nearest integer)"},
-        {"#0.001:0.00001", 4, "its tolerance of 1e-05 is judged as rounding, shown as (Round to nearest 0.0001)"},
+        {"#10:1", 0,
+         "its tolerance of 1 is judged as rounding, shown as (Round to nearest integer)"},
+        {"#0.001:0.00001", 4,
+         "its tolerance of 1e-05 is judged as rounding, shown as (Round to nearest 0.0001)"},
     };
     std::string gift;
     for (const RoundingCase& c : cases)
@@ -627,6 +640,139 @@ TEST_F(ImportFixture, ControlCharactersAreLeftOutOfExportedFiles) {
         EXPECT_EQ(bank[0].Text, "Bell and escape");
         EXPECT_EQ(bank[0].Explanation, "Kept");
     }
+}
+
+// UTF-16 with its byte-order mark reads as the same text as UTF-8 does, in either byte order.
+TEST_F(ImportFixture, Utf16FilesReadAsTheirText) {
+    const auto utf16 = [](std::u16string_view text, bool bigEndian) {
+        std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char16_t unit : text) {
+            const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+            bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+        }
+        return bytes;
+    };
+    struct EncodingCase {
+        const char* File;
+        std::string Content;
+        int Chapter;
+    };
+    const EncodingCase cases[] = {
+        {"little.gift", utf16(u"Caf\u00e9 \u20ac {T}\n\nSecond {F}\n", false), 1},
+        {"big.gift", utf16(u"Caf\u00e9 \u20ac {T}\r\n\r\nSecond {F}\r\n", true), 2},
+        {"aiken.txt",
+         utf16(u"Caf\u00e9 \u20ac\nA. x\nB. y\nANSWER: A\n\nSecond\nA. x\nB. y\n"
+               u"ANSWER: B\n",
+               false),
+         3},
+    };
+    for (const EncodingCase& c : cases) {
+        SCOPED_TRACE(c.File);
+        const auto result = Import(c.File, c.Content, c.Chapter);
+        ASSERT_EQ(result.ExitCode, 0) << result.Err;
+        const auto bank = Bank(c.Chapter);
+        ASSERT_EQ(bank.size(), 2u);
+        EXPECT_TRUE(bank[0].Text.starts_with("Caf\xE9 \x80")) << bank[0].Text;
+        EXPECT_TRUE(bank[1].Text.starts_with("Second")) << bank[1].Text;
+    }
+}
+
+// A file imported twice adds its questions once: the second import counts those the bank
+// holds already, and --again adds them all the same.
+TEST_F(ImportFixture, QuestionsTheBankHoldsAreCountedNotAddedAgain) {
+    const std::string gift = "One {T}\n\nTwo {=a ~b}\n";
+    ASSERT_EQ(Import("twice.gift", gift, 1).ExitCode, 0);
+    const std::string bank = dir.Read(QuestionBankName(1));
+    struct AgainCase {
+        std::string Content;
+        std::vector<std::string> Extra;
+        std::string Summary;
+        std::size_t Questions;
+    };
+    const AgainCase cases[] = {
+        {gift,
+         {},
+         "imported 0 (0 True/False, 0 Multiple Choice, 0 Word Problem), skipped 0, 2 already in "
+         "the bank (--again adds them once more)\n",
+         2},
+        {gift + "\nThree {F}\n",
+         {},
+         "imported 1 (1 True/False, 0 Multiple Choice, 0 Word Problem), skipped 0, 2 already in "
+         "the bank (--again adds them once more)\n",
+         3},
+        {gift,
+         {"--again"},
+         "imported 2 (1 True/False, 1 Multiple Choice, 0 Word Problem), "
+         "skipped 0\n",
+         5},
+    };
+    for (const AgainCase& c : cases) {
+        const auto result = Import("twice.gift", c.Content, 1, c.Extra);
+        ASSERT_EQ(result.ExitCode, 0) << result.Err;
+        EXPECT_EQ(result.Out, "chapter 1: " + c.Summary);
+        EXPECT_EQ(Bank(1).size(), c.Questions);
+    }
+    EXPECT_EQ(dir.Read(QuestionBankName(1)).substr(0, 2), std::string("\x05\0", 2));
+    EXPECT_NE(bank, dir.Read(QuestionBankName(1)));
+}
+
+// An export that cannot be written whole says so and exits 1; it never takes the place of one
+// of the book's own files, nor writes through a link planted where it goes.
+TEST_F(ImportFixture, ExportFailuresAreToldAndTheBookIsNeverOverwritten) {
+    namespace fs = std::filesystem;
+    std::string many = "First {T}\n";
+    for (int i = 0; i < 50; ++i)
+        many += "\nMore " + std::to_string(i) + " {F}\n";
+    ASSERT_EQ(Import("first.gift", many, 1).ExitCode, 0);
+    const std::string bank = dir.Read(QuestionBankName(1));
+    const std::string tool = QUILLARA_BOOK_TOOL;
+    const auto earlier = files.Write("earlier.gift", "the earlier export");
+    const std::string book = dir.Path().string();
+    struct ExportCase {
+        std::string ShellLine;
+        std::string Told;
+    };
+    const ExportCase cases[] = {
+        {tool + " export " + book + " 1 --format gift -o " + book + "/QUESTION.1",
+         "is a file of the book in"},
+        {tool + " export " + book + " 1 --format gift -o " + book + "/question.1",
+         "is a file of the book in"},
+        {tool + " export " + book + " 1 --format gift -o " + book + "/BOOK.DEF",
+         "is a file of the book in"},
+        {tool + " export " + book + " 1 --format gift > /dev/full",
+         "cannot write to the standard output: No space left on device"},
+        {tool + " export " + book + " 1 --format gift >&-",
+         "cannot write to the standard output: Bad file descriptor"},
+        {tool + " export " + book + " 1 --format gift -o /dev/null", "it is not a file"},
+        // A file that cannot grow past 512 bytes fails part way: the earlier one stays whole.
+        {"ulimit -f 1; trap '' XFSZ; " + tool + " export " + book + " 1 --format gift -o " +
+             earlier.string(),
+         "cannot write it: File too large"},
+        {tool + " dump " + book + " -o " + book + "/TOPICS.1", "is a file of the book dumped"},
+        {tool + " export " + book + " 1 --format gift -o " + book + "/no-such/out.gift",
+         "cannot write it: there is no folder"},
+    };
+    for (const ExportCase& c : cases) {
+        SCOPED_TRACE(c.ShellLine);
+        const auto result = testing::RunProgram("/bin/sh", {"-c", c.ShellLine});
+        EXPECT_EQ(result.ExitCode, 1);
+        EXPECT_NE(result.Err.find(c.Told), std::string::npos) << result.Err;
+        EXPECT_EQ(dir.Read(QuestionBankName(1)), bank);
+    }
+
+    EXPECT_EQ(files.Read("earlier.gift"), "the earlier export");
+
+    // A link where the export goes is replaced by the file; what it led to is left alone.
+    const auto outside = files.Write("outside", "not to be written");
+    fs::create_symlink(outside, files.Path() / "linked.gift");
+    const auto linked = RunTool(
+        {"export", book, "1", "--format", "gift", "-o", (files.Path() / "linked.gift").string()});
+    ASSERT_EQ(linked.ExitCode, 0) << linked.Err;
+    EXPECT_EQ(files.Read("outside"), "not to be written");
+    EXPECT_FALSE(fs::is_symlink(files.Path() / "linked.gift"));
+    EXPECT_NE(files.Read("linked.gift").find("First"), std::string::npos);
+    EXPECT_EQ(testing::TempBookDir::FileNames(files.Path()),
+              (std::vector<std::string>{"earlier.gift", "first.gift", "linked.gift", "outside"}));
 }
 
 } // namespace

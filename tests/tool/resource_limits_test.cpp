@@ -332,5 +332,75 @@ TEST(ResourceLimits, EvalStopsFanningOutCallsAndNeverPrintsNaN) {
     EXPECT_EQ(drawn.Out, "0\n");
 }
 
+// A quiz file of 64 MiB is read a piece at a time: whether its questions are many and short
+// or few and long, the import stops where the bank would pass its limit, having held a small
+// multiple of the largest bank at most.
+TEST(ResourceLimits, A64MiBQuizFileIsImportedInBoundedMemory) {
+    SynthBook book;
+    TempBookDir files;
+    const std::string longText = [] {
+        std::string text;
+        while (text.size() < 20000)
+            text += "word ";
+        return text;
+    }();
+    struct QuizCase {
+        const char* File;
+        const char* Head;
+        std::string (*Question)(int number, const std::string& text);
+        const char* Tail;
+        bool Long;
+    };
+    const QuizCase cases[] = {
+        {"many.gift", "",
+         [](int n, const std::string&) { return "Q" + std::to_string(n) + " {T}\n\n"; }, "", false},
+        {"long.gift", "",
+         [](int n, const std::string& text) { return "Q" + std::to_string(n) + text + " {T}\n\n"; },
+         "", true},
+        {"many.txt", "",
+         [](int n, const std::string&) {
+             return "Q" + std::to_string(n) + "\nA. x\nB. y\nANSWER: A\n\n";
+         },
+         "", false},
+        {"long.txt", "",
+         [](int n, const std::string& text) {
+             return "Q" + std::to_string(n) + text + "\nA. x\nB. y\nANSWER: A\n\n";
+         },
+         "", true},
+        {"long.xml", "<quiz>\n",
+         [](int n, const std::string& text) {
+             return "<question type=\"truefalse\"><questiontext><text>Q" + std::to_string(n) +
+                    text +
+                    "</text></questiontext><answer fraction=\"100\"><text>true</text>"
+                    "</answer><answer fraction=\"0\"><text>false</text></answer></question>\n";
+         },
+         "</quiz>\n", true},
+    };
+    for (const QuizCase& c : cases) {
+        SCOPED_TRACE(c.File);
+        const auto path = files.Path() / c.File;
+        {
+            std::ofstream out(path, std::ios::binary);
+            out << c.Head;
+            std::string batch;
+            for (int n = 0; static_cast<std::uintmax_t>(out.tellp()) < (64u << 20); ++n) {
+                batch += c.Question(n, c.Long ? longText : "");
+                if (batch.size() > (1u << 20)) out << std::exchange(batch, {});
+            }
+            out << batch << c.Tail;
+        }
+        const auto imported =
+            RunTool({"import", path.string(), book.Dir.Path().string(), "--chapter", "1"});
+        EXPECT_EQ(imported.ExitCode, 1);
+        EXPECT_NE(imported.Err.find(c.Long ? "would hold more than 33554432 bytes"
+                                           : "would hold more than 32767 questions"),
+                  std::string::npos)
+            << imported.Err;
+        EXPECT_EQ(imported.Out.find("imported"), std::string::npos) << imported.Out;
+        EXPECT_LT(imported.PeakKiB, PeakBound(4 * 32 * 1024));
+        std::filesystem::remove(path);
+    }
+}
+
 } // namespace
 } // namespace quillara

@@ -68,8 +68,7 @@ private:
         if (!Open || Question.Choices.empty())
             throw TImportParseError(number, 1, "an \"ANSWER:\" line without a question's choices");
         const std::string_view letter = Trim(line.substr(7));
-        const std::size_t index =
-            letter.size() == 1 ? LetterIndex(letter[0]).value_or(99) : 99;
+        const std::size_t index = letter.size() == 1 ? LetterIndex(letter[0]).value_or(99) : 99;
         if (index >= Question.Choices.size())
             throw TImportParseError(number, 9,
                                     "the answer \"" + std::string(letter) +
@@ -98,8 +97,12 @@ private:
 } // namespace
 
 std::vector<TImportedQuestion> ReadAiken(std::string_view text) {
+    return ReadAikenPiece(text, 1);
+}
+
+std::vector<TImportedQuestion> ReadAikenPiece(std::string_view text, int firstLine) {
     TAikenParser parser;
-    int number = 0;
+    int number = firstLine - 1;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);

@@ -13,4 +13,7 @@ namespace quillara::tool {
 // answer that names no choice raises TImportParseError; a choice without text is read empty.
 std::vector<TImportedQuestion> ReadAiken(std::string_view text);
 
+// The same for a piece of a file read a piece at a time, which begins on line `firstLine`.
+std::vector<TImportedQuestion> ReadAikenPiece(std::string_view text, int firstLine);
+
 } // namespace quillara::tool

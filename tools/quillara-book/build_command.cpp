@@ -1,16 +1,23 @@
 #include "authors_form.h"
-#include "core/book/book_files.h"
 #include "book_check.h"
+#include "book_file_replace.h"
 #include "book_source.h"
 #include "command_line.h"
 #include "commands.h"
+#include "core/book/book_files.h"
+#include "core/book/book_properties.h"
+#include "core/book/book_records.h"
+#include "core/book/glossary.h"
 #include "file_kind.h"
 #include "tool_io.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <iostream>
 #include <limits>
 #include <memory>
+#include <optional>
+#include <set>
 #include <stdlib.h>
 
 namespace quillara::tool {
@@ -50,6 +57,63 @@ void WriteBook(const fs::path& dir, const std::map<std::string, std::string>& fi
         WriteWholeFile(dir / name, bytes);
 }
 
+// The title of the book whose BOOK.DEF these bytes are; none when they do not read.
+std::optional<std::string> TitleOf(const std::string& bookDefinition) {
+    try {
+        TByteReader in(bookDefinition, "BOOK.DEF");
+        return ReadBookProperties(in, ToolRegionalSettings())->Title;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+// The changes that turn the folder's contents into the book: each file written, and each
+// file of an earlier build there that this book no longer has removed. Raises, naming them,
+// for anything else in the folder (another book, other files) unless forced; forced, those
+// are left as they are, or replaced when the book has a file of the same name.
+std::vector<TBookFileChange>
+BookChanges(const fs::path& outDir, const std::map<std::string, std::string>& files, bool force) {
+    std::vector<TBookFileChange> changes;
+    std::set<std::string> made;
+    for (const auto& [name, bytes] : files) {
+        changes.push_back({name, bytes});
+        made.insert(UpperAscii(name));
+    }
+    std::error_code error;
+    if (!fs::exists(outDir, error)) return changes;
+
+    std::optional<std::string> earlierTitle;
+    if (const auto definition = FindBookFile(outDir, "BOOK.DEF"))
+        earlierTitle = TitleOf(ReadWholeFile(*definition, MaxBookDefinitionSize));
+    const bool sameBook = earlierTitle && earlierTitle == TitleOf(files.at("BOOK.DEF"));
+    std::vector<std::string> others;
+    for (const auto& entry : fs::directory_iterator(outDir)) {
+        const std::string name = entry.path().filename().string();
+        const bool isFile = entry.is_regular_file(error) && !entry.is_symlink(error);
+        if (made.contains(UpperAscii(name))) {
+            // The same file in another case of its name goes, so that only the new one is found.
+            if (!files.contains(name) && isFile) changes.push_back({name, std::nullopt});
+        } else if (isFile && IsBuiltFileName(name) && (sameBook || force)) {
+            changes.push_back({name, std::nullopt});
+        } else if (KindFromFileName(name) != FileKind::Scores) {
+            others.push_back(name);
+        }
+    }
+    if (!others.empty() && !force) {
+        std::sort(others.begin(), others.end());
+        std::string listed;
+        for (std::size_t i = 0; i < others.size() && i < 5; ++i)
+            listed += (i ? ", " : "") + others[i];
+        if (others.size() > 5) listed += " and " + std::to_string(others.size() - 5) + " more";
+        throw std::runtime_error(outDir.string() + " holds " +
+                                 (earlierTitle && !sameBook ? "another book" : "other files") +
+                                 " (" + listed +
+                                 "): build into an empty folder, or give --force to replace "
+                                 "what is there");
+    }
+    return changes;
+}
+
 // The errors check would report of the built book, and the texts it would lose, each a line on
 // the standard error; how many there are.
 int BookErrors(const std::string& source, const std::map<std::string, std::string>& files,
@@ -87,6 +151,7 @@ int RunBuild(const BuildOptions& options) {
         return 1;
     }
     try {
+        FinishBookChanges(outDir);
         // A book that would fail its students is not written, unless the author insists.
         if (const int errors = BookErrors(source.string(), files, lost); errors > 0) {
             const std::string counted =
@@ -100,7 +165,9 @@ int RunBuild(const BuildOptions& options) {
             std::cerr << "quillara-book: " << source.string() << ": " << counted
                       << "; written anyway, as --force asks\n";
         }
-        WriteBook(outDir, files);
+        const std::vector<TBookFileChange> changes = BookChanges(outDir, files, options.Force);
+        fs::create_directories(outDir);
+        ReplaceBookFiles(outDir, changes);
     } catch (const std::exception& e) {
         std::cerr << "quillara-book: " << e.what() << "\n";
         return 1;
@@ -120,7 +187,12 @@ void AddBuildCommand(CLI::App& tool) {
          "Files that SOURCE names by a relative path are looked for in its folder.",
          "A book that check would report an error for is not written: the errors are\n"
          "printed, each naming the file and the question or entry, and build exits 1.\n"
-         "So is a text holding a character the book's Windows-1252 encoding cannot carry."},
+         "So is a text holding a character the book's Windows-1252 encoding cannot carry.\n"
+         "OUTDIR is made when missing. A folder that holds an earlier build of the same\n"
+         "book (its title) is brought up to date: files the book no longer has are removed,\n"
+         "scores kept. A folder that holds anything else is left as it is and build exits\n"
+         "1, naming what is there. The book's files are switched all at once: a build that\n"
+         "fails or is stopped leaves the folder's earlier book whole."},
         [options] { return RunBuild(*options); });
     build.add_option("SOURCE", options->Source);
     build.add_option("OUTDIR", options->OutDir);
@@ -129,7 +201,10 @@ void AddBuildCommand(CLI::App& tool) {
                     "look for the pictures SOURCE names in DIR first")
         ->type_name("DIR")
         ->allow_extra_args(false);
-    build.add_flag("--force", options->Force, "write the book even when it has errors");
+    build.add_flag("--force", options->Force,
+                   "write the book even when it has errors, and into a folder that holds\n"
+                   "other files: those of the same name are replaced, every book file and\n"
+                   "picture the book does not make removed, and other files left");
 }
 
 } // namespace quillara::tool

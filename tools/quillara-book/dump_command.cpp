@@ -1,21 +1,22 @@
 #include "authors_form.h"
+#include "book_directory_json.h"
+#include "book_file_replace.h"
+#include "book_json.h"
+#include "command_line.h"
+#include "commands.h"
 #include "core/book/authors_notes.h"
 #include "core/book/book_files.h"
 #include "core/book/glossary.h"
 #include "core/book/glossary_stream.h"
 #include "core/book/question_bank_stream.h"
-#include "book_directory_json.h"
-#include "book_json.h"
-#include "command_line.h"
-#include "commands.h"
-#include "file_kind.h"
-#include "json_stream.h"
 #include "core/scores/score_csv.h"
 #include "core/scores/score_file.h"
+#include "file_kind.h"
+#include "json_stream.h"
+#include "output_file.h"
 #include "scores_json.h"
 #include "tool_io.h"
 
-#include <fstream>
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -42,31 +43,14 @@ nlohmann::json DumpBytes(FileKind kind, const std::string& bytes, const std::str
     return nullptr;
 }
 
-// The output file could not be written: the fault is the output's, not the file dumped.
-class OutputError : public std::runtime_error {
-public:
-    explicit OutputError(const std::string& output)
-        : std::runtime_error(output + ": cannot write it" + Why(output)) {}
-
-private:
-    static std::string Why(const std::string& output) {
-        const auto folder = std::filesystem::absolute(output).parent_path();
-        std::error_code error;
-        if (!std::filesystem::is_directory(folder, error))
-            return ": there is no folder \"" + folder.string() + "\"; make it first";
-        return ": check that the folder may be written to and has room";
-    }
-};
-
 // The dump, to the output file when there is one and to the standard output otherwise. Output
 // that cannot be written is a failure, so that a script never takes a cut-off dump for the whole.
 void Emit(const std::function<void(std::ostream&)>& write,
           const std::optional<std::string>& output) {
     if (output) {
-        std::ofstream out(*output, std::ios::binary | std::ios::trunc);
-        write(out);
-        out.close();
-        if (!out) throw OutputError(*output);
+        TOutputFile out(*output);
+        write(out.Stream());
+        out.Commit();
         return;
     }
     write(std::cout);
@@ -141,7 +125,8 @@ int RunDump(const DumpOptions& options) {
     if (options.BookDirectory && !csv)
         throw UsageError("--book names chapters only in --csv output");
     const bool wholeBook = !kind && !csv && std::filesystem::is_directory(file);
-    if (options.Source && !wholeBook) throw UsageError("--source prints a whole book: give its DIR");
+    if (options.Source && !wholeBook)
+        throw UsageError("--source prints a whole book: give its DIR");
     if (!wholeBook) {
         if (!kind) kind = KindFromFileName(std::filesystem::path(file).filename().string());
         // Only scores are printed as CSV, so with --csv a score file may have any name.
@@ -150,9 +135,19 @@ int RunDump(const DumpOptions& options) {
         if (csv && *kind != FileKind::Scores) throw UsageError("--csv prints only a score file");
     }
 
+    // The folder of the book dumped keeps its own files.
+    std::filesystem::path bookFolder =
+        wholeBook ? std::filesystem::path(file) : std::filesystem::path(file).parent_path();
+    if (bookFolder.empty()) bookFolder = ".";
+    if (output && IsFileOfBook(bookFolder, *output)) {
+        std::cerr << "quillara-book: " << *output << ": is a file of the book dumped; write the "
+                  << "dump elsewhere\n";
+        return 1;
+    }
     try {
         std::string text;
         if (wholeBook) {
+            FinishBookChanges(file);
             // The pictures are named so that the manifest builds back from where it is saved.
             const auto manifestFolder =
                 output ? std::optional(std::filesystem::absolute(*output).parent_path())
@@ -181,7 +176,7 @@ int RunDump(const DumpOptions& options) {
         }
         Emit([&](std::ostream& out) { out << text; }, output);
         return 0;
-    } catch (const OutputError& e) {
+    } catch (const TOutputError& e) {
         std::cerr << "quillara-book: " << e.what() << "\n";
         return 1;
     } catch (const std::exception& e) {

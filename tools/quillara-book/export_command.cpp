@@ -1,9 +1,11 @@
 #include "export_command.h"
 
+#include "book_file_replace.h"
 #include "command_line.h"
 #include "commands.h"
 #include "core/book/book_files.h"
 #include "core/book/question.h"
+#include "file_kind.h"
 #include "gift_writer.h"
 #include "moodle_xml_writer.h"
 #include "question_export.h"
@@ -17,7 +19,13 @@ namespace quillara::tool {
 int Export(const TExportOptions& options) {
     const std::string bankName = QuestionBankName(options.Chapter);
     std::vector<TImportedQuestion> questions;
+    if (options.Output && IsFileOfBook(options.Book, *options.Output)) {
+        std::cerr << "quillara-book: " << options.Output->string() << ": is a file of the book in "
+                  << options.Book.string() << "; export elsewhere\n";
+        return 1;
+    }
     try {
+        FinishBookChanges(options.Book);
         const auto book = LoadBookProperties(options.Book, ToolRegionalSettings());
         if (book->LoadFailed) throw std::runtime_error(book->LoadError);
         const std::string bytes = ReadBookFile(options.Book, bankName, MaxQuestionBankSize);
@@ -46,6 +54,7 @@ int Export(const TExportOptions& options) {
     const std::string file =
         options.Format == TQuizFormat::Gift ? WriteGift(questions) : WriteMoodleXml(questions);
     if (!options.Output) {
+        // A failed write is told, and the exit status set, once the command returns.
         std::cout << file;
         return 0;
     }
@@ -91,12 +100,16 @@ void AddExportCommand(CLI::App& tool) {
         {"export BOOK CHAPTER --format gift|moodle-xml [-o FILE]",
          "Writes a chapter's questions as a quiz file for a learning platform; word problems\n"
          "become numerical questions, or calculated ones with their variables (moodle-xml\n"
-         "only). Questions the format cannot hold are named on the standard error."},
+         "only). Questions the format cannot hold are named on the standard error.",
+         "With -o, the file is written beside FILE and put in its place only when whole; a\n"
+         "FILE that is one of the book's own files is refused. A write that fails, to FILE\n"
+         "or to the standard output, is told and exits 1."},
         [args] { return RunExport(*args); });
     exporting.add_option("BOOK", args->Book);
     exporting.add_option("CHAPTER", args->Chapter);
     exporting.add_option("--format", args->Format, "gift or moodle-xml")->type_name("F");
-    exporting.add_option("-o,--output", args->Output, "write to FILE instead of the standard output")
+    exporting
+        .add_option("-o,--output", args->Output, "write to FILE instead of the standard output")
         ->type_name("FILE");
 }
 

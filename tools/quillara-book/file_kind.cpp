@@ -5,6 +5,7 @@
 #include "core/book/glossary.h"
 #include "core/book/question.h"
 #include "core/book/topic_pages.h"
+#include "core/scores/book_replace.h"
 #include "core/scores/score_file.h"
 
 #include <algorithm>
@@ -39,6 +40,25 @@ std::optional<FileKind> KindFromOption(std::string_view option) {
     if (option == "authors") return FileKind::Authors;
     if (option == "scores") return FileKind::Scores;
     return std::nullopt;
+}
+
+bool IsBuiltFileName(const std::string& name) {
+    const std::string upper = UpperAscii(name);
+    if (const auto kind = KindFromFileName(name)) return *kind != FileKind::Scores;
+    if (upper == "WQUILLARA.INI") return true;
+    for (const char* picture : {".JPG", ".JPEG", ".PNG", ".GIF", ".BMP"})
+        if (upper.ends_with(picture)) return true;
+    return false;
+}
+
+bool IsFileOfBook(const std::filesystem::path& book, const std::filesystem::path& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path folder = fs::absolute(path, error).parent_path();
+    if (error || !fs::equivalent(folder, book, error)) return false;
+    const std::string name = path.filename().string();
+    return IsBuiltFileName(name) || KindFromFileName(name) == FileKind::Scores ||
+           UpperAscii(name) == BookJournalName;
 }
 
 std::uint64_t LargestFile(FileKind kind) {

@@ -356,6 +356,10 @@ bool IsLineLeftOut(std::string_view line) {
 } // namespace
 
 std::vector<TImportedQuestion> ReadGift(std::string_view text) {
+    return ReadGiftPiece(text, 1);
+}
+
+std::vector<TImportedQuestion> ReadGiftPiece(std::string_view text, int firstLine) {
     std::vector<TImportedQuestion> questions;
     TBlock block;
     auto finish = [&] {
@@ -363,7 +367,7 @@ std::vector<TImportedQuestion> ReadGift(std::string_view text) {
         questions.push_back(TGiftParser(block).Parse());
         block = TBlock();
     };
-    int lineNumber = 0;
+    int lineNumber = firstLine - 1;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);

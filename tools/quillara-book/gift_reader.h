@@ -13,4 +13,7 @@ namespace quillara::tool {
 // unclosed brace or title, an answer that is no number) raises TImportParseError at its place.
 std::vector<TImportedQuestion> ReadGift(std::string_view text);
 
+// The same for a piece of a file read a piece at a time, which begins on line `firstLine`.
+std::vector<TImportedQuestion> ReadGiftPiece(std::string_view text, int firstLine);
+
 } // namespace quillara::tool

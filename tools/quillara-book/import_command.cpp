@@ -1,6 +1,5 @@
 #include "import_command.h"
 
-#include "aiken_reader.h"
 #include "book_file_replace.h"
 #include "command_line.h"
 #include "commands.h"
@@ -8,15 +7,16 @@
 #include "core/book/book_properties_writer.h"
 #include "core/book/book_records.h"
 #include "core/book/question.h"
-#include "gift_reader.h"
-#include "moodle_xml_reader.h"
+#include "core/io/byte_writer.h"
 #include "question_import.h"
+#include "quiz_file_stream.h"
 #include "tool_io.h"
 
 #include <array>
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <set>
 
 namespace quillara::tool {
 
@@ -24,32 +24,40 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Larger than any quiz file a platform exports, small enough to parse in memory.
-constexpr std::uint64_t MaxQuizFileSize = 64ull << 20;
-
 constexpr std::array KindNames{"Multiple Choice", "True/False", "Word Problem"};
+// The most questions a bank holds: its count is a 16-bit number.
+constexpr std::size_t MaxBankQuestions = 32767;
 
-std::vector<TImportedQuestion> ReadQuizFile(const TImportOptions& options, TQuizFormat format,
-                                            const std::string& bytes) {
-    if (format == TQuizFormat::MoodleXml) return ReadMoodleXml(bytes);
-    bool wasWindows1252 = false;
-    const std::string text = QuizFileText(bytes, wasWindows1252);
-    if (wasWindows1252) std::cout << options.File.string() << ": not UTF-8; read as Windows-1252\n";
-    return format == TQuizFormat::Gift ? ReadGift(text) : ReadAiken(text);
+std::string RecordOf(const TQuestion& question) {
+    TByteWriter out;
+    WriteQuestion(out, question);
+    return out.Take();
 }
 
-fs::path BookFilePath(const fs::path& book, const std::string& name) {
-    return FindBookFile(book, name).value_or(book / name);
+// The name under which the book holds the file, in whatever case it was written; the name
+// itself for a file the book does not have yet.
+std::string BookFileName(const fs::path& book, const std::string& name) {
+    const std::optional<fs::path> found = FindBookFile(book, name);
+    return found ? found->filename().string() : name;
 }
+
+// The bank as it grows: its questions, the size of its file, and the records it held before,
+// which a question already there is found among.
+struct TGrowingBank {
+    std::vector<TQuestion> Questions;
+    std::uint64_t FileSize = 2;
+    std::set<std::string> Before;
+};
 
 } // namespace
 
 int Import(const TImportOptions& options) {
     const std::string file = options.File.string();
     std::unique_ptr<TBookProperties> book;
-    std::vector<TQuestion> bank;
+    TGrowingBank bank;
     const std::string bankName = QuestionBankName(options.Chapter);
     try {
+        FinishBookChanges(options.Book);
         book = LoadBookProperties(options.Book, ToolRegionalSettings());
         if (book->LoadFailed) throw std::runtime_error(book->LoadError);
         if (options.Chapter < 1 || options.Chapter > book->ChapterCount)
@@ -59,31 +67,25 @@ int Import(const TImportOptions& options) {
         if (FindBookFile(options.Book, bankName)) {
             const std::string bytes = ReadBookFile(options.Book, bankName, MaxQuestionBankSize);
             TByteReader in(bytes, bankName);
-            bank = ReadQuestionBank(in);
+            bank.Questions = ReadQuestionBank(in);
+        }
+        for (const TQuestion& question : bank.Questions) {
+            std::string record = RecordOf(question);
+            bank.FileSize += record.size();
+            bank.Before.insert(std::move(record));
         }
     } catch (const std::exception& e) {
         std::cerr << "quillara-book: " << options.Book.string() << ": " << e.what() << "\n";
         return 1;
     }
 
-    std::vector<TImportedQuestion> imported;
-    try {
-        const std::string bytes = ReadWholeFile(options.File, MaxQuizFileSize);
-        const TQuizFormat format = options.Format.value_or(GuessQuizFormat(options.File, bytes));
-        imported = ReadQuizFile(options, format, bytes);
-    } catch (const TImportParseError& e) {
-        std::cerr << file << ":" << e.Line << ":" << e.Column << ": " << e.what()
-                  << "; nothing was imported\n";
-        return 1;
-    } catch (const std::exception& e) {
-        std::cerr << "quillara-book: " << e.what() << "; nothing was imported\n";
-        return 1;
-    }
-
     TQuestionImporter importer(*book);
     std::array<int, 3> counts{};
     int skipped = 0;
-    for (const TImportedQuestion& question : imported) {
+    int alreadyThere = 0;
+    // Why the bank cannot take the file's questions, once it cannot.
+    std::string refused;
+    const auto take = [&](TImportedQuestion&& question) {
         TImportOutcome outcome = importer.Import(question);
         for (const std::string& note : outcome.Notes)
             std::cout << file << ": " << question.Where << ": " << note << "\n";
@@ -91,10 +93,51 @@ int Import(const TImportOptions& options) {
             std::cout << file << ": " << question.Where << ": skipped: " << outcome.SkipReason
                       << "\n";
             ++skipped;
-            continue;
+            return true;
+        }
+        std::string record = RecordOf(*outcome.Question);
+        if (!options.Again && bank.Before.contains(record)) {
+            ++alreadyThere;
+            return true;
+        }
+        bank.FileSize += record.size();
+        if (bank.Questions.size() + 1 > MaxBankQuestions || bank.FileSize > MaxQuestionBankSize) {
+            refused = question.Where + ": " + bankName + " would hold more than " +
+                      (bank.FileSize > MaxQuestionBankSize
+                           ? std::to_string(MaxQuestionBankSize) + " bytes"
+                           : std::to_string(MaxBankQuestions) + " questions") +
+                      ", the most a bank may";
+            return false;
         }
         ++counts[outcome.Question->Kind];
-        bank.push_back(std::move(*outcome.Question));
+        bank.Questions.push_back(std::move(*outcome.Question));
+        return true;
+    };
+    try {
+        const std::string start = QuizFileStart(options.File);
+        const TQuizFormat format = options.Format.value_or(GuessQuizFormat(options.File, start));
+        TQuizFileEncoding encoding = TQuizFileEncoding::Utf8;
+        if (format != TQuizFormat::MoodleXml) {
+            encoding = QuizFileEncoding(options.File);
+            if (encoding == TQuizFileEncoding::Windows1252)
+                std::cout << file << ": not UTF-8; read as Windows-1252\n";
+        }
+        ReadQuizFileQuestions(options.File, format, encoding, take);
+    } catch (const TImportParseError& e) {
+        std::cerr << file << ":" << e.Line << ":" << e.Column << ": " << e.what()
+                  << "; nothing was imported\n";
+        return 1;
+    } catch (const std::exception& e) {
+        // A message naming the file already is not given its name twice.
+        const std::string message = e.what();
+        std::cerr << "quillara-book: "
+                  << (message.find(file) == std::string::npos ? file + ": " : "") << message
+                  << "; nothing was imported\n";
+        return 1;
+    }
+    if (!refused.empty()) {
+        std::cerr << "quillara-book: " << file << ": " << refused << "; nothing was imported\n";
+        return 1;
     }
 
     const int added = counts[0] + counts[1] + counts[2];
@@ -102,28 +145,35 @@ int Import(const TImportOptions& options) {
     for (std::size_t kind : {1u, 0u, 2u})
         summary +=
             (summary.empty() ? "" : ", ") + std::to_string(counts[kind]) + " " + KindNames[kind];
-    std::cout << "chapter " << options.Chapter << ": imported " << added << " (" << summary
-              << "), skipped " << skipped << "\n";
-    if (added == 0) return 0;
+    const std::string already = alreadyThere == 0
+                                    ? ""
+                                    : ", " + std::to_string(alreadyThere) +
+                                          " already in the bank (--again adds them once more)";
+    const auto report = [&] {
+        std::cout << "chapter " << options.Chapter << ": imported " << added << " (" << summary
+                  << "), skipped " << skipped << already << "\n";
+    };
+    if (added == 0) {
+        report();
+        return 0;
+    }
 
     try {
-        if (bank.size() > 32767)
-            throw std::runtime_error(bankName + " would hold " + std::to_string(bank.size()) +
-                                     " questions, more than the 32767 a bank may");
-        std::vector<std::pair<fs::path, std::string>> files{
-            {BookFilePath(options.Book, bankName), WriteQuestionBank(bank)}};
-        if (importer.BookChanged())
-            files.emplace_back(BookFilePath(options.Book, "BOOK.DEF"),
-                               WriteBookProperties(*book, book->Version, ToolRegionalSettings()));
-        if (files[0].second.size() > MaxQuestionBankSize ||
-            (files.size() > 1 && files[1].second.size() > MaxBookDefinitionSize))
-            throw std::runtime_error("the book's files would be larger than the program reads");
-        ReplaceBookFiles(files);
+        std::vector<TBookFileChange> files{
+            {BookFileName(options.Book, bankName), WriteQuestionBank(bank.Questions)}};
+        if (importer.BookChanged()) {
+            files.push_back({BookFileName(options.Book, "BOOK.DEF"),
+                             WriteBookProperties(*book, book->Version, ToolRegionalSettings())});
+            if (files.back().Bytes->size() > MaxBookDefinitionSize)
+                throw std::runtime_error("BOOK.DEF would be larger than the program reads");
+        }
+        ReplaceBookFiles(options.Book, files);
     } catch (const std::exception& e) {
         std::cerr << "quillara-book: " << options.Book.string() << ": " << e.what()
                   << "; nothing was imported\n";
         return 1;
     }
+    report();
     return 0;
 }
 
@@ -135,6 +185,7 @@ struct ImportArguments {
     std::string Book;
     std::optional<std::string> Chapter;
     std::optional<std::string> Format;
+    bool Again = false;
 };
 
 int RunImport(const ImportArguments& args) {
@@ -144,6 +195,7 @@ int RunImport(const ImportArguments& args) {
     options.File = args.File;
     options.Book = args.Book;
     options.Chapter = static_cast<int>(ParseWholeArgument(*args.Chapter, "--chapter", 1, 255));
+    options.Again = args.Again;
     if (args.Format) {
         options.Format = QuizFormatNamed(*args.Format);
         if (!options.Format) throw UsageError("--format is gift, moodle-xml or aiken");
@@ -157,7 +209,7 @@ void AddImportCommand(CLI::App& tool) {
     auto args = std::make_shared<ImportArguments>();
     CLI::App& import = AddCommand(
         tool, "import",
-        {"import FILE BOOK --chapter N [--format gift|moodle-xml|aiken]",
+        {"import FILE BOOK --chapter N [--format gift|moodle-xml|aiken] [--again]",
          "Adds the questions of a quiz file to chapter N's question bank of the book in BOOK,\n"
          "making the bank when the chapter has none.",
          "True/False and Multiple Choice questions with one right answer and two to five\n"
@@ -165,15 +217,23 @@ void AddImportCommand(CLI::App& tool) {
          "problems, their variables added to BOOK.DEF. Feedback becomes the explanation,\n"
          "HTML and Markdown plain text. Every question left out is named by its line (or\n"
          "its name in XML) with the reason, and so is every character Windows-1252 lacks.\n"
-         "A file that does not parse changes nothing and is named with its line and column."},
+         "A file that does not parse changes nothing and is named with its line and column.\n"
+         "A question the bank already holds, word for word, is counted and left out, unless\n"
+         "--again. A bank would hold at most 32767 questions and 32 MiB: a file with more\n"
+         "stops at the question that passes it, and nothing is imported. GIFT and Aiken files\n"
+         "are read as UTF-8, as UTF-16 when they begin with its byte-order mark, and as\n"
+         "Windows-1252 when they are not UTF-8; UTF-32, or NUL bytes without a byte-order\n"
+         "mark, are refused. A question holding a control character is left out."},
         [args] { return RunImport(*args); });
     import.add_option("FILE", args->File);
     import.add_option("BOOK", args->Book);
     import.add_option("--chapter", args->Chapter, "the chapter whose bank takes the questions")
         ->type_name("N");
-    import.add_option("--format", args->Format,
-                      "the file's format; guessed from the file when not given")
+    import
+        .add_option("--format", args->Format,
+                    "the file's format; guessed from the file when not given")
         ->type_name("F");
+    import.add_flag("--again", args->Again, "add questions the bank already holds once more");
 }
 
 } // namespace quillara::tool

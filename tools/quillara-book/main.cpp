@@ -1,6 +1,9 @@
 #include "command_line.h"
 #include "commands.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -29,9 +32,28 @@ int UsageFailure(const CLI::App& tool, const std::string& message) {
     return 2;
 }
 
+// A standard descriptor left closed takes a file that refuses every write, so that no file the
+// tool opens is given its number (output meant for it would go into that file) and what is
+// written to it fails as it should.
+void HoldClosedDescriptors() {
+    for (int fd = 0; fd <= 2; ++fd)
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) ::open("/dev/null", O_RDONLY);
+}
+
+// A command's exit status, once what it printed has reached the standard output: output that
+// could not be written is a failure, so that a script never takes a cut-off result for the whole.
+int Finished(int status) {
+    std::cout.flush();
+    if (std::cout) return status;
+    std::cerr << "quillara-book: cannot write to the standard output: " << std::strerror(errno)
+              << "\n";
+    return status == 0 ? 1 : status;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    HoldClosedDescriptors();
     CLI::App tool("The book author's tool", "quillara-book");
     UseToolFormatter(tool);
     tool.set_help_flag("-h,--help", "print the use of the tool, or of a command, and exit");
@@ -54,7 +76,7 @@ int main(int argc, char** argv) {
     }
     if (argc == 2 && std::string_view(argv[1]) == "help") {
         std::cout << tool.help();
-        return 0;
+        return Finished(0);
     }
     try {
         tool.parse(argc, argv);
@@ -63,11 +85,11 @@ int main(int argc, char** argv) {
             return UsageFailure(tool, words.empty() ? "no command given"
                                                     : "unknown command \"" + words.front() + "\"");
         }
-        return 0;
+        return Finished(0);
     } catch (const CLI::Success& help) {
-        return tool.exit(help);
+        return Finished(tool.exit(help));
     } catch (const CLI::RuntimeError& failed) {
-        return failed.get_exit_code();
+        return Finished(failed.get_exit_code());
     } catch (const CLI::ParseError& wrong) {
         return UsageFailure(tool, PlainMessage(wrong));
     } catch (const UsageError& wrong) {

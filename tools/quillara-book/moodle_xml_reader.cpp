@@ -9,18 +9,12 @@
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 #include <memory>
+#include <new>
 #include <optional>
 
 namespace quillara::tool {
 
 namespace {
-
-struct TContextFree {
-    void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
-};
-struct TDocFree {
-    void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
-};
 
 std::string_view Name(const xmlNode* node) {
     return reinterpret_cast<const char*>(node->name);
@@ -105,6 +99,30 @@ void OnParseError(void* context, xmlError* error) {
 void OnDocumentType(void* context, const xmlChar*, const xmlChar*, const xmlChar*) {
     FaultsOf(context).DocumentTypeLine = std::max(xmlSAX2GetLineNumber(context), 1);
     xmlStopParser(static_cast<xmlParserCtxt*>(context));
+}
+
+// The parser reading a piece at a time sets no limit of its own on how deep elements nest,
+// and every open element is held: one nested deeper than a quiz file's stops it.
+constexpr int MaxDepth = 256;
+
+void OnStartElement(void* context, const xmlChar* name, const xmlChar* prefix, const xmlChar* uri,
+                    int namespaceCount, const xmlChar** namespaces, int attributeCount,
+                    int defaulted, const xmlChar** attributes) {
+    auto* parser = static_cast<xmlParserCtxt*>(context);
+    if (parser->nameNr > MaxDepth) {
+        // The place of the tag's "<", as the parser names a fault's place.
+        int column = xmlSAX2GetColumnNumber(context);
+        for (const xmlChar* at = parser->input->cur; at > parser->input->base && *at != '<'; --at)
+            --column;
+        FaultsOf(context).First =
+            TParseFault{XML_ERR_INTERNAL_ERROR, XML_ERR_FATAL, xmlSAX2GetLineNumber(context),
+                        std::max(column, 1), MaxDepth};
+        xmlStopParser(parser);
+        parser->wellFormed = 0;
+        return;
+    }
+    xmlSAX2StartElementNs(context, name, prefix, uri, namespaceCount, namespaces, attributeCount,
+                          defaulted, attributes);
 }
 
 // The place the parser stopped, in the program's own words.
@@ -309,37 +327,96 @@ private:
 
 } // namespace
 
-std::vector<TImportedQuestion> ReadMoodleXml(std::string_view bytes) {
-    std::unique_ptr<xmlParserCtxt, TContextFree> context(xmlNewParserCtxt());
-    if (!context) throw std::bad_alloc();
-    TParseFaults faults;
-    context->_private = &faults;
-    context->sax->serror = OnParseError;
-    context->sax->internalSubset = OnDocumentType;
-    // No network, no entity expansion, no external document type, no messages on stderr.
-    const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
-    std::unique_ptr<xmlDoc, TDocFree> doc(xmlCtxtReadMemory(
-        context.get(), bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr, options));
+struct TMoodleXmlFaults : TParseFaults {};
+
+TMoodleXmlReader::TMoodleXmlReader(std::function<bool(TImportedQuestion&&)> take)
+    : Take(std::move(take)), Faults(std::make_unique<TMoodleXmlFaults>()) {}
+
+TMoodleXmlReader::~TMoodleXmlReader() {
+    if (Context) {
+        xmlFreeDoc(Context->myDoc);
+        Context->myDoc = nullptr;
+        xmlFreeParserCtxt(Context);
+    }
+}
+
+bool TMoodleXmlReader::Feed(std::string_view bytes, bool last) {
+    Read += bytes.size();
+    if (last && Read == 0) throw TImportParseError(1, 1, "the file is empty");
+    if (!Context) {
+        // The first bytes go in with the context, so that it can tell the file's encoding.
+        const std::size_t first = last ? bytes.size() : std::min<std::size_t>(bytes.size(), 4);
+        if (!last && first < 4) {
+            Start += bytes;
+            return true;
+        }
+        Start += bytes.substr(0, first);
+        bytes.remove_prefix(first);
+        Context = xmlCreatePushParserCtxt(nullptr, nullptr, Start.data(),
+                                          static_cast<int>(Start.size()), nullptr);
+        if (!Context) throw std::bad_alloc();
+        Context->_private = static_cast<TParseFaults*>(Faults.get());
+        Context->sax->serror = OnParseError;
+        Context->sax->internalSubset = OnDocumentType;
+        Context->sax->startElementNs = OnStartElement;
+        // No network, no entity expansion, no external document type, no messages on stderr.
+        xmlCtxtUseOptions(Context, XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+    }
+    xmlParseChunk(Context, bytes.data(), static_cast<int>(bytes.size()), last ? 1 : 0);
     // The parser reports no document type after a fault that stopped it.
-    if (faults.DocumentTypeLine)
-        throw TImportParseError(*faults.DocumentTypeLine, 1,
+    if (Faults->DocumentTypeLine)
+        throw TImportParseError(*Faults->DocumentTypeLine, 1,
                                 "the file declares a document type, which quiz files "
                                 "do not have");
-    if (!doc || !context->wellFormed) {
-        const TParseFault place = faults.First.value_or(TParseFault{});
-        throw TImportParseError(place.Line, place.Column, ParseErrorMessage(faults.First));
+    if (!Context->wellFormed || (last && !Context->myDoc)) {
+        const TParseFault place = Faults->First.value_or(TParseFault{});
+        throw TImportParseError(place.Line, place.Column, ParseErrorMessage(Faults->First));
     }
-    const xmlNode* root = xmlDocGetRootElement(doc.get());
-    if (!root || Name(root) != "quiz")
-        throw TImportParseError(root ? static_cast<int>(xmlGetLineNo(root)) : 1, 1,
-                                "a quiz file holds its questions in <quiz>");
+    return TakeFinished(last);
+}
 
-    std::vector<TImportedQuestion> questions;
-    for (const xmlNode* node : Children(root, "question")) {
-        const std::string type = Attribute(node, "type");
-        if (type == "category") continue;
-        questions.push_back(TQuestionReader(node).Read(type));
+// Hands over each question the parser has closed and lets its nodes go, so that only the
+// question being read is held.
+bool TMoodleXmlReader::TakeFinished(bool last) {
+    xmlNode* root = Context->myDoc ? xmlDocGetRootElement(Context->myDoc) : nullptr;
+    if (!root) {
+        if (last || Context->myDoc)
+            throw TImportParseError(1, 1, "a quiz file holds its questions in <quiz>");
+        return true;
     }
+    if (Name(root) != "quiz")
+        throw TImportParseError(static_cast<int>(xmlGetLineNo(root)), 1,
+                                "a quiz file holds its questions in <quiz>");
+    // The child of the root that the parser is still inside, if any.
+    xmlNode* open = Context->node;
+    while (open && open->parent != root)
+        open = open->parent;
+    for (xmlNode* child = root->children; child && child != open;) {
+        xmlNode* next = child->next;
+        if (child->type == XML_ELEMENT_NODE && Name(child) == "question") {
+            const std::string type = Attribute(child, "type");
+            if (type != "category" && !Take(TQuestionReader(child).Read(type))) return false;
+        }
+        xmlUnlinkNode(child);
+        xmlFreeNode(child);
+        child = next;
+    }
+    return true;
+}
+
+std::vector<TImportedQuestion> ReadMoodleXml(std::string_view bytes) {
+    std::vector<TImportedQuestion> questions;
+    TMoodleXmlReader reader([&](TImportedQuestion&& question) {
+        questions.push_back(std::move(question));
+        return true;
+    });
+    // Fed in pieces, as a file is read, so that questions are handed over part way.
+    constexpr std::size_t Piece = 4096;
+    do {
+        const std::string_view piece = bytes.substr(0, Piece);
+        bytes.remove_prefix(piece.size());
+        reader.Feed(piece, bytes.empty());
+    } while (!bytes.empty());
     return questions;
 }
 

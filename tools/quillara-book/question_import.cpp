@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <map>
 
 namespace quillara::tool {
@@ -97,9 +98,8 @@ bool IsBookVariableName(std::string_view name) {
     if (name.empty() || name.size() > ShortStringLimit - roomForSuffix || name.front() == ' ' ||
         name.back() == ' ')
         return false;
-    return std::all_of(name.begin(), name.end(), [](char c) {
-        return c >= ' ' && c <= '~' && c != '{' && c != '}';
-    });
+    return std::all_of(name.begin(), name.end(),
+                       [](char c) { return c >= ' ' && c <= '~' && c != '{' && c != '}'; });
 }
 
 // Whether the book can draw the variable: a range from its minimum up, whose bounds its
@@ -183,6 +183,27 @@ int RoundingPlaces(const TImportedQuestion& question, std::vector<std::string>& 
     return places;
 }
 
+namespace {
+
+// The first control character (other than tab and line ends) in the question's texts, which
+// no question of a book holds: NUL cuts a text short where the window reads it.
+std::optional<unsigned char> ControlCharacterIn(const TImportedQuestion& imported) {
+    std::vector<const std::string*> texts{&imported.Text, &imported.GeneralFeedback,
+                                          &imported.WrongFeedback};
+    for (const TImportedChoice& choice : imported.Choices) {
+        texts.push_back(&choice.Text);
+        texts.push_back(&choice.Feedback);
+    }
+    for (const std::string* text : texts)
+        for (const char c : *text) {
+            const auto byte = static_cast<unsigned char>(c);
+            if ((byte < 0x20 && c != '\t' && c != '\n' && c != '\r') || byte == 0x7F) return byte;
+        }
+    return std::nullopt;
+}
+
+} // namespace
+
 TImportOutcome TQuestionImporter::Import(const TImportedQuestion& imported) {
     // A question left out leaves the book as it found it, whatever its formula added.
     const std::size_t variables = Book.Variables.size();
@@ -202,6 +223,13 @@ TImportOutcome TQuestionImporter::ImportQuestion(const TImportedQuestion& import
     out.Notes = imported.Notes;
     if (imported.Kind == TImportedKind::Unsupported) {
         out.SkipReason = imported.SkipReason;
+        return out;
+    }
+    if (const auto control = ControlCharacterIn(imported)) {
+        char code[8];
+        std::snprintf(code, sizeof code, "U+%04X", *control);
+        out.SkipReason =
+            std::string("it holds the control character ") + code + ", which no question may";
         return out;
     }
     TQuestion question;
@@ -306,8 +334,9 @@ std::optional<TQuestion> TQuestionImporter::WordProblem(const TImportedQuestion&
                 "its variable \"" + v->Name + "\" has no name or a range that cannot be drawn";
             return std::nullopt;
         }
-        if (std::any_of(imported.Variables.begin(), v,
-                        [&](const TImportedVariable& earlier) { return earlier.Name == v->Name; })) {
+        if (std::any_of(imported.Variables.begin(), v, [&](const TImportedVariable& earlier) {
+                return earlier.Name == v->Name;
+            })) {
             out.SkipReason = "its variable \"" + v->Name + "\" is defined twice";
             return std::nullopt;
         }
@@ -381,7 +410,8 @@ std::string TQuestionImporter::FailureInMidRange(const TQuestion& question) cons
     // The quiz file's own figures are not read: the middle of each range stands for them.
     TVariableValues values;
     ForEachPlaceholderName(question.Formula, [&](std::string_view name) {
-        if (const TVarible* variable = Book.FindVariable(name); variable && variable->Kind != vkChoice)
+        if (const TVarible* variable = Book.FindVariable(name);
+            variable && variable->Kind != vkChoice)
             values.Set(*variable, (variable->Min.ToExtended() + variable->Max.ToExtended()) / 2);
     });
     TFormula formula(2);

@@ -12,15 +12,6 @@ namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
-bool IsUtf8(std::string_view text) {
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t start = pos;
-        if (NextCodePoint(text, pos) == U'\uFFFD' && text.substr(start, 3) != "\xEF\xBF\xBD")
-            return false;
-    }
-    return true;
-}
-
 bool HasAnswerLine(std::string_view text) {
     for (std::size_t start = 0; start < text.size();) {
         std::size_t end = text.find('\n', start);
@@ -35,6 +26,15 @@ bool HasAnswerLine(std::string_view text) {
 }
 
 } // namespace
+
+bool IsUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        if (NextCodePoint(text, pos) == U'\uFFFD' && text.substr(start, 3) != "\xEF\xBF\xBD")
+            return false;
+    }
+    return true;
+}
 
 std::optional<TQuizFormat> QuizFormatNamed(std::string_view name) {
     if (name == "gift") return TQuizFormat::Gift;

@@ -1,9 +1,10 @@
+#include "book_file_replace.h"
+#include "command_line.h"
+#include "commands.h"
 #include "core/book/book_files.h"
 #include "core/book/question.h"
 #include "core/book/question_bank_stream.h"
 #include "core/book/question_text.h"
-#include "command_line.h"
-#include "commands.h"
 #include "core/formula/variable_values.h"
 #include "core/platform/random_source.h"
 #include "core/quiz/question_runner.h"
@@ -96,6 +97,7 @@ int RunShow(const ShowOptions& options) {
     TSeededRandom seeded(seed ? static_cast<std::uint64_t>(*seed) : 0);
     if (seed) SetProgramRandom(&seeded);
     try {
+        FinishBookChanges(dir);
         const auto book = LoadBookProperties(dir, ToolRegionalSettings());
         if (book->LoadFailed) throw std::runtime_error(book->LoadError);
         TVariableValues values = book->FirstValues;

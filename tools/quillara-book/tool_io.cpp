@@ -1,9 +1,9 @@
 #include "tool_io.h"
 
 #include "commands.h"
+#include "output_file.h"
 
 #include <charconv>
-#include <fstream>
 
 namespace quillara::tool {
 
@@ -24,10 +24,9 @@ long ParseWholeArgument(const std::string& text, const std::string& what, long m
 }
 
 void WriteWholeFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) throw std::runtime_error("cannot write \"" + path.string() + "\"");
+    TOutputFile file(path);
+    file.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.Commit();
 }
 
 } // namespace quillara::tool

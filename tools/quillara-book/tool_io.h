@@ -10,7 +10,8 @@ namespace quillara::tool {
 long ParseWholeArgument(const std::string& text, const std::string& what, long min = LONG_MIN,
                         long max = LONG_MAX);
 
-// Writes a file whole, replacing what was there; raises naming the file when that fails.
+// Writes a file whole through TOutputFile: beside its place first, then renamed into it; raises
+// naming the file and the reason when that fails.
 void WriteWholeFile(const std::filesystem::path& path, const std::string& bytes);
 
 } // namespace quillara::tool

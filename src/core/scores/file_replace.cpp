@@ -15,8 +15,6 @@ constexpr std::size_t WriteChunk = 64 * 1024;
 constexpr int NameAttempts = 100;
 // As many links as the system itself follows before it gives up.
 constexpr int MaxLinks = 40;
-constexpr const char* NewTag = "new";
-constexpr const char* OldTag = "old";
 
 // A name beside the file that no other save, of this run or another, is using; the process id
 // in it tells a later save whether its owner still runs.
@@ -25,20 +23,21 @@ std::string SiblingName(const std::string& path, const char* tag) {
     return path + "." + tag + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
 }
 
-int CreateSibling(const std::string& path, TSaveFileOps& files, std::string& created) {
+} // namespace
+
+int CreateSibling(const std::string& path, TSaveFileOps& files, std::string& created,
+                  const char* tag) {
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
-        created = SiblingName(path, NewTag);
+        created = SiblingName(path, tag);
         const int fd = files.createNew(created);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
 }
 
-// A second name for the old file, so that it can be put back when the new one may not last.
-// Empty when there is no old file or the file system has no hard links.
-std::string KeepOld(const std::string& path, TSaveFileOps& files) {
+std::string KeepOld(const std::string& path, TSaveFileOps& files, const char* tag) {
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
-        std::string name = SiblingName(path, OldTag);
+        std::string name = SiblingName(path, tag);
         if (files.link(path, name)) return name;
         if (errno != EEXIST) break;
     }
@@ -51,9 +50,12 @@ bool WriteAll(int fd, std::string_view bytes, TSaveFileOps& files) {
     return files.flush(fd);
 }
 
-// The process id in a name SiblingName made for the file `fileName`; 0 for any other name.
-pid_t OwnerOf(std::string_view name, const std::string& fileName) {
-    for (const char* tag : {NewTag, OldTag}) {
+namespace {
+
+// The process id in a name SiblingName made for the file `fileName` with one of the tags; 0 for
+// any other name.
+pid_t OwnerOf(std::string_view name, const std::string& fileName, TSiblingTags tags) {
+    for (const char* tag : {tags.New, tags.Old}) {
         const std::string prefix = fileName + "." + tag + "-";
         if (!name.starts_with(prefix)) continue;
         const char* const end = name.data() + name.size();
@@ -69,6 +71,15 @@ pid_t OwnerOf(std::string_view name, const std::string& fileName) {
 }
 
 } // namespace
+
+pid_t LeftoverOwner(std::string_view name, TSiblingTags tags) {
+    for (const char* tag : {tags.New, tags.Old}) {
+        const std::size_t at = name.rfind(std::string(".") + tag + "-");
+        if (at != std::string_view::npos && at > 0)
+            if (const pid_t pid = OwnerOf(name, std::string(name.substr(0, at)), tags)) return pid;
+    }
+    return 0;
+}
 
 std::string DirectoryOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -137,7 +148,7 @@ void RemoveLeftovers(const std::string& path, TSaveFileOps& files) {
     for (std::filesystem::directory_iterator entry(directory, error), end; !error && entry != end;
          entry.increment(error)) {
         const std::string name = entry->path().filename().string();
-        const pid_t owner = OwnerOf(name, fileName);
+        const pid_t owner = OwnerOf(name, fileName, SaveTags);
         if (owner != 0 && ::kill(owner, 0) != 0 && errno == ESRCH)
             files.remove(directory + "/" + name);
     }

@@ -12,7 +12,7 @@ namespace {
 class TPosixSaveFileOps : public TSaveFileOps {
 public:
     int createNew(const std::string& path) override {
-        return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     }
 
     bool setMode(int fd, mode_t mode) override {

@@ -4,6 +4,7 @@
 #include "core/book/topic_pages.h"
 #include "core/io/book_errors.h"
 #include "core/quiz/question_set.h"
+#include "core/scores/book_replace.h"
 #include "gui/shell/damaged_scores_message.h"
 #include "gui/shell/regional_from_locale.h"
 #include "gui/widgets/book_picture.h"
@@ -77,6 +78,13 @@ TStudySession::TReadBook TStudySession::ReadBook(const std::filesystem::path& di
     TReadBook read;
     read.Folder = AbsolutePath(directory.empty() ? "." : directory);
     read.Settings.ProgramDirectory = read.Folder;
+    // A change to the book's files that the author's tool was stopped in the middle of is
+    // finished first, so that the book read is one book whole. A folder that cannot be written
+    // (a book installed read-only) is read as it is.
+    try {
+        FinishBookReplacement(read.Settings.BookDir().string(), PosixSaveFileOps());
+    } catch (const TBookReplaceError&) {
+    }
     read.Book = LoadBookProperties(read.Settings.BookDir(), StudentRegional);
     if (read.Book->LoadFailed) throw TUnknownBookVersion(read.Book->LoadError);
     read.Settings.SettingsSection = read.Book->Title;

@@ -1,7 +1,8 @@
 #include "core/io/book_errors.h"
-#include "make_score.h"
 #include "core/scores/file_lock.h"
 #include "core/scores/score_file.h"
+#include "failing_file_ops.h"
+#include "make_score.h"
 #include "scripted_random.h"
 #include "temp_book_dir.h"
 
@@ -211,67 +212,8 @@ TEST(ScoreFile, MoreScoresThanTheCountHoldsAreRefusedWithoutTouchingTheFile) {
     ExpectSameScore(loaded.at(MaxScoreCount - 1), history.at(MaxScoreCount - 1));
 }
 
-enum class Step {
-    Create,
-    SetMode,
-    Write,
-    Flush,
-    Close,
-    Link,
-    Rename,
-    syncDirectory,
-    Remove,
-    Count
-};
-
-// The real file system, counting each kind of step and failing one chosen call, or every call
-// of some steps, as the system would: with errno set and, for close, the descriptor released
-// all the same.
-class FailingOps : public TSaveFileOps {
-public:
-    std::array<int, static_cast<int>(Step::Count)> Calls{};
-    Step FailStep = Step::Count;
-    int FailAt = -1;
-    std::set<Step> FailAlways;
-
-    int createNew(const std::string& path) override {
-        return Fails(Step::Create) ? -1 : Real().createNew(path);
-    }
-    bool setMode(int fd, mode_t mode) override {
-        return !Fails(Step::SetMode) && Real().setMode(fd, mode);
-    }
-    bool write(int fd, std::string_view bytes) override {
-        return !Fails(Step::Write) && Real().write(fd, bytes);
-    }
-    bool flush(int fd) override { return !Fails(Step::Flush) && Real().flush(fd); }
-    bool close(int fd) override {
-        const bool fail = Fails(Step::Close);
-        const bool closed = Real().close(fd);
-        if (fail) errno = EIO;
-        return closed && !fail;
-    }
-    bool link(const std::string& existing, const std::string& newPath) override {
-        return !Fails(Step::Link) && Real().link(existing, newPath);
-    }
-    bool rename(const std::string& from, const std::string& to) override {
-        return !Fails(Step::Rename) && Real().rename(from, to);
-    }
-    bool syncDirectory(const std::string& directory) override {
-        return !Fails(Step::syncDirectory) && Real().syncDirectory(directory);
-    }
-    bool remove(const std::string& path) override {
-        return !Fails(Step::Remove) && Real().remove(path);
-    }
-
-private:
-    static TSaveFileOps& Real() { return PosixSaveFileOps(); }
-    bool Fails(Step step) {
-        const int call = Calls[static_cast<int>(step)]++;
-        if (!FailAlways.contains(step) && (step != FailStep || call != FailAt)) return false;
-        errno = EIO;
-        return true;
-    }
-};
+using testing::FailingOps;
+using testing::Step;
 
 TEST(ScoreFile, AFailingStepLeavesTheOldFileByteForByte) {
     TempBookDir dir;
@@ -636,7 +578,7 @@ TEST(ScoreFile, ADamagedFileIsKeptAndToldOfOnce) {
         {whole.substr(0, second + 9), 1},                  // ends inside the second
         {std::string("\x03\x00", 2) + whole.substr(2), 2}, // counts one score too many
         {std::string("\x01\x00", 2) + whole.substr(2), 1}, // counts one score too few
-        {whole + "\n", 2},                                // a byte after the last score
+        {whole + "\n", 2},                                 // a byte after the last score
         {std::string("\xFE\xFF", 2) + whole.substr(2), 0}, // a negative count
     };
     TempBookDir dir;

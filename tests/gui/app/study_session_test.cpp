@@ -1,5 +1,7 @@
 // The study session tells the window and the views what changed, and the window switches books
 // without keeping anything of the one it leaves.
+#include "core/book/book_properties_writer.h"
+#include "core/scores/book_replace.h"
 #include "core/scores/score_file.h"
 #include "find_child.h"
 #include "gui/app/open_book_dialog.h"
@@ -18,6 +20,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace quillara::gui {
 namespace {
@@ -215,6 +219,28 @@ TEST(StudySession, AnotherBookReplacesEverythingOfTheFirst) {
         EXPECT_TRUE(window.form->isVisible());
     }
     EXPECT_EQ(window.session.Glossary()->Entries().size(), 1u);
+}
+
+// A change to the book that the author's tool was killed in the middle of is finished before the
+// book is read: the window shows the book as the change left it, and nothing of the change stays.
+TEST(StudySession, AChangeToTheBookLeftPartWayIsFinishedFirst) {
+    GuiBook book;
+    const std::filesystem::path dir = book.Write();
+    const pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ::waitpid(gone, nullptr, 0);
+    TBookProperties changed;
+    changed.Title = "Finished";
+    changed.ChapterNames = book.Book.ChapterNames;
+    const std::string temp = "BOOK.DEF.replacing-" + std::to_string(gone) + "-0";
+    book.Dir.Write(temp, WriteBookProperties(changed, book.Version, TRegionalSettings{}));
+    book.Dir.Write(BookJournalName, "quillara book journal 1\npid " + std::to_string(gone) +
+                                        "\nforward\nput\tBOOK.DEF\t" + temp + "\t\nend\n");
+    // Written again by the window's start, the old BOOK.DEF stands until the change is finished.
+    MainWindow window(book);
+    EXPECT_EQ(window.form->windowTitle(), "Quillara for Finished");
+    EXPECT_FALSE(std::filesystem::exists(dir / BookJournalName));
+    EXPECT_FALSE(std::filesystem::exists(dir / temp));
 }
 
 } // namespace
