@@ -6,7 +6,6 @@
 #include "core/quiz/question_runner.h"
 #include "core/text/windows1252.h"
 
-#include <set>
 #include <stdexcept>
 
 namespace quillara::tool {
@@ -31,15 +30,7 @@ Extended TAnswerFormula::ExpectedAnswer(const TQuestion& question, const TBookPr
 
 std::string ShownValues(const TQuestion& question, const TBookProperties& book,
                         const TVariableValues& values) {
-    std::string shown;
-    std::set<std::string_view> named;
-    ForEachPlaceholderName(question.Text, [&](std::string_view name) {
-        const TVarible* variable = book.FindVariable(name);
-        if (!variable || !named.insert(name).second) return;
-        shown += (shown.empty() ? "{" : ", {") + std::string(name) +
-                 "} = " + variable->DisplayText(values.ValueOf(*variable), ToolRegionalSettings());
-    });
-    return Windows1252ToUtf8(shown);
+    return Windows1252ToUtf8(DrawnValuesText(question, book, values, ToolRegionalSettings()));
 }
 
 } // namespace quillara::tool

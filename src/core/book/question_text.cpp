@@ -1,6 +1,21 @@
 #include "core/book/question_text.h"
 
+#include <set>
+
 namespace quillara {
+
+std::string DrawnValuesText(const TQuestion& question, const TBookProperties& book,
+                            const TVariableValues& values, const TRegionalSettings& regional) {
+    std::string shown;
+    std::set<std::string_view> named;
+    ForEachPlaceholderName(question.Text, [&](std::string_view name) {
+        const TVarible* variable = book.FindVariable(name);
+        if (!variable || !named.insert(name).second) return;
+        shown += (shown.empty() ? "{" : ", {") + std::string(name) +
+                 "} = " + variable->DisplayText(values.ValueOf(*variable), regional);
+    });
+    return shown;
+}
 
 std::string ExpandText(const TQuestion& question, const TBookProperties& book,
                        TVariableValues& values, const TRegionalSettings& regional) {

@@ -29,6 +29,11 @@ template <typename Visit> void ForEachPlaceholderName(std::string_view text, Vis
 std::string ExpandText(const TQuestion& question, const TBookProperties& book,
                        TVariableValues& values, const TRegionalSettings& regional);
 
+// Each variable the question's text shows, once, with the figure `values` holds for it as the
+// question shows it: "{rate} = 5.00%, {years} = 3". Empty when the text shows none.
+std::string DrawnValuesText(const TQuestion& question, const TBookProperties& book,
+                            const TVariableValues& values, const TRegionalSettings& regional);
+
 // Whether a choice label ("A) " or "b. ") starts at index i of a Multiple Choice text: a letter A
 // to E after a blank or line break, then ")" or "." and a blank, not at the text's very ends.
 bool StartsChoiceLabel(std::string_view text, std::size_t i);

@@ -90,27 +90,40 @@ void TQuestionRunner::SetupAttempt(const TKindSet& kinds, std::string_view descr
 
 void TQuestionRunner::SetupRetake(std::vector<TQuestion> questions, std::string_view description,
                                   bool isQuiz) {
+    TChapterSet chapters;
+    for (const TQuestion& question : questions)
+        chapters.set(question.Chapter);
+    // A retake of a retake keeps naming the attempt it all began with.
+    std::string retake = description.starts_with(RetakePrefix)
+                             ? std::string(description)
+                             : std::string(RetakePrefix) + std::string(description);
+    std::string title = TestTitle(retake, 255, chapters);
+    SetupGiven(std::move(questions), std::move(retake), std::move(title), isQuiz, true);
+}
+
+void TQuestionRunner::SetupReview(std::vector<TQuestion> questions) {
+    const std::string description = "Review of " + std::to_string(questions.size()) +
+                                    (questions.size() == 1 ? " question" : " questions");
+    SetupGiven(std::move(questions), description, description, true, false);
+}
+
+void TQuestionRunner::SetupGiven(std::vector<TQuestion> questions, std::string description,
+                                 std::string title, bool isQuiz, bool shuffle) {
     QuestionSet.Clear();
     AnswerFormulas.clear();
     Quiz = isQuiz;
     Record.reset();
     Missed.clear();
     Phase = TRunnerState::Idle;
-    TChapterSet chapters;
-    for (TQuestion& question : questions) {
-        chapters.set(question.Chapter);
+    for (TQuestion& question : questions)
         QuestionSet.Add(std::move(question));
-    }
     QuestionSet.Position = 1;
     QuestionSet.NumCorrect = 0;
     QuestionSet.NumIncorrect = 0;
     if (QuestionSet.Count() == 0) return;
-    QuestionSet.Shuffle();
-    // A retake of a retake keeps naming the attempt it all began with.
-    AttemptDescription = description.starts_with(RetakePrefix)
-                             ? std::string(description)
-                             : std::string(RetakePrefix) + std::string(description);
-    AttemptTitle = TestTitle(AttemptDescription, 255, chapters);
+    if (shuffle) QuestionSet.Shuffle();
+    AttemptDescription = std::move(description);
+    AttemptTitle = std::move(title);
     Record = std::make_unique<TScore>();
     Record->setDescription(AttemptTitle);
     Values = Book.FirstValues;
@@ -168,8 +181,7 @@ void TQuestionRunner::ComputeExpectedAnswer(const TQuestion& question, TShownQue
         return;
     }
     try {
-        if (const auto value =
-                ExpectedAnswerOf(question, Evaluate(formula, Book.Scope(Values)))) {
+        if (const auto value = ExpectedAnswerOf(question, Evaluate(formula, Book.Scope(Values)))) {
             Expected = *value;
             return;
         }
@@ -206,6 +218,8 @@ TJudgement TQuestionRunner::SubmitAnswer(std::string_view answer) {
         const auto rounded = Rounded(places, typed);
         verdict.Correct = rounded && *rounded == Expected;
         right = ExpectedAnswerText(*question, Expected, Regional);
+        const std::string drawn = DrawnValuesText(*question, Book, Values, Regional);
+        verdict.ExpectedWithValues = drawn.empty() ? right : right + " (" + drawn + ")";
         if (!verdict.Correct)
             verdict.ExpectedAnswerMessage = right + " is the expected answer.  If your answer is " +
                                             "close, the difference may be due to rounding error.";
@@ -213,7 +227,8 @@ TJudgement TQuestionRunner::SubmitAnswer(std::string_view answer) {
         verdict.Correct = answer.size() == 1 && answer.front() == question->Answer;
         verdict.MayTryAgain = !verdict.Correct && question->Kind == qkMultipleChoice;
     }
-    if (Phase != TRunnerState::Retrying) {
+    verdict.Counted = Phase != TRunnerState::Retrying;
+    if (verdict.Counted) {
         if (verdict.Correct) {
             if (Record) Record->addCorrect(question->Chapter);
             ++QuestionSet.NumCorrect;

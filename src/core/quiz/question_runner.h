@@ -47,6 +47,10 @@ struct TJudgement {
     // A typed number that the book's and the student's ways of writing numbers read differently:
     // how it was read; else empty.
     std::string Reading;
+    // Whether the answer counted: the first to its question, not a second try.
+    bool Counted = false;
+    // A word problem's expected value with the values drawn for it; else empty.
+    std::string ExpectedWithValues;
 };
 
 // The typed answer to a word problem is not a number; nothing was judged or counted.
@@ -72,6 +76,9 @@ public:
     // An attempt of exactly the given questions (a retake of those missed), shuffled afresh,
     // described "Retake of " and the description of the attempt they come from.
     void SetupRetake(std::vector<TQuestion> questions, std::string_view description, bool isQuiz);
+    // A quiz of exactly the given questions, in their order (those due for review, the most
+    // overdue first), described "Review of 12 questions".
+    void SetupReview(std::vector<TQuestion> questions);
     // Starts at the first question. A set shown again after its attempt ended (a test reopened
     // from the menu) gets a new score record, so that its answers are kept too.
     void StartAttempt();
@@ -111,6 +118,8 @@ public:
     std::string ConfirmEndText() const;
 
 private:
+    void SetupGiven(std::vector<TQuestion> questions, std::string description, std::string title,
+                    bool isQuiz, bool shuffle);
     void gotoNextQuestion();
     void ComputeExpectedAnswer(const TQuestion& question, TShownQuestion& shown);
 

@@ -73,6 +73,28 @@ bool ChapterHasWordProblems(const fs::path& bookDir, int chapter) {
     return found;
 }
 
+std::vector<TQuestion> QuestionsAtPlaces(const fs::path& bookDir, int chapter,
+                                         const std::vector<int>& places) {
+    if (places.empty()) return {};
+    std::vector<int> wanted = places;
+    std::sort(wanted.begin(), wanted.end());
+    std::vector<TQuestion> found;
+    std::int16_t position = 0;
+    TKindSet anyKind;
+    anyKind.set();
+    try {
+        ReadMatching(bookDir, chapter, anyKind, position,
+                     [&](const TQuestionFields& fields, int place) {
+                         if (std::binary_search(wanted.begin(), wanted.end(), place))
+                             found.push_back(QuestionOfChapter(fields, chapter, place));
+                         return place < wanted.back();
+                     });
+    } catch (const std::exception&) {
+        // What was read before the damage is still the student's to review.
+    }
+    return found;
+}
+
 std::string TestTitle(std::string_view description, int lastChapter, const TChapterSet& chapters) {
     std::string text;
     int selected = 0;
@@ -170,13 +192,14 @@ std::string TTest::BuildSet(const fs::path& bookDir, int chapterCount, const TKi
     for (int c = 1; c <= lastChapter; ++c) {
         const std::size_t end = slot + offered[c];
         if (inChapter(end)) {
-            ReadMatching(bookDir, c, kinds, Position, [&](const TQuestionFields& fields, int place) {
-                if (survivors[next] == slot++) {
-                    Items.push_back(QuestionOfChapter(fields, c, place));
-                    ++next;
-                }
-                return inChapter(end);
-            });
+            ReadMatching(bookDir, c, kinds, Position,
+                         [&](const TQuestionFields& fields, int place) {
+                             if (survivors[next] == slot++) {
+                                 Items.push_back(QuestionOfChapter(fields, c, place));
+                                 ++next;
+                             }
+                             return inChapter(end);
+                         });
         }
         while (inChapter(end))
             ++next; // the bank has shrunk since it was counted

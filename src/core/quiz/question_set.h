@@ -2,6 +2,7 @@
 
 #include "core/book/question.h"
 
+#include <algorithm>
 #include <bitset>
 #include <cstddef>
 #include <cstdint>
@@ -28,6 +29,12 @@ std::bitset<256> MakeByteSet(std::initializer_list<int> members);
 // Whether the chapter's bank holds a question of the Word Problem kind: records are looked at
 // where they lie, until the first. False without a bank, and for one that cannot be read.
 bool ChapterHasWordProblems(const std::filesystem::path& bookDir, int chapter);
+
+// The questions at the given places of a chapter's bank (Place counted from 0 in file order),
+// in file order, each knowing its place. Places the bank does not have are passed over; a bank
+// that cannot be read gives the questions read before the failure.
+std::vector<TQuestion> QuestionsAtPlaces(const std::filesystem::path& bookDir, int chapter,
+                                         const std::vector<int>& places);
 
 // The questions of one quiz or test attempt, in the order they are asked, with the attempt's
 // running counts. Every random choice comes from ProgramRandom().

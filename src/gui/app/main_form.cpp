@@ -1,5 +1,6 @@
 #include "gui/app/main_form.h"
 
+#include "core/review/review_set.h"
 #include "gui/app/main_views.h"
 #include "gui/app/open_book_dialog.h"
 #include "gui/app/open_search_hit.h"
@@ -32,10 +33,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QTimer>
@@ -76,8 +79,7 @@ const std::vector<TAttemptCommand> QuizCommands = {
 };
 
 const std::vector<TAttemptCommand> TestCommands = {
-    {"&True False", "TestTrueFalseItem", "", "", "", MakeByteSet({qkTrueFalse}),
-     "True False Test"},
+    {"&True False", "TestTrueFalseItem", "", "", "", MakeByteSet({qkTrueFalse}), "True False Test"},
     {"&Multiple Choice", "TestMultipleChoiceItem", "", "", "", MakeByteSet({qkMultipleChoice}),
      "Multiple Choice Test"},
     {"True &False / Multiple Choice", "TestMixedItem", "", "", "",
@@ -172,6 +174,13 @@ TMainForm::TMainForm(TStudySession& session, QWidget* parent)
     });
     connect(&Session, &TStudySession::ChapterChanged, this, &TMainForm::ShowChapter);
     connect(&Session, &TStudySession::GlossaryRead, this, &TMainForm::ShowMatchingOffer);
+    // Once the history is read, after the first window is drawn, the study log tells what is
+    // due and what was missed before the program last ended.
+    connect(&Session, &TStudySession::HistoryRead, this, [this] {
+        RememberMissedFromLog();
+        ShowReviewCount();
+    });
+    connect(&Session, &TStudySession::AnswerLogged, this, &TMainForm::ShowReviewCount);
 }
 
 TMainForm::~TMainForm() = default;
@@ -303,6 +312,9 @@ void TMainForm::BuildMenus() {
     RetakeItem = AddAction(quiz, QStringLiteral("&Retake Missed Questions"), "RetakeItem");
     RetakeItem->setEnabled(false);
     connect(RetakeItem, &QAction::triggered, this, &TMainForm::GiveRetake);
+    ReviewItem = AddAction(quiz, QStringLiteral("Review &Due Questions"), "ReviewItem");
+    ReviewItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(ReviewItem, &QAction::triggered, this, &TMainForm::GiveReview);
 
     QMenu* test = menuBar()->addMenu(QStringLiteral("&Test"));
     test->setObjectName(QStringLiteral("TestMenu"));
@@ -347,6 +359,8 @@ void TMainForm::BuildMenus() {
 void TMainForm::BuildNavigation(QWidget* panel) {
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(8, 8, 8, 8);
+    // Links close together, as a list's lines are: the panel fits a 200% screen of 1280 x 1024.
+    layout->setSpacing(4);
     auto link = [&](const QString& caption, const char* name, bool usable, const QString& whereTo) {
         auto* label = new TLinkLabel(caption, panel);
         label->setObjectName(QString::fromLatin1(name));
@@ -376,6 +390,9 @@ void TMainForm::BuildNavigation(QWidget* panel) {
         link(QStringLiteral("Retake Missed Questions"), "RetakeLink", false,
              QStringLiteral("Asks again the questions you missed in your last quiz or test"));
     connect(RetakeLink, &TLinkLabel::clicked, this, &TMainForm::GiveRetake);
+    ReviewLink = link(QStringLiteral("Review"), "ReviewLink", true,
+                      QStringLiteral("Asks again the questions due for review"));
+    connect(ReviewLink, &TLinkLabel::clicked, this, &TMainForm::GiveReview);
 
     layout->addSpacing(10);
     layout->addWidget(Heading(QStringLiteral("Chapter Topics"), "ChapterTopicsHeading", panel));
@@ -442,7 +459,8 @@ void TMainForm::ShowBook() {
     TopicItems.clear();
     for (const TChapterTopic& topic : book.Topics) {
         // A topic's "&" is shown as it is, not taken for a mnemonic.
-        auto* item = new QAction(FromBook(topic.Title).replace('&', QStringLiteral("&&")), ViewMenu);
+        auto* item =
+            new QAction(FromBook(topic.Title).replace('&', QStringLiteral("&&")), ViewMenu);
         item->setObjectName(QStringLiteral("TopicItem%1").arg(topic.TopicId));
         item->setData(topic.TopicId);
         connect(item, &QAction::triggered, this,
@@ -516,12 +534,93 @@ void TMainForm::GiveTest(const TKindSet& kinds, std::string_view description) {
 }
 
 void TMainForm::GiveRetake() {
-    if (!RetakeRunner || RetakeQuestions.empty() || !CanLeaveViews()) return;
+    if (RetakeQuestions.empty() || !CanLeaveViews()) return;
+    // Missed before a restart: asked as a quiz.
+    if (!RetakeRunner) RetakeRunner = MainViews().QuizRunner;
     HideViews();
     const bool isQuiz = RetakeRunner == MainViews().QuizRunner;
     RetakeRunner->setProperty("HelpContext", isQuiz ? QuizHelpContext : TestHelpContext);
     RetakeRunner->SetupRetake(RetakeQuestions, RetakeDescription, isQuiz);
     ShowView(RetakeRunner);
+}
+
+namespace {
+
+// Reviews are due by the end of the student's day, so that a morning's review and an evening's
+// ask the same.
+std::int64_t EndOfToday() {
+    return QDateTime(QDate::currentDate().addDays(1), QTime(0, 0)).toSecsSinceEpoch();
+}
+
+std::vector<TStudyItemKey> KeysOf(const std::vector<TStudyItem>& items) {
+    std::vector<TStudyItemKey> keys;
+    for (const TStudyItem& item : items)
+        keys.push_back(item.Key);
+    return keys;
+}
+
+} // namespace
+
+void TMainForm::GiveReview() {
+    if (!CanLeaveViews()) return;
+    // Nothing answered yet is nothing to review: no log is made for asking.
+    TStudyLog* log = Session.StudyLog(false);
+    std::vector<TQuestion> questions;
+    std::optional<std::int64_t> next;
+    try {
+        if (log) {
+            questions = QuestionsOfItems(Session.BookDir(), KeysOf(log->DueBy(EndOfToday())));
+            next = log->NextDueAfter(EndOfToday());
+        }
+    } catch (const std::exception& e) {
+        TMessageBoxes::Error(this, QString::fromStdString(e.what()));
+        return;
+    }
+    if (questions.empty()) {
+        TMessageBoxes::Information(
+            this, next ? QStringLiteral("Nothing is due for review today. The next review is due "
+                                        "on %1.")
+                             .arg(QLocale().toString(QDateTime::fromSecsSinceEpoch(*next).date(),
+                                                     QLocale::LongFormat))
+                       : QStringLiteral("Nothing is due for review. The questions you answer in "
+                                        "quizzes and tests come back here when it is time to "
+                                        "review them."));
+        return;
+    }
+    HideViews();
+    TTestFrame1* runner = MainViews().QuizRunner;
+    runner->setProperty("HelpContext", QuizHelpContext);
+    runner->SetupReview(std::move(questions));
+    ShowView(runner);
+}
+
+void TMainForm::ShowReviewCount() {
+    TStudyLog* log = Session.StudyLog(false);
+    int due = 0;
+    try {
+        if (log)
+            for (const TStudyItem& item : log->DueBy(EndOfToday()))
+                due += item.Key.Kind != "term";
+    } catch (const std::exception&) {
+        // The count is a hint; asking for the review tells what went wrong.
+    }
+    ReviewLink->setText(due > 0 ? QStringLiteral("Review (%1 due)").arg(due)
+                                : QStringLiteral("Review"));
+}
+
+void TMainForm::RememberMissedFromLog() {
+    TStudyLog* log = Session.StudyLog(false);
+    if (!log || !RetakeQuestions.empty()) return;
+    try {
+        const TStudyLog::TLastAttempt last = log->LastAttempt();
+        RetakeQuestions = QuestionsOfItems(Session.BookDir(), last.Missed);
+        RetakeDescription = last.Description;
+    } catch (const std::exception&) {
+        RetakeQuestions.clear();
+    }
+    RetakeRunner = nullptr;
+    RetakeItem->setEnabled(!RetakeQuestions.empty());
+    RetakeLink->setEnabled(!RetakeQuestions.empty());
 }
 
 TMainForm::TChosenChapters TMainForm::AskChapters() {
@@ -781,6 +880,7 @@ void TMainForm::ForgetViews() {
     RetakeQuestions.clear();
     RetakeItem->setEnabled(false);
     RetakeLink->setEnabled(false);
+    ReviewLink->setText(QStringLiteral("Review"));
     ReportedPictures.clear();
 }
 

@@ -70,6 +70,9 @@ public:
     // Asks again the questions missed in the last recorded quiz or test, in the runner that
     // asked them.
     void GiveRetake();
+    // Asks the questions due for review by the end of the student's day, the most overdue
+    // first; with none due, says when the next review is.
+    void GiveReview();
 
     // The registered views, in registration order; none before a view is first asked for.
     const std::vector<TFrameManager>& Views() const;
@@ -122,6 +125,9 @@ private:
     void ShowTopicCommand(std::int32_t topicId);
     void GraphChapterScores();
     void RememberMissed(TTestFrame1* runner);
+    // After a restart, the missed questions of the attempt the study log recorded last.
+    void RememberMissedFromLog();
+    void ShowReviewCount();
     void SaveScoresCommand();
     void SearchTheBook();
     void ShowHelpForActiveWindow();
@@ -157,6 +163,8 @@ private:
     TLinkLabel* WordProblemsLink = nullptr;
     QAction* RetakeItem = nullptr;
     TLinkLabel* RetakeLink = nullptr;
+    QAction* ReviewItem = nullptr;
+    TLinkLabel* ReviewLink = nullptr;
     // What the retake asks: the missed questions of the last recorded attempt and its runner.
     TTestFrame1* RetakeRunner = nullptr;
     std::vector<TQuestion> RetakeQuestions;

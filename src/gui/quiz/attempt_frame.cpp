@@ -1,15 +1,16 @@
 #include "gui/quiz/attempt_frame.h"
 
-#include "gui/shell/message_boxes.h"
-#include "gui/shell/study_session.h"
 #include "gui/quiz/answer_response_form.h"
 #include "gui/quiz/attempt_results_view.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/shell/study_session.h"
 #include "gui/widgets/accessible_name.h"
 #include "gui/widgets/book_text.h"
 #include "gui/widgets/heading_font.h"
 #include "gui/widgets/rtf_document.h"
 #include "gui/widgets/white_background.h"
 
+#include <QDateTime>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -180,6 +181,12 @@ void TTestFrame1::SetupRetake(std::vector<TQuestion> questions, std::string_view
     ShowAttemptTitle();
 }
 
+void TTestFrame1::SetupReview(std::vector<TQuestion> questions) {
+    if (!Runner) Runner.emplace(Session.Book(), Session.BookDir(), Session.Regional());
+    Runner->SetupReview(std::move(questions));
+    ShowAttemptTitle();
+}
+
 void TTestFrame1::ShowAttemptTitle() {
     QuitButton->setText(QString::fromStdString(Runner->QuitCaption()));
     if (!Runner->Score()) return;
@@ -195,6 +202,7 @@ void TTestFrame1::StartAttempt() {
     show();
     window()->raise();
     window()->activateWindow();
+    AttemptStartedMs = QDateTime::currentMSecsSinceEpoch();
     gotoFirstQuestion();
     Session.StartAttempt([this] { EndAttempt(false); });
     FormUpdateScore();
@@ -251,6 +259,7 @@ void TTestFrame1::FormUpdateQuestion() {
         return;
     }
     const TQuestion& question = *shown.Question;
+    SinceShown.start();
     LoadRtf(QuestionText, shown.Rtf);
     QuestionNumber->setText(QString::fromStdString(shown.NumberText));
     switch (question.Kind) {
@@ -305,6 +314,10 @@ void TTestFrame1::SubmitAnswer(const QString& answer) {
         TMessageBoxes::Error(this, FromBook(e.what()));
         return;
     }
+    if (verdict.Counted)
+        Session.RecordAnswer({QuestionKey(*question), verdict.Correct, ToBook(answer),
+                              verdict.ExpectedWithValues, SinceShown.elapsed(),
+                              Runner->Description(), AttemptStartedMs, 0});
     if (!verdict.ExpectedAnswerMessage.empty())
         TMessageBoxes::Information(this, FromBook(verdict.ExpectedAnswerMessage));
     FormUpdateScore();
@@ -331,7 +344,8 @@ bool TTestFrame1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TTestFrame1::ShowChoice(QChar letter) {
-    for (QTextBlock block = QuestionText->document()->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = QuestionText->document()->begin(); block.isValid();
+         block = block.next()) {
         const QString text = block.text().trimmed();
         if (text.size() >= 2 && text[0].toUpper() == letter &&
             (text[1] == QLatin1Char(')') || text[1] == QLatin1Char('.'))) {

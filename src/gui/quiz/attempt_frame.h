@@ -3,6 +3,7 @@
 #include "gui/shell/frame_manager.h"
 #include "core/quiz/question_runner.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <optional>
 #include <string_view>
@@ -31,6 +32,8 @@ public:
                       const TChapterSet& chapters, bool isQuiz);
     // An attempt of the given questions, missed in an earlier attempt of that description.
     void SetupRetake(std::vector<TQuestion> questions, std::string_view description, bool isQuiz);
+    // A quiz of the questions due for review, in their order.
+    void SetupReview(std::vector<TQuestion> questions);
     bool HasQuestion() const { return Runner && Runner->HasQuestion(); }
     void StartAttempt();
     // Whether an attempt is under way: started and not yet ended.
@@ -77,6 +80,9 @@ private:
     // Made with the first attempt: the window exists before the book is read.
     std::optional<TQuestionRunner> Runner;
     bool HostWasHidden = false;
+    // When the attempt started and the question showed, for the study log.
+    qint64 AttemptStartedMs = 0;
+    QElapsedTimer SinceShown;
 
     QWidget* AttemptPage;
     TAttemptResultsView* ResultsPage;

@@ -1,14 +1,15 @@
 #include "gui/quiz/matching_quiz_frame.h"
 
-#include "gui/shell/message_boxes.h"
-#include "gui/shell/study_session.h"
 #include "gui/quiz/attempt_results_view.h"
 #include "gui/quiz/glos_answer_response.h"
 #include "gui/quiz/score_panel.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/shell/study_session.h"
 #include "gui/widgets/book_text.h"
 #include "gui/widgets/heading_font.h"
 #include "gui/widgets/white_background.h"
 
+#include <QDateTime>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -45,10 +46,11 @@ TMatchingQuizFrame1::TMatchingQuizFrame1(TStudySession& session, TGlosAnswerResp
     topicLabel->setFont(title);
     column->addWidget(topicLabel);
 
-    Instructions = new QLabel(QStringLiteral("Match the definition on the left to the most appropriate "
-                                       "term in the list on the right.  To sumbit your answer, "
-                                       "simply click the term you think is correct."),
-                        this);
+    Instructions =
+        new QLabel(QStringLiteral("Match the definition on the left to the most appropriate "
+                                  "term in the list on the right.  To sumbit your answer, "
+                                  "simply click the term you think is correct."),
+                   this);
     Instructions->setObjectName(QStringLiteral("Label1"));
     Instructions->setWordWrap(true);
     column->addWidget(Instructions);
@@ -112,6 +114,7 @@ void TMatchingQuizFrame1::StartQuiz() {
     ScorePanel->setIncorrect(0);
     if (!going) return;
     Session.StartAttempt([this] { EndQuiz(false); });
+    AttemptStartedMs = QDateTime::currentMSecsSinceEpoch();
     show();
     TermList->setFocus();
 }
@@ -163,6 +166,7 @@ bool TMatchingQuizFrame1::ShowNextDefinition() {
     }
     MatchingDef->clear();
     MatchingDef->setPlainText(FromBookBreakable(asked->DefinitionText));
+    SinceShown.start();
     return true;
 }
 
@@ -173,8 +177,18 @@ void TMatchingQuizFrame1::TermListClick() {
 }
 
 void TMatchingQuizFrame1::Answer(int index) {
+    const TDefinition* asked = Matching.Asked();
+    const TDefinition* chosen =
+        index >= 0 && static_cast<std::size_t>(index) < Matching.Terms().size()
+            ? Matching.Terms()[static_cast<std::size_t>(index)]
+            : nullptr;
     const auto verdict = Matching.Answer(index);
     if (!verdict) return;
+    // Each definition asked is a term met: the study log keeps it for review.
+    Session.RecordAnswer(
+        {TermKey(QuizChapter, TGlossary::TrimmedTerm(*asked), asked->DefinitionText),
+         verdict->Correct, chosen ? TGlossary::TrimmedTerm(*chosen) : "", "", SinceShown.elapsed(),
+         Matching.Description(), AttemptStartedMs, 0});
     if (verdict->Correct)
         ScorePanel->anotherCorrect();
     else

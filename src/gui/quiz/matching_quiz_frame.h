@@ -3,6 +3,7 @@
 #include "gui/shell/frame_manager.h"
 #include "core/quiz/matching_quiz.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QLabel;
@@ -60,6 +61,9 @@ private:
     TAttemptResultsView* ResultsPage;
     TMatchingQuiz Matching;
     int QuizChapter = 1;
+    // When the quiz started and the definition showed, for the study log.
+    qint64 AttemptStartedMs = 0;
+    QElapsedTimer SinceShown;
 
     QLabel* topicLabel;
     QLabel* Instructions;

@@ -9,6 +9,7 @@
 #include "gui/shell/regional_from_locale.h"
 #include "gui/widgets/book_picture.h"
 
+#include <QDateTime>
 #include <algorithm>
 #include <cstdlib>
 
@@ -123,6 +124,8 @@ void TStudySession::Open(TReadBook book) {
     if (BookGlossary && !book.GlossaryCut.empty())
         emit Failed(CutGlossaryMessage(*BookGlossary, book.GlossaryCut));
     ScoresRead = false;
+    Log.reset();
+    LogFailed = false;
     MoveTold = false;
     History = TScoreHistory();
     Place = TScorePlace();
@@ -193,8 +196,56 @@ TScoreHistory& TStudySession::Scores() {
         // What the save directory holds cannot be used: the first save goes to the student's
         // own folder, which the student is told now, with the file.
         TellOfDamagedScores(Place.Directory(folders) == folders.Save ? &folders : nullptr);
+        emit HistoryRead();
     }
     return History;
+}
+
+TStudyLog* TStudySession::StudyLog(bool create) {
+    if (Log || LogFailed || !OpenBook) return Log.get();
+    // Beside the score file, wherever the history is kept.
+    Scores();
+    const std::filesystem::path folder =
+        AbsolutePath(std::filesystem::path(ScoreFilePath()).parent_path());
+    std::error_code missing;
+    if (!create && !std::filesystem::exists(folder / TStudyLog::FileName, missing)) return nullptr;
+    try {
+        std::error_code error;
+        std::filesystem::create_directories(folder, error);
+        Log = std::make_unique<TStudyLog>(folder, QDateTime::currentMSecsSinceEpoch());
+        if (!Log->KeptAside().empty())
+            emit Told(QStringLiteral("Quillara could not read the record of your answers in %1, "
+                                     "so it is kept as %2 and a new record is begun.")
+                          .arg(QString::fromStdString(Log->Path().string()),
+                               QString::fromStdString(Log->KeptAside().string())));
+    } catch (const std::exception& e) {
+        LogFailed = true;
+        emit Failed(
+            QStringLiteral("Quillara cannot keep a record of your answers in %1, so the "
+                           "questions you answer will not come back for review. Your "
+                           "quizzes and scores go on as before.\n\n%2")
+                .arg(QString::fromStdString(folder.string()), QString::fromStdString(e.what())));
+    }
+    return Log.get();
+}
+
+void TStudySession::RecordAnswer(TLoggedAnswer answer) {
+    TStudyLog* log = StudyLog();
+    if (!log) return;
+    answer.AnsweredAtMs = QDateTime::currentMSecsSinceEpoch();
+    try {
+        log->Record(answer);
+        emit AnswerLogged();
+    } catch (const std::exception& e) {
+        // Told once: the quiz goes on, and so does the rest of the session, without the record.
+        const QString path = QString::fromStdString(log->Path().string());
+        Log.reset();
+        LogFailed = true;
+        emit Failed(QStringLiteral("Quillara could not add your answer to the record of your "
+                                   "answers in %1, and keeps no record for the rest of this "
+                                   "session. Your quizzes and scores go on as before.\n\n%2")
+                        .arg(path, QString::fromStdString(e.what())));
+    }
 }
 
 bool TStudySession::SaveScores() {

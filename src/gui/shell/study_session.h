@@ -2,6 +2,7 @@
 
 #include "core/book/book_properties.h"
 #include "core/book/glossary.h"
+#include "core/review/study_log.h"
 #include "core/platform/regional_settings.h"
 #include "core/scores/score_file.h"
 #include "core/scores/score_place.h"
@@ -92,6 +93,14 @@ public:
     bool SaveScores();
     std::string ScoreFilePath() const;
 
+    // The log of every answer, in the folder of the book's score file, opened the first time it
+    // is asked for (and made then only when `create`); none when it cannot be kept there,
+    // which is told once.
+    TStudyLog* StudyLog(bool create = true);
+    // Logs an answer of a quiz, test, retake or review. A log that fails is told of once and the
+    // quiz goes on without it.
+    void RecordAnswer(TLoggedAnswer answer);
+
     // The attempt in progress. A view starting one leaves the way to end it keeping its answers.
     void StartAttempt(std::function<void()> endKeepingAnswers);
     // The attempt has ended; a recorded one is saved at once.
@@ -106,6 +115,10 @@ signals:
     void GlossaryRead();
     void ChapterChanged(int chapter);
     void ScoresChanged();
+    // The history was read, the first time it was asked for.
+    void HistoryRead();
+    // An answer went into the study log: what is due may have changed.
+    void AnswerLogged();
     void AttemptStarted();
     void AttemptEnded(bool recorded);
     void Failed(const QString& message);
@@ -133,6 +146,8 @@ private:
     bool MoveTold = false;
     TScoreHistory History;
     TScorePlace Place;
+    bool LogFailed = false;
+    std::unique_ptr<TStudyLog> Log;
     std::function<void()> EndRunning;
 };
 

@@ -98,7 +98,7 @@ TEST(Keyboard, TabVisitsTheLinksOfTheMainWindowInTheirOrderWithAVisibleFocus) {
     }
     // The retake has nothing to ask yet; the word problems are never offered.
     EXPECT_EQ(visited.join(' ').toStdString(),
-              "TrueFalseLink MultipleChoiceLink MixedLink GlossaryMatchingLink TopicLink1 "
+              "TrueFalseLink MultipleChoiceLink MixedLink GlossaryMatchingLink ReviewLink TopicLink1 "
               "TopicLink2 TopicLink3 GlossaryLink GraphScoresLink ViewSavedScoresLink "
               "AuthorsNotesLink");
 }

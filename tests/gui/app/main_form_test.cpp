@@ -65,7 +65,8 @@ TEST(MainForm, CaptionChooserAndMenusInTheirOrder) {
     for (QAction* item : window.Menu("QuizMenu")->actions())
         if (!item->isSeparator() && item->isVisible() && item->isEnabled()) quiz << item->text();
     EXPECT_EQ(quiz, (QStringList{"&True False", "&Multiple Choice",
-                                 "True &False / Multiple Choice", "&Glossary Matching"}));
+                                 "True &False / Multiple Choice", "&Glossary Matching",
+                                 "Review &Due Questions"}));
     // Every item of the program's own has a letter of its own in its menu; the book's topics
     // keep their titles as written.
     for (QAction* menu : window.form->menuBar()->actions()) {
