@@ -1,0 +1,109 @@
+#include "core/quiz/question_set.h"
+#include "core/review/study_log.h"
+#include "find_child.h"
+#include "gui/quiz/attempt_frame.h"
+#include "gui/shell/message_boxes.h"
+#include "main_window.h"
+
+#include <QDateTime>
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace quillara::gui {
+namespace {
+
+using testing::GuiBook;
+using testing::In;
+using testing::MainWindow;
+
+// Chapter 1 holds True/False questions "Question a", "Question b", ..., each true.
+void AskInChapterOne(GuiBook& book, const std::string& letters) {
+    book.Banks[0].clear();
+    for (char letter : letters) {
+        TQuestion q;
+        q.Kind = qkTrueFalse;
+        q.Answer = 'T';
+        q.Text = std::string("Question ") + letter;
+        book.Banks[0].push_back(q);
+    }
+}
+
+// Answers every question the runner asks, wrongly where the text ends in one of `wrong`;
+// returns the texts in the order asked.
+QStringList AnswerAll(TTestFrame1* runner, const QString& wrong = {}) {
+    QStringList asked;
+    while (runner->HasQuestion()) {
+        const QString text =
+            QString::fromStdString(runner->Attempt()->Set().CurrentQuestion()->Text);
+        asked << text;
+        In<QPushButton>(runner, wrong.contains(text.back()) ? "ButtonFalse" : "ButtonTrue")
+            ->click();
+    }
+    In<QPushButton>(runner, "ResultsCloseButton")->click();
+    return asked;
+}
+
+TEST(Review, TheQuestionsMissedBeforeARestartCanBeRetaken) {
+    GuiBook book;
+    AskInChapterOne(book, "abcd");
+    {
+        MainWindow first(book);
+        first.Action("QuizTrueFalseItem")->trigger();
+        AnswerAll(first.form->QuizRunner(), "bd");
+        first.form->close();
+    }
+    MainWindow again(book);
+    EXPECT_FALSE(again.Action("RetakeItem")->isEnabled());
+    again.session.Scores(); // as start-up does once the window is drawn
+    ASSERT_TRUE(again.Action("RetakeItem")->isEnabled());
+    EXPECT_TRUE(again.Child("RetakeLink")->isEnabled());
+    again.Action("RetakeItem")->trigger();
+    TTestFrame1* runner = again.form->QuizRunner();
+    EXPECT_EQ(In<QLabel>(runner, "testDescLabel")->text(), "Retake of True False Quiz");
+    QStringList asked = AnswerAll(runner);
+    asked.sort();
+    EXPECT_EQ(asked, (QStringList{"Question b", "Question d"}));
+}
+
+TEST(Review, AsksWhatIsDueTheMostOverdueFirstAndSaysWhenNothingIs) {
+    GuiBook book;
+    AskInChapterOne(book, "abc");
+    MainWindow window(book);
+    window.session.Scores();
+    window.Action("ReviewItem")->trigger();
+    ASSERT_EQ(TMessageBoxes::Shown().size(), 1);
+    EXPECT_TRUE(TMessageBoxes::Shown()[0].startsWith("Nothing is due for review. The questions"));
+    EXPECT_FALSE(std::filesystem::exists(window.session.Folder() / TStudyLog::FileName))
+        << "asking makes no log";
+
+    // Answered days ago in another window: a and c wrongly, c earliest; b right just now.
+    const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
+    const auto questions = QuestionsAtPlaces(window.session.BookDir(), 1, {0, 1, 2});
+    ASSERT_EQ(questions.size(), 3u);
+    {
+        TStudyLog log(window.session.Folder(), now);
+        const std::int64_t day = 86400000;
+        log.Record({QuestionKey(questions[2]), false, "F", "", 900, "True False Quiz",
+                    now - 20 * day, now - 20 * day});
+        log.Record({QuestionKey(questions[0]), false, "F", "", 900, "True False Quiz",
+                    now - 10 * day, now - 10 * day});
+        log.Record({QuestionKey(questions[1]), true, "T", "", 900, "True False Quiz", now, now});
+    }
+    window.Action("ReviewItem")->trigger();
+    TTestFrame1* runner = window.form->QuizRunner();
+    ASSERT_TRUE(runner->isVisible());
+    EXPECT_EQ(In<QLabel>(runner, "testDescLabel")->text(), "Review of 2 questions");
+    EXPECT_EQ(AnswerAll(runner), (QStringList{"Question c", "Question a"}));
+    EXPECT_EQ(window.session.Scores().at(window.session.Scores().size() - 1).description(),
+              "Review of 2 questions");
+    EXPECT_EQ(window.Child<QLabel>("ReviewLink")->text(), "Review");
+
+    window.Action("ReviewItem")->trigger();
+    EXPECT_TRUE(TMessageBoxes::Shown().back().startsWith(
+        "Nothing is due for review today. The next review is due on "))
+        << TMessageBoxes::Shown().back().toStdString();
+}
+
+} // namespace
+} // namespace quillara::gui
