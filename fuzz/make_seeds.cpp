@@ -8,10 +8,12 @@
 #include "core/book/topic_pages.h"
 #include "core/picture/jpeg_encoder.h"
 #include "core/platform/random_source.h"
+#include "core/review/study_log.h"
 #include "core/scores/score_file.h"
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -150,9 +152,33 @@ int main(int argc, char** argv) {
                           "<img src=\"cut.jpg\"><img src=\"huge.gif\">"
                           "<img src=\"away.jpg\"><img src=\"missing.jpg\">"
                           "<img src=\"file:///etc/passwd\"><img src=\"../book/a.jpg\">"}}));
+    {
+        // A log with an answer of each kind, as the window leaves it once closed.
+        const fs::path folder = dir / "study-log-seed";
+        fs::create_directories(folder);
+        {
+            TStudyLog log(folder, 1796720400000);
+            int at = 0;
+            for (const char* kind : {"truefalse", "multichoice", "wordproblem", "term"})
+                log.Record({{kind, 1, kind[0] == 't' && kind[1] == 'e' ? "Caf\xE9" : "3",
+                             "0123456789abcdef"},
+                            at % 2 == 0,
+                            "T",
+                            kind[0] == 'w' ? "1040.00 ({a} = 20)" : "",
+                            900,
+                            "TF/MC Quiz",
+                            1796720400000,
+                            1796720400000 + 1000 * ++at});
+        }
+        std::ifstream in(folder / TStudyLog::FileName, std::ios::binary);
+        Seed(dir, "study_log_fuzzer", "four-kinds",
+             std::string(std::istreambuf_iterator<char>(in), {}));
+        fs::remove_all(folder);
+    }
     // The first byte counts the section's name that follows it.
     Seed(dir, "settings_fuzzer", "settings",
-         "\x04" "Book[Book]\nProgram Directory=/books/one/\nSave Directory=/tmp/ ;kept\n");
+         "\x04"
+         "Book[Book]\nProgram Directory=/books/one/\nSave Directory=/tmp/ ;kept\n");
     Seed(dir, "rtf_reader_fuzzer", "choices",
          BuildRtf(SampleQuestions()[1], "Which?\r\nA) one {x}\r\nb. two \x80", 12));
     Seed(dir, "rtf_reader_fuzzer", "formatted",
