@@ -10,11 +10,16 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     namespace fs = std::filesystem;
-    static const fs::path folder = [] {
-        fs::path made = fs::temp_directory_path() / ("study-log-fuzz-" + std::to_string(getpid()));
-        fs::create_directories(made);
-        return made;
-    }();
+    // A folder of the run's own, gone with it.
+    static const struct TFolder {
+        fs::path Path = fs::temp_directory_path() / ("study-log-fuzz-" + std::to_string(getpid()));
+        TFolder() { fs::create_directories(Path); }
+        ~TFolder() {
+            std::error_code error;
+            fs::remove_all(Path, error);
+        }
+    } run;
+    const fs::path& folder = run.Path;
     for (const auto& entry : fs::directory_iterator(folder))
         fs::remove(entry.path());
     std::ofstream(folder / "study.sqlite", std::ios::binary)
