@@ -73,6 +73,19 @@ bool ChapterHasWordProblems(const fs::path& bookDir, int chapter) {
     return found;
 }
 
+int QuestionsInChapter(const fs::path& bookDir, int chapter) {
+    if (chapter < 1 || chapter > MaxChapter) return 0;
+    const std::string name = QuestionBankName(chapter);
+    try {
+        const auto path = FindBookFile(bookDir, name);
+        if (!path) return 0;
+        TBookFileStream file(*path, MaxQuestionBankSize);
+        return TQuestionBankStream(file, name).Count();
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
 std::vector<TQuestion> QuestionsAtPlaces(const fs::path& bookDir, int chapter,
                                          const std::vector<int>& places) {
     if (places.empty()) return {};

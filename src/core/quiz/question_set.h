@@ -36,6 +36,10 @@ bool ChapterHasWordProblems(const std::filesystem::path& bookDir, int chapter);
 std::vector<TQuestion> QuestionsAtPlaces(const std::filesystem::path& bookDir, int chapter,
                                          const std::vector<int>& places);
 
+// How many questions the chapter's bank says it holds; 0 without a bank or one that cannot be
+// read.
+int QuestionsInChapter(const std::filesystem::path& bookDir, int chapter);
+
 // The questions of one quiz or test attempt, in the order they are asked, with the attempt's
 // running counts. Every random choice comes from ProgramRandom().
 class TTest {

@@ -122,7 +122,7 @@ void TStudyLog::Open(std::int64_t) {
 // it, and a new one begun.
 void TStudyLog::KeepAside(std::int64_t nowMs) {
     FindItem.reset(), AddItem.reset(), SetItem.reset(), AddReview.reset(), Due.reset();
-    NextDue.reset(), LastStarted.reset(), MissedIn.reset();
+    NextDue.reset(), LastStarted.reset(), MissedIn.reset(), AllItems.reset(), AnsweredAfter.reset();
     Db.reset();
     Aside = File;
     Aside += FormatUtc(FloorDiv(nowMs, 1000), ".damaged-%Y%m%d-%H%M%S");
@@ -150,6 +150,11 @@ void TStudyLog::Prepare() {
     AddReview = std::make_unique<TStatement>(
         *Db, "INSERT INTO reviews(item, reviewed_at, rating, correct, answer, expected, "
              "elapsed_ms, attempt, attempt_started) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+    AllItems = std::make_unique<TStatement>(
+        *Db, "SELECT kind, chapter, ref, fingerprint, stability, difficulty, state, due, "
+             "last_review, reps, lapses FROM items ORDER BY id");
+    AnsweredAfter = std::make_unique<TStatement>(
+        *Db, "SELECT reviewed_at FROM reviews WHERE reviewed_at >= ?1 ORDER BY reviewed_at");
     Due = std::make_unique<TStatement>(
         *Db, "SELECT kind, chapter, ref, fingerprint, stability, difficulty, state, due, "
              "last_review, reps, lapses FROM items WHERE due <= ?1 ORDER BY due, id");
@@ -206,15 +211,37 @@ TStudyItemKey KeyOfRow(const TStatement& row) {
 
 } // namespace
 
+namespace {
+
+// The items a query of items' columns, from kind to lapses, gives.
+std::vector<TStudyItem> ItemsOf(TStatement& rows) {
+    std::vector<TStudyItem> items;
+    while (rows.Step())
+        items.push_back({KeyOfRow(rows),
+                         {rows.Real(4), rows.Real(5), static_cast<TCardState>(rows.Int(6)),
+                          UnixTime(rows.Text(7)), UnixTime(rows.Text(8)),
+                          static_cast<int>(rows.Int(9)), static_cast<int>(rows.Int(10))}});
+    return items;
+}
+
+} // namespace
+
 std::vector<TStudyItem> TStudyLog::DueBy(std::int64_t unixSeconds) {
-    std::vector<TStudyItem> due;
     Due->Bind(IsoTime(unixSeconds));
-    while (Due->Step())
-        due.push_back({KeyOfRow(*Due),
-                       {Due->Real(4), Due->Real(5), static_cast<TCardState>(Due->Int(6)),
-                        UnixTime(Due->Text(7)), UnixTime(Due->Text(8)),
-                        static_cast<int>(Due->Int(9)), static_cast<int>(Due->Int(10))}});
-    return due;
+    return ItemsOf(*Due);
+}
+
+std::vector<TStudyItem> TStudyLog::Items() {
+    AllItems->Bind();
+    return ItemsOf(*AllItems);
+}
+
+std::vector<std::int64_t> TStudyLog::AnsweredSince(std::int64_t unixSeconds) {
+    std::vector<std::int64_t> times;
+    AnsweredAfter->Bind(IsoTime(unixSeconds));
+    while (AnsweredAfter->Step())
+        times.push_back(UnixTime(AnsweredAfter->Text(0)));
+    return times;
 }
 
 std::optional<std::int64_t> TStudyLog::NextDueAfter(std::int64_t unixSeconds) {

@@ -80,6 +80,10 @@ public:
     std::vector<TStudyItem> DueBy(std::int64_t unixSeconds);
     // When the next item falls due after the time; none when nothing is scheduled.
     std::optional<std::int64_t> NextDueAfter(std::int64_t unixSeconds);
+    // Every item met, in the order first met.
+    std::vector<TStudyItem> Items();
+    // When each answer since the time was given, in Unix seconds, oldest first.
+    std::vector<std::int64_t> AnsweredSince(std::int64_t unixSeconds);
     // The attempt recorded last, and the items whose first answer in it was wrong.
     struct TLastAttempt {
         std::string Description;
@@ -97,7 +101,7 @@ private:
     TSchedulerSettings Settings;
     std::unique_ptr<TSqlite> Db;
     std::unique_ptr<TStatement> FindItem, AddItem, SetItem, AddReview, Due, NextDue, LastStarted,
-        MissedIn;
+        MissedIn, AllItems, AnsweredAfter;
 };
 
 } // namespace quillara

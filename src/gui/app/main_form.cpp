@@ -18,6 +18,7 @@
 #include "gui/reading/view_topic_frame.h"
 #include "gui/scores/export_scores.h"
 #include "gui/scores/graph_score_frame.h"
+#include "gui/scores/study_progress_dialog.h"
 #include "gui/scores/view_score_frame.h"
 #include "gui/search/book_search_dialog.h"
 #include "gui/shell/message_boxes.h"
@@ -294,6 +295,8 @@ void TMainForm::BuildMenus() {
     QAction* search = AddAction(ViewMenu, QStringLiteral("&Search the Book…"), "SearchBookItem");
     search->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     connect(search, &QAction::triggered, this, &TMainForm::SearchTheBook);
+    connect(AddAction(ViewMenu, QStringLiteral("Study &Progress"), "StudyProgressItem"),
+            &QAction::triggered, this, &TMainForm::ShowStudyProgress);
 
     QMenu* quiz = menuBar()->addMenu(QStringLiteral("&Quiz"));
     quiz->setObjectName(QStringLiteral("QuizMenu"));
@@ -594,6 +597,15 @@ void TMainForm::GiveReview() {
     ShowView(runner);
 }
 
+void TMainForm::ShowStudyProgress() {
+    if (!Progress) Progress = new TStudyProgressDialog(Session, this);
+    Progress->Fill();
+    if (!Progress->isVisible()) PlaceOver(Progress, this);
+    Progress->show();
+    Progress->raise();
+    Progress->activateWindow();
+}
+
 void TMainForm::ShowReviewCount() {
     TStudyLog* log = Session.StudyLog(false);
     int due = 0;
@@ -876,6 +888,7 @@ void TMainForm::ForgetViews() {
     Made.reset();
     delete std::exchange(AboutBox, nullptr);
     delete std::exchange(BookSearch, nullptr);
+    delete std::exchange(Progress, nullptr);
     RetakeRunner = nullptr;
     RetakeQuestions.clear();
     RetakeItem->setEnabled(false);

@@ -23,6 +23,7 @@ namespace quillara::gui {
 class TAboutBox;
 class TAboutProgram;
 class TBookSearchDialog;
+class TStudyProgressDialog;
 class THelpWindow;
 class TLinkLabel;
 class TMatchingQuizFrame1;
@@ -128,6 +129,7 @@ private:
     // After a restart, the missed questions of the attempt the study log recorded last.
     void RememberMissedFromLog();
     void ShowReviewCount();
+    void ShowStudyProgress();
     void SaveScoresCommand();
     void SearchTheBook();
     void ShowHelpForActiveWindow();
@@ -174,6 +176,7 @@ private:
     TAboutProgram* AboutProgram = nullptr;
     THelpWindow* HelpWindow = nullptr;
     TBookSearchDialog* BookSearch = nullptr;
+    TStudyProgressDialog* Progress = nullptr;
 };
 
 } // namespace quillara::gui

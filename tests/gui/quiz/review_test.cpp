@@ -6,8 +6,10 @@
 #include "main_window.h"
 
 #include <QDateTime>
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <gtest/gtest.h>
 
 namespace quillara::gui {
@@ -90,6 +92,21 @@ TEST(Review, AsksWhatIsDueTheMostOverdueFirstAndSaysWhenNothingIs) {
                     now - 10 * day, now - 10 * day});
         log.Record({QuestionKey(questions[1]), true, "T", "", 900, "True False Quiz", now, now});
     }
+    // The overview reads the same log: every question of chapter 1 met, studied on three days,
+    // and what is due, as text too.
+    window.Action("StudyProgressItem")->trigger();
+    auto* progress = window.form->findChild<QDialog*>("StudyProgressDialog");
+    ASSERT_NE(progress, nullptr);
+    auto* chapters = In<QTableWidget>(progress, "ChapterProgress");
+    ASSERT_EQ(chapters->rowCount(), 2);
+    EXPECT_EQ(chapters->item(0, 1)->text(), "3 of 3");
+    EXPECT_TRUE(chapters->item(0, 2)->text().endsWith('%'));
+    EXPECT_EQ(chapters->item(1, 2)->text(), "none met yet");
+    EXPECT_EQ(In<QLabel>(progress, "StudiedText")->text(), "You studied on 3 of the last 84 days.");
+    EXPECT_TRUE(In<QLabel>(progress, "DueText")->text().contains(": 2;"))
+        << In<QLabel>(progress, "DueText")->text().toStdString();
+    progress->close();
+
     window.Action("ReviewItem")->trigger();
     TTestFrame1* runner = window.form->QuizRunner();
     ASSERT_TRUE(runner->isVisible());

@@ -71,13 +71,16 @@ struct BookSearchTest : ::testing::Test {
     std::unique_ptr<MainWindow> window;
 };
 
-TEST_F(BookSearchTest, TheViewMenuEndsWithTheSearchAfterASeparator) {
+TEST_F(BookSearchTest, TheSearchFollowsTheTopicsAfterASeparator) {
     const QList<QAction*> items = window->Menu("ViewMenu")->actions();
-    ASSERT_GE(items.size(), 2);
-    EXPECT_EQ(items.back()->objectName(), "SearchBookItem");
-    EXPECT_EQ(items.back()->text(), "&Search the Book\u2026");
-    EXPECT_EQ(items.back()->shortcut(), QKeySequence("Ctrl+Shift+F"));
-    EXPECT_TRUE(items[items.size() - 2]->isSeparator());
+    ASSERT_GE(items.size(), 3);
+    // Then only the study progress, which also covers the whole book.
+    EXPECT_EQ(items.back()->objectName(), "StudyProgressItem");
+    const QAction* search = items[items.size() - 2];
+    EXPECT_EQ(search->objectName(), "SearchBookItem");
+    EXPECT_EQ(search->text(), "&Search the Book\u2026");
+    EXPECT_EQ(search->shortcut(), QKeySequence("Ctrl+Shift+F"));
+    EXPECT_TRUE(items[items.size() - 3]->isSeparator());
 }
 
 TEST_F(BookSearchTest, PreparesTheBookInTheBackgroundThenListsAndOpensTheHit) {
