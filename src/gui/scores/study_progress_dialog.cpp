@@ -50,19 +50,22 @@ TStudyProgressDialog::TStudyProgressDialog(TStudySession& session, QWidget* pare
     Chapters->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Chapters->setSelectionBehavior(QAbstractItemView::SelectRows);
     Chapters->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    column->addWidget(Chapters, 2);
+    for (int count : {1, 2})
+        Chapters->horizontalHeader()->setSectionResizeMode(count, QHeaderView::ResizeToContents);
+    column->addWidget(Chapters, 1);
 
     column->addWidget(Heading(QStringLiteral("Reviews due in the next 30 days"), this));
     DueChart = new TGrapherWidget(this);
     DueChart->setObjectName(QStringLiteral("DueChart"));
-    DueChart->setMinimumHeight(160);
+    DueChart->setMinimumHeight(240);
     TGrapher& chart = DueChart->Chart();
     chart.setChartType(TChartType::chartBar);
     chart.setBorderHeight(10);
     chart.setBorderWidth(5);
     chart.setYTickCount(5);
+    chart.setAutoScaleY(true);
     chart.SetRegional(Session.Regional());
-    column->addWidget(DueChart, 1);
+    column->addWidget(DueChart, 2);
     DueText = new QLabel(this);
     DueText->setObjectName(QStringLiteral("DueText"));
     DueText->setWordWrap(true);
@@ -77,7 +80,7 @@ TStudyProgressDialog::TStudyProgressDialog(TStudySession& session, QWidget* pare
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     column->addWidget(buttons);
-    resize(560, 560);
+    resize(600, 620);
 }
 
 void TStudyProgressDialog::Fill() {
