@@ -1,5 +1,7 @@
 #include "book_source.h"
 
+#include "book_json.h"
+#include "commands.h"
 #include "core/book/authors_notes.h"
 #include "core/book/book_files.h"
 #include "core/book/book_properties_writer.h"
@@ -8,8 +10,6 @@
 #include "core/book/question.h"
 #include "core/book/settings_file.h"
 #include "core/book/topic_pages.h"
-#include "book_json.h"
-#include "commands.h"
 #include "core/text/windows1252.h"
 
 #include <charconv>
