@@ -133,6 +133,8 @@ public:
             if (FindUnescaped(Text, "}", pos) != std::string_view::npos)
                 Block.Fail(FindUnescaped(Text, "}", pos), "a \"}\" closes no answers");
             Skip("a text without answers, which is no question");
+            // Text alone is no sign that the file is GIFT at all.
+            Question.Unreadable = true;
             return std::move(Question);
         }
         const std::size_t close = FindUnescaped(Text, "}", open + 1);
@@ -366,6 +368,13 @@ private:
             Skip("no answer with full credit");
             return;
         }
+        // "{#5#Good = well done}": an "=" in the feedback starts what reads as another answer.
+        for (std::size_t k = 1; k < parts.size(); ++k)
+            if (parts[k].Mark == '=' && !parts[k - 1].Feedback.empty() &&
+                !IsNumberAnswer(parts[k].Answer))
+                Block.Fail(parts[k].Offset - 1, "an unescaped \"=\" in the feedback before it "
+                                                "starts another answer; write \\= for an equals "
+                                                "sign");
         if (answers > 1) Question.Notes.push_back("only the answer with full credit is kept");
         ReadNumber(*full);
         for (const TAnswerPart& part : parts)
@@ -374,6 +383,14 @@ private:
                     (Question.WrongFeedback.empty() ? "" : "\n") + PlainText(part.Feedback, Format);
         if (!full->Feedback.empty() && Question.GeneralFeedback.empty())
             Question.GeneralFeedback = PlainText(full->Feedback, Format);
+    }
+
+    static bool IsNumberAnswer(std::string_view answer) {
+        if (const auto range = answer.find(".."); range != std::string_view::npos)
+            return QuizNumber(answer.substr(0, range)) && QuizNumber(answer.substr(range + 2));
+        if (const auto colon = answer.find(':'); colon != std::string_view::npos)
+            return QuizNumber(answer.substr(0, colon)) && QuizNumber(answer.substr(colon + 1));
+        return QuizNumber(answer).has_value();
     }
 
     // "answer:tolerance", "low..high" or "answer".

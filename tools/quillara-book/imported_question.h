@@ -39,7 +39,8 @@ struct TImportedQuestion {
     TImportedKind Kind = TImportedKind::Unsupported;
     // Why the question cannot come into a book; set for Unsupported.
     std::string SkipReason;
-    // Whether the question could not be read as its format writes questions at all.
+    // Whether the question could not be read as its format writes questions at all (in GIFT,
+    // text without answers too): a file of nothing else is none of the format's.
     bool Unreadable = false;
     std::string Text;
     std::string GeneralFeedback;
