@@ -61,9 +61,9 @@ TEST(AikenReader, AFileOutOfOrderNamesItsLine) {
             {"Q?\na. x\nc. y\nANSWER: a\n", 3, 1, "expected B"},
             // A line after the choices is named, whether stray or the next question's.
             {"Q?\nA. x\nB. y\nOne more line\nANSWER: A\n", 4, 1,
-             "expected choice C or the \"ANSWER:\" line of the question on line 1"},
+             "expected choice C or the question's \"ANSWER:\" line"},
             {"Q?\nA. x\nB. y\n\nNext?\nA. z\nB. w\nANSWER: A\n", 5, 1,
-             "expected choice C or the \"ANSWER:\" line of the question on line 1"},
+             "expected choice C or the question's \"ANSWER:\" line"},
         });
 }
 

@@ -2,9 +2,8 @@
 #include "core/formula/formula.h"
 #include "formula_translation.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace quillara::tool {
@@ -73,8 +72,9 @@ TEST(FormulaTranslation, NestingIsBoundedWithoutExhaustingTheStack) {
 
 TEST(FormulaTranslation, NumbersAreWrittenFixedWithoutUnaryMinus) {
     const std::pair<double, const char*> cases[] = {
-        {0, "0"},          {12.5, "12.5"},  {-12.5, "0-12.5"},   {0.1, "0.1"},
-        {1e-7, "0.0000001"}, {1e21, "1000000000000000000000"}, {-0.0, "0"},
+        {0, "0"},     {12.5, "12.5"},      {-12.5, "0-12.5"},
+        {0.1, "0.1"}, {1e-7, "0.0000001"}, {1e21, "1000000000000000000000"},
+        {-0.0, "0"},
     };
     for (const auto& [value, text] : cases)
         EXPECT_EQ(FormulaNumber(value), text) << value;

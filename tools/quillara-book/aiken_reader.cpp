@@ -59,7 +59,8 @@ public:
         if (Open) {
             TImportedQuestion unread;
             unread.Where = "line " + std::to_string(Question.Line);
-            unread.SkipReason = "the question that starts here has no \"ANSWER:\" line";
+            unread.SkipReason = "line " + std::to_string(Question.Line) +
+                                ": the question that starts here has no \"ANSWER:\" line";
             unread.Unreadable = true;
             Questions.push_back(std::move(unread));
             Open = false;
@@ -75,7 +76,8 @@ private:
         }
         if (IsAnswerLine(line)) {
             Answer(number, line);
-        } else if (IsChoiceLine(line) && Open) {
+        } else if (IsChoiceLine(line)) {
+            if (!Open) throw TImportParseError(number, 1, "a choice comes before its question");
             if (LetterIndex(line[0]) != Question.Choices.size())
                 throw TImportParseError(number, 1,
                                         "choices are lettered in order from A; expected " +

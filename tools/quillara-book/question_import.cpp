@@ -195,8 +195,13 @@ bool RefersToOthers(const TImportedChoice& choice) {
 }
 
 // The choices in an order drawn from the question's text, so that the same file gives the same
-// book: the right answer lies where chance puts it, not where the file wrote it.
+// book: the right answer lies where chance puts it, not where the file wrote it. The draw starts
+// from the choices in the order of their texts, so that however a file orders them (a book's
+// own export among them) they come in in the same order.
 void ShuffleChoices(std::vector<TImportedChoice>& choices, std::string_view text) {
+    std::stable_sort(
+        choices.begin(), choices.end(),
+        [](const TImportedChoice& a, const TImportedChoice& b) { return a.Text < b.Text; });
     std::uint64_t seed = 14695981039346656037ull;
     const auto mix = [&](std::string_view bytes) {
         for (const char c : bytes)
@@ -436,6 +441,16 @@ std::optional<TQuestion> TQuestionImporter::WordProblem(const TImportedQuestion&
         double value = 0;
         const std::string& number = imported.Formula;
         std::from_chars(number.data(), number.data() + number.size(), value);
+        // An exact answer too large to judge to the finest places is asked with the finest
+        // rounding the book can judge it with.
+        const int finest = static_cast<int>(question.RoundTo);
+        while (imported.Tolerance == 0 && imported.ToleranceKind == TToleranceKind::Absolute &&
+               question.RoundTo > -6 && !ExpectedAnswerOf(question, value))
+            question.RoundTo -= 1;
+        if (static_cast<int>(question.RoundTo) != finest && ExpectedAnswerOf(question, value))
+            out.Notes.back() = "its exact answer is asked with " +
+                               RoundingShown(static_cast<int>(question.RoundTo)) +
+                               ", the finest the book can judge it with";
         if (!ExpectedAnswerOf(question, value)) {
             out.SkipReason = "its answer " + number + " is too large for the book to judge";
             return std::nullopt;
