@@ -363,6 +363,12 @@ TEST_F(ImportFixture, ExportThenImportGivesTheSameQuestions) {
             EXPECT_NE(exported.Err.find("QUESTION.1: question 4: left out: it draws values"),
                       std::string::npos)
                 << exported.Err;
+        // The book keeps no names: the file names each question from its text.
+        const std::string written = TempBookDir::ReadFile(file);
+        for (const char* name : {"Which?", "How much is it?"})
+            if (trip.Questions == 3)
+                EXPECT_NE(written.find("::" + std::string(name) + "::[plain]"), std::string::npos)
+                    << written;
         const auto imported = RunTool({"import", file.string(), dir.Path().string(), "--chapter",
                                        std::to_string(trip.Chapter)});
         ASSERT_EQ(imported.ExitCode, 0) << imported.Err;
