@@ -296,8 +296,9 @@ TEST_F(ImportFixture, WhatTheBookCannotHoldAsWrittenIsTold) {
     const std::string where = ": question \"Rate\" (line 1): ";
     for (const std::string note : {
              "the book's variable \"r\" draws other values; this question's is added as \"r_2\"",
-             "its relative tolerance becomes rounding, shown as (Round to nearest 0.01), "
-             "which students are asked for",
+             // 1% of the answer where the ranges have their middle, 7: no looser than 0.07.
+             "its relative tolerance of 1% (0.07 where its ranges have their middle) is asked as "
+             "rounding, shown as (Round to nearest 0.1)",
              "braces in its text would be read as drawn values; written as ( )",
              "\"₃\" in its text has no Windows-1252 character; written \"3\"",
              "\"≤\" in its text has no Windows-1252 character; written \"<=\"",
@@ -307,7 +308,7 @@ TEST_F(ImportFixture, WhatTheBookCannotHoldAsWrittenIsTold) {
     ASSERT_EQ(bank.size(), 1u);
     EXPECT_EQ(bank[0].Text, "At {r_2}% a year, is CH3COOH <= (x)? {r_2}");
     EXPECT_EQ(bank[0].Formula, "{r_2}*2");
-    EXPECT_EQ(bank[0].RoundTo, 2);
+    EXPECT_EQ(bank[0].RoundTo, 1);
     const auto book = Book();
     EXPECT_EQ(book->FindVariable("r")->Kind, vkPercent);
     EXPECT_EQ(book->FindVariable("r_2")->Max, TReal48::FromExtended(6));

@@ -517,9 +517,29 @@ std::optional<TQuestion> TQuestionImporter::WordProblem(const TImportedQuestion&
         i = close;
     }
     question.Formula = renamed;
-    if (const std::string failure = FailureInMidRange(question); !failure.empty()) {
+    double midValue = 0;
+    if (const std::string failure = FailureInMidRange(question, &midValue); !failure.empty()) {
         out.SkipReason = failure;
         return std::nullopt;
+    }
+    if (imported.ToleranceKind == TToleranceKind::Relative && imported.Tolerance > 0 &&
+        std::isfinite(midValue) && midValue != 0) {
+        // A relative tolerance is held as the rounding no looser than it where the ranges
+        // have their middle; the answers drawn lie about there.
+        TImportedQuestion absolute = imported;
+        absolute.ToleranceKind = TToleranceKind::Absolute;
+        absolute.Tolerance = imported.Tolerance * std::fabs(midValue);
+        std::vector<std::string> notes;
+        question.RoundTo = RoundingPlaces(absolute, notes);
+        const auto relative =
+            std::find_if(out.Notes.begin(), out.Notes.end(), [](const std::string& note) {
+                return note.starts_with("its relative tolerance");
+            });
+        if (relative != out.Notes.end())
+            *relative = "its relative tolerance of " + NumberText(imported.Tolerance * 100) +
+                        "% (" + NumberText(absolute.Tolerance) +
+                        " where its ranges have their middle) is asked as " +
+                        RoundingShown(static_cast<int>(question.RoundTo));
     }
     question.Text = PlaceholdersOnly(imported.Text, names, "text", out.Notes);
     return question;
@@ -552,7 +572,8 @@ std::string TQuestionImporter::AddVariable(const TImportedVariable& variable, TI
     }
 }
 
-std::string TQuestionImporter::FailureInMidRange(const TQuestion& question) const {
+std::string TQuestionImporter::FailureInMidRange(const TQuestion& question,
+                                                 double* midValue) const {
     // The quiz file's own figures are not read: the middle of each range stands for them.
     TVariableValues values;
     ForEachPlaceholderName(question.Formula, [&](std::string_view name) {
@@ -563,7 +584,8 @@ std::string TQuestionImporter::FailureInMidRange(const TQuestion& question) cons
     TFormula formula(2);
     formula.Source = question.Formula;
     try {
-        Evaluate(formula, Book.Scope(values));
+        const double value = static_cast<double>(Evaluate(formula, Book.Scope(values)));
+        if (midValue) *midValue = value;
     } catch (const std::exception& e) {
         return "its formula \"" + question.Formula + "\" fails: " + e.what();
     }
