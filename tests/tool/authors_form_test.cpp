@@ -1,6 +1,6 @@
+#include "core/formula/variable_values.h"
 #include "core/book/book_properties.h"
 #include "core/formula/evaluator.h"
-#include "core/formula/variable_values.h"
 #include "core/picture/jpeg_decoder.h"
 #include "named_parameters.h"
 #include "temp_book_dir.h"

@@ -10,7 +10,7 @@
 namespace quillara::testing {
 namespace {
 
-const std::vector<std::string> Commands{"dump", "build", "check",  "new",   "synth",
+const std::vector<std::string> Commands{"dump", "build", "check", "new",   "synth",
                                         "show", "eval",  "import", "export"};
 
 TEST(BookToolCommandLine, HelpShowsEveryCommandAndEachCommandItsOwnUse) {

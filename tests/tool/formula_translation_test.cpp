@@ -2,8 +2,9 @@
 #include "core/formula/formula.h"
 #include "formula_translation.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
+
+#include <cmath>
 #include <limits>
 
 namespace quillara::tool {
@@ -72,9 +73,8 @@ TEST(FormulaTranslation, NestingIsBoundedWithoutExhaustingTheStack) {
 
 TEST(FormulaTranslation, NumbersAreWrittenFixedWithoutUnaryMinus) {
     const std::pair<double, const char*> cases[] = {
-        {0, "0"},     {12.5, "12.5"},      {-12.5, "0-12.5"},
-        {0.1, "0.1"}, {1e-7, "0.0000001"}, {1e21, "1000000000000000000000"},
-        {-0.0, "0"},
+        {0, "0"},          {12.5, "12.5"},  {-12.5, "0-12.5"},   {0.1, "0.1"},
+        {1e-7, "0.0000001"}, {1e21, "1000000000000000000000"}, {-0.0, "0"},
     };
     for (const auto& [value, text] : cases)
         EXPECT_EQ(FormulaNumber(value), text) << value;

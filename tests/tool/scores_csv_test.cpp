@@ -93,9 +93,9 @@ TEST_F(ScoresCsv, FailuresPrintNothingAndSaySo) {
     for (const auto& c : damaged) {
         const auto file = dir.Write("DAMAGED.SAV", c.Bytes);
         for (const bool csv : {false, true}) {
-            const auto dumped =
-                RunTool(csv ? std::vector<std::string>{"dump", file.string(), "--csv"}
-                            : std::vector<std::string>{"dump", file.string(), "--kind", "scores"});
+            const auto dumped = RunTool(csv ? std::vector<std::string>{"dump", file.string(), "--csv"}
+                                            : std::vector<std::string>{"dump", file.string(),
+                                                                       "--kind", "scores"});
             EXPECT_EQ(dumped.ExitCode, 1) << c.Said;
             EXPECT_EQ(dumped.Out, "") << c.Said;
             EXPECT_NE(dumped.Err.find(c.Said), std::string::npos) << dumped.Err;

@@ -156,6 +156,23 @@ TEST(TeachersFiles, OnlyAFileWithNoQuestionOfItsFormatIsRefused) {
         EXPECT_NE(result.Err.find(c.Error), std::string::npos) << result.Err;
         EXPECT_FALSE(std::filesystem::exists(book.Path() / QuestionBankName(1)));
     }
+
+    // XML that breaks part way keeps the questions read before the fault, and says so.
+    const EmptyBook book;
+    const auto cut = RunTool(
+        {"import",
+         files
+             .Write("cut.xml", "<quiz>\n<question type=\"truefalse\"><questiontext><text>So?"
+                               "</text></questiontext><answer fraction=\"100\"><text>true</text>"
+                               "</answer></question>\n<question type=\"essay\">\n</questio>\n")
+             .string(),
+         book.Path().string(), "--chapter", "1"});
+    EXPECT_EQ(cut.ExitCode, 0) << cut.Err;
+    EXPECT_NE(cut.Out.find("cut.xml:4:11: an element is closed with another element's name; the "
+                           "rest of the file is not read\n"),
+              std::string::npos)
+        << cut.Out;
+    EXPECT_EQ(Bank(book).size(), 1u);
 }
 
 } // namespace

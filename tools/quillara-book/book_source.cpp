@@ -1,7 +1,5 @@
 #include "book_source.h"
 
-#include "book_json.h"
-#include "commands.h"
 #include "core/book/authors_notes.h"
 #include "core/book/book_files.h"
 #include "core/book/book_properties_writer.h"
@@ -10,6 +8,8 @@
 #include "core/book/question.h"
 #include "core/book/settings_file.h"
 #include "core/book/topic_pages.h"
+#include "book_json.h"
+#include "commands.h"
 #include "core/text/windows1252.h"
 
 #include <charconv>

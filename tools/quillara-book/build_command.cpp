@@ -128,7 +128,7 @@ int BookErrors(const std::string& source, const std::map<std::string, std::strin
 }
 
 // What build wrote, a line: "wrote mybook: BOOK.DEF, 2 topic files, 2 question banks, the
-// glossary, 3 pictures; 1 file of an earlier build removed".
+// glossary, 3 pictures; 1 file the book no longer has removed".
 std::string WrittenSummary(const fs::path& outDir, const std::map<std::string, std::string>& files,
                            const std::vector<TBookFileChange>& changes) {
     int topics = 0, banks = 0, pictures = 0, others = 0;

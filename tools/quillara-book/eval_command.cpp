@@ -1,26 +1,26 @@
 // quillara-book eval: computes a word-problem formula the way the question runner does, with the
 // book's variables and functions at hand and values given on the command line.
+#include "core/book/book_properties.h"
 #include "command_line.h"
 #include "commands.h"
-#include "core/book/book_properties.h"
-#include "core/book/question_text.h"
+#include "function_list.h"
 #include "core/formula/evaluator.h"
 #include "core/formula/formula.h"
 #include "core/formula/formula_scope.h"
 #include "core/formula/variable.h"
 #include "core/formula/variable_values.h"
+#include "core/book/question_text.h"
 #include "core/quiz/question_runner.h"
 #include "core/text/number_text.h"
 #include "core/text/windows1252.h"
-#include "function_list.h"
 #include "tool_io.h"
 
 #include <charconv>
 #include <cmath>
 #include <iostream>
+#include <set>
 #include <memory>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -137,9 +137,9 @@ int RunEval(const EvalOptions& options) {
         for (const auto& [set, value] : settings)
             if (set == name) return;
         if (const TVarible* variable = book->FindVariable(name))
-            std::cerr << "{" << name << "} = "
-                      << Windows1252ToUtf8(variable->DisplayText(values.ValueOf(*variable),
-                                                                 ToolRegionalSettings()))
+            std::cerr << "{" << name
+                      << "} = " << Windows1252ToUtf8(variable->DisplayText(values.ValueOf(*variable),
+                                                            ToolRegionalSettings()))
                       << " (drawn)\n";
     });
 

@@ -381,6 +381,14 @@ bool TMoodleXmlReader::Feed(std::string_view bytes, bool last) {
                                 "do not have");
     if (!Context->wellFormed || (last && !Context->myDoc)) {
         const TParseFault place = Faults->First.value_or(TParseFault{});
+        // The questions closed before the fault are whole: they are handed over first.
+        if (Context->myDoc) {
+            try {
+                TakeFinished(false);
+            } catch (const TImportParseError&) {
+                // No <quiz> root: the fault the parser met is the one to tell.
+            }
+        }
         throw TImportParseError(place.Line, place.Column, ParseErrorMessage(Faults->First));
     }
     return TakeFinished(last);
