@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <signal.h>
 #include <sstream>
 #include <unistd.h>
 
@@ -24,10 +25,19 @@ using namespace quillara;
 using namespace quillara::tool;
 namespace fs = std::filesystem;
 
+// A folder of this process's own; those that runs before it left (the fuzzer ends without
+// cleaning up) are removed once their process is gone.
 const fs::path& BookDir() {
     static const fs::path dir = [] {
-        fs::path path =
-            fs::temp_directory_path() / ("import_check_fuzzer." + std::to_string(getpid()));
+        const std::string prefix = "import_check_fuzzer.";
+        std::error_code ignored;
+        for (const auto& entry : fs::directory_iterator(fs::temp_directory_path(), ignored)) {
+            const std::string name = entry.path().filename().string();
+            if (!name.starts_with(prefix)) continue;
+            const int pid = std::atoi(name.c_str() + prefix.size());
+            if (pid > 0 && kill(pid, 0) != 0) fs::remove_all(entry.path(), ignored);
+        }
+        fs::path path = fs::temp_directory_path() / (prefix + std::to_string(getpid()));
         fs::create_directories(path);
         return path;
     }();
