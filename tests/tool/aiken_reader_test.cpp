@@ -35,6 +35,14 @@ TEST(AikenReader, ReadsQuestionsWithEitherChoiceMarkAndTheirAnswer) {
          "Q?\na. x\nb) y\nANSWER: b\n\nR?\nA. u\nb. v\nANSWER: a\n",
          {{K::MultipleChoice, "line 1", "Q?", {"x", "=y"}},
           {K::MultipleChoice, "line 6", "R?", {"=u", "v"}}}},
+        {"the answer written \"B)\" or \"b.\", after \"Answer:\" and double spaces",
+         "Q?\nA) x\nB) y\nANSWER:  B)\n\nR?\nA. u\nB. v\nAnswer: b.\n",
+         {{K::MultipleChoice, "line 1", "Q?", {"x", "=y"}},
+          {K::MultipleChoice, "line 6", "R?", {"u", "=v"}}}},
+        {"a question that cannot be read is left out; the next one is read",
+         "Q?\nA. x\nC. y\nANSWER: A\n\nR?\nA. u\nB. v\nANSWER: B\n",
+         {{K::Unsupported, "line 1", "", {}, "", "", "line 3: choices are lettered in order"},
+          {K::MultipleChoice, "line 6", "R?", {"u", "=v"}}}},
         {"an empty choice is read empty, for the import to refuse",
          "Q?\nA. \nB.\nC) z\nANSWER: C\n",
          {{K::MultipleChoice, "line 1", "Q?", {"", "", "=z"}}}},
@@ -61,9 +69,9 @@ TEST(AikenReader, AFileOutOfOrderNamesItsLine) {
             {"Q?\na. x\nc. y\nANSWER: a\n", 3, 1, "expected B"},
             // A line after the choices is named, whether stray or the next question's.
             {"Q?\nA. x\nB. y\nOne more line\nANSWER: A\n", 4, 1,
-             "expected choice C or the \"ANSWER:\" line of the question on line 1"},
+             "expected choice C or the question's \"ANSWER:\" line"},
             {"Q?\nA. x\nB. y\n\nNext?\nA. z\nB. w\nANSWER: A\n", 5, 1,
-             "expected choice C or the \"ANSWER:\" line of the question on line 1"},
+             "expected choice C or the question's \"ANSWER:\" line"},
         });
 }
 
@@ -77,6 +85,7 @@ TEST(AikenReader, FormatIsGuessedFromTheContentFirst) {
     const GuessCase cases[] = {
         {"q.txt", "Q?\nA. x\nB. y\n  ANSWER: A\n", TQuizFormat::Aiken},
         {"q.txt", "Q? {=a ~b}\nANSWER: A\n", TQuizFormat::Gift},
+        {"q.txt", "Q?\na) x\nb) y\nAnswer: b)\n", TQuizFormat::Aiken},
         {"q.gift", "Q?\nA. x\nANSWER: A\n", TQuizFormat::Gift},
         {"q.TXT", "\xEF\xBB\xBF  \n<quiz/>", TQuizFormat::MoodleXml},
         {"Q.XML", "Q {T}", TQuizFormat::MoodleXml},

@@ -133,9 +133,9 @@ TEST_F(BuildFixture, SourceFaultsNameThePlaceAndWriteNothing) {
     // Settings become the book's own section of the settings file, which the window finds by
     // the whole title, however long and whatever it holds.
     const std::string title = "[Long] title; with = signs " + std::string(228, 'x');
-    const auto manifest = WriteSource(Manifest(5).patch(json::array(
-        {{{"op", "add"}, {"path", "/settings"}, {"value", {{"Currency", "en_GB ;gb"}}}},
-         {{"op", "replace"}, {"path", "/book/Title"}, {"value", title}}})));
+    const auto manifest = WriteSource(Manifest(5).patch(
+        json::array({{{"op", "add"}, {"path", "/settings"}, {"value", {{"Currency", "en_GB ;gb"}}}},
+                     {{"op", "replace"}, {"path", "/book/Title"}, {"value", title}}})));
     ASSERT_EQ(
         RunTool({"build", manifest.string(), (out.Path() / "set").string(), "--force"}).ExitCode,
         0);
@@ -365,6 +365,8 @@ TEST(BookRoundTrip, ADumpBuildsTheSameBookWhereverItIsSaved) {
     const auto built = root.Path() / "built";
     const auto fromPrinted = RunTool({"build", manifest.string(), built.string()});
     ASSERT_EQ(fromPrinted.ExitCode, 0) << fromPrinted.Err;
+    EXPECT_TRUE(fromPrinted.Out.starts_with("wrote " + built.string() + ": BOOK.DEF, "))
+        << fromPrinted.Out;
     EXPECT_EQ(FilesOf(built), original);
 
     std::filesystem::create_directories(root.Path() / "work" / "manifests");

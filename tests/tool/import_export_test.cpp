@@ -80,12 +80,14 @@ TEST_F(ImportFixture, EachFormatsKindsComeInWithAnswersChoicesAndExplanations) {
          "Weeks in a year?{#52:0.5 #Right. ~#Count the weeks.####Seven days each.}\n",
          {{qkTrueFalse, 'T', 0, "The sun is a star.", "Stars make light.\r\nLook at the sky.", "",
            0},
+          // Choices in an order drawn from the question's text, the same each time.
           {qkMultipleChoice, 'A', 3, "Pick the [html] odd one:\r\nA) 3\r\nB) 2\r\nC) 4",
            "B) Two is even.", "", 0},
           {qkMultipleChoice, 'A', 2, "The sum of 2 and 2 is _____ in base ten.\r\nA) 4\r\nB) 5", "",
            "", 0},
           {qkWordProblem, 0, 0, "Pi to two places?", "Three and a bit.", "3.14", 2},
-          {qkWordProblem, 0, 0, "How many below zero?", "", "0-5", 0},
+          // An exact answer is asked with the finest rounding.
+          {qkWordProblem, 0, 0, "How many below zero?", "", "0-5", 4},
           {qkWordProblem, 0, 0, "Weeks in a year?", "Seven days each.\r\nCount the weeks.", "52",
            0}}},
         {"aiken",
@@ -120,8 +122,8 @@ at room temperature?</text></questiontext><single>true</single>
 </quiz>)",
          {{qkTrueFalse, 'F', 0, "The moon is a planet.", "It orbits a planet.\r\nNo\xA0moons are.",
            "", 0},
-          {qkMultipleChoice, 'B', 2, "Which is a gas\r\nat room temperature?\r\nA) Iron\r\nB) Neon",
-           "A) A metal.", "", 0},
+          {qkMultipleChoice, 'A', 2, "Which is a gas\r\nat room temperature?\r\nA) Neon\r\nB) Iron",
+           "B) A metal.", "", 0},
           {qkWordProblem, 0, 0, "A square of side {s} cm has what area?", "",
            "{s}^2-(0-1)+sqrt((0-{s})^2)*0", 1}}},
     };
@@ -177,7 +179,7 @@ TEST_F(ImportFixture, WhatCannotComeInIsNamedByItsLineOrNameWithItsReason) {
              ": line 4: skipped: a matching question\n",
              ": line 9: skipped: a short-answer question",
              ": line 11: skipped: an essay question",
-             ": line 13: skipped: several right answers",
+             ": line 13: skipped: answers with partial credit and none with full credit",
              ": line 15: skipped: 6 choices, where a book's questions have two to five\n",
              ": line 17: skipped: a text without answers",
              ": line 19: skipped: it holds the control character U+0001, which no question may\n",
@@ -229,11 +231,10 @@ TEST_F(ImportFixture, AFileThatDoesNotParseChangesNothingAndNamesItsLineAndColum
     for (int i = 0; i < 40000; ++i)
         tooMany += "Q" + std::to_string(i) + " {T}\n\n";
     const BrokenCase cases[] = {
-        {"open.gift", "Fine {T}\n\nAlso {#2}\n\nLost {=a ~b\n",
-         ":5:6: the answers that start here"},
-        {"title.gift", "::Untitled {T}\n", ":1:1: the title that starts here"},
-        {"number.gift", "Count {#12:abc}\n", ":1:9: \"12:abc\" is not a number"},
-        {"answer.txt", "Q?\nA. yes\nB. no\nANSWER: C\n", ":4:9: the answer \"C\" names none"},
+        // A file none of whose questions can be read is none of its format.
+        {"title.gift", "::Untitled {T}\n", ": no question in it reads as gift"},
+        {"number.gift", "Count {#12:abc}\n", ": no question in it reads as gift"},
+        {"answer.txt", "Q?\nA. yes\nB. no\nANSWER: C\n", ": no question in it reads as aiken"},
         {"tag.xml",
          "<?xml version=\"1.0\"?>\n<quiz>\n<question type=\"truefalse\">\n</questio>\n</quiz>\n",
          ":4:11: an element is closed with another element's name"},
@@ -258,10 +259,19 @@ TEST_F(ImportFixture, AFileThatDoesNotParseChangesNothingAndNamesItsLineAndColum
         EXPECT_NE(result.Err.find((files.Path() / c.File).string() + c.Place), std::string::npos)
             << result.Err;
         EXPECT_NE(result.Err.find("; nothing was imported\n"), std::string::npos) << result.Err;
-        EXPECT_EQ(result.Out, "");
+        EXPECT_EQ(result.Out.find("chapter 1: imported"), std::string::npos) << result.Out;
         EXPECT_EQ(dir.Read(QuestionBankName(1)), bank);
         EXPECT_EQ(dir.Read("BOOK.DEF"), definition);
     }
+    // One question that cannot be read is left out with its place; the others come in.
+    const auto open = Import("open.gift", "Fine {T}\n\nAlso {#2}\n\nLost {=a ~b\n", 1);
+    EXPECT_EQ(open.ExitCode, 0);
+    EXPECT_NE(open.Out.find("open.gift: line 5: skipped: line 5, column 6: the answers that start "
+                            "here have no closing \"}\"\n"),
+              std::string::npos)
+        << open.Out;
+    EXPECT_EQ(Bank(1).size(), 3u);
+
     // A chapter the book does not have is refused before anything is read.
     const auto beyond = Import("good.gift", "Before {T}\n", 4);
     EXPECT_EQ(beyond.ExitCode, 1);
@@ -286,7 +296,9 @@ TEST_F(ImportFixture, WhatTheBookCannotHoldAsWrittenIsTold) {
     const std::string where = ": question \"Rate\" (line 1): ";
     for (const std::string note : {
              "the book's variable \"r\" draws other values; this question's is added as \"r_2\"",
-             "its relative tolerance becomes rounding, shown as (Round to nearest 0.01)",
+             // 1% of the answer where the ranges have their middle, 7: no looser than 0.07.
+             "its relative tolerance of 1% (0.07 where its ranges have their middle) is asked as "
+             "rounding, shown as (Round to nearest 0.1)",
              "braces in its text would be read as drawn values; written as ( )",
              "\"₃\" in its text has no Windows-1252 character; written \"3\"",
              "\"≤\" in its text has no Windows-1252 character; written \"<=\"",
@@ -296,7 +308,7 @@ TEST_F(ImportFixture, WhatTheBookCannotHoldAsWrittenIsTold) {
     ASSERT_EQ(bank.size(), 1u);
     EXPECT_EQ(bank[0].Text, "At {r_2}% a year, is CH3COOH <= (x)? {r_2}");
     EXPECT_EQ(bank[0].Formula, "{r_2}*2");
-    EXPECT_EQ(bank[0].RoundTo, 2);
+    EXPECT_EQ(bank[0].RoundTo, 1);
     const auto book = Book();
     EXPECT_EQ(book->FindVariable("r")->Kind, vkPercent);
     EXPECT_EQ(book->FindVariable("r_2")->Max, TReal48::FromExtended(6));
@@ -313,8 +325,9 @@ TEST_F(ImportFixture, ExportThenImportGivesTheSameQuestions) {
     questions[0].Answer = 'F';
     questions[0].Text = "Braces {like these} and C:\\path; stay # = ~ as written";
     questions[0].Explanation = "Two\r\nlines & <tags>";
-    questions[1].Text = "Which?\r\nA) x < y\r\nB) caf\xE9\r\nC) 50%";
-    questions[1].Answer = 'C';
+    // In the order the import draws for these choices, whatever order a file gives them in.
+    questions[1].Text = "Which?\r\nA) caf\xE9\r\nB) 50%\r\nC) x < y";
+    questions[1].Answer = 'B';
     questions[1].ChoiceCount = 3;
     questions[1].Explanation = "Because.";
     questions[2].Kind = qkWordProblem;
@@ -351,6 +364,12 @@ TEST_F(ImportFixture, ExportThenImportGivesTheSameQuestions) {
             EXPECT_NE(exported.Err.find("QUESTION.1: question 4: left out: it draws values"),
                       std::string::npos)
                 << exported.Err;
+        // The book keeps no names: the file names each question from its text.
+        const std::string written = TempBookDir::ReadFile(file);
+        for (const char* name : {"Which?", "How much is it?"})
+            if (trip.Questions == 3)
+                EXPECT_NE(written.find("::" + std::string(name) + "::[plain]"), std::string::npos)
+                    << written;
         const auto imported = RunTool({"import", file.string(), dir.Path().string(), "--chapter",
                                        std::to_string(trip.Chapter)});
         ASSERT_EQ(imported.ExitCode, 0) << imported.Err;
@@ -387,7 +406,8 @@ TEST_F(ImportFixture, CalculatedFormulasComeInAsTheBooksFormulas) {
         {"{a} - ({b} - 1)", "{a}-({b}-1)", 2, ""},
         {"{a} / ({b} * 2)", "{a}/({b}*2)", 0.75, ""},
         {"-{a} * 2 - -1", "(0-{a})*2-(0-1)", -5, ""},
-        {"pow({a}, pow({b}, 2))", "{a}^({b}^2)", 81, ""},
+        // 9^81 is more than the book's numbers hold: check would refuse it, so it stays out.
+        {"pow({a}, pow({b}, 2))", "", 0, "check would find: the formula \"{a}^({b}^2)\" fails"},
         {"{b}**3/4", "{b}^3/4", 2, ""},
         {"1.5e1 * {a} + pi() * 0", "15*{a}+3.14159265358979324*0", 45, ""},
         {"sqrt({a} + 1) + abs({b} - 5)", "sqrt({a}+1)+sqrt(({b}-5)^2)", 5, ""},
@@ -444,18 +464,22 @@ TEST_F(ImportFixture, TolerancesAndAnswerDecimalsBecomeTheRounding) {
         int RoundTo;
         const char* Note; // empty when the rounding is exact
     };
+    const char* Exact = "its exact answer is asked with rounding, shown as (Round to nearest "
+                        "0.0001), the finest a book has";
     const RoundingCase cases[] = {
         {"#3.14:0.005", 2, ""},
         {"#1200:50", -2, ""},
         {"#7:0.5", 0, ""},
         {"#9.5..10.5", 0, ""},
-        {"#2.50", 2, ""},
-        {"#2.125:0", 3, ""},
-        {"#3.14159", 4, "its answer is judged to 4 decimal places, the most a book rounds to"},
+        // An exact answer is asked with the finest rounding, never one that accepts 2.4 for 2.
+        {"#2.50", 4, Exact},
+        {"#2.125:0", 4, Exact},
+        {"#3.14159", 4, Exact},
         {"#10:1", 0,
-         "its tolerance of 1 is judged as rounding, shown as (Round to nearest integer)"},
+         "its tolerance of 1 is asked as rounding, shown as (Round to nearest integer)"},
         {"#0.001:0.00001", 4,
-         "its tolerance of 1e-05 is judged as rounding, shown as (Round to nearest 0.0001)"},
+         "its tolerance of 1e-05 is asked as rounding, shown as (Round to nearest 0.0001), the "
+         "finest a book has, which accepts more"},
     };
     std::string gift;
     for (const RoundingCase& c : cases)

@@ -62,13 +62,8 @@ TEST(MoodleXmlReader, ReadsEachTypeWithItsTextsAnswersAndFeedback) {
         {K::Numerical, "question \"N\" (line 6)", "How many?", {"12.50"}, "Right.", "Not ten."},
         {K::Calculated, "question \"C\" (line 7)", "{a}?", {"{a}*2"}},
         {K::TrueFalse, "question \"Empty\" (line 8)", "", {}, "", "", "no answer with full"},
-        {K::Unsupported,
-         "question \"Multi\" (line 9)",
-         "M",
-         {"=a", "b"},
-         "",
-         "",
-         "several right answers"},
+        // Boxes to tick, but one answer with full credit: that answer is the question's.
+        {K::MultipleChoice, "question \"Multi\" (line 9)", "M", {"=a", "b"}},
         {K::Unsupported,
          "question \"Word\" (line 10)",
          "W",
@@ -132,7 +127,8 @@ TEST(MoodleXmlReader, DatasetRangesMustBeNumbersWithWholeDecimals) {
     }
 }
 
-// The places an answer is shown to are held to the 0 to 9 the platforms offer (found by the fuzzer).
+// The places an answer is shown to are held to the 0 to 9 the platforms offer (found by the
+// fuzzer).
 TEST(MoodleXmlReader, AnswerLengthsAreHeldToTheirRange) {
     const std::pair<const char*, int> lengths[] = {{"2", 2}, {"-5", 0}, {"12", 9}, {"1e111", 9}};
     for (const auto& [length, decimals] : lengths) {

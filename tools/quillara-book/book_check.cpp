@@ -1,3 +1,6 @@
+#include "book_check.h"
+
+#include "commands.h"
 #include "core/book/authors_notes.h"
 #include "core/book/book_files.h"
 #include "core/book/book_properties.h"
@@ -8,20 +11,19 @@
 #include "core/book/question_text.h"
 #include "core/book/term_set.h"
 #include "core/book/topic_pages.h"
-#include "book_check.h"
-#include "commands.h"
 #include "core/io/book_errors.h"
 #include "core/numeric/math_errors.h"
-#include "page_pictures.h"
 #include "core/picture/jpeg_decoder.h"
 #include "core/platform/random_source.h"
 #include "core/text/windows1252.h"
+#include "page_pictures.h"
 #include "word_problems.h"
 
 #include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <set>
+#include <sstream>
 
 namespace quillara::tool {
 
@@ -423,6 +425,26 @@ TCheckCounts CheckBook(const fs::path& dir, std::ostream& out, const std::string
     }
 
     return {report.Errors, report.Warnings};
+}
+
+std::vector<std::string> QuestionErrors(const TBookProperties& book, const TQuestion& question) {
+    TByteWriter writer;
+    WriteQuestion(writer, question);
+    const std::string record = writer.Take();
+    TByteReader in(record, "question");
+    const TQuestionFields fields = ReadQuestionFields(in);
+    std::ostringstream out;
+    Report report(out, {}, true);
+    const TTermSet noTerms({});
+    SeededDraws seeded;
+    BookCheck check{fs::path(), book, noTerms, false, report};
+    check.Question("", 1, fields);
+    std::vector<std::string> errors;
+    const std::string lead = ": question 1: error: ";
+    std::istringstream lines(out.str());
+    for (std::string line; std::getline(lines, line);)
+        errors.push_back(line.starts_with(lead) ? line.substr(lead.size()) : line);
+    return errors;
 }
 
 } // namespace quillara::tool

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "core/book/book_properties.h"
+#include "core/book/question.h"
+
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace quillara::tool {
 
@@ -17,5 +21,9 @@ struct TCheckCounts {
 // same findings every time.
 TCheckCounts CheckBook(const std::filesystem::path& dir, std::ostream& out,
                        const std::string& lead = {}, bool errorsOnly = false);
+
+// The errors `check` would find in the question were it in a bank of the book, one message
+// each; none for a question a student can answer.
+std::vector<std::string> QuestionErrors(const TBookProperties& book, const TQuestion& question);
 
 } // namespace quillara::tool

@@ -12,6 +12,7 @@
 #include "tool_io.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <iostream>
 #include <limits>
@@ -126,6 +127,47 @@ int BookErrors(const std::string& source, const std::map<std::string, std::strin
            CheckBook(scratch.Path, std::cerr, source + ": ", true).Errors;
 }
 
+// What build wrote, a line: "wrote mybook: BOOK.DEF, 2 topic files, 2 question banks, the
+// glossary, 3 pictures; 1 file the book no longer has removed".
+std::string WrittenSummary(const fs::path& outDir, const std::map<std::string, std::string>& files,
+                           const std::vector<TBookFileChange>& changes) {
+    int topics = 0, banks = 0, pictures = 0, others = 0;
+    bool glossary = false, notes = false;
+    for (const auto& [name, bytes] : files) {
+        std::string upper = name;
+        for (char& c : upper)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (upper.starts_with("TOPICS."))
+            ++topics;
+        else if (upper.starts_with("QUESTION."))
+            ++banks;
+        else if (upper == "GLOSSARY.DEF")
+            glossary = true;
+        else if (upper.starts_with("AUTHORS"))
+            notes = true;
+        else if (upper.ends_with(".JPG") || upper.ends_with(".JPEG") || upper.ends_with(".GIF"))
+            ++pictures;
+        else if (upper != "BOOK.DEF")
+            ++others;
+    }
+    const auto count = [](int n, const std::string& one, const std::string& many) {
+        return std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    std::string line = "wrote " + outDir.string() + ": BOOK.DEF";
+    if (topics) line += ", " + count(topics, "topic file", "topic files");
+    if (banks) line += ", " + count(banks, "question bank", "question banks");
+    if (glossary) line += ", the glossary";
+    if (notes) line += ", the author's notes";
+    if (pictures) line += ", " + count(pictures, "picture", "pictures");
+    if (others) line += ", " + count(others, "other file", "other files");
+    const auto removed = std::count_if(changes.begin(), changes.end(),
+                                       [](const TBookFileChange& c) { return !c.Bytes; });
+    if (removed)
+        line += "; " + count(static_cast<int>(removed), "file", "files") +
+                " the book no longer has removed";
+    return line;
+}
+
 int RunBuild(const BuildOptions& options) {
     if (options.Source.empty() || options.OutDir.empty())
         throw UsageError("build needs SOURCE and OUTDIR");
@@ -168,6 +210,7 @@ int RunBuild(const BuildOptions& options) {
         const std::vector<TBookFileChange> changes = BookChanges(outDir, files, options.Force);
         fs::create_directories(outDir);
         ReplaceBookFiles(outDir, changes);
+        std::cout << WrittenSummary(outDir, files, changes) << "\n";
     } catch (const std::exception& e) {
         std::cerr << "quillara-book: " << e.what() << "\n";
         return 1;
@@ -192,7 +235,8 @@ void AddBuildCommand(CLI::App& tool) {
          "book (its title) is brought up to date: files the book no longer has are removed,\n"
          "scores kept. A folder that holds anything else is left as it is and build exits\n"
          "1, naming what is there. The book's files are switched all at once: a build that\n"
-         "fails or is stopped leaves the folder's earlier book whole."},
+         "fails or is stopped leaves the folder's earlier book whole. A book written is told\n"
+         "in a line naming its files."},
         [options] { return RunBuild(*options); });
     build.add_option("SOURCE", options->Source);
     build.add_option("OUTDIR", options->OutDir);

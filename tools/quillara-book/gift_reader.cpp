@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <optional>
+#include <set>
 
 namespace quillara::tool {
 
@@ -31,6 +32,10 @@ public:
     }
     bool Empty() const { return Text.empty(); }
     int FirstLine() const { return Places.front().first; }
+    std::string Place(std::size_t offset) const {
+        const auto& place = offset < Places.size() ? Places[offset] : Places.back();
+        return "line " + std::to_string(place.first) + ", column " + std::to_string(place.second);
+    }
     [[noreturn]] void Fail(std::size_t offset, const std::string& message) const {
         const auto& place = offset < Places.size() ? Places[offset] : Places.back();
         throw TImportParseError(place.first, place.second, message);
@@ -59,7 +64,9 @@ std::size_t FindUnescaped(std::string_view text, std::string_view what, std::siz
 std::string Unescape(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 1 < text.size()) {
+        // A backslash before anything but a character GIFT gives a meaning is itself.
+        if (text[i] == '\\' && i + 1 < text.size() &&
+            std::string_view("~=#{}:\\n").find(text[i + 1]) != std::string_view::npos) {
             ++i;
             out += text[i] == 'n' ? '\n' : text[i];
         } else {
@@ -103,19 +110,31 @@ public:
     TImportedQuestion Parse() {
         std::size_t pos = SkipSpace(0);
         Question.Where = "line " + std::to_string(Block.FirstLine());
+        // Some files write the text's format before the title.
+        std::optional<TTextFormat> early;
+        if (Text.substr(pos).starts_with("[")) {
+            early = ReadFormat(pos);
+            pos = SkipSpace(pos);
+        }
+        std::string title;
         if (Text.substr(pos).starts_with("::")) {
             const std::size_t close = FindUnescaped(Text, "::", pos + 2);
             if (close == std::string_view::npos)
                 Block.Fail(pos, "the title that starts here has no closing \"::\"");
+            title = Unescape(Trim(Text.substr(pos + 2, close - pos - 2)));
             pos = SkipSpace(close + 2);
         }
         Format = ReadFormat(pos);
+        if (early && Format == TTextFormat::Moodle) Format = *early;
+        Question.Name = title;
 
         const std::size_t open = FindUnescaped(Text, "{", pos);
         if (open == std::string_view::npos) {
             if (FindUnescaped(Text, "}", pos) != std::string_view::npos)
                 Block.Fail(FindUnescaped(Text, "}", pos), "a \"}\" closes no answers");
             Skip("a text without answers, which is no question");
+            // Text alone is no sign that the file is GIFT at all.
+            Question.Unreadable = true;
             return std::move(Question);
         }
         const std::size_t close = FindUnescaped(Text, "}", open + 1);
@@ -132,8 +151,10 @@ public:
 
         const std::string stem = PlainText(Text.substr(pos, open - pos), Format);
         const std::string after = PlainText(tail, Format);
-        // The missing-word form keeps a blank where the answers stood.
+        // The missing-word form keeps a blank where the answers stood; a question written
+        // wholly in its title asks the title.
         Question.Text = after.empty() ? stem : stem + " _____ " + after;
+        if (Trim(Question.Text).empty() && !title.empty()) Question.Text = TidyLines(title);
         ReadAnswers(open + 1, close);
         return std::move(Question);
     }
@@ -146,6 +167,7 @@ private:
     }
 
     TTextFormat ReadFormat(std::size_t& pos) const {
+        pos = SkipSpace(pos);
         static constexpr std::pair<std::string_view, TTextFormat> formats[] = {
             {"[html]", TTextFormat::Html},
             {"[moodle]", TTextFormat::Moodle},
@@ -181,13 +203,19 @@ private:
             ReadNumerical(first + 1, bodyEnd);
         } else if (const auto truth = TruthValue(body)) {
             ReadTrueFalse(*truth, first, bodyEnd);
-        } else if (FindUnescaped(body, "->") != std::string_view::npos) {
+        } else if (IsMatching(body)) {
             Skip("a matching question");
         } else if (body.front() != '=' && body.front() != '~') {
             Block.Fail(first, "answers start with \"=\", \"~\", \"#\", T or F");
         } else {
             ReadChoices(first, bodyEnd);
         }
+    }
+
+    // Pairs "=left -> right" and no wrong answers: an arrow inside a choice's text is text.
+    static bool IsMatching(std::string_view body) {
+        return FindUnescaped(body, "->") != std::string_view::npos &&
+               FindUnescaped(body, "~") == std::string_view::npos;
     }
 
     // T, TRUE, F or FALSE before any feedback.
@@ -212,9 +240,21 @@ private:
         }
     }
 
+    // Whether the part being read has text of its own before `i`, past its weight.
+    bool HasTextBefore(const std::vector<TAnswerPart>& parts, std::size_t i) const {
+        if (parts.empty()) return false;
+        std::size_t from = parts.back().Offset;
+        if (from < i && Text[from] == '%') {
+            const auto percent = FindUnescaped(Text, "%", from + 1, i);
+            if (percent == std::string_view::npos) return false;
+            from = percent + 1;
+        }
+        return !Trim(Text.substr(from, i - from)).empty();
+    }
+
     // The parts of an answer list, each from its "=" or "~" to the next.
     std::vector<TAnswerPart> SplitParts(std::size_t begin, std::size_t end,
-                                        std::string_view marks) const {
+                                        std::string_view marks) {
         std::vector<TAnswerPart> parts;
         for (std::size_t i = begin; i < end; ++i) {
             if (Text[i] == '\\') {
@@ -222,6 +262,26 @@ private:
                 continue;
             }
             if (marks.find(Text[i]) != std::string_view::npos) {
+                const bool justMarked = !parts.empty() && parts.back().Offset == i;
+                if (justMarked && parts.back().Mark == '~' && Text[i] == '=') {
+                    // "~=" is written for a right answer as often as "=".
+                    parts.back().Mark = '=';
+                    parts.back().Offset = i + 1;
+                    continue;
+                }
+                // "=~5 km", and "x=5" inside a text, are the author's text, not marks.
+                const bool glued =
+                    i > begin && !std::isspace(static_cast<unsigned char>(Text[i - 1])) &&
+                    i + 1 < end && !std::isspace(static_cast<unsigned char>(Text[i + 1])) &&
+                    Text[i + 1] != '%' && Text[i - 1] != '}' && !justMarked && Text[i] == '=' &&
+                    HasTextBefore(parts, i);
+                if ((justMarked && Text[i] == '~') || glued) {
+                    if (LiteralNotes.insert(i).second)
+                        Question.Notes.push_back(
+                            Block.Place(i) + ": an unescaped \"" + std::string(1, Text[i]) +
+                            "\" is read as text; write \\" + std::string(1, Text[i]) + " for it");
+                    continue;
+                }
                 TAnswerPart part;
                 part.Mark = Text[i];
                 part.Offset = i + 1;
@@ -260,7 +320,9 @@ private:
         }
         int right = 0;
         bool partial = false;
-        for (const TAnswerPart& part : parts) {
+        std::optional<std::size_t> afterFeedback;
+        for (std::size_t k = 0; k < parts.size(); ++k) {
+            const TAnswerPart& part = parts[k];
             const double weight = part.Weight.value_or(part.Mark == '=' ? 100 : 0);
             TImportedChoice choice;
             choice.Text = PlainText(part.Answer, Format);
@@ -268,12 +330,23 @@ private:
             choice.Right = weight >= 100;
             right += choice.Right ? 1 : 0;
             partial = partial || (weight > 0 && weight < 100);
+            if (choice.Right && k > 0 && !parts[k - 1].Feedback.empty() && !afterFeedback)
+                afterFeedback = part.Offset - 1;
             Question.Choices.push_back(std::move(choice));
         }
         Question.Kind = TImportedKind::MultipleChoice;
-        if (right != 1 || partial)
-            Skip(right > 1 || partial ? "several right answers or answers with partial credit"
-                                      : "no right answer");
+        if (right > 1 && afterFeedback)
+            Skip(Block.Place(*afterFeedback) +
+                 ": an unescaped \"=\" in the feedback before it starts another right answer; "
+                 "write \\= for an equals sign");
+        else if (right > 1)
+            Skip("several right answers, which a book's questions do not have");
+        else if (right == 0)
+            Skip(partial ? "answers with partial credit and none with full credit"
+                         : "no right answer");
+        else if (partial)
+            Question.Notes.push_back(
+                "its answers with partial credit are wrong answers in the book");
     }
 
     // {#answer#feedback =answer#feedback ~#feedback for any other answer}
@@ -282,8 +355,9 @@ private:
         const std::vector<TAnswerPart> parts = SplitParts(begin, end, "=~");
         for (const TAnswerPart& part : parts)
             if (part.Mark == '~' && (part.Weight || !Trim(part.Answer).empty()))
-                Block.Fail(part.Offset, "in a numerical question \"~\" is followed only by \"#\" "
-                                        "and the feedback for other answers");
+                Block.Fail(part.Offset - 1,
+                           "in a numerical question \"~\" is followed only by \"#\" and the "
+                           "feedback for other answers; write \\~ for a tilde in a text");
         const auto answers = std::count_if(parts.begin(), parts.end(),
                                            [](const TAnswerPart& p) { return p.Mark != '~'; });
         if (answers == 0) Block.Fail(begin, "a numerical question needs its answer after \"#\"");
@@ -294,6 +368,13 @@ private:
             Skip("no answer with full credit");
             return;
         }
+        // "{#5#Good = well done}": an "=" in the feedback starts what reads as another answer.
+        for (std::size_t k = 1; k < parts.size(); ++k)
+            if (parts[k].Mark == '=' && !parts[k - 1].Feedback.empty() &&
+                !IsNumberAnswer(parts[k].Answer))
+                Block.Fail(parts[k].Offset - 1, "an unescaped \"=\" in the feedback before it "
+                                                "starts another answer; write \\= for an equals "
+                                                "sign");
         if (answers > 1) Question.Notes.push_back("only the answer with full credit is kept");
         ReadNumber(*full);
         for (const TAnswerPart& part : parts)
@@ -302,6 +383,14 @@ private:
                     (Question.WrongFeedback.empty() ? "" : "\n") + PlainText(part.Feedback, Format);
         if (!full->Feedback.empty() && Question.GeneralFeedback.empty())
             Question.GeneralFeedback = PlainText(full->Feedback, Format);
+    }
+
+    static bool IsNumberAnswer(std::string_view answer) {
+        if (const auto range = answer.find(".."); range != std::string_view::npos)
+            return QuizNumber(answer.substr(0, range)) && QuizNumber(answer.substr(range + 2));
+        if (const auto colon = answer.find(':'); colon != std::string_view::npos)
+            return QuizNumber(answer.substr(0, colon)) && QuizNumber(answer.substr(colon + 1));
+        return QuizNumber(answer).has_value();
     }
 
     // "answer:tolerance", "low..high" or "answer".
@@ -326,7 +415,10 @@ private:
         }
         if (!value || !tolerance)
             Block.Fail(part.Offset, "\"" + std::string(Trim(answer)) +
-                                        "\" is not a number, a number:tolerance or a low..high");
+                                        "\" is not a number, a number:tolerance or a low..high" +
+                                        (part.Mark == '=' ? "; write \\= for an equals sign in "
+                                                            "a feedback"
+                                                          : ""));
         char text[64];
         const auto [end, error] = std::to_chars(text, text + sizeof text, *value);
         (void)error;
@@ -338,6 +430,7 @@ private:
 
     const TBlock& Block;
     std::string_view Text;
+    std::set<std::size_t> LiteralNotes;
     TTextFormat Format = TTextFormat::Moodle;
     TImportedQuestion Question;
 };
@@ -362,9 +455,22 @@ std::vector<TImportedQuestion> ReadGift(std::string_view text) {
 std::vector<TImportedQuestion> ReadGiftPiece(std::string_view text, int firstLine) {
     std::vector<TImportedQuestion> questions;
     TBlock block;
+    std::string name;
     auto finish = [&] {
         if (block.Empty()) return;
-        questions.push_back(TGiftParser(block).Parse());
+        try {
+            questions.push_back(TGiftParser(block).Parse());
+        } catch (const TImportParseError& e) {
+            // A question that cannot be read is left out; the file goes on after it.
+            TImportedQuestion unread;
+            unread.Where = "line " + std::to_string(block.FirstLine());
+            unread.SkipReason = "line " + std::to_string(e.Line) + ", column " +
+                                std::to_string(e.Column) + ": " + e.what();
+            unread.Unreadable = true;
+            questions.push_back(std::move(unread));
+        }
+        if (questions.back().Name.empty()) questions.back().Name = name;
+        name.clear();
         block = TBlock();
     };
     int lineNumber = firstLine - 1;
@@ -375,10 +481,17 @@ std::vector<TImportedQuestion> ReadGiftPiece(std::string_view text, int firstLin
         std::string_view line = text.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         ++lineNumber;
-        if (IsBlankLine(line))
+        if (IsBlankLine(line)) {
             finish();
-        else if (!IsLineLeftOut(line))
+        } else if (IsLineLeftOut(line)) {
+            // "// question: 12  name: Rates", as platforms write above each question.
+            const std::string_view trimmed = Trim(line);
+            if (const auto at = trimmed.find("name:");
+                trimmed.starts_with("// question:") && at != std::string_view::npos)
+                name = std::string(Trim(trimmed.substr(at + 5)));
+        } else {
             block.AddLine(lineNumber, line);
+        }
         start = end + 1;
     }
     finish();

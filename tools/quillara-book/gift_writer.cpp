@@ -27,9 +27,12 @@ std::string Feedback(const std::string& general) {
 
 std::string WriteGift(const std::vector<TImportedQuestion>& questions) {
     std::string out;
+    std::size_t number = 0;
     for (const TImportedQuestion& q : questions) {
-        // The book's texts are plain: "<" is a character, not a tag.
-        out += "[plain]" + Escaped(q.Text) + " {";
+        // Named as a platform lists it, from the question's own text; the book's texts are
+        // plain: "<" is a character, not a tag.
+        out +=
+            "::" + Escaped(QuestionName(q.Text, ++number)) + "::[plain]" + Escaped(q.Text) + " {";
         switch (q.Kind) {
         case TImportedKind::TrueFalse:
             out += q.TrueAnswer ? "T" : "F";

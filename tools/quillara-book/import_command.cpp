@@ -83,9 +83,13 @@ int Import(const TImportOptions& options) {
     std::array<int, 3> counts{};
     int skipped = 0;
     int alreadyThere = 0;
+    // Questions that could be read as the format writes them, and those that could not.
+    int readable = 0;
+    int unreadable = 0;
     // Why the bank cannot take the file's questions, once it cannot.
     std::string refused;
     const auto take = [&](TImportedQuestion&& question) {
+        ++(question.Unreadable ? unreadable : readable);
         TImportOutcome outcome = importer.Import(question);
         for (const std::string& note : outcome.Notes)
             std::cout << file << ": " << question.Where << ": " << note << "\n";
@@ -113,9 +117,10 @@ int Import(const TImportOptions& options) {
         bank.Questions.push_back(std::move(*outcome.Question));
         return true;
     };
+    TQuizFormat format = TQuizFormat::Gift;
     try {
         const std::string start = QuizFileStart(options.File);
-        const TQuizFormat format = options.Format.value_or(GuessQuizFormat(options.File, start));
+        format = options.Format.value_or(GuessQuizFormat(options.File, start));
         TQuizFileEncoding encoding = TQuizFileEncoding::Utf8;
         if (format != TQuizFormat::MoodleXml) {
             encoding = QuizFileEncoding(options.File);
@@ -124,9 +129,14 @@ int Import(const TImportOptions& options) {
         }
         ReadQuizFileQuestions(options.File, format, encoding, take);
     } catch (const TImportParseError& e) {
-        std::cerr << file << ":" << e.Line << ":" << e.Column << ": " << e.what()
-                  << "; nothing was imported\n";
-        return 1;
+        if (readable + unreadable == 0) {
+            std::cerr << file << ":" << e.Line << ":" << e.Column << ": " << e.what()
+                      << "; nothing was imported\n";
+            return 1;
+        }
+        // What was read before the fault comes in; what follows it cannot be told apart.
+        std::cout << file << ":" << e.Line << ":" << e.Column << ": " << e.what()
+                  << "; the rest of the file is not read\n";
     } catch (const std::exception& e) {
         // A message naming the file already is not given its name twice.
         const std::string message = e.what();
@@ -137,6 +147,11 @@ int Import(const TImportOptions& options) {
     }
     if (!refused.empty()) {
         std::cerr << "quillara-book: " << file << ": " << refused << "; nothing was imported\n";
+        return 1;
+    }
+    if (readable == 0 && unreadable > 0) {
+        std::cerr << "quillara-book: " << file << ": no question in it reads as "
+                  << QuizFormatName(format) << "; nothing was imported\n";
         return 1;
     }
 
@@ -150,10 +165,12 @@ int Import(const TImportOptions& options) {
                                     : ", " + std::to_string(alreadyThere) +
                                           " already in the bank (--again adds them once more)";
     const auto report = [&] {
-        std::cout << "chapter " << options.Chapter << ": imported " << added << " (" << summary
-                  << "), skipped " << skipped << already << "\n";
+        std::cout << "chapter " << options.Chapter << ": "
+                  << (options.DryRun ? "would import " : "imported ") << added << " (" << summary
+                  << "), skipped " << skipped << already
+                  << (options.DryRun ? "; nothing was written (--dry-run)" : "") << "\n";
     };
-    if (added == 0) {
+    if (added == 0 || options.DryRun) {
         report();
         return 0;
     }
@@ -186,6 +203,7 @@ struct ImportArguments {
     std::optional<std::string> Chapter;
     std::optional<std::string> Format;
     bool Again = false;
+    bool DryRun = false;
 };
 
 int RunImport(const ImportArguments& args) {
@@ -196,6 +214,7 @@ int RunImport(const ImportArguments& args) {
     options.Book = args.Book;
     options.Chapter = static_cast<int>(ParseWholeArgument(*args.Chapter, "--chapter", 1, 255));
     options.Again = args.Again;
+    options.DryRun = args.DryRun;
     if (args.Format) {
         options.Format = QuizFormatNamed(*args.Format);
         if (!options.Format) throw UsageError("--format is gift, moodle-xml or aiken");
@@ -209,7 +228,8 @@ void AddImportCommand(CLI::App& tool) {
     auto args = std::make_shared<ImportArguments>();
     CLI::App& import = AddCommand(
         tool, "import",
-        {"import FILE BOOK --chapter N [--format gift|moodle-xml|aiken] [--again]",
+        {"import FILE BOOK --chapter N [--format gift|moodle-xml|aiken] [--again]\n"
+         "                            [--dry-run]",
          "Adds the questions of a quiz file to chapter N's question bank of the book in BOOK,\n"
          "making the bank when the chapter has none.",
          "True/False and Multiple Choice questions with one right answer and two to five\n"
@@ -217,7 +237,13 @@ void AddImportCommand(CLI::App& tool) {
          "problems, their variables added to BOOK.DEF. Feedback becomes the explanation,\n"
          "HTML and Markdown plain text. Every question left out is named by its line (or\n"
          "its name in XML) with the reason, and so is every character Windows-1252 lacks.\n"
-         "A file that does not parse changes nothing and is named with its line and column.\n"
+         "A question that cannot be read is left out and the rest of the file comes in; a\n"
+         "file none of whose questions reads as its format changes nothing. A question is\n"
+         "checked as check would check it, and one it would refuse is left out. Choices are\n"
+         "put in an order drawn from the question's text (the same each time), unless the\n"
+         "file keeps its order: Aiken's letters, Moodle XML's <shuffleanswers>0. An exact\n"
+         "answer or a tolerance that no rounding matches is asked with the nearest rounding\n"
+         "that is no looser, where there is one, and the line says which.\n"
          "A question the bank already holds, word for word, is counted and left out, unless\n"
          "--again. A bank would hold at most 32767 questions and 32 MiB: a file with more\n"
          "stops at the question that passes it, and nothing is imported. GIFT and Aiken files\n"
@@ -234,6 +260,8 @@ void AddImportCommand(CLI::App& tool) {
                     "the file's format; guessed from the file when not given")
         ->type_name("F");
     import.add_flag("--again", args->Again, "add questions the bank already holds once more");
+    import.add_flag("--dry-run", args->DryRun,
+                    "tell what would come in and what would be left out; write nothing");
 }
 
 } // namespace quillara::tool

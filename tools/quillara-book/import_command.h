@@ -15,6 +15,8 @@ struct TImportOptions {
     std::optional<TQuizFormat> Format;
     // Adds questions the bank already holds once more.
     bool Again = false;
+    // Tells what would come in, and writes nothing.
+    bool DryRun = false;
 };
 
 // Adds the file's questions to the chapter's question bank, and the variables their formulas

@@ -34,14 +34,22 @@ struct TImportedQuestion {
     // Where the question lies in its file, as reports name it: "line 12" or "question \"Rates\"
     // (line 40)".
     std::string Where;
+    // The name the file gives the question, when it gives one.
+    std::string Name;
     TImportedKind Kind = TImportedKind::Unsupported;
     // Why the question cannot come into a book; set for Unsupported.
     std::string SkipReason;
+    // Whether the question could not be read as its format writes questions at all (in GIFT,
+    // text without answers too): a file of nothing else is none of the format's.
+    bool Unreadable = false;
     std::string Text;
     std::string GeneralFeedback;
 
     // Multiple Choice, in the file's order.
     std::vector<TImportedChoice> Choices;
+    // Whether the file leaves the order of the choices to chance; the book keeps the order the
+    // import gives them.
+    bool Shuffle = true;
 
     // True/False.
     bool TrueAnswer = false;

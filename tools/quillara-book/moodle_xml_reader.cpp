@@ -172,6 +172,7 @@ public:
         const std::string name = PlainContent(Child(Child(node, "name"), "text"));
         Question.Where = (name.empty() ? "question" : "question \"" + name + "\"") + " (line " +
                          std::to_string(xmlGetLineNo(node)) + ")";
+        Question.Name = name;
         const xmlNode* text = Child(node, "questiontext");
         Question.Text = FormattedText(text);
         if (Content(Child(text, "text")).find("<img") != std::string::npos)
@@ -199,6 +200,8 @@ public:
             Skip("a matching question");
         } else if (type == "essay") {
             Skip("an essay question, which has no answer to check");
+        } else if (type == "cloze" || type == "multianswer") {
+            Skip("an embedded-answers (cloze) question, whose gaps a book cannot hold");
         } else if (type == "calculatedmulti") {
             Skip("a calculated multiple-choice question, whose choices are formulas");
         } else {
@@ -235,7 +238,6 @@ private:
 
     void ReadMultipleChoice() {
         Question.Kind = TImportedKind::MultipleChoice;
-        const std::string single = PlainContent(Child(Node, "single"));
         int right = 0;
         bool partial = false;
         for (const xmlNode* answer : Children(Node, "answer")) {
@@ -246,10 +248,19 @@ private:
             partial = partial || (fraction > 0 && fraction < 100);
             Question.Choices.push_back(std::move(choice));
         }
-        if (single == "false" || single == "0" || right > 1 || partial)
-            Skip("several right answers or answers with partial credit");
+        // <shuffleanswers> is 1 unless the author said otherwise.
+        const std::string shuffle = PlainContent(Child(Node, "shuffleanswers"));
+        Question.Shuffle = !(shuffle == "0" || shuffle == "false");
+        // One answer with full credit is the question's answer, whether the file lets students
+        // tick one box or several.
+        if (right > 1)
+            Skip("several right answers, which a book's questions do not have");
         else if (right == 0)
-            Skip("no right answer");
+            Skip(partial ? "answers with partial credit and none with full credit"
+                         : "no right answer");
+        else if (partial)
+            Question.Notes.push_back(
+                "its answers with partial credit are wrong answers in the book");
     }
 
     // The answer with full credit; the others' feedback is for wrong answers.
@@ -370,6 +381,14 @@ bool TMoodleXmlReader::Feed(std::string_view bytes, bool last) {
                                 "do not have");
     if (!Context->wellFormed || (last && !Context->myDoc)) {
         const TParseFault place = Faults->First.value_or(TParseFault{});
+        // The questions closed before the fault are whole: they are handed over first.
+        if (Context->myDoc) {
+            try {
+                TakeFinished(false);
+            } catch (const TImportParseError&) {
+                // No <quiz> root: the fault the parser met is the one to tell.
+            }
+        }
         throw TImportParseError(place.Line, place.Column, ParseErrorMessage(Faults->First));
     }
     return TakeFinished(last);

@@ -42,20 +42,6 @@ std::string Fixed(double value, int decimals) {
     return error == std::errc() ? std::string(text, end) : "0";
 }
 
-// A question's name: the start of its first line.
-std::string NameOf(const TImportedQuestion& question, std::size_t number) {
-    std::string name = question.Text.substr(0, question.Text.find('\n'));
-    if (name.size() > 60) {
-        name.resize(60);
-        // Not inside a character of several bytes.
-        while (!name.empty() && (static_cast<unsigned char>(name.back()) & 0xC0) == 0x80)
-            name.pop_back();
-        if (!name.empty()) name.pop_back();
-        name += "...";
-    }
-    return name.empty() ? "Question " + std::to_string(number) : name;
-}
-
 struct TWriterFree {
     void operator()(xmlTextWriter* writer) const { xmlFreeTextWriter(writer); }
 };
@@ -148,7 +134,7 @@ void WriteQuestion(TXmlOut& out, const TImportedQuestion& q, std::size_t number)
     static constexpr const char* types[] = {"truefalse", "multichoice", "numerical", "calculated"};
     out.Start("question");
     out.Attribute("type", types[static_cast<int>(q.Kind)]);
-    out.TextElement("name", NameOf(q, number));
+    out.TextElement("name", QuestionName(q.Text, number));
     out.HtmlElement("questiontext", q.Text);
     out.HtmlElement("generalfeedback", q.GeneralFeedback);
     out.Element("defaultgrade", "1");

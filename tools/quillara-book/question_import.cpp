@@ -1,5 +1,6 @@
 #include "question_import.h"
 
+#include "book_check.h"
 #include "core/book/book_strings.h"
 #include "core/book/question_text.h"
 #include "core/formula/evaluator.h"
@@ -10,12 +11,15 @@
 #include "core/text/utf8.h"
 #include "core/text/windows1252.h"
 #include "formula_translation.h"
+#include "quiz_file_text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <optional>
 
 namespace quillara::tool {
 
@@ -122,6 +126,102 @@ std::string NumberText(double value) {
     return error == std::errc() ? std::string(text, end) : std::to_string(value);
 }
 
+// Whether two choices are "True" and "False", and which is right.
+std::optional<bool> TrueFalseChoices(const std::vector<TImportedChoice>& choices) {
+    if (choices.size() != 2 || choices[0].Right == choices[1].Right) return std::nullopt;
+    const auto truth = [](std::string_view text) -> std::optional<bool> {
+        std::string word(Trim(text));
+        std::transform(word.begin(), word.end(), word.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (word == "true") return true;
+        if (word == "false") return false;
+        return std::nullopt;
+    };
+    const auto first = truth(choices[0].Text);
+    const auto second = truth(choices[1].Text);
+    if (!first || !second || *first == *second) return std::nullopt;
+    return choices[0].Right ? *first : *second;
+}
+
+// A letter that the window would take for a choice of its own: A to E in either case, after a
+// blank or at the start, with "." or ")" and a space after it.
+bool LooksLikeChoiceLabel(std::string_view text, std::size_t i) {
+    const char c = text[i];
+    const bool letter = (c >= 'A' && c <= 'E') || (c >= 'a' && c <= 'e');
+    const bool after = i == 0 || text[i - 1] == ' ' || text[i - 1] == '\n' || text[i - 1] == '\r';
+    return letter && after && i + 2 < text.size() && (text[i + 1] == '.' || text[i + 1] == ')') &&
+           text[i + 2] == ' ';
+}
+
+// The text with the space after each such letter made a no-break space, which looks the same.
+std::string WithoutChoiceLabels(std::string_view text, bool& changed) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (LooksLikeChoiceLabel(text, i)) {
+            out += text.substr(i, 2);
+            out += "\u00A0";
+            i += 2;
+            changed = true;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// Choices written "A) text", "b. text" and so on, each with its own letter in order, lose the
+// letters; true when they did.
+bool StripChoiceLetters(std::vector<TImportedChoice>& choices) {
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        const std::string_view text = Trim(choices[i].Text);
+        if (text.size() < 4 ||
+            std::toupper(static_cast<unsigned char>(text[0])) != 'A' + static_cast<int>(i) ||
+            (text[1] != '.' && text[1] != ')') || text[2] != ' ')
+            return false;
+    }
+    for (TImportedChoice& choice : choices)
+        choice.Text = std::string(Trim(std::string_view(choice.Text).substr(3)));
+    return true;
+}
+
+// "All of the above", "none of these" and the like, which only mean something in their place.
+bool RefersToOthers(const TImportedChoice& choice) {
+    std::string text(choice.Text);
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (const std::string_view phrase : {"of the above", "of these", "both of", "all the above"})
+        if (text.find(phrase) != std::string::npos) return true;
+    return false;
+}
+
+// The choices in an order drawn from the question's text, so that the same file gives the same
+// book: the right answer lies where chance puts it, not where the file wrote it. The draw starts
+// from the choices in the order of their texts, so that however a file orders them (a book's
+// own export among them) they come in in the same order.
+void ShuffleChoices(std::vector<TImportedChoice>& choices, std::string_view text) {
+    std::stable_sort(
+        choices.begin(), choices.end(),
+        [](const TImportedChoice& a, const TImportedChoice& b) { return a.Text < b.Text; });
+    std::uint64_t seed = 14695981039346656037ull;
+    const auto mix = [&](std::string_view bytes) {
+        for (const char c : bytes)
+            seed = (seed ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    };
+    mix(text);
+    for (const TImportedChoice& choice : choices)
+        mix(choice.Text);
+    std::uint64_t state = seed;
+    const auto next = [&] {
+        // splitmix64
+        std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    };
+    for (std::size_t i = choices.size(); i > 1; --i)
+        std::swap(choices[i - 1], choices[next() % i]);
+}
+
 } // namespace
 
 std::string BookText(std::string_view utf8, const std::string& where,
@@ -157,29 +257,34 @@ std::string RoundingShown(int places) {
 
 int RoundingPlaces(const TImportedQuestion& question, std::vector<std::string>& notes) {
     const double tolerance = question.Tolerance;
+    constexpr int finest = 4;
     if (question.ToleranceKind == TToleranceKind::Absolute && tolerance > 0) {
         // Rounding to p places accepts what lies within half a unit of the p-th place.
-        for (int places = -6; places <= 4; ++places) {
+        for (int places = -6; places <= finest; ++places) {
             const double half = 0.5 * std::pow(10.0, -places);
             if (std::fabs(tolerance - half) <= 1e-9 * half) return places;
         }
     }
-    if (question.AnswerDecimals &&
-        (tolerance == 0 || question.ToleranceKind == TToleranceKind::Relative)) {
-        const int places = std::clamp(*question.AnswerDecimals, -6, 4);
-        if (question.ToleranceKind == TToleranceKind::Relative)
-            notes.push_back("its relative tolerance becomes " + RoundingShown(places));
-        else if (places != *question.AnswerDecimals)
-            notes.push_back("its answer is judged to 4 decimal places, the most a book rounds to");
+    if (question.ToleranceKind == TToleranceKind::Relative) {
+        const int places = std::clamp(question.AnswerDecimals.value_or(finest), -6, finest);
+        notes.push_back("its relative tolerance becomes " + RoundingShown(places) +
+                        ", which students are asked for");
         return places;
     }
-    if (tolerance == 0) return 0;
+    if (tolerance == 0) {
+        // No rounding is as strict as an exact answer; the finest is the nearest to it.
+        notes.push_back("its exact answer is asked with " + RoundingShown(finest) +
+                        ", the finest a book has");
+        return finest;
+    }
     // The nearest rounding that is no looser than the tolerance.
     int places = -6;
-    while (places < 4 && 0.5 * std::pow(10.0, -places) > tolerance * (1 + 1e-9))
+    while (places < finest && 0.5 * std::pow(10.0, -places) > tolerance * (1 + 1e-9))
         ++places;
-    notes.push_back("its tolerance of " + NumberText(tolerance) + " is judged as " +
-                    RoundingShown(places));
+    const bool looser = 0.5 * std::pow(10.0, -places) > tolerance * (1 + 1e-9);
+    notes.push_back("its tolerance of " + NumberText(tolerance) + " is asked as " +
+                    RoundingShown(places) +
+                    (looser ? ", the finest a book has, which accepts more" : ""));
     return places;
 }
 
@@ -242,31 +347,58 @@ TImportOutcome TQuestionImporter::ImportQuestion(const TImportedQuestion& import
         explanation.push_back(imported.WrongFeedback);
         break;
     case TImportedKind::MultipleChoice: {
-        const std::size_t count = imported.Choices.size();
+        if (const auto truth = TrueFalseChoices(imported.Choices)) {
+            // Two choices "True" and "False" are a True/False question written another way.
+            question.Kind = qkTrueFalse;
+            question.Answer = *truth ? 'T' : 'F';
+            question.Text = imported.Text;
+            for (const TImportedChoice& choice : imported.Choices)
+                explanation.push_back(choice.Feedback);
+            break;
+        }
+        std::vector<TImportedChoice> choices = imported.Choices;
+        const std::size_t count = choices.size();
         if (count < 2 || count > 5) {
             out.SkipReason = std::to_string(count) + (count < 2 ? " choice" : " choices") +
                              ", where a book's questions have two to five";
             return out;
         }
-        question.Kind = qkMultipleChoice;
-        question.ChoiceCount = static_cast<std::uint8_t>(count);
-        question.Text = imported.Text;
-        for (std::size_t i = 0; i < count; ++i) {
-            const TImportedChoice& choice = imported.Choices[i];
-            const char letter = static_cast<char>('A' + i);
-            if (choice.Text.empty()) {
-                out.SkipReason = std::string("its choice ") + letter + " has no text";
+        for (std::size_t i = 0; i < count; ++i)
+            if (Trim(choices[i].Text).empty()) {
+                out.SkipReason =
+                    std::string("its choice ") + static_cast<char>('A' + i) + " has no text";
                 return out;
             }
+        if (StripChoiceLetters(choices))
+            out.Notes.push_back("the letters its choices were written with are left out; the "
+                                "book letters them");
+        if (imported.Shuffle) {
+            if (std::any_of(choices.begin(), choices.end(), RefersToOthers))
+                out.Notes.push_back(
+                    "its choices keep the file's order, as one of them refers to the others");
+            else
+                ShuffleChoices(choices, imported.Text);
+        }
+        question.Kind = qkMultipleChoice;
+        question.ChoiceCount = static_cast<std::uint8_t>(count);
+        bool unlabelled = false;
+        question.Text = WithoutChoiceLabels(imported.Text, unlabelled);
+        for (std::size_t i = 0; i < count; ++i) {
+            const TImportedChoice& choice = choices[i];
+            const char letter = static_cast<char>('A' + i);
             // A choice is one line of the text, so that it keeps its own paragraph.
-            std::string line = choice.Text;
+            std::string line = std::string(Trim(choice.Text));
             std::replace(line.begin(), line.end(), '\n', ' ');
-            question.Text += std::string("\n") + letter + ") " + line;
+            question.Text +=
+                std::string("\n") + letter + ") " + WithoutChoiceLabels(line, unlabelled);
             if (choice.Right)
                 question.Answer = letter;
             else if (!choice.Feedback.empty())
                 explanation.push_back(std::string(1, letter) + ") " + choice.Feedback);
         }
+        if (unlabelled)
+            out.Notes.push_back("a letter followed by \".\" or \")\" in its text is kept from "
+                                "reading as a choice of its own");
         break;
     }
     case TImportedKind::Numerical:
@@ -290,6 +422,10 @@ TImportOutcome TQuestionImporter::ImportQuestion(const TImportedQuestion& import
         out.SkipReason = "its text is longer than the 32,767 characters a question may have";
     } else if (question.Explanation.size() > LongStringLimit) {
         out.SkipReason = "its explanation is longer than the 65,535 characters it may have";
+    } else if (const std::vector<std::string> errors = QuestionErrors(Book, question);
+               !errors.empty()) {
+        // What `check` would refuse never goes into the book.
+        out.SkipReason = "check would find: " + errors.front();
     } else {
         out.Question = std::move(question);
     }
@@ -305,6 +441,16 @@ std::optional<TQuestion> TQuestionImporter::WordProblem(const TImportedQuestion&
         double value = 0;
         const std::string& number = imported.Formula;
         std::from_chars(number.data(), number.data() + number.size(), value);
+        // An exact answer too large to judge to the finest places is asked with the finest
+        // rounding the book can judge it with.
+        const int finest = static_cast<int>(question.RoundTo);
+        while (imported.Tolerance == 0 && imported.ToleranceKind == TToleranceKind::Absolute &&
+               question.RoundTo > -6 && !ExpectedAnswerOf(question, value))
+            question.RoundTo -= 1;
+        if (static_cast<int>(question.RoundTo) != finest && ExpectedAnswerOf(question, value))
+            out.Notes.back() = "its exact answer is asked with " +
+                               RoundingShown(static_cast<int>(question.RoundTo)) +
+                               ", the finest the book can judge it with";
         if (!ExpectedAnswerOf(question, value)) {
             out.SkipReason = "its answer " + number + " is too large for the book to judge";
             return std::nullopt;
@@ -371,9 +517,29 @@ std::optional<TQuestion> TQuestionImporter::WordProblem(const TImportedQuestion&
         i = close;
     }
     question.Formula = renamed;
-    if (const std::string failure = FailureInMidRange(question); !failure.empty()) {
+    double midValue = 0;
+    if (const std::string failure = FailureInMidRange(question, &midValue); !failure.empty()) {
         out.SkipReason = failure;
         return std::nullopt;
+    }
+    if (imported.ToleranceKind == TToleranceKind::Relative && imported.Tolerance > 0 &&
+        std::isfinite(midValue) && midValue != 0) {
+        // A relative tolerance is held as the rounding no looser than it where the ranges
+        // have their middle; the answers drawn lie about there.
+        TImportedQuestion absolute = imported;
+        absolute.ToleranceKind = TToleranceKind::Absolute;
+        absolute.Tolerance = imported.Tolerance * std::fabs(midValue);
+        std::vector<std::string> notes;
+        question.RoundTo = RoundingPlaces(absolute, notes);
+        const auto relative =
+            std::find_if(out.Notes.begin(), out.Notes.end(), [](const std::string& note) {
+                return note.starts_with("its relative tolerance");
+            });
+        if (relative != out.Notes.end())
+            *relative = "its relative tolerance of " + NumberText(imported.Tolerance * 100) +
+                        "% (" + NumberText(absolute.Tolerance) +
+                        " where its ranges have their middle) is asked as " +
+                        RoundingShown(static_cast<int>(question.RoundTo));
     }
     question.Text = PlaceholdersOnly(imported.Text, names, "text", out.Notes);
     return question;
@@ -406,7 +572,8 @@ std::string TQuestionImporter::AddVariable(const TImportedVariable& variable, TI
     }
 }
 
-std::string TQuestionImporter::FailureInMidRange(const TQuestion& question) const {
+std::string TQuestionImporter::FailureInMidRange(const TQuestion& question,
+                                                 double* midValue) const {
     // The quiz file's own figures are not read: the middle of each range stands for them.
     TVariableValues values;
     ForEachPlaceholderName(question.Formula, [&](std::string_view name) {
@@ -417,7 +584,8 @@ std::string TQuestionImporter::FailureInMidRange(const TQuestion& question) cons
     TFormula formula(2);
     formula.Source = question.Formula;
     try {
-        Evaluate(formula, Book.Scope(values));
+        const double value = static_cast<double>(Evaluate(formula, Book.Scope(values)));
+        if (midValue) *midValue = value;
     } catch (const std::exception& e) {
         return "its formula \"" + question.Formula + "\" fails: " + e.what();
     }

@@ -36,8 +36,8 @@ private:
     std::string AddVariable(const TImportedVariable& variable, TImportOutcome& out);
     bool AddSqrt(TImportOutcome& out);
     // Why the word problem's formula cannot be computed with its variables in the middle of
-    // their ranges (a division by zero, say); empty when it can.
-    std::string FailureInMidRange(const TQuestion& question) const;
+    // their ranges (a division by zero, say); empty when it can, with the value in `midValue`.
+    std::string FailureInMidRange(const TQuestion& question, double* midValue = nullptr) const;
 
     TBookProperties& Book;
     bool Changed = false;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <limits>
 #include <stdexcept>
 
@@ -87,7 +88,11 @@ private:
 // line in Aiken.
 bool EndsQuestion(std::string_view line, TQuizFormat format) {
     line = Trim(line);
-    return format == TQuizFormat::Gift ? line.empty() : line.starts_with("ANSWER:");
+    if (format == TQuizFormat::Gift) return line.empty();
+    std::string start(line.substr(0, 7));
+    for (char& c : start)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return start == "ANSWER:";
 }
 
 // The text of a GIFT or Aiken file, cut where questions end, each piece read by its format.

@@ -40,4 +40,17 @@ std::string QuizNumberText(double value) {
     return error == std::errc() ? std::string(text, end) : "0";
 }
 
+std::string QuestionName(const std::string& text, std::size_t number) {
+    std::string name(Trim(text.substr(0, text.find('\n'))));
+    if (name.size() > 60) {
+        name.resize(60);
+        // Not inside a character of several bytes.
+        while (!name.empty() && (static_cast<unsigned char>(name.back()) & 0xC0) == 0x80)
+            name.pop_back();
+        if (!name.empty()) name.pop_back();
+        name += "...";
+    }
+    return name.empty() ? "Question " + std::to_string(number) : name;
+}
+
 } // namespace quillara::tool

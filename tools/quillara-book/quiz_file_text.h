@@ -21,4 +21,8 @@ int DecimalsWritten(std::string_view number);
 // A number as quiz files are written: the shortest text that reads back as the same number.
 std::string QuizNumberText(double value);
 
+// The name a quiz file gives a question of the book, which keeps none: the start of its first
+// line, or "Question N" for a text without one.
+std::string QuestionName(const std::string& text, std::size_t number);
+
 } // namespace quillara::tool

@@ -19,7 +19,11 @@ bool HasAnswerLine(std::string_view text) {
         std::string_view line = text.substr(start, end - start);
         while (!line.empty() && std::isspace(static_cast<unsigned char>(line.front())))
             line.remove_prefix(1);
-        if (line.starts_with("ANSWER:")) return true;
+        // Teachers write "Answer:" and "answer:" too.
+        std::string head(line.substr(0, 7));
+        for (char& c : head)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (head == "ANSWER:") return true;
         start = end + 1;
     }
     return false;

@@ -23,7 +23,7 @@ constexpr std::string_view BookSource = R"json({
     "Members named // are notes for you; build passes over them.",
     "A text of several lines is a list of lines, or one text with \n where a line ends.",
     "Texts are Western European (Windows-1252): write CH3COOH, not CH₃COOH.",
-    "Every member is described in docs/book-source.md."
+    "Every member is described in book-source.md, installed with quillara-book (man quillara-book names where)."
   ],
   "Title": "Water and Solutions",
   "Subtitle": "A starting book to make your own",
