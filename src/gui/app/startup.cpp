@@ -1,10 +1,11 @@
 #include "gui/app/startup.h"
 
-#include "gui/help/about_program.h"
 #include "gui/app/command_line.h"
-#include "gui/shell/study_session.h"
-#include "gui/shell/regional_from_locale.h"
 #include "gui/app/startup_steps.h"
+#include "gui/app/translations.h"
+#include "gui/help/about_program.h"
+#include "gui/shell/regional_from_locale.h"
+#include "gui/shell/study_session.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -42,6 +43,7 @@ int RunQuillara(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quillara"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLARA_VERSION));
     QApplication::setWindowIcon(TAboutProgram::Icon());
+    const TTranslations translations{QLocale()};
 
     // The toolkit has now taken out its own options, such as -platform.
     const TCommandLine line = ParseCommandLine(QApplication::arguments());

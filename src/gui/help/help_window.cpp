@@ -50,7 +50,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     helpBrowser = new QTextBrowser(this);
     helpBrowser->setObjectName("helpBrowser");
-    NameControl(helpBrowser, QStringLiteral("Help page"));
+    NameControl(helpBrowser, tr("Help page"));
     // Only links between the help pages are followed; anything else is left alone.
     helpBrowser->setOpenLinks(false);
     helpBrowser->setOpenExternalLinks(false);

@@ -63,7 +63,7 @@ TTestFrame1::TTestFrame1(TStudySession& session, TAnswerResponseForm& responses,
 
     QuestionText = new QTextEdit(this);
     QuestionText->setObjectName(QStringLiteral("RichEdit1"));
-    QuestionText->setAccessibleName(QStringLiteral("Question"));
+    QuestionText->setAccessibleName(tr("Question"));
     QuestionText->setReadOnly(true);
     QuestionText->setFocusPolicy(Qt::ClickFocus);
     QFont questionFont = QuestionText->font();
@@ -80,9 +80,9 @@ TTestFrame1::TTestFrame1(TStudySession& session, TAnswerResponseForm& responses,
     auto* buttons = new QHBoxLayout(MCTFPanel);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->addStretch(1);
-    ButtonTrue = AnswerButton(QStringLiteral("True"), "ButtonTrue", QStringLiteral("T"));
+    ButtonTrue = AnswerButton(tr("True"), "ButtonTrue", QStringLiteral("T"));
     buttons->addWidget(ButtonTrue);
-    ButtonFalse = AnswerButton(QStringLiteral("False"), "ButtonFalse", QStringLiteral("F"));
+    ButtonFalse = AnswerButton(tr("False"), "ButtonFalse", QStringLiteral("F"));
     buttons->addWidget(ButtonFalse);
     const char* letterNames[] = {"ButtonA", "buttonB", "ButtonC", "ButtonD", "ButtonE"};
     for (int i = 0; i < 5; ++i) {
@@ -97,15 +97,15 @@ TTestFrame1::TTestFrame1(TStudySession& session, TAnswerResponseForm& responses,
     WordProblemPanel->setObjectName(QStringLiteral("WordProblemPanel"));
     auto* typed = new QHBoxLayout(WordProblemPanel);
     typed->setContentsMargins(0, 0, 0, 0);
-    WPAnswerLabel = new QLabel(QStringLiteral("Enter your answer:"), WordProblemPanel);
+    WPAnswerLabel = new QLabel(tr("Enter your answer:"), WordProblemPanel);
     WPAnswerLabel->setObjectName(QStringLiteral("WPAnswerLabel"));
     wpCorrectAnswer = new QLineEdit(WordProblemPanel);
     wpCorrectAnswer->setObjectName(QStringLiteral("wpCorrectAnswer"));
-    wpCorrectAnswer->setAccessibleName(QStringLiteral("Your answer"));
+    wpCorrectAnswer->setAccessibleName(tr("Your answer"));
     WPAnswerLabel->setBuddy(wpCorrectAnswer);
-    wpSubmitAnswer = new QPushButton(QStringLiteral("OK"), WordProblemPanel);
+    wpSubmitAnswer = new QPushButton(tr("OK"), WordProblemPanel);
     wpSubmitAnswer->setObjectName(QStringLiteral("wpSubmitAnswer"));
-    NameControl(wpSubmitAnswer, QStringLiteral("Submit your answer"));
+    NameControl(wpSubmitAnswer, tr("Submit your answer"));
     wpSubmitAnswer->setAutoDefault(true);
     roundToLabel = new QLabel(WordProblemPanel);
     roundToLabel->setObjectName(QStringLiteral("roundToLabel"));
@@ -132,7 +132,7 @@ TTestFrame1::TTestFrame1(TStudySession& session, TAnswerResponseForm& responses,
     separator->setFixedHeight(3);
     column->addWidget(separator);
 
-    QuitButton = new QPushButton(QStringLiteral("End Quiz"), this);
+    QuitButton = new QPushButton(tr("End Quiz"), this);
     QuitButton->setObjectName(QStringLiteral("QuitButton"));
     QuitButton->setAutoDefault(true);
     connect(QuitButton, &QPushButton::clicked, this, &TTestFrame1::QuitButtonClick);
@@ -143,8 +143,8 @@ QPushButton* TTestFrame1::AnswerButton(const QString& caption, const char* name,
                                        const QString& answer) {
     auto* button = new QPushButton(caption, MCTFPanel);
     button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QStringLiteral("Click this button to answer ") + caption);
-    NameControl(button, QStringLiteral("Answer ") + caption);
+    button->setToolTip(tr("Click this button to answer %1").arg(caption));
+    NameControl(button, tr("Answer %1").arg(caption));
     // Enter presses the focused button, as Space does.
     button->setAutoDefault(true);
     button->hide();

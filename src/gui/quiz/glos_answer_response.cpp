@@ -21,7 +21,7 @@ constexpr QSize UsualSize(300, 150);
 
 TGlosAnswerResponse::TGlosAnswerResponse(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("GlosAnswerResponse"));
-    setWindowTitle(QStringLiteral("Answer Response"));
+    setWindowTitle(tr("Answer Response"));
     MakeWhite(this);
 
     ResponsePanel = new QFrame(this);

@@ -57,11 +57,11 @@ TSelectChapterForm::TSelectChapterForm(QWidget* parent) : QDialog(parent) {
                              "of question you want your test to include."),
               bevel);
     Title->setWordWrap(true);
-    TestSizeLabel = Label("Label1", QStringLiteral("Desired test size:"), bevel);
+    TestSizeLabel = Label("Label1", tr("Desired test size:"), bevel);
 
     TestSizeList = new QComboBox(bevel);
     TestSizeList->setObjectName(QStringLiteral("TestSizeList"));
-    NameControl(TestSizeList, QStringLiteral("Desired test size"));
+    NameControl(TestSizeList, tr("Desired test size"));
     TestSizeList->setEditable(false);
     TestSizeList->setMaxVisibleItems(10);
     TestSizeLabel->setBuddy(TestSizeList);
@@ -119,7 +119,7 @@ bool TSelectChapterForm::ExecuteDialog(const TBookProperties& book) {
 
     TestSizeList->clear();
     for (int i = 1; i <= 10; ++i)
-        TestSizeList->addItem(QStringLiteral("%1 questions").arg(i * 10));
+        TestSizeList->addItem(tr("%1 questions").arg(i * 10));
     TestSizeList->setCurrentIndex(1);
 
     ChapterList->setFocus();

@@ -42,7 +42,7 @@ TViewTopicFrame1::TViewTopicFrame1(const TStudySession& session, QWidget* parent
     pageFrame->setPalette(white);
     Page = new ThtmlLite(pageFrame);
     Page->setObjectName("htmlLite1");
-    NameControl(Page, QStringLiteral("Topic page"));
+    NameControl(Page, tr("Topic page"));
     auto* panelLayout = new QVBoxLayout(pageFrame);
     panelLayout->setContentsMargins(0, 0, 0, 0);
     panelLayout->addWidget(Page);

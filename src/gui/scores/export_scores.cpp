@@ -1,10 +1,11 @@
 #include "gui/scores/export_scores.h"
 
+#include "core/scores/score_csv.h"
 #include "gui/shell/message_boxes.h"
 #include "gui/shell/study_session.h"
-#include "core/scores/score_csv.h"
 #include "gui/widgets/book_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -54,21 +55,29 @@ void ExportScores(QWidget* parent, TStudySession& session) {
     // Read first: the history read tells where the score file is.
     const TScoreHistory& history = session.Scores();
     const QString path = TMessageBoxes::SaveFileName(
-        parent, QStringLiteral("Export Scores"), DefaultExportPath(session.Settings().SettingsSection),
-        QStringLiteral("CSV files (*.csv);;All files (*)"));
+        parent, QCoreApplication::translate("quillara::gui::ExportScores", "Export Scores"),
+        DefaultExportPath(session.Settings().SettingsSection),
+        QCoreApplication::translate("quillara::gui::ExportScores",
+                                    "CSV files (*.csv);;All files (*)"));
     if (path.isEmpty()) return;
     if (IsScoreFile(path, session)) {
-        TMessageBoxes::Error(parent, QStringLiteral("The scores cannot be exported over the score "
-                                                    "file itself. Choose another name."));
+        TMessageBoxes::Error(
+            parent, QCoreApplication::translate("quillara::gui::ExportScores",
+                                                "The scores cannot be exported over the score "
+                                                "file itself. Choose another name."));
         return;
     }
     const QString error = WriteWholeFile(path, ScoresCsv(history, session.IsOpen() ? &session.Book() : nullptr));
     if (!error.isEmpty())
-        TMessageBoxes::Error(parent, QStringLiteral("Unable to export scores to \"%1\".\n%2")
-                                         .arg(QDir::toNativeSeparators(path), error));
+        TMessageBoxes::Error(parent,
+                             QCoreApplication::translate("quillara::gui::ExportScores",
+                                                         "Unable to export scores to \"%1\".\n%2")
+                                 .arg(QDir::toNativeSeparators(path), error));
     else
-        TMessageBoxes::Information(parent, QStringLiteral("The scores were exported to \"%1\".")
-                                               .arg(QDir::toNativeSeparators(path)));
+        TMessageBoxes::Information(
+            parent, QCoreApplication::translate("quillara::gui::ExportScores",
+                                                "The scores were exported to \"%1\".")
+                        .arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace quillara::gui

@@ -25,7 +25,7 @@ TTGraphScoreFrame1::TTGraphScoreFrame1(std::function<const TScoreHistory&()> his
     auto* area = new QGridLayout;
     Graph = new TGrapherWidget(this);
     Graph->setObjectName(QStringLiteral("Grapher1"));
-    NameControl(Graph, QStringLiteral("Graph of your recent scores on this chapter"));
+    NameControl(Graph, tr("Graph of your recent scores on this chapter"));
     TGrapher& chart = Graph->Chart();
     chart.setChartType(TChartType::chart3DLine);
     SetUpPercentChart(chart, regional);
@@ -61,8 +61,7 @@ void TTGraphScoreFrame1::Fill(int chapter) {
         chart.xLabels().push_back(MonthDayText(points[i].Date, Regional));
     }
     if (points.empty()) {
-        noScoresLabel->setText(
-            QStringLiteral("There are no saved scores for chapter %1").arg(chapter));
+        noScoresLabel->setText(tr("There are no saved scores for chapter %1").arg(chapter));
         noScoresLabel->show();
         CloseButton->setFocus();
         return;

@@ -9,6 +9,7 @@
 #include "gui/shell/regional_from_locale.h"
 #include "gui/widgets/book_picture.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdlib>
 
@@ -45,7 +46,8 @@ QString MovedScoresMessage(const TScoreFolders& folders) {
 
 // Where the scores go instead of a score file that cannot be used.
 QString ScoresGoInstead(const TScoreFolders& folders) {
-    return QStringLiteral("Your scores will be saved in %1 instead.")
+    return QCoreApplication::translate("quillara::gui::TStudySession",
+                                       "Your scores will be saved in %1 instead.")
         .arg(Absolute(folders.User + ScoreFileName));
 }
 
