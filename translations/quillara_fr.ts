@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>A&amp;ffichage</translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Glossary</source>
@@ -418,7 +418,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>&amp;Contents</source>

@@ -38,7 +38,7 @@ TMessages ReadTs(const QString& path) {
         else if (xml.name() == u"source")
             source = xml.readElementText();
         else if (xml.name() == u"translation") {
-            const auto type = xml.attributes().value(u"type");
+            const auto type = xml.attributes().value(QStringLiteral("type"));
             message.Finished = type.isEmpty();
             message.Translation = xml.readElementText();
             messages[{context, source}] = message;
@@ -135,7 +135,7 @@ TEST(Translations, MainWindowMenusHaveDistinctMnemonicsInEveryLanguage) {
         testing::MainWindow window(book);
         const QString file = window.form->menuBar()->actions().first()->text();
         EXPECT_EQ(file == QStringLiteral("&File"), language == QStringLiteral("en"));
-        QList<QMenu*> menus{window.form->menuBar()};
+        QList<QWidget*> menus{window.form->menuBar()};
         for (QAction* action : window.form->menuBar()->actions())
             if (action->menu()) menus << action->menu();
         for (QWidget* menu : menus) {
