@@ -8,10 +8,6 @@
         <translation>Ergebnisse exportieren</translation>
     </message>
     <message>
-        <source>CSV files (*.csv);;All files (*)</source>
-        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
-    </message>
-    <message>
         <source>The scores cannot be exported over the score file itself. Choose another name.</source>
         <translation>Die Ergebnisse können nicht über die Ergebnisdatei selbst exportiert werden. Wählen Sie einen anderen Namen.</translation>
     </message>
@@ -24,6 +20,22 @@
     <message>
         <source>The scores were exported to &quot;%1&quot;.</source>
         <translation>Die Ergebnisse wurden nach „%1“ exportiert.</translation>
+    </message>
+    <message>
+        <source>CSV files, semicolon separated (*.csv)</source>
+        <translation>CSV-Dateien, durch Semikolon getrennt (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>CSV files, comma separated (*.csv)</source>
+        <translation>CSV-Dateien, durch Komma getrennt (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -516,6 +528,18 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>&amp;Larger Text</source>
+        <translation>Text &amp;vergrößern</translation>
+    </message>
+    <message>
+        <source>S&amp;maller Text</source>
+        <translation>Text ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Text Size</source>
+        <translation>&amp;Normale Textgröße</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TMatchingQuizFrame1</name>
@@ -680,6 +704,22 @@
         <source>There are no saved scores for chapter %1</source>
         <translation>Für Kapitel %1 gibt es keine gespeicherten Ergebnisse</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>%1: %2%</source>
+        <translation>%1: %2 %</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Prozent</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TTestFrame1</name>
@@ -778,6 +818,18 @@
     <message>
         <source>Chart of the chosen score by chapter</source>
         <translation>Diagramm des gewählten Ergebnisses nach Kapitel</translation>
+    </message>
+    <message>
+        <source>Chapter %1: %2%</source>
+        <translation>Kapitel %1: %2 %</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Kapitel</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Prozent</translation>
     </message>
 </context>
 <context>

@@ -8,10 +8,6 @@
         <translation>Exportar puntuaciones</translation>
     </message>
     <message>
-        <source>CSV files (*.csv);;All files (*)</source>
-        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
-    </message>
-    <message>
         <source>The scores cannot be exported over the score file itself. Choose another name.</source>
         <translation>Las puntuaciones no se pueden exportar sobre el propio archivo de puntuaciones. Elija otro nombre.</translation>
     </message>
@@ -24,6 +20,22 @@
     <message>
         <source>The scores were exported to &quot;%1&quot;.</source>
         <translation>Las puntuaciones se exportaron a «%1».</translation>
+    </message>
+    <message>
+        <source>CSV files, semicolon separated (*.csv)</source>
+        <translation>Archivos CSV, separados por punto y coma (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>CSV files, comma separated (*.csv)</source>
+        <translation>Archivos CSV, separados por comas (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
@@ -516,6 +528,18 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>&amp;Larger Text</source>
+        <translation>Texto más gran&amp;de</translation>
+    </message>
+    <message>
+        <source>S&amp;maller Text</source>
+        <translation>Texto más &amp;pequeño</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Text Size</source>
+        <translation>Tamaño de texto &amp;normal</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TMatchingQuizFrame1</name>
@@ -680,6 +704,22 @@
         <source>There are no saved scores for chapter %1</source>
         <translation>No hay puntuaciones guardadas del capítulo %1</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>%1: %2%</source>
+        <translation>%1: %2 %</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Porcentaje</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TTestFrame1</name>
@@ -778,6 +818,18 @@
     <message>
         <source>Chart of the chosen score by chapter</source>
         <translation>Gráfico de la puntuación elegida por capítulo</translation>
+    </message>
+    <message>
+        <source>Chapter %1: %2%</source>
+        <translation>Capítulo %1: %2 %</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Capítulo</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Porcentaje</translation>
     </message>
 </context>
 <context>

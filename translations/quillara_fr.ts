@@ -8,10 +8,6 @@
         <translation>Exporter les scores</translation>
     </message>
     <message>
-        <source>CSV files (*.csv);;All files (*)</source>
-        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
         <source>The scores cannot be exported over the score file itself. Choose another name.</source>
         <translation>Les scores ne peuvent pas être exportés par-dessus le fichier de scores lui-même. Choisissez un autre nom.</translation>
     </message>
@@ -24,6 +20,22 @@
     <message>
         <source>The scores were exported to &quot;%1&quot;.</source>
         <translation>Les scores ont été exportés vers « %1 ».</translation>
+    </message>
+    <message>
+        <source>CSV files, semicolon separated (*.csv)</source>
+        <translation>Fichiers CSV, séparés par des points-virgules (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>CSV files, comma separated (*.csv)</source>
+        <translation>Fichiers CSV, séparés par des virgules (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -516,6 +528,18 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>&amp;Larger Text</source>
+        <translation>Texte plus gran&amp;d</translation>
+    </message>
+    <message>
+        <source>S&amp;maller Text</source>
+        <translation>Texte plus &amp;petit</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Text Size</source>
+        <translation>Taille de texte &amp;normale</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TMatchingQuizFrame1</name>
@@ -680,6 +704,22 @@
         <source>There are no saved scores for chapter %1</source>
         <translation>Il n’y a pas de scores enregistrés pour le chapitre %1</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>%1: %2%</source>
+        <translation>%1 : %2 %</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Pourcentage</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TTestFrame1</name>
@@ -778,6 +818,18 @@
     <message>
         <source>Chart of the chosen score by chapter</source>
         <translation>Graphique du score choisi par chapitre</translation>
+    </message>
+    <message>
+        <source>Chapter %1: %2%</source>
+        <translation>Chapitre %1 : %2 %</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Chapitre</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Pourcentage</translation>
     </message>
 </context>
 <context>

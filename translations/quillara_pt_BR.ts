@@ -8,10 +8,6 @@
         <translation>Exportar pontuações</translation>
     </message>
     <message>
-        <source>CSV files (*.csv);;All files (*)</source>
-        <translation>Arquivos CSV (*.csv);;Todos os arquivos (*)</translation>
-    </message>
-    <message>
         <source>The scores cannot be exported over the score file itself. Choose another name.</source>
         <translation>As pontuações não podem ser exportadas sobre o próprio arquivo de pontuações. Escolha outro nome.</translation>
     </message>
@@ -24,6 +20,22 @@
     <message>
         <source>The scores were exported to &quot;%1&quot;.</source>
         <translation>As pontuações foram exportadas para &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>CSV files, semicolon separated (*.csv)</source>
+        <translation>Arquivos CSV, separados por ponto e vírgula (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Arquivos CSV (*.csv);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>CSV files, comma separated (*.csv)</source>
+        <translation>Arquivos CSV, separados por vírgula (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
     </message>
 </context>
 <context>
@@ -516,6 +528,18 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>&amp;Larger Text</source>
+        <translation>Texto &amp;maior</translation>
+    </message>
+    <message>
+        <source>S&amp;maller Text</source>
+        <translation>Texto m&amp;enor</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Text Size</source>
+        <translation>Tamanho de texto &amp;normal</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TMatchingQuizFrame1</name>
@@ -680,6 +704,22 @@
         <source>There are no saved scores for chapter %1</source>
         <translation>Não há pontuações salvas do capítulo %1</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>%1: %2%</source>
+        <translation>%1: %2%</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Porcentagem</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TTestFrame1</name>
@@ -778,6 +818,18 @@
     <message>
         <source>Chart of the chosen score by chapter</source>
         <translation>Gráfico da pontuação escolhida por capítulo</translation>
+    </message>
+    <message>
+        <source>Chapter %1: %2%</source>
+        <translation>Capítulo %1: %2%</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Capítulo</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Porcentagem</translation>
     </message>
 </context>
 <context>

@@ -26,6 +26,7 @@
 #include "gui/widgets/book_text.h"
 #include "gui/widgets/link_label.h"
 #include "gui/widgets/screen_fit.h"
+#include "gui/widgets/text_size.h"
 #include "gui/widgets/white_background.h"
 
 #include <QAction>
@@ -100,7 +101,7 @@ QLabel* Heading(const QString& text, const char* name, QWidget* parent) {
     font.setBold(true);
     label->setFont(font);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, HeadingRed);
+    palette.setColor(QPalette::WindowText, OnBase(HeadingRed, palette));
     label->setPalette(palette);
     return label;
 }
@@ -294,6 +295,7 @@ void TMainForm::BuildMenus() {
     QAction* search = AddAction(ViewMenu, tr("&Search the Book…"), "SearchBookItem");
     search->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     connect(search, &QAction::triggered, this, &TMainForm::SearchTheBook);
+    BuildTextSizeItems(ViewMenu);
 
     QMenu* quiz = menuBar()->addMenu(tr("&Quiz"));
     quiz->setObjectName(QStringLiteral("QuizMenu"));
@@ -348,6 +350,30 @@ void TMainForm::BuildMenus() {
     contextHelp->setShortcutContext(Qt::ApplicationShortcut);
     connect(contextHelp, &QAction::triggered, this, &TMainForm::ShowHelpForActiveWindow);
     addAction(contextHelp);
+}
+
+// Ctrl+plus, Ctrl+minus and Ctrl+0 work in every window of the program, the test's included.
+void TMainForm::BuildTextSizeItems(QMenu* view) {
+    view->addSeparator();
+    TTextSize& size = TTextSize::Instance();
+    QAction* larger = AddAction(view, tr("&Larger Text"), "LargerTextItem");
+    larger->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(larger, &QAction::triggered, &size, &TTextSize::Larger);
+    QAction* smaller = AddAction(view, tr("S&maller Text"), "SmallerTextItem");
+    smaller->setShortcuts(QKeySequence::ZoomOut);
+    connect(smaller, &QAction::triggered, &size, &TTextSize::Smaller);
+    QAction* normal = AddAction(view, tr("&Normal Text Size"), "NormalTextSizeItem");
+    normal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(normal, &QAction::triggered, &size, &TTextSize::Reset);
+    for (QAction* action : {larger, smaller, normal})
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    auto enable = [larger, smaller, normal](int percent) {
+        larger->setEnabled(percent < TTextSize::Largest);
+        smaller->setEnabled(percent > TTextSize::Smallest);
+        normal->setEnabled(percent != TTextSize::Normal);
+    };
+    connect(&size, &TTextSize::Changed, this, enable);
+    enable(size.Percent());
 }
 
 void TMainForm::BuildNavigation(QWidget* panel) {

@@ -3,6 +3,7 @@
 #include "gui/glossary/glossary_box.h"
 #include "gui/widgets/accessible_name.h"
 #include "gui/widgets/book_text.h"
+#include "gui/widgets/text_size.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,7 +29,8 @@ QLabel* PlainLabel(const QString& text, const QString& name, QWidget* parent) {
 TViewGlossaryFrame1::TViewGlossaryFrame1(QWidget* parent) : QWidget(parent) {
     setMinimumSize(290, 290);
     QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Window, white.color(QPalette::Base));
+    white.setColor(QPalette::WindowText, white.color(QPalette::Text));
     setPalette(white);
     setAutoFillBackground(true);
 
@@ -59,6 +61,7 @@ TViewGlossaryFrame1::TViewGlossaryFrame1(QWidget* parent) : QWidget(parent) {
     Definition->setObjectName(QStringLiteral("Definition"));
     NameControl(Definition, tr("Definition"));
     Definition->setReadOnly(true);
+    FollowTextSize(Definition);
     Definition->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     CloseButton = new QPushButton(tr("Close Glossary"), this);

@@ -5,6 +5,7 @@
 #include "gui/widgets/focus_frame.h"
 #include "gui/widgets/readable_measure.h"
 #include "gui/widgets/screen_fit.h"
+#include "gui/widgets/text_size.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -58,6 +59,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     helpBrowser->setFrameStyle(QFrame::Box | QFrame::Plain);
     KeepReadableMeasureAlways(helpBrowser);
+    FollowTextSize(helpBrowser);
     // Each page, followed or gone back to, is a new document to keep the measure in.
     connect(helpBrowser, &QTextBrowser::sourceChanged, this,
             [this] { KeepReadableMeasure(helpBrowser); });

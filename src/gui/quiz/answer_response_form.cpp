@@ -1,10 +1,11 @@
 #include "gui/quiz/answer_response_form.h"
 
-#include "gui/shell/message_boxes.h"
 #include "core/book/glossary.h"
 #include "core/book/question.h"
+#include "gui/shell/message_boxes.h"
 #include "gui/widgets/book_text.h"
 #include "gui/widgets/heading_font.h"
+#include "gui/widgets/text_size.h"
 #include "gui/widgets/white_background.h"
 
 #include <QFrame>
@@ -53,6 +54,7 @@ QPlainTextEdit* ReadOnlyText(const char* name, const QString& accessibleName, QW
     text->setAccessibleName(accessibleName);
     text->setReadOnly(true);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    FollowTextSize(text);
     return text;
 }
 

@@ -1,13 +1,14 @@
 #include "gui/quiz/attempt_frame.h"
 
-#include "gui/shell/message_boxes.h"
-#include "gui/shell/study_session.h"
 #include "gui/quiz/answer_response_form.h"
 #include "gui/quiz/attempt_results_view.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/shell/study_session.h"
 #include "gui/widgets/accessible_name.h"
 #include "gui/widgets/book_text.h"
 #include "gui/widgets/heading_font.h"
 #include "gui/widgets/rtf_document.h"
+#include "gui/widgets/text_size.h"
 #include "gui/widgets/white_background.h"
 
 #include <QFrame>
@@ -69,6 +70,7 @@ TTestFrame1::TTestFrame1(TStudySession& session, TAnswerResponseForm& responses,
     QFont questionFont = QuestionText->font();
     questionFont.setPointSize(QuestionPointSize);
     QuestionText->setFont(questionFont);
+    FollowTextSize(QuestionText);
     column->addWidget(QuestionText, 1);
 
     // The two answer panels share one place; the question's kind decides which shows.
@@ -245,7 +247,7 @@ void TTestFrame1::QuitButtonClick() {
 }
 
 void TTestFrame1::FormUpdateQuestion() {
-    const TShownQuestion shown = Runner->ShowQuestion(QuestionText->font().pointSize());
+    const TShownQuestion shown = Runner->ShowQuestion(QuestionPointSize);
     if (!shown.Question) {
         EndAttempt(true);
         return;

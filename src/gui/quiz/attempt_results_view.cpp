@@ -5,6 +5,7 @@
 #include "gui/widgets/accessible_name.h"
 #include "gui/widgets/book_text.h"
 #include "gui/widgets/heading_font.h"
+#include "gui/widgets/text_size.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -77,6 +78,7 @@ TAttemptResultsView::TAttemptResultsView(QWidget* parent) : QWidget(parent) {
     Details->setObjectName(QStringLiteral("ResultDetails"));
     NameControl(Details, tr("Results"));
     Details->setOpenLinks(false);
+    FollowTextSize(Details);
     column->addWidget(Details, 1);
 
     auto* buttons = new QHBoxLayout;

@@ -7,6 +7,7 @@
 #include "gui/widgets/find_bar.h"
 #include "gui/widgets/focus_frame.h"
 #include "gui/widgets/readable_measure.h"
+#include "gui/widgets/text_size.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -39,6 +40,7 @@ TViewAuthorsNotesFrame1::TViewAuthorsNotesFrame1(const TStudySession& session, Q
     NotesText->setObjectName(QStringLiteral("Memo1"));
     NameControl(NotesText, tr("Authors Notes"));
     NotesText->setReadOnly(true);
+    FollowTextSize(NotesText);
     NotesText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     NotesText->setFrameStyle(QFrame::Box | QFrame::Plain);

@@ -1,11 +1,12 @@
 #include "gui/reading/view_topic_frame.h"
 
-#include "gui/shell/message_boxes.h"
 #include "gui/reading/html_lite.h"
+#include "gui/shell/message_boxes.h"
 #include "gui/widgets/accessible_name.h"
 #include "gui/widgets/book_text.h"
 #include "gui/widgets/find_bar.h"
 #include "gui/widgets/focus_frame.h"
+#include "gui/widgets/text_size.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -20,7 +21,8 @@ TViewTopicFrame1::TViewTopicFrame1(const TStudySession& session, QWidget* parent
     setMinimumSize(290, 290);
     setAutoFillBackground(true);
     QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Window, white.color(QPalette::Base));
+    white.setColor(QPalette::WindowText, white.color(QPalette::Text));
     setPalette(white);
 
     topicLabel = new QLabel("Summary", this);
@@ -41,6 +43,7 @@ TViewTopicFrame1::TViewTopicFrame1(const TStudySession& session, QWidget* parent
     pageFrame->setAutoFillBackground(true);
     pageFrame->setPalette(white);
     Page = new ThtmlLite(pageFrame);
+    FollowTextSize(Page);
     Page->setObjectName("htmlLite1");
     NameControl(Page, tr("Topic page"));
     auto* panelLayout = new QVBoxLayout(pageFrame);

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <filesystem>
@@ -51,14 +52,28 @@ QString WriteWholeFile(const QString& path, const std::string& bytes) {
 
 } // namespace
 
+QString ExportFilters() {
+    if (QLocale().decimalPoint() != QStringLiteral(","))
+        return QCoreApplication::translate("quillara::gui::ExportScores",
+                                           "CSV files (*.csv);;All files (*)");
+    return QCoreApplication::translate("quillara::gui::ExportScores",
+                                       "CSV files, comma separated (*.csv)") +
+           QStringLiteral(";;") + SemicolonFilter() + QStringLiteral(";;") +
+           QCoreApplication::translate("quillara::gui::ExportScores", "All files (*)");
+}
+
+QString SemicolonFilter() {
+    return QCoreApplication::translate("quillara::gui::ExportScores",
+                                       "CSV files, semicolon separated (*.csv)");
+}
+
 void ExportScores(QWidget* parent, TStudySession& session) {
     // Read first: the history read tells where the score file is.
     const TScoreHistory& history = session.Scores();
+    QString chosen;
     const QString path = TMessageBoxes::SaveFileName(
         parent, QCoreApplication::translate("quillara::gui::ExportScores", "Export Scores"),
-        DefaultExportPath(session.Settings().SettingsSection),
-        QCoreApplication::translate("quillara::gui::ExportScores",
-                                    "CSV files (*.csv);;All files (*)"));
+        DefaultExportPath(session.Settings().SettingsSection), ExportFilters(), &chosen);
     if (path.isEmpty()) return;
     if (IsScoreFile(path, session)) {
         TMessageBoxes::Error(
@@ -67,7 +82,9 @@ void ExportScores(QWidget* parent, TStudySession& session) {
                                                 "file itself. Choose another name."));
         return;
     }
-    const QString error = WriteWholeFile(path, ScoresCsv(history, session.IsOpen() ? &session.Book() : nullptr));
+    const QString error =
+        WriteWholeFile(path, ScoresCsv(history, session.IsOpen() ? &session.Book() : nullptr,
+                                       chosen == SemicolonFilter() ? ';' : ','));
     if (!error.isEmpty())
         TMessageBoxes::Error(parent,
                              QCoreApplication::translate("quillara::gui::ExportScores",

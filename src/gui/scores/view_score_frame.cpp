@@ -208,13 +208,20 @@ void TViewScoreFrame::GraphScoreDetails() {
     if (!score) return;
     TGrapher& chart = ChartView->Chart();
     chart.clear();
+    ChartView->SetPointText([this](int point) {
+        const TGrapher& shown = ChartView->Chart();
+        return tr("Chapter %1: %2%")
+            .arg(QString::fromStdString(shown.xLabels().at(point)))
+            .arg(shown.value(0, point));
+    });
     for (int i = 0; i < score->detailCount(); ++i) {
         const TScoreDetail& detail = score->detail(i);
         chart.xLabels().push_back(std::to_string(detail.chapter));
         chart.setValue(0, i, wholePercent(detail.correct, detail.answered()));
     }
-    chart.setXLabel(" Chapter ");
-    chart.seriesNames().assign(1, " Percent ");
+    chart.setXLabel((QLatin1Char(' ') + tr("Chapter") + QLatin1Char(' ')).toStdString());
+    chart.seriesNames().assign(1,
+                               (QLatin1Char(' ') + tr("Percent") + QLatin1Char(' ')).toStdString());
     chart.setChartType(TChartType::chart3DBar);
     ChartView->show();
     ChartView->repaint();

@@ -56,7 +56,8 @@ TEST(MainForm, CaptionChooserAndMenusInTheirOrder) {
     for (QAction* item : window.Menu("ViewMenu")->actions())
         if (!item->isSeparator()) view << item->text();
     EXPECT_EQ(view, (QStringList{"&Glossary", "Summary", "Key Ideas", "Worked Examples",
-                                 "&Search the Book\u2026"}));
+                                 "&Search the Book\u2026", "&Larger Text", "S&maller Text",
+                                 "&Normal Text Size"}));
     EXPECT_EQ(window.Action("SaveScoresItem")->shortcut(), QKeySequence::Save);
     EXPECT_EQ(window.Action("ExitItem")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     EXPECT_TRUE(window.Action("ViewSavedScoresItem")->isEnabled());
