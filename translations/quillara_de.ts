@@ -48,6 +48,10 @@
         <source>Cover of the book</source>
         <translation>Umschlag des Buches</translation>
     </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TAboutProgram</name>
@@ -74,6 +78,18 @@
     <message>
         <source>Opens %1 in your browser</source>
         <translation>Öffnet %1 im Browser</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Warning: this program is protected by copyright law and international treaties. Copying or distributing it, or any part of it, without permission may result in civil and criminal penalties.</source>
+        <translation>Warnung: Dieses Programm ist durch Urheberrecht und internationale Verträge geschützt. Das Kopieren oder Verbreiten des Programms oder von Teilen davon ohne Erlaubnis kann zivil- und strafrechtlich verfolgt werden.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -180,6 +196,18 @@
     <message>
         <source>Score %1</source>
         <translation>Ergebnis %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3%</source>
+        <translation>%1 von %2, %3 %</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Wahr</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falsch</translation>
     </message>
 </context>
 <context>
@@ -298,12 +326,28 @@
         <source>Answer Response</source>
         <translation>Antwort</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::THelpWindow</name>
     <message>
         <source>Help page</source>
         <translation>Hilfeseite</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
     </message>
 </context>
 <context>
@@ -563,6 +607,14 @@
         <source>End of Matching Quiz</source>
         <translation>Ende des Zuordnungsquiz</translation>
     </message>
+    <message>
+        <source>Match the definition on the left to the most appropriate term in the list on the right.  To sumbit your answer, simply click the term you think is correct.</source>
+        <translation>Ordnen Sie die Definition links dem passendsten Begriff in der Liste rechts zu.  Um zu antworten, klicken Sie einfach auf den Begriff, den Sie für richtig halten.</translation>
+    </message>
+    <message>
+        <source>Definition</source>
+        <translation>Definition</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TMessageBoxes</name>
@@ -585,6 +637,50 @@
     <message>
         <source>The score file %1 was not read: %2.</source>
         <translation>Die Ergebnisdatei %1 wurde nicht gelesen: %2.</translation>
+    </message>
+    <message>
+        <source>Quillara was unable to find the properties of the book. It is possible that parts of the program are corrupted or were not installed. BOOK.DEF must be in the same directory as the program. If this error persists, please reinstall the software</source>
+        <translation>Quillara konnte die Eigenschaften des Buches nicht finden. Möglicherweise sind Teile des Programms beschädigt oder wurden nicht installiert. BOOK.DEF muss im selben Verzeichnis wie das Programm liegen. Wenn dieser Fehler bestehen bleibt, installieren Sie die Software bitte neu</translation>
+    </message>
+    <message>
+        <source>Quillara was ended last time before it could tell you this:</source>
+        <translation>Quillara wurde beim letzten Mal beendet, bevor es Ihnen dies mitteilen konnte:</translation>
+    </message>
+    <message>
+        <source>The book in %1 is damaged and cannot be opened.
+
+%2</source>
+        <translation>Das Buch in %1 ist beschädigt und kann nicht geöffnet werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source> No copy of it could be kept, so Quillara will not save scores over it.</source>
+        <translation> Es konnte keine Kopie davon angelegt werden, daher speichert Quillara keine Ergebnisse darüber.</translation>
+    </message>
+    <message>
+        <source> The file as it was is kept as %1. The scores that could be read, and those you add, will be saved in %2.</source>
+        <translation> Die Datei wird in ihrem bisherigen Zustand als %1 aufbewahrt. Die lesbaren Ergebnisse und die, die Sie hinzufügen, werden in %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Quillara was unable to read the glossary for this book. It is possible that parts of the program are corrupted or were not installed. If this error persists, please reinstall the software</source>
+        <translation>Quillara konnte das Glossar dieses Buches nicht lesen. Möglicherweise sind Teile des Programms beschädigt oder wurden nicht installiert. Wenn dieser Fehler bestehen bleibt, installieren Sie die Software bitte neu</translation>
+    </message>
+    <message>
+        <source>Unable to save scores</source>
+        <translation>Die Ergebnisse konnten nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Quillara cannot save scores as %1, so your scores are kept in %2 instead.</source>
+        <translation>Quillara kann keine Ergebnisse als %1 speichern, daher werden Ihre Ergebnisse stattdessen in %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The glossary of this book is damaged: only its first %1 terms could be read, and they are shown.
+
+%2</source>
+        <translation>Das Glossar dieses Buches ist beschädigt: Nur seine ersten %1 Begriffe konnten gelesen werden und werden angezeigt.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -632,6 +728,21 @@
     <message>
         <source>Cannot open the directory &quot;%1&quot;.</source>
         <translation>Das Verzeichnis „%1“ kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+</context>
+<context>
+    <name>quillara::gui::TScoreListModel</name>
+    <message>
+        <source>%1 of %2 for %3</source>
+        <translation>%1 von %2, %3</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -686,6 +797,14 @@
         <source>%1 questions</source>
         <translation>%1 Fragen</translation>
     </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Kapitel</translation>
+    </message>
+    <message>
+        <source>Select the chapters that you want to be tested on, and the number of question you want your test to include.</source>
+        <translation>Wählen Sie die Kapitel, die geprüft werden sollen, und die Zahl der Fragen, die Ihr Test enthalten soll.</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TStudySession</name>
@@ -719,6 +838,13 @@
     <message>
         <source>Percent</source>
         <translation>Prozent</translation>
+    </message>
+</context>
+<context>
+    <name>quillara::gui::TTestForm1</name>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
     </message>
 </context>
 <context>
@@ -762,6 +888,38 @@
     <message>
         <source>Answer %1</source>
         <translation>Antwort %1</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2, from chapter %3</source>
+        <translation>Frage %1 von %2, aus Kapitel %3</translation>
+    </message>
+    <message>
+        <source>Error compiling expression</source>
+        <translation>Fehler beim Übersetzen des Ausdrucks</translation>
+    </message>
+    <message>
+        <source>Error evaluating expression</source>
+        <translation>Fehler beim Auswerten des Ausdrucks</translation>
+    </message>
+    <message>
+        <source>million</source>
+        <translation>Million</translation>
+    </message>
+    <message>
+        <source>integer</source>
+        <translation>ganze Zahl</translation>
+    </message>
+    <message>
+        <source>(Round to nearest %1)</source>
+        <translation>(Runden auf %1)</translation>
+    </message>
+    <message>
+        <source>End Test</source>
+        <translation>Test beenden</translation>
+    </message>
+    <message>
+        <source>You have answered %1 of %2 questions correctly</source>
+        <translation>Sie haben %1 von %2 Fragen richtig beantwortet</translation>
     </message>
 </context>
 <context>
@@ -837,6 +995,14 @@
     <message>
         <source>Topic page</source>
         <translation>Themenseite</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 </TS>

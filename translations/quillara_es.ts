@@ -48,6 +48,10 @@
         <source>Cover of the book</source>
         <translation>Portada del libro</translation>
     </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TAboutProgram</name>
@@ -74,6 +78,18 @@
     <message>
         <source>Opens %1 in your browser</source>
         <translation>Abre %1 en su navegador</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>Warning: this program is protected by copyright law and international treaties. Copying or distributing it, or any part of it, without permission may result in civil and criminal penalties.</source>
+        <translation>Advertencia: este programa está protegido por las leyes de derechos de autor y los tratados internacionales. Copiarlo o distribuirlo, en todo o en parte, sin permiso puede dar lugar a sanciones civiles y penales.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -180,6 +196,18 @@
     <message>
         <source>Score %1</source>
         <translation>Puntuación %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3%</source>
+        <translation>%1 de %2, %3 %</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Verdadero</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falso</translation>
     </message>
 </context>
 <context>
@@ -298,12 +326,28 @@
         <source>Answer Response</source>
         <translation>Respuesta</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::THelpWindow</name>
     <message>
         <source>Help page</source>
         <translation>Página de ayuda</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
     </message>
 </context>
 <context>
@@ -563,6 +607,14 @@
         <source>End of Matching Quiz</source>
         <translation>Fin del cuestionario de emparejar</translation>
     </message>
+    <message>
+        <source>Match the definition on the left to the most appropriate term in the list on the right.  To sumbit your answer, simply click the term you think is correct.</source>
+        <translation>Empareje la definición de la izquierda con el término más adecuado de la lista de la derecha.  Para responder, basta con pulsar el término que crea correcto.</translation>
+    </message>
+    <message>
+        <source>Definition</source>
+        <translation>Definición</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TMessageBoxes</name>
@@ -585,6 +637,50 @@
     <message>
         <source>The score file %1 was not read: %2.</source>
         <translation>El archivo de puntuaciones %1 no se leyó: %2.</translation>
+    </message>
+    <message>
+        <source>Quillara was unable to find the properties of the book. It is possible that parts of the program are corrupted or were not installed. BOOK.DEF must be in the same directory as the program. If this error persists, please reinstall the software</source>
+        <translation>Quillara no pudo encontrar las propiedades del libro. Es posible que partes del programa estén dañadas o no se hayan instalado. BOOK.DEF debe estar en la misma carpeta que el programa. Si el error persiste, vuelva a instalar el programa</translation>
+    </message>
+    <message>
+        <source>Quillara was ended last time before it could tell you this:</source>
+        <translation>Quillara se cerró la última vez antes de poder decirle esto:</translation>
+    </message>
+    <message>
+        <source>The book in %1 is damaged and cannot be opened.
+
+%2</source>
+        <translation>El libro de %1 está dañado y no se puede abrir.
+
+%2</translation>
+    </message>
+    <message>
+        <source> No copy of it could be kept, so Quillara will not save scores over it.</source>
+        <translation> No se pudo guardar una copia, así que Quillara no guardará puntuaciones encima.</translation>
+    </message>
+    <message>
+        <source> The file as it was is kept as %1. The scores that could be read, and those you add, will be saved in %2.</source>
+        <translation> El archivo tal como estaba se guarda como %1. Las puntuaciones que se pudieron leer, y las que añada, se guardarán en %2.</translation>
+    </message>
+    <message>
+        <source>Quillara was unable to read the glossary for this book. It is possible that parts of the program are corrupted or were not installed. If this error persists, please reinstall the software</source>
+        <translation>Quillara no pudo leer el glosario de este libro. Es posible que partes del programa estén dañadas o no se hayan instalado. Si el error persiste, vuelva a instalar el programa</translation>
+    </message>
+    <message>
+        <source>Unable to save scores</source>
+        <translation>No se pudieron guardar las puntuaciones</translation>
+    </message>
+    <message>
+        <source>Quillara cannot save scores as %1, so your scores are kept in %2 instead.</source>
+        <translation>Quillara no puede guardar las puntuaciones como %1, así que se guardan en %2.</translation>
+    </message>
+    <message>
+        <source>The glossary of this book is damaged: only its first %1 terms could be read, and they are shown.
+
+%2</source>
+        <translation>El glosario de este libro está dañado: solo se pudieron leer sus primeros %1 términos, que se muestran.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -632,6 +728,21 @@
     <message>
         <source>Cannot open the directory &quot;%1&quot;.</source>
         <translation>No se puede abrir la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+</context>
+<context>
+    <name>quillara::gui::TScoreListModel</name>
+    <message>
+        <source>%1 of %2 for %3</source>
+        <translation>%1 de %2, %3</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -686,6 +797,14 @@
         <source>%1 questions</source>
         <translation>%1 preguntas</translation>
     </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Capítulo</translation>
+    </message>
+    <message>
+        <source>Select the chapters that you want to be tested on, and the number of question you want your test to include.</source>
+        <translation>Elija los capítulos sobre los que quiere examinarse y el número de preguntas que quiere que tenga el examen.</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TStudySession</name>
@@ -719,6 +838,13 @@
     <message>
         <source>Percent</source>
         <translation>Porcentaje</translation>
+    </message>
+</context>
+<context>
+    <name>quillara::gui::TTestForm1</name>
+    <message>
+        <source>Test</source>
+        <translation>Examen</translation>
     </message>
 </context>
 <context>
@@ -762,6 +888,38 @@
     <message>
         <source>Answer %1</source>
         <translation>Respuesta %1</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2, from chapter %3</source>
+        <translation>Pregunta %1 de %2, del capítulo %3</translation>
+    </message>
+    <message>
+        <source>Error compiling expression</source>
+        <translation>Error al compilar la expresión</translation>
+    </message>
+    <message>
+        <source>Error evaluating expression</source>
+        <translation>Error al evaluar la expresión</translation>
+    </message>
+    <message>
+        <source>million</source>
+        <translation>millón</translation>
+    </message>
+    <message>
+        <source>integer</source>
+        <translation>entero</translation>
+    </message>
+    <message>
+        <source>(Round to nearest %1)</source>
+        <translation>(Redondear a %1)</translation>
+    </message>
+    <message>
+        <source>End Test</source>
+        <translation>Terminar examen</translation>
+    </message>
+    <message>
+        <source>You have answered %1 of %2 questions correctly</source>
+        <translation>Ha respondido correctamente %1 de %2 preguntas</translation>
     </message>
 </context>
 <context>
@@ -837,6 +995,14 @@
     <message>
         <source>Topic page</source>
         <translation>Página del tema</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 </TS>

@@ -48,6 +48,10 @@
         <source>Cover of the book</source>
         <translation>Couverture du livre</translation>
     </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TAboutProgram</name>
@@ -74,6 +78,18 @@
     <message>
         <source>Opens %1 in your browser</source>
         <translation>Ouvre %1 dans votre navigateur</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Warning: this program is protected by copyright law and international treaties. Copying or distributing it, or any part of it, without permission may result in civil and criminal penalties.</source>
+        <translation>Avertissement : ce programme est protégé par le droit d’auteur et les traités internationaux. Le copier ou le distribuer, en tout ou en partie, sans autorisation peut entraîner des sanctions civiles et pénales.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -180,6 +196,18 @@
     <message>
         <source>Score %1</source>
         <translation>Score %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3%</source>
+        <translation>%1 sur %2, %3 %</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Vrai</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Faux</translation>
     </message>
 </context>
 <context>
@@ -298,12 +326,28 @@
         <source>Answer Response</source>
         <translation>Réponse</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::THelpWindow</name>
     <message>
         <source>Help page</source>
         <translation>Page d’aide</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
     </message>
 </context>
 <context>
@@ -563,6 +607,14 @@
         <source>End of Matching Quiz</source>
         <translation>Fin du quiz d’association</translation>
     </message>
+    <message>
+        <source>Match the definition on the left to the most appropriate term in the list on the right.  To sumbit your answer, simply click the term you think is correct.</source>
+        <translation>Associez la définition de gauche au terme le plus approprié de la liste de droite.  Pour répondre, cliquez simplement sur le terme que vous pensez correct.</translation>
+    </message>
+    <message>
+        <source>Definition</source>
+        <translation>Définition</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TMessageBoxes</name>
@@ -585,6 +637,50 @@
     <message>
         <source>The score file %1 was not read: %2.</source>
         <translation>Le fichier de scores %1 n’a pas été lu : %2.</translation>
+    </message>
+    <message>
+        <source>Quillara was unable to find the properties of the book. It is possible that parts of the program are corrupted or were not installed. BOOK.DEF must be in the same directory as the program. If this error persists, please reinstall the software</source>
+        <translation>Quillara n’a pas pu trouver les propriétés du livre. Il est possible que des parties du programme soient endommagées ou n’aient pas été installées. BOOK.DEF doit se trouver dans le même dossier que le programme. Si cette erreur persiste, veuillez réinstaller le logiciel</translation>
+    </message>
+    <message>
+        <source>Quillara was ended last time before it could tell you this:</source>
+        <translation>Quillara a été fermé la dernière fois avant de pouvoir vous dire ceci :</translation>
+    </message>
+    <message>
+        <source>The book in %1 is damaged and cannot be opened.
+
+%2</source>
+        <translation>Le livre de %1 est endommagé et ne peut pas être ouvert.
+
+%2</translation>
+    </message>
+    <message>
+        <source> No copy of it could be kept, so Quillara will not save scores over it.</source>
+        <translation> Aucune copie n’a pu en être gardée : Quillara n’enregistrera donc pas de scores par-dessus.</translation>
+    </message>
+    <message>
+        <source> The file as it was is kept as %1. The scores that could be read, and those you add, will be saved in %2.</source>
+        <translation> Le fichier tel qu’il était est conservé sous le nom %1. Les scores qui ont pu être lus, et ceux que vous ajouterez, seront enregistrés dans %2.</translation>
+    </message>
+    <message>
+        <source>Quillara was unable to read the glossary for this book. It is possible that parts of the program are corrupted or were not installed. If this error persists, please reinstall the software</source>
+        <translation>Quillara n’a pas pu lire le glossaire de ce livre. Il est possible que des parties du programme soient endommagées ou n’aient pas été installées. Si cette erreur persiste, veuillez réinstaller le logiciel</translation>
+    </message>
+    <message>
+        <source>Unable to save scores</source>
+        <translation>Impossible d’enregistrer les scores</translation>
+    </message>
+    <message>
+        <source>Quillara cannot save scores as %1, so your scores are kept in %2 instead.</source>
+        <translation>Quillara ne peut pas enregistrer les scores sous %1 ; vos scores sont donc conservés dans %2.</translation>
+    </message>
+    <message>
+        <source>The glossary of this book is damaged: only its first %1 terms could be read, and they are shown.
+
+%2</source>
+        <translation>Le glossaire de ce livre est endommagé : seuls ses %1 premiers termes ont pu être lus, et ils sont affichés.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -632,6 +728,21 @@
     <message>
         <source>Cannot open the directory &quot;%1&quot;.</source>
         <translation>Impossible d’ouvrir le dossier « %1 ».</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogue</translation>
+    </message>
+</context>
+<context>
+    <name>quillara::gui::TScoreListModel</name>
+    <message>
+        <source>%1 of %2 for %3</source>
+        <translation>%1 sur %2, soit %3</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -686,6 +797,14 @@
         <source>%1 questions</source>
         <translation>%1 questions</translation>
     </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Chapitre</translation>
+    </message>
+    <message>
+        <source>Select the chapters that you want to be tested on, and the number of question you want your test to include.</source>
+        <translation>Choisissez les chapitres sur lesquels vous voulez être testé, et le nombre de questions que votre test doit comporter.</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TStudySession</name>
@@ -719,6 +838,13 @@
     <message>
         <source>Percent</source>
         <translation>Pourcentage</translation>
+    </message>
+</context>
+<context>
+    <name>quillara::gui::TTestForm1</name>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
     </message>
 </context>
 <context>
@@ -762,6 +888,38 @@
     <message>
         <source>Answer %1</source>
         <translation>Réponse %1</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2, from chapter %3</source>
+        <translation>Question %1 sur %2, du chapitre %3</translation>
+    </message>
+    <message>
+        <source>Error compiling expression</source>
+        <translation>Erreur à la compilation de l’expression</translation>
+    </message>
+    <message>
+        <source>Error evaluating expression</source>
+        <translation>Erreur à l’évaluation de l’expression</translation>
+    </message>
+    <message>
+        <source>million</source>
+        <translation>million</translation>
+    </message>
+    <message>
+        <source>integer</source>
+        <translation>entier</translation>
+    </message>
+    <message>
+        <source>(Round to nearest %1)</source>
+        <translation>(Arrondir à %1 près)</translation>
+    </message>
+    <message>
+        <source>End Test</source>
+        <translation>Terminer le test</translation>
+    </message>
+    <message>
+        <source>You have answered %1 of %2 questions correctly</source>
+        <translation>Vous avez bien répondu à %1 questions sur %2</translation>
     </message>
 </context>
 <context>
@@ -837,6 +995,14 @@
     <message>
         <source>Topic page</source>
         <translation>Page du sujet</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 </TS>

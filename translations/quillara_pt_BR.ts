@@ -48,6 +48,10 @@
         <source>Cover of the book</source>
         <translation>Capa do livro</translation>
     </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TAboutProgram</name>
@@ -74,6 +78,18 @@
     <message>
         <source>Opens %1 in your browser</source>
         <translation>Abre %1 no seu navegador</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>Warning: this program is protected by copyright law and international treaties. Copying or distributing it, or any part of it, without permission may result in civil and criminal penalties.</source>
+        <translation>Aviso: este programa é protegido pela lei de direitos autorais e por tratados internacionais. Copiá-lo ou distribuí-lo, no todo ou em parte, sem permissão pode resultar em penalidades civis e criminais.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -180,6 +196,18 @@
     <message>
         <source>Score %1</source>
         <translation>Pontuação %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3%</source>
+        <translation>%1 de %2, %3%</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Verdadeiro</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falso</translation>
     </message>
 </context>
 <context>
@@ -298,12 +326,28 @@
         <source>Answer Response</source>
         <translation>Resposta</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::THelpWindow</name>
     <message>
         <source>Help page</source>
         <translation>Página de ajuda</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Conteúdo</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avançar</translation>
     </message>
 </context>
 <context>
@@ -563,6 +607,14 @@
         <source>End of Matching Quiz</source>
         <translation>Fim do questionário de associação</translation>
     </message>
+    <message>
+        <source>Match the definition on the left to the most appropriate term in the list on the right.  To sumbit your answer, simply click the term you think is correct.</source>
+        <translation>Associe a definição à esquerda ao termo mais adequado da lista à direita.  Para responder, basta clicar no termo que você acha correto.</translation>
+    </message>
+    <message>
+        <source>Definition</source>
+        <translation>Definição</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TMessageBoxes</name>
@@ -585,6 +637,50 @@
     <message>
         <source>The score file %1 was not read: %2.</source>
         <translation>O arquivo de pontuações %1 não foi lido: %2.</translation>
+    </message>
+    <message>
+        <source>Quillara was unable to find the properties of the book. It is possible that parts of the program are corrupted or were not installed. BOOK.DEF must be in the same directory as the program. If this error persists, please reinstall the software</source>
+        <translation>O Quillara não conseguiu encontrar as propriedades do livro. É possível que partes do programa estejam danificadas ou não tenham sido instaladas. BOOK.DEF deve estar na mesma pasta que o programa. Se este erro continuar, reinstale o programa</translation>
+    </message>
+    <message>
+        <source>Quillara was ended last time before it could tell you this:</source>
+        <translation>O Quillara foi encerrado da última vez antes de poder lhe dizer isto:</translation>
+    </message>
+    <message>
+        <source>The book in %1 is damaged and cannot be opened.
+
+%2</source>
+        <translation>O livro em %1 está danificado e não pode ser aberto.
+
+%2</translation>
+    </message>
+    <message>
+        <source> No copy of it could be kept, so Quillara will not save scores over it.</source>
+        <translation> Não foi possível guardar uma cópia dele, então o Quillara não salvará pontuações sobre ele.</translation>
+    </message>
+    <message>
+        <source> The file as it was is kept as %1. The scores that could be read, and those you add, will be saved in %2.</source>
+        <translation> O arquivo como estava foi guardado como %1. As pontuações que puderam ser lidas, e as que você adicionar, serão salvas em %2.</translation>
+    </message>
+    <message>
+        <source>Quillara was unable to read the glossary for this book. It is possible that parts of the program are corrupted or were not installed. If this error persists, please reinstall the software</source>
+        <translation>O Quillara não conseguiu ler o glossário deste livro. É possível que partes do programa estejam danificadas ou não tenham sido instaladas. Se este erro continuar, reinstale o programa</translation>
+    </message>
+    <message>
+        <source>Unable to save scores</source>
+        <translation>Não foi possível salvar as pontuações</translation>
+    </message>
+    <message>
+        <source>Quillara cannot save scores as %1, so your scores are kept in %2 instead.</source>
+        <translation>O Quillara não pode salvar as pontuações como %1; por isso, elas ficam em %2.</translation>
+    </message>
+    <message>
+        <source>The glossary of this book is damaged: only its first %1 terms could be read, and they are shown.
+
+%2</source>
+        <translation>O glossário deste livro está danificado: só foi possível ler os seus primeiros %1 termos, que são mostrados.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -632,6 +728,21 @@
     <message>
         <source>Cannot open the directory &quot;%1&quot;.</source>
         <translation>Não é possível abrir a pasta &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+</context>
+<context>
+    <name>quillara::gui::TScoreListModel</name>
+    <message>
+        <source>%1 of %2 for %3</source>
+        <translation>%1 de %2, %3</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -686,6 +797,14 @@
         <source>%1 questions</source>
         <translation>%1 perguntas</translation>
     </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Capítulo</translation>
+    </message>
+    <message>
+        <source>Select the chapters that you want to be tested on, and the number of question you want your test to include.</source>
+        <translation>Escolha os capítulos sobre os quais você quer ser avaliado e o número de perguntas que a prova deve ter.</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TStudySession</name>
@@ -719,6 +838,13 @@
     <message>
         <source>Percent</source>
         <translation>Porcentagem</translation>
+    </message>
+</context>
+<context>
+    <name>quillara::gui::TTestForm1</name>
+    <message>
+        <source>Test</source>
+        <translation>Prova</translation>
     </message>
 </context>
 <context>
@@ -762,6 +888,38 @@
     <message>
         <source>Answer %1</source>
         <translation>Resposta %1</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2, from chapter %3</source>
+        <translation>Pergunta %1 de %2, do capítulo %3</translation>
+    </message>
+    <message>
+        <source>Error compiling expression</source>
+        <translation>Erro ao compilar a expressão</translation>
+    </message>
+    <message>
+        <source>Error evaluating expression</source>
+        <translation>Erro ao avaliar a expressão</translation>
+    </message>
+    <message>
+        <source>million</source>
+        <translation>milhão</translation>
+    </message>
+    <message>
+        <source>integer</source>
+        <translation>inteiro</translation>
+    </message>
+    <message>
+        <source>(Round to nearest %1)</source>
+        <translation>(Arredondar para %1)</translation>
+    </message>
+    <message>
+        <source>End Test</source>
+        <translation>Encerrar prova</translation>
+    </message>
+    <message>
+        <source>You have answered %1 of %2 questions correctly</source>
+        <translation>Você acertou %1 de %2 perguntas</translation>
     </message>
 </context>
 <context>
@@ -837,6 +995,14 @@
     <message>
         <source>Topic page</source>
         <translation>Página do tópico</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 </TS>

@@ -64,7 +64,7 @@ protected:
 
 TOpenBookDlg::TOpenBookDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("OpenBookDlg"));
-    setWindowTitle(QStringLiteral("Dialog"));
+    setWindowTitle(tr("Dialog"));
     QFont bold = font();
     bold.setBold(true);
     setFont(bold);

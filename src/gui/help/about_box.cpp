@@ -57,7 +57,7 @@ TAboutBox::TAboutBox(const TStudySession& session, QWidget* parent)
     black.setColor(QPalette::WindowText, Qt::black);
     Copyright->setPalette(black);
 
-    OKButton = new QPushButton(QStringLiteral("Ok"), BottomPanel);
+    OKButton = new QPushButton(tr("Ok"), BottomPanel);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     OKButton->setDefault(true);

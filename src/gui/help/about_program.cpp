@@ -60,7 +60,7 @@ TAboutProgram::TAboutProgram(QWidget* parent) : QDialog(parent) {
         MakeLabel(QStringLiteral("Copyright"), tr("Copyright 2026 The Quillara Project"), this);
     RightsLine = MakeLabel(QStringLiteral("Label2"),
                            tr("Written by the Quillara developers and contributors"), this);
-    ReservedLine = MakeLabel(QStringLiteral("Label3"), QStringLiteral("All rights reserved."), this);
+    ReservedLine = MakeLabel(QStringLiteral("Label3"), tr("All rights reserved."), this);
     for (QLabel* line : {Copyright, RightsLine, ReservedLine})
         line->setAlignment(Qt::AlignCenter);
 
@@ -73,15 +73,14 @@ TAboutProgram::TAboutProgram(QWidget* parent) : QDialog(parent) {
     WebPageLink->setPalette(blue);
     connect(WebPageLink, &TLinkLabel::clicked, this, &TAboutProgram::WebPageClicked);
 
-    Warning = MakeLabel(
-        QStringLiteral("Label1"),
-        QStringLiteral("Warning: this program is protected by copyright law and international "
-                       "treaties. Copying or distributing it, or any part of it, without "
-                       "permission may result in civil and criminal penalties."),
-        this);
+    Warning = MakeLabel(QStringLiteral("Label1"),
+                        tr("Warning: this program is protected by copyright law and international "
+                           "treaties. Copying or distributing it, or any part of it, without "
+                           "permission may result in civil and criminal penalties."),
+                        this);
     Warning->setWordWrap(true);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     OKButton->setDefault(true);

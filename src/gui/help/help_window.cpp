@@ -66,11 +66,11 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     MarkFocusOn(helpBrowser, helpBrowser);
     FindBar = new TFindBar(helpBrowser, this);
 
-    contentsButton = new QPushButton("Contents", this);
+    contentsButton = new QPushButton(tr("Contents"), this);
     contentsButton->setObjectName("helpContentsButton");
-    backButton = new QPushButton("Back", this);
+    backButton = new QPushButton(tr("Back"), this);
     backButton->setObjectName("helpBackButton");
-    forwardButton = new QPushButton("Forward", this);
+    forwardButton = new QPushButton(tr("Forward"), this);
     forwardButton->setObjectName("helpForwardButton");
     backButton->setEnabled(false);
     forwardButton->setEnabled(false);

@@ -11,6 +11,7 @@
 #include "gui/widgets/text_size.h"
 #include "gui/widgets/white_background.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,6 +27,26 @@
 namespace quillara::gui {
 
 namespace {
+
+// The runner's fixed words, in the student's language.
+QString RunnerText(const char* text) {
+    return QCoreApplication::translate("quillara::gui::TTestFrame1", text);
+}
+[[maybe_unused]] constexpr const char* RunnerTexts[] = {
+    QT_TRANSLATE_NOOP("quillara::gui::TTestFrame1", "Error compiling expression"),
+    QT_TRANSLATE_NOOP("quillara::gui::TTestFrame1", "Error evaluating expression"),
+    QT_TRANSLATE_NOOP("quillara::gui::TTestFrame1", "million"),
+    QT_TRANSLATE_NOOP("quillara::gui::TTestFrame1", "integer"),
+};
+
+// "(Round to nearest 0.01)" in the student's language.
+QString RoundToCaption(const std::string& text) {
+    const std::string_view head = "(Round to nearest ";
+    if (!text.starts_with(head) || !text.ends_with(')')) return QString::fromStdString(text);
+    const std::string label = text.substr(head.size(), text.size() - head.size() - 1);
+    return QCoreApplication::translate("quillara::gui::TTestFrame1", "(Round to nearest %1)")
+        .arg(RunnerText(label.c_str()));
+}
 
 // The question box's text size, in points, handed to the RTF it shows.
 constexpr int QuestionPointSize = 12;
@@ -183,7 +204,7 @@ void TTestFrame1::SetupRetake(std::vector<TQuestion> questions, std::string_view
 }
 
 void TTestFrame1::ShowAttemptTitle() {
-    QuitButton->setText(QString::fromStdString(Runner->QuitCaption()));
+    QuitButton->setText(Runner->IsQuiz() ? tr("End Quiz") : tr("End Test"));
     if (!Runner->Score()) return;
     setWindowTitle(FromBook(Runner->Title()));
     testDescLabel->setText(FromBook(Runner->Description()));
@@ -254,7 +275,10 @@ void TTestFrame1::FormUpdateQuestion() {
     }
     const TQuestion& question = *shown.Question;
     LoadRtf(QuestionText, shown.Rtf);
-    QuestionNumber->setText(QString::fromStdString(shown.NumberText));
+    QuestionNumber->setText(tr("Question %1 of %2, from chapter %3")
+                                .arg(shown.Position)
+                                .arg(shown.Count)
+                                .arg(question.Chapter));
     switch (question.Kind) {
     case qkTrueFalse:
         ButtonTrue->show();
@@ -275,9 +299,9 @@ void TTestFrame1::FormUpdateQuestion() {
         LetterButtons[0]->setFocus();
         break;
     case qkWordProblem:
-        roundToLabel->setText(QString::fromStdString(shown.RoundToText));
+        roundToLabel->setText(RoundToCaption(shown.RoundToText));
         if (!shown.FormulaError.empty())
-            TMessageBoxes::Error(this, QString::fromStdString(shown.FormulaError));
+            TMessageBoxes::Error(this, RunnerText(shown.FormulaError.c_str()));
         MCTFPanel->hide();
         WordProblemPanel->show();
         wpCorrectAnswer->clear();
@@ -290,7 +314,12 @@ void TTestFrame1::FormUpdateQuestion() {
 }
 
 void TTestFrame1::FormUpdateScore() {
-    ScoreLabel->setText(QString::fromStdString(Runner->ScoreText()));
+    const TTest& set = Runner->Set();
+    const int answered = set.NumCorrect + set.NumIncorrect;
+    ScoreLabel->setText(answered == 0 ? QString()
+                                      : tr("You have answered %1 of %2 questions correctly")
+                                            .arg(set.NumCorrect)
+                                            .arg(answered));
 }
 
 void TTestFrame1::wpSubmitAnswerClick() {

@@ -27,13 +27,31 @@ QString Html(std::string_view bookText) {
     return text;
 }
 
+// "7 of 10, 70%", in the student's language.
+QString ResultCaption(int correct, int answered) {
+    return QCoreApplication::translate("quillara::gui::TAttemptResultsView", "%1 of %2, %3%")
+        .arg(correct)
+        .arg(answered)
+        .arg(wholePercent(correct, answered));
+}
+
+// A True/False answer in the student's language; any other answer as the book has it.
+QString AnswerCaption(const TQuestion& question, const std::string& answer) {
+    const std::string text = AnswerText(question, answer);
+    if (question.Kind == qkTrueFalse && text == "True")
+        return QCoreApplication::translate("quillara::gui::TAttemptResultsView", "True");
+    if (question.Kind == qkTrueFalse && text == "False")
+        return QCoreApplication::translate("quillara::gui::TAttemptResultsView", "False");
+    return FromBook(text);
+}
+
 QString MissedHtml(const TMissedAnswer& missed) {
     const TQuestion& question = missed.Question;
     QString html = QStringLiteral("<p>") + Html(missed.ShownText) + QStringLiteral("</p><p>");
     html += QCoreApplication::translate("quillara::gui::TAttemptResultsView",
                                         "Your answer: <b>%1</b><br>Right answer: <b>%2</b>")
-                .arg(Html(AnswerText(question, missed.Given)),
-                     Html(AnswerText(question, missed.Right)));
+                .arg(AnswerCaption(question, missed.Given).toHtmlEscaped(),
+                     AnswerCaption(question, missed.Right).toHtmlEscaped());
     html += QStringLiteral("</p>");
     if (!question.Explanation.empty()) {
         html += QStringLiteral("<p>") + Html(question.Explanation) + QStringLiteral("</p>");
@@ -111,18 +129,17 @@ void TAttemptResultsView::keyPressEvent(QKeyEvent* event) {
 
 void TAttemptResultsView::ShowResults(const TAttemptResults& results, const TBookProperties& book) {
     Heading->setText(FromBook(results.Title));
-    ScoreText->setText(QString::fromStdString(ResultText(results.Correct, results.Answered)));
+    ScoreText->setText(ResultCaption(results.Correct, results.Answered));
     ScoreText->setAccessibleName(tr("Score %1").arg(ScoreText->text()));
 
     QString html;
     if (!results.IsQuiz) {
         html += tr("<h3>By chapter</h3><p>");
         for (const TScoreDetail& chapter : results.Chapters)
-            html +=
-                tr("Chapter %1, %2: %3<br>")
-                    .arg(chapter.chapter)
-                    .arg(Html(book.ChapterName(chapter.chapter)),
-                         QString::fromStdString(ResultText(chapter.correct, chapter.answered())));
+            html += tr("Chapter %1, %2: %3<br>")
+                        .arg(chapter.chapter)
+                        .arg(Html(book.ChapterName(chapter.chapter)),
+                             ResultCaption(chapter.correct, chapter.answered()));
         html += QStringLiteral("</p>");
     }
     if (results.Unasked > 0)

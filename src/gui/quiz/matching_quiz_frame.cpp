@@ -45,16 +45,16 @@ TMatchingQuizFrame1::TMatchingQuizFrame1(TStudySession& session, TGlosAnswerResp
     topicLabel->setFont(title);
     column->addWidget(topicLabel);
 
-    Instructions = new QLabel(QStringLiteral("Match the definition on the left to the most appropriate "
-                                       "term in the list on the right.  To sumbit your answer, "
-                                       "simply click the term you think is correct."),
-                        this);
+    Instructions = new QLabel(tr("Match the definition on the left to the most appropriate "
+                                 "term in the list on the right.  To sumbit your answer, "
+                                 "simply click the term you think is correct."),
+                              this);
     Instructions->setObjectName(QStringLiteral("Label1"));
     Instructions->setWordWrap(true);
     column->addWidget(Instructions);
 
     auto* lists = new QGridLayout;
-    DefinitionLabel = new QLabel(QStringLiteral("Definition"), this);
+    DefinitionLabel = new QLabel(tr("Definition"), this);
     DefinitionLabel->setObjectName(QStringLiteral("Label2"));
     TermsLabel = new QLabel(tr("List of Selectable Terms"), this);
     TermsLabel->setObjectName(QStringLiteral("Label3"));

@@ -44,18 +44,17 @@ QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
 
 TSelectChapterForm::TSelectChapterForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("SelectChapterForm"));
-    setWindowTitle(QStringLiteral("Chapter"));
+    setWindowTitle(tr("Chapter"));
     MakeWhite(this);
 
     auto* bevel = new QFrame(this);
     bevel->setObjectName(QStringLiteral("Bevel1"));
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
-    Title =
-        Label("Title",
-              QStringLiteral("Select the chapters that you want to be tested on, and the number "
-                             "of question you want your test to include."),
-              bevel);
+    Title = Label("Title",
+                  tr("Select the chapters that you want to be tested on, and the number "
+                     "of question you want your test to include."),
+                  bevel);
     Title->setWordWrap(true);
     TestSizeLabel = Label("Label1", tr("Desired test size:"), bevel);
 

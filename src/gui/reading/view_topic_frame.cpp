@@ -25,7 +25,7 @@ TViewTopicFrame1::TViewTopicFrame1(const TStudySession& session, QWidget* parent
     white.setColor(QPalette::WindowText, white.color(QPalette::Text));
     setPalette(white);
 
-    topicLabel = new QLabel("Summary", this);
+    topicLabel = new QLabel(tr("Summary"), this);
     topicLabel->setObjectName("topicLabel");
     topicLabel->setTextFormat(Qt::PlainText); // titles show "&" and "<" as they are
     topicLabel->setAlignment(Qt::AlignCenter);
@@ -53,7 +53,7 @@ TViewTopicFrame1::TViewTopicFrame1(const TStudySession& session, QWidget* parent
     MarkFocusOn(pageFrame, Page);
     FindBar = new TFindBar(Page, this);
 
-    CloseButton = new QPushButton("Close", this);
+    CloseButton = new QPushButton(tr("Close"), this);
     CloseButton->setObjectName("Button1");
     connect(CloseButton, &QPushButton::clicked, this, &TViewTopicFrame1::CloseClicked);
 

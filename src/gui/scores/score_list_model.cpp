@@ -46,8 +46,15 @@ QString TScoreListModel::Text(const TScore& score, int column) const {
         return FromBook(ShortDateText(score.date, Regional));
     case 1:
         return FromBook(score.description());
-    default:
-        return QString::fromStdString(ResultText(score));
+    default: {
+        // "6 of 12 for 50%", the percent left out where nothing was answered.
+        const int answered = score.totalAnswered();
+        return tr("%1 of %2 for %3")
+            .arg(score.totalCorrect())
+            .arg(answered)
+            .arg(answered != 0 ? tr("%1%").arg(wholePercent(score.totalCorrect(), answered))
+                               : QString());
+    }
     }
 }
 

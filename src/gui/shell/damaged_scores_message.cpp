@@ -23,10 +23,14 @@ QString DamagedScoresMessage(const TDamagedScoreFile& damaged) {
                                           "The score file %1 was not read: %2.")
                   .arg(file, QString::fromStdString(damaged.Refused));
     if (damaged.KeptAs.empty())
-        return found + QStringLiteral(" No copy of it could be kept, so Quillara will not save "
-                                      "scores over it.");
-    return found + QStringLiteral(" The file as it was is kept as %1. The scores that could be "
-                                  "read, and those you add, will be saved in %2.")
+        return found + QCoreApplication::translate(
+                           "quillara::gui::TMessageBoxes",
+                           " No copy of it could be kept, so Quillara will not save "
+                           "scores over it.");
+    return found + QCoreApplication::translate(
+                       "quillara::gui::TMessageBoxes",
+                       " The file as it was is kept as %1. The scores that could be "
+                       "read, and those you add, will be saved in %2.")
                        .arg(QString::fromStdString(damaged.KeptAs), file);
 }
 

@@ -15,12 +15,14 @@
 
 namespace quillara::gui {
 
-const char* const GlossaryFailedMessage =
+const char* const GlossaryFailedMessage = QT_TRANSLATE_NOOP(
+    "quillara::gui::TMessageBoxes",
     "Quillara was unable to read the glossary for this book. It is possible that parts of the "
     "program are corrupted or were not installed. If this error persists, please reinstall the "
-    "software";
+    "software");
 
-const char* const ScoresNotSavedMessage = "Unable to save scores";
+const char* const ScoresNotSavedMessage =
+    QT_TRANSLATE_NOOP("quillara::gui::TMessageBoxes", "Unable to save scores");
 
 namespace {
 
@@ -39,8 +41,10 @@ QString Absolute(const std::string& path) {
 // Names the score file as the student knows it: a folder that refuses writes, or something
 // under that name that is no score file to write, both stop the save there.
 QString MovedScoresMessage(const TScoreFolders& folders) {
-    return QStringLiteral("Quillara cannot save scores as %1, so your scores are kept in %2 "
-                          "instead.")
+    return QCoreApplication::translate(
+               "quillara::gui::TMessageBoxes",
+               "Quillara cannot save scores as %1, so your scores are kept in %2 "
+               "instead.")
         .arg(Absolute(folders.Save + ScoreFileName), Absolute(folders.User + ScoreFileName));
 }
 
@@ -59,8 +63,10 @@ std::unique_ptr<TGlossary> LoadGlossaryOf(const std::filesystem::path& bookDir, 
 }
 
 QString CutGlossaryMessage(const TGlossary& glossary, const std::string& cut) {
-    return QStringLiteral("The glossary of this book is damaged: only its first %1 terms could be "
-                          "read, and they are shown.\n\n%2")
+    return QCoreApplication::translate(
+               "quillara::gui::TMessageBoxes",
+               "The glossary of this book is damaged: only its first %1 terms could be "
+               "read, and they are shown.\n\n%2")
         .arg(glossary.Entries().size())
         .arg(QString::fromStdString(cut));
 }
@@ -68,7 +74,9 @@ QString CutGlossaryMessage(const TGlossary& glossary, const std::string& cut) {
 // A file refused for its size is named with the limit: reinstalling would not help.
 QString GlossaryFailure(const std::exception& e) {
     const bool tooLarge = dynamic_cast<const TFileTooLargeError*>(&e) != nullptr;
-    return tooLarge ? QString::fromStdString(e.what()) : QString::fromLatin1(GlossaryFailedMessage);
+    return tooLarge
+               ? QString::fromStdString(e.what())
+               : QCoreApplication::translate("quillara::gui::TMessageBoxes", GlossaryFailedMessage);
 }
 
 } // namespace
@@ -212,7 +220,8 @@ bool TStudySession::SaveScores() {
     if (moved && !MoveTold) emit Told(MovedScoresMessage(folders));
     MoveTold = MoveTold || moved;
     if (saved == TScorePlace::ESaved::Failed)
-        emit Failed(QString::fromLatin1(ScoresNotSavedMessage));
+        emit Failed(
+            QCoreApplication::translate("quillara::gui::TMessageBoxes", ScoresNotSavedMessage));
     // The save may have taken in attempts another window saved.
     if (History.size() != before) emit ScoresChanged();
     return saved != TScorePlace::ESaved::Failed;

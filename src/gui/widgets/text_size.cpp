@@ -67,6 +67,11 @@ void ScaleDocumentSizes(QTextDocument& document, int percent) {
             const QTextFragment fragment = it.fragment();
             if (!fragment.isValid()) continue;
             const QTextCharFormat format = fragment.charFormat();
+            // At the written size, a size never scaled is already right: such a document is
+            // left exactly as it was made.
+            if (percent == TTextSize::Normal && !format.hasProperty(WrittenPoints) &&
+                !format.hasProperty(WrittenPixels))
+                continue;
             QTextCharFormat change;
             if (format.hasProperty(QTextFormat::FontPointSize)) {
                 const double written = format.hasProperty(WrittenPoints)

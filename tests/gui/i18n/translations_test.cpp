@@ -1,14 +1,18 @@
 #include "gui/app/translations.h"
+#include "gui/quiz/attempt_frame.h"
 #include "main_window.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTextEdit>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 #include <map>
@@ -151,6 +155,27 @@ TEST(Translations, MainWindowMenusHaveDistinctMnemonicsInEveryLanguage) {
             }
         }
     }
+}
+
+// A quiz under German: the program's words in German, the book's question as the book has it.
+TEST(Translations, AQuizSpeaksTheStudentsLanguageAndTheBooksOwn) {
+    testing::GuiBook book;
+    TQuestion question;
+    question.Kind = qkTrueFalse;
+    question.Answer = 'T';
+    question.Text = "Is it so?";
+    book.Banks[0] = {question};
+    const TTranslations german{QLocale(QLocale::German, QLocale::Germany)};
+    testing::MainWindow window(book);
+    window.Action("QuizTrueFalseItem")->trigger();
+    TTestFrame1* runner = window.form->QuizRunner();
+    EXPECT_EQ(runner->findChild<QLabel*>(QStringLiteral("QuestionNumber"))->text(),
+              "Frage 1 von 1, aus Kapitel 1");
+    EXPECT_EQ(runner->findChild<QPushButton*>(QStringLiteral("ButtonTrue"))->text(), "Wahr");
+    EXPECT_EQ(runner->findChild<QPushButton*>(QStringLiteral("QuitButton"))->text(),
+              "Quiz beenden");
+    EXPECT_EQ(runner->findChild<QTextEdit*>(QStringLiteral("RichEdit1"))->toPlainText(),
+              "Is it so?");
 }
 
 } // namespace
