@@ -292,10 +292,10 @@ void TMainForm::BuildMenus() {
             [this] { SwitchToView(MainViews().Glossary); });
     GlossarySeparator = ViewMenu->addSeparator();
     TopicsEnd = ViewMenu->addSeparator();
+    BuildTextSizeItems(ViewMenu);
     QAction* search = AddAction(ViewMenu, tr("&Search the Book…"), "SearchBookItem");
     search->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     connect(search, &QAction::triggered, this, &TMainForm::SearchTheBook);
-    BuildTextSizeItems(ViewMenu);
 
     QMenu* quiz = menuBar()->addMenu(tr("&Quiz"));
     quiz->setObjectName(QStringLiteral("QuizMenu"));
@@ -353,8 +353,8 @@ void TMainForm::BuildMenus() {
 }
 
 // Ctrl+plus, Ctrl+minus and Ctrl+0 work in every window of the program, the test's included.
+// The items stand between the chapter's topics and the search, which ends the menu.
 void TMainForm::BuildTextSizeItems(QMenu* view) {
-    view->addSeparator();
     TTextSize& size = TTextSize::Instance();
     QAction* larger = AddAction(view, tr("&Larger Text"), "LargerTextItem");
     larger->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
@@ -374,6 +374,7 @@ void TMainForm::BuildTextSizeItems(QMenu* view) {
     };
     connect(&size, &TTextSize::Changed, this, enable);
     enable(size.Percent());
+    view->addSeparator();
 }
 
 void TMainForm::BuildNavigation(QWidget* panel) {

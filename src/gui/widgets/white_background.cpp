@@ -1,7 +1,6 @@
 #include "gui/widgets/white_background.h"
 
 #include <QWidget>
-#include <algorithm>
 
 namespace quillara::gui {
 
@@ -18,9 +17,10 @@ bool IsDark(const QPalette& palette) {
 
 QColor OnBase(const QColor& colour, const QPalette& palette) {
     if (!IsDark(palette)) return colour;
-    // At least three quarters of the way to white, keeping the hue.
+    // Into the lightest quarter, keeping the hue and the order of lightness, so that a chart's
+    // darker sides still read as its sides.
     const QColor hsl = colour.toHsl();
-    const int lightness = std::max(hsl.lightness(), 191);
+    const int lightness = 191 + hsl.lightness() * 64 / 255;
     return QColor::fromHsl(hsl.hslHue(), hsl.hslSaturation(), lightness).toRgb();
 }
 
