@@ -91,6 +91,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TAnswerResponseForm</name>
@@ -348,6 +352,10 @@
     <message>
         <source>Forward</source>
         <translation>Vor</translation>
+    </message>
+    <message>
+        <source>Quillara Help</source>
+        <translation>Quillara-Hilfe</translation>
     </message>
 </context>
 <context>
@@ -744,6 +752,18 @@
         <source>%1%</source>
         <translation>%1 %</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Test Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Ergebnis</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TScorePanel</name>
@@ -955,6 +975,14 @@
         <source>Close Glossary</source>
         <translation>Glossar schließen</translation>
     </message>
+    <message>
+        <source>N/A</source>
+        <translation>k. A.</translation>
+    </message>
+    <message>
+        <source>Chapter %1, page(s) %2</source>
+        <translation>Kapitel %1, Seite(n) %2</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TViewHost</name>
@@ -1003,6 +1031,10 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Unable to load the specified files, please make sure the software was installed properly</source>
+        <translation>Die angegebenen Dateien konnten nicht geladen werden. Bitte prüfen Sie, ob die Software richtig installiert wurde</translation>
     </message>
 </context>
 </TS>

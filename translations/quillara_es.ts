@@ -91,6 +91,10 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TAnswerResponseForm</name>
@@ -348,6 +352,10 @@
     <message>
         <source>Forward</source>
         <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Quillara Help</source>
+        <translation>Ayuda de Quillara</translation>
     </message>
 </context>
 <context>
@@ -744,6 +752,18 @@
         <source>%1%</source>
         <translation>%1 %</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Test Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TScorePanel</name>
@@ -955,6 +975,14 @@
         <source>Close Glossary</source>
         <translation>Cerrar glosario</translation>
     </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
+    <message>
+        <source>Chapter %1, page(s) %2</source>
+        <translation>Capítulo %1, página(s) %2</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TViewHost</name>
@@ -1003,6 +1031,10 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Unable to load the specified files, please make sure the software was installed properly</source>
+        <translation>No se pudieron cargar los archivos indicados; compruebe que el programa se instaló correctamente</translation>
     </message>
 </context>
 </TS>

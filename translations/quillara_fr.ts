@@ -91,6 +91,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TAnswerResponseForm</name>
@@ -348,6 +352,10 @@
     <message>
         <source>Forward</source>
         <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Quillara Help</source>
+        <translation>Aide de Quillara</translation>
     </message>
 </context>
 <context>
@@ -744,6 +752,18 @@
         <source>%1%</source>
         <translation>%1 %</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Test Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TScorePanel</name>
@@ -955,6 +975,14 @@
         <source>Close Glossary</source>
         <translation>Fermer le glossaire</translation>
     </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
+    <message>
+        <source>Chapter %1, page(s) %2</source>
+        <translation>Chapitre %1, page(s) %2</translation>
+    </message>
 </context>
 <context>
     <name>quillara::gui::TViewHost</name>
@@ -1003,6 +1031,10 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Unable to load the specified files, please make sure the software was installed properly</source>
+        <translation>Impossible de charger les fichiers indiqués ; veuillez vérifier que le logiciel a été correctement installé</translation>
     </message>
 </context>
 </TS>

@@ -111,11 +111,11 @@ void TViewGlossaryFrame1::ShowSelectedEntry() {
         Definition->clear();
         return;
     }
-    const auto orNA = [](std::string_view text) -> std::string {
-        return text.empty() ? "N/A" : std::string(text);
+    const auto orNA = [](std::string_view text) {
+        return text.empty() ? tr("N/A") : FromBook(text);
     };
     PagesLabel->setText(
-        FromBook("Chapter " + orNA(entry->ChapterRef) + ", page(s) " + orNA(entry->PageRef)));
+        tr("Chapter %1, page(s) %2").arg(orNA(entry->ChapterRef), orNA(entry->PageRef)));
     Definition->setPlainText(FromBookBreakable(entry->DefinitionText));
 }
 

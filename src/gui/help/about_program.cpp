@@ -53,7 +53,8 @@ TAboutProgram::TAboutProgram(QWidget* parent) : QDialog(parent) {
 
     ProductName = MakeLabel(QStringLiteral("ProductName"), QStringLiteral("Quillara"), this);
     ProductName->setFont(ArialBold(19));
-    Version = MakeLabel(QStringLiteral("Version"), QStringLiteral("Version 3.0"), this);
+    Version =
+        MakeLabel(QStringLiteral("Version"), tr("Version %1").arg(QStringLiteral("3.0")), this);
     Version->setFont(ArialBold(11));
 
     Copyright =

@@ -46,7 +46,7 @@ QString PageOfContext(int helpContext) {
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     RegisterHelpPages();
     setObjectName("HelpWindow");
-    setWindowTitle("Quillara Help");
+    setWindowTitle(tr("Quillara Help"));
     resize(640, 520);
 
     helpBrowser = new QTextBrowser(this);

@@ -67,8 +67,8 @@ TViewTopicFrame1::TViewTopicFrame1(const TStudySession& session, QWidget* parent
 void TViewTopicFrame1::ShowTopic(int chapter, const std::string& title) {
     const std::string page = Session.TopicText(chapter, title);
     if (page.empty()) {
-        TMessageBoxes::Error(this, "Unable to load the specified files, please make sure the "
-                                   "software was installed properly");
+        TMessageBoxes::Error(this, tr("Unable to load the specified files, please make sure the "
+                                      "software was installed properly"));
         return;
     }
     topicLabel->setText(FromBook(title));
