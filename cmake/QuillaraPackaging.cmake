@@ -16,4 +16,6 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quillara.example.org/")
 # The platform plugins are a package of their own: without them the window cannot open.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libc6, libstdc++6, libgcc-s1, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), qt6-qpa-plugins, libjpeg62-turbo (>= 1:2.1), libxml2 (>= 2.9), libsqlite3-0 (>= 3.31)")
+# Qt's own translations, so that standard buttons speak the student's language as the rest does.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

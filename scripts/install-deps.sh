@@ -4,7 +4,7 @@ set -eu
 
 packages="cmake ninja-build clang libclang-rt-14-dev pkg-config qt6-base-dev libjpeg62-turbo-dev
 libxml2-dev libsqlite3-dev nlohmann-json3-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
-desktop-file-utils appstream groff-base"
+desktop-file-utils appstream groff-base qt6-l10n-tools qt6-translations-l10n"
 
 missing=""
 for p in $packages; do

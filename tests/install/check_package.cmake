@@ -18,6 +18,7 @@ expect_contains("${info}" "\n  banks. The student reads" "Description")
 foreach(dependency libqt6widgets6 qt6-qpa-plugins libjpeg62-turbo libxml2 libsqlite3-0)
     expect_contains("${info}" " ${dependency}" "Depends")
 endforeach()
+expect_contains("${info}" "Recommends: qt6-translations-l10n" "Recommends")
 
 run(dpkg-deb --contents ${debs})
 set(contents "${out}")

@@ -6,24 +6,26 @@
 // "test-results", of the test window; for "search" without ROW, of the search window) and
 // closes it. With ROW, the search opens that line of its list first. The score pictures show a
 // few weeks of a made-up student's scores.
-#include "gui/app/main_form.h"
-#include "gui/shell/message_boxes.h"
-#include "gui/app/startup_steps.h"
 #include "core/book/question.h"
 #include "core/platform/random_source.h"
+#include "core/scores/score_file.h"
+#include "gui/app/main_form.h"
+#include "gui/app/startup_steps.h"
 #include "gui/quiz/answer_response_form.h"
+#include "gui/quiz/attempt_frame.h"
 #include "gui/quiz/matching_quiz_frame.h"
 #include "gui/quiz/test_window.h"
-#include "gui/quiz/attempt_frame.h"
-#include "core/scores/score_file.h"
 #include "gui/search/book_search_dialog.h"
 #include "gui/search/search_hit_model.h"
+#include "gui/shell/message_boxes.h"
 #include "gui/widgets/link_label.h"
+#include "gui/widgets/text_size.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -264,6 +266,27 @@ bool Prepare(TMainForm* form, const QStringList& view, quillara::TScoreHistory& 
     return true;
 }
 
+// A dark theme's palette, as desktops ship them.
+QPalette DarkPalette() {
+    QPalette dark = QApplication::palette();
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::AlternateBase, QColor(40, 40, 42));
+    dark.setColor(QPalette::Text, QColor(235, 235, 235));
+    dark.setColor(QPalette::Button, QColor(60, 60, 64));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(53, 132, 228));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Link, QColor(120, 170, 255));
+    dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
+    dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+    dark.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(130, 130, 130));
+    return dark;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -275,6 +298,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
+    // QUILLARA_SHOT_PALETTE=dark shows the program as under a dark desktop theme, and
+    // QUILLARA_SHOT_TEXT_SIZE=150 at that text size.
+    if (qgetenv("QUILLARA_SHOT_PALETTE") == "dark") QApplication::setPalette(DarkPalette());
+    if (const int size = qEnvironmentVariableIntValue("QUILLARA_SHOT_TEXT_SIZE"); size > 0)
+        quillara::gui::TTextSize::Instance().SetPercent(size);
     const QString out = QString::fromLocal8Bit(argv[2]);
     const QStringList view = QStringList(argv + 3, argv + argc);
     bool saved = false;

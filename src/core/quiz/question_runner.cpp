@@ -155,6 +155,8 @@ TShownQuestion TQuestionRunner::ShowQuestion(int fontSize) {
     shown.Question = question;
     ShownText = ExpandText(*question, Book, Values, Regional);
     shown.Rtf = BuildRtf(*question, ShownText, fontSize);
+    shown.Position = QuestionSet.Position;
+    shown.Count = static_cast<int>(QuestionSet.Count());
     shown.NumberText = "Question " + std::to_string(QuestionSet.Position) + " of " +
                        std::to_string(QuestionSet.Count()) + ", from chapter " +
                        std::to_string(question->Chapter);

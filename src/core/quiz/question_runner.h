@@ -28,8 +28,10 @@ struct TShownQuestion {
     const TQuestion* Question = nullptr;
     // The question box's RTF document.
     std::string Rtf;
-    // "Question 2 of 10, from chapter 3".
+    // "Question 2 of 10, from chapter 3", and its figures.
     std::string NumberText;
+    int Position = 0;
+    int Count = 0;
     // Word problems only: "(Round to nearest 0.01)".
     std::string RoundToText;
     // Word problems only: the message when the expected answer could not be computed

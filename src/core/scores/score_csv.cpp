@@ -16,8 +16,10 @@ namespace {
 constexpr long long MillisecondsPerDay = 24LL * 60 * 60 * 1000;
 
 // Quoted only when it has to be, so that plain fields stay readable in a text editor.
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+std::string CsvField(const std::string& text, char separator) {
+    if (text.find_first_of("\"\r\n") == std::string::npos &&
+        text.find(separator) == std::string::npos)
+        return text;
     std::string quoted = "\"";
     for (const char c : text) {
         if (c == '"') quoted += '"';
@@ -36,11 +38,11 @@ std::string TextCell(std::string text) {
     return text;
 }
 
-void AppendRow(std::string& csv, std::initializer_list<std::string> fields) {
+void AppendRow(std::string& csv, char separator, std::initializer_list<std::string> fields) {
     bool first = true;
     for (const std::string& field : fields) {
-        if (!first) csv += ',';
-        csv += CsvField(field);
+        if (!first) csv += separator;
+        csv += CsvField(field, separator);
         first = false;
     }
     csv += "\r\n";
@@ -70,22 +72,24 @@ std::string IsoDateTimeText(double date) {
     return text;
 }
 
-std::string ScoresCsv(const TScoreHistory& history, const TBookProperties* book) {
+std::string ScoresCsv(const TScoreHistory& history, const TBookProperties* book, char separator) {
     std::string csv;
     AppendRow(
-        csv, {"Date", "Description", "Chapter", "Chapter name", "Correct", "Incorrect", "Percent"});
+        csv, separator,
+        {"Date", "Description", "Chapter", "Chapter name", "Correct", "Incorrect", "Percent"});
     for (std::size_t i = 0; i < history.size(); ++i) {
         const TScore& score = history.at(i);
         const std::string date = IsoDateTimeText(score.date);
         const std::string description = TextCell(Windows1252ToUtf8(score.description()));
-        if (score.detailCount() == 0) AppendRow(csv, {date, description, "", "", "0", "0", ""});
+        if (score.detailCount() == 0)
+            AppendRow(csv, separator, {date, description, "", "", "0", "0", ""});
         for (int d = 0; d < score.detailCount(); ++d) {
             const TScoreDetail& detail = score.detail(d);
-            AppendRow(csv, {date, description, std::to_string(detail.chapter),
-                            book ? TextCell(Windows1252ToUtf8(book->ChapterName(detail.chapter)))
-                                 : "",
-                            std::to_string(detail.correct), std::to_string(detail.incorrect),
-                            PercentText(detail.correct, detail.answered())});
+            AppendRow(csv, separator,
+                      {date, description, std::to_string(detail.chapter),
+                       book ? TextCell(Windows1252ToUtf8(book->ChapterName(detail.chapter))) : "",
+                       std::to_string(detail.correct), std::to_string(detail.incorrect),
+                       PercentText(detail.correct, detail.answered())});
         }
     }
     return csv;

@@ -20,6 +20,8 @@ std::string IsoDateTimeText(double date);
 // empty; the percent is left empty where nothing was answered. A description or chapter name
 // that begins with =, +, -, @, a tab or a carriage return gets a leading apostrophe, so that a
 // spreadsheet shows it as text instead of running it as a formula.
-std::string ScoresCsv(const TScoreHistory& history, const TBookProperties* book);
+// `separator` is ',' or, for spreadsheets of a locale that writes decimals with a comma, ';'.
+std::string ScoresCsv(const TScoreHistory& history, const TBookProperties* book,
+                      char separator = ',');
 
 } // namespace quillara

@@ -28,6 +28,7 @@
 #include "gui/widgets/book_text.h"
 #include "gui/widgets/link_label.h"
 #include "gui/widgets/screen_fit.h"
+#include "gui/widgets/text_size.h"
 #include "gui/widgets/white_background.h"
 
 #include <QAction>
@@ -67,24 +68,34 @@ struct TAttemptCommand {
 
 // In menu order; the word-problem quiz comes last and is never offered.
 const std::vector<TAttemptCommand> QuizCommands = {
-    {"&True False", "QuizTrueFalseItem", "True False", "TrueFalseLink",
-     "Starts a True False quiz on this chapter", MakeByteSet({qkTrueFalse}), "True False Quiz"},
-    {"&Multiple Choice", "QuizMultipleChoiceItem", "Multiple Choice", "MultipleChoiceLink",
-     "Starts a Multiple Choice quiz on this chapter", MakeByteSet({qkMultipleChoice}),
-     "Multiple Choice Quiz"},
-    {"True &False / Multiple Choice", "QuizMixedItem", "True False/Multiple Choice", "MixedLink",
-     "Starts a quiz of True False and Multiple Choice questions on this chapter",
+    {QT_TRANSLATE_NOOP("quillara::gui::TMainForm", "&True False"), "QuizTrueFalseItem",
+     QT_TRANSLATE_NOOP("quillara::gui::TMainForm", "True False"), "TrueFalseLink",
+     QT_TRANSLATE_NOOP("quillara::gui::TMainForm", "Starts a True False quiz on this chapter"),
+     MakeByteSet({qkTrueFalse}), "True False Quiz"},
+    {QT_TRANSLATE_NOOP("quillara::gui::TMainForm", "&Multiple Choice"), "QuizMultipleChoiceItem",
+     QT_TRANSLATE_NOOP("quillara::gui::TMainForm", "Multiple Choice"), "MultipleChoiceLink",
+     QT_TRANSLATE_NOOP("quillara::gui::TMainForm", "Starts a Multiple Choice quiz on this chapter"),
+     MakeByteSet({qkMultipleChoice}), "Multiple Choice Quiz"},
+    {QT_TRANSLATE_NOOP("quillara::gui::TMainForm", "True &False / Multiple Choice"),
+     "QuizMixedItem", QT_TRANSLATE_NOOP("quillara::gui::TMainForm", "True False/Multiple Choice"),
+     "MixedLink",
+     QT_TRANSLATE_NOOP("quillara::gui::TMainForm",
+                       "Starts a quiz of True False and Multiple Choice questions on this chapter"),
      MakeByteSet({qkMultipleChoice, qkTrueFalse}), "TF/MC Quiz"},
-    {"&Word Problems", "WordProblemsItem", "Word Problems", "WordProblemsLink",
-     "Starts a quiz of word problems on this chapter", WordProblemKinds, "Word-Problem Quiz"},
+    {QT_TRANSLATE_NOOP("quillara::gui::TMainForm", "&Word Problems"), "WordProblemsItem",
+     QT_TRANSLATE_NOOP("quillara::gui::TMainForm", "Word Problems"), "WordProblemsLink",
+     QT_TRANSLATE_NOOP("quillara::gui::TMainForm",
+                       "Starts a quiz of word problems on this chapter"),
+     WordProblemKinds, "Word-Problem Quiz"},
 };
 
 const std::vector<TAttemptCommand> TestCommands = {
-    {"&True False", "TestTrueFalseItem", "", "", "", MakeByteSet({qkTrueFalse}), "True False Test"},
-    {"&Multiple Choice", "TestMultipleChoiceItem", "", "", "", MakeByteSet({qkMultipleChoice}),
-     "Multiple Choice Test"},
-    {"True &False / Multiple Choice", "TestMixedItem", "", "", "",
-     MakeByteSet({qkMultipleChoice, qkTrueFalse}), "TF/MC Test"},
+    {QT_TRANSLATE_NOOP("quillara::gui::TMainForm", "&True False"), "TestTrueFalseItem", "", "", "",
+     MakeByteSet({qkTrueFalse}), "True False Test"},
+    {QT_TRANSLATE_NOOP("quillara::gui::TMainForm", "&Multiple Choice"), "TestMultipleChoiceItem",
+     "", "", "", MakeByteSet({qkMultipleChoice}), "Multiple Choice Test"},
+    {QT_TRANSLATE_NOOP("quillara::gui::TMainForm", "True &False / Multiple Choice"),
+     "TestMixedItem", "", "", "", MakeByteSet({qkMultipleChoice, qkTrueFalse}), "TF/MC Test"},
 };
 
 QLabel* Heading(const QString& text, const char* name, QWidget* parent) {
@@ -94,7 +105,7 @@ QLabel* Heading(const QString& text, const char* name, QWidget* parent) {
     font.setBold(true);
     label->setFont(font);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, HeadingRed);
+    palette.setColor(QPalette::WindowText, OnBase(HeadingRed, palette));
     label->setPalette(palette);
     return label;
 }
@@ -110,15 +121,15 @@ TMainForm::TMainForm(TStudySession& session, QWidget* parent)
     resize(520, 440);
     MakeWhite(this);
 
-    auto* toolBar = addToolBar(QStringLiteral("Studying Chapter"));
+    auto* toolBar = addToolBar(tr("Studying Chapter"));
     toolBar->setObjectName(QStringLiteral("ToolBar1"));
     toolBar->setMovable(false);
-    auto* band = new QLabel(QStringLiteral("Studying Chapter: "), toolBar);
+    auto* band = new QLabel(tr("Studying Chapter: "), toolBar);
     band->setObjectName(QStringLiteral("StudyingChapterLabel"));
     toolBar->addWidget(band);
     ChapterChooser = new QComboBox(toolBar);
     ChapterChooser->setObjectName(QStringLiteral("ComboBox1"));
-    NameControl(ChapterChooser, QStringLiteral("Studying Chapter"));
+    NameControl(ChapterChooser, tr("Studying Chapter"));
     band->setBuddy(ChapterChooser);
     ChapterChooser->setEditable(false);
     ChapterChooser->setMaxVisibleItems(15);
@@ -140,7 +151,7 @@ TMainForm::TMainForm(TStudySession& session, QWidget* parent)
     headLayout->setSpacing(0);
     ChapterHeading = new QLabel(headStrip);
     ChapterHeading->setObjectName(QStringLiteral("ChapterImage"));
-    NameControl(ChapterHeading, QStringLiteral("Chapter heading"));
+    NameControl(ChapterHeading, tr("Chapter heading"));
     headLayout->addWidget(ChapterHeading, 0, Qt::AlignLeft);
     auto* line = new QFrame(headStrip);
     line->setObjectName(QStringLiteral("ChapterHeadLine"));
@@ -269,86 +280,84 @@ QAction* TMainForm::AddAction(QMenu* menu, const QString& caption, const char* n
 }
 
 void TMainForm::BuildMenus() {
-    QMenu* file = FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = FileMenu = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("FileMenu"));
-    OpenBookItem = AddAction(file, QStringLiteral("&Open Book…"), "OpenBookItem");
+    OpenBookItem = AddAction(file, tr("&Open Book…"), "OpenBookItem");
     OpenBookItem->setShortcut(QKeySequence::Open);
     connect(OpenBookItem, &QAction::triggered, this, &TMainForm::ChooseBook);
     // The books used before follow, listed afresh each time the menu opens.
     connect(file, &QMenu::aboutToShow, this, &TMainForm::ListRecentBooks);
     file->addSeparator();
-    QAction* save = AddAction(file, QStringLiteral("&Save Scores"), "SaveScoresItem");
+    QAction* save = AddAction(file, tr("&Save Scores"), "SaveScoresItem");
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &TMainForm::SaveScoresCommand);
     file->addSeparator();
-    QAction* exit = AddAction(file, QStringLiteral("E&xit"), "ExitItem");
+    QAction* exit = AddAction(file, tr("E&xit"), "ExitItem");
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    ViewMenu = menuBar()->addMenu(tr("&View"));
     ViewMenu->setObjectName(QStringLiteral("ViewMenu"));
-    GlossaryItem = AddAction(ViewMenu, QStringLiteral("&Glossary"), "GlossaryItem");
+    GlossaryItem = AddAction(ViewMenu, tr("&Glossary"), "GlossaryItem");
     connect(GlossaryItem, &QAction::triggered, this,
             [this] { SwitchToView(MainViews().Glossary); });
     GlossarySeparator = ViewMenu->addSeparator();
     TopicsEnd = ViewMenu->addSeparator();
-    QAction* search = AddAction(ViewMenu, QStringLiteral("&Search the Book…"), "SearchBookItem");
+    BuildTextSizeItems(ViewMenu);
+    QAction* search = AddAction(ViewMenu, tr("&Search the Book…"), "SearchBookItem");
     search->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     connect(search, &QAction::triggered, this, &TMainForm::SearchTheBook);
-    connect(AddAction(ViewMenu, QStringLiteral("Study &Progress"), "StudyProgressItem"),
+    connect(AddAction(ViewMenu, tr("Study &Progress"), "StudyProgressItem"),
             &QAction::triggered, this, &TMainForm::ShowStudyProgress);
 
-    QMenu* quiz = menuBar()->addMenu(QStringLiteral("&Quiz"));
+    QMenu* quiz = menuBar()->addMenu(tr("&Quiz"));
     quiz->setObjectName(QStringLiteral("QuizMenu"));
     for (const TAttemptCommand& command : QuizCommands) {
-        QAction* item = AddAction(quiz, QString::fromLatin1(command.MenuCaption), command.MenuName);
+        QAction* item = AddAction(quiz, tr(command.MenuCaption), command.MenuName);
         connect(item, &QAction::triggered, this,
                 [this, &command] { GiveQuiz(command.Kinds, command.Description); });
         if (command.Kinds == WordProblemKinds) WordProblemsItem = item;
     }
     WordProblemsItem->setVisible(false);
     MatchingSeparator = quiz->addSeparator();
-    MatchingItem = AddAction(quiz, QStringLiteral("&Glossary Matching"), "GlossaryMatchingItem");
+    MatchingItem = AddAction(quiz, tr("&Glossary Matching"), "GlossaryMatchingItem");
     connect(MatchingItem, &QAction::triggered, this,
             [this] { SwitchToView(MainViews().MatchingQuiz); });
     quiz->addSeparator();
-    RetakeItem = AddAction(quiz, QStringLiteral("&Retake Missed Questions"), "RetakeItem");
+    RetakeItem = AddAction(quiz, tr("&Retake Missed Questions"), "RetakeItem");
     RetakeItem->setEnabled(false);
     connect(RetakeItem, &QAction::triggered, this, &TMainForm::GiveRetake);
-    ReviewItem = AddAction(quiz, QStringLiteral("Review &Due Questions"), "ReviewItem");
+    ReviewItem = AddAction(quiz, tr("Review &Due Questions"), "ReviewItem");
     ReviewItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(ReviewItem, &QAction::triggered, this, &TMainForm::GiveReview);
 
-    QMenu* test = menuBar()->addMenu(QStringLiteral("&Test"));
+    QMenu* test = menuBar()->addMenu(tr("&Test"));
     test->setObjectName(QStringLiteral("TestMenu"));
     for (const TAttemptCommand& command : TestCommands)
-        connect(AddAction(test, QString::fromLatin1(command.MenuCaption), command.MenuName),
-                &QAction::triggered, this,
-                [this, &command] { GiveTest(command.Kinds, command.Description); });
+        connect(AddAction(test, tr(command.MenuCaption), command.MenuName), &QAction::triggered,
+                this, [this, &command] { GiveTest(command.Kinds, command.Description); });
 
-    QMenu* scores = menuBar()->addMenu(QStringLiteral("&Scores"));
+    QMenu* scores = menuBar()->addMenu(tr("&Scores"));
     scores->setObjectName(QStringLiteral("ScoresMenu"));
-    connect(AddAction(scores, QStringLiteral("&View saved scores"), "ViewSavedScoresItem"),
-            &QAction::triggered, this, [this] { SwitchToView(MainViews().Scores); });
-    connect(
-        AddAction(scores, QStringLiteral("&Graph scores for selected chapter"), "GraphScoresItem"),
-        &QAction::triggered, this, &TMainForm::GraphChapterScores);
+    connect(AddAction(scores, tr("&View saved scores"), "ViewSavedScoresItem"), &QAction::triggered,
+            this, [this] { SwitchToView(MainViews().Scores); });
+    connect(AddAction(scores, tr("&Graph scores for selected chapter"), "GraphScoresItem"),
+            &QAction::triggered, this, &TMainForm::GraphChapterScores);
     scores->addSeparator();
-    connect(AddAction(scores, QStringLiteral("&Export Scores…"), "ExportScoresItem"),
-            &QAction::triggered, this, [this] { ExportScores(this, Session); });
+    connect(AddAction(scores, tr("&Export Scores…"), "ExportScoresItem"), &QAction::triggered, this,
+            [this] { ExportScores(this, Session); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));
-    QAction* contents = AddAction(help, QStringLiteral("&Contents"), "HelpContentsItem");
+    QAction* contents = AddAction(help, tr("&Contents"), "HelpContentsItem");
     connect(contents, &QAction::triggered, this, [this] { Help()->ShowContents(); });
-    AuthorsNotesItem = AddAction(help, QStringLiteral("Authors &Notes"), "AuthorsNotesItem");
+    AuthorsNotesItem = AddAction(help, tr("Authors &Notes"), "AuthorsNotesItem");
     connect(AuthorsNotesItem, &QAction::triggered, this,
             [this] { SwitchToView(MainViews().Notes); });
     help->addSeparator();
-    QAction* aboutBook = AddAction(help, QStringLiteral("About &Book..."), "AboutBookItem");
+    QAction* aboutBook = AddAction(help, tr("About &Book..."), "AboutBookItem");
     connect(aboutBook, &QAction::triggered, this, [this] { AboutBook()->ShowAbout(); });
-    QAction* aboutProgram =
-        AddAction(help, QStringLiteral("About &Program..."), "AboutProgramItem");
+    QAction* aboutProgram = AddAction(help, tr("About &Program..."), "AboutProgramItem");
     connect(aboutProgram, &QAction::triggered, this, [this] { AboutProgramDialog()->show(); });
 
     auto* contextHelp = new QAction(this);
@@ -357,6 +366,31 @@ void TMainForm::BuildMenus() {
     contextHelp->setShortcutContext(Qt::ApplicationShortcut);
     connect(contextHelp, &QAction::triggered, this, &TMainForm::ShowHelpForActiveWindow);
     addAction(contextHelp);
+}
+
+// Ctrl+plus, Ctrl+minus and Ctrl+0 work in every window of the program, the test's included.
+// The items stand between the chapter's topics and the search, which ends the menu.
+void TMainForm::BuildTextSizeItems(QMenu* view) {
+    TTextSize& size = TTextSize::Instance();
+    QAction* larger = AddAction(view, tr("&Larger Text"), "LargerTextItem");
+    larger->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(larger, &QAction::triggered, &size, &TTextSize::Larger);
+    QAction* smaller = AddAction(view, tr("S&maller Text"), "SmallerTextItem");
+    smaller->setShortcuts(QKeySequence::ZoomOut);
+    connect(smaller, &QAction::triggered, &size, &TTextSize::Smaller);
+    QAction* normal = AddAction(view, tr("&Normal Text Size"), "NormalTextSizeItem");
+    normal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(normal, &QAction::triggered, &size, &TTextSize::Reset);
+    for (QAction* action : {larger, smaller, normal})
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    auto enable = [larger, smaller, normal](int percent) {
+        larger->setEnabled(percent < TTextSize::Largest);
+        smaller->setEnabled(percent > TTextSize::Smallest);
+        normal->setEnabled(percent != TTextSize::Normal);
+    };
+    connect(&size, &TTextSize::Changed, this, enable);
+    enable(size.Percent());
+    view->addSeparator();
 }
 
 void TMainForm::BuildNavigation(QWidget* panel) {
@@ -373,32 +407,31 @@ void TMainForm::BuildNavigation(QWidget* panel) {
         return label;
     };
 
-    layout->addWidget(Heading(QStringLiteral("Quizzes"), "QuizzesHeading", panel));
+    layout->addWidget(Heading(tr("Quizzes"), "QuizzesHeading", panel));
     auto quizLink = [&](const TAttemptCommand& command) {
-        TLinkLabel* label = link(QString::fromLatin1(command.LinkCaption), command.LinkName, true,
-                                 QString::fromLatin1(command.LinkDescription));
+        TLinkLabel* label =
+            link(tr(command.LinkCaption), command.LinkName, true, tr(command.LinkDescription));
         connect(label, &TLinkLabel::clicked, this,
                 [this, &command] { GiveQuiz(command.Kinds, command.Description); });
         return label;
     };
     for (const TAttemptCommand& command : QuizCommands)
         if (command.Kinds != WordProblemKinds) quizLink(command);
-    MatchingLink = link(QStringLiteral("Glossary Matching"), "GlossaryMatchingLink", true,
-                        QStringLiteral("Starts a glossary matching quiz on this chapter"));
+    MatchingLink = link(tr("Glossary Matching"), "GlossaryMatchingLink", true,
+                        tr("Starts a glossary matching quiz on this chapter"));
     connect(MatchingLink, &TLinkLabel::clicked, this,
             [this] { SwitchToView(MainViews().MatchingQuiz); });
     WordProblemsLink = quizLink(QuizCommands.back());
     WordProblemsLink->hide();
-    RetakeLink =
-        link(QStringLiteral("Retake Missed Questions"), "RetakeLink", false,
-             QStringLiteral("Asks again the questions you missed in your last quiz or test"));
+    RetakeLink = link(tr("Retake Missed Questions"), "RetakeLink", false,
+                      tr("Asks again the questions you missed in your last quiz or test"));
     connect(RetakeLink, &TLinkLabel::clicked, this, &TMainForm::GiveRetake);
-    ReviewLink = link(QStringLiteral("Review"), "ReviewLink", true,
-                      QStringLiteral("Asks again the questions due for review"));
+    ReviewLink = link(tr("Review"), "ReviewLink", true,
+                      tr("Asks again the questions due for review"));
     connect(ReviewLink, &TLinkLabel::clicked, this, &TMainForm::GiveReview);
 
     layout->addSpacing(10);
-    layout->addWidget(Heading(QStringLiteral("Chapter Topics"), "ChapterTopicsHeading", panel));
+    layout->addWidget(Heading(tr("Chapter Topics"), "ChapterTopicsHeading", panel));
     for (int i = 1; i <= 3; ++i) {
         const std::string name = "TopicLink" + std::to_string(i);
         TLinkLabel* topicLink = link(QString::number(i), name.c_str(), true, QString());
@@ -408,18 +441,17 @@ void TMainForm::BuildNavigation(QWidget* panel) {
     }
 
     layout->addSpacing(10);
-    layout->addWidget(Heading(QStringLiteral("Miscellaneous"), "MiscellaneousHeading", panel));
-    connect(link(QStringLiteral("Glossary"), "GlossaryLink", true,
-                 QStringLiteral("Opens the glossary of the book")),
+    layout->addWidget(Heading(tr("Miscellaneous"), "MiscellaneousHeading", panel));
+    connect(link(tr("Glossary"), "GlossaryLink", true, tr("Opens the glossary of the book")),
             &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews().Glossary); });
-    connect(link(QStringLiteral("Graph scores for chapter"), "GraphScoresLink", true,
-                 QStringLiteral("Shows a graph of your scores on this chapter")),
+    connect(link(tr("Graph scores for chapter"), "GraphScoresLink", true,
+                 tr("Shows a graph of your scores on this chapter")),
             &TLinkLabel::clicked, this, &TMainForm::GraphChapterScores);
-    connect(link(QStringLiteral("View saved scores"), "ViewSavedScoresLink", true,
-                 QStringLiteral("Shows the scores of your quizzes and tests")),
+    connect(link(tr("View saved scores"), "ViewSavedScoresLink", true,
+                 tr("Shows the scores of your quizzes and tests")),
             &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews().Scores); });
-    connect(link(QStringLiteral("Read authors notes"), "AuthorsNotesLink", true,
-                 QStringLiteral("Shows the notes of the book's author")),
+    connect(link(tr("Read authors notes"), "AuthorsNotesLink", true,
+                 tr("Shows the notes of the book's author")),
             &TLinkLabel::clicked, this, [this] { SwitchToView(MainViews().Notes); });
     layout->addStretch(1);
 }
@@ -438,13 +470,12 @@ void TMainForm::SetUpBook() {
     }
     // Qt takes a single "[*]" in a title for the mark of a modified document and drops it; a
     // doubled one shows as the book has it.
-    setWindowTitle(QStringLiteral("Quillara for ") +
-                   FromBook(Session.Settings().SettingsSection)
-                       .replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+    setWindowTitle(tr("Quillara for %1")
+                       .arg(FromBook(Session.Settings().SettingsSection)
+                                .replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"))));
     ChapterChooser->clear();
     for (int n = 1; n <= std::min<int>(book.ChapterCount, 255); ++n)
-        ChapterChooser->addItem(
-            QStringLiteral("Chapter %1 - %2").arg(n).arg(FromBook(book.ChapterName(n))));
+        ChapterChooser->addItem(tr("Chapter %1 - %2").arg(n).arg(FromBook(book.ChapterName(n))));
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -581,11 +612,11 @@ void TMainForm::GiveReview() {
     }
     if (questions.empty()) {
         TMessageBoxes::Information(
-            this, next ? QStringLiteral("Nothing is due for review today. The next review is due "
+            this, next ? tr("Nothing is due for review today. The next review is due "
                                         "on %1.")
                              .arg(QLocale().toString(QDateTime::fromSecsSinceEpoch(*next).date(),
                                                      QLocale::LongFormat))
-                       : QStringLiteral("Nothing is due for review. The questions you answer in "
+                       : tr("Nothing is due for review. The questions you answer in "
                                         "quizzes and tests come back here when it is time to "
                                         "review them."));
         return;
@@ -616,8 +647,7 @@ void TMainForm::ShowReviewCount() {
     } catch (const std::exception&) {
         // The count is a hint; asking for the review tells what went wrong.
     }
-    ReviewLink->setText(due > 0 ? QStringLiteral("Review (%1 due)").arg(due)
-                                : QStringLiteral("Review"));
+    ReviewLink->setText(due > 0 ? tr("Review (%1 due)").arg(due) : tr("Review"));
 }
 
 void TMainForm::RememberMissedFromLog() {
@@ -663,8 +693,8 @@ void TMainForm::ShowChapter(int chapter) {
         }
         const TChapterTopic& topic = book.Topics[i];
         link->setText(FromBook(topic.Title));
-        link->setAccessibleDescription(QStringLiteral("Opens the page ") + FromBook(topic.Title) +
-                                       QStringLiteral(" of this chapter"));
+        link->setAccessibleDescription(
+            tr("Opens the page %1 of this chapter").arg(FromBook(topic.Title)));
         link->setProperty("TopicId", topic.TopicId);
         link->setVisible(book.TopicInChapter(chapter, topic.TopicId));
     }
@@ -859,7 +889,7 @@ bool TMainForm::OpenBook(const std::filesystem::path& directory) {
         read = Session.ReadBook(directory);
         Session.ReadGlossary(read);
     } catch (const std::exception& e) {
-        TMessageBoxes::Error(this, QStringLiteral("Quillara could not open a book in %1.\n\n%2")
+        TMessageBoxes::Error(this, tr("Quillara could not open a book in %1.\n\n%2")
                                        .arg(QString::fromStdString(directory.string()),
                                             QString::fromStdString(e.what())));
         return false;
@@ -893,7 +923,7 @@ void TMainForm::ForgetViews() {
     RetakeQuestions.clear();
     RetakeItem->setEnabled(false);
     RetakeLink->setEnabled(false);
-    ReviewLink->setText(QStringLiteral("Review"));
+    ReviewLink->setText(tr("Review"));
     ReportedPictures.clear();
 }
 

@@ -112,6 +112,7 @@ private:
     TMainViews& MainViews();
     void BuildMenus();
     void BuildNavigation(QWidget* panel);
+    void BuildTextSizeItems(QMenu* view);
     void FormShow();
     // The menu items, links and views that show the open book.
     void ShowBook();

@@ -64,12 +64,12 @@ protected:
 
 TOpenBookDlg::TOpenBookDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("OpenBookDlg"));
-    setWindowTitle(QStringLiteral("Dialog"));
+    setWindowTitle(tr("Dialog"));
     QFont bold = font();
     bold.setBold(true);
     setFont(bold);
 
-    auto* caption = new QLabel(QStringLiteral("Book in currently selected directory:"), this);
+    auto* caption = new QLabel(tr("Book in currently selected directory:"), this);
     caption->setObjectName(QStringLiteral("Label1"));
     TitleBox = new QLineEdit(this);
     EditionBox = new QLineEdit(this);
@@ -79,13 +79,13 @@ TOpenBookDlg::TOpenBookDlg(QWidget* parent) : QDialog(parent) {
         edit->setObjectName(QStringLiteral("Edit%1").arg(number++));
         edit->setReadOnly(true);
     }
-    NameControl(TitleBox, QStringLiteral("Title of the book"), caption->text());
-    NameControl(EditionBox, QStringLiteral("About the book, line 2"), caption->text());
-    NameControl(SubtitleBox, QStringLiteral("About the book, line 3"), caption->text());
+    NameControl(TitleBox, tr("Title of the book"), caption->text());
+    NameControl(EditionBox, tr("About the book, line 2"), caption->text());
+    NameControl(SubtitleBox, tr("About the book, line 3"), caption->text());
 
     FolderList = new TDirectoryTree(this);
     FolderList->setObjectName(QStringLiteral("DirectoryListBox1"));
-    NameControl(FolderList, QStringLiteral("Directories"));
+    NameControl(FolderList, tr("Directories"));
     FolderList->setHeaderHidden(true);
     FolderList->setRootIsDecorated(false);
     FolderList->setItemsExpandable(false);
@@ -102,14 +102,14 @@ TOpenBookDlg::TOpenBookDlg(QWidget* parent) : QDialog(parent) {
 
     VolumeChooser = new QComboBox(this);
     VolumeChooser->setObjectName(QStringLiteral("DriveComboBox1"));
-    NameControl(VolumeChooser, QStringLiteral("Drive"));
+    NameControl(VolumeChooser, tr("Drive"));
     connect(VolumeChooser, &QComboBox::activated, this, &TOpenBookDlg::VolumeChosen);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn = new QPushButton(tr("Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -151,7 +151,7 @@ void TOpenBookDlg::RefreshPreview() {
         TitleBox->clear();
         EditionBox->clear();
         SubtitleBox->clear();
-        BookProblem = QStringLiteral("There is no book in %1.").arg(FromPath(Directory));
+        BookProblem = tr("There is no book in %1.").arg(FromPath(Directory));
         return;
     }
     try {
@@ -166,8 +166,8 @@ void TOpenBookDlg::RefreshPreview() {
         BookProblem = QString::fromStdString(e.what());
     }
     if (!BookProblem.isEmpty())
-        BookProblem = QStringLiteral("The book in %1 cannot be opened: %2")
-                          .arg(FromPath(Directory), BookProblem);
+        BookProblem =
+            tr("The book in %1 cannot be opened: %2").arg(FromPath(Directory), BookProblem);
 }
 
 int TOpenBookDlg::ChooseBook() {
@@ -204,8 +204,8 @@ void TOpenBookDlg::SelectDirectory(const std::filesystem::path& directory) {
     std::error_code error;
     const auto canonical = std::filesystem::canonical(std::filesystem::absolute(directory), error);
     if (error || !QDir(FromPath(canonical)).isReadable()) {
-        TMessageBoxes::Error(
-            this, QStringLiteral("Cannot open the directory \"%1\".").arg(FromPath(directory)));
+        TMessageBoxes::Error(this,
+                             tr("Cannot open the directory \"%1\".").arg(FromPath(directory)));
         return;
     }
     Directory = canonical;

@@ -3,6 +3,7 @@
 #include "core/scores/file_lock.h"
 #include "gui/app/own_file.h"
 #include "gui/widgets/screen_fit.h"
+#include "gui/widgets/text_size.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -11,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -22,6 +24,7 @@ namespace {
 const QString LastBookKey = QStringLiteral("LastBook");
 const QString RecentKey = QStringLiteral("RecentBooks");
 const QString WindowKey = QStringLiteral("MainWindow/Geometry");
+const QString TextSizeKey = QStringLiteral("Text/SizePercent");
 
 // A few lines of settings; a file larger than this is not one of ours.
 constexpr std::uintmax_t MaxRememberedFileSize = 1 << 20;
@@ -189,6 +192,20 @@ void PlaceMainWindow(QWidget& window) {
 void RememberMainWindowPlace(const QWidget& window) {
     const QByteArray geometry = window.saveGeometry();
     ChangeRemembered([&geometry](QSettings& settings) { settings.setValue(WindowKey, geometry); });
+}
+
+int RememberedTextSize() {
+    int percent = TTextSize::Normal;
+    ReadRemembered([&percent](QSettings& settings) {
+        bool number = false;
+        const int read = settings.value(TextSizeKey).toInt(&number);
+        if (number) percent = std::clamp(read, TTextSize::Smallest, TTextSize::Largest);
+    });
+    return percent;
+}
+
+void RememberTextSize(int percent) {
+    ChangeRemembered([percent](QSettings& settings) { settings.setValue(TextSizeKey, percent); });
 }
 
 } // namespace quillara::gui

@@ -39,4 +39,9 @@ void ForgetBook(const std::filesystem::path& bookDirectory);
 void PlaceMainWindow(QWidget& window);
 void RememberMainWindowPlace(const QWidget& window);
 
+// The text size of pages, questions, the glossary and help, in percent; 100 when none is
+// remembered, and always within what the program offers.
+int RememberedTextSize();
+void RememberTextSize(int percent);
+
 } // namespace quillara::gui

@@ -1,10 +1,13 @@
 #include "gui/app/startup.h"
 
-#include "gui/help/about_program.h"
 #include "gui/app/command_line.h"
-#include "gui/shell/study_session.h"
-#include "gui/shell/regional_from_locale.h"
+#include "gui/app/remembered.h"
 #include "gui/app/startup_steps.h"
+#include "gui/app/translations.h"
+#include "gui/help/about_program.h"
+#include "gui/shell/regional_from_locale.h"
+#include "gui/shell/study_session.h"
+#include "gui/widgets/text_size.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -42,6 +45,11 @@ int RunQuillara(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quillara"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLARA_VERSION));
     QApplication::setWindowIcon(TAboutProgram::Icon());
+    const TTranslations translations{QLocale()};
+    // The text size the student chose last time, kept as it changes.
+    TTextSize::Instance().SetPercent(RememberedTextSize());
+    QObject::connect(&TTextSize::Instance(), &TTextSize::Changed, &app,
+                     [](int percent) { RememberTextSize(percent); });
 
     // The toolkit has now taken out its own options, such as -platform.
     const TCommandLine line = ParseCommandLine(QApplication::arguments());

@@ -12,6 +12,7 @@
 #include "gui/widgets/book_text.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QTimer>
 #include <QWindow>
@@ -21,12 +22,14 @@ namespace quillara::gui {
 
 namespace fs = std::filesystem;
 
-const char* const MissingBookMessage =
+const char* const MissingBookMessage = QT_TRANSLATE_NOOP(
+    "quillara::gui::TMessageBoxes",
     "Quillara was unable to find the properties of the book. It is possible that parts of the "
     "program are corrupted or were not installed. BOOK.DEF must be in the same directory as the "
-    "program. If this error persists, please reinstall the software";
+    "program. If this error persists, please reinstall the software");
 
-const char* const LeftNotesMessage = "Quillara was ended last time before it could tell you this:";
+const char* const LeftNotesMessage = QT_TRANSLATE_NOOP(
+    "quillara::gui::TMessageBoxes", "Quillara was ended last time before it could tell you this:");
 
 namespace {
 
@@ -59,20 +62,25 @@ std::optional<TReadBook> ReadBookOrAsk(const TStudySession& session, const fs::p
         try {
             return session.ReadBook(directory);
         } catch (const TUnknownBookVersion& unknown) {
-            TMessageBoxes::Error(nullptr, QString::fromLatin1(MissingBookMessage) +
-                                              QStringLiteral("\n\n") +
-                                              QString::fromStdString(unknown.what()));
+            TMessageBoxes::Error(
+                nullptr,
+                QCoreApplication::translate("quillara::gui::TMessageBoxes", MissingBookMessage) +
+                    QStringLiteral("\n\n") + QString::fromStdString(unknown.what()));
         } catch (const TFileOpenError&) {
-            TMessageBoxes::Error(nullptr, QString::fromLatin1(MissingBookMessage));
+            TMessageBoxes::Error(nullptr, QCoreApplication::translate(
+                                              "quillara::gui::TMessageBoxes", MissingBookMessage));
         } catch (const TBookFileError& damaged) {
             // The book is there but not whole (cut short in copying, say): reinstalling the
             // program would not mend it.
-            TMessageBoxes::Error(nullptr, QStringLiteral("The book in %1 is damaged and cannot be "
-                                                         "opened.\n\n%2")
-                                              .arg(QString::fromStdString(directory.string()),
-                                                   QString::fromStdString(damaged.what())));
+            TMessageBoxes::Error(
+                nullptr, QCoreApplication::translate("quillara::gui::TMessageBoxes",
+                                                     "The book in %1 is damaged and cannot be "
+                                                     "opened.\n\n%2")
+                             .arg(QString::fromStdString(directory.string()),
+                                  QString::fromStdString(damaged.what())));
         } catch (const std::exception&) {
-            TMessageBoxes::Error(nullptr, QString::fromLatin1(MissingBookMessage));
+            TMessageBoxes::Error(nullptr, QCoreApplication::translate(
+                                              "quillara::gui::TMessageBoxes", MissingBookMessage));
         }
     }
     TOpenBookDlg openBook(parent);
@@ -94,7 +102,8 @@ void LeaveWithoutAsking(const TStudySession& session) {
     TMessageBoxes::SendInsteadTo([&session](const QString& text) {
         QString note = text;
         // Told later, a failed save names the file it was for.
-        if (text == QLatin1String(ScoresNotSavedMessage)) {
+        if (text ==
+            QCoreApplication::translate("quillara::gui::TMessageBoxes", ScoresNotSavedMessage)) {
             std::error_code error;
             const auto file = fs::absolute(session.ScoreFilePath(), error);
             note += QStringLiteral(": ") + QString::fromStdString(file.string());
@@ -120,8 +129,10 @@ protected:
             qApp->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
                 if (const QString notes = TakeLeftNotes(); !notes.isEmpty())
-                    TMessageBoxes::Error(&Window, QString::fromLatin1(LeftNotesMessage) +
-                                                      QStringLiteral("\n\n") + notes);
+                    TMessageBoxes::Error(&Window,
+                                         QCoreApplication::translate("quillara::gui::TMessageBoxes",
+                                                                     LeftNotesMessage) +
+                                             QStringLiteral("\n\n") + notes);
                 Session.Glossary();
                 Session.Scores();
             });

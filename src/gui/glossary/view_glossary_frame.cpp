@@ -3,6 +3,7 @@
 #include "gui/glossary/glossary_box.h"
 #include "gui/widgets/accessible_name.h"
 #include "gui/widgets/book_text.h"
+#include "gui/widgets/text_size.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,7 +29,8 @@ QLabel* PlainLabel(const QString& text, const QString& name, QWidget* parent) {
 TViewGlossaryFrame1::TViewGlossaryFrame1(QWidget* parent) : QWidget(parent) {
     setMinimumSize(290, 290);
     QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Window, white.color(QPalette::Base));
+    white.setColor(QPalette::WindowText, white.color(QPalette::Text));
     setPalette(white);
     setAutoFillBackground(true);
 
@@ -59,6 +61,7 @@ TViewGlossaryFrame1::TViewGlossaryFrame1(QWidget* parent) : QWidget(parent) {
     Definition->setObjectName(QStringLiteral("Definition"));
     NameControl(Definition, tr("Definition"));
     Definition->setReadOnly(true);
+    FollowTextSize(Definition);
     Definition->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     CloseButton = new QPushButton(tr("Close Glossary"), this);
@@ -108,11 +111,11 @@ void TViewGlossaryFrame1::ShowSelectedEntry() {
         Definition->clear();
         return;
     }
-    const auto orNA = [](std::string_view text) -> std::string {
-        return text.empty() ? "N/A" : std::string(text);
+    const auto orNA = [](std::string_view text) {
+        return text.empty() ? tr("N/A") : FromBook(text);
     };
     PagesLabel->setText(
-        FromBook("Chapter " + orNA(entry->ChapterRef) + ", page(s) " + orNA(entry->PageRef)));
+        tr("Chapter %1, page(s) %2").arg(orNA(entry->ChapterRef), orNA(entry->PageRef)));
     Definition->setPlainText(FromBookBreakable(entry->DefinitionText));
 }
 

@@ -29,7 +29,7 @@ constexpr QSize EmptyPictureSize(320, 240);
 TAboutBox::TAboutBox(const TStudySession& session, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), Session(session) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About Book"));
+    setWindowTitle(tr("About Book"));
     MakeWhite(this);
 
     // A groove around the cover: lowered outside, raised inside.
@@ -39,7 +39,7 @@ TAboutBox::TAboutBox(const TStudySession& session, QWidget* parent)
     MakeWhite(ImagePanel);
     Cover = new QLabel(ImagePanel);
     Cover->setObjectName(QStringLiteral("Image1"));
-    NameControl(Cover, QStringLiteral("Cover of the book"));
+    NameControl(Cover, tr("Cover of the book"));
     Cover->setAlignment(Qt::AlignCenter);
 
     BottomPanel = new QFrame(this);
@@ -57,7 +57,7 @@ TAboutBox::TAboutBox(const TStudySession& session, QWidget* parent)
     black.setColor(QPalette::WindowText, Qt::black);
     Copyright->setPalette(black);
 
-    OKButton = new QPushButton(QStringLiteral("Ok"), BottomPanel);
+    OKButton = new QPushButton(tr("Ok"), BottomPanel);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     OKButton->setDefault(true);

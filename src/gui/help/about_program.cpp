@@ -39,7 +39,7 @@ QFont ArialBold(int pixels) {
 
 TAboutProgram::TAboutProgram(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutProgram"));
-    setWindowTitle(QStringLiteral("About Program"));
+    setWindowTitle(tr("About Program"));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
@@ -49,39 +49,39 @@ TAboutProgram::TAboutProgram(QWidget* parent) : QDialog(parent) {
     ProgramIcon->setFixedSize(33, 33);
     ProgramIcon->setScaledContents(true);
     ProgramIcon->setPixmap(Icon());
-    NameControl(ProgramIcon, QStringLiteral("Quillara icon"));
+    NameControl(ProgramIcon, tr("Quillara icon"));
 
     ProductName = MakeLabel(QStringLiteral("ProductName"), QStringLiteral("Quillara"), this);
     ProductName->setFont(ArialBold(19));
-    Version = MakeLabel(QStringLiteral("Version"), QStringLiteral("Version 3.0"), this);
+    Version =
+        MakeLabel(QStringLiteral("Version"), tr("Version %1").arg(QStringLiteral("3.0")), this);
     Version->setFont(ArialBold(11));
 
-    Copyright = MakeLabel(QStringLiteral("Copyright"),
-                          QStringLiteral("Copyright 2026 The Quillara Project"), this);
+    Copyright =
+        MakeLabel(QStringLiteral("Copyright"), tr("Copyright 2026 The Quillara Project"), this);
     RightsLine = MakeLabel(QStringLiteral("Label2"),
-                       QStringLiteral("Written by the Quillara developers and contributors"), this);
-    ReservedLine = MakeLabel(QStringLiteral("Label3"), QStringLiteral("All rights reserved."), this);
+                           tr("Written by the Quillara developers and contributors"), this);
+    ReservedLine = MakeLabel(QStringLiteral("Label3"), tr("All rights reserved."), this);
     for (QLabel* line : {Copyright, RightsLine, ReservedLine})
         line->setAlignment(Qt::AlignCenter);
 
     WebPageLink = new TLinkLabel(WebPage().toString(), this);
     WebPageLink->setObjectName(QStringLiteral("LinkLabel1"));
-    NameControl(WebPageLink, QStringLiteral("Quillara web page"),
-                QStringLiteral("Opens ") + WebPageLink->text() + QStringLiteral(" in your browser"));
+    NameControl(WebPageLink, tr("Quillara web page"),
+                tr("Opens %1 in your browser").arg(WebPageLink->text()));
     QPalette blue = WebPageLink->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
     WebPageLink->setPalette(blue);
     connect(WebPageLink, &TLinkLabel::clicked, this, &TAboutProgram::WebPageClicked);
 
-    Warning = MakeLabel(
-        QStringLiteral("Label1"),
-        QStringLiteral("Warning: this program is protected by copyright law and international "
-                       "treaties. Copying or distributing it, or any part of it, without "
-                       "permission may result in civil and criminal penalties."),
-        this);
+    Warning = MakeLabel(QStringLiteral("Label1"),
+                        tr("Warning: this program is protected by copyright law and international "
+                           "treaties. Copying or distributing it, or any part of it, without "
+                           "permission may result in civil and criminal penalties."),
+                        this);
     Warning->setWordWrap(true);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     OKButton->setDefault(true);

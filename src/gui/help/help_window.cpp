@@ -5,6 +5,7 @@
 #include "gui/widgets/focus_frame.h"
 #include "gui/widgets/readable_measure.h"
 #include "gui/widgets/screen_fit.h"
+#include "gui/widgets/text_size.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -45,12 +46,12 @@ QString PageOfContext(int helpContext) {
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     RegisterHelpPages();
     setObjectName("HelpWindow");
-    setWindowTitle("Quillara Help");
+    setWindowTitle(tr("Quillara Help"));
     resize(640, 520);
 
     helpBrowser = new QTextBrowser(this);
     helpBrowser->setObjectName("helpBrowser");
-    NameControl(helpBrowser, QStringLiteral("Help page"));
+    NameControl(helpBrowser, tr("Help page"));
     // Only links between the help pages are followed; anything else is left alone.
     helpBrowser->setOpenLinks(false);
     helpBrowser->setOpenExternalLinks(false);
@@ -58,17 +59,18 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     helpBrowser->setFrameStyle(QFrame::Box | QFrame::Plain);
     KeepReadableMeasureAlways(helpBrowser);
+    FollowTextSize(helpBrowser);
     // Each page, followed or gone back to, is a new document to keep the measure in.
     connect(helpBrowser, &QTextBrowser::sourceChanged, this,
             [this] { KeepReadableMeasure(helpBrowser); });
     MarkFocusOn(helpBrowser, helpBrowser);
     FindBar = new TFindBar(helpBrowser, this);
 
-    contentsButton = new QPushButton("Contents", this);
+    contentsButton = new QPushButton(tr("Contents"), this);
     contentsButton->setObjectName("helpContentsButton");
-    backButton = new QPushButton("Back", this);
+    backButton = new QPushButton(tr("Back"), this);
     backButton->setObjectName("helpBackButton");
-    forwardButton = new QPushButton("Forward", this);
+    forwardButton = new QPushButton(tr("Forward"), this);
     forwardButton->setObjectName("helpForwardButton");
     backButton->setEnabled(false);
     forwardButton->setEnabled(false);

@@ -1,10 +1,11 @@
 #include "gui/quiz/answer_response_form.h"
 
-#include "gui/shell/message_boxes.h"
 #include "core/book/glossary.h"
 #include "core/book/question.h"
+#include "gui/shell/message_boxes.h"
 #include "gui/widgets/book_text.h"
 #include "gui/widgets/heading_font.h"
+#include "gui/widgets/text_size.h"
 #include "gui/widgets/white_background.h"
 
 #include <QFrame>
@@ -53,6 +54,7 @@ QPlainTextEdit* ReadOnlyText(const char* name, const QString& accessibleName, QW
     text->setAccessibleName(accessibleName);
     text->setReadOnly(true);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    FollowTextSize(text);
     return text;
 }
 
@@ -68,7 +70,7 @@ QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
 
 TAnswerResponseForm::TAnswerResponseForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AnswerResponseForm"));
-    setWindowTitle(QStringLiteral("Answer Response"));
+    setWindowTitle(tr("Answer Response"));
     MakeWhite(this);
 
     Bevel = new QFrame(this);
@@ -76,7 +78,7 @@ TAnswerResponseForm::TAnswerResponseForm(QWidget* parent) : QDialog(parent) {
     Bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     MakeWhite(Bevel);
 
-    Correct = new QLabel(QStringLiteral("Correct!"), Bevel);
+    Correct = new QLabel(tr("Correct!"), Bevel);
     Correct->setObjectName(QStringLiteral("Correct"));
     Correct->setAccessibleName(Correct->text());
     Correct->setAlignment(Qt::AlignCenter);
@@ -90,17 +92,17 @@ TAnswerResponseForm::TAnswerResponseForm(QWidget* parent) : QDialog(parent) {
     Reading = ContentLabel("AnswerReading", Bevel);
     Reading->setTextFormat(Qt::PlainText);
 
-    QuestionExplanation = ReadOnlyText("QuestionExplanation", QStringLiteral("Explanation"), Bevel);
+    QuestionExplanation = ReadOnlyText("QuestionExplanation", tr("Explanation"), Bevel);
 
     RelatedTerms = new QListWidget(Bevel);
     RelatedTerms->setObjectName(QStringLiteral("RelatedTerms"));
-    RelatedTerms->setAccessibleName(QStringLiteral("Related glossary terms"));
+    RelatedTerms->setAccessibleName(tr("Related glossary terms"));
     connect(RelatedTerms, &QListWidget::itemSelectionChanged, this,
             &TAnswerResponseForm::UpdateGlossaryDef);
     RelatedPage = ContentLabel("RelatedPage", Bevel);
     RelatedChapter = ContentLabel("RelatedChapter", Bevel);
 
-    RelatedDef = ReadOnlyText("RelatedDef", QStringLiteral("Definition"), Bevel);
+    RelatedDef = ReadOnlyText("RelatedDef", tr("Definition"), Bevel);
 
     auto* references = new QVBoxLayout;
     references->addWidget(RelatedPage);
@@ -120,11 +122,11 @@ TAnswerResponseForm::TAnswerResponseForm(QWidget* parent) : QDialog(parent) {
     inner->addLayout(terms, 3);
     inner->addWidget(RelatedDef, 2);
 
-    TryAgainButton = Button("TryAgainButton", QStringLiteral("Try Again"), this);
+    TryAgainButton = Button("TryAgainButton", tr("Try Again"), this);
     connect(TryAgainButton, &QPushButton::clicked, this, &TAnswerResponseForm::TryAgainButtonClick);
-    NextWithTryAgain = Button("Button1", QStringLiteral("Next Question"), this);
+    NextWithTryAgain = Button("Button1", tr("Next Question"), this);
     connect(NextWithTryAgain, &QPushButton::clicked, this, &TAnswerResponseForm::NextQuestionClick);
-    NextAlone = Button("Button2", QStringLiteral("Next Question"), this);
+    NextAlone = Button("Button2", tr("Next Question"), this);
     connect(NextAlone, &QPushButton::clicked, this, &TAnswerResponseForm::NextQuestionClick);
 
     // One row that centres whichever buttons are shown: the pair, or "Next Question" alone.
@@ -179,13 +181,12 @@ bool TAnswerResponseForm::Execute(QWidget* owner, const TQuestion& question, boo
         related->setVisible(showTerms);
 
     if (showExplanation) {
-        SetCaption(AnswerResponse,
-                   QStringLiteral("You answered the question incorrectly, here is why:"));
+        SetCaption(AnswerResponse, tr("You answered the question incorrectly, here is why:"));
         QuestionExplanation->setPlainText(FromBookBreakable(question.Explanation));
     } else if (showTerms) {
         SetCaption(AnswerResponse,
-                   QStringLiteral("You answered the question incorrectly, here are some glossary "
-                                  "terms that are related to this question"));
+                   tr("You answered the question incorrectly, here are some glossary "
+                      "terms that are related to this question"));
         {
             const QSignalBlocker quiet(RelatedTerms);
             RelatedTerms->clear();
@@ -198,7 +199,7 @@ bool TAnswerResponseForm::Execute(QWidget* owner, const TQuestion& question, boo
         }
         UpdateGlossaryDef();
     } else if (!correct) {
-        SetCaption(AnswerResponse, QStringLiteral("You answered the question incorrectly."));
+        SetCaption(AnswerResponse, tr("You answered the question incorrectly."));
     }
 
     FitToContents();
@@ -220,10 +221,9 @@ void TAnswerResponseForm::UpdateGlossaryDef() {
     const TDefinition* entry = glossary->FindTerm(
         std::string_view(term.constData(), static_cast<std::size_t>(term.size())));
     if (!entry) return;
-    if (!entry->PageRef.empty())
-        SetCaption(RelatedPage, QStringLiteral("Page:  ") + FromBook(entry->PageRef));
+    if (!entry->PageRef.empty()) SetCaption(RelatedPage, tr("Page:  ") + FromBook(entry->PageRef));
     if (!entry->ChapterRef.empty())
-        SetCaption(RelatedChapter, QStringLiteral("Chapter:  ") + FromBook(entry->ChapterRef));
+        SetCaption(RelatedChapter, tr("Chapter:  ") + FromBook(entry->ChapterRef));
     RelatedDef->setPlainText(FromBookBreakable(entry->DefinitionText));
 }
 

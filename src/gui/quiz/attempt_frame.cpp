@@ -8,9 +8,11 @@
 #include "gui/widgets/book_text.h"
 #include "gui/widgets/heading_font.h"
 #include "gui/widgets/rtf_document.h"
+#include "gui/widgets/text_size.h"
 #include "gui/widgets/white_background.h"
 
 #include <QDateTime>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,6 +28,26 @@
 namespace quillara::gui {
 
 namespace {
+
+// The runner's fixed words, in the student's language.
+QString RunnerText(const char* text) {
+    return QCoreApplication::translate("quillara::gui::TTestFrame1", text);
+}
+[[maybe_unused]] constexpr const char* RunnerTexts[] = {
+    QT_TRANSLATE_NOOP("quillara::gui::TTestFrame1", "Error compiling expression"),
+    QT_TRANSLATE_NOOP("quillara::gui::TTestFrame1", "Error evaluating expression"),
+    QT_TRANSLATE_NOOP("quillara::gui::TTestFrame1", "million"),
+    QT_TRANSLATE_NOOP("quillara::gui::TTestFrame1", "integer"),
+};
+
+// "(Round to nearest 0.01)" in the student's language.
+QString RoundToCaption(const std::string& text) {
+    const std::string_view head = "(Round to nearest ";
+    if (!text.starts_with(head) || !text.ends_with(')')) return QString::fromStdString(text);
+    const std::string label = text.substr(head.size(), text.size() - head.size() - 1);
+    return QCoreApplication::translate("quillara::gui::TTestFrame1", "(Round to nearest %1)")
+        .arg(RunnerText(label.c_str()));
+}
 
 // The question box's text size, in points, handed to the RTF it shows.
 constexpr int QuestionPointSize = 12;
@@ -64,12 +86,13 @@ TTestFrame1::TTestFrame1(TStudySession& session, TAnswerResponseForm& responses,
 
     QuestionText = new QTextEdit(this);
     QuestionText->setObjectName(QStringLiteral("RichEdit1"));
-    QuestionText->setAccessibleName(QStringLiteral("Question"));
+    QuestionText->setAccessibleName(tr("Question"));
     QuestionText->setReadOnly(true);
     QuestionText->setFocusPolicy(Qt::ClickFocus);
     QFont questionFont = QuestionText->font();
     questionFont.setPointSize(QuestionPointSize);
     QuestionText->setFont(questionFont);
+    FollowTextSize(QuestionText);
     column->addWidget(QuestionText, 1);
 
     // The two answer panels share one place; the question's kind decides which shows.
@@ -81,9 +104,9 @@ TTestFrame1::TTestFrame1(TStudySession& session, TAnswerResponseForm& responses,
     auto* buttons = new QHBoxLayout(MCTFPanel);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->addStretch(1);
-    ButtonTrue = AnswerButton(QStringLiteral("True"), "ButtonTrue", QStringLiteral("T"));
+    ButtonTrue = AnswerButton(tr("True"), "ButtonTrue", QStringLiteral("T"));
     buttons->addWidget(ButtonTrue);
-    ButtonFalse = AnswerButton(QStringLiteral("False"), "ButtonFalse", QStringLiteral("F"));
+    ButtonFalse = AnswerButton(tr("False"), "ButtonFalse", QStringLiteral("F"));
     buttons->addWidget(ButtonFalse);
     const char* letterNames[] = {"ButtonA", "buttonB", "ButtonC", "ButtonD", "ButtonE"};
     for (int i = 0; i < 5; ++i) {
@@ -98,15 +121,15 @@ TTestFrame1::TTestFrame1(TStudySession& session, TAnswerResponseForm& responses,
     WordProblemPanel->setObjectName(QStringLiteral("WordProblemPanel"));
     auto* typed = new QHBoxLayout(WordProblemPanel);
     typed->setContentsMargins(0, 0, 0, 0);
-    WPAnswerLabel = new QLabel(QStringLiteral("Enter your answer:"), WordProblemPanel);
+    WPAnswerLabel = new QLabel(tr("Enter your answer:"), WordProblemPanel);
     WPAnswerLabel->setObjectName(QStringLiteral("WPAnswerLabel"));
     wpCorrectAnswer = new QLineEdit(WordProblemPanel);
     wpCorrectAnswer->setObjectName(QStringLiteral("wpCorrectAnswer"));
-    wpCorrectAnswer->setAccessibleName(QStringLiteral("Your answer"));
+    wpCorrectAnswer->setAccessibleName(tr("Your answer"));
     WPAnswerLabel->setBuddy(wpCorrectAnswer);
-    wpSubmitAnswer = new QPushButton(QStringLiteral("OK"), WordProblemPanel);
+    wpSubmitAnswer = new QPushButton(tr("OK"), WordProblemPanel);
     wpSubmitAnswer->setObjectName(QStringLiteral("wpSubmitAnswer"));
-    NameControl(wpSubmitAnswer, QStringLiteral("Submit your answer"));
+    NameControl(wpSubmitAnswer, tr("Submit your answer"));
     wpSubmitAnswer->setAutoDefault(true);
     roundToLabel = new QLabel(WordProblemPanel);
     roundToLabel->setObjectName(QStringLiteral("roundToLabel"));
@@ -133,7 +156,7 @@ TTestFrame1::TTestFrame1(TStudySession& session, TAnswerResponseForm& responses,
     separator->setFixedHeight(3);
     column->addWidget(separator);
 
-    QuitButton = new QPushButton(QStringLiteral("End Quiz"), this);
+    QuitButton = new QPushButton(tr("End Quiz"), this);
     QuitButton->setObjectName(QStringLiteral("QuitButton"));
     QuitButton->setAutoDefault(true);
     connect(QuitButton, &QPushButton::clicked, this, &TTestFrame1::QuitButtonClick);
@@ -144,8 +167,8 @@ QPushButton* TTestFrame1::AnswerButton(const QString& caption, const char* name,
                                        const QString& answer) {
     auto* button = new QPushButton(caption, MCTFPanel);
     button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QStringLiteral("Click this button to answer ") + caption);
-    NameControl(button, QStringLiteral("Answer ") + caption);
+    button->setToolTip(tr("Click this button to answer %1").arg(caption));
+    NameControl(button, tr("Answer %1").arg(caption));
     // Enter presses the focused button, as Space does.
     button->setAutoDefault(true);
     button->hide();
@@ -188,7 +211,7 @@ void TTestFrame1::SetupReview(std::vector<TQuestion> questions) {
 }
 
 void TTestFrame1::ShowAttemptTitle() {
-    QuitButton->setText(QString::fromStdString(Runner->QuitCaption()));
+    QuitButton->setText(Runner->IsQuiz() ? tr("End Quiz") : tr("End Test"));
     if (!Runner->Score()) return;
     setWindowTitle(FromBook(Runner->Title()));
     testDescLabel->setText(FromBook(Runner->Description()));
@@ -253,7 +276,7 @@ void TTestFrame1::QuitButtonClick() {
 }
 
 void TTestFrame1::FormUpdateQuestion() {
-    const TShownQuestion shown = Runner->ShowQuestion(QuestionText->font().pointSize());
+    const TShownQuestion shown = Runner->ShowQuestion(QuestionPointSize);
     if (!shown.Question) {
         EndAttempt(true);
         return;
@@ -261,7 +284,10 @@ void TTestFrame1::FormUpdateQuestion() {
     const TQuestion& question = *shown.Question;
     SinceShown.start();
     LoadRtf(QuestionText, shown.Rtf);
-    QuestionNumber->setText(QString::fromStdString(shown.NumberText));
+    QuestionNumber->setText(tr("Question %1 of %2, from chapter %3")
+                                .arg(shown.Position)
+                                .arg(shown.Count)
+                                .arg(question.Chapter));
     switch (question.Kind) {
     case qkTrueFalse:
         ButtonTrue->show();
@@ -282,9 +308,9 @@ void TTestFrame1::FormUpdateQuestion() {
         LetterButtons[0]->setFocus();
         break;
     case qkWordProblem:
-        roundToLabel->setText(QString::fromStdString(shown.RoundToText));
+        roundToLabel->setText(RoundToCaption(shown.RoundToText));
         if (!shown.FormulaError.empty())
-            TMessageBoxes::Error(this, QString::fromStdString(shown.FormulaError));
+            TMessageBoxes::Error(this, RunnerText(shown.FormulaError.c_str()));
         MCTFPanel->hide();
         WordProblemPanel->show();
         wpCorrectAnswer->clear();
@@ -297,7 +323,12 @@ void TTestFrame1::FormUpdateQuestion() {
 }
 
 void TTestFrame1::FormUpdateScore() {
-    ScoreLabel->setText(QString::fromStdString(Runner->ScoreText()));
+    const TTest& set = Runner->Set();
+    const int answered = set.NumCorrect + set.NumIncorrect;
+    ScoreLabel->setText(answered == 0 ? QString()
+                                      : tr("You have answered %1 of %2 questions correctly")
+                                            .arg(set.NumCorrect)
+                                            .arg(answered));
 }
 
 void TTestFrame1::wpSubmitAnswerClick() {

@@ -5,7 +5,9 @@
 #include "gui/widgets/accessible_name.h"
 #include "gui/widgets/book_text.h"
 #include "gui/widgets/heading_font.h"
+#include "gui/widgets/text_size.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,12 +27,31 @@ QString Html(std::string_view bookText) {
     return text;
 }
 
+// "7 of 10, 70%", in the student's language.
+QString ResultCaption(int correct, int answered) {
+    return QCoreApplication::translate("quillara::gui::TAttemptResultsView", "%1 of %2, %3%")
+        .arg(correct)
+        .arg(answered)
+        .arg(wholePercent(correct, answered));
+}
+
+// A True/False answer in the student's language; any other answer as the book has it.
+QString AnswerCaption(const TQuestion& question, const std::string& answer) {
+    const std::string text = AnswerText(question, answer);
+    if (question.Kind == qkTrueFalse && text == "True")
+        return QCoreApplication::translate("quillara::gui::TAttemptResultsView", "True");
+    if (question.Kind == qkTrueFalse && text == "False")
+        return QCoreApplication::translate("quillara::gui::TAttemptResultsView", "False");
+    return FromBook(text);
+}
+
 QString MissedHtml(const TMissedAnswer& missed) {
     const TQuestion& question = missed.Question;
     QString html = QStringLiteral("<p>") + Html(missed.ShownText) + QStringLiteral("</p><p>");
-    html += QStringLiteral("Your answer: <b>%1</b><br>Right answer: <b>%2</b>")
-                .arg(Html(AnswerText(question, missed.Given)),
-                     Html(AnswerText(question, missed.Right)));
+    html += QCoreApplication::translate("quillara::gui::TAttemptResultsView",
+                                        "Your answer: <b>%1</b><br>Right answer: <b>%2</b>")
+                .arg(AnswerCaption(question, missed.Given).toHtmlEscaped(),
+                     AnswerCaption(question, missed.Right).toHtmlEscaped());
     html += QStringLiteral("</p>");
     if (!question.Explanation.empty()) {
         html += QStringLiteral("<p>") + Html(question.Explanation) + QStringLiteral("</p>");
@@ -38,8 +59,9 @@ QString MissedHtml(const TMissedAnswer& missed) {
         QStringList terms;
         for (const std::string& term : *question.GlossaryTerms)
             terms << Html(term);
-        html += QStringLiteral("<p>Related terms: ") + terms.join(QStringLiteral(", ")) +
-                QStringLiteral("</p>");
+        html += QCoreApplication::translate("quillara::gui::TAttemptResultsView",
+                                            "<p>Related terms: ") +
+                terms.join(QStringLiteral(", ")) + QStringLiteral("</p>");
     }
     return html;
 }
@@ -72,16 +94,17 @@ TAttemptResultsView::TAttemptResultsView(QWidget* parent) : QWidget(parent) {
 
     Details = new QTextBrowser(this);
     Details->setObjectName(QStringLiteral("ResultDetails"));
-    NameControl(Details, QStringLiteral("Results"));
+    NameControl(Details, tr("Results"));
     Details->setOpenLinks(false);
+    FollowTextSize(Details);
     column->addWidget(Details, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    RetakeButton = new QPushButton(QStringLiteral("&Retake Missed Questions"), this);
+    RetakeButton = new QPushButton(tr("&Retake Missed Questions"), this);
     RetakeButton->setObjectName(QStringLiteral("ResultsRetakeButton"));
     RetakeButton->setAutoDefault(true);
-    CloseButton = new QPushButton(QStringLiteral("&Close"), this);
+    CloseButton = new QPushButton(tr("&Close"), this);
     CloseButton->setObjectName(QStringLiteral("ResultsCloseButton"));
     CloseButton->setAutoDefault(true);
     buttons->addWidget(RetakeButton);
@@ -106,32 +129,32 @@ void TAttemptResultsView::keyPressEvent(QKeyEvent* event) {
 
 void TAttemptResultsView::ShowResults(const TAttemptResults& results, const TBookProperties& book) {
     Heading->setText(FromBook(results.Title));
-    ScoreText->setText(QString::fromStdString(ResultText(results.Correct, results.Answered)));
-    ScoreText->setAccessibleName(QStringLiteral("Score ") + ScoreText->text());
+    ScoreText->setText(ResultCaption(results.Correct, results.Answered));
+    ScoreText->setAccessibleName(tr("Score %1").arg(ScoreText->text()));
 
     QString html;
     if (!results.IsQuiz) {
-        html += QStringLiteral("<h3>By chapter</h3><p>");
+        html += tr("<h3>By chapter</h3><p>");
         for (const TScoreDetail& chapter : results.Chapters)
-            html +=
-                QStringLiteral("Chapter %1, %2: %3<br>")
-                    .arg(chapter.chapter)
-                    .arg(Html(book.ChapterName(chapter.chapter)),
-                         QString::fromStdString(ResultText(chapter.correct, chapter.answered())));
+            html += tr("Chapter %1, %2: %3<br>")
+                        .arg(chapter.chapter)
+                        .arg(Html(book.ChapterName(chapter.chapter)),
+                             ResultCaption(chapter.correct, chapter.answered()));
         html += QStringLiteral("</p>");
     }
     if (results.Unasked > 0)
-        html += QStringLiteral("<p>%1 of the %2 questions were not asked: the %3 was ended "
-                               "before them.</p>")
+        html += (results.IsQuiz ? tr("<p>%1 of the %2 questions were not asked: the quiz was "
+                                     "ended before them.</p>")
+                                : tr("<p>%1 of the %2 questions were not asked: the test was "
+                                     "ended before them.</p>"))
                     .arg(results.Unasked)
-                    .arg(results.Unasked + results.Answered)
-                    .arg(results.IsQuiz ? QStringLiteral("quiz") : QStringLiteral("test"));
+                    .arg(results.Unasked + results.Answered);
     if (results.Missed.empty()) {
         html += results.Unasked > 0
-                    ? QStringLiteral("<p>Every question answered was right the first time.</p>")
-                    : QStringLiteral("<p>Every question was answered right the first time.</p>");
+                    ? tr("<p>Every question answered was right the first time.</p>")
+                    : tr("<p>Every question was answered right the first time.</p>");
     } else {
-        html += QStringLiteral("<h3>Missed questions</h3>");
+        html += tr("<h3>Missed questions</h3>");
         for (const TMissedAnswer& missed : results.Missed)
             html += MissedHtml(missed) + QStringLiteral("<hr>");
     }

@@ -21,7 +21,7 @@ constexpr QSize UsualSize(300, 150);
 
 TGlosAnswerResponse::TGlosAnswerResponse(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("GlosAnswerResponse"));
-    setWindowTitle(QStringLiteral("Answer Response"));
+    setWindowTitle(tr("Answer Response"));
     MakeWhite(this);
 
     ResponsePanel = new QFrame(this);
@@ -37,7 +37,7 @@ TGlosAnswerResponse::TGlosAnswerResponse(QWidget* parent) : QDialog(parent) {
     panelLayout->setContentsMargins(10, 10, 10, 10);
     panelLayout->addWidget(Response);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setAccessibleName(OKButton->text());
     OKButton->setMinimumWidth(75);

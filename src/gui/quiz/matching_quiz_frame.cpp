@@ -38,7 +38,7 @@ TMatchingQuizFrame1::TMatchingQuizFrame1(TStudySession& session, TGlosAnswerResp
     connect(ResultsPage, &TAttemptResultsView::CloseChosen, this, &QWidget::hide);
     auto* column = new QVBoxLayout(QuizPage);
 
-    topicLabel = new QLabel(QStringLiteral("Glossary Matching Quiz"), this);
+    topicLabel = new QLabel(tr("Glossary Matching Quiz"), this);
     topicLabel->setObjectName(QStringLiteral("topicLabel"));
     topicLabel->setAlignment(Qt::AlignCenter);
     QFont title = HeadingFont(24);
@@ -46,19 +46,18 @@ TMatchingQuizFrame1::TMatchingQuizFrame1(TStudySession& session, TGlosAnswerResp
     topicLabel->setFont(title);
     column->addWidget(topicLabel);
 
-    Instructions =
-        new QLabel(QStringLiteral("Match the definition on the left to the most appropriate "
-                                  "term in the list on the right.  To sumbit your answer, "
-                                  "simply click the term you think is correct."),
-                   this);
+    Instructions = new QLabel(tr("Match the definition on the left to the most appropriate "
+                                 "term in the list on the right.  To sumbit your answer, "
+                                 "simply click the term you think is correct."),
+                              this);
     Instructions->setObjectName(QStringLiteral("Label1"));
     Instructions->setWordWrap(true);
     column->addWidget(Instructions);
 
     auto* lists = new QGridLayout;
-    DefinitionLabel = new QLabel(QStringLiteral("Definition"), this);
+    DefinitionLabel = new QLabel(tr("Definition"), this);
     DefinitionLabel->setObjectName(QStringLiteral("Label2"));
-    TermsLabel = new QLabel(QStringLiteral("List of Selectable Terms"), this);
+    TermsLabel = new QLabel(tr("List of Selectable Terms"), this);
     TermsLabel->setObjectName(QStringLiteral("Label3"));
     MatchingDef = new QTextEdit(this);
     MatchingDef->setObjectName(QStringLiteral("MatchingDef"));
@@ -68,7 +67,7 @@ TMatchingQuizFrame1::TMatchingQuizFrame1(TStudySession& session, TGlosAnswerResp
     MatchingDef->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TermList = new QListWidget(this);
     TermList->setObjectName(QStringLiteral("TermList"));
-    TermList->setAccessibleName(QStringLiteral("List of Selectable Terms"));
+    TermList->setAccessibleName(tr("List of Selectable Terms"));
     TermList->setSelectionMode(QAbstractItemView::SingleSelection);
     TermList->installEventFilter(this);
     DefinitionLabel->setBuddy(MatchingDef);
@@ -88,7 +87,7 @@ TMatchingQuizFrame1::TMatchingQuizFrame1(TStudySession& session, TGlosAnswerResp
     ScorePanel->setObjectName(QStringLiteral("ScorePanel"));
     column->addWidget(ScorePanel);
 
-    EndButton = new QPushButton(QStringLiteral("End Quiz"), this);
+    EndButton = new QPushButton(tr("End Quiz"), this);
     EndButton->setObjectName(QStringLiteral("Button1"));
     EndButton->setAutoDefault(true);
     connect(EndButton, &QPushButton::clicked, this, &TMatchingQuizFrame1::EndClicked);
@@ -121,8 +120,7 @@ void TMatchingQuizFrame1::StartQuiz() {
 
 bool TMatchingQuizFrame1::ConfirmEndQuiz() {
     if (!Matching.ConfirmNeeded()) return true;
-    return TMessageBoxes::Confirm(
-        this, QStringLiteral("Are you sure you want to end the matching quiz?"));
+    return TMessageBoxes::Confirm(this, tr("Are you sure you want to end the matching quiz?"));
 }
 
 void TMatchingQuizFrame1::EndQuiz(bool showResults) {
@@ -160,7 +158,7 @@ void TMatchingQuizFrame1::FillTermList() {
 bool TMatchingQuizFrame1::ShowNextDefinition() {
     const TDefinition* asked = Matching.Asked();
     if (!asked) {
-        TMessageBoxes::Information(this, QStringLiteral("End of Matching Quiz"));
+        TMessageBoxes::Information(this, tr("End of Matching Quiz"));
         EndQuiz(true);
         return false;
     }

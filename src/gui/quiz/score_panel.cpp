@@ -23,8 +23,8 @@ void TScorePanel::setIncorrect(int value) {
 QString TScorePanel::CaptionFor(int correct, int incorrect) {
     // Summed wide, so that two large counts cannot overflow into a wrong total.
     const qint64 answered = qint64{correct} + incorrect;
-    if (answered == 0) return QStringLiteral("Nothing has been answered yet");
-    return QStringLiteral("You have answered %1 of %2 correctly").arg(correct).arg(answered);
+    if (answered == 0) return tr("Nothing has been answered yet");
+    return tr("You have answered %1 of %2 correctly").arg(correct).arg(answered);
 }
 
 void TScorePanel::UpdateCaption() {

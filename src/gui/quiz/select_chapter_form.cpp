@@ -44,24 +44,23 @@ QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
 
 TSelectChapterForm::TSelectChapterForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("SelectChapterForm"));
-    setWindowTitle(QStringLiteral("Chapter"));
+    setWindowTitle(tr("Chapter"));
     MakeWhite(this);
 
     auto* bevel = new QFrame(this);
     bevel->setObjectName(QStringLiteral("Bevel1"));
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
-    Title =
-        Label("Title",
-              QStringLiteral("Select the chapters that you want to be tested on, and the number "
-                             "of question you want your test to include."),
-              bevel);
+    Title = Label("Title",
+                  tr("Select the chapters that you want to be tested on, and the number "
+                     "of question you want your test to include."),
+                  bevel);
     Title->setWordWrap(true);
-    TestSizeLabel = Label("Label1", QStringLiteral("Desired test size:"), bevel);
+    TestSizeLabel = Label("Label1", tr("Desired test size:"), bevel);
 
     TestSizeList = new QComboBox(bevel);
     TestSizeList->setObjectName(QStringLiteral("TestSizeList"));
-    NameControl(TestSizeList, QStringLiteral("Desired test size"));
+    NameControl(TestSizeList, tr("Desired test size"));
     TestSizeList->setEditable(false);
     TestSizeList->setMaxVisibleItems(10);
     TestSizeLabel->setBuddy(TestSizeList);
@@ -119,7 +118,7 @@ bool TSelectChapterForm::ExecuteDialog(const TBookProperties& book) {
 
     TestSizeList->clear();
     for (int i = 1; i <= 10; ++i)
-        TestSizeList->addItem(QStringLiteral("%1 questions").arg(i * 10));
+        TestSizeList->addItem(tr("%1 questions").arg(i * 10));
     TestSizeList->setCurrentIndex(1);
 
     ChapterList->setFocus();

@@ -13,7 +13,7 @@ namespace quillara::gui {
 TTestForm1::TTestForm1(TStudySession& session, TAnswerResponseForm& responses, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window) {
     setObjectName(QStringLiteral("TestForm1"));
-    setWindowTitle(QStringLiteral("Test"));
+    setWindowTitle(tr("Test"));
     resize(401, 344);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

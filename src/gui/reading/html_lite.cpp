@@ -1,17 +1,21 @@
 #include "gui/reading/html_lite.h"
 
-#include "gui/reading/page_bounds.h"
 #include "core/text/table_nesting.h"
+#include "gui/reading/page_bounds.h"
 #include "gui/widgets/book_picture.h"
 #include "gui/widgets/book_text.h"
 #include "gui/widgets/readable_measure.h"
+#include "gui/widgets/text_size.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QScrollBar>
 #include <QStringList>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextFrame>
 
 namespace quillara::gui {
 
@@ -25,6 +29,35 @@ QImage NoPicture() {
     return nothing;
 }
 
+bool NamesColours(const QTextFormat& format) {
+    return format.hasProperty(QTextFormat::ForegroundBrush) ||
+           format.hasProperty(QTextFormat::BackgroundBrush);
+}
+
+bool NamesColours(QTextFrame* frame) {
+    if (NamesColours(frame->frameFormat())) return true;
+    for (QTextFrame* child : frame->childFrames())
+        if (NamesColours(child)) return true;
+    return false;
+}
+
+// Whether the page sets a colour anywhere: of its background, a table, a cell, a paragraph or
+// its text.
+bool NamesColours(const QTextDocument& page) {
+    if (NamesColours(page.rootFrame())) return true;
+    for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+        if (NamesColours(block.blockFormat()) || NamesColours(block.charFormat())) return true;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            QTextCharFormat format = it.fragment().charFormat();
+            // A link is given the palette's link colour as it is read: no colour of the page's.
+            if (format.isAnchor() && format.foreground() == QGuiApplication::palette().link())
+                format.clearForeground();
+            if (NamesColours(format)) return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 ThtmlLite::ThtmlLite(QWidget* parent) : QTextBrowser(parent) {
@@ -33,11 +66,9 @@ ThtmlLite::ThtmlLite(QWidget* parent) : QTextBrowser(parent) {
     setOpenExternalLinks(false);
     KeepReadableMeasureAlways(this);
 
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, Qt::white);
-    colours.setColor(QPalette::Window, Qt::white);
-    colours.setColor(QPalette::Text, Qt::black);
-    setPalette(colours);
+    DesktopColours = palette();
+    DesktopColours.setColor(QPalette::Window, DesktopColours.color(QPalette::Base));
+    setPalette(DesktopColours);
 
     // Pages are written for the fonts of the platform they were authored on; the first installed
     // look-alike stands in, else the desktop's own font of that kind. Qt picks among the families
@@ -71,8 +102,19 @@ void ThtmlLite::LoadFromString(const std::string& htmlBytes) {
     page.setDefaultStyleSheet(document()->defaultStyleSheet());
     page.setHtml(FromBook(FlattenDeepTables(htmlBytes)));
     BoundPageLayout(page);
+    // A page that names colours of its own was written for black on white and is shown so;
+    // any other takes the desktop's colours.
+    QPalette colours = DesktopColours;
+    if (NamesColours(page)) {
+        colours.setColor(QPalette::Base, Qt::white);
+        colours.setColor(QPalette::Window, Qt::white);
+        colours.setColor(QPalette::Text, Qt::black);
+        colours.setColor(QPalette::Link, Qt::blue);
+    }
+    setPalette(colours);
     document()->clear();
     QTextCursor(document()).insertFragment(QTextDocumentFragment(&page));
+    ShowAtTextSize(this);
     setTextCursor(QTextCursor(document()));
     KeepReadableMeasure(this);
     verticalScrollBar()->setValue(0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPalette>
 #include <QTextBrowser>
 #include <filesystem>
 #include <string>
@@ -33,6 +34,8 @@ private:
 
     std::filesystem::path BookDirectory;
     bool NoSelectOn = false;
+    // The desktop's colours, which a page that names no colours of its own is shown in.
+    QPalette DesktopColours;
 };
 
 } // namespace quillara::gui

@@ -7,6 +7,7 @@
 #include "gui/widgets/find_bar.h"
 #include "gui/widgets/focus_frame.h"
 #include "gui/widgets/readable_measure.h"
+#include "gui/widgets/text_size.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -27,7 +28,7 @@ TViewAuthorsNotesFrame1::TViewAuthorsNotesFrame1(const TStudySession& session, Q
     setMinimumSize(290, 290);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
-    Heading = new QLabel(QStringLiteral("Authors Notes"), this);
+    Heading = new QLabel(tr("Authors Notes"), this);
     Heading->setObjectName(QStringLiteral("Label1"));
     Heading->setAlignment(Qt::AlignCenter);
     QFont heading(QStringLiteral("Times New Roman"));
@@ -37,15 +38,16 @@ TViewAuthorsNotesFrame1::TViewAuthorsNotesFrame1(const TStudySession& session, Q
 
     NotesText = new TPlainTextPage(this);
     NotesText->setObjectName(QStringLiteral("Memo1"));
-    NameControl(NotesText, QStringLiteral("Authors Notes"));
+    NameControl(NotesText, tr("Authors Notes"));
     NotesText->setReadOnly(true);
+    FollowTextSize(NotesText);
     NotesText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     NotesText->setFrameStyle(QFrame::Box | QFrame::Plain);
     MarkFocusOn(NotesText, NotesText);
     FindBar = new TFindBar(NotesText, this);
 
-    CloseButton = new QPushButton(QStringLiteral("Close Notes"), this);
+    CloseButton = new QPushButton(tr("Close Notes"), this);
     CloseButton->setObjectName(QStringLiteral("Button1"));
     connect(CloseButton, &QPushButton::clicked, this, &TViewAuthorsNotesFrame1::CloseClicked);
 

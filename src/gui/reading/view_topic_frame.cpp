@@ -1,11 +1,12 @@
 #include "gui/reading/view_topic_frame.h"
 
-#include "gui/shell/message_boxes.h"
 #include "gui/reading/html_lite.h"
+#include "gui/shell/message_boxes.h"
 #include "gui/widgets/accessible_name.h"
 #include "gui/widgets/book_text.h"
 #include "gui/widgets/find_bar.h"
 #include "gui/widgets/focus_frame.h"
+#include "gui/widgets/text_size.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -20,10 +21,11 @@ TViewTopicFrame1::TViewTopicFrame1(const TStudySession& session, QWidget* parent
     setMinimumSize(290, 290);
     setAutoFillBackground(true);
     QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Window, white.color(QPalette::Base));
+    white.setColor(QPalette::WindowText, white.color(QPalette::Text));
     setPalette(white);
 
-    topicLabel = new QLabel("Summary", this);
+    topicLabel = new QLabel(tr("Summary"), this);
     topicLabel->setObjectName("topicLabel");
     topicLabel->setTextFormat(Qt::PlainText); // titles show "&" and "<" as they are
     topicLabel->setAlignment(Qt::AlignCenter);
@@ -41,8 +43,9 @@ TViewTopicFrame1::TViewTopicFrame1(const TStudySession& session, QWidget* parent
     pageFrame->setAutoFillBackground(true);
     pageFrame->setPalette(white);
     Page = new ThtmlLite(pageFrame);
+    FollowTextSize(Page);
     Page->setObjectName("htmlLite1");
-    NameControl(Page, QStringLiteral("Topic page"));
+    NameControl(Page, tr("Topic page"));
     auto* panelLayout = new QVBoxLayout(pageFrame);
     panelLayout->setContentsMargins(0, 0, 0, 0);
     panelLayout->addWidget(Page);
@@ -50,7 +53,7 @@ TViewTopicFrame1::TViewTopicFrame1(const TStudySession& session, QWidget* parent
     MarkFocusOn(pageFrame, Page);
     FindBar = new TFindBar(Page, this);
 
-    CloseButton = new QPushButton("Close", this);
+    CloseButton = new QPushButton(tr("Close"), this);
     CloseButton->setObjectName("Button1");
     connect(CloseButton, &QPushButton::clicked, this, &TViewTopicFrame1::CloseClicked);
 
@@ -64,8 +67,8 @@ TViewTopicFrame1::TViewTopicFrame1(const TStudySession& session, QWidget* parent
 void TViewTopicFrame1::ShowTopic(int chapter, const std::string& title) {
     const std::string page = Session.TopicText(chapter, title);
     if (page.empty()) {
-        TMessageBoxes::Error(this, "Unable to load the specified files, please make sure the "
-                                   "software was installed properly");
+        TMessageBoxes::Error(this, tr("Unable to load the specified files, please make sure the "
+                                      "software was installed properly"));
         return;
     }
     topicLabel->setText(FromBook(title));

@@ -1,11 +1,13 @@
 #include "gui/scores/export_scores.h"
 
+#include "core/scores/score_csv.h"
 #include "gui/shell/message_boxes.h"
 #include "gui/shell/study_session.h"
-#include "core/scores/score_csv.h"
 #include "gui/widgets/book_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <filesystem>
@@ -50,25 +52,49 @@ QString WriteWholeFile(const QString& path, const std::string& bytes) {
 
 } // namespace
 
+QString ExportFilters() {
+    if (QLocale().decimalPoint() != QStringLiteral(","))
+        return QCoreApplication::translate("quillara::gui::ExportScores",
+                                           "CSV files (*.csv);;All files (*)");
+    return QCoreApplication::translate("quillara::gui::ExportScores",
+                                       "CSV files, comma separated (*.csv)") +
+           QStringLiteral(";;") + SemicolonFilter() + QStringLiteral(";;") +
+           QCoreApplication::translate("quillara::gui::ExportScores", "All files (*)");
+}
+
+QString SemicolonFilter() {
+    return QCoreApplication::translate("quillara::gui::ExportScores",
+                                       "CSV files, semicolon separated (*.csv)");
+}
+
 void ExportScores(QWidget* parent, TStudySession& session) {
     // Read first: the history read tells where the score file is.
     const TScoreHistory& history = session.Scores();
+    QString chosen;
     const QString path = TMessageBoxes::SaveFileName(
-        parent, QStringLiteral("Export Scores"), DefaultExportPath(session.Settings().SettingsSection),
-        QStringLiteral("CSV files (*.csv);;All files (*)"));
+        parent, QCoreApplication::translate("quillara::gui::ExportScores", "Export Scores"),
+        DefaultExportPath(session.Settings().SettingsSection), ExportFilters(), &chosen);
     if (path.isEmpty()) return;
     if (IsScoreFile(path, session)) {
-        TMessageBoxes::Error(parent, QStringLiteral("The scores cannot be exported over the score "
-                                                    "file itself. Choose another name."));
+        TMessageBoxes::Error(
+            parent, QCoreApplication::translate("quillara::gui::ExportScores",
+                                                "The scores cannot be exported over the score "
+                                                "file itself. Choose another name."));
         return;
     }
-    const QString error = WriteWholeFile(path, ScoresCsv(history, session.IsOpen() ? &session.Book() : nullptr));
+    const QString error =
+        WriteWholeFile(path, ScoresCsv(history, session.IsOpen() ? &session.Book() : nullptr,
+                                       chosen == SemicolonFilter() ? ';' : ','));
     if (!error.isEmpty())
-        TMessageBoxes::Error(parent, QStringLiteral("Unable to export scores to \"%1\".\n%2")
-                                         .arg(QDir::toNativeSeparators(path), error));
+        TMessageBoxes::Error(parent,
+                             QCoreApplication::translate("quillara::gui::ExportScores",
+                                                         "Unable to export scores to \"%1\".\n%2")
+                                 .arg(QDir::toNativeSeparators(path), error));
     else
-        TMessageBoxes::Information(parent, QStringLiteral("The scores were exported to \"%1\".")
-                                               .arg(QDir::toNativeSeparators(path)));
+        TMessageBoxes::Information(
+            parent, QCoreApplication::translate("quillara::gui::ExportScores",
+                                                "The scores were exported to \"%1\".")
+                        .arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace quillara::gui

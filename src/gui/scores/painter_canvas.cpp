@@ -1,5 +1,7 @@
 #include "gui/scores/painter_canvas.h"
 
+#include "gui/widgets/white_background.h"
+
 #include <QFontInfo>
 #include <QPainter>
 #include <QPolygon>
@@ -16,10 +18,6 @@ int Px(TPixel v) {
     return static_cast<int>(std::clamp(v, -DrawLimit, DrawLimit));
 }
 
-QColor ToQColor(TChartColor c) {
-    return QColor(c.r, c.g, c.b);
-}
-
 // The pixels from the smaller corner up to, not including, the larger one.
 QRect Span(TPixel x1, TPixel y1, TPixel x2, TPixel y2) {
     return QRect(QPoint(Px(std::min(x1, x2)), Px(std::min(y1, y2))),
@@ -28,9 +26,19 @@ QRect Span(TPixel x1, TPixel y1, TPixel x2, TPixel y2) {
 
 } // namespace
 
-TPainterCanvas::TPainterCanvas(QPainter& painter)
-    : Painter(painter), Metrics(painter.font(), painter.device()) {
+TPainterCanvas::TPainterCanvas(QPainter& painter, const QPalette& palette)
+    : Painter(painter), Metrics(painter.font(), painter.device()), Palette(palette) {
     Painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+// The chart is drawn for black on white; on a dark desktop its white is the palette's base, its
+// black the palette's text, and every other colour is lightened to stand out on the base.
+QColor TPainterCanvas::ToQColor(TChartColor c) const {
+    const QColor colour(c.r, c.g, c.b);
+    if (!IsDark(Palette)) return colour;
+    if (colour == Qt::white) return Palette.color(QPalette::Base);
+    if (colour == Qt::black) return Palette.color(QPalette::Text);
+    return OnBase(colour, Palette);
 }
 
 void TPainterCanvas::SetBrushColor(TChartColor color) {

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFontMetrics>
+#include <QPalette>
 
 class QPainter;
 
@@ -13,7 +14,8 @@ namespace quillara::gui {
 // shape covers the whole pixels the chart asks for.
 class TPainterCanvas : public TChartCanvas {
 public:
-    explicit TPainterCanvas(QPainter& painter);
+    // Colours are shown for the palette: as the chart names them on a light one.
+    TPainterCanvas(QPainter& painter, const QPalette& palette);
 
     void SetBrushColor(TChartColor color) override;
     void SetPenColor(TChartColor color) override;
@@ -33,9 +35,11 @@ public:
 
 private:
     void UsePen();
+    QColor ToQColor(TChartColor c) const;
 
     QPainter& Painter;
     QFontMetrics Metrics;
+    QPalette Palette;
     QColor Brush = Qt::white;
     QColor Pen = Qt::black;
     QColor Font = Qt::black;

@@ -10,7 +10,10 @@
 namespace quillara::gui {
 
 namespace {
-const char* const Headers[] = {"Date", "Test Description", "Score"};
+const char* const Headers[] = {
+    QT_TRANSLATE_NOOP("quillara::gui::TScoreListModel", "Date"),
+    QT_TRANSLATE_NOOP("quillara::gui::TScoreListModel", "Test Description"),
+    QT_TRANSLATE_NOOP("quillara::gui::TScoreListModel", "Score")};
 }
 
 TScoreListModel::TScoreListModel(const TRegionalSettings& regional, QObject* parent)
@@ -46,8 +49,15 @@ QString TScoreListModel::Text(const TScore& score, int column) const {
         return FromBook(ShortDateText(score.date, Regional));
     case 1:
         return FromBook(score.description());
-    default:
-        return QString::fromStdString(ResultText(score));
+    default: {
+        // "6 of 12 for 50%", the percent left out where nothing was answered.
+        const int answered = score.totalAnswered();
+        return tr("%1 of %2 for %3")
+            .arg(score.totalCorrect())
+            .arg(answered)
+            .arg(answered != 0 ? tr("%1%").arg(wholePercent(score.totalCorrect(), answered))
+                               : QString());
+    }
     }
 }
 
@@ -63,7 +73,7 @@ QVariant TScoreListModel::data(const QModelIndex& index, int role) const {
 QVariant TScoreListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 2)
         return {};
-    return QString::fromLatin1(Headers[section]);
+    return tr(Headers[section]);
 }
 
 std::array<int, 3> TScoreListModel::WidestTexts(const QFontMetrics& metrics) const {
@@ -81,7 +91,7 @@ std::array<int, 3> TScoreListModel::WidestTexts(const QFontMetrics& metrics) con
         return *known;
     };
     for (int column = 0; column < 3; ++column)
-        widest[static_cast<std::size_t>(column)] = width(QString::fromLatin1(Headers[column]));
+        widest[static_cast<std::size_t>(column)] = width(tr(Headers[column]));
     for (int row = 0; row < rowCount(); ++row)
         for (int column = 0; column < 3; ++column) {
             int& w = widest[static_cast<std::size_t>(column)];

@@ -37,15 +37,15 @@ QLabel* Heading(const QString& text, QWidget* parent) {
 TStudyProgressDialog::TStudyProgressDialog(TStudySession& session, QWidget* parent)
     : QDialog(parent), Session(session) {
     setObjectName(QStringLiteral("StudyProgressDialog"));
-    setWindowTitle(QStringLiteral("Study Progress"));
+    setWindowTitle(tr("Study Progress"));
     auto* column = new QVBoxLayout(this);
 
-    column->addWidget(Heading(QStringLiteral("Questions met, by chapter"), this));
+    column->addWidget(Heading(tr("Questions met, by chapter"), this));
     Chapters = new QTableWidget(0, 3, this);
     Chapters->setObjectName(QStringLiteral("ChapterProgress"));
-    NameControl(Chapters, QStringLiteral("Questions met and recalled, by chapter"));
-    Chapters->setHorizontalHeaderLabels({QStringLiteral("Chapter"), QStringLiteral("Questions met"),
-                                         QStringLiteral("Would recall now")});
+    NameControl(Chapters, tr("Questions met and recalled, by chapter"));
+    Chapters->setHorizontalHeaderLabels({tr("Chapter"), tr("Questions met"),
+                                         tr("Would recall now")});
     Chapters->verticalHeader()->hide();
     Chapters->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Chapters->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -54,7 +54,7 @@ TStudyProgressDialog::TStudyProgressDialog(TStudySession& session, QWidget* pare
         Chapters->horizontalHeader()->setSectionResizeMode(count, QHeaderView::ResizeToContents);
     column->addWidget(Chapters, 1);
 
-    column->addWidget(Heading(QStringLiteral("Reviews due in the next 30 days"), this));
+    column->addWidget(Heading(tr("Reviews due in the next 30 days"), this));
     DueChart = new TGrapherWidget(this);
     DueChart->setObjectName(QStringLiteral("DueChart"));
     DueChart->setMinimumHeight(240);
@@ -107,13 +107,13 @@ void TStudyProgressDialog::Fill() {
     Chapters->setRowCount(static_cast<int>(progress.size()));
     for (int row = 0; row < static_cast<int>(progress.size()); ++row) {
         const TChapterProgress& chapter = progress[static_cast<std::size_t>(row)];
-        const QString texts[] = {QStringLiteral("Chapter %1 - %2")
+        const QString texts[] = {tr("Chapter %1 - %2")
                                      .arg(chapter.Chapter)
                                      .arg(FromBook(book.ChapterName(chapter.Chapter))),
-                                 QStringLiteral("%1 of %2").arg(chapter.Met).arg(chapter.Held),
-                                 chapter.Met > 0 ? QStringLiteral("%1%").arg(
+                                 tr("%1 of %2").arg(chapter.Met).arg(chapter.Held),
+                                 chapter.Met > 0 ? tr("%1%").arg(
                                                        static_cast<int>(chapter.Recall * 100 + 0.5))
-                                                 : QStringLiteral("none met yet")};
+                                                 : tr("none met yet")};
         for (int column = 0; column < 3; ++column)
             Chapters->setItem(row, column, new QTableWidgetItem(texts[column]));
     }
@@ -132,18 +132,18 @@ void TStudyProgressDialog::Fill() {
                                         Session.Regional())
                          : std::string());
         if (due[static_cast<std::size_t>(day)] > 0)
-            spoken << QStringLiteral("%1: %2")
+            spoken << tr("%1: %2")
                           .arg(locale.toString(date, QLocale::LongFormat))
                           .arg(due[static_cast<std::size_t>(day)]);
     }
     chart.seriesNames().assign(1, " Due");
     DueText->setText(spoken.isEmpty()
-                         ? QStringLiteral("No reviews are due in the next 30 days.")
-                         : QStringLiteral("Due: ") + spoken.join(QStringLiteral("; ")) + '.');
-    NameControl(DueChart, QStringLiteral("Chart of the reviews due each day"), DueText->text());
+                         ? tr("No reviews are due in the next 30 days.")
+                         : tr("Due: ") + spoken.join(QStringLiteral("; ")) + '.');
+    NameControl(DueChart, tr("Chart of the reviews due each day"), DueText->text());
     DueChart->update();
 
-    Studied->setText(QStringLiteral("You studied on %1 of the last %2 days.")
+    Studied->setText(tr("You studied on %1 of the last %2 days.")
                          .arg(DaysStudied(answered, today, DaysBack))
                          .arg(DaysBack));
 }

@@ -61,7 +61,7 @@ TViewScoreFrame::TViewScoreFrame(const TRegionalSettings& regional, QWidget* par
     MakeWhite(this);
     auto* column = new QVBoxLayout(this);
 
-    Heading = new QLabel(QStringLiteral("Saved Scores"), this);
+    Heading = new QLabel(tr("Saved Scores"), this);
     Heading->setObjectName(QStringLiteral("Label1"));
     Heading->setAlignment(Qt::AlignCenter);
     Heading->setFont(TitleFont(font()));
@@ -69,7 +69,7 @@ TViewScoreFrame::TViewScoreFrame(const TRegionalSettings& regional, QWidget* par
 
     // The message, the grid and the chart share the space above the buttons.
     auto* area = new QGridLayout;
-    labelNoScore = new QLabel(QStringLiteral("There are no saved score to view."), this);
+    labelNoScore = new QLabel(tr("There are no saved score to view."), this);
     labelNoScore->setObjectName(QStringLiteral("labelNoScore"));
     labelNoScore->setAlignment(Qt::AlignCenter);
     labelNoScore->setWordWrap(true);
@@ -78,7 +78,7 @@ TViewScoreFrame::TViewScoreFrame(const TRegionalSettings& regional, QWidget* par
 
     ScoreGrid = new QTableView(this);
     ScoreGrid->setObjectName(QStringLiteral("ScoreGrid"));
-    ScoreGrid->setAccessibleName(QStringLiteral("Saved Scores"));
+    ScoreGrid->setAccessibleName(tr("Saved Scores"));
     // The arrows move between the scores; Tab goes on to the buttons instead of round the cells.
     ScoreGrid->setTabKeyNavigation(false);
     ScoreGrid->setModel(Model);
@@ -101,7 +101,7 @@ TViewScoreFrame::TViewScoreFrame(const TRegionalSettings& regional, QWidget* par
 
     ChartView = new TGrapherWidget(this);
     ChartView->setObjectName(QStringLiteral("Grapher1"));
-    NameControl(ChartView, QStringLiteral("Chart of the chosen score by chapter"));
+    NameControl(ChartView, tr("Chart of the chosen score by chapter"));
     TGrapher& chart = ChartView->Chart();
     SetUpPercentChart(chart, regional);
     ChartView->hide();
@@ -208,13 +208,20 @@ void TViewScoreFrame::GraphScoreDetails() {
     if (!score) return;
     TGrapher& chart = ChartView->Chart();
     chart.clear();
+    ChartView->SetPointText([this](int point) {
+        const TGrapher& shown = ChartView->Chart();
+        return tr("Chapter %1: %2%")
+            .arg(QString::fromStdString(shown.xLabels().at(point)))
+            .arg(shown.value(0, point));
+    });
     for (int i = 0; i < score->detailCount(); ++i) {
         const TScoreDetail& detail = score->detail(i);
         chart.xLabels().push_back(std::to_string(detail.chapter));
         chart.setValue(0, i, wholePercent(detail.correct, detail.answered()));
     }
-    chart.setXLabel(" Chapter ");
-    chart.seriesNames().assign(1, " Percent ");
+    chart.setXLabel((QLatin1Char(' ') + tr("Chapter") + QLatin1Char(' ')).toStdString());
+    chart.seriesNames().assign(1,
+                               (QLatin1Char(' ') + tr("Percent") + QLatin1Char(' ')).toStdString());
     chart.setChartType(TChartType::chart3DBar);
     ChartView->show();
     ChartView->repaint();

@@ -13,7 +13,7 @@ namespace {
 struct Queue {
     std::deque<bool> Answers;
     std::deque<std::function<int(QDialog*)>> Dialogs;
-    std::deque<std::function<QString(const QString&)>> SaveFileNames;
+    std::deque<std::pair<std::function<QString(const QString&)>, QString>> SaveFileNames;
     bool Unattended = false;
     QStringList Shown;
     std::function<void(const QString&)> Instead;
@@ -70,11 +70,14 @@ int TMessageBoxes::Exec(QDialog* dialog) {
 }
 
 QString TMessageBoxes::SaveFileName(QWidget* parent, const QString& caption,
-                                    const QString& suggested, const QString& filter) {
+                                    const QString& suggested, const QString& filter,
+                                    QString* chosenFilter) {
     Queue& q = State();
     if (!q.SaveFileNames.empty()) {
-        auto handler = std::move(q.SaveFileNames.front());
+        auto [handler, chosen] = std::move(q.SaveFileNames.front());
         q.SaveFileNames.pop_front();
+        if (chosenFilter)
+            *chosenFilter = chosen.isEmpty() ? filter.section(QStringLiteral(";;"), 0, 0) : chosen;
         return handler(suggested);
     }
     if (q.Unattended || q.Instead) return {};
@@ -82,6 +85,7 @@ QString TMessageBoxes::SaveFileName(QWidget* parent, const QString& caption,
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
     if (dialog.exec() != QDialog::Accepted) return {};
+    if (chosenFilter) *chosenFilter = dialog.selectedNameFilter();
     return dialog.selectedFiles().value(0);
 }
 
@@ -93,8 +97,9 @@ void TMessageBoxes::QueueDialog(std::function<int(QDialog*)> handler) {
     State().Dialogs.push_back(std::move(handler));
 }
 
-void TMessageBoxes::QueueSaveFileName(std::function<QString(const QString&)> handler) {
-    State().SaveFileNames.push_back(std::move(handler));
+void TMessageBoxes::QueueSaveFileName(std::function<QString(const QString&)> handler,
+                                      const QString& filter) {
+    State().SaveFileNames.emplace_back(std::move(handler), filter);
 }
 
 void TMessageBoxes::SetUnattended(bool unattended) {

@@ -21,9 +21,10 @@ public:
     // Runs a modal dialog and returns its result (QDialog::Accepted or Rejected).
     static int Exec(QDialog* dialog);
     // Asks where to save a file, starting from the suggested path; empty when cancelled. A name
-    // typed without a suffix gets the suggested file's.
+    // typed without a suffix gets the suggested file's. `chosenFilter`, when given, receives the
+    // file type the student chose among those of `filter`.
     static QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
-                                const QString& filter);
+                                const QString& filter, QString* chosenFilter = nullptr);
 
     // For tests. Answers are taken in order: true answers Yes (or OK), false No. A dialog handler
     // receives the dialog, may fill it in, and returns its result. Unattended, a box or dialog
@@ -31,8 +32,10 @@ public:
     // of blocking.
     static void QueueAnswer(bool yes);
     static void QueueDialog(std::function<int(QDialog*)> handler);
-    // A save-file handler receives the suggested path and returns the chosen one, empty to cancel.
-    static void QueueSaveFileName(std::function<QString(const QString& suggested)> handler);
+    // A save-file handler receives the suggested path and returns the chosen one, empty to cancel;
+    // the file type chosen is `filter`, or the first one offered when that is empty.
+    static void QueueSaveFileName(std::function<QString(const QString& suggested)> handler,
+                                  const QString& filter = {});
     static void SetUnattended(bool unattended);
 
     // While the program is being ended from outside (a signal, the desktop session ending),

@@ -10,17 +10,20 @@
 #include "gui/widgets/book_picture.h"
 
 #include <QDateTime>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdlib>
 
 namespace quillara::gui {
 
-const char* const GlossaryFailedMessage =
+const char* const GlossaryFailedMessage = QT_TRANSLATE_NOOP(
+    "quillara::gui::TMessageBoxes",
     "Quillara was unable to read the glossary for this book. It is possible that parts of the "
     "program are corrupted or were not installed. If this error persists, please reinstall the "
-    "software";
+    "software");
 
-const char* const ScoresNotSavedMessage = "Unable to save scores";
+const char* const ScoresNotSavedMessage =
+    QT_TRANSLATE_NOOP("quillara::gui::TMessageBoxes", "Unable to save scores");
 
 namespace {
 
@@ -39,14 +42,17 @@ QString Absolute(const std::string& path) {
 // Names the score file as the student knows it: a folder that refuses writes, or something
 // under that name that is no score file to write, both stop the save there.
 QString MovedScoresMessage(const TScoreFolders& folders) {
-    return QStringLiteral("Quillara cannot save scores as %1, so your scores are kept in %2 "
-                          "instead.")
+    return QCoreApplication::translate(
+               "quillara::gui::TMessageBoxes",
+               "Quillara cannot save scores as %1, so your scores are kept in %2 "
+               "instead.")
         .arg(Absolute(folders.Save + ScoreFileName), Absolute(folders.User + ScoreFileName));
 }
 
 // Where the scores go instead of a score file that cannot be used.
 QString ScoresGoInstead(const TScoreFolders& folders) {
-    return QStringLiteral("Your scores will be saved in %1 instead.")
+    return QCoreApplication::translate("quillara::gui::TStudySession",
+                                       "Your scores will be saved in %1 instead.")
         .arg(Absolute(folders.User + ScoreFileName));
 }
 
@@ -58,8 +64,10 @@ std::unique_ptr<TGlossary> LoadGlossaryOf(const std::filesystem::path& bookDir, 
 }
 
 QString CutGlossaryMessage(const TGlossary& glossary, const std::string& cut) {
-    return QStringLiteral("The glossary of this book is damaged: only its first %1 terms could be "
-                          "read, and they are shown.\n\n%2")
+    return QCoreApplication::translate(
+               "quillara::gui::TMessageBoxes",
+               "The glossary of this book is damaged: only its first %1 terms could be "
+               "read, and they are shown.\n\n%2")
         .arg(glossary.Entries().size())
         .arg(QString::fromStdString(cut));
 }
@@ -67,7 +75,9 @@ QString CutGlossaryMessage(const TGlossary& glossary, const std::string& cut) {
 // A file refused for its size is named with the limit: reinstalling would not help.
 QString GlossaryFailure(const std::exception& e) {
     const bool tooLarge = dynamic_cast<const TFileTooLargeError*>(&e) != nullptr;
-    return tooLarge ? QString::fromStdString(e.what()) : QString::fromLatin1(GlossaryFailedMessage);
+    return tooLarge
+               ? QString::fromStdString(e.what())
+               : QCoreApplication::translate("quillara::gui::TMessageBoxes", GlossaryFailedMessage);
 }
 
 } // namespace
@@ -214,14 +224,14 @@ TStudyLog* TStudySession::StudyLog(bool create) {
         std::filesystem::create_directories(folder, error);
         Log = std::make_unique<TStudyLog>(folder, QDateTime::currentMSecsSinceEpoch());
         if (!Log->KeptAside().empty())
-            emit Told(QStringLiteral("Quillara could not read the record of your answers in %1, "
+            emit Told(tr("Quillara could not read the record of your answers in %1, "
                                      "so it is kept as %2 and a new record is begun.")
                           .arg(QString::fromStdString(Log->Path().string()),
                                QString::fromStdString(Log->KeptAside().string())));
     } catch (const std::exception& e) {
         LogFailed = true;
         emit Failed(
-            QStringLiteral("Quillara cannot keep a record of your answers in %1, so the "
+            tr("Quillara cannot keep a record of your answers in %1, so the "
                            "questions you answer will not come back for review. Your "
                            "quizzes and scores go on as before.\n\n%2")
                 .arg(QString::fromStdString(folder.string()), QString::fromStdString(e.what())));
@@ -241,7 +251,7 @@ void TStudySession::RecordAnswer(TLoggedAnswer answer) {
         const QString path = QString::fromStdString(log->Path().string());
         Log.reset();
         LogFailed = true;
-        emit Failed(QStringLiteral("Quillara could not add your answer to the record of your "
+        emit Failed(tr("Quillara could not add your answer to the record of your "
                                    "answers in %1, and keeps no record for the rest of this "
                                    "session. Your quizzes and scores go on as before.\n\n%2")
                         .arg(path, QString::fromStdString(e.what())));
@@ -261,7 +271,8 @@ bool TStudySession::SaveScores() {
     if (moved && !MoveTold) emit Told(MovedScoresMessage(folders));
     MoveTold = MoveTold || moved;
     if (saved == TScorePlace::ESaved::Failed)
-        emit Failed(QString::fromLatin1(ScoresNotSavedMessage));
+        emit Failed(
+            QCoreApplication::translate("quillara::gui::TMessageBoxes", ScoresNotSavedMessage));
     // The save may have taken in attempts another window saved.
     if (History.size() != before) emit ScoresChanged();
     return saved != TScorePlace::ESaved::Failed;

@@ -17,7 +17,7 @@ TViewHost::TViewHost(QWidget* parent) : QWidget(parent) {
     stack->setContentsMargins(0, 0, 0, 0);
     CoverLabel = new QLabel(this);
     CoverLabel->setObjectName(QStringLiteral("Cover"));
-    NameControl(CoverLabel, QStringLiteral("Cover of the book"));
+    NameControl(CoverLabel, tr("Cover of the book"));
     CoverLabel->setAlignment(Qt::AlignCenter);
     stack->addWidget(CoverLabel);
 }

@@ -15,6 +15,7 @@ namespace {
 class TMeasureKeeper : public QObject {
 public:
     explicit TMeasureKeeper(QTextEdit* view) : QObject(view), View(view) {
+        setObjectName(QStringLiteral("ReadableMeasureKeeper"));
         view->viewport()->installEventFilter(this);
     }
 
@@ -51,6 +52,11 @@ void KeepReadableMeasure(QTextEdit* view) {
 void KeepReadableMeasureAlways(QTextEdit* view) {
     new TMeasureKeeper(view);
     KeepReadableMeasure(view);
+}
+
+bool KeepsReadableMeasure(const QTextEdit* view) {
+    return view->findChild<QObject*>(QStringLiteral("ReadableMeasureKeeper"),
+                                     Qt::FindDirectChildrenOnly) != nullptr;
 }
 
 void TPlainTextPage::resizeEvent(QResizeEvent* event) {

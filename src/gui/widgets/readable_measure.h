@@ -18,6 +18,8 @@ void KeepReadableMeasure(QTextEdit* view);
 
 // Does so at every resize of the view from now on.
 void KeepReadableMeasureAlways(QTextEdit* view);
+// Whether the view keeps the measure at every resize.
+bool KeepsReadableMeasure(const QTextEdit* view);
 
 // A plain text view that keeps the same measure: on a wide view its text runs in a centred
 // column, the scroll bar staying at the edge.

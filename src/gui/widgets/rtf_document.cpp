@@ -2,6 +2,7 @@
 
 #include "core/rtf/rtf_layout_bounds.h"
 #include "core/text/layout_bounds.h"
+#include "gui/widgets/text_size.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -97,6 +98,7 @@ void LoadRtf(QTextEdit* box, std::string_view rtf) {
     TRtfDocument document = ReadRtf(rtf);
     BoundForLayout(document, QuestionCutNote);
     FillTextDocument(*box->document(), document);
+    ShowAtTextSize(box);
     box->moveCursor(QTextCursor::Start);
 }
 

@@ -55,8 +55,10 @@ TEST(MainForm, CaptionChooserAndMenusInTheirOrder) {
     QStringList view;
     for (QAction* item : window.Menu("ViewMenu")->actions())
         if (!item->isSeparator()) view << item->text();
-    EXPECT_EQ(view, (QStringList{"&Glossary", "Summary", "Key Ideas", "Worked Examples",
-                                 "&Search the Book\u2026", "Study &Progress"}));
+    EXPECT_EQ(view,
+              (QStringList{"&Glossary", "Summary", "Key Ideas", "Worked Examples", "&Larger Text",
+                           "S&maller Text", "&Normal Text Size", "&Search the Book\u2026",
+                           "Study &Progress"}));
     EXPECT_EQ(window.Action("SaveScoresItem")->shortcut(), QKeySequence::Save);
     EXPECT_EQ(window.Action("ExitItem")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     EXPECT_TRUE(window.Action("ViewSavedScoresItem")->isEnabled());

@@ -1,10 +1,12 @@
+#include "core/scores/score_file.h"
+#include "gui/scores/export_scores.h"
 #include "gui/shell/message_boxes.h"
 #include "main_window.h"
-#include "core/scores/score_file.h"
 #include "temp_book_dir.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <gtest/gtest.h>
 
 namespace quillara::gui {
@@ -34,12 +36,14 @@ struct ExportWindow {
     }
     // Runs the menu command, answering the save dialog with `chosen` (empty cancels); returns the
     // path the dialog was offered.
-    QString Export(const fs::path& chosen) {
+    QString Export(const fs::path& chosen, const QString& filter = {}) {
         QString suggested;
-        TMessageBoxes::QueueSaveFileName([&](const QString& offered) {
-            suggested = offered;
-            return QString::fromStdString(chosen.string());
-        });
+        TMessageBoxes::QueueSaveFileName(
+            [&](const QString& offered) {
+                suggested = offered;
+                return QString::fromStdString(chosen.string());
+            },
+            filter);
         window.Action("ExportScoresItem")->trigger();
         return suggested;
     }
@@ -79,6 +83,29 @@ TEST(ExportScores, TheMenuCommandWritesTheHistoryAndNothingElse) {
               (std::vector<std::string>{"empty.csv", "mine.csv"}));
     EXPECT_EQ(w.exportDir.Read("empty.csv"), Header);
     EXPECT_EQ(TMessageBoxes::Shown().size(), 2) << "a cancelled export tells nothing";
+}
+
+// Where decimals are written with a comma, the save dialog also offers fields between semicolons;
+// the comma form stays the first, and elsewhere the dialog offers what it always did.
+TEST(ExportScores, ACommaDecimalLocaleMayChooseSemicolons) {
+    const QLocale before;
+    EXPECT_EQ(ExportFilters(), "CSV files (*.csv);;All files (*)");
+    GuiBook book;
+    ExportWindow w(book);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(ExportFilters(),
+              "CSV files, comma separated (*.csv);;" + SemicolonFilter() + ";;All files (*)");
+    w.Export(w.exportDir.Path() / "comma.csv");
+    w.Export(w.exportDir.Path() / "semicolon.csv", SemicolonFilter());
+    QLocale::setDefault(before);
+    EXPECT_EQ(w.exportDir.Read("comma.csv"),
+              std::string(Header) +
+                  "2024-03-07T06:00:00,\"Test, \"\"chapters\"\"\",2,Energy,1,1,50\r\n"
+                  "2024-03-08T12:00:00,\"Test, \"\"chapters\"\"\",1,Cells,1,1,50\r\n");
+    EXPECT_EQ(w.exportDir.Read("semicolon.csv"),
+              "Date;Description;Chapter;Chapter name;Correct;Incorrect;Percent\r\n"
+              "2024-03-07T06:00:00;\"Test, \"\"chapters\"\"\";2;Energy;1;1;50\r\n"
+              "2024-03-08T12:00:00;\"Test, \"\"chapters\"\"\";1;Cells;1;1;50\r\n");
 }
 
 TEST(ExportScores, TheDefaultNameIsOneEveryFileSystemTakes) {

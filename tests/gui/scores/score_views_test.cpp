@@ -1,15 +1,18 @@
-#include "gui/shell/message_boxes.h"
 #include "core/chart/grapher.h"
+#include "core/scores/score_file.h"
 #include "find_child.h"
-#include "main_window.h"
-#include "make_score.h"
 #include "gui/scores/graph_score_frame.h"
 #include "gui/scores/grapher_widget.h"
-#include "core/scores/score_file.h"
 #include "gui/scores/view_score_frame.h"
+#include "gui/shell/message_boxes.h"
+#include "main_window.h"
+#include "make_score.h"
 
+#include <QAccessible>
+#include <QDate>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -120,6 +123,31 @@ TEST(SavedScores, ListsNewestFirstAndGraphsAScoreOfSeveralChapters) {
     for (int k = 0; k < 3; ++k)
         EXPECT_NEAR(heights[k], chart.Y(0) - chart.Y(percents[k]), 1) << "bar " << k;
 
+    // A screen reader reads every chapter's result, and the keys step through them.
+    auto* grapher = In<TGrapherWidget>(view, "Grapher1");
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(grapher);
+    ASSERT_NE(spoken, nullptr);
+    EXPECT_EQ(spoken->role(), QAccessible::Chart);
+    EXPECT_EQ(spoken->text(QAccessible::Name), "Chart of the chosen score by chapter");
+    EXPECT_TRUE(spoken->text(QAccessible::Description)
+                    .endsWith("Chapter 2: 75%; Chapter 5: 25%; Chapter 1: 50%"))
+        << spoken->text(QAccessible::Description).toStdString();
+    EXPECT_EQ(grapher->focusPolicy(), Qt::StrongFocus);
+    grapher->setFocus();
+    const struct {
+        Qt::Key Key;
+        int Point;
+        const char* Read;
+    } steps[] = {{Qt::Key_Right, 0, "Chapter 2: 75%"}, {Qt::Key_End, 2, "Chapter 1: 50%"},
+                 {Qt::Key_Right, 2, "Chapter 1: 50%"}, {Qt::Key_Left, 1, "Chapter 5: 25%"},
+                 {Qt::Key_Home, 0, "Chapter 2: 75%"},  {Qt::Key_Left, 0, "Chapter 2: 75%"}};
+    for (const auto& step : steps) {
+        QTest::keyClick(grapher, step.Key);
+        EXPECT_EQ(grapher->CurrentPoint(), step.Point);
+        EXPECT_EQ(spoken->text(QAccessible::Value), step.Read);
+    }
+    In(view, "CancelButtonMiddle")->setFocus();
+
     QTest::keyClick(In(view, "CancelButtonMiddle"), Qt::Key_Escape);
     EXPECT_FALSE(view->ChartShown());
     EXPECT_TRUE(grid->isVisible());
@@ -176,6 +204,13 @@ TEST(ChapterGraph, TheTenNewestScoresOfTheChapterOldestFirst) {
     EXPECT_EQ(chart.value(0, 9), 100);
     EXPECT_EQ(chart.xLabel(), "Date   ");
     EXPECT_EQ(chart.seriesNames().at(0), " Percent");
+    // Read aloud, each point has its whole date.
+    EXPECT_EQ(widget->PointText(0),
+              QLocale().toString(QDate(2025, 12, 11), QLocale::LongFormat) + ": 18%");
+    EXPECT_TRUE(
+        QAccessible::queryAccessibleInterface(widget)
+            ->text(QAccessible::Description)
+            .endsWith(QLocale().toString(QDate(2025, 12, 20), QLocale::LongFormat) + ": 100%"));
 
     // One score: a single 3D bar, red where it stands.
     GuiBook other;
