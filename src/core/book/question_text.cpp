@@ -1,5 +1,8 @@
 #include "core/book/question_text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace quillara {
 
 std::string ExpandText(const TQuestion& question, const TBookProperties& book,
@@ -45,9 +48,27 @@ bool StartsChoiceLabel(std::string_view text, std::size_t i) {
 }
 
 std::string ChoiceLetters(std::string_view text) {
+    // A label's letter stands just before a ')' or a '.', rare bytes in a text: the text is
+    // searched for those eight bytes at a time, and only where one lies is a label looked for.
     std::string letters;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (StartsChoiceLabel(text, i)) letters += text[i];
+    constexpr std::uint64_t Ones = 0x0101010101010101ull;
+    constexpr std::uint64_t Highs = 0x8080808080808080ull;
+    auto has = [](std::uint64_t word, char c) {
+        const std::uint64_t x = word ^ (Ones * static_cast<unsigned char>(c));
+        return (x - Ones) & ~x & Highs;
+    };
+    // A label's mark has a letter and a break before it and two bytes after it.
+    const std::size_t end = text.size() >= 3 ? text.size() - 2 : 0;
+    std::size_t j = 2;
+    for (; j + 8 <= end; j += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + j, 8);
+        if (!has(word, ')') && !has(word, '.')) continue;
+        for (std::size_t k = j; k < j + 8; ++k)
+            if (StartsChoiceLabel(text, k - 1)) letters += text[k - 1];
+    }
+    for (; j < end; ++j)
+        if (StartsChoiceLabel(text, j - 1)) letters += text[j - 1];
     return letters;
 }
 
