@@ -1,16 +1,18 @@
 #!/bin/sh
 # Measures every row of the summary in bench/RESULTS.md, each beside its baseline in this one run,
 # and writes the tables between the file's run-all markers:
-#   bench/run-all.sh [BUILD_DIR] [RUNS] [PROGRAM[=BASELINE]...]   (defaults: build/default, 10)
+#   bench/run-all.sh [BUILD_DIR] [RUNS] [PROGRAM[=BASELINE[=FILTER]]...]
+# (defaults: build/default, 10)
 # Needs the build's quillara-book, demo book, startup_probe, bare_window, readers_bench and
 # formula_bench (cmake --build BUILD_DIR --target quillara-book demo_book startup_probe
-# bare_window readers_bench formula_bench), GNU time at /usr/bin/time, and about 750 MB of
+# bare_window readers_bench formula_bench and the further programs), GNU time at /usr/bin/time, and about 750 MB of
 # temporary space for the largest book the formats allow.
 #
-# Each further PROGRAM is a Google Benchmark program of BUILD_DIR/bench, run with
+# Each further PROGRAM (by default question_set_bench, and book_search_gui_bench's index build
+# beside reading the book's bytes) is a Google Benchmark program of BUILD_DIR/bench, run with
 # QUILLARA_BENCH_BOOK set to the largest book, its repetitions interleaved with the others; it
 # gets a table of its own after the summary's, each row's ratio taken to its BASELINE row (the
-# program's first row when none is named).
+# program's first row when none is named); FILTER, a --benchmark_filter, picks its rows.
 #
 # Every ratio is set beside the one the committed bench/RESULTS.md gives for the same row, and a
 # row whose ratio moved by more than its own spread in this run (max - min over the baseline's
@@ -19,8 +21,9 @@ set -eu
 cd "$(dirname "$0")/.."
 build="${1:-build/default}"
 runs="${2:-10}"
-[ "$#" -lt 2 ] || shift 2
-extra="$*"
+shift $(($# < 2 ? $# : 2))
+# The programs with a table of their own unless others are named.
+extra="${*:-question_set_bench=BM_ReadAllBankBytes/255 book_search_gui_bench=BM_ReadBookBytes=BM_ReadBookBytes|BM_BuildIndex}"
 here="$(pwd)"
 tool="$here/$build/tools/quillara-book/quillara-book"
 demo="$here/$build/books/demo"
@@ -98,13 +101,18 @@ QUILLARA_BENCH_BOOK="$large" gbench "$here/$build/bench/readers_bench"
 gbench "$here/$build/bench/formula_bench"
 : > "$work/rows"
 for program in $extra; do
-    QUILLARA_BENCH_BOOK="$large" "$here/$build/bench/${program%%=*}" --benchmark_time_unit=ms \
-        --benchmark_repetitions="$runs" --benchmark_enable_random_interleaving=true \
+    # NAME[=BASELINE[=FILTER]]
+    name=${program%%=*} filter=.
+    case $program in *=*=*) filter=${program#*=*=} ;; esac
+    QUILLARA_BENCH_BOOK="$large" "$here/$build/bench/$name" --benchmark_filter="$filter" \
+        --benchmark_list_tests=true 2> /dev/null | tr '\n' ' ' > "$work/listed"
+    QUILLARA_BENCH_BOOK="$large" "$here/$build/bench/$name" --benchmark_filter="$filter" \
+        --benchmark_time_unit=ms --benchmark_repetitions="$runs" --benchmark_enable_random_interleaving=true \
         --benchmark_format=csv 2> /dev/null |
         awk -F, '$1 ~ /^"BM_/ && $1 !~ /_(mean|median|stddev|cv)"$/ {
             gsub(/"/, "", $1); print $1, ($5 == "ns" ? $4 / 1e6 : $5 == "us" ? $4 / 1e3 : $5 == "s" ? $4 * 1e3 : $4) }' > "$work/one"
     cat "$work/one" >> "$samples"
-    echo "${program%%=*} $(awk '!seen[$1]++ { printf "%s ", $1 }' "$work/one")" >> "$work/rows"
+    echo "$name $(cat "$work/listed")" >> "$work/rows"
 done
 
 # "ROW MIN MEDIAN MAX" for every row.
@@ -222,8 +230,9 @@ table="$work/table"
     done
     for program in $extra; do
         name=${program%%=*} first=${program#*=}
+        first=${first%%=*}
         rows="$(awk -v p="$name" '$1 == p { for (i = 2; i <= NF; i++) print $i }' "$work/rows")"
-        [ "$first" != "$program" ] || first="$(echo "$rows" | head -n 1)"
+        [ "$first" != "$name" ] || first="$(echo "$rows" | head -n 1)"
         echo
         echo "### \`$name\` (Google Benchmark, CPU time, the largest book)"
         echo

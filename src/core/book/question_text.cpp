@@ -1,5 +1,6 @@
 #include "core/book/question_text.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -63,9 +64,13 @@ std::string ChoiceLetters(std::string_view text) {
     for (; j + 8 <= end; j += 8) {
         std::uint64_t word = 0;
         std::memcpy(&word, text.data() + j, 8);
-        if (!has(word, ')') && !has(word, '.')) continue;
-        for (std::size_t k = j; k < j + 8; ++k)
+        static_assert(std::endian::native == std::endian::little, "byte k is bits 8k to 8k + 7");
+        // A flagged byte may be a false one just past a true one, never a missed one.
+        for (std::uint64_t marks = has(word, ')') | has(word, '.'); marks != 0;
+             marks &= marks - 1) {
+            const std::size_t k = j + static_cast<std::size_t>(std::countr_zero(marks)) / 8;
             if (StartsChoiceLabel(text, k - 1)) letters += text[k - 1];
+        }
     }
     for (; j < end; ++j)
         if (StartsChoiceLabel(text, j - 1)) letters += text[j - 1];
