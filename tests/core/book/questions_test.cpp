@@ -193,6 +193,18 @@ TEST(BuildRtf, LabelsNeedRoomAndBracesAreEscaped) {
               prefix + "line\r\n\\par next\r\n\\par \n\r\n}");
 }
 
+TEST(ForEachPlaceholderName, NamesEachInnermostBracedRun) {
+    const std::pair<std::string_view, std::vector<std::string_view>> cases[] = {
+        {"{a}{b}", {"a", "b"}}, {"{{a}", {"a"}},         {"a}{b", {}}, {"{}", {""}},
+        {"x{a{b}c}", {"b"}},    {"{a}}{b}", {"a", "b"}}, {"", {}},     {"no names", {}},
+    };
+    for (const auto& [text, names] : cases) {
+        std::vector<std::string_view> found;
+        ForEachPlaceholderName(text, [&](std::string_view name) { found.push_back(name); });
+        EXPECT_EQ(found, names) << text;
+    }
+}
+
 // The letters are those of every place StartsChoiceLabel holds, wherever a label falls against the
 // eight-byte steps of the search and however near the ends of the text.
 TEST(ChoiceLetters, AreTheLabelsStartsChoiceLabelFinds) {
