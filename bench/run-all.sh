@@ -194,7 +194,7 @@ table="$work/table"
             line BM_ReadQuestionBank "BM_PlainRead/$row" \
                 "the program's reader of $file (every record's fields seen where they lie, as a quiz or test reads a bank)" ms 3
             line BM_ReadQuestionBankForQuiz "BM_PlainRead/$row" \
-                "a quiz's reading of $file (every record seen in place twice, ten copied out, and the 32,757 random draws that choose them)" ms ""
+                "a quiz's reading of $file (the bank read once in one read, every record seen in place once, ten copied out, and the 32,757 random draws that choose them)" ms ""
             line BM_ReadQuestionBankCopies "BM_PlainRead/$row" \
                 "every question of $file copied out (the tool's \`dump\`)" ms "" ;;
         *) line "BM_Read$row" "BM_PlainRead/$row" "the program's reader of $file" ms 3 ;;
