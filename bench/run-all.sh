@@ -108,10 +108,11 @@ for program in $extra; do
         --benchmark_list_tests=true 2> /dev/null | tr '\n' ' ' > "$work/listed"
     QUILLARA_BENCH_BOOK="$large" "$here/$build/bench/$name" --benchmark_filter="$filter" \
         --benchmark_time_unit=ms --benchmark_repetitions="$runs" --benchmark_enable_random_interleaving=true \
-        --benchmark_format=csv 2> /dev/null |
+        --benchmark_format=csv 2> "$work/errors" |
         awk -F, '$1 ~ /^"BM_/ && $1 !~ /_(mean|median|stddev|cv)"$/ {
             gsub(/"/, "", $1); print $1, ($5 == "ns" ? $4 / 1e6 : $5 == "us" ? $4 / 1e3 : $5 == "s" ? $4 * 1e3 : $4) }' > "$work/one"
     cat "$work/one" >> "$samples"
+    grep -v -e '^\*\*\*WARNING' -e 'XDG_RUNTIME_DIR' "$work/errors" | grep -i -e abort -e error -e fail >&2 || true
     echo "$name $(cat "$work/listed")" >> "$work/rows"
 done
 
@@ -188,7 +189,7 @@ table="$work/table"
         base "BM_PlainRead/$row" "baseline: plain read() of $file ($size bytes)" ms
         [ -z "$(median "BM_WalkLengths/$row")" ] ||
             line "BM_WalkLengths/$row" "BM_PlainRead/$row" \
-                "the format's floor: a read, then the length fields followed from text to text, nothing kept" ms ""
+                "the format's floor for $file: a read, then the length fields followed from text to text, nothing kept" ms ""
         case $row in
         QuestionBank)
             line BM_ReadQuestionBank "BM_PlainRead/$row" \

@@ -1,6 +1,7 @@
 #include "core/quiz/question_set.h"
 
 #include "core/book/book_files.h"
+#include "core/book/question_bank_stream.h"
 #include "core/platform/random_source.h"
 #include "core/quiz/random_trim.h"
 
@@ -94,15 +95,21 @@ TQuestion QuestionOfChapter(const TQuestionFields& fields, int chapter, int plac
 } // namespace
 
 bool ChapterHasWordProblems(const fs::path& bookDir, int chapter) {
-    bool found = false;
-    std::int16_t position = 0;
+    // Read a record at a time: the window asks this as it shows a chapter, and the first word
+    // problem ends the reading.
+    if (chapter < 1 || chapter > MaxChapter) return false;
+    const std::string name = QuestionBankName(chapter);
+    const auto path = FindBookFile(bookDir, name);
+    if (!path) return false;
     try {
-        ReadMatching(bookDir, chapter, MakeByteSet({qkWordProblem}), position,
-                     [&found](const TQuestionFields&, int) { return !(found = true); });
+        TBookFileStream file(*path, MaxQuestionBankSize);
+        TQuestionBankStream bank(file, name);
+        while (const auto fields = bank.NextFields())
+            if (fields->Kind == qkWordProblem) return true;
     } catch (const std::exception&) {
         // A damaged bank offers what was found before the damage.
     }
-    return found;
+    return false;
 }
 
 std::string TestTitle(std::string_view description, int lastChapter, const TChapterSet& chapters) {
