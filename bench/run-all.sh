@@ -161,8 +161,8 @@ table="$work/table"
     echo "| process | min | median | max | ratio | aim | met | last run |"
     echo "|---|---|---|---|---|---|---|---|"
     base startup_bare "baseline: bare window (menu bar, text browser with a formatted page)" ms
-    line startup_demo startup_bare "Quillara on the demo book" ms 1.2
-    line startup_largest startup_bare "Quillara on the largest book" ms 1.5
+    line startup_demo startup_bare "Quillara on the demo book" ms 1.1
+    line startup_largest startup_bare "Quillara on the largest book" ms 1.1
     echo
     echo "### Peak memory of start-up (maximum resident set at the first paint, and of the whole process)"
     echo
@@ -195,7 +195,7 @@ table="$work/table"
             line BM_ReadQuestionBank "BM_PlainRead/$row" \
                 "the program's reader of $file (every record's fields seen where they lie, as a quiz or test reads a bank)" ms 3
             line BM_ReadQuestionBankForQuiz "BM_PlainRead/$row" \
-                "a quiz's reading of $file (the bank read once in one read, every record seen in place once, ten copied out, and the 32,757 random draws that choose them)" ms ""
+                "a quiz's reading of $file (the bank read once in one read, every record seen in place once, ten copied out, and the 32,757 random draws that choose them)" ms 5
             line BM_ReadQuestionBankCopies "BM_PlainRead/$row" \
                 "every question of $file copied out (the tool's \`dump\`)" ms "" ;;
         *) line "BM_Read$row" "BM_PlainRead/$row" "the program's reader of $file" ms 3 ;;
@@ -216,7 +216,7 @@ table="$work/table"
     echo "| run | min | median | max | ratio | aim | met | last run |"
     echo "|---|---|---|---|---|---|---|---|"
     base run_cat "baseline: \`cat\` every file of the book" ms
-    line run_check run_cat "\`quillara-book check\`" ms 12
+    line run_check run_cat "\`quillara-book check\`" ms 8
     echo
     echo "Peak memory: \`cat\` $(median memory_cat) MB, \`check\` $(median memory_check) MB (medians)."
     echo
