@@ -107,10 +107,12 @@ for program in $extra; do
     QUILLARA_BENCH_BOOK="$large" "$here/$build/bench/$name" --benchmark_filter="$filter" \
         --benchmark_list_tests=true 2> /dev/null | tr '\n' ' ' > "$work/listed"
     QUILLARA_BENCH_BOOK="$large" "$here/$build/bench/$name" --benchmark_filter="$filter" \
-        --benchmark_time_unit=ms --benchmark_repetitions="$runs" --benchmark_enable_random_interleaving=true \
-        --benchmark_format=csv 2> "$work/errors" |
-        awk -F, '$1 ~ /^"BM_/ && $1 !~ /_(mean|median|stddev|cv)"$/ {
-            gsub(/"/, "", $1); print $1, ($5 == "ns" ? $4 / 1e6 : $5 == "us" ? $4 / 1e3 : $5 == "s" ? $4 * 1e3 : $4) }' > "$work/one"
+        --benchmark_time_unit=ms --benchmark_repetitions="$runs" \
+        --benchmark_enable_random_interleaving=true --benchmark_color=false 2> "$work/errors" |
+        # The console's rows, "NAME REAL UNIT CPU UNIT ITERATIONS ...": its CSV aborts when the
+        # rows, interleaved, bring counters of their own.
+        awk '$1 ~ /^BM_/ && $1 !~ /_(mean|median|stddev|cv)$/ {
+            print $1, ($5 == "ns" ? $4 / 1e6 : $5 == "us" ? $4 / 1e3 : $5 == "s" ? $4 * 1e3 : $4) }' > "$work/one"
     cat "$work/one" >> "$samples"
     grep -v -e '^\*\*\*WARNING' -e 'XDG_RUNTIME_DIR' "$work/errors" | grep -i -e abort -e error -e fail >&2 || true
     echo "$name $(cat "$work/listed")" >> "$work/rows"
