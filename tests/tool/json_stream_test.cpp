@@ -1,7 +1,11 @@
 // Written a piece at a time, JSON comes out byte for byte as a whole value's dump(2) prints it.
+#include "book_json.h"
+#include "core/text/windows1252.h"
 #include "json_stream.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 #include <sstream>
 
 namespace quillara::tool {
@@ -46,6 +50,79 @@ TEST(JsonStream, PrintsAsTheWholeValueDumps) {
             Stream(out, value, depth);
             EXPECT_EQ(text.str(), value.dump(2)) << "depth " << depth;
         }
+}
+
+// The scalars written without a value made print as that value's dump: every stored byte of a
+// text (escapes, controls, the bytes Windows-1252 leaves unassigned), and numbers in each of the
+// forms dump gives them.
+TEST(JsonStream, ScalarsPrintAsTheirValuesDump) {
+    std::string everyByte;
+    for (int b = 0; b < 256; ++b)
+        everyByte += static_cast<char>(b);
+    const double numbers[] = {
+        0.0,   -0.0,    0.1,    1e-4,  1e-5, 1e15,         1e16,
+        100.0, 1.0 / 3, 5e-324, 1e300, -2.5, std::nan(""), std::numeric_limits<double>::infinity()};
+    const std::string key = "a\"\\\x01";
+    std::ostringstream text;
+    json expected = json::object();
+    {
+        TJsonStream out(text);
+        out.BeginObject();
+        out.Key(key);
+        out.BeginArray();
+        expected[key] = json::array();
+        out.Text(everyByte);
+        expected[key].push_back(Windows1252ToUtf8(everyByte));
+        out.Text("");
+        expected[key].push_back("");
+        for (double number : numbers) {
+            out.Number(number);
+            expected[key].push_back(number);
+        }
+        out.Unsigned(255);
+        expected[key].push_back(255u);
+        out.Null();
+        expected[key].push_back(nullptr);
+        out.EndArray();
+        out.EndObject();
+    }
+    EXPECT_EQ(text.str(), expected.dump(2));
+}
+
+// A question and a glossary entry written field by field print as their values' dump, whatever
+// their texts, terms and rounding hold.
+TEST(JsonStream, RecordsPrintAsTheirValuesDump) {
+    std::vector<TQuestion> questions(4);
+    questions[0].Text = "Is \"this\" true?\r\n\x93quoted\x94";
+    questions[0].Answer = 'T';
+    questions[0].Kind = qkTrueFalse;
+    questions[1].Text = "Choose";
+    questions[1].Answer = '\x01';
+    questions[1].ChoiceCount = 4;
+    questions[1].GlossaryTerms = std::vector<std::string>{"caf\xe9", "a\\b", ""};
+    questions[2].Kind = qkWordProblem;
+    questions[2].Formula = "x := 2 * y";
+    questions[2].RoundTo = 0.01L;
+    questions[3].RecordVersion = 1;
+    questions[3].RoundTo = 1e16L;
+    for (const TQuestion& question : questions) {
+        const std::string bytes = [&] {
+            TByteWriter out;
+            WriteQuestion(out, question);
+            return out.Bytes();
+        }();
+        TByteReader in(bytes, "QUESTION.1");
+        const TQuestionFields fields = ReadQuestionFields(in);
+        std::ostringstream text;
+        TJsonStream out(text);
+        WriteQuestionJson(out, fields);
+        EXPECT_EQ(text.str(), QuestionToJson(MakeQuestion(fields)).dump(2)) << question.Text;
+    }
+    const TDefinition entry{"p. 7", "A \"definition\"\tover\nlines \x80", "Term\x9d", ""};
+    std::ostringstream text;
+    TJsonStream out(text);
+    WriteGlossaryEntryJson(out, entry);
+    EXPECT_EQ(text.str(), GlossaryEntryToJson(entry).dump(2));
 }
 
 } // namespace

@@ -149,47 +149,47 @@ struct BookCheck {
 
     // Looks at a record where it lies in the bank's bytes: no question is built for it.
     void Question(const std::string& file, std::size_t number, const TQuestionFields& q) {
-        const std::string place = "question " + std::to_string(number);
+        // Made only for a finding: most questions have none.
+        const auto place = [number] { return "question " + std::to_string(number); };
         if (q.Kind == qkMultipleChoice) {
             if (q.ChoiceCount == 0 || q.ChoiceCount > 5)
-                Out.Error(file, place,
+                Out.Error(file, place(),
                           "a Multiple Choice question needs 1 to 5 choices, not " +
                               std::to_string(q.ChoiceCount));
-            if (q.ChoiceCount >= 1 && q.ChoiceCount <= 5) ChoicesWritten(file, place, q);
+            if (q.ChoiceCount >= 1 && q.ChoiceCount <= 5) ChoicesWritten(file, number, q);
             const int index = q.Answer >= 'A' && q.Answer <= 'E' ? q.Answer - 'A' : -1;
             if (q.ChoiceCount >= 1 && (index < 0 || index >= std::min<int>(q.ChoiceCount, 5)))
-                Out.Error(file, place,
+                Out.Error(file, place(),
                           "the answer " + Quoted(std::string(1, q.Answer)) + " is not among its " +
                               std::to_string(q.ChoiceCount) + " choices");
         } else if (q.Kind == qkTrueFalse) {
             if (q.Answer != 'T' && q.Answer != 'F')
-                Out.Error(file, place,
+                Out.Error(file, place(),
                           "a True/False answer must be T or F, not " +
                               Quoted(std::string(1, q.Answer)));
         } else if (q.Kind == qkWordProblem) {
-            WordProblem(file, place, q);
+            WordProblem(file, place(), q);
         } else {
-            Out.Warning(file, place,
+            Out.Warning(file, place(),
                         "kind " + std::to_string(q.Kind) +
                             " is no kind of question; it is never asked");
         }
         ForEachPlaceholderName(q.Text, [&](std::string_view name) {
             if (!Book.FindVariable(name))
-                Out.Warning(file, place,
+                Out.Warning(file, place(),
                             "placeholder {" + std::string(name) +
                                 "} names no variable and shows nothing");
         });
         ForEachRelatedTerm(q, [&](std::string_view term) {
             if (!HasGlossary || !GlossaryTerms.contains(term))
-                Out.Warning(file, place,
+                Out.Warning(file, place(),
                             "related term " + Quoted(term) + " is not in the glossary");
         });
-        if (q.Text.empty()) Out.Error(file, place, "the question has no text");
+        if (q.Text.empty()) Out.Error(file, place(), "the question has no text");
     }
 
     // The window offers a button for each of the first ChoiceCount letters, whatever the text.
-    void ChoicesWritten(const std::string& file, const std::string& place,
-                        const TQuestionFields& q) {
+    void ChoicesWritten(const std::string& file, std::size_t number, const TQuestionFields& q) {
         const std::string letters = ChoiceLetters(q.Text);
         const std::size_t count = q.ChoiceCount;
         if (letters.size() == count) return;
@@ -197,7 +197,7 @@ struct BookCheck {
             letters.empty() ? "writes no choices"
                             : "writes " + std::to_string(letters.size()) + " choice" +
                                   (letters.size() == 1 ? "" : "s") + " (" + Listed(letters) + ")";
-        Out.Error(file, place,
+        Out.Error(file, "question " + std::to_string(number),
                   "ChoiceCount is " + std::to_string(count) + " but the text " + written +
                       (letters.size() < count
                            ? ": the student would get buttons with no choice; set ChoiceCount to " +

@@ -55,19 +55,19 @@ std::vector<int> ChaptersInKeyOrder() {
     return chapters;
 }
 
-// {"KEY": [records]} of a file of records (TQuestionBankStream, TGlossaryStream).
-template <typename Records, typename ToJson>
-void WriteRecords(TJsonStream& json, std::string_view key, const fs::path& file,
-                  const std::string& name, std::uint64_t maxSize, ToJson toJson) {
-    TBookFileStream in(file, maxSize);
-    Records records(in, name);
-    json.BeginObject();
-    json.Key(key);
-    json.BeginArray();
-    while (const auto record = records.Next())
-        json.Value(toJson(*record));
-    json.EndArray();
-    json.EndObject();
+// The next record of a file of records, as the JSON writers take it: a question where it lies
+// in the bytes held, a glossary entry.
+std::optional<TQuestionFields> NextRecord(TQuestionBankStream& records) {
+    return records.NextFields();
+}
+std::optional<TDefinition> NextRecord(TGlossaryStream& records) {
+    return records.Next();
+}
+void WriteRecordJson(TJsonStream& json, const TQuestionFields& fields) {
+    WriteQuestionJson(json, fields);
+}
+void WriteRecordJson(TJsonStream& json, const TDefinition& entry) {
+    WriteGlossaryEntryJson(json, entry);
 }
 
 } // namespace
@@ -85,8 +85,8 @@ void WriteBookDirectoryJson(const fs::path& dir, const std::optional<fs::path>& 
     json.Value(BookToJson(*book));
     if (const auto glossary = FindBookFile(dir, "GLOSSARY.DEF")) {
         json.Key("glossary");
-        WriteRecords<TGlossaryStream>(json, "entries", *glossary, "GLOSSARY.DEF", MaxGlossarySize,
-                                      GlossaryEntryToJson);
+        WriteRecordsJson<TGlossaryStream>(json, "entries", *glossary, "GLOSSARY.DEF",
+                                          MaxGlossarySize);
     }
     json.Key("pictures");
     json.Value(Pictures(dir, manifestFolder));
@@ -97,8 +97,8 @@ void WriteBookDirectoryJson(const fs::path& dir, const std::optional<fs::path>& 
     for (const int chapter : chapters)
         if (const auto bank = FindBookFile(dir, QuestionBankName(chapter))) {
             json.Key(std::to_string(chapter));
-            WriteRecords<TQuestionBankStream>(json, "questions", *bank, QuestionBankName(chapter),
-                                              MaxQuestionBankSize, QuestionToJson);
+            WriteRecordsJson<TQuestionBankStream>(json, "questions", *bank,
+                                                  QuestionBankName(chapter), MaxQuestionBankSize);
         }
     json.EndObject();
     json.Key("topics");
@@ -112,8 +112,28 @@ void WriteBookDirectoryJson(const fs::path& dir, const std::optional<fs::path>& 
         }
     json.EndObject();
     json.EndObject();
+    json.Flush();
     out << '\n';
 }
+
+template <typename Records>
+void WriteRecordsJson(TJsonStream& json, std::string_view key, const fs::path& file,
+                      const std::string& name, std::uint64_t maxSize) {
+    TBookFileStream in(file, maxSize);
+    Records records(in, name);
+    json.BeginObject();
+    json.Key(key);
+    json.BeginArray();
+    while (const auto record = NextRecord(records))
+        WriteRecordJson(json, *record);
+    json.EndArray();
+    json.EndObject();
+}
+
+template void WriteRecordsJson<TQuestionBankStream>(TJsonStream&, std::string_view, const fs::path&,
+                                                    const std::string&, std::uint64_t);
+template void WriteRecordsJson<TGlossaryStream>(TJsonStream&, std::string_view, const fs::path&,
+                                                const std::string&, std::uint64_t);
 
 json BookDirectoryToJson(const fs::path& dir, const std::optional<fs::path>& manifestFolder) {
     std::stringstream text;

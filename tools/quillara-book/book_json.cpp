@@ -128,6 +128,49 @@ json GlossaryEntryToJson(const TDefinition& d) {
             {"ChapterRef", Text(d.ChapterRef)}};
 }
 
+void WriteQuestionJson(TJsonStream& json, const TQuestionFields& fields) {
+    // In the order dump sorts the keys.
+    json.BeginObject();
+    json.Key("Answer");
+    json.Text(std::string_view(&fields.Answer, 1));
+    json.Key("ChoiceCount");
+    json.Unsigned(fields.ChoiceCount);
+    json.Key("Explanation");
+    json.Text(fields.Explanation);
+    json.Key("Formula");
+    json.Text(fields.Formula);
+    json.Key("GlossaryTerms");
+    if (fields.TermCount > 0) {
+        json.BeginArray();
+        ForEachRelatedTerm(fields, [&json](std::string_view term) { json.Text(term); });
+        json.EndArray();
+    } else {
+        json.Null();
+    }
+    json.Key("Kind");
+    json.Unsigned(fields.Kind);
+    json.Key("RoundTo");
+    json.Number(static_cast<double>(fields.RoundTo));
+    json.Key("Text");
+    json.Text(fields.Text);
+    json.Key("version");
+    json.Unsigned(fields.RecordVersion);
+    json.EndObject();
+}
+
+void WriteGlossaryEntryJson(TJsonStream& json, const TDefinition& entry) {
+    json.BeginObject();
+    json.Key("ChapterRef");
+    json.Text(entry.ChapterRef);
+    json.Key("DefinitionText");
+    json.Text(entry.DefinitionText);
+    json.Key("PageRef");
+    json.Text(entry.PageRef);
+    json.Key("Term");
+    json.Text(entry.Term);
+    json.EndObject();
+}
+
 json GlossaryToJson(const std::vector<TDefinition>& entries) {
     json list = json::array();
     for (const TDefinition& d : entries)

@@ -4,6 +4,7 @@
 #include "core/book/glossary.h"
 #include "core/book/question.h"
 #include "core/book/topic_pages.h"
+#include "json_stream.h"
 
 #include <nlohmann/json.hpp>
 #include <string>
@@ -20,6 +21,11 @@ nlohmann::json QuestionBankToJson(const std::vector<TQuestion>& questions);
 nlohmann::json GlossaryEntryToJson(const TDefinition& entry);
 nlohmann::json GlossaryToJson(const std::vector<TDefinition>& entries);
 nlohmann::json AuthorsNotesToJson(const std::string& text);
+
+// The same as QuestionToJson(MakeQuestion(fields)) and GlossaryEntryToJson(entry), written
+// straight to the stream with no value built.
+void WriteQuestionJson(TJsonStream& json, const TQuestionFields& fields);
+void WriteGlossaryEntryJson(TJsonStream& json, const TDefinition& entry);
 
 // Stored bytes as a JSON string.
 nlohmann::json Text(std::string_view bytes);

@@ -20,6 +20,7 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <type_traits>
 
 namespace quillara::tool {
 
@@ -61,25 +62,25 @@ void Emit(const std::function<void(std::ostream&)>& write,
 // A file of records (Records: TQuestionBankStream, TGlossaryStream) printed a record at a time,
 // so that any that reads costs the memory of its largest record. It is read through once first:
 // a damaged file prints nothing.
-template <typename Records, typename ToJson>
-void DumpRecords(const std::string& file, FileKind kind, std::string_view key, ToJson toJson,
+template <typename Records>
+void DumpRecords(const std::string& file, FileKind kind, std::string_view key,
                  const std::optional<std::string>& output) {
-    const auto eachRecord = [&](auto visit) {
+    {
         TBookFileStream in(file, LargestFile(kind));
         Records records(in, file);
-        while (const auto record = records.Next())
-            visit(*record);
-    };
-    eachRecord([](const auto&) {});
+        if constexpr (std::is_same_v<Records, TQuestionBankStream>) {
+            while (records.NextFields()) {
+            }
+        } else {
+            while (records.Next()) {
+            }
+        }
+    }
     Emit(
         [&](std::ostream& out) {
             TJsonStream json(out);
-            json.BeginObject();
-            json.Key(key);
-            json.BeginArray();
-            eachRecord([&](const auto& record) { json.Value(toJson(record)); });
-            json.EndArray();
-            json.EndObject();
+            WriteRecordsJson<Records>(json, key, file, file, LargestFile(kind));
+            json.Flush();
             out << '\n';
         },
         output);
@@ -165,10 +166,10 @@ int RunDump(const DumpOptions& options) {
         } else if (csv) {
             text = ScoresCsvOf(file, options.BookDirectory);
         } else if (*kind == FileKind::Questions) {
-            DumpRecords<TQuestionBankStream>(file, *kind, "questions", QuestionToJson, output);
+            DumpRecords<TQuestionBankStream>(file, *kind, "questions", output);
             return 0;
         } else if (*kind == FileKind::Glossary) {
-            DumpRecords<TGlossaryStream>(file, *kind, "entries", GlossaryEntryToJson, output);
+            DumpRecords<TGlossaryStream>(file, *kind, "entries", output);
             return 0;
         } else {
             const std::string bytes = ReadWholeFile(file, LargestFile(*kind));

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -170,9 +171,29 @@ TBookFileStream::TPieces::int_type TBookFileStream::TPieces::underflow() {
     }
 }
 
-TBookFileStream::TPieces::pos_type
-TBookFileStream::TPieces::seekoff(off_type offset, std::ios_base::seekdir from,
-                                  std::ios_base::openmode) {
+std::streamsize TBookFileStream::TPieces::xsgetn(char* to, std::streamsize count) {
+    std::streamsize done = std::min<std::streamsize>(egptr() - gptr(), count);
+    if (done > 0) {
+        std::memcpy(to, gptr(), static_cast<std::size_t>(done));
+        setg(eback(), gptr() + done, egptr());
+    }
+    while (done < count) {
+        const ssize_t n = ::read(Fd.get(), to + done, static_cast<std::size_t>(count - done));
+        if (n > 0) {
+            done += n;
+        } else if (n == 0) {
+            break;
+        } else if (errno != EINTR) {
+            // As underflow: the stream turns this into its bad state.
+            throw TFileOpenError("Cannot read file \"" + Name + "\"");
+        }
+    }
+    return done;
+}
+
+TBookFileStream::TPieces::pos_type TBookFileStream::TPieces::seekoff(off_type offset,
+                                                                     std::ios_base::seekdir from,
+                                                                     std::ios_base::openmode) {
     // The piece held is read ahead of the stream's place.
     if (from == std::ios_base::cur) offset -= egptr() - gptr();
     const int whence = from == std::ios_base::beg   ? SEEK_SET
@@ -184,8 +205,8 @@ TBookFileStream::TPieces::seekoff(off_type offset, std::ios_base::seekdir from,
     return pos_type(static_cast<off_type>(place));
 }
 
-TBookFileStream::TPieces::pos_type TBookFileStream::TPieces::seekpos(pos_type place,
-                                                                     std::ios_base::openmode which) {
+TBookFileStream::TPieces::pos_type
+TBookFileStream::TPieces::seekpos(pos_type place, std::ios_base::openmode which) {
     return seekoff(off_type(place), std::ios_base::beg, which);
 }
 

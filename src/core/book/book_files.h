@@ -23,10 +23,10 @@ constexpr std::uint64_t MaxPictureFileSize = 64ull << 20;
 std::optional<std::filesystem::path> FindBookFile(const std::filesystem::path& directory,
                                                   std::string_view name);
 
-// A file opened for reading from its start, a piece at a time (seekg moves to another place). Only a regular file is opened, and
-// never waited on (a FIFO would hold the program until something wrote to it): anything else
-// raises TFileOpenError, and so does a file that cannot be opened. A file larger than maxSize is
-// refused unread (TFileTooLargeError naming it and maxSize).
+// A file opened for reading from its start, a piece at a time (seekg moves to another place). Only
+// a regular file is opened, and never waited on (a FIFO would hold the program until something
+// wrote to it): anything else raises TFileOpenError, and so does a file that cannot be opened. A
+// file larger than maxSize is refused unread (TFileTooLargeError naming it and maxSize).
 class TBookFileStream : public std::istream {
 public:
     TBookFileStream(const std::filesystem::path& path, std::uint64_t maxSize);
@@ -38,6 +38,8 @@ private:
 
     protected:
         int_type underflow() override;
+        // What the piece still holds, then the rest straight from the file into `to`.
+        std::streamsize xsgetn(char* to, std::streamsize count) override;
         pos_type seekoff(off_type offset, std::ios_base::seekdir from,
                          std::ios_base::openmode which) override;
         pos_type seekpos(pos_type place, std::ios_base::openmode which) override;

@@ -16,8 +16,11 @@ namespace quillara {
 template <typename Visit> void ForEachPlaceholderName(std::string_view text, Visit visit) {
     std::size_t open = text.find('{');
     while (open != std::string_view::npos) {
-        const std::size_t next = text.find_first_of("{}", open + 1);
-        if (next == std::string_view::npos) break;
+        // A plain loop: find_first_of looks each byte up in the set of two.
+        std::size_t next = open + 1;
+        while (next < text.size() && text[next] != '{' && text[next] != '}')
+            ++next;
+        if (next == text.size()) break;
         if (text[next] == '}') visit(text.substr(open + 1, next - open - 1));
         open = text[next] == '{' ? next : text.find('{', next + 1);
     }

@@ -9,6 +9,8 @@
 #include <array>
 #include <bit>
 #include <numeric>
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace quillara {
@@ -31,26 +33,57 @@ std::size_t KeepSurvivors(std::vector<TQuestion>& items, std::size_t slots,
     return kept;
 }
 
-// Reads a chapter's bank in file order, a record at a time, and hands each record of a wanted kind
-// to `take`, where it lies in the bytes held, which returns false once it wants no more. Position
-// becomes 1 as soon as the count of an existing bank has been read. Nothing is reserved from the
-// stored count: a damaged bank may claim far more records than it holds, and the reader stops at
-// its end.
+// The bytes of a chapter's bank, read whole in one go (a bank is at most MaxQuestionBankSize), or
+// nothing when the chapter has no bank.
+std::optional<std::string> ReadBank(const fs::path& bookDir, int chapter) {
+    if (chapter < 1 || chapter > MaxChapter) return std::nullopt;
+    const auto path = FindBookFile(bookDir, QuestionBankName(chapter));
+    if (!path) return std::nullopt;
+    return ReadWholeFile(*path, MaxQuestionBankSize);
+}
+
+// Walks a bank's records in file order and hands each record of a wanted kind to `take`, where
+// it lies in the bytes, with its place in the bank and its offset; `take` returns false once it
+// wants no more. Position becomes 1 as soon as the count of the bank has been read. Nothing is
+// reserved from the stored count: a damaged bank may claim far more records than it holds, and
+// the walk stops at its end.
+template <typename Take>
+void WalkBank(std::string_view bytes, int chapter, const TKindSet& kinds, std::int16_t& position,
+              Take take) {
+    TByteReader in(bytes, QuestionBankName(chapter));
+    const int total = std::max<int>(in.ReadInt16("question count"), 0);
+    position = 1;
+    for (int place = 0; place < total; ++place) {
+        const std::size_t at = in.Position();
+        const TQuestionFields fields = ReadQuestionFields(in);
+        if (!kinds.test(fields.Kind)) continue;
+        if (!take(fields, place, at)) return;
+    }
+}
+
+// Reads a chapter's bank and walks it (WalkBank).
 template <typename Take>
 void ReadMatching(const fs::path& bookDir, int chapter, const TKindSet& kinds,
                   std::int16_t& position, Take take) {
-    if (chapter < 1 || chapter > MaxChapter) return;
-    const std::string name = QuestionBankName(chapter);
-    const auto path = FindBookFile(bookDir, name);
-    if (!path) return;
-    TBookFileStream file(*path, MaxQuestionBankSize);
-    TQuestionBankStream bank(file, name);
-    position = 1;
-    for (int place = 0; const auto fields = bank.NextFields(); ++place) {
-        if (!kinds.test(fields->Kind)) continue;
-        if (!take(*fields, place)) return;
-    }
+    if (const auto bytes = ReadBank(bookDir, chapter))
+        WalkBank(*bytes, chapter, kinds, position,
+                 [&](const TQuestionFields& fields, int place, std::size_t) {
+                     return take(fields, place);
+                 });
 }
+
+// A bank kept from the count to the copying out: its bytes and, for each record of a wanted kind
+// in order, where it starts and its place in the bank.
+struct THeldBank {
+    bool Held = false;
+    std::string Bytes;
+    std::vector<std::pair<std::uint32_t, std::int32_t>> Wanted;
+};
+
+// What the banks of a test may hold between its count and its copying out. A quiz's one bank
+// always fits; the banks of a test over many chapters past it are read again where a chosen
+// question lies.
+constexpr std::size_t MaxHeldBankBytes = MaxQuestionBankSize;
 
 TQuestion QuestionOfChapter(const TQuestionFields& fields, int chapter, int place) {
     TQuestion question = MakeQuestion(fields);
@@ -62,15 +95,21 @@ TQuestion QuestionOfChapter(const TQuestionFields& fields, int chapter, int plac
 } // namespace
 
 bool ChapterHasWordProblems(const fs::path& bookDir, int chapter) {
-    bool found = false;
-    std::int16_t position = 0;
+    // Read a record at a time: the window asks this as it shows a chapter, and the first word
+    // problem ends the reading.
+    if (chapter < 1 || chapter > MaxChapter) return false;
+    const std::string name = QuestionBankName(chapter);
+    const auto path = FindBookFile(bookDir, name);
+    if (!path) return false;
     try {
-        ReadMatching(bookDir, chapter, MakeByteSet({qkWordProblem}), position,
-                     [&found](const TQuestionFields&, int) { return !(found = true); });
+        TBookFileStream file(*path, MaxQuestionBankSize);
+        TQuestionBankStream bank(file, name);
+        while (const auto fields = bank.NextFields())
+            if (fields->Kind == qkWordProblem) return true;
     } catch (const std::exception&) {
         // A damaged bank offers what was found before the damage.
     }
-    return found;
+    return false;
 }
 
 int QuestionsInChapter(const fs::path& bookDir, int chapter) {
@@ -179,22 +218,36 @@ std::string TTest::BuildSet(const fs::path& bookDir, int chapterCount, const TKi
     const int lastChapter = std::min(chapterCount, MaxChapter);
 
     // Count first: a test keeps at most a hundred questions, and holding every question of a
-    // large book only to trim it away would take gigabytes.
+    // large book only to trim it away would take gigabytes. Each bank is read once, and kept while
+    // the banks kept fit MaxHeldBankBytes, with where its wanted records lie.
     std::array<std::size_t, MaxChapter + 1> offered{};
+    std::vector<THeldBank> held(static_cast<std::size_t>(std::max(lastChapter, 0)) + 1);
+    std::size_t heldBytes = 0;
     std::size_t total = Items.size();
     for (int c = 1; c <= lastChapter; ++c) {
         if (!chapters.test(c)) continue;
-        ReadMatching(bookDir, c, kinds, Position, [&](const TQuestionFields&, int) {
-            ++offered[c];
-            return true;
-        });
+        if (auto bytes = ReadBank(bookDir, c)) {
+            THeldBank& bank = held[static_cast<std::size_t>(c)];
+            bank.Held = heldBytes + bytes->size() <= MaxHeldBankBytes;
+            WalkBank(*bytes, c, kinds, Position,
+                     [&](const TQuestionFields&, int place, std::size_t at) {
+                         ++offered[c];
+                         if (bank.Held)
+                             bank.Wanted.emplace_back(static_cast<std::uint32_t>(at), place);
+                         return true;
+                     });
+            if (bank.Held) {
+                heldBytes += bytes->size();
+                bank.Bytes = std::move(*bytes);
+            }
+        }
         NumCorrect = 0;
         NumIncorrect = 0;
         total += offered[c];
     }
 
-    // The draws TrimTo would make on the whole set, made on slots, then a second reading that
-    // keeps only the questions in surviving slots.
+    // The draws TrimTo would make on the whole set, made on slots; then the questions in surviving
+    // slots are copied out of the banks kept, or of a bank read again.
     const std::size_t keep = size > 0 ? static_cast<std::size_t>(size) : total;
     const std::vector<std::size_t> survivors = DrawSurvivors(total, keep);
     std::size_t slot = Items.size();
@@ -204,7 +257,16 @@ std::string TTest::BuildSet(const fs::path& bookDir, int chapterCount, const TKi
     };
     for (int c = 1; c <= lastChapter; ++c) {
         const std::size_t end = slot + offered[c];
-        if (inChapter(end)) {
+        THeldBank& bank = held[static_cast<std::size_t>(c)];
+        if (bank.Held) {
+            TByteReader in(bank.Bytes, QuestionBankName(c));
+            for (; inChapter(end); ++next) {
+                const auto [at, place] = bank.Wanted[survivors[next] - slot];
+                in.Seek(at);
+                Items.push_back(QuestionOfChapter(ReadQuestionFields(in), c, place));
+            }
+            bank = THeldBank();
+        } else if (inChapter(end)) {
             ReadMatching(bookDir, c, kinds, Position,
                          [&](const TQuestionFields& fields, int place) {
                              if (survivors[next] == slot++) {

@@ -9,6 +9,10 @@
 
 namespace quillara {
 
+namespace {
+constexpr std::size_t DirectKeep = 128;
+}
+
 // Removing by rank from a live list costs O(n^2), so the draws are made first and replayed
 // backwards: putting a removed slot back at its rank moves every survivor at or after that rank one
 // slot on. A Fenwick tree over the survivors counts those moves, which makes the run O(n log keep)
@@ -24,6 +28,18 @@ std::vector<std::size_t> DrawSurvivors(std::size_t n, std::size_t keep) {
     draws.reserve(n - keep);
     for (std::size_t count = n; count > keep; --count)
         draws.push_back(random.uniform(static_cast<std::uint32_t>(count)));
+
+    // Few survivors (a quiz keeps ten, a test a hundred) are quicker moved directly: each draw
+    // moves every survivor at or after its rank, a loop without branches over a small array.
+    if (keep <= DirectKeep) {
+        std::vector<std::uint32_t> ranks(keep);
+        std::iota(ranks.begin(), ranks.end(), std::uint32_t{0});
+        for (auto draw = draws.rbegin(); draw != draws.rend(); ++draw)
+            for (std::uint32_t& rank : ranks)
+                rank += rank >= *draw ? 1 : 0;
+        std::copy(ranks.begin(), ranks.end(), survivors.begin());
+        return survivors;
+    }
 
     // Entries 1..size-1: survivor j has moved by the prefix sum up to entry j + 1. Entries past
     // `keep` stand for slots after the last survivor, so that the descent needs no bounds check.

@@ -53,6 +53,57 @@ private:
     std::vector<std::uint64_t> Words;
 };
 
+// Distinct tokens, numbered from 0 as they first come: each kept once, one after another in one
+// text, and found through an open-addressed table of their numbers, so that a token costs no
+// string of its own.
+class TTokenIds {
+public:
+    std::size_t size() const { return Starts.size() - 1; }
+    std::string_view Text(std::uint32_t id) const {
+        return std::string_view(Texts).substr(Starts[id], Starts[id + 1] - Starts[id]);
+    }
+    // The token's number, a new one (size() before the call) when it was not there.
+    std::uint32_t Find(std::string_view token) {
+        if (2 * (size() + 1) > Slots.size()) Grow();
+        const std::size_t hash = std::hash<std::string_view>{}(token);
+        const auto high = static_cast<std::uint32_t>(hash >> 32);
+        const std::size_t mask = Slots.size() - 1;
+        for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+            TSlot& slot = Slots[at];
+            if (slot.Id == 0) {
+                const auto id = static_cast<std::uint32_t>(size());
+                slot = {high, id + 1};
+                Texts += token;
+                Starts.push_back(static_cast<std::uint32_t>(Texts.size()));
+                return id;
+            }
+            if (slot.Hash == high && Text(slot.Id - 1) == token) return slot.Id - 1;
+        }
+    }
+
+private:
+    struct TSlot {
+        std::uint32_t Hash = 0; // the upper half of the token's hash, to pass over others
+        std::uint32_t Id = 0;   // 1 + the token's number; 0 for an empty slot
+    };
+    void Grow() {
+        std::vector<TSlot> slots(std::max<std::size_t>(Slots.size() * 2, 1024));
+        const std::size_t mask = slots.size() - 1;
+        for (std::uint32_t id = 0; id < size(); ++id) {
+            const std::size_t hash = std::hash<std::string_view>{}(Text(id));
+            std::size_t at = hash & mask;
+            while (slots[at].Id != 0)
+                at = (at + 1) & mask;
+            slots[at] = {static_cast<std::uint32_t>(hash >> 32), id + 1};
+        }
+        Slots.swap(slots);
+    }
+
+    std::vector<TSlot> Slots; // a power of two, at most half full
+    std::string Texts;
+    std::vector<std::uint32_t> Starts{0};
+};
+
 } // namespace
 
 // While adding: each distinct token's id and its places so far, and each distinct title's.
@@ -69,7 +120,7 @@ struct TBookSearchIndex::TBuilding {
         std::uint32_t Last = 0;
         std::string Places;
     };
-    TIds Ids;
+    TTokenIds Ids;
     std::vector<TTally> Tallies;
     std::size_t PostingBytes = 0;
     TIds TitleIds;
@@ -165,23 +216,20 @@ void TBookSearchIndex::Add(const TSearchDocument& document, std::string_view tex
     DocumentTokens.Push(TokenEnd);
     ForEachSearchToken(text, building.Token, [&](std::string_view token, std::size_t) {
         if (TokenEnd == PlaceLimit) throw std::length_error("the book is too large to search");
-        auto found = building.Ids.find(token);
-        if (found == building.Ids.end()) {
+        const std::uint32_t id = building.Ids.Find(token);
+        if (id == building.Tallies.size()) {
             // A token's count takes at most 5 bytes before its places.
             building.PostingBytes += 5;
-            found = building.Ids
-                        .emplace(std::string(token),
-                                 static_cast<std::uint32_t>(building.Tallies.size()))
-                        .first;
             building.Tallies.emplace_back();
         }
-        TBuilding::TTally& tally = building.Tallies[found->second];
+        TBuilding::TTally& tally = building.Tallies[id];
         std::uint8_t bytes[5];
         const std::uint8_t* const end = WriteVarint(bytes, TokenEnd - tally.Last);
         building.PostingBytes += static_cast<std::size_t>(end - bytes);
         if (building.PostingBytes >= PlaceLimit)
             throw std::length_error("the book is too large to search");
-        tally.Places.append(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(end - bytes));
+        tally.Places.append(reinterpret_cast<const char*>(bytes),
+                            static_cast<std::size_t>(end - bytes));
         tally.Last = TokenEnd++;
         ++tally.Count;
     });
@@ -200,7 +248,8 @@ void TBookSearchIndex::Finish() {
     order.reserve(building.Ids.size());
     std::size_t vocabulary = 0;
     std::size_t postings = 0;
-    for (const auto& [token, id] : building.Ids) {
+    for (std::uint32_t id = 0; id < building.Ids.size(); ++id) {
+        const std::string_view token = building.Ids.Text(id);
         order.emplace_back(token, id);
         vocabulary += token.size();
         postings += VarintSize(building.Tallies[id].Count) + building.Tallies[id].Places.size();
@@ -284,8 +333,8 @@ TBookSearchIndex::Read(std::uint32_t document) const {
     {
         const std::lock_guard lock(Cache->Lock);
         auto& kept = Cache->Kept;
-        const auto found = std::find_if(kept.begin(), kept.end(),
-                                        [&](const auto& read) { return read->Document == document; });
+        const auto found = std::find_if(
+            kept.begin(), kept.end(), [&](const auto& read) { return read->Document == document; });
         // A text read before is read again once its file has changed.
         if (found != kept.end() && (!(*found)->Intact || Texts->Unchanged(document, where))) {
             std::rotate(kept.begin(), found, found + 1);
@@ -421,8 +470,7 @@ TSearchResult TBookSearchIndex::SearchInTokens(const TCandidates& candidates, st
         if (place < begin || place >= end) document = DocumentAt(place, begin, end);
         const TCandidates::TMatch& match = candidates.Matches[i];
         for (std::uint32_t p = 0; p < match.PlaceCount && result.Hits.size() < limit; ++p)
-            result.Hits.push_back({document, place - begin,
-                                   candidates.Places[match.FirstPlace + p],
+            result.Hits.push_back({document, place - begin, candidates.Places[match.FirstPlace + p],
                                    static_cast<std::uint32_t>(length)});
         if (!cursors[i].Done()) queue.emplace(cursors[i].Read(), i);
     }

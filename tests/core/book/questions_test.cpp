@@ -193,5 +193,34 @@ TEST(BuildRtf, LabelsNeedRoomAndBracesAreEscaped) {
               prefix + "line\r\n\\par next\r\n\\par \n\r\n}");
 }
 
+TEST(ForEachPlaceholderName, NamesEachInnermostBracedRun) {
+    const std::pair<std::string_view, std::vector<std::string_view>> cases[] = {
+        {"{a}{b}", {"a", "b"}}, {"{{a}", {"a"}},         {"a}{b", {}}, {"{}", {""}},
+        {"x{a{b}c}", {"b"}},    {"{a}}{b}", {"a", "b"}}, {"", {}},     {"no names", {}},
+    };
+    for (const auto& [text, names] : cases) {
+        std::vector<std::string_view> found;
+        ForEachPlaceholderName(text, [&](std::string_view name) { found.push_back(name); });
+        EXPECT_EQ(found, names) << text;
+    }
+}
+
+// The letters are those of every place StartsChoiceLabel holds, wherever a label falls against the
+// eight-byte steps of the search and however near the ends of the text.
+TEST(ChoiceLetters, AreTheLabelsStartsChoiceLabelFinds) {
+    const std::string pieces[] = {"A) ", "\r\nB. ", " c)\b", " e) ", " F) ",  " a)",
+                                  "x",   ".",       ")",     " D)x", "\nE.  "};
+    for (int seed = 0; seed < 400; ++seed) {
+        std::string text;
+        for (int k = 0, n = seed % 13; k < n; ++k)
+            text += pieces[(seed * 7 + k * 5 + k * k) % std::size(pieces)];
+        std::string expected;
+        for (std::size_t i = 0; i < text.size(); ++i)
+            if (StartsChoiceLabel(text, i)) expected += text[i];
+        EXPECT_EQ(ChoiceLetters(text), expected) << text;
+    }
+    EXPECT_EQ(ChoiceLetters(" A) one\r\nB) two\r\nC) three"), "ABC");
+}
+
 } // namespace
 } // namespace quillara
