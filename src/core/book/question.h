@@ -31,6 +31,10 @@ struct TQuestion {
     // The record's place in its chapter's bank, from 0, as a quiz read it; -1 when it was not
     // read from a bank. Not stored: it names the question in what the student has answered.
     int Place = -1;
+    // A review's question on a glossary term (its definition shown, the terms to choose from):
+    // the term and its definition as the glossary has them; empty for a question of a bank.
+    std::string Term;
+    std::string TermDefinition;
 };
 
 // One record as its fields lie in the bytes of its bank, valid while those bytes are: what a

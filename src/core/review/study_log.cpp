@@ -60,6 +60,8 @@ std::int64_t FloorDiv(std::int64_t value, std::int64_t by) {
 } // namespace
 
 TStudyItemKey QuestionKey(const TQuestion& question) {
+    if (!question.Term.empty())
+        return TermKey(question.Chapter, question.Term, question.TermDefinition);
     TFingerprint print;
     print.Add(KindName(question.Kind)).Add(question.Text).Add(std::string(1, question.Answer));
     if (question.Kind == qkWordProblem) {

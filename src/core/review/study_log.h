@@ -23,7 +23,8 @@ struct TStudyItemKey {
     std::string Fingerprint;
 };
 
-// The key of a question read from its chapter's bank (its Place set).
+// The key of a question read from its chapter's bank (its Place set), or of a review's question
+// on a glossary term (its Term set).
 TStudyItemKey QuestionKey(const TQuestion& question);
 // The key of a glossary term of a matching quiz; the term and its definition in the book's
 // encoding.

@@ -307,8 +307,8 @@ void TMainForm::BuildMenus() {
     QAction* search = AddAction(ViewMenu, tr("&Search the Book…"), "SearchBookItem");
     search->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     connect(search, &QAction::triggered, this, &TMainForm::SearchTheBook);
-    connect(AddAction(ViewMenu, tr("Study &Progress"), "StudyProgressItem"),
-            &QAction::triggered, this, &TMainForm::ShowStudyProgress);
+    connect(AddAction(ViewMenu, tr("Study &Progress"), "StudyProgressItem"), &QAction::triggered,
+            this, &TMainForm::ShowStudyProgress);
 
     QMenu* quiz = menuBar()->addMenu(tr("&Quiz"));
     quiz->setObjectName(QStringLiteral("QuizMenu"));
@@ -426,8 +426,8 @@ void TMainForm::BuildNavigation(QWidget* panel) {
     RetakeLink = link(tr("Retake Missed Questions"), "RetakeLink", false,
                       tr("Asks again the questions you missed in your last quiz or test"));
     connect(RetakeLink, &TLinkLabel::clicked, this, &TMainForm::GiveRetake);
-    ReviewLink = link(tr("Review"), "ReviewLink", true,
-                      tr("Asks again the questions due for review"));
+    ReviewLink =
+        link(tr("Review"), "ReviewLink", true, tr("Asks again the questions due for review"));
     connect(ReviewLink, &TLinkLabel::clicked, this, &TMainForm::GiveReview);
 
     layout->addSpacing(10);
@@ -603,7 +603,8 @@ void TMainForm::GiveReview() {
     std::optional<std::int64_t> next;
     try {
         if (log) {
-            questions = QuestionsOfItems(Session.BookDir(), KeysOf(log->DueBy(EndOfToday())));
+            questions = QuestionsOfItems(Session.BookDir(), KeysOf(log->DueBy(EndOfToday())),
+                                         Session.Glossary());
             next = log->NextDueAfter(EndOfToday());
         }
     } catch (const std::exception& e) {
@@ -613,12 +614,12 @@ void TMainForm::GiveReview() {
     if (questions.empty()) {
         TMessageBoxes::Information(
             this, next ? tr("Nothing is due for review today. The next review is due "
-                                        "on %1.")
+                            "on %1.")
                              .arg(QLocale().toString(QDateTime::fromSecsSinceEpoch(*next).date(),
                                                      QLocale::LongFormat))
                        : tr("Nothing is due for review. The questions you answer in "
-                                        "quizzes and tests come back here when it is time to "
-                                        "review them."));
+                            "quizzes and tests come back here when it is time to "
+                            "review them."));
         return;
     }
     HideViews();
@@ -641,9 +642,7 @@ void TMainForm::ShowReviewCount() {
     TStudyLog* log = Session.StudyLog(false);
     int due = 0;
     try {
-        if (log)
-            for (const TStudyItem& item : log->DueBy(EndOfToday()))
-                due += item.Key.Kind != "term";
+        if (log) due = static_cast<int>(log->DueBy(EndOfToday()).size());
     } catch (const std::exception&) {
         // The count is a hint; asking for the review tells what went wrong.
     }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace quillara::gui {
@@ -36,11 +37,14 @@ void AskInChapterOne(GuiBook& book, const std::string& letters) {
 QStringList AnswerAll(TTestFrame1* runner, const QString& wrong = {}) {
     QStringList asked;
     while (runner->HasQuestion()) {
-        const QString text =
-            QString::fromStdString(runner->Attempt()->Set().CurrentQuestion()->Text);
+        const TQuestion& question = *runner->Attempt()->Set().CurrentQuestion();
+        const QString text = QString::fromStdString(question.Text);
         asked << text;
-        In<QPushButton>(runner, wrong.contains(text.back()) ? "ButtonFalse" : "ButtonTrue")
-            ->click();
+        if (question.Kind == qkMultipleChoice)
+            QTest::keyClick(runner, Qt::Key(Qt::Key_A + (question.Answer - 'A')));
+        else
+            In<QPushButton>(runner, wrong.contains(text.back()) ? "ButtonFalse" : "ButtonTrue")
+                ->click();
     }
     In<QPushButton>(runner, "ResultsCloseButton")->click();
     return asked;
@@ -91,8 +95,10 @@ TEST(Review, AsksWhatIsDueTheMostOverdueFirstAndSaysWhenNothingIs) {
         log.Record({QuestionKey(questions[0]), false, "F", "", 900, "True False Quiz",
                     now - 10 * day, now - 10 * day});
         log.Record({QuestionKey(questions[1]), true, "T", "", 900, "True False Quiz", now, now});
+        log.Record({TermKey(1, "Cell", "The smallest unit of life."), false, "phosphate", "", 900,
+                    "Matching Quiz from Chapter 1", now - 5 * day, now - 5 * day});
     }
-    // The overview reads the same log: every question of chapter 1 met, studied on three days,
+    // The overview reads the same log: every question of chapter 1 met, studied on four days,
     // and what is due, as text too.
     window.Action("StudyProgressItem")->trigger();
     auto* progress = window.form->findChild<QDialog*>("StudyProgressDialog");
@@ -102,18 +108,29 @@ TEST(Review, AsksWhatIsDueTheMostOverdueFirstAndSaysWhenNothingIs) {
     EXPECT_EQ(chapters->item(0, 1)->text(), "3 of 3");
     EXPECT_TRUE(chapters->item(0, 2)->text().endsWith('%'));
     EXPECT_EQ(chapters->item(1, 2)->text(), "none met yet");
-    EXPECT_EQ(In<QLabel>(progress, "StudiedText")->text(), "You studied on 3 of the last 84 days.");
-    EXPECT_TRUE(In<QLabel>(progress, "DueText")->text().contains(": 2;"))
+    EXPECT_EQ(In<QLabel>(progress, "StudiedText")->text(), "You studied on 4 of the last 84 days.");
+    EXPECT_TRUE(In<QLabel>(progress, "DueText")->text().contains(": 3;"))
         << In<QLabel>(progress, "DueText")->text().toStdString();
     progress->close();
 
     window.Action("ReviewItem")->trigger();
     TTestFrame1* runner = window.form->QuizRunner();
     ASSERT_TRUE(runner->isVisible());
-    EXPECT_EQ(In<QLabel>(runner, "testDescLabel")->text(), "Review of 2 questions");
-    EXPECT_EQ(AnswerAll(runner), (QStringList{"Question c", "Question a"}));
+    EXPECT_EQ(In<QLabel>(runner, "testDescLabel")->text(), "Review of 3 questions");
+    // A term comes as its definition with the glossary's terms to choose from.
+    const QStringList asked = AnswerAll(runner);
+    ASSERT_EQ(asked.size(), 3);
+    EXPECT_EQ(asked.mid(0, 2), (QStringList{"Question c", "Question a"}));
+    EXPECT_TRUE(asked[2].startsWith("Which term has this meaning?\r\nThe smallest unit of life."))
+        << asked[2].toStdString();
+    for (const char* term : {") Cell", ") Photosynthesis", ") phosphate"})
+        EXPECT_TRUE(asked[2].contains(term)) << term;
     EXPECT_EQ(window.session.Scores().at(window.session.Scores().size() - 1).description(),
-              "Review of 2 questions");
+              "Review of 3 questions");
+    int termReviews = 0;
+    for (const TStudyItem& item : TStudyLog(window.session.Folder(), now).Items())
+        if (item.Key.Kind == "term") termReviews = item.Memory.Reps;
+    EXPECT_EQ(termReviews, 2);
     EXPECT_EQ(window.Child<QLabel>("ReviewLink")->text(), "Review");
 
     window.Action("ReviewItem")->trigger();
